@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the normal build, then the
+# AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+for preset in default asan; do
+  echo "== $preset build"
+  scripts/build.sh "$preset"
+  ctest --preset "$preset" --parallel 2 "$@"
+done

@@ -1,0 +1,152 @@
+#include "editor_buffer.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "line_ends.h"
+#include "sjis_codec.h"
+
+namespace zumoku {
+
+namespace {
+constexpr int kLineEndBytes = 2;
+
+std::string EncodeStored(QStringView text) {
+  auto bytes = codec::Encode(text);
+  if (!bytes) throw UnencodableText();
+  return std::move(*bytes);
+}
+
+int BytesOf(QStringView text) {
+  int bytes = 0;
+  for (const QChar c : text) bytes += codec::ByteLength(c);
+  return bytes;
+}
+}  // namespace
+
+EditorBuffer::EditorBuffer(QPlainTextEdit& editor) : editor_(editor) {
+  QObject::connect(editor_.document(), &QTextDocument::contentsChange, &editor_,
+                   [this](int, int removed, int added) {
+                     if (removed != 0 || added != 0) modified_ = true;
+                   });
+}
+
+std::string EditorBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
+
+int EditorBuffer::BytesBetween(int from, int to) const {
+  const QTextDocument* doc = editor_.document();
+  const QTextBlock last = doc->findBlock(to);
+  int bytes = 0;
+  for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    const int begin = std::max(from - block.position(), 0);
+    if (block == last) return bytes + BytesOf(QStringView(text).mid(begin, to - block.position() - begin));
+    bytes += BytesOf(QStringView(text).mid(begin)) + kLineEndBytes;
+  }
+  return bytes;
+}
+
+int EditorBuffer::Advance(int from, int bytes, bool roundUp) const {
+  QTextBlock block = editor_.document()->findBlock(from);
+  int offset = from - block.position();
+  int remaining = std::max(bytes, 0);
+  while (true) {
+    const QString text = block.text();
+    for (; offset < text.size(); ++offset) {
+      const int width = codec::ByteLength(text.at(offset));
+      if (remaining < width) return block.position() + offset + (remaining > 0 && roundUp ? 1 : 0);
+      remaining -= width;
+    }
+    const QTextBlock next = block.next();
+    const int end = block.position() + static_cast<int>(text.size());
+    if (remaining == 0 || !next.isValid()) return end;
+    if (remaining < kLineEndBytes) return roundUp ? next.position() : end;
+    remaining -= kLineEndBytes;
+    block = next;
+    offset = 0;
+  }
+}
+
+int EditorBuffer::SelStart() const { return BytesBetween(0, editor_.textCursor().selectionStart()); }
+
+int EditorBuffer::SelLength() const {
+  const QTextCursor cursor = editor_.textCursor();
+  return BytesBetween(cursor.selectionStart(), cursor.selectionEnd());
+}
+
+void EditorBuffer::SetSelStart(int position) {
+  QTextCursor cursor = editor_.textCursor();
+  cursor.setPosition(Advance(0, position, false));
+  editor_.setTextCursor(cursor);
+}
+
+void EditorBuffer::SetSelLength(int length) {
+  QTextCursor cursor = editor_.textCursor();
+  const int start = cursor.selectionStart();
+  cursor.setPosition(start);
+  cursor.setPosition(Advance(start, length, true), QTextCursor::KeepAnchor);
+  editor_.setTextCursor(cursor);
+  editor_.ensureCursorVisible();
+}
+
+std::string EditorBuffer::SelText() const { return EncodeStored(editor_.textCursor().selectedText()); }
+
+void EditorBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
+  QTextDocument* doc = editor_.document();
+  doc->setUndoRedoEnabled(false);  // also empties the history
+  cursor.insertText(text);
+  doc->setUndoRedoEnabled(true);
+  editor_.setTextCursor(cursor);
+}
+
+void EditorBuffer::SetSelText(std::string_view s) { ReplaceAsCommand(editor_.textCursor(), s); }
+
+void EditorBuffer::Clear() {
+  editor_.clear();
+  modified_ = false;
+}
+
+void EditorBuffer::Load(std::string_view bytes) {
+  editor_.setPlainText(codec::Decode(NormalizeLoadedLineEnds(bytes)));
+}
+
+int EditorBuffer::Count() const {
+  const QTextDocument* doc = editor_.document();
+  const bool emptyLast = doc->lastBlock().length() == 1;
+  return doc->blockCount() - (emptyLast ? 1 : 0);
+}
+
+std::string EditorBuffer::Get(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return EncodeStored(editor_.document()->findBlockByNumber(index).text());
+}
+
+void EditorBuffer::Put(int index, std::string_view s) {
+  if (index < 0 || index >= Count()) return;
+  const QTextBlock block = editor_.document()->findBlockByNumber(index);
+  QTextCursor cursor(editor_.document());
+  cursor.setPosition(block.position());
+  cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+  ReplaceAsCommand(cursor, s);
+}
+
+void EditorBuffer::Add(std::string_view s) {
+  QTextCursor cursor(editor_.document());
+  cursor.movePosition(QTextCursor::End);
+  const bool startsLine = editor_.document()->lastBlock().length() == 1;
+  const std::string line(s);
+  ReplaceAsCommand(cursor, startsLine ? line + "\r\n" : "\r\n" + line);
+}
+
+void EditorBuffer::BeginUpdate() {
+  if (updateDepth_++ == 0) editor_.setUpdatesEnabled(false);
+}
+
+void EditorBuffer::EndUpdate() {
+  if (updateDepth_ == 0) return;
+  if (--updateDepth_ == 0) editor_.setUpdatesEnabled(true);
+}
+
+}  // namespace zumoku

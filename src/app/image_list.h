@@ -1,0 +1,12 @@
+#pragma once
+// ImageList1: the toolbar's five 16 x 16 images, drawn by the program.
+#include <QIcon>
+#include <QList>
+
+namespace zumoku {
+
+enum ImageIndex { kImageNew = 0, kImageOpen = 1, kImageSave = 2, kImageMath = 3, kImageBasic = 4 };
+
+QList<QIcon> MakeImageList1();
+
+}  // namespace zumoku

@@ -1,0 +1,81 @@
+#include "memo.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+#include "sjis_codec.h"
+
+namespace zumoku {
+
+Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
+  setObjectName(QStringLiteral("memo1"));
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setTabChangesFocus(false);
+}
+
+QString Memo::NormalizeLineEnds(QString text) {
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype at = 0; at < text.size(); ++at) {
+    const QChar c = text.at(at);
+    if (c != u'\r') {
+      out.append(c);
+      continue;
+    }
+    if (text.mid(at, 3) == QStringLiteral("\r\r\n")) {
+      at += 2;
+    } else if (text.mid(at, 2) == QStringLiteral("\r\n")) {
+      at += 1;
+    }
+    out.append(u'\n');
+  }
+  return out;
+}
+
+bool Memo::Refuse(const QString& text) {
+  const auto refused = codec::FirstRefused(text);
+  if (!refused) return false;
+  const bool printable = !refused->isSurrogate() && refused->isPrint();
+  emit this->refused(printable
+      ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
+      : QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  return true;
+}
+
+void Memo::keyPressEvent(QKeyEvent* event) {
+  if (!event->text().isEmpty() && event->text().at(0).isPrint() && Refuse(event->text())) {
+    event->accept();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void Memo::inputMethodEvent(QInputMethodEvent* event) {
+  if (event->commitString().isEmpty() || !Refuse(event->commitString())) {
+    QPlainTextEdit::inputMethodEvent(event);
+    return;
+  }
+  // Ends the composition without committing the refused text.
+  QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+  withoutCommit.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&withoutCommit);
+}
+
+bool Memo::canInsertFromMimeData(const QMimeData* source) const {
+  return source->hasText();
+}
+
+void Memo::insertFromMimeData(const QMimeData* source) {
+  if (!source->hasText()) return;
+  const QString text = NormalizeLineEnds(source->text());
+  if (Refuse(text)) return;
+  QTextCursor cursor = textCursor();
+  cursor.beginEditBlock();  // a paste is one undo step of its own
+  cursor.insertText(text);
+  cursor.endEditBlock();
+  setTextCursor(cursor);
+}
+
+}  // namespace zumoku

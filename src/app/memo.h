@@ -1,0 +1,34 @@
+#pragma once
+// memo1: the plain-text editor widget. It lets in only text that Shift_JIS
+// can hold, whether typed, composed by an input method, pasted or dropped,
+// and brings pasted line ends to one form.
+#include <QPlainTextEdit>
+
+namespace zumoku {
+
+class Memo : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit Memo(QWidget* parent = nullptr);
+
+  // Line ends of incoming text: CR CR LF, CR LF, a lone CR and a lone LF each
+  // become one '\n'.
+  static QString NormalizeLineEnds(QString text);
+
+ signals:
+  // Text was refused; the message says why, for the status bar.
+  void refused(const QString& message);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  // True (and the refusal reported) when text holds a character that the
+  // document cannot store.
+  bool Refuse(const QString& text);
+};
+
+}  // namespace zumoku

@@ -1,0 +1,186 @@
+#include "tform1.h"
+
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "fonts.h"
+#include "image_list.h"
+#include "menu_items.h"
+
+namespace zumoku {
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Zumoku"));
+  setFont(WindowFont());
+  setGeometry(195, 126, 637, 450);
+
+  memo1_ = new Memo(this);
+  memo1_->setFont(EditorFont());
+  memo1_->setContextMenuPolicy(Qt::CustomContextMenu);
+  setCentralWidget(memo1_);
+  buffer_ = std::make_unique<EditorBuffer>(*memo1_);
+  connect(memo1_, &Memo::textChanged, this, &TForm1::memo1Change);
+  connect(memo1_, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
+  connect(memo1_, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
+
+  BuildMainMenu();
+  BuildToolBar();
+  BuildStatusBar();
+  BuildPopupMenu1();
+  currentPopup_ = PopupMenu1;
+  memo1_->setFocus();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() { SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード")); }
+
+void TForm1::BuildMainMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル"));
+  file->setObjectName(QStringLiteral("File1"));
+  AddItem(file, "N2", QStringLiteral("新規作成"));
+  AddItem(file, "Open1", QStringLiteral("開く..."));
+  AddSeparator(file, "N3");
+  AddItem(file, "Save1", QStringLiteral("上書き保存"))->setEnabled(false);
+  AddItem(file, "SaveAs1", QStringLiteral("名前をつけて保存..."));
+  AddSeparator(file, "N1");
+  AddItem(file, "Exit1", QStringLiteral("終了"));
+
+  QMenu* edit = bar->addMenu(QStringLiteral("編集"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  connect(AddItem(edit, "N4", QStringLiteral("元に戻す")), &QAction::triggered, this, &TForm1::N4Click);
+  AddSeparator(edit, "N5");
+  connect(AddItem(edit, "Cut1", QStringLiteral("切り取り")), &QAction::triggered, this, &TForm1::Cut2Click);
+  connect(AddItem(edit, "Copy1", QStringLiteral("コピー")), &QAction::triggered, this, &TForm1::Copy2Click);
+  connect(AddItem(edit, "Paste1", QStringLiteral("貼り付け")), &QAction::triggered, this, &TForm1::Paste2Click);
+  AddSeparator(edit, "N36");
+  connect(AddItem(edit, "N37", QStringLiteral("全て選択")), &QAction::triggered, this, &TForm1::N37Click);
+
+  QMenu* find = bar->addMenu(QStringLiteral("検索"));
+  find->setObjectName(QStringLiteral("Find2"));
+  find->menuAction()->setObjectName(QStringLiteral("Find2"));
+  AddItem(find, "Find1", QStringLiteral("検索..."));
+  AddItem(find, "Replace1", QStringLiteral("置換..."));
+  find->menuAction()->setEnabled(false);
+
+  QMenu* settings = bar->addMenu(QStringLiteral("設定"));
+  settings->setObjectName(QStringLiteral("N7"));
+  AddItem(settings, "N8", QStringLiteral("プログラムの設定..."));
+
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
+  help->setObjectName(QStringLiteral("Help1"));
+  AddItem(help, "N6", QStringLiteral("このプログラムについて..."));
+}
+
+void TForm1::BuildToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
+  bar->setObjectName(QStringLiteral("ToolBar1"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setFixedHeight(31);
+  bar->setIconSize(QSize(16, 16));
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  const QList<QIcon> images = MakeImageList1();
+
+  auto addButton = [&](const char* name, int image) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setProperty("imageIndex", image);
+    if (image >= 0) button->setIcon(images.at(image));
+    bar->addWidget(button);
+    return button;
+  };
+  auto addGap = [&] {
+    auto* gap = new QWidget(bar);
+    gap->setFixedWidth(8);
+    bar->addWidget(gap);
+  };
+  addButton("ToolButton1", kImageNew);
+  addButton("ToolButton2", kImageOpen);
+  addButton("ToolButton3", kImageSave);
+  addGap();
+  addButton("ToolButton4", kImageMath);
+  addGap();
+  connect(addButton("ToolButton6", -1), &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+}
+
+void TForm1::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(true);
+  for (int panel = 0; panel < 2; ++panel) {
+    statusPanels_[panel] = new QLabel(bar);
+    statusPanels_[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
+    statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  }
+  statusPanels_[0]->setFixedWidth(200);
+  bar->addWidget(statusPanels_[0]);
+  bar->addWidget(statusPanels_[1], 1);
+}
+
+void TForm1::BuildPopupMenu1() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  connect(AddItem(PopupMenu1, "Cut2", QStringLiteral("切り取り")), &QAction::triggered, this, &TForm1::Cut2Click);
+  connect(AddItem(PopupMenu1, "Copy2", QStringLiteral("コピー")), &QAction::triggered, this, &TForm1::Copy2Click);
+  connect(AddItem(PopupMenu1, "Paste2", QStringLiteral("貼り付け")), &QAction::triggered, this,
+          &TForm1::Paste2Click);
+  AddSeparator(PopupMenu1, "N9");
+
+  QMenu* font = AddSubmenu(PopupMenu1, "N11", QStringLiteral("書体"));
+  connect(AddItem(font, "N32", QStringLiteral("書体修飾を取り消す")), &QAction::triggered, this, &TForm1::N32Click);
+  AddSeparator(font, "N31");
+  const struct {
+    const char* name;
+    QString caption;
+    void (TForm1::*slot)();
+  } styles[] = {
+      {"N12", QStringLiteral("ボールド：Bold"), &TForm1::N12Click},
+      {"N13", QStringLiteral("イタリック：Italic"), &TForm1::N13Click},
+      {"emphasis1", QStringLiteral("強調：emphasis"), &TForm1::emphasis1Click},
+      {"Taypewriter1", QStringLiteral("タイプライター：Taypewriter"), &TForm1::Taypewriter1Click},
+      {"SansSerif1", QStringLiteral("見出し：Sans Serif"), &TForm1::SansSerif1Click},
+      {"SMALLCAPS1", QStringLiteral("見出し：SMALL CAPS"), &TForm1::SMALLCAPS1Click},
+      {"Slanted1", QStringLiteral("傾斜：Slanted"), &TForm1::Slanted1Click},
+  };
+  for (const auto& style : styles) {
+    connect(AddItem(font, style.name, style.caption), &QAction::triggered, this, style.slot);
+  }
+
+  AddSeparator(PopupMenu1, "N43");
+  AddItem(PopupMenu1, "N44", QStringLiteral("数式コマンドに変更"));
+}
+
+void TForm1::ShowContextMenu(const QPoint& at) { currentPopup_->exec(memo1_->viewport()->mapToGlobal(at)); }
+
+QString TForm1::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }
+
+void TForm1::SetStatusPanelText(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
+
+void TForm1::memo1Change() { SetStatusPanelText(0, QString()); }
+
+void TForm1::N4Click() { buffer_->Undo(); }
+void TForm1::Cut2Click() { buffer_->CutToClipboard(); }
+void TForm1::Copy2Click() { buffer_->CopyToClipboard(); }
+void TForm1::Paste2Click() { buffer_->PasteFromClipboard(); }
+void TForm1::N37Click() { buffer_->SelectAll(); }
+
+void TForm1::ToolButton6Click() {
+  const qsizetype separator = std::max({CurrentFileName.lastIndexOf(u'\\'), CurrentFileName.lastIndexOf(u':'),
+                                        CurrentFileName.lastIndexOf(u'/')});
+  const QString folder = CurrentFileName.left(separator + 1);
+  // An empty path would only open some arbitrary place.
+  if (!folder.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+}  // namespace zumoku

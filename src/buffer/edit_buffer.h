@@ -1,0 +1,60 @@
+#pragma once
+// The text of the one document and its selection, as every command sees it:
+// Shift_JIS bytes whose line ends are always CR LF; positions and lengths are
+// 0-based byte counts.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zumoku {
+
+// Thrown by a text read when the text holds a character that Shift_JIS
+// cannot hold. Entry checks keep such text out; this guards the writers.
+class UnencodableText : public std::runtime_error {
+ public:
+  UnencodableText() : std::runtime_error("text holds a character that Shift_JIS cannot hold") {}
+};
+
+// The text seen as a list of lines split at the stored line ends. An empty
+// last line after a final line end is not counted.
+class EditLines {
+ public:
+  virtual ~EditLines() = default;
+  virtual int Count() const = 0;
+  virtual std::string Get(int index) const = 0;  // "" past the last line
+  virtual void Put(int index, std::string_view s) = 0;
+  virtual void Add(std::string_view s) = 0;
+  virtual void BeginUpdate() = 0;  // nests; redraws once at the outermost end
+  virtual void EndUpdate() = 0;
+};
+
+class EditBuffer {
+ public:
+  virtual ~EditBuffer() = default;
+
+  virtual std::string Text() const = 0;
+  virtual int SelStart() const = 0;
+  virtual void SetSelStart(int position) = 0;  // caret there, nothing selected
+  virtual int SelLength() const = 0;
+  virtual void SetSelLength(int length) = 0;  // keeps SelStart
+  virtual std::string SelText() const = 0;
+  // Replaces the selection; line ends become CR LF; caret after the new
+  // text; sets Modified and empties the undo history.
+  virtual void SetSelText(std::string_view s) = 0;
+  virtual EditLines& Lines() = 0;
+
+  virtual void Clear() = 0;  // empty text, Modified false
+  // Replaces the whole text with a document read from a file (loaded-text
+  // line-end rule); empties the undo history, leaves Modified to the caller.
+  virtual void Load(std::string_view bytes) = 0;
+  virtual bool Modified() const = 0;
+  virtual void SetModified(bool modified) = 0;
+
+  virtual void Undo() = 0;  // takes back the user's most recent edit
+  virtual void CutToClipboard() = 0;
+  virtual void CopyToClipboard() = 0;
+  virtual void PasteFromClipboard() = 0;
+  virtual void SelectAll() = 0;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,58 @@
+#include "sjis.h"
+
+namespace zumoku {
+
+int BytePos(std::string_view sub, std::string_view s) {
+  const auto at = s.find(sub);
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+int CharPos(std::string_view sub, std::string_view s) {
+  if (sub.empty()) return s.empty() ? 0 : 1;
+  for (std::size_t at = 0; at < s.size(); at += CharLengthAt(s, at)) {
+    if (s.substr(at, sub.size()) == sub) return static_cast<int>(at) + 1;
+  }
+  return 0;
+}
+
+std::string SubText(std::string_view s, int start, int count) {
+  if (start < 1) start = 1;
+  const auto from = static_cast<std::size_t>(start - 1);
+  if (count <= 0 || from >= s.size()) return {};
+  return std::string(s.substr(from, static_cast<std::size_t>(count)));
+}
+
+namespace {
+// Line ends are always character boundaries (a trail byte is never CR or LF),
+// so scanning from the start of the line is enough.
+std::size_t LineStartBefore(std::string_view s, std::size_t offset) {
+  const auto lf = s.rfind('\n', offset == 0 ? 0 : offset - 1);
+  return (lf == std::string_view::npos || lf >= offset) ? 0 : lf + 1;
+}
+
+// Start of the character that contains `offset`, or `offset` itself.
+std::size_t CharStartContaining(std::string_view s, std::size_t offset) {
+  std::size_t at = LineStartBefore(s, offset);
+  while (at < offset) {
+    const std::size_t next = at + CharLengthAt(s, at);
+    if (next > offset) return at;
+    at = next;
+  }
+  return at;
+}
+}  // namespace
+
+std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset) {
+  if (offset >= s.size()) return s.size();
+  if (offset > 0 && s[offset] == '\n' && s[offset - 1] == '\r') return offset - 1;
+  return CharStartContaining(s, offset);
+}
+
+std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset) {
+  if (offset >= s.size()) return s.size();
+  if (offset > 0 && s[offset] == '\n' && s[offset - 1] == '\r') return offset + 1;
+  const std::size_t start = CharStartContaining(s, offset);
+  return start == offset ? offset : start + CharLengthAt(s, start);
+}
+
+}  // namespace zumoku

@@ -1,0 +1,120 @@
+#include "text_buffer.h"
+
+#include <algorithm>
+
+#include "line_ends.h"
+#include "sjis.h"
+
+namespace zumoku {
+
+void TextBuffer::SetSelStart(int position) {
+  const auto clamped = static_cast<std::size_t>(std::clamp<long long>(position, 0, text_.size()));
+  selStart_ = FloorToCharBoundary(text_, clamped);
+  selLength_ = 0;
+}
+
+void TextBuffer::SetSelLength(int length) {
+  const auto room = static_cast<long long>(text_.size() - selStart_);
+  const auto end = selStart_ + static_cast<std::size_t>(std::clamp<long long>(length, 0, room));
+  selLength_ = CeilToCharBoundary(text_, end) - selStart_;
+}
+
+void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view bytes) {
+  text_.replace(at, length, bytes);
+  selStart_ = at + bytes.size();
+  selLength_ = 0;
+  modified_ = true;
+}
+
+void TextBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_view s) {
+  Replace(at, length, NormalizeInsertedLineEnds(s));
+  undo_.clear();
+}
+
+void TextBuffer::UserEdit(std::string_view normalized) {
+  undo_.push_back({selStart_, SelText(), std::string(normalized)});
+  Replace(selStart_, selLength_, normalized);
+}
+
+void TextBuffer::SetSelText(std::string_view s) { CommandEdit(selStart_, selLength_, s); }
+
+void TextBuffer::Clear() {
+  text_.clear();
+  selStart_ = selLength_ = 0;
+  undo_.clear();
+  modified_ = false;
+}
+
+void TextBuffer::Load(std::string_view bytes) {
+  text_ = NormalizeLoadedLineEnds(bytes);
+  selStart_ = selLength_ = 0;
+  undo_.clear();
+}
+
+void TextBuffer::Undo() {
+  if (undo_.empty()) return;
+  const Edit edit = std::move(undo_.back());
+  undo_.pop_back();
+  Replace(edit.at, edit.inserted.size(), edit.removed);
+}
+
+void TextBuffer::Type(std::string_view s) { UserEdit(NormalizeInsertedLineEnds(s)); }
+
+void TextBuffer::CutToClipboard() {
+  if (selLength_ == 0) return;
+  clipboard_.SetText(SelText());
+  UserEdit("");
+}
+
+void TextBuffer::CopyToClipboard() {
+  if (selLength_ > 0) clipboard_.SetText(SelText());
+}
+
+void TextBuffer::PasteFromClipboard() {
+  if (const auto text = clipboard_.Text()) UserEdit(NormalizeInsertedLineEnds(*text));
+}
+
+void TextBuffer::SelectAll() {
+  selStart_ = 0;
+  selLength_ = text_.size();
+}
+
+bool TextBuffer::LineRange(int index, std::size_t& begin, std::size_t& end) const {
+  if (index < 0) return false;
+  begin = 0;
+  for (int line = 0; line < index; ++line) {
+    const auto lineEnd = text_.find("\r\n", begin);
+    if (lineEnd == std::string::npos) return false;
+    begin = lineEnd + 2;
+  }
+  if (begin >= text_.size()) return false;
+  end = std::min(text_.find("\r\n", begin), text_.size());
+  return true;
+}
+
+int TextBuffer::Count() const {
+  int count = 0;
+  for (auto at = text_.find("\r\n"); at != std::string::npos; at = text_.find("\r\n", at + 2)) {
+    ++count;
+  }
+  const bool unterminatedLast = !text_.empty() && !text_.ends_with("\r\n");
+  return count + (unterminatedLast ? 1 : 0);
+}
+
+std::string TextBuffer::Get(int index) const {
+  std::size_t begin = 0, end = 0;
+  return LineRange(index, begin, end) ? text_.substr(begin, end - begin) : std::string();
+}
+
+void TextBuffer::Put(int index, std::string_view s) {
+  std::size_t begin = 0, end = 0;
+  if (LineRange(index, begin, end)) CommandEdit(begin, end - begin, s);
+}
+
+void TextBuffer::Add(std::string_view s) {
+  const bool startsLine = text_.empty() || text_.ends_with("\r\n");
+  const std::string line = NormalizeInsertedLineEnds(s);
+  CommandEdit(text_.size(), 0, startsLine ? line + "\r\n" : "\r\n" + line);
+}
+
+}  // namespace zumoku

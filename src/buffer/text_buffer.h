@@ -1,0 +1,71 @@
+#pragma once
+// The reference EditBuffer: the document as one byte string. Every text
+// command is tested against it.
+#include <string>
+#include <vector>
+
+#include "clipboard.h"
+#include "edit_buffer.h"
+
+namespace zumoku {
+
+class TextBuffer : public EditBuffer, private EditLines {
+ public:
+  explicit TextBuffer(Clipboard& clipboard) : clipboard_(clipboard) {}
+
+  std::string Text() const override { return text_; }
+  int SelStart() const override { return static_cast<int>(selStart_); }
+  void SetSelStart(int position) override;
+  int SelLength() const override { return static_cast<int>(selLength_); }
+  void SetSelLength(int length) override;
+  std::string SelText() const override { return text_.substr(selStart_, selLength_); }
+  void SetSelText(std::string_view s) override;
+  EditLines& Lines() override { return *this; }
+
+  void Clear() override;
+  void Load(std::string_view bytes) override;
+  bool Modified() const override { return modified_; }
+  void SetModified(bool modified) override { modified_ = modified; }
+
+  void Undo() override;
+  void CutToClipboard() override;
+  void CopyToClipboard() override;
+  void PasteFromClipboard() override;
+  void SelectAll() override;
+
+  // The user typing s over the selection: an edit that Undo takes back.
+  void Type(std::string_view s);
+  int UpdateDepth() const { return updateDepth_; }
+
+ private:
+  struct Edit {
+    std::size_t at;
+    std::string removed;
+    std::string inserted;
+  };
+
+  // EditLines
+  int Count() const override;
+  std::string Get(int index) const override;
+  void Put(int index, std::string_view s) override;
+  void Add(std::string_view s) override;
+  void BeginUpdate() override { ++updateDepth_; }
+  void EndUpdate() override { if (updateDepth_ > 0) --updateDepth_; }
+
+  // Replaces [at, at + length) by already normalised bytes; caret after them.
+  void Replace(std::size_t at, std::size_t length, std::string_view bytes);
+  void UserEdit(std::string_view normalized);
+  void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
+  // Byte range of line `index` without its line end; false past the last.
+  bool LineRange(int index, std::size_t& begin, std::size_t& end) const;
+
+  Clipboard& clipboard_;
+  std::string text_;
+  std::size_t selStart_ = 0;
+  std::size_t selLength_ = 0;
+  bool modified_ = false;
+  std::vector<Edit> undo_;
+  int updateDepth_ = 0;
+};
+
+}  // namespace zumoku

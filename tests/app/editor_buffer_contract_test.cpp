@@ -1,0 +1,82 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QStringDecoder>
+#include <QTest>
+
+#include "edit_buffer_contract.h"
+#include "editor_buffer.h"
+#include "memo.h"
+#include "sjis_codec.h"
+
+namespace zumoku::test {
+
+// Key presses that carry any text, Japanese included.
+void TypeText(QWidget& widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(&widget, &press);
+  }
+}
+
+struct EditorBufferFixture {
+  Memo memo;
+  EditorBuffer buffer{memo};
+  EditBuffer& Buffer() { return buffer; }
+  void SetClipboard(std::string_view bytes) {
+    // The clipboard carries the platform's own text, line ends untouched.
+    QStringDecoder decoder("Shift_JIS");
+    QApplication::clipboard()->setText(decoder.decode(QByteArrayView(bytes.data(), bytes.size())));
+  }
+  std::optional<std::string> ClipboardText() const {
+    return codec::Encode(Memo::NormalizeLineEnds(QApplication::clipboard()->text()));
+  }
+  void Type(std::string_view bytes) { TypeText(memo, codec::Decode(bytes)); }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(EditorBuffer, EditBufferContract, EditorBufferFixture);
+
+class MemoEntry : public ::testing::Test {
+ protected:
+  Memo memo;
+  EditorBuffer buffer{memo};
+  QStringList refusals;
+  void SetUp() override {
+    QObject::connect(&memo, &Memo::refused, [this](const QString& m) { refusals << m; });
+  }
+};
+
+TEST_F(MemoEntry, RefusesTypedTextThatShiftJisCannotHold) {
+  TypeText(memo, QStringLiteral("aé漢"));
+  EXPECT_EQ(buffer.Text(), "a" + S("漢"));
+  ASSERT_EQ(refusals.size(), 1);
+  EXPECT_TRUE(refusals.front().contains(QStringLiteral("é")));
+}
+
+TEST_F(MemoEntry, RefusesPastedTextWholeAndKeepsTheDocument) {
+  buffer.SetSelText("abc");
+  QApplication::clipboard()->setText(QStringLiteral("x😀y"));
+  buffer.PasteFromClipboard();
+  EXPECT_EQ(buffer.Text(), "abc");
+  EXPECT_EQ(refusals.size(), 1);
+}
+
+TEST_F(MemoEntry, RefusedInputMethodCommitEndsTheComposition) {
+  QInputMethodEvent composing(QStringLiteral("え"), {});
+  QApplication::sendEvent(&memo, &composing);
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("€"));
+  QApplication::sendEvent(&memo, &commit);
+  EXPECT_EQ(buffer.Text(), "");
+  QInputMethodEvent good;
+  good.setCommitString(QStringLiteral("円"));
+  QApplication::sendEvent(&memo, &good);
+  EXPECT_EQ(buffer.Text(), S("円"));
+  EXPECT_EQ(refusals.size(), 1);
+}
+
+TEST_F(MemoEntry, TabInsertsATabCharacter) {
+  QTest::keyClick(&memo, Qt::Key_Tab);
+  EXPECT_EQ(buffer.Text(), "\t");
+}
+
+}  // namespace zumoku::test

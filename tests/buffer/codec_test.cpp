@@ -1,0 +1,65 @@
+#include "sjis_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "line_ends.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+TEST(Codec, DecodesCodePage932) {
+  EXPECT_EQ(codec::Decode("\x87\x40"), QString(QChar(0x2460)));  // ①
+  EXPECT_EQ(codec::Decode("\\"), QStringLiteral("\\"));            // a backslash, not a yen sign
+  EXPECT_EQ(codec::Decode(S("漢字\r\nｶﾅ")), QStringLiteral("漢字\nｶﾅ"));
+}
+
+std::string RandomBytesWithoutDuplicateCodes(std::mt19937& random) {
+  std::uniform_int_distribution<int> byte(0, 255), length(0, 64);
+  std::string bytes(static_cast<std::size_t>(length(random)), '\0');
+  for (char& c : bytes) {
+    int b = byte(random);
+    // Rows that hold code page 932's duplicate codes (0xED40 and 0xFA5C are
+    // one character, for instance).
+    while ((b == 0x87 || b == 0xED || b == 0xEE || b >= 0xFA)) b = byte(random);
+    c = static_cast<char>(b);
+  }
+  return NormalizeLoadedLineEnds(bytes);
+}
+
+std::string RoundTrip(const std::string& stored) { return codec::Encode(codec::Decode(stored)).value(); }
+
+// Code page 932's duplicate codes come back in the converter's preferred
+// form; every other byte string, valid or not, comes back exactly.
+TEST(Codec, EveryByteStringSurvivesARoundTrip) {
+  std::mt19937 random(20261207);
+  for (int round = 0; round < 5000; ++round) {
+    const std::string stored = RandomBytesWithoutDuplicateCodes(random);
+    ASSERT_EQ(RoundTrip(stored), stored) << round;
+  }
+}
+
+TEST(Codec, InvalidBytesComeBackExactly) {
+  const std::string bytes("\x80\xA0\xFD\xFE\xFF\x85\x40\x81\x7F\x00\x81", 11);
+  EXPECT_EQ(codec::Encode(codec::Decode(bytes)), bytes);
+}
+
+TEST(Codec, RefusesWhatShiftJisCannotHold) {
+  const QString refused[] = {QStringLiteral("é"), QStringLiteral("€"), QStringLiteral("😀"),
+                             QString(QChar(0xF781))};  // a stand-in, which only decoding may make
+  for (const QString& text : refused) {
+    EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + text).has_value()) << text.toStdString();
+  }
+  EXPECT_FALSE(codec::Encode(QStringLiteral("é")).has_value());
+  EXPECT_FALSE(codec::FirstRefused(QStringLiteral("漢字かなｶﾅ①\n\t")).has_value());
+}
+
+TEST(Codec, ByteLengthsMatchTheStoredForm) {
+  const QString text = codec::Decode(S("a漢ｶ\r\n") + "\x80");
+  int total = 0;
+  for (const QChar c : text) total += codec::ByteLength(c);
+  EXPECT_EQ(total, 7);
+}
+
+}  // namespace zumoku::test

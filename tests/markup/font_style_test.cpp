@@ -1,0 +1,77 @@
+#include "font_style.h"
+
+#include <gtest/gtest.h>
+
+#include "sjis_text.h"
+#include "text_buffer.h"
+
+namespace zumoku::test {
+
+struct StyleRow {
+  std::string selection, expected;
+};
+
+class FontStyle : public ::testing::TestWithParam<StyleRow> {};
+
+TEST_P(FontStyle, BoldWrapsOrExchanges) {
+  MemoryClipboard clipboard;
+  TextBuffer buffer(clipboard);
+  buffer.SetSelText("<" + GetParam().selection + ">");
+  buffer.SetSelStart(1);
+  buffer.SetSelLength(static_cast<int>(GetParam().selection.size()));
+  font::ApplyStyle(buffer, font::kBold);
+  EXPECT_EQ(buffer.Text(), "<" + GetParam().expected + ">");
+  EXPECT_EQ(buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
+  EXPECT_EQ(buffer.SelLength(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, FontStyle,
+    ::testing::Values(StyleRow{"", "\\textbf{}"}, StyleRow{"abc", "\\textbf{abc}"},
+                      StyleRow{"\\textit{abc}", "\\textbf{abc}"}, StyleRow{"\\textbf{abc}", "\\textbf{abc}"},
+                      StyleRow{S("\\textit{マ}"), S("\\textbf{マ}")},
+                      StyleRow{S("\\emph{ボ}"), S("\\textbf{ボ}")},
+                      StyleRow{"\\section*{a}", "\\textbf{a}"},
+                      // Nested braces: the whole argument stays.
+                      StyleRow{"\\textit{a{b}c}", "\\textbf{a{b}c}"},
+                      // Not exactly one command: wrapped whole, nothing lost.
+                      StyleRow{"\\textit{abc} x", "\\textbf{\\textit{abc} x}"},
+                      StyleRow{"\\alpha", "\\textbf{\\alpha}"},
+                      StyleRow{"\\a}b{c}", "\\textbf{\\a}b{c}}"},
+                      StyleRow{"\\textit{abc", "\\textbf{\\textit{abc}"},
+                      StyleRow{"\\textcolor{red}{x}", "\\textbf{\\textcolor{red}{x}}"},
+                      StyleRow{"\\{x}", "\\textbf{\\{x}}"}));
+
+TEST(FontStyle, SevenStylesShareOneShape) {
+  for (const auto opening : {font::kBold, font::kItalic, font::kEmphasis, font::kTypewriter, font::kSansSerif,
+                             font::kSmallCaps, font::kSlanted}) {
+    MemoryClipboard clipboard;
+    TextBuffer buffer(clipboard);
+    buffer.SetSelText("\\textit{x}");
+    buffer.SelectAll();
+    font::ApplyStyle(buffer, opening);
+    EXPECT_EQ(buffer.Text(), std::string(opening) + "x}");
+  }
+}
+
+class FontRemoval : public ::testing::TestWithParam<StyleRow> {};
+
+TEST_P(FontRemoval, LeavesTheArgumentOfOneCommandOnly) {
+  MemoryClipboard clipboard;
+  TextBuffer buffer(clipboard);
+  buffer.SetSelText(GetParam().selection);
+  buffer.SetModified(false);
+  buffer.SelectAll();
+  font::RemoveStyle(buffer);
+  EXPECT_EQ(buffer.Text(), GetParam().expected);
+  EXPECT_EQ(buffer.Modified(), GetParam().selection != GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, FontRemoval,
+                         ::testing::Values(StyleRow{"\\textit{abc}", "abc"}, StyleRow{"abc", "abc"},
+                                           StyleRow{"", ""}, StyleRow{S("\\textbf{マ}"), S("マ")},
+                                           StyleRow{"\\textbf{a{b}c}", "a{b}c"},
+                                           StyleRow{"\\textbf{abc} x", "\\textbf{abc} x"},
+                                           StyleRow{"\\textbf", "\\textbf"}));
+
+}  // namespace zumoku::test

@@ -1,0 +1,252 @@
+#pragma once
+// One contract for every EditBuffer: the reference TextBuffer and the
+// EditorBuffer over the real widget must behave alike, byte for byte.
+// A fixture F provides Buffer(), SetClipboard(bytes), ClipboardText() and
+// Type(bytes) (the user typing over the selection).
+#include <gtest/gtest.h>
+
+#include "edit_buffer.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+template <typename F>
+class EditBufferContract : public ::testing::Test {
+ protected:
+  F fixture;
+  EditBuffer& b() { return fixture.Buffer(); }
+  void SetText(std::string_view s) {
+    b().Clear();
+    b().SetSelText(s);
+    b().SetModified(false);
+  }
+  void Select(int start, int length) {
+    b().SetSelStart(start);
+    b().SetSelLength(length);
+  }
+};
+
+TYPED_TEST_SUITE_P(EditBufferContract);
+
+TYPED_TEST_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelection) {
+  EditBuffer& b = this->b();
+  EXPECT_EQ(b.Lines().Count(), 0);
+  EXPECT_EQ(b.Lines().Get(0), "");
+  EXPECT_EQ(b.SelText(), "");
+  b.SelectAll();
+  EXPECT_EQ(b.SelStart(), 0);
+  EXPECT_EQ(b.SelLength(), 0);
+  EXPECT_FALSE(b.Modified());
+}
+
+TYPED_TEST_P(EditBufferContract, SelTextWriteReplacesSelectionAndLeavesCaretAfterIt) {
+  this->SetText("hello world");
+  this->Select(6, 5);
+  EXPECT_EQ(this->b().SelText(), "world");
+  this->b().SetSelText(S("世界"));
+  EXPECT_EQ(this->b().Text(), "hello " + S("世界"));
+  EXPECT_EQ(this->b().SelStart(), 10);
+  EXPECT_EQ(this->b().SelLength(), 0);
+  EXPECT_TRUE(this->b().Modified());
+}
+
+TYPED_TEST_P(EditBufferContract, PositionsCountBytes) {
+  this->SetText(S("漢字か\r\nabc"));
+  this->Select(0, 6);
+  EXPECT_EQ(this->b().SelText(), S("漢字か"));
+  this->Select(4, 5);
+  EXPECT_EQ(this->b().SelText(), S("か\r\na"));
+  EXPECT_EQ(this->b().SelLength(), 5);
+  this->b().SelectAll();
+  EXPECT_EQ(this->b().SelLength(), 11);
+}
+
+TYPED_TEST_P(EditBufferContract, SplitCharactersMoveToBoundaries) {
+  this->SetText(S("漢字\r\nx"));
+  this->b().SetSelStart(1);  // inside 漢
+  EXPECT_EQ(this->b().SelStart(), 0);
+  this->b().SetSelLength(3);  // would end inside 字
+  EXPECT_EQ(this->b().SelLength(), 4);
+  this->b().SetSelStart(5);  // between CR and LF
+  EXPECT_EQ(this->b().SelStart(), 4);
+  this->b().SetSelLength(1);  // would end between CR and LF
+  EXPECT_EQ(this->b().SelText(), "\r\n");
+  this->b().SetSelStart(100);
+  EXPECT_EQ(this->b().SelStart(), 7);
+  this->b().SetSelStart(-3);
+  EXPECT_EQ(this->b().SelStart(), 0);
+}
+
+TYPED_TEST_P(EditBufferContract, StartThenLengthSelectsButLengthThenStartDoesNot) {
+  this->SetText("abcdef");
+  this->Select(2, 3);
+  EXPECT_EQ(this->b().SelText(), "cde");
+  this->b().SetSelLength(2);
+  this->b().SetSelStart(1);
+  EXPECT_EQ(this->b().SelLength(), 0);
+  EXPECT_EQ(this->b().SelStart(), 1);
+}
+
+TYPED_TEST_P(EditBufferContract, InsertedLineEndsBecomeCrLf) {
+  const struct {
+    std::string in, stored;
+  } rows[] = {
+      {"a\r\r\nb", "a\r\nb"},        {"a\r\nb", "a\r\nb"},     {"a\rb", "a\r\nb"},
+      {"a\nb", "a\r\nb"},            {"a\n\rb", "a\r\n\r\nb"}, {"a\r\r\r\nb", "a\r\n\r\nb"},
+      {"\\begin{itemize}\r\r\n", "\\begin{itemize}\r\n"},
+  };
+  for (const auto& row : rows) {
+    this->b().Clear();
+    this->b().SetSelText(row.in);
+    EXPECT_EQ(this->b().Text(), row.stored) << row.in;
+    EXPECT_EQ(this->b().SelStart(), static_cast<int>(row.stored.size())) << row.in;
+  }
+}
+
+TYPED_TEST_P(EditBufferContract, CaretAfterInsertionCountsStoredLineEnds) {
+  this->SetText("0123456789");
+  this->b().SetSelStart(10);
+  this->b().SetSelText("a\rb");
+  EXPECT_EQ(this->b().SelStart(), 14);
+}
+
+TYPED_TEST_P(EditBufferContract, LinesCountAndGet) {
+  const struct {
+    std::string text;
+    int count;
+  } rows[] = {{"abc", 1}, {"abc\r\n", 1}, {"abc\r\ndef", 2}, {"\r\n\r\n", 2}, {"a\r\n\r\nb", 3}};
+  for (const auto& row : rows) {
+    this->b().Clear();
+    this->b().SetSelText(row.text);
+    EXPECT_EQ(this->b().Lines().Count(), row.count) << row.text;
+  }
+  EXPECT_EQ(this->b().Lines().Get(0), "a");
+  EXPECT_EQ(this->b().Lines().Get(1), "");
+  EXPECT_EQ(this->b().Lines().Get(2), "b");
+  EXPECT_EQ(this->b().Lines().Get(3), "");
+  EXPECT_EQ(this->b().Lines().Get(-1), "");
+}
+
+TYPED_TEST_P(EditBufferContract, LinesAdd) {
+  const struct {
+    std::string text, after;
+  } rows[] = {{"abc", "abc\r\nx"}, {"abc\r\n", "abc\r\nx\r\n"}, {"", "x\r\n"}};
+  for (const auto& row : rows) {
+    this->SetText("");
+    this->b().Clear();
+    this->b().SetSelText(row.text);
+    this->b().SetSelStart(0);
+    this->b().Lines().Add("x");
+    EXPECT_EQ(this->b().Text(), row.after) << row.text;
+    EXPECT_EQ(this->b().SelStart(), static_cast<int>(row.after.size())) << row.text;
+  }
+}
+
+TYPED_TEST_P(EditBufferContract, LinesPut) {
+  this->SetText("q\r\nz");
+  this->b().Lines().Put(0, "a\rb");
+  EXPECT_EQ(this->b().Text(), "a\r\nb\r\nz");
+  EXPECT_EQ(this->b().SelStart(), 4);
+  EXPECT_TRUE(this->b().Modified());
+
+  this->SetText("one\r\ntwo\r\nthree");
+  this->b().Lines().Put(5, "x");
+  this->b().Lines().Put(3, "x");
+  EXPECT_EQ(this->b().Text(), "one\r\ntwo\r\nthree");
+  EXPECT_FALSE(this->b().Modified());
+  this->b().Lines().Put(1, S("二"));
+  EXPECT_EQ(this->b().Text(), "one\r\n" + S("二") + "\r\nthree");
+}
+
+TYPED_TEST_P(EditBufferContract, UpdatesNestWithoutChangingText) {
+  this->SetText("a");
+  this->b().Lines().BeginUpdate();
+  this->b().Lines().BeginUpdate();
+  this->b().Lines().Add("b");
+  this->b().Lines().EndUpdate();
+  this->b().Lines().Add("c");
+  this->b().Lines().EndUpdate();
+  this->b().Lines().EndUpdate();  // unbalanced: ignored
+  EXPECT_EQ(this->b().Text(), "a\r\nb\r\nc");
+}
+
+TYPED_TEST_P(EditBufferContract, ClearEmptiesAndResetsModified) {
+  this->b().SetSelText("abc");
+  EXPECT_TRUE(this->b().Modified());
+  this->b().Clear();
+  EXPECT_EQ(this->b().Text(), "");
+  EXPECT_FALSE(this->b().Modified());
+}
+
+TYPED_TEST_P(EditBufferContract, UndoTakesBackUserEditsOneByOne) {
+  this->fixture.Type("abc");
+  this->b().SelectAll();
+  this->b().CutToClipboard();
+  EXPECT_EQ(this->b().Text(), "");
+  this->b().SetModified(false);
+  this->b().Undo();
+  EXPECT_EQ(this->b().Text(), "abc");
+  EXPECT_TRUE(this->b().Modified());
+  this->b().Undo();
+  EXPECT_EQ(this->b().Text(), "");
+}
+
+TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
+  this->fixture.Type("abc");
+  this->b().SelectAll();
+  this->b().SetSelText("\\textbf{abc}");
+  this->b().Undo();
+  EXPECT_EQ(this->b().Text(), "\\textbf{abc}");
+}
+
+TYPED_TEST_P(EditBufferContract, ClipboardOperations) {
+  this->SetText(S("前\r\n後"));
+  this->fixture.SetClipboard("keep");
+  this->b().SetSelStart(2);
+  this->b().CopyToClipboard();  // nothing selected
+  this->b().CutToClipboard();
+  EXPECT_EQ(this->fixture.ClipboardText(), "keep");
+  EXPECT_EQ(this->b().Text(), S("前\r\n後"));
+
+  this->Select(0, 4);
+  this->b().CopyToClipboard();
+  EXPECT_EQ(this->fixture.ClipboardText(), S("前\r\n"));
+  this->b().CutToClipboard();
+  EXPECT_EQ(this->b().Text(), S("後"));
+  EXPECT_TRUE(this->b().Modified());
+
+  this->fixture.SetClipboard("x\ny\rz\r\n");
+  this->b().SetSelStart(2);
+  this->b().PasteFromClipboard();
+  EXPECT_EQ(this->b().Text(), S("後") + "x\r\ny\r\nz\r\n");
+  EXPECT_EQ(this->b().SelStart(), 11);
+}
+
+TYPED_TEST_P(EditBufferContract, LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte) {
+  const std::string invalid = std::string("\x80\xA0\xFD\xFF\x85\x40", 6) + std::string(1, '\0') + "\x81";
+  this->b().Load("a\r\r\nb\nc\rd" + invalid);
+  EXPECT_EQ(this->b().Text(), "a\r\n\r\nb\r\nc\r\nd" + invalid);
+  EXPECT_EQ(this->b().Lines().Count(), 5);
+  this->b().SelectAll();
+  EXPECT_EQ(this->b().SelLength(), static_cast<int>(this->b().Text().size()));
+}
+
+TYPED_TEST_P(EditBufferContract, InvalidBytesSurviveCommandsAndSelections) {
+  const std::string invalid("x\x00y\x80\xFF", 5);
+  this->SetText(invalid + S("マ"));
+  this->Select(1, 4);
+  EXPECT_EQ(this->b().SelText(), invalid.substr(1, 4));
+  this->b().SetSelText(this->b().SelText());
+  EXPECT_EQ(this->b().Text(), invalid + S("マ"));
+}
+
+REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelection,
+                            SelTextWriteReplacesSelectionAndLeavesCaretAfterIt, PositionsCountBytes,
+                            SplitCharactersMoveToBoundaries, StartThenLengthSelectsButLengthThenStartDoesNot,
+                            InsertedLineEndsBecomeCrLf, CaretAfterInsertionCountsStoredLineEnds, LinesCountAndGet,
+                            LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
+                            UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, ClipboardOperations,
+                            LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
+                            InvalidBytesSurviveCommandsAndSelections);
+
+}  // namespace zumoku::test
