@@ -71,18 +71,21 @@ void FloppyDisk(QPainter& p) {
   p.drawRect(QRectF(3.5, 9, 9, 5));
 }
 
+// The word is drawn at a legible size and condensed to the icon's width.
 void ColouredWord(QPainter& p, const QString& word) {
   static const QColor colours[] = {QColor(220, 30, 30), QColor(20, 140, 40), QColor(30, 70, 220),
                                    QColor(200, 110, 0), QColor(150, 30, 170)};
   QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(word.size() > 4 ? 7 : 8);
+  font.setPixelSize(10);
   font.setBold(true);
   p.setFont(font);
   const QFontMetricsF metrics(font);
-  qreal x = (kSize - metrics.horizontalAdvance(word)) / 2;
+  p.translate(0.5, 0);
+  p.scale((kSize - 1) / metrics.horizontalAdvance(word), 1.0);
+  qreal x = 0;
   for (qsizetype i = 0; i < word.size(); ++i) {
     p.setPen(colours[i % std::size(colours)]);
-    p.drawText(QPointF(x, 11), word.at(i));
+    p.drawText(QPointF(x, 12), word.at(i));
     x += metrics.horizontalAdvance(word.at(i));
   }
 }

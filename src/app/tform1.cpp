@@ -111,7 +111,11 @@ void TForm1::BuildToolBar() {
   addGap();
   addButton("ToolButton4", kImageMath);
   addGap();
-  connect(addButton("ToolButton6", -1), &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+  // Without an image the button stays raised, so it can still be seen.
+  QToolButton* folder = addButton("ToolButton6", -1);
+  folder->setAutoRaise(false);
+  folder->setFixedSize(23, 22);
+  connect(folder, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
 }
 
 void TForm1::BuildStatusBar() {
