@@ -132,39 +132,6 @@ void TForm1::BuildStatusBar() {
   bar->addWidget(statusPanels_[1], 1);
 }
 
-void TForm1::BuildPopupMenu1() {
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  connect(AddItem(PopupMenu1, "Cut2", QStringLiteral("切り取り")), &QAction::triggered, this, &TForm1::Cut2Click);
-  connect(AddItem(PopupMenu1, "Copy2", QStringLiteral("コピー")), &QAction::triggered, this, &TForm1::Copy2Click);
-  connect(AddItem(PopupMenu1, "Paste2", QStringLiteral("貼り付け")), &QAction::triggered, this,
-          &TForm1::Paste2Click);
-  AddSeparator(PopupMenu1, "N9");
-
-  QMenu* font = AddSubmenu(PopupMenu1, "N11", QStringLiteral("書体"));
-  connect(AddItem(font, "N32", QStringLiteral("書体修飾を取り消す")), &QAction::triggered, this, &TForm1::N32Click);
-  AddSeparator(font, "N31");
-  const struct {
-    const char* name;
-    QString caption;
-    void (TForm1::*slot)();
-  } styles[] = {
-      {"N12", QStringLiteral("ボールド：Bold"), &TForm1::N12Click},
-      {"N13", QStringLiteral("イタリック：Italic"), &TForm1::N13Click},
-      {"emphasis1", QStringLiteral("強調：emphasis"), &TForm1::emphasis1Click},
-      {"Taypewriter1", QStringLiteral("タイプライター：Taypewriter"), &TForm1::Taypewriter1Click},
-      {"SansSerif1", QStringLiteral("見出し：Sans Serif"), &TForm1::SansSerif1Click},
-      {"SMALLCAPS1", QStringLiteral("見出し：SMALL CAPS"), &TForm1::SMALLCAPS1Click},
-      {"Slanted1", QStringLiteral("傾斜：Slanted"), &TForm1::Slanted1Click},
-  };
-  for (const auto& style : styles) {
-    connect(AddItem(font, style.name, style.caption), &QAction::triggered, this, style.slot);
-  }
-
-  AddSeparator(PopupMenu1, "N43");
-  AddItem(PopupMenu1, "N44", QStringLiteral("数式コマンドに変更"));
-}
-
 void TForm1::ShowContextMenu(const QPoint& at) { currentPopup_->exec(memo1_->viewport()->mapToGlobal(at)); }
 
 QString TForm1::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }

@@ -8,7 +8,9 @@
 #include <QToolButton>
 #include <memory>
 
+#include "alignment.h"
 #include "editor_buffer.h"
+#include "list_text.h"
 #include "memo.h"
 
 namespace zumoku {
@@ -26,6 +28,15 @@ class TForm1 : public QMainWindow {
   void SetStatusPanelText(int panel, const QString& text);
 
   QString CurrentFileName;
+
+  // Set by each opening of the text context menu: the alignment blocks the
+  // selection held, which the alignment commands act on.
+  bool HasFlushLeft = false;
+  bool HasCenter = false;
+  bool HasFlushRight = false;
+  // The last answer of the count dialog, shared by the list and space commands.
+  int ItemCount = 0;
+  bool HeadingLineBreak = false;
 
  public slots:
   void FormCreate();
@@ -49,12 +60,58 @@ class TForm1 : public QMainWindow {
   void Slanted1Click();
   void N32Click();
 
+  // ---- Text context menu: opening, sizes, alignment, inserts, lists, spaces.
+  void PopupMenu1Popup();
+  void N10Huge1Click();
+  void N9huge1Click();
+  void N8LARGE1Click();
+  void N7Large1Click();
+  void N6large1Click();
+  void N5normalsize1Click();
+  void N4small1Click();
+  void N3footnotesize1Click();
+  void N2scriptsize1Click();
+  void N1tiny1Click();
+  void N33Click();
+  void N24Click();
+  void N26Click();
+  void N25Click();
+  void TeX5Click();
+  void LaTeX1Click();
+  void LaTeXe1Click();
+  void N16Click();
+  void N28Click();
+  void marginpar1Click();
+  void reversemarginpar1Click();
+  void N30Click();
+  void Verb2Click();
+  void N15Click();
+  void verbatim1Click();
+  void verbatim2Click();
+  void N40Click();
+  void N55Click();
+  void N56Click();
+  void N53Click();
+  void itemize1Click();
+  void enumerate1Click();
+  void description1Click();
+  void item1Click();
+  void item2Click();
+  void N20Click();
+  void N21Click();
+  // ---- end of the text context menu block.
+
  private:
   void BuildMainMenu();
   void BuildToolBar();
   void BuildStatusBar();
   void BuildPopupMenu1();
   void ShowContextMenu(const QPoint& at);
+  // Text context menu helpers.
+  QAction* PopupItem(const char* name) const;
+  void AlignSelection(align::Environment environment);
+  void InsertAskedList(const list::ListShape& shape);
+  void InsertAskedSpaces(const list::SpaceShape& shape);
 
   Memo* memo1_ = nullptr;
   std::unique_ptr<EditorBuffer> buffer_;

@@ -13,7 +13,6 @@ int MatchingClosePos(std::string_view s, int open) {
   return 0;
 }
 
-namespace {
 bool IsCommandName(std::string_view name) {
   if (name.ends_with('*')) name.remove_suffix(1);
   if (name.empty()) return false;
@@ -22,7 +21,6 @@ bool IsCommandName(std::string_view name) {
   }
   return true;
 }
-}  // namespace
 
 std::optional<BracePositions> SingleCommandArgument(std::string_view s) {
   if (BytePos("\\", s) != 1) return std::nullopt;

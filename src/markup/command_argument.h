@@ -18,6 +18,9 @@ struct BracePositions {
 // position open (nested groups counted, Shift_JIS-aware); 0 when unclosed.
 int MatchingClosePos(std::string_view s, int open);
 
+// ASCII letters, optionally followed by "*": the name after a backslash.
+bool IsCommandName(std::string_view name);
+
 // The argument's braces when s is a backslash, a command name (ASCII letters,
 // optionally followed by "*"), "{", an argument with balanced braces, and the
 // matching "}" as its last byte. nullopt for every other shape.

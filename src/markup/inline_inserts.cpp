@@ -1,0 +1,45 @@
+#include "inline_inserts.h"
+
+#include <string>
+
+#include "line_list.h"
+#include "sjis.h"
+#include "sjis_literal.h"
+
+namespace zumoku::insert {
+
+void MarginNoteBothSides(EditBuffer& buffer) {
+  static const std::string left = "\\marginpar[" + Sjis("左：");
+  static const std::string right = "]{" + Sjis("右：");
+  const std::string s = buffer.SelText();
+  buffer.SetSelText(left + s + right + s + "}");
+}
+
+void InlineVerbatim(EditBuffer& buffer, std::string_view opening) {
+  if (BytePos("|", buffer.SelText()) == 0) Wrap(buffer, {opening, "|"});
+}
+
+void VerbatimBlock(EditBuffer& buffer, std::string_view environment) {
+  const std::string begin = "\\begin{" + std::string(environment) + "}\r";
+  const std::string end = "\\end{" + std::string(environment) + "}\r";
+  const std::string s = buffer.SelText();
+  buffer.SetSelText(JoinLines({begin, s, end}));
+}
+
+void EmphasisDots(EditBuffer& buffer) {
+  const std::string s = buffer.SelText();
+  std::string dotted;
+  for (std::size_t at = 0; at < s.size();) {
+    const std::size_t length = CharLengthAt(s, at);
+    const std::string_view c = std::string_view(s).substr(at, length);
+    if (length == 2) {
+      dotted.append("\\.{").append(c).append("}");
+    } else {
+      dotted.append(c);
+    }
+    at += length;
+  }
+  buffer.SetSelText(dotted);
+}
+
+}  // namespace zumoku::insert

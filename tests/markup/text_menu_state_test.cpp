@@ -1,0 +1,52 @@
+#include "text_menu_state.h"
+
+#include <gtest/gtest.h>
+
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+struct MenuRow {
+  std::string selection;
+  bool fontRemoval, sizeRemoval;
+  align::PresentBlocks alignment;
+};
+
+class TextMenu : public ::testing::TestWithParam<MenuRow> {};
+
+TEST_P(TextMenu, OffersTheRemovalsTheCommandsWouldCarryOut) {
+  const TextMenuState state = InspectSelection(GetParam().selection);
+  EXPECT_EQ(state.showFontRemoval, GetParam().fontRemoval);
+  EXPECT_EQ(state.showSizeRemoval, GetParam().sizeRemoval);
+  EXPECT_EQ(state.alignment, GetParam().alignment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, TextMenu,
+    ::testing::Values(MenuRow{"", false, false, {}}, MenuRow{"abc", false, false, {}},
+                      MenuRow{"\\textbf{abc}", true, false, {}}, MenuRow{"\\textbf{abc} x", false, false, {}},
+                      MenuRow{S("\\textit{マ}"), true, false, {}}, MenuRow{S("\\textit{ボ}"), true, false, {}},
+                      MenuRow{S("\\textit{ポ}"), true, false, {}},
+                      // The removal keeps a nested argument whole and refuses
+                      // what is not a command, so the menu follows it.
+                      MenuRow{"\\textbf{a{b}c}", true, false, {}}, MenuRow{"\\{x}", false, false, {}},
+                      MenuRow{"{\\Huge abc}", false, true, {}}, MenuRow{"{abc}", false, false, {}},
+                      MenuRow{"{\\Huge abc} def", false, false, {}}, MenuRow{"{abc def}", false, false, {}},
+                      MenuRow{S("{\\Huge マ}"), false, true, {}},
+                      MenuRow{"\\begin{center}abc\\end{center}", false, false, {false, true, false}},
+                      MenuRow{"\\begin{center}abc", false, false, {}},
+                      MenuRow{"\\end{flushright}\\begin{flushleft}\\begin{flushright}\\end{flushleft}", false, false,
+                              {true, false, true}}));
+
+TEST(TextMenu, AlignmentCaptionsFollowThePresentBlocks) {
+  const TextMenuState state = InspectSelection("\\begin{center}abc\\end{center}");
+  EXPECT_EQ(AlignmentCaption(state, align::kFlushLeft), "左揃え");
+  EXPECT_EQ(AlignmentCaption(state, align::kCenter), "中央揃えの解除");
+  EXPECT_EQ(AlignmentCaption(state, align::kFlushRight), "右揃え");
+  const TextMenuState all = InspectSelection(
+      "\\begin{flushleft}\\end{flushleft}\\begin{center}\\end{center}\\begin{flushright}\\end{flushright}");
+  EXPECT_EQ(AlignmentCaption(all, align::kFlushLeft), "左揃えの解除");
+  EXPECT_EQ(AlignmentCaption(all, align::kFlushRight), "右揃えの解除");
+}
+
+}  // namespace zumoku::test
