@@ -1,10 +1,10 @@
 #include "tform5.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 #include "error_box.h"
 #include "fonts.h"
+#include "gap_label.h"
 #include "matrix.h"
 #include "up_down.h"
 
@@ -49,7 +49,7 @@ TForm5::TForm5(EditBuffer& buffer, QWidget* parent)
 
   // The label reads through the gaps between the edits: rows 行 columns 列の行列.
   const QString blank = QStringLiteral("　");
-  Place(new QLabel(blank.repeated(10) + QStringLiteral("行") + blank.repeated(12) + QStringLiteral("列の行列"), this),
+  Place(new GapLabel(blank.repeated(10) + QStringLiteral("行") + blank.repeated(12) + QStringLiteral("列の行列"), this),
         "Label1", QRect(24, 87, 236, 12));
   Edit1 = SizeEdit(this, "Edit1", QRect(21, 81, 61, 20));
   Place(new UpDown(Edit1, math::kMinMatrixSize, math::kMaxMatrixSize, 2, this), "UpDown1", QRect(82, 81, 15, 20));
