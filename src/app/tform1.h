@@ -51,8 +51,6 @@ class TForm1 : public QMainWindow {
 
   // ---- Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
  public:
-  enum class PopupMode { Basic, Math };
-  PopupMode CurrentPopupMode() const;
   // True when the selection looked like one inline formula the last time the
   // formula menu opened.
   bool InlineMathSelected = false;
@@ -72,6 +70,7 @@ class TForm1 : public QMainWindow {
   void memo1KeyPress(char& Key);
 
  private:
+  enum class PopupMode { Basic, Math };
   void BuildPopupMenu2();
   void ConnectMathMode();
   void SetPopupMode(PopupMode mode);

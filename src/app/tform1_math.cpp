@@ -20,10 +20,6 @@ void TForm1::ConnectMathMode() {
   memo1_->SetKeyPressHandler([this](char& key) { memo1KeyPress(key); });
 }
 
-TForm1::PopupMode TForm1::CurrentPopupMode() const {
-  return currentPopup_ == PopupMenu2 ? PopupMode::Math : PopupMode::Basic;
-}
-
 // The button shows the word of the mode a click switches to.
 void TForm1::SetPopupMode(PopupMode mode) {
   const bool math = mode == PopupMode::Math;

@@ -11,10 +11,6 @@ class UpDown : public QWidget {
  public:
   UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent);
 
-  int Position() const { return position_; }
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-
  public slots:
   void StepUp() { Step(1); }
   void StepDown() { Step(-1); }
