@@ -14,29 +14,32 @@ std::string MakeDocument(std::size_t bytes) {
       Sjis("全角記号（Θ・｛｝）と半角ｶﾀｶﾅが混在する行です。マボポソ表能"),
   };
   std::string text;
-  text.reserve(bytes + 128);
-  for (std::size_t i = 0; text.size() < bytes; ++i) {
-    text += lines[i % std::size(lines)];
+  text.reserve(bytes);
+  for (std::size_t i = 0;; ++i) {
+    const std::string& line = lines[i % std::size(lines)];
+    if (text.size() + line.size() + 2 > bytes) break;
+    text += line;
     text += "\r\n";
   }
+  text.append(bytes - text.size(), 'x');  // exactly `bytes`
   return text;
 }
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs) {
-    if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-      times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
+    if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
+    seconds_[run.benchmark_name()] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
   }
 }
 
 void RatioReporter::Finalize() {
   ConsoleReporter::Finalize();
   std::printf("\nRatios (same run):\n");
-  for (const auto& [figure, baseline] : pairs_) {
-    if (!times_.count(figure) || !times_.count(baseline)) continue;
-    std::printf("  %-40s / %-40s = %.2f\n", figure.c_str(), baseline.c_str(), times_[figure] / times_[baseline]);
+  for (const Ratio& ratio : ratios_) {
+    if (!seconds_.count(ratio.figure) || !seconds_.count(ratio.baseline)) continue;
+    std::printf("  %-60s %.2f\n", ratio.label.c_str(),
+                seconds_[ratio.figure] / (seconds_[ratio.baseline] * ratio.scale));
   }
 }
 

@@ -5,24 +5,30 @@
 
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace zumoku::bench {
 
-// About `bytes` of mixed Japanese and LaTeX lines (~64 bytes each), CR LF.
+// Exactly `bytes` of mixed Japanese and LaTeX lines (~64 bytes each), CR LF.
 std::string MakeDocument(std::size_t bytes);
 
-// Console output plus, at the end, "figure / baseline = ratio" for each pair.
+// A figure and the baseline it is measured against, by benchmark name; the
+// baseline's time is multiplied by scale first (for per-byte comparisons).
+struct Ratio {
+  std::string label, figure, baseline;
+  double scale = 1;
+};
+
+// Console output plus, at the end, each figure's ratio to its baseline.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
-  explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs) : pairs_(std::move(pairs)) {}
+  explicit RatioReporter(std::vector<Ratio> ratios) : ratios_(std::move(ratios)) {}
   void ReportRuns(const std::vector<Run>& runs) override;
   void Finalize() override;
 
  private:
-  std::vector<std::pair<std::string, std::string>> pairs_;  // {figure, baseline}
-  std::map<std::string, double> times_;                     // ns per iteration
+  std::vector<Ratio> ratios_;
+  std::map<std::string, double> seconds_;  // per iteration
 };
 
 }  // namespace zumoku::bench

@@ -108,10 +108,10 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   const std::string large = "/" + std::to_string(kLarge);
   RatioReporter reporter({
-      {"SelTextWriteAtEnd" + large, "SelTextWriteAtEnd/0"},
-      {"TypeAtEnd" + large, "TypeAtEnd/0"},
-      {"SelTextReadNearEnd" + large, "SelTextReadNearEnd/0"},
-      {"SelStartReadNearEnd" + large, "SelStartReadNearEnd/0"},
+      {"SelText write at the end, 50 MB / empty", "SelTextWriteAtEnd" + large, "SelTextWriteAtEnd/0"},
+      {"typing at the end, 50 MB / empty", "TypeAtEnd" + large, "TypeAtEnd/0"},
+      {"SelText read near the end, 50 MB / empty", "SelTextReadNearEnd" + large, "SelTextReadNearEnd/0"},
+      {"SelStart read near the end, 50 MB / empty", "SelStartReadNearEnd" + large, "SelStartReadNearEnd/0"},
   });
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -49,7 +49,21 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (Swallowed(*event)) {
+    event->accept();
+    return;
+  }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+bool Memo::Swallowed(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (!keyPress_ || text.size() != 1 || !text.at(0).isPrint() || codec::ByteLength(text.at(0)) != 1) return false;
+  const auto bytes = codec::Encode(text);
+  if (!bytes) return false;
+  char key = bytes->front();
+  keyPress_(key);
+  return key == 0;
 }
 
 void Memo::inputMethodEvent(QInputMethodEvent* event) {

@@ -3,6 +3,7 @@
 // can hold, whether typed, composed by an input method, pasted or dropped,
 // and brings pasted line ends to one form.
 #include <QPlainTextEdit>
+#include <functional>
 
 namespace zumoku {
 
@@ -14,6 +15,12 @@ class Memo : public QPlainTextEdit {
   // Line ends of incoming text: CR CR LF, CR LF, a lone CR and a lone LF each
   // become one '\n'.
   static QString NormalizeLineEnds(QString text);
+
+  // Sees every character typed on the keyboard that takes one byte in the
+  // document, before it is inserted; setting the byte to 0 swallows it.
+  // Pasted text and input-method commits do not pass through it.
+  using KeyPressHandler = std::function<void(char& key)>;
+  void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
 
  signals:
   // Text was refused; the message says why, for the status bar.
@@ -29,6 +36,10 @@ class Memo : public QPlainTextEdit {
   // True (and the refusal reported) when text holds a character that the
   // document cannot store.
   bool Refuse(const QString& text);
+  // True when the key press handler swallowed the event's character.
+  bool Swallowed(const QKeyEvent& event);
+
+  KeyPressHandler keyPress_;
 };
 
 }  // namespace zumoku

@@ -31,7 +31,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildToolBar();
   BuildStatusBar();
   BuildPopupMenu1();
+  BuildPopupMenu2();
   currentPopup_ = PopupMenu1;
+  ConnectMathMode();
   memo1_->setFocus();
   FormCreate();
 }

@@ -101,6 +101,34 @@ class TForm1 : public QMainWindow {
   void N21Click();
   // ---- end of the text context menu block.
 
+  // ---- Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
+ public:
+  // True when the selection looked like one inline formula the last time the
+  // formula menu opened.
+  bool InlineMathSelected = false;
+
+ public slots:
+  void N44Click();
+  void N47Click();
+  void ToolButton4Click();
+  void PopupMenu2Popup();
+  void N48Click();
+  void equation1Click();
+  void gather1Click();
+  void equation2Click();
+  void gather2Click();
+  void N42Click();
+  void TeX6Click();
+  void memo1KeyPress(char& Key);
+
+ private:
+  enum class PopupMode { Basic, Math };
+  void BuildPopupMenu2();
+  void ConnectMathMode();
+  void SetPopupMode(PopupMode mode);
+  QMenu* PopupMenu2 = nullptr;
+  // ---- end of math mode
+
  private:
   void BuildMainMenu();
   void BuildToolBar();

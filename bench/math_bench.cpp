@@ -1,0 +1,97 @@
+// Formula commands against the size of the text: symbol conversion of a 1 MB
+// selection, and the typing aid in a 50 MB document against an empty one.
+// Each figure is printed beside its baseline as a ratio from the same run.
+#include "bench_support.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextCursor>
+
+#include "sjis_literal.h"
+#include "symbol_conversion.h"
+#include "tform1.h"
+
+namespace zumoku {
+
+namespace {
+using bench::MakeDocument;
+constexpr std::size_t kMegabyte = 1 << 20;
+
+void ConvertSymbols(benchmark::State& state) {
+  const std::string selection = MakeDocument(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(math::ConvertSymbols(selection));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * selection.size()));
+}
+BENCHMARK(ConvertSymbols)->Arg(1024)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
+
+// The whole command in the real editor: reading the selection from the
+// widget, converting, writing the result back.
+void TeX6ClickInEditor(benchmark::State& state) {
+  TForm1 form;
+  const std::string text = MakeDocument(kMegabyte);
+  for (auto _ : state) {
+    state.PauseTiming();
+    form.Buffer().Load(text);
+    form.Buffer().SelectAll();
+    state.ResumeTiming();
+    form.TeX6Click();
+  }
+}
+BENCHMARK(TeX6ClickInEditor)->Unit(benchmark::kMillisecond);
+
+void Press(QWidget* widget, Qt::Key key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+}
+
+// Typing "{" in the middle of a document of the given size, as a key press;
+// Delete and Backspace then take the "{}" away again, so that the line does
+// not grow from one iteration to the next.
+void TypingAid(benchmark::State& state) {
+  TForm1 form;
+  form.Buffer().Load(MakeDocument(static_cast<std::size_t>(state.range(0))));
+  QTextCursor middle(form.memo1()->document());
+  middle.setPosition(form.memo1()->document()->characterCount() / 2);
+  form.memo1()->setTextCursor(middle);
+  const int characters = form.memo1()->document()->characterCount();
+  for (auto _ : state) {
+    Press(form.memo1(), Qt::Key_BraceLeft, QStringLiteral("{"));
+    Press(form.memo1(), Qt::Key_Delete);
+    Press(form.memo1(), Qt::Key_Backspace);
+  }
+  if (form.memo1()->document()->characterCount() != characters) state.SkipWithError("text changed");
+}
+// The same place and document, typing an ordinary letter and taking it back:
+// what the editor itself costs per keystroke, without the aid.
+void PlainTyping(benchmark::State& state) {
+  TForm1 form;
+  form.Buffer().Load(MakeDocument(static_cast<std::size_t>(state.range(0))));
+  QTextCursor middle(form.memo1()->document());
+  middle.setPosition(form.memo1()->document()->characterCount() / 2);
+  form.memo1()->setTextCursor(middle);
+  for (auto _ : state) {
+    Press(form.memo1(), Qt::Key_A, QStringLiteral("a"));
+    Press(form.memo1(), Qt::Key_Backspace);
+  }
+}
+BENCHMARK(PlainTyping)->Arg(0)->Arg(50 * kMegabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TypingAid)->Arg(0)->Arg(50 * kMegabyte)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zumoku
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  zumoku::bench::RatioReporter reporter({
+      {"symbol conversion, 1 MB per byte / 1 KB per byte", "ConvertSymbols/1048576", "ConvertSymbols/1024", 1024},
+      {"TeX6Click in the editor, 1 MB / conversion alone, 1 MB", "TeX6ClickInEditor", "ConvertSymbols/1048576"},
+      {"typing aid, 50 MB document / empty document", "TypingAid/52428800", "TypingAid/0"},
+      {"plain typing, 50 MB document / empty document", "PlainTyping/52428800", "PlainTyping/0"},
+      {"typing aid / plain typing, 50 MB document", "TypingAid/52428800", "PlainTyping/52428800"},
+  });
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,47 @@
+// PopupMenu2, the formula context menu that memo1 shows in Math mode.
+#include "menu_items.h"
+#include "tform1.h"
+
+namespace zumoku {
+
+void TForm1::BuildPopupMenu2() {
+  PopupMenu2 = new QMenu(this);
+  PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+  connect(PopupMenu2, &QMenu::aboutToShow, this, &TForm1::PopupMenu2Popup);
+  connect(AddItem(PopupMenu2, "Cut3", QStringLiteral("切り取り")), &QAction::triggered, this, &TForm1::Cut2Click);
+  connect(AddItem(PopupMenu2, "Copy3", QStringLiteral("コピー")), &QAction::triggered, this, &TForm1::Copy2Click);
+  connect(AddItem(PopupMenu2, "Paste3", QStringLiteral("貼り付け")), &QAction::triggered, this,
+          &TForm1::Paste2Click);
+  AddSeparator(PopupMenu2, "N45");
+  connect(AddItem(PopupMenu2, "N48", QStringLiteral("$...$の数式環境に入れる")), &QAction::triggered, this,
+          &TForm1::N48Click);
+  AddSeparator(PopupMenu2, "N52");
+  connect(AddItem(PopupMenu2, "equation1", QStringLiteral("一行数式：equation")), &QAction::triggered, this,
+          &TForm1::equation1Click);
+  connect(AddItem(PopupMenu2, "gather1", QStringLiteral("複数行の数式：gather")), &QAction::triggered, this,
+          &TForm1::gather1Click);
+
+  // Shown with a check mark and no command: choosing it must not clear the mark.
+  QAction* split1 = AddItem(PopupMenu2, "split1", QStringLiteral("&&で位置揃え：split"));
+  split1->setCheckable(true);
+  split1->setChecked(true);
+  connect(split1, &QAction::toggled, split1, [split1] { split1->setChecked(true); });
+
+  QMenu* others = AddSubmenu(PopupMenu2, "N49", QStringLiteral("他の数式環境に入れる"));
+  connect(AddItem(others, "equation2", QStringLiteral("一行式（番号無し）：equation*")), &QAction::triggered, this,
+          &TForm1::equation2Click);
+  AddSeparator(others, "N50");
+  connect(AddItem(others, "gather2", QStringLiteral("複数行の数式（番号無し）：gather*")), &QAction::triggered,
+          this, &TForm1::gather2Click);
+
+  AddSeparator(PopupMenu2, "N51");
+  connect(AddItem(PopupMenu2, "N42", QStringLiteral("行列")), &QAction::triggered, this, &TForm1::N42Click);
+  AddSeparator(PopupMenu2, "N41");
+  connect(AddItem(PopupMenu2, "TeX6", QStringLiteral("選択範囲のΘ・｛｝・（）等をTeXのコマンドに置き換える")),
+          &QAction::triggered, this, &TForm1::TeX6Click);
+  AddSeparator(PopupMenu2, "N46");
+  connect(AddItem(PopupMenu2, "N47", QStringLiteral("基本コマンドに変更")), &QAction::triggered, this,
+          &TForm1::N47Click);
+}
+
+}  // namespace zumoku

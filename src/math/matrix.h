@@ -1,0 +1,32 @@
+#pragma once
+// The matrix generator: an environment of R rows whose cells hold their
+// column numbers.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "edit_buffer.h"
+
+namespace zumoku::math {
+
+// The bracket kinds of the matrix dialog, in the order of its items.
+inline constexpr std::array<std::string_view, 7> kMatrixEnvironments = {
+    "matrix", "vmatrix", "pmatrix", "Vmatrix", "bmatrix", "Bmatrix", "cases"};
+
+// Rows and columns a matrix may have.
+inline constexpr int kMinMatrixSize = 1;
+inline constexpr int kMaxMatrixSize = 100;
+
+// A whole decimal number with an optional sign that fits 32 bits.
+std::optional<int> ParseInteger(std::string_view text);
+
+// The environment's lines, each followed by CR LF: R rows (at least one),
+// every row but the last ending in "\\".
+std::string BuildMatrix(int rows, int columns, std::string_view environment);
+
+// Replaces the selection by the matrix and adds the amsmath package line when
+// the text lacks it.
+void InsertMatrix(EditBuffer& buffer, int rows, int columns, std::string_view environment);
+
+}  // namespace zumoku::math

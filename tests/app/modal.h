@@ -1,0 +1,39 @@
+#pragma once
+// Acts on a modal dialog or a popup menu once the code under test has shown
+// it, from inside the dialog's own event loop; no fixed waits.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace zumoku::test {
+
+// Runs `act` on the active modal widget of type W as soon as there is one.
+template <typename W>
+void WhenModal(std::function<void(W*)> act, int attemptsLeft = 1000) {
+  QTimer::singleShot(0, [act, attemptsLeft] {
+    if (auto* widget = qobject_cast<W*>(QApplication::activeModalWidget())) {
+      act(widget);
+    } else if (attemptsLeft > 0) {
+      WhenModal<W>(act, attemptsLeft - 1);
+    } else {
+      ADD_FAILURE() << "no modal " << W::staticMetaObject.className() << " appeared";
+    }
+  });
+}
+
+// Runs `act` on the open popup menu as soon as there is one.
+inline void WhenPopup(std::function<void(QWidget*)> act, int attemptsLeft = 1000) {
+  QTimer::singleShot(0, [act, attemptsLeft] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      act(popup);
+    } else if (attemptsLeft > 0) {
+      WhenPopup(act, attemptsLeft - 1);
+    } else {
+      ADD_FAILURE() << "no popup menu appeared";
+    }
+  });
+}
+
+}  // namespace zumoku::test

@@ -1,0 +1,79 @@
+#include "formula.h"
+
+#include <gtest/gtest.h>
+
+#include "document.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+TEST(InlineMath, SelectionThatBeginsAndEndsWithADollarSign) {
+  for (const char* yes : {"$x^2$", "$", "$$", "$a$ and $b$"}) EXPECT_TRUE(math::IsInlineMath(yes)) << yes;
+  for (const char* no : {"", "$x", "x$", "x"}) EXPECT_FALSE(math::IsInlineMath(no)) << no;
+  EXPECT_FALSE(math::IsInlineMath(S("$マ")));
+}
+
+struct InlineRow {
+  std::string selection;
+  bool inlineMathSelected;
+  std::string expected;
+};
+
+class ToggleInline : public ::testing::TestWithParam<InlineRow> {};
+
+TEST_P(ToggleInline, WrapsOrUnwrapsBetweenNeighbours) {
+  Document doc("<", GetParam().selection, ">");
+  math::ToggleInlineMath(doc.buffer, GetParam().inlineMathSelected);
+  EXPECT_EQ(doc.buffer.Text(), "<" + GetParam().expected + ">");
+  EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
+  EXPECT_EQ(doc.buffer.SelLength(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, ToggleInline,
+                         ::testing::Values(InlineRow{"", false, "$$"}, InlineRow{"x^2", false, "$x^2$"},
+                                           InlineRow{S("マ"), false, S("$マ$")},
+                                           InlineRow{"$x^2$", true, "x^2"}, InlineRow{"$", true, ""},
+                                           InlineRow{"$$", true, ""},
+                                           InlineRow{"$a$ and $b$", true, "a$ and $b"},
+                                           InlineRow{S("$マ$"), true, S("マ")}));
+
+struct DisplayRow {
+  const math::DisplayEnvironment* environment;
+  std::string selection, expected;
+};
+
+class Display : public ::testing::TestWithParam<DisplayRow> {};
+
+TEST_P(Display, WrapsTheSelectionInItsEnvironment) {
+  // No \begin{document}: the package line is never touched here.
+  Document doc("a", GetParam().selection, "b");
+  math::WrapInDisplay(doc.buffer, *GetParam().environment);
+  EXPECT_EQ(doc.buffer.Text(), "a" + GetParam().expected + "b");
+  EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, Display,
+    ::testing::Values(DisplayRow{&math::kEquation, "", "\\begin{equation}\r\n\r\n\\end{equation}"},
+                      DisplayRow{&math::kEquation, "x=1", "\\begin{equation}\r\nx=1\r\n\\end{equation}"},
+                      // A selection ending in a line end keeps it: an empty line before \end.
+                      DisplayRow{&math::kGather, "x\r\n", "\\begin{gather}\r\nx\r\n\r\n\\end{gather}"},
+                      DisplayRow{&math::kGatherStar, "x", "\\begin{gather*}\r\nx\r\n\\end{gather*}"},
+                      DisplayRow{&math::kEquationStar, S("ア"), S("\\begin{equation*}\r\nア\r\n\\end{equation*}")}));
+
+TEST(Display, AmsmathEnvironmentsNameThePackageAndEquationDoesNot) {
+  const struct {
+    const math::DisplayEnvironment* environment;
+    std::string packageLine;
+  } rows[] = {{&math::kEquation, ""},
+              {&math::kEquationStar, "\\usepackage{amsmath}"},
+              {&math::kGather, "\\usepackage{amsmath}"},
+              {&math::kGatherStar, "\\usepackage{amsmath}"}};
+  for (const auto& row : rows) {
+    Document doc("\\documentclass{jsarticle}\r\n\r\n\\begin{document}\r\n", "x", "\r\n\\end{document}\r\n");
+    math::WrapInDisplay(doc.buffer, *row.environment);
+    EXPECT_EQ(doc.buffer.Lines().Get(1), row.packageLine) << row.environment->name;
+  }
+}
+
+}  // namespace zumoku::test

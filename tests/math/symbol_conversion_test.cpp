@@ -1,0 +1,67 @@
+#include "symbol_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include "document.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+using namespace std::string_literals;
+
+struct ConversionRow {
+  std::string selection, expected;
+};
+
+class SymbolConversion : public ::testing::TestWithParam<ConversionRow> {};
+
+TEST_P(SymbolConversion, ReplacesTheSelection) {
+  Document doc("<", GetParam().selection, ">");
+  math::ConvertSelectedSymbols(doc.buffer);
+  EXPECT_EQ(doc.buffer.Text(), "<" + GetParam().expected + ">");
+  EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
+  EXPECT_EQ(doc.buffer.SelLength(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SymbolConversion,
+    ::testing::Values(
+        ConversionRow{"", ""}, ConversionRow{S("Θ"), "\\theta \r\n"},
+        ConversionRow{S("｛ｘ｝＼"), S("\\{ｘ\\}\\backslash \r\n")},
+        ConversionRow{S("サイン（x）"), "\\sin \\left( x\\right) \r\n"},
+        ConversionRow{S("コサイン"), "\\cos \r\n"}, ConversionRow{S("サイン"), "\\sin \r\n"},
+        ConversionRow{S("コサインサインコサイン"), "\\cos \\sin \\cos \r\n"},
+        // Half-width look-alikes, half-width katakana and the small theta stay.
+        ConversionRow{S("\\{}()ｻｲﾝθ"), S("\\{}()ｻｲﾝθ\r\n")},
+        // Empty lines stay; a final line end gets no second one.
+        ConversionRow{S("Θ\r\n\r\nx\r\n"), "\\theta \r\n\r\nx\r\n"},
+        // NUL is text like any other: nothing after it is lost.
+        ConversionRow{"a\0"s + S("Θ") + "\0b"s, "a\0\\theta \0b\r\n"s}));
+
+TEST(SymbolConversion, PatternsNeverStartOnATrailByte) {
+  // ｛ is 81 6F; in 88 81 6F ("亜" then "o") the pair 81 6F straddles two characters.
+  const std::string straddling = S("亜o");
+  ASSERT_EQ(straddling, "\x88\x9f" "o");
+  EXPECT_EQ(math::ReplaceCharacters("\x81\x81\x6f", "\x81\x6f", "X"), "\x81\x81\x6f");
+  EXPECT_EQ(math::ReplaceCharacters("a\x81\x6f\x81\x6f", "\x81\x6f", "X"), "aXX");
+  // ン (83 93) then サイン: only the real word matches.
+  EXPECT_EQ(math::ConvertSymbols(S("ンサイン")), S("ン") + "\\sin \r\n");
+}
+
+TEST(SymbolConversion, ReplacedTextIsNotSearchedAgain) {
+  EXPECT_EQ(math::ReplaceCharacters("aaaa", "aa", "a"), "aa");
+  EXPECT_EQ(math::ReplaceCharacters("abc", "", "x"), "abc");
+}
+
+TEST(LinePass, FinalLineEndOpensNoLine) {
+  EXPECT_EQ(math::LinePass(""), "");
+  EXPECT_EQ(math::LinePass("a"), "a\r\n");
+  EXPECT_EQ(math::LinePass("a\r\n"), "a\r\n");
+  EXPECT_EQ(math::LinePass("a\r"), "a\r\n");
+  EXPECT_EQ(math::LinePass("\r\n\r\n"), "\r\n\r\n");
+  // Every form of line end comes back as CR LF.
+  EXPECT_EQ(math::LinePass("a\rb\nc\r\n\r\nd"), "a\r\nb\r\nc\r\n\r\nd\r\n");
+  EXPECT_EQ(math::LinePass("\n\r"), "\r\n\r\n");
+}
+
+}  // namespace zumoku::test

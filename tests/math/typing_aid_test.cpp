@@ -1,0 +1,41 @@
+#include "typing_aid.h"
+
+#include <gtest/gtest.h>
+
+#include "document.h"
+
+namespace zumoku::test {
+
+struct TypedRow {
+  char key;
+  std::string selection, expected;
+};
+
+class TypingAid : public ::testing::TestWithParam<TypedRow> {};
+
+TEST_P(TypingAid, CompletesOverTheSelectionAndSwallowsTheKey) {
+  Document doc("a", GetParam().selection, "b");
+  char key = GetParam().key;
+  EXPECT_TRUE(math::CompleteTypedCharacter(doc.buffer, key));
+  EXPECT_EQ(key, 0);
+  EXPECT_EQ(doc.buffer.Text(), "a" + GetParam().expected + "b");
+  EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TypingAid,
+                         ::testing::Values(TypedRow{'{', "", "{}"}, TypedRow{'^', "", "^{}"},
+                                           TypedRow{'_', "", "_{}"},
+                                           // The selection is replaced, not kept inside.
+                                           TypedRow{'{', "xyz", "{}"}, TypedRow{'_', "x", "_{}"}));
+
+TEST(TypingAid, OtherCharactersPassUntouched) {
+  for (const char typed : {'}', 'a', '$', '\\', '[', '(', ' ', '\xb1'}) {
+    Document doc("a", "x", "b");
+    char key = typed;
+    EXPECT_FALSE(math::CompleteTypedCharacter(doc.buffer, key));
+    EXPECT_EQ(key, typed);
+    EXPECT_EQ(doc.buffer.Text(), "axb");
+  }
+}
+
+}  // namespace zumoku::test
