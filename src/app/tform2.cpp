@@ -3,17 +3,11 @@
 #include "error_box.h"
 #include "fonts.h"
 #include "item_count.h"
+#include "place.h"
 
 namespace zumoku {
 
 namespace {
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, QRect geometry) {
-  widget->setObjectName(QLatin1String(name));
-  widget->setGeometry(geometry);
-  return widget;
-}
-
 QString ProblemMessage(const ItemCountAnswer& answer, const QString& text) {
   if (answer.problem == ItemCountAnswer::kTooLarge) {
     return QStringLiteral("'%1' は大きすぎます。%2 以下の数を指定してください").arg(text).arg(kMaxItemCount);

@@ -4,8 +4,10 @@
 
 #include "error_box.h"
 #include "fonts.h"
+#include "place.h"
 #include "gap_label.h"
 #include "matrix.h"
+#include "parse_integer.h"
 #include "up_down.h"
 
 namespace zumoku {
@@ -13,13 +15,6 @@ namespace zumoku {
 namespace {
 constexpr int kBracketColumns = 4;
 constexpr int kPmatrixItem = 2;
-
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, const QRect& geometry) {
-  widget->setObjectName(QLatin1String(name));
-  widget->setGeometry(geometry);
-  return widget;
-}
 
 QLineEdit* SizeEdit(QWidget* parent, const char* name, const QRect& geometry) {
   return Place(new QLineEdit(parent), name, geometry);
@@ -64,7 +59,7 @@ TForm5::TForm5(EditBuffer& buffer, QWidget* parent)
 
 std::optional<int> TForm5::ReadSize(const QLineEdit* edit, const QString& what) {
   const QString text = edit->text();
-  const auto size = math::ParseInteger(text.toStdString());
+  const auto size = ParseInteger(text.toStdString());
   if (!size) {
     ShowErrorBox(this, QStringLiteral("'%1' は整数ではありません").arg(text));
     return std::nullopt;

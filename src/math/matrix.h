@@ -2,7 +2,6 @@
 // The matrix generator: an environment of R rows whose cells hold their
 // column numbers.
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +16,6 @@ inline constexpr std::array<std::string_view, 7> kMatrixEnvironments = {
 // Rows and columns a matrix may have.
 inline constexpr int kMinMatrixSize = 1;
 inline constexpr int kMaxMatrixSize = 100;
-
-// A whole decimal number with an optional sign that fits 32 bits.
-std::optional<int> ParseInteger(std::string_view text);
 
 // The environment's lines, each followed by CR LF: R rows (at least one),
 // every row but the last ending in "\\".
