@@ -8,8 +8,11 @@
 #include <QToolButton>
 #include <memory>
 
+#include "disk_files.h"
+#include "document.h"
 #include "editor_buffer.h"
 #include "memo.h"
+#include "window_prompts.h"
 
 namespace zumoku {
 
@@ -25,7 +28,8 @@ class TForm1 : public QMainWindow {
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
 
-  QString CurrentFileName;
+  // The document's file name (empty at start), kept by the document.
+  QString CurrentFileName() const;
 
  public slots:
   void FormCreate();
@@ -49,18 +53,36 @@ class TForm1 : public QMainWindow {
   void Slanted1Click();
   void N32Click();
 
+  // Documents ("ファイル" menu, toolbar buttons 2 and 3, dropped files).
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void Exit1Click();
+  void DropFiles(const QStringList& paths);
+
+ protected:
+  // Documents: closing the window asks about unsaved changes like "終了".
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   void BuildMainMenu();
   void BuildToolBar();
   void BuildStatusBar();
   void BuildPopupMenu1();
   void ShowContextMenu(const QPoint& at);
+  void ConnectDocumentCommands();
 
   Memo* memo1_ = nullptr;
   std::unique_ptr<EditorBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;
   QMenu* currentPopup_ = nullptr;
   QLabel* statusPanels_[2] = {};
+  // Documents.
+  DiskFiles files_;
+  std::unique_ptr<WindowPrompts> prompts_;
+  std::unique_ptr<Document> document_;
 };
 
 }  // namespace zumoku
