@@ -4,6 +4,8 @@ namespace zumoku {
 
 namespace {
 constexpr std::string_view kProgramCaption = "Zumoku";
+constexpr std::string_view kCaptionSeparator = " - ";
+constexpr std::string_view kDroppedCaptionSeparator = " -";  // a dropped file's caption has no blank
 constexpr std::string_view kUnsavedQuestion = "は更新されています。保存しますか？";
 constexpr std::string_view kOverwriteQuestion = "は既に存在します。上書き保存しますか？";
 constexpr std::string_view kOverwritten = "ファイルを上書き保存しました";
@@ -23,7 +25,7 @@ Document::Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts)
 
 void Document::Open() {
   while (buffer_.Modified()) {
-    if (prompts_.Ask(Joined(caption_, kUnsavedQuestion)) == Answer::kNo) {
+    if (AskToSave(caption_) == Answer::kNo) {
       buffer_.SetModified(false);
     } else if (!SaveBeforeLoading()) {
       return;
@@ -37,7 +39,7 @@ void Document::Open() {
   }
   openDialogName_ = *path;
   if (!ReadFrom(*path)) return;
-  Adopt(*path, " - ");
+  Adopt(*path, kCaptionSeparator);
   EnableSave();
 }
 
@@ -61,7 +63,7 @@ bool Document::SaveAs() {
   }
   if (!WriteTo(path)) return false;
   currentFileName_ = path;
-  SetCaption(Joined(kProgramCaption, " - ", path));
+  SetCaption(Joined(kProgramCaption, kCaptionSeparator, path));
   buffer_.SetModified(false);
   EnableSave();
   prompts_.ShowStatus(Joined(currentFileName_, kSavedAs));
@@ -71,19 +73,18 @@ bool Document::SaveAs() {
 bool Document::Exit() {
   // Only Yes saves; when that save does not happen the program stays open,
   // so that no changes are lost.
-  if (buffer_.Modified() && prompts_.Ask(Joined(currentFileName_, kUnsavedQuestion)) == Answer::kYes) return SaveAs();
+  if (buffer_.Modified() && AskToSave(currentFileName_) == Answer::kYes) return SaveAs();
   return true;
 }
 
 void Document::DropFiles(std::span<const std::string> paths) {
   if (paths.empty()) return;
   const std::string path = paths.front();
-  if (buffer_.Modified() && prompts_.Ask(Joined(currentFileName_, kUnsavedQuestion)) != Answer::kNo &&
-      !SaveBeforeLoading()) {
-    return;
-  }
-  if (ReadFrom(path)) Adopt(path, " -");
+  if (buffer_.Modified() && AskToSave(currentFileName_) != Answer::kNo && !SaveBeforeLoading()) return;
+  if (ReadFrom(path)) Adopt(path, kDroppedCaptionSeparator);
 }
+
+Answer Document::AskToSave(std::string_view name) { return prompts_.Ask(Joined(name, kUnsavedQuestion)); }
 
 Document::SaveChoice Document::ChooseSaveName(std::string& path) {
   auto chosen = prompts_.ChooseFileToSave(kSaveFileTypes, saveDialogName_);

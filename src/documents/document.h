@@ -33,6 +33,8 @@ class Document {
  private:
   enum class SaveChoice { kChosen, kCancelled, kDeclined };
 
+  // The unsaved-changes question, naming `name`.
+  Answer AskToSave(std::string_view name);
   // The Save dialog and, for a name that exists, the overwrite question.
   SaveChoice ChooseSaveName(std::string& path);
   // Saves the text under a chosen name, which is not kept, before another

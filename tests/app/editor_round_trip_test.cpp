@@ -18,15 +18,29 @@ namespace zumoku::test {
 // come back in the converter's preferred form (0xED40 is written as 0xFA5C).
 bool InDuplicateRows(int b) { return b == 0x87 || b == 0xED || b == 0xEE || b >= 0xFA; }
 
-TEST(EditorRoundTrip, OpenThenSaveGivesTheSameBytes) {
+// A document in the real editor widget with files on disk.
+class EditorRoundTrip : public ::testing::Test {
+ protected:
   QTemporaryDir folder;
   const std::string path = folder.filePath(QStringLiteral("往復.tex")).toStdString();
   Memo memo;
-  EditorBuffer buffer(memo);
+  EditorBuffer buffer{memo};
   DiskFiles files;
   FakePrompts prompts;
-  Document document(buffer, files, prompts);
+  Document document{buffer, files, prompts};
 
+  // Writes `file`, opens it and saves it back; returns what was saved.
+  std::optional<std::string> OpenAndSave(const std::string& file) {
+    EXPECT_TRUE(files.Write(path, file));
+    prompts.choices = {path};
+    document.Open();
+    document.Save();
+    EXPECT_FALSE(buffer.Modified());
+    return files.Read(path);
+  }
+};
+
+TEST_F(EditorRoundTrip, OpenThenSaveGivesTheSameBytes) {
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int> byte(0, 255), length(0, 300);
   for (int round = 0; round < 300; ++round) {
@@ -37,28 +51,12 @@ TEST(EditorRoundTrip, OpenThenSaveGivesTheSameBytes) {
       c = static_cast<char>(b);
     }
     const std::string file = NormalizeLoadedLineEnds(bytes);
-    ASSERT_TRUE(files.Write(path, file));
-    prompts.choices = {path};
-    document.Open();
-    document.Save();
-    ASSERT_EQ(files.Read(path), file) << round;
-    ASSERT_FALSE(buffer.Modified());
+    ASSERT_EQ(OpenAndSave(file), file) << round;
   }
 }
 
-TEST(EditorRoundTrip, LineEndsOfTheFileBecomeCrLf) {
-  QTemporaryDir folder;
-  const std::string path = folder.filePath(QStringLiteral("a.tex")).toStdString();
-  Memo memo;
-  EditorBuffer buffer(memo);
-  DiskFiles files;
-  FakePrompts prompts;
-  Document document(buffer, files, prompts);
-  ASSERT_TRUE(files.Write(path, "a\nb\r\rc\r\r\nd\n"));
-  prompts.choices = {path};
-  document.Open();
-  document.Save();
-  EXPECT_EQ(files.Read(path), "a\r\nb\r\n\r\nc\r\n\r\nd\r\n");
+TEST_F(EditorRoundTrip, LineEndsOfTheFileBecomeCrLf) {
+  EXPECT_EQ(OpenAndSave("a\nb\r\rc\r\r\nd\n"), "a\r\nb\r\n\r\nc\r\n\r\nd\r\n");
 }
 
 }  // namespace zumoku::test

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -114,17 +115,24 @@ TEST_F(Form1Documents, SaveAsDeclinedOverwriteReopensTheDialog) {
 }
 
 TEST_F(Form1Documents, WriteFailureShowsTheErrorBox) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("gone")));
+  const QString path = WriteFile(QStringLiteral("gone/a.tex"), "a");
+  {
+    ModalScript script({Choose(path)});
+    Trigger("Open1");
+  }
+  ASSERT_TRUE(QDir(Path(QStringLiteral("gone"))).removeRecursively());
   form.Buffer().SetSelText("x");
-  const QString path = Path(QStringLiteral("no/such/folder.tex"));
+  form.SetStatusPanelText(0, QStringLiteral("前のメッセージ"));
   QString error;
   {
-    ModalScript script({Choose(path), Noting(error, Accept())});
-    Trigger("SaveAs1");
+    ModalScript script({Noting(error, Accept())});
+    Trigger("Save1");
   }
   EXPECT_TRUE(error.endsWith(QStringLiteral(": ファイル ") + path + QStringLiteral(" を作成できません.")))
       << error.toStdString();
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
-  EXPECT_FALSE(Save1Enabled());
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("前のメッセージ"));
+  EXPECT_TRUE(form.Buffer().Modified());
 }
 
 TEST_F(Form1Documents, CancelledOpenMakesExitAsk) {

@@ -138,7 +138,9 @@ TEST_P(SaveBeforeLoading, FollowsTheAnswers) {
   EXPECT_EQ(prompts.Take(), expected);
   EXPECT_EQ(buffer.Text(), row.read ? "next" : "oldx");
   EXPECT_EQ(buffer.Modified(), !row.read);
-  if (row.saveChoice) EXPECT_EQ(files.files[*row.saveChoice] == "oldx", row.saved);
+  if (row.saveChoice) {
+    EXPECT_EQ(files.files[*row.saveChoice] == "oldx", row.saved);
+  }
   EXPECT_EQ(files.files["/d/a.tex"], "old");  // the saved copy does not rename the document
   EXPECT_EQ(document.CurrentFileName(), row.read ? "/d/next.tex" : "/d/a.tex");
 }
