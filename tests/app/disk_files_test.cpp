@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 namespace zumoku::test {
 
@@ -47,6 +50,25 @@ TEST_F(DiskFilesTest, FailedWriteLeavesTheOldFileAsItWas) {
   EXPECT_FALSE(files.Write(path, "new"));
   QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(files.Read(path), "old");
+}
+
+// The disk fills up halfway through writing (a file size limit stands in
+// for a full disk): the old document stays whole and no temporary is left.
+TEST_F(DiskFilesTest, WriteFailingHalfwayLeavesTheOldFileWhole) {
+  const std::string path = Path(QStringLiteral("a.tex"));
+  ASSERT_TRUE(files.Write(path, "old"));
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = files.Write(path, std::string(1 << 20, 'n'));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(files.Read(path), "old");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 }
 
 }  // namespace zumoku::test
