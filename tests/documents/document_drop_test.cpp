@@ -55,6 +55,17 @@ TEST_F(DocumentTest, UnreadableDropLeavesEverythingAsItWas) {
   EXPECT_EQ(buffer.Text(), "old");
 }
 
+TEST_F(DocumentTest, DroppedPathIsTakenWholeWhateverItsLength) {
+  std::string path = "/";
+  while (path.size() < 600) path += "長いフォルダ名/";
+  path += "文書.tex";
+  files.files[path] = "long";
+  const std::string dropped[] = {path};
+  document.DropFiles(dropped);
+  EXPECT_EQ(document.CurrentFileName(), path);
+  EXPECT_EQ(buffer.Text(), "long");
+}
+
 TEST_F(DocumentTest, EmptyDropDoesNothing) {
   Type("x");
   document.DropFiles({});
