@@ -31,7 +31,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildToolBar();
   BuildStatusBar();
   BuildPopupMenu1();
-  ConnectDocumentCommands();
+  SetUpDocuments();
   currentPopup_ = PopupMenu1;
   memo1_->setFocus();
   FormCreate();

@@ -72,7 +72,7 @@ class TForm1 : public QMainWindow {
   void BuildStatusBar();
   void BuildPopupMenu1();
   void ShowContextMenu(const QPoint& at);
-  void ConnectDocumentCommands();
+  void SetUpDocuments();
 
   Memo* memo1_ = nullptr;
   std::unique_ptr<EditorBuffer> buffer_;

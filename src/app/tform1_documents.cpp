@@ -12,7 +12,7 @@
 
 namespace zumoku {
 
-void TForm1::ConnectDocumentCommands() {
+void TForm1::SetUpDocuments() {
   auto* save1 = findChild<QAction*>(QStringLiteral("Save1"));
   prompts_ = std::make_unique<WindowPrompts>(*this, *save1);
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
