@@ -1,25 +1,49 @@
 #include "bench_support.h"
 
+#include <array>
 #include <cstdio>
+#include <string_view>
 
 #include "sjis_literal.h"
 
 namespace zumoku::bench {
 
-std::string MakeDocument(std::size_t bytes) {
-  const std::string lines[] = {
-      Sjis("\\section{序論}ここでは日本語の文書を組版する方法を説明します。"),
-      Sjis("数式 $x^2 + y^2 = z^2$ を本文中に書くことができます。\\\\"),
-      "\\begin{itemize}\\item first \\item second\\end{itemize} % comment",
-      Sjis("全角記号（Θ・｛｝）と半角ｶﾀｶﾅが混在する行です。マボポソ表能"),
+namespace {
+// Each line is its Shift_JIS text before and after a running number, so that
+// no two lines are alike.
+struct Line {
+  std::string before, after;
+};
+
+std::array<Line, 9> Lines() {
+  const std::pair<std::string_view, std::string_view> lines[] = {
+      {"\\section{第", "章　日本語の文書と数式の組版について}"},
+      {"本文の段落です。ここでは$\\alpha_{", "} + \\beta^2 = \\gamma$を扱い、次の式で確かめます。"},
+      {"\\begin{itemize}\\setlength{\\itemsep}{0pt}", ""},
+      {"  \\item 項目", "：\\textbf{太字}と\\emph{強調}、\\texttt{等幅}の例を並べます"},
+      {"\\end{itemize}", ""},
+      {"  f(x) = \\sum_{k=0}^{", "} \\frac{x^k}{k!} \\approx e^x \\quad (x \\to 0) \\label{eq:sum}"},
+      {"吾輩は猫である。名前はまだ無い。どこで生れたか", "とんと見当がつかぬ。何でも薄暗い所で"},
+      {"ニャーニャー泣いていた事だけは記憶している。吾輩はここで始めて人間というものを見た。", ""},
+      {"全角記号（Θ・｛", "｝）と半角ｶﾀｶﾅが混在する行です。マボポソ表能＼"},
   };
+  std::array<Line, 9> converted;
+  for (std::size_t i = 0; i < converted.size(); ++i) {
+    converted[i] = {Sjis(lines[i].first), Sjis(lines[i].second)};
+  }
+  return converted;
+}
+}  // namespace
+
+std::string MakeDocument(std::size_t bytes) {
+  static const auto lines = Lines();
   std::string text;
   text.reserve(bytes);
-  for (std::size_t i = 0;; ++i) {
-    const std::string& line = lines[i % std::size(lines)];
-    if (text.size() + line.size() + 2 > bytes) break;
-    text += line;
-    text += "\r\n";
+  for (std::size_t n = 0;; ++n) {
+    const Line& line = lines[n % lines.size()];
+    const std::string number = line.after.empty() ? std::string() : std::to_string(n);
+    if (text.size() + line.before.size() + number.size() + line.after.size() + 2 > bytes) break;
+    text += line.before + number + line.after + "\r\n";
   }
   text.append(bytes - text.size(), 'x');  // exactly `bytes`
   return text;

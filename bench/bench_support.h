@@ -9,7 +9,8 @@
 
 namespace zumoku::bench {
 
-// Exactly `bytes` of mixed Japanese and LaTeX lines (~64 bytes each), CR LF.
+// Exactly `bytes` of mixed Japanese prose and LaTeX lines, CR LF, built the
+// same way on every run.
 std::string MakeDocument(std::size_t bytes);
 
 // A figure and the baseline it is measured against, by benchmark name; the

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth
   texlive-lang-japanese
+  qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -109,7 +109,9 @@ void EditorBuffer::Clear() {
 }
 
 void EditorBuffer::Load(std::string_view bytes) {
-  editor_.setPlainText(codec::Decode(NormalizeLoadedLineEnds(bytes)));
+  // Decoding already makes each CR LF, lone CR and lone LF one line end,
+  // which is the rule for files; no normalised copy of a large file needed.
+  editor_.setPlainText(codec::Decode(bytes));
 }
 
 int EditorBuffer::Count() const {

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "fonts.h"
 #include "tform1.h"
@@ -6,6 +8,11 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setFont(zumoku::WindowFont());
+  // Qt's own dialogs (Open, Save) in Japanese, like the rest of the program.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtJapanese);
+  }
   zumoku::TForm1 form1;
   form1.show();
   return QApplication::exec();

@@ -1,8 +1,10 @@
 #include "memo.h"
 
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "dropped_files.h"
 #include "sjis_codec.h"
 
 namespace zumoku {
@@ -90,6 +92,14 @@ void Memo::insertFromMimeData(const QMimeData* source) {
   cursor.insertText(text);
   cursor.endEditBlock();
   setTextCursor(cursor);
+}
+
+void Memo::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).isEmpty()) {
+    event->ignore();  // passes the drag on to the window
+    return;
+  }
+  QPlainTextEdit::dragEnterEvent(event);
 }
 
 }  // namespace zumoku

@@ -31,6 +31,8 @@ class Memo : public QPlainTextEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  // Dragged files are documents for the window to open, not text to insert.
+  void dragEnterEvent(QDragEnterEvent* event) override;
 
  private:
   // True (and the refusal reported) when text holds a character that the

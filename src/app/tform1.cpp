@@ -32,6 +32,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildStatusBar();
   BuildPopupMenu1();
   BuildPopupMenu2();
+  SetUpDocuments();
   currentPopup_ = PopupMenu1;
   ConnectMathMode();
   memo1_->setFocus();
@@ -149,9 +150,10 @@ void TForm1::Paste2Click() { buffer_->PasteFromClipboard(); }
 void TForm1::N37Click() { buffer_->SelectAll(); }
 
 void TForm1::ToolButton6Click() {
-  const qsizetype separator = std::max({CurrentFileName.lastIndexOf(u'\\'), CurrentFileName.lastIndexOf(u':'),
-                                        CurrentFileName.lastIndexOf(u'/')});
-  const QString folder = CurrentFileName.left(separator + 1);
+  const QString fileName = CurrentFileName();
+  const qsizetype separator =
+      std::max({fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u':'), fileName.lastIndexOf(u'/')});
+  const QString folder = fileName.left(separator + 1);
   // An empty path would only open some arbitrary place.
   if (!folder.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

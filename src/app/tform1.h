@@ -9,9 +9,12 @@
 #include <memory>
 
 #include "alignment.h"
+#include "disk_files.h"
+#include "document.h"
 #include "editor_buffer.h"
 #include "list_text.h"
 #include "memo.h"
+#include "window_prompts.h"
 
 namespace zumoku {
 
@@ -27,7 +30,8 @@ class TForm1 : public QMainWindow {
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
 
-  QString CurrentFileName;
+  // The document's file name (empty at start), kept by the document.
+  QString CurrentFileName() const;
 
   // Set by each opening of the text context menu: the alignment blocks the
   // selection held, which the alignment commands act on.
@@ -37,6 +41,9 @@ class TForm1 : public QMainWindow {
   // The last answer of the count dialog, shared by the list and space commands.
   int ItemCount = 0;
   bool HeadingLineBreak = false;
+  // True when the selection looked like one inline formula the last time the
+  // formula menu opened.
+  bool InlineMathSelected = false;
 
  public slots:
   void FormCreate();
@@ -60,7 +67,7 @@ class TForm1 : public QMainWindow {
   void Slanted1Click();
   void N32Click();
 
-  // ---- Text context menu: opening, sizes, alignment, inserts, lists, spaces.
+  // Text context menu: opening, sizes, alignment, inserts, lists, spaces.
   void PopupMenu1Popup();
   void N10Huge1Click();
   void N9huge1Click();
@@ -99,15 +106,8 @@ class TForm1 : public QMainWindow {
   void item2Click();
   void N20Click();
   void N21Click();
-  // ---- end of the text context menu block.
 
-  // ---- Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
- public:
-  // True when the selection looked like one inline formula the last time the
-  // formula menu opened.
-  bool InlineMathSelected = false;
-
- public slots:
+  // Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
   void N44Click();
   void N47Click();
   void ToolButton4Click();
@@ -121,13 +121,18 @@ class TForm1 : public QMainWindow {
   void TeX6Click();
   void memo1KeyPress(char& Key);
 
- private:
-  enum class PopupMode { Basic, Math };
-  void BuildPopupMenu2();
-  void ConnectMathMode();
-  void SetPopupMode(PopupMode mode);
-  QMenu* PopupMenu2 = nullptr;
-  // ---- end of math mode
+  // Documents ("ファイル" menu, toolbar buttons 2 and 3, dropped files).
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void Exit1Click();
+  void DropFiles(const QStringList& paths);
+
+ protected:
+  // Documents: closing the window asks about unsaved changes like "終了".
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMainMenu();
@@ -140,12 +145,22 @@ class TForm1 : public QMainWindow {
   void AlignSelection(align::Environment environment);
   void InsertAskedList(const list::ListShape& shape);
   void InsertAskedSpaces(const list::SpaceShape& shape);
+  enum class PopupMode { Basic, Math };
+  void BuildPopupMenu2();
+  void ConnectMathMode();
+  void SetPopupMode(PopupMode mode);
+  void SetUpDocuments();
 
   Memo* memo1_ = nullptr;
   std::unique_ptr<EditorBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;
+  QMenu* PopupMenu2 = nullptr;
   QMenu* currentPopup_ = nullptr;
   QLabel* statusPanels_[2] = {};
+  // Documents.
+  DiskFiles files_;
+  std::unique_ptr<WindowPrompts> prompts_;
+  std::unique_ptr<Document> document_;
 };
 
 }  // namespace zumoku

@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -132,20 +135,32 @@ TEST_F(Form1, FontStylesRunFromTheContextMenu) {
   EXPECT_EQ(form.Buffer().Text(), "abc");
 }
 
+// The document's name comes from a dropped file: a bare name (as New gives)
+// and a full path in a Japanese folder.
 TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
+  QTemporaryDir temporary;
+  const QString folder = temporary.filePath(QStringLiteral("論文"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString previousCurrent = QDir::currentPath();
+  QDir::setCurrent(folder);
+  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex")}) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
   UrlCatcher catcher;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
   auto* button = form.findChild<QToolButton*>(QStringLiteral("ToolButton6"));
-  for (const QString& name : {QString(), QStringLiteral("NEW_File.tex")}) {
-    form.CurrentFileName = name;
-    button->click();
-  }
+  button->click();  // no name yet
+  form.DropFiles({QStringLiteral("NEW_File.tex")});
+  ASSERT_EQ(form.CurrentFileName(), QStringLiteral("NEW_File.tex"));
+  button->click();
   EXPECT_TRUE(catcher.urls.isEmpty());
-  form.CurrentFileName = QStringLiteral("/home/ユーザー/論文/main.tex");
+  form.DropFiles({folder + QStringLiteral("/main.tex")});
   button->click();
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  QDir::setCurrent(previousCurrent);
   ASSERT_EQ(catcher.urls.size(), 1);
-  EXPECT_EQ(catcher.urls.front().toLocalFile(), QStringLiteral("/home/ユーザー/論文/"));
+  EXPECT_EQ(catcher.urls.front().toLocalFile(), folder + u'/');
 }
 
 }  // namespace zumoku::test

@@ -40,6 +40,21 @@ TEST(Codec, EveryByteStringSurvivesARoundTrip) {
   }
 }
 
+// A file is decoded as it stands: decoding applies the loaded line-end rule
+// (CR LF, a lone CR and a lone LF are each one line end) by itself.
+TEST(Codec, DecodingAFileAppliesTheLoadedLineEndRule) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> pick(0, 5), byte(0, 255);
+  for (int round = 0; round < 5000; ++round) {
+    std::string bytes(static_cast<std::size_t>(byte(random) / 4), '\0');
+    for (char& c : bytes) {
+      const int kind = pick(random);  // line-end bytes and lead bytes often, to meet each other
+      c = static_cast<char>(kind == 0 ? '\r' : kind == 1 ? '\n' : kind == 2 ? 0x81 : byte(random));
+    }
+    ASSERT_EQ(codec::Decode(bytes), codec::Decode(NormalizeLoadedLineEnds(bytes))) << round;
+  }
+}
+
 TEST(Codec, InvalidBytesComeBackExactly) {
   const std::string bytes("\x80\xA0\xFD\xFE\xFF\x85\x40\x81\x7F\x00\x81", 11);
   EXPECT_EQ(codec::Encode(codec::Decode(bytes)), bytes);

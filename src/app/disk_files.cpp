@@ -1,0 +1,30 @@
+#include "disk_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace zumoku {
+
+std::optional<std::string> DiskFiles::Read(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Read straight into the result: documents can be tens of megabytes.
+  std::string bytes(static_cast<std::size_t>(file.size()), '\0');
+  const qint64 read = file.read(bytes.data(), file.size());
+  if (read < 0) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(read));
+  return bytes;
+}
+
+bool DiskFiles::Write(const std::string& path, std::string_view bytes) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) return false;  // the destructor drops the temporary file
+  return file.commit();
+}
+
+bool DiskFiles::Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+}  // namespace zumoku

@@ -1,0 +1,18 @@
+#pragma once
+// Documents on disk. Paths arrive as UTF-8 and are handed to Qt as Unicode,
+// so any file name the dialogs offer can be read and written.
+#include "file_system.h"
+
+namespace zumoku {
+
+class DiskFiles : public FileSystem {
+ public:
+  std::optional<std::string> Read(const std::string& path) override;
+  // Through QSaveFile: the bytes go to a temporary file in the same folder,
+  // which then replaces the target, so a failed or interrupted write never
+  // leaves a truncated document behind.
+  bool Write(const std::string& path, std::string_view bytes) override;
+  bool Exists(const std::string& path) override;
+};
+
+}  // namespace zumoku

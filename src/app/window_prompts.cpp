@@ -1,0 +1,40 @@
+#include "window_prompts.h"
+
+#include <QAction>
+
+#include "error_box.h"
+#include "file_dialog.h"
+#include "question_box.h"
+#include "tform1.h"
+
+namespace zumoku {
+
+namespace {
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::optional<std::string> Choose(QWidget* parent, QFileDialog::AcceptMode mode, std::span<const FileType> types,
+                                  std::string_view presetName) {
+  const auto path = ChooseFile(parent, mode, types, FromUtf8(presetName));
+  if (!path) return std::nullopt;
+  return path->toStdString();
+}
+}  // namespace
+
+Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&form_, FromUtf8(question)); }
+
+std::optional<std::string> WindowPrompts::ChooseFileToOpen(std::span<const FileType> types,
+                                                           std::string_view presetName) {
+  return Choose(&form_, QFileDialog::AcceptOpen, types, presetName);
+}
+
+std::optional<std::string> WindowPrompts::ChooseFileToSave(std::span<const FileType> types,
+                                                           std::string_view presetName) {
+  return Choose(&form_, QFileDialog::AcceptSave, types, presetName);
+}
+
+void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&form_, FromUtf8(text)); }
+void WindowPrompts::ShowStatus(std::string_view text) { form_.SetStatusPanelText(0, FromUtf8(text)); }
+void WindowPrompts::SetCaption(std::string_view caption) { form_.setWindowTitle(FromUtf8(caption)); }
+void WindowPrompts::EnableSave(bool enabled) { save1_.setEnabled(enabled); }
+
+}  // namespace zumoku

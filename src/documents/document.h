@@ -1,0 +1,63 @@
+#pragma once
+// The one document bound to a file: opening, saving, saving under a new name,
+// ending the program and files dropped on the window. It talks to the user
+// only through Prompts and to the disk only through FileSystem.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "edit_buffer.h"
+#include "file_system.h"
+#include "prompts.h"
+
+namespace zumoku {
+
+class Document {
+ public:
+  Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts);
+
+  void Open();
+  void Save();
+  // True when the text was written.
+  bool SaveAs();
+  // Asks about unsaved changes; true when the program may end now.
+  bool Exit();
+  // Opens the first of the dropped files; the others are ignored.
+  void DropFiles(std::span<const std::string> paths);
+
+  // Empty at start, otherwise the full path of the file last opened, dropped
+  // or saved under a new name.
+  const std::string& CurrentFileName() const { return currentFileName_; }
+  const std::string& Caption() const { return caption_; }
+
+ private:
+  enum class SaveChoice { kChosen, kCancelled, kDeclined };
+
+  // The unsaved-changes question, naming `name`.
+  Answer AskToSave(std::string_view name);
+  // The Save dialog and, for a name that exists, the overwrite question.
+  SaveChoice ChooseSaveName(std::string& path);
+  // Saves the text under a chosen name, which is not kept, before another
+  // file replaces it. False when cancelled or not written.
+  bool SaveBeforeLoading();
+  // Writes the text, or shows why it cannot and returns false.
+  bool WriteTo(const std::string& path);
+  // Reads a file into the buffer, or shows why it cannot and returns false.
+  bool ReadFrom(const std::string& path);
+  // Names the document after the file just read; the caption is the program
+  // name, the separator and the path.
+  void Adopt(const std::string& path, std::string_view captionSeparator);
+  void SetCaption(std::string caption);
+  void EnableSave();
+
+  EditBuffer& buffer_;
+  FileSystem& files_;
+  Prompts& prompts_;
+  std::string currentFileName_;
+  std::string caption_;
+  std::string openDialogName_;
+  std::string saveDialogName_;
+  bool saveEnabled_ = false;
+};
+
+}  // namespace zumoku

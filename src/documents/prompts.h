@@ -1,0 +1,41 @@
+#pragma once
+// Everything the document commands say to or ask of the user. The window
+// implements it with message boxes and file dialogs; tests script it.
+// Texts and paths are UTF-8.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "file_types.h"
+
+namespace zumoku {
+
+enum class Answer {
+  kYes,
+  kNo,
+  kClosed,  // the box was closed without either answer
+};
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  // A yes/no question (caption "情報", Yes the default, Esc answers No).
+  virtual Answer Ask(std::string_view question) = 0;
+  // The Open and Save dialogs, starting with presetName and the first file
+  // type selected; nullopt when cancelled. The Save dialog asks nothing about
+  // existing files and adds no extension.
+  virtual std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types,
+                                                      std::string_view presetName) = 0;
+  virtual std::optional<std::string> ChooseFileToSave(std::span<const FileType> types,
+                                                      std::string_view presetName) = 0;
+  virtual void ShowError(std::string_view text) = 0;
+  // Panel 0 of the status bar.
+  virtual void ShowStatus(std::string_view text) = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+  // The enabled state of "上書き保存".
+  virtual void EnableSave(bool enabled) = 0;
+};
+
+}  // namespace zumoku

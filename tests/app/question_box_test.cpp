@@ -1,0 +1,52 @@
+#include "question_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "modal_script.h"
+
+namespace zumoku::test {
+
+TEST(QuestionBox, HasTheProgramsCaptionIconAndButtons) {
+  ModalScript script({[](QDialog* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("情報"));
+    EXPECT_EQ(box->icon(), QMessageBox::Information);
+    EXPECT_EQ(box->text(), QStringLiteral("a.texは更新されています。保存しますか？"));
+    QStringList captions;
+    for (QAbstractButton* button : box->buttons()) captions << button->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
+    EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("はい(&Y)"));
+    box->reject();
+  }});
+  AskQuestion(nullptr, QStringLiteral("a.texは更新されています。保存しますか？"));
+}
+
+struct AnswerRow {
+  const char* name;
+  std::function<void(QDialog*)> act;
+  Answer answer;
+};
+
+void PrintTo(const AnswerRow& row, std::ostream* out) { *out << row.name; }
+
+class QuestionBoxAnswers : public ::testing::TestWithParam<AnswerRow> {};
+
+TEST_P(QuestionBoxAnswers, AreToldApart) {
+  ModalScript script({GetParam().act});
+  EXPECT_EQ(AskQuestion(nullptr, QStringLiteral("q")), GetParam().answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, QuestionBoxAnswers,
+    ::testing::Values(
+        AnswerRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, Answer::kYes},
+        AnswerRow{"EscapeAnswersNo", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, Answer::kNo},
+        AnswerRow{"ClickNo", Click(QStringLiteral("いいえ(&N)")), Answer::kNo},
+        AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace zumoku::test

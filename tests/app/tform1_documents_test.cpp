@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "modal_script.h"
+#include "sjis_text.h"
+#include "tform1.h"
+
+namespace zumoku::test {
+
+const QString kYes = QStringLiteral("はい(&Y)");
+const QString kNo = QStringLiteral("いいえ(&N)");
+
+class Form1Documents : public ::testing::Test {
+ protected:
+  Form1Documents() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    form.show();
+  }
+
+  QTemporaryDir folder;
+  TForm1 form;
+
+  QString Path(const QString& name) { return folder.filePath(name); }
+  QString WriteFile(const QString& name, const std::string& bytes) {
+    QFile file(Path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return Path(name);
+  }
+  std::string ReadFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll().toStdString();
+  }
+  void Trigger(const char* name) { form.findChild<QAction*>(QLatin1String(name))->trigger(); }
+  void Click(const char* name) { form.findChild<QToolButton*>(QLatin1String(name))->click(); }
+  bool Save1Enabled() { return form.findChild<QAction*>(QStringLiteral("Save1"))->isEnabled(); }
+  // Drags data onto the editor and drops it there.
+  void DragAndDrop(QMimeData& data) {
+    QWidget* target = form.memo1()->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();  // the drop is handled once it has returned
+  }
+};
+
+TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
+  const QString path = WriteFile(QStringLiteral("論文.tex"), S("\\section{序論}\n本文"));
+  {
+    ModalScript script({Choose(path)});
+    Trigger("Open1");
+  }
+  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("\\section{序論}\n本文"));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(form.CurrentFileName(), path);
+  EXPECT_TRUE(Save1Enabled());
+  EXPECT_FALSE(form.Buffer().Modified());
+
+  form.memo1()->moveCursor(QTextCursor::End);
+  QInputMethodEvent typed;  // Japanese arrives from the input method
+  typed.setCommitString(QStringLiteral("です"));
+  QApplication::sendEvent(form.memo1(), &typed);
+  Trigger("Save1");
+  EXPECT_EQ(ReadFile(path), S("\\section{序論}\r\n本文です"));
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ファイルを上書き保存しました"));
+
+  form.Buffer().Clear();
+  {
+    ModalScript script({Choose(path)});
+    Click("ToolButton2");
+  }
+  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
+}
+
+TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
+  ASSERT_FALSE(Save1Enabled());
+  ASSERT_TRUE(form.findChild<QToolButton*>(QStringLiteral("ToolButton3"))->isEnabled());
+  form.Buffer().SetSelText(S("漢字"));
+  const QString path = Path(QStringLiteral("new.tex"));
+  {
+    ModalScript script({Choose(path)});
+    Click("ToolButton3");
+  }
+  EXPECT_EQ(ReadFile(path), S("漢字"));
+  EXPECT_TRUE(Save1Enabled());
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(form.StatusPanelText(0), path + QStringLiteral("保存完了"));
+}
+
+TEST_F(Form1Documents, SaveAsDeclinedOverwriteReopensTheDialog) {
+  const QString path = WriteFile(QStringLiteral("exists.tex"), "keep");
+  form.Buffer().SetSelText("x");
+  QString question;
+  {
+    ModalScript script({Choose(path), Noting(question, test::Click(kNo)), Cancel()});
+    Trigger("SaveAs1");
+  }
+  EXPECT_EQ(question, QStringLiteral("情報: ") + path + QStringLiteral("は既に存在します。上書き保存しますか？"));
+  EXPECT_EQ(ReadFile(path), "keep");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("保存をキャンセルしました"));
+}
+
+TEST_F(Form1Documents, WriteFailureShowsTheErrorBox) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("gone")));
+  const QString path = WriteFile(QStringLiteral("gone/a.tex"), "a");
+  {
+    ModalScript script({Choose(path)});
+    Trigger("Open1");
+  }
+  ASSERT_TRUE(QDir(Path(QStringLiteral("gone"))).removeRecursively());
+  form.Buffer().SetSelText("x");
+  form.SetStatusPanelText(0, QStringLiteral("前のメッセージ"));
+  QString error;
+  {
+    ModalScript script({Noting(error, Accept())});
+    Trigger("Save1");
+  }
+  EXPECT_TRUE(error.endsWith(QStringLiteral(": ファイル ") + path + QStringLiteral(" を作成できません.")))
+      << error.toStdString();
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("前のメッセージ"));
+  EXPECT_TRUE(form.Buffer().Modified());
+}
+
+TEST_F(Form1Documents, CancelledOpenMakesExitAsk) {
+  {
+    ModalScript script({Cancel()});
+    Trigger("Open1");
+  }
+  QString question;
+  {
+    ModalScript script({Noting(question, test::Click(kNo))});
+    Trigger("Exit1");
+  }
+  EXPECT_EQ(question, QStringLiteral("情報: は更新されています。保存しますか？"));
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Form1Documents, ExitWithoutChangesEndsAtOnce) {
+  Trigger("Exit1");  // a question would fail the test: no script
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Form1Documents, ClosingTheWindowAsksLikeExitAndStaysWhenTheSaveIsCancelled) {
+  form.Buffer().SetSelText("x");
+  {
+    ModalScript script({test::Click(kYes), Cancel()});
+    form.close();
+  }
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.Buffer().Text(), "x");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("保存をキャンセルしました"));
+  {
+    ModalScript script({test::Click(kYes), Choose(Path(QStringLiteral("kept.tex")))});
+    form.close();
+  }
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(ReadFile(Path(QStringLiteral("kept.tex"))), "x");
+}
+
+TEST_F(Form1Documents, DroppedFilesGoToTheWindowWhichOpensTheFirst) {
+  const QList<QUrl> urls = {QUrl::fromLocalFile(WriteFile(QStringLiteral("一.tex"), S("一"))),
+                            QUrl::fromLocalFile(WriteFile(QStringLiteral("二.tex"), S("二"))),
+                            QUrl::fromLocalFile(WriteFile(QStringLiteral("三.tex"), S("三")))};
+  QMimeData data;
+  data.setUrls(urls);
+  data.setText(urls.front().toLocalFile());  // file managers offer the path as text too
+  DragAndDrop(data);
+  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("一"));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku -") + Path(QStringLiteral("一.tex")));
+  EXPECT_EQ(form.CurrentFileName(), Path(QStringLiteral("一.tex")));
+  EXPECT_FALSE(Save1Enabled());
+}
+
+TEST_F(Form1Documents, DroppedTextStillGoesIntoTheEditor) {
+  QMimeData data;
+  data.setText(QStringLiteral("漢字"));
+  DragAndDrop(data);
+  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("漢字"));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
+}
+
+TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {
+  const QString first = WriteFile(QStringLiteral("a.tex"), "a");
+  form.DropFiles({first});
+  form.Buffer().SetSelText("x");
+  QString question;
+  {
+    ModalScript script({Noting(question, test::Click(kNo))});
+    form.DropFiles({WriteFile(QStringLiteral("b.tex"), "b")});
+  }
+  EXPECT_EQ(question, QStringLiteral("情報: ") + first + QStringLiteral("は更新されています。保存しますか？"));
+  EXPECT_EQ(form.Buffer().Text(), "b");
+}
+
+}  // namespace zumoku::test
