@@ -3,21 +3,15 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "form_test.h"
 #include "modal.h"
 #include "sjis_text.h"
 #include "tform1.h"
 
 namespace zumoku::test {
 
-class MathMode : public ::testing::Test {
+class MathMode : public FormTest {
  protected:
-  TForm1 form;
-
-  QAction* Action(const char* name) {
-    auto* action = form.findChild<QAction*>(QLatin1String(name));
-    EXPECT_NE(action, nullptr) << name;
-    return action;
-  }
   QToolButton* ToolButton4() { return form.findChild<QToolButton*>(QStringLiteral("ToolButton4")); }
   // Opens memo1's context menu the way a right click does; returns the name
   // of the menu that appeared, after `act` ran on it.

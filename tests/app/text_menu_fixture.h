@@ -8,13 +8,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "form_test.h"
+#include "modal.h"
 #include "tform1.h"
 
 namespace zumoku::test {
 
-class TextMenuTest : public ::testing::Test {
+class TextMenuTest : public FormTest {
  protected:
-  TForm1 form;
 
   QMenu* PopupMenu1() { return form.findChild<QMenu*>(QStringLiteral("PopupMenu1")); }
   QAction* Item(const char* name) {
@@ -34,10 +35,5 @@ class TextMenuTest : public ::testing::Test {
     Item(name)->trigger();
   }
 };
-
-// Runs `answer` on the modal window that the next blocking call opens.
-inline void WhenModal(std::function<void(QWidget*)> answer) {
-  QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
-}
 
 }  // namespace zumoku::test

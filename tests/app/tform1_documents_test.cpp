@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include "form_test.h"
 #include "modal_script.h"
 #include "sjis_text.h"
 #include "tform1.h"
@@ -21,7 +22,7 @@ namespace zumoku::test {
 const QString kYes = QStringLiteral("はい(&Y)");
 const QString kNo = QStringLiteral("いいえ(&N)");
 
-class Form1Documents : public ::testing::Test {
+class Form1Documents : public FormTest {
  protected:
   Form1Documents() {
     QApplication::setQuitOnLastWindowClosed(false);
@@ -29,7 +30,6 @@ class Form1Documents : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  TForm1 form;
 
   QString Path(const QString& name) { return folder.filePath(name); }
   QString WriteFile(const QString& name, const std::string& bytes) {
@@ -43,7 +43,6 @@ class Form1Documents : public ::testing::Test {
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll().toStdString();
   }
-  void Trigger(const char* name) { form.findChild<QAction*>(QLatin1String(name))->trigger(); }
   void Click(const char* name) { form.findChild<QToolButton*>(QLatin1String(name))->click(); }
   bool Save1Enabled() { return form.findChild<QAction*>(QStringLiteral("Save1"))->isEnabled(); }
   // Drags data onto the editor and drops it there.

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include "form_test.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -24,15 +25,8 @@ class UrlCatcher : public QObject {
   void open(const QUrl& url) { urls << url; }
 };
 
-class Form1 : public ::testing::Test {
+class Form1 : public FormTest {
  protected:
-  TForm1 form;
-  QAction* Action(const char* name) {
-    auto* action = form.findChild<QAction*>(QLatin1String(name));
-    EXPECT_NE(action, nullptr) << name;
-    return action;
-  }
-  void Trigger(const char* name) { Action(name)->trigger(); }
   void SetText(const std::string& s) {
     form.Buffer().SetSelText(s);
     form.Buffer().SelectAll();

@@ -13,7 +13,7 @@ const std::string kItem = "        \\item \r\n";
 // Answers the count dialog that the next command opens: types `count`,
 // ticks the box when asked, and presses OK.
 void AnswerCount(const QString& count, bool tick = false) {
-  WhenModal([count, tick](QWidget* window) {
+  WhenModal<QWidget>([count, tick](QWidget* window) {
     auto* dialog = qobject_cast<TForm2*>(window);
     ASSERT_NE(dialog, nullptr);
     dialog->Edit1->setText(count);
@@ -23,7 +23,7 @@ void AnswerCount(const QString& count, bool tick = false) {
 }
 
 void CloseCountDialog() {
-  WhenModal([](QWidget* window) { window->close(); });
+  WhenModal<QWidget>([](QWidget* window) { window->close(); });
 }
 }  // namespace
 
@@ -128,7 +128,7 @@ TEST_F(TextMenuTest, CheckBoxIsOfferedForHeadingListsOnly) {
               {"N21", false}};
   for (const auto& row : rows) {
     bool enabled = !row.enabled;
-    WhenModal([&](QWidget* window) {
+    WhenModal<QWidget>([&](QWidget* window) {
       enabled = static_cast<TForm2*>(window)->CheckBox1->isEnabled();
       window->close();
     });
@@ -150,10 +150,10 @@ TEST_F(TextMenuTest, NumbersThatCannotBeUsedAreReportedAndTheDialogStays) {
     form.ItemCount = 3;
     QString shown, caption;
     bool stayedOpen = false;
-    WhenModal([&](QWidget* window) {
+    WhenModal<QWidget>([&](QWidget* window) {
       auto* dialog = static_cast<TForm2*>(window);
       dialog->Edit1->setText(row.typed);
-      WhenModal([&](QWidget* box) {
+      WhenModal<QWidget>([&](QWidget* box) {
         shown = static_cast<QMessageBox*>(box)->text();
         box->close();
       });
@@ -184,7 +184,7 @@ TEST_F(TextMenuTest, NegativeAndZeroCountsGiveNoRepeats) {
 
 TEST_F(TextMenuTest, SpaceDialogIsRelabelledAndSharesTheCount) {
   QString title, label;
-  WhenModal([&](QWidget* window) {
+  WhenModal<QWidget>([&](QWidget* window) {
     auto* dialog = static_cast<TForm2*>(window);
     title = dialog->windowTitle();
     label = dialog->Label1->text();
