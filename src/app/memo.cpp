@@ -47,11 +47,8 @@ bool Memo::Refuse(const QString& text) {
 }
 
 void Memo::keyPressEvent(QKeyEvent* event) {
-  if (!event->text().isEmpty() && event->text().at(0).isPrint() && Refuse(event->text())) {
-    event->accept();
-    return;
-  }
-  if (Swallowed(*event)) {
+  const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint();
+  if ((printable && Refuse(event->text())) || Swallowed(*event)) {
     event->accept();
     return;
   }
