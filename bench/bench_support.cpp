@@ -51,9 +51,12 @@ std::string MakeDocument(std::size_t bytes) {
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
+  // With --benchmark_repetitions the median stands for the figure; it is
+  // reported after the single runs and so replaces them.
   for (const Run& run : runs) {
-    if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
-    seconds_[run.benchmark_name()] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+    if (!median && (run.run_type != Run::RT_Iteration || run.iterations == 0)) continue;
+    seconds_[run.run_name.str()] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
   }
 }
 

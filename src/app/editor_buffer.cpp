@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
+#include <functional>
 
 #include "line_ends.h"
 #include "sjis_codec.h"
@@ -92,16 +93,25 @@ void EditorBuffer::SetSelLength(int length) {
 
 std::string EditorBuffer::SelText() const { return EncodeStored(editor_.textCursor().selectedText()); }
 
-void EditorBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
-  const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
+void EditorBuffer::WithoutUndo(const std::function<void()>& change) {
   QTextDocument* doc = editor_.document();
   doc->setUndoRedoEnabled(false);  // also empties the history
-  cursor.insertText(text);
+  change();
   doc->setUndoRedoEnabled(true);
+}
+
+void EditorBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
+  WithoutUndo([&] { cursor.insertText(text); });
   editor_.setTextCursor(cursor);
 }
 
-void EditorBuffer::SetSelText(std::string_view s) { ReplaceAsCommand(editor_.textCursor(), s); }
+// Through the widget's own cursor, which then already stands after the text.
+void EditorBuffer::SetSelText(std::string_view s) {
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
+  WithoutUndo([&] { editor_.insertPlainText(text); });
+  editor_.ensureCursorVisible();
+}
 
 void EditorBuffer::Clear() {
   editor_.clear();

@@ -50,6 +50,7 @@ class EditorBuffer : public EditBuffer, private EditLines {
   // Replaces the cursor's selection by bytes (inserted line-end rule), not
   // as a user edit: the undo history is emptied.
   void ReplaceAsCommand(QTextCursor cursor, std::string_view bytes);
+  void WithoutUndo(const std::function<void()>& change);
 
   QPlainTextEdit& editor_;
   bool modified_ = false;
