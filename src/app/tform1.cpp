@@ -91,7 +91,7 @@ void TForm1::BuildToolBar() {
   bar->setFixedHeight(31);
   bar->setIconSize(QSize(16, 16));
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
-  const QList<QIcon> images = MakeImageList1();
+  ImageList1 = MakeImageList1();
 
   auto addButton = [&](const char* name, int image) {
     auto* button = new QToolButton(bar);
@@ -99,7 +99,7 @@ void TForm1::BuildToolBar() {
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setProperty("imageIndex", image);
-    if (image >= 0) button->setIcon(images.at(image));
+    if (image >= 0) button->setIcon(ImageList1.at(image));
     bar->addWidget(button);
     return button;
   };

@@ -155,6 +155,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<EditorBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;
   QMenu* PopupMenu2 = nullptr;
+  QList<QIcon> ImageList1;  // the toolbar's images, drawn once
   QMenu* currentPopup_ = nullptr;
   QLabel* statusPanels_[2] = {};
   // Documents.

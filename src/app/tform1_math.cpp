@@ -26,7 +26,7 @@ void TForm1::SetPopupMode(PopupMode mode) {
   auto* button = findChild<QToolButton*>(QStringLiteral("ToolButton4"));
   const int image = math ? kImageBasic : kImageMath;
   button->setProperty("imageIndex", image);
-  button->setIcon(MakeImageList1().at(image));
+  button->setIcon(ImageList1.at(image));
   currentPopup_ = math ? PopupMenu2 : PopupMenu1;
   SetStatusPanelText(1, math ? QStringLiteral("PopUpモード：数式モード") : QStringLiteral("PopUpモード：基本モード"));
 }
