@@ -26,13 +26,11 @@ void TForm1::BuildPopupMenu1() {
   connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
   const auto add = [this](QMenu* menu, std::initializer_list<Command> commands) {
     for (const Command& command : commands) {
-      connect(AddItem(menu, command.name, command.caption), &QAction::triggered, this, command.slot);
+      AddCommand(menu, command.name, command.caption, command.slot);
     }
   };
 
-  add(PopupMenu1, {{"Cut2", QStringLiteral("切り取り"), &TForm1::Cut2Click},
-                   {"Copy2", QStringLiteral("コピー"), &TForm1::Copy2Click},
-                   {"Paste2", QStringLiteral("貼り付け"), &TForm1::Paste2Click}});
+  AddClipboardCommands(PopupMenu1, "Cut2", "Copy2", "Paste2");
   AddSeparator(PopupMenu1, "N9");
 
   QMenu* font = AddSubmenu(PopupMenu1, "N11", QStringLiteral("書体"));

@@ -8,18 +8,12 @@ void TForm1::BuildPopupMenu2() {
   PopupMenu2 = new QMenu(this);
   PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
   connect(PopupMenu2, &QMenu::aboutToShow, this, &TForm1::PopupMenu2Popup);
-  connect(AddItem(PopupMenu2, "Cut3", QStringLiteral("切り取り")), &QAction::triggered, this, &TForm1::Cut2Click);
-  connect(AddItem(PopupMenu2, "Copy3", QStringLiteral("コピー")), &QAction::triggered, this, &TForm1::Copy2Click);
-  connect(AddItem(PopupMenu2, "Paste3", QStringLiteral("貼り付け")), &QAction::triggered, this,
-          &TForm1::Paste2Click);
+  AddClipboardCommands(PopupMenu2, "Cut3", "Copy3", "Paste3");
   AddSeparator(PopupMenu2, "N45");
-  connect(AddItem(PopupMenu2, "N48", QStringLiteral("$...$の数式環境に入れる")), &QAction::triggered, this,
-          &TForm1::N48Click);
+  AddCommand(PopupMenu2, "N48", QStringLiteral("$...$の数式環境に入れる"), &TForm1::N48Click);
   AddSeparator(PopupMenu2, "N52");
-  connect(AddItem(PopupMenu2, "equation1", QStringLiteral("一行数式：equation")), &QAction::triggered, this,
-          &TForm1::equation1Click);
-  connect(AddItem(PopupMenu2, "gather1", QStringLiteral("複数行の数式：gather")), &QAction::triggered, this,
-          &TForm1::gather1Click);
+  AddCommand(PopupMenu2, "equation1", QStringLiteral("一行数式：equation"), &TForm1::equation1Click);
+  AddCommand(PopupMenu2, "gather1", QStringLiteral("複数行の数式：gather"), &TForm1::gather1Click);
 
   // Shown with a check mark and no command: choosing it must not clear the mark.
   QAction* split1 = AddItem(PopupMenu2, "split1", QStringLiteral("&&で位置揃え：split"));
@@ -28,20 +22,17 @@ void TForm1::BuildPopupMenu2() {
   connect(split1, &QAction::toggled, split1, [split1] { split1->setChecked(true); });
 
   QMenu* others = AddSubmenu(PopupMenu2, "N49", QStringLiteral("他の数式環境に入れる"));
-  connect(AddItem(others, "equation2", QStringLiteral("一行式（番号無し）：equation*")), &QAction::triggered, this,
-          &TForm1::equation2Click);
+  AddCommand(others, "equation2", QStringLiteral("一行式（番号無し）：equation*"), &TForm1::equation2Click);
   AddSeparator(others, "N50");
-  connect(AddItem(others, "gather2", QStringLiteral("複数行の数式（番号無し）：gather*")), &QAction::triggered,
-          this, &TForm1::gather2Click);
+  AddCommand(others, "gather2", QStringLiteral("複数行の数式（番号無し）：gather*"), &TForm1::gather2Click);
 
   AddSeparator(PopupMenu2, "N51");
-  connect(AddItem(PopupMenu2, "N42", QStringLiteral("行列")), &QAction::triggered, this, &TForm1::N42Click);
+  AddCommand(PopupMenu2, "N42", QStringLiteral("行列"), &TForm1::N42Click);
   AddSeparator(PopupMenu2, "N41");
-  connect(AddItem(PopupMenu2, "TeX6", QStringLiteral("選択範囲のΘ・｛｝・（）等をTeXのコマンドに置き換える")),
-          &QAction::triggered, this, &TForm1::TeX6Click);
+  AddCommand(PopupMenu2, "TeX6", QStringLiteral("選択範囲のΘ・｛｝・（）等をTeXのコマンドに置き換える"),
+             &TForm1::TeX6Click);
   AddSeparator(PopupMenu2, "N46");
-  connect(AddItem(PopupMenu2, "N47", QStringLiteral("基本コマンドに変更")), &QAction::triggered, this,
-          &TForm1::N47Click);
+  AddCommand(PopupMenu2, "N47", QStringLiteral("基本コマンドに変更"), &TForm1::N47Click);
 }
 
 }  // namespace zumoku

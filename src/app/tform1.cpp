@@ -59,13 +59,11 @@ void TForm1::BuildMainMenu() {
 
   QMenu* edit = bar->addMenu(QStringLiteral("編集"));
   edit->setObjectName(QStringLiteral("Edit1"));
-  connect(AddItem(edit, "N4", QStringLiteral("元に戻す")), &QAction::triggered, this, &TForm1::N4Click);
+  AddCommand(edit, "N4", QStringLiteral("元に戻す"), &TForm1::N4Click);
   AddSeparator(edit, "N5");
-  connect(AddItem(edit, "Cut1", QStringLiteral("切り取り")), &QAction::triggered, this, &TForm1::Cut2Click);
-  connect(AddItem(edit, "Copy1", QStringLiteral("コピー")), &QAction::triggered, this, &TForm1::Copy2Click);
-  connect(AddItem(edit, "Paste1", QStringLiteral("貼り付け")), &QAction::triggered, this, &TForm1::Paste2Click);
+  AddClipboardCommands(edit, "Cut1", "Copy1", "Paste1");
   AddSeparator(edit, "N36");
-  connect(AddItem(edit, "N37", QStringLiteral("全て選択")), &QAction::triggered, this, &TForm1::N37Click);
+  AddCommand(edit, "N37", QStringLiteral("全て選択"), &TForm1::N37Click);
 
   QMenu* find = bar->addMenu(QStringLiteral("検索"));
   find->setObjectName(QStringLiteral("Find2"));
@@ -133,6 +131,18 @@ void TForm1::BuildStatusBar() {
   statusPanels_[0]->setFixedWidth(200);
   bar->addWidget(statusPanels_[0]);
   bar->addWidget(statusPanels_[1], 1);
+}
+
+QAction* TForm1::AddCommand(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)()) {
+  QAction* action = AddItem(menu, name, caption);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+void TForm1::AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste) {
+  AddCommand(menu, cut, QStringLiteral("切り取り"), &TForm1::Cut2Click);
+  AddCommand(menu, copy, QStringLiteral("コピー"), &TForm1::Copy2Click);
+  AddCommand(menu, paste, QStringLiteral("貼り付け"), &TForm1::Paste2Click);
 }
 
 void TForm1::ShowContextMenu(const QPoint& at) { currentPopup_->exec(memo1_->viewport()->mapToGlobal(at)); }

@@ -140,6 +140,10 @@ class TForm1 : public QMainWindow {
   void BuildStatusBar();
   void BuildPopupMenu1();
   void ShowContextMenu(const QPoint& at);
+  // A menu item named `name` that runs `slot`.
+  QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)());
+  // The cut, copy and paste items that the edit menu and both context menus share.
+  void AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste);
   // Text context menu helpers.
   QAction* PopupItem(const char* name) const;
   void AlignSelection(align::Environment environment);
