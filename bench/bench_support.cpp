@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "sjis_literal.h"
+#include "buffer/sjis_literal.h"
 
 namespace zumoku::bench {
 

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "bench_support.h"
-#include "sjis_literal.h"
-#include "font_style.h"
-#include "tform1.h"
+#include "buffer/sjis_literal.h"
+#include "markup/font_style.h"
+#include "app/tform1.h"
 
 using namespace zumoku;
 using namespace zumoku::bench;

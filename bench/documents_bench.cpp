@@ -12,12 +12,12 @@
 #include <functional>
 #include <memory>
 
-#include "disk_files.h"
-#include "document.h"
+#include "app/disk_files.h"
+#include "documents/document.h"
 #include "peak_memory.h"
 #include "bench_support.h"
-#include "sjis_codec.h"
-#include "tform1.h"
+#include "buffer/sjis_codec.h"
+#include "app/tform1.h"
 
 namespace zumoku::bench {
 

@@ -7,9 +7,9 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 
-#include "sjis_literal.h"
-#include "symbol_conversion.h"
-#include "tform1.h"
+#include "buffer/sjis_literal.h"
+#include "math/symbol_conversion.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

@@ -1,4 +1,4 @@
-#include "disk_files.h"
+#include "app/disk_files.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // Documents on disk. Paths arrive as UTF-8 and are handed to Qt as Unicode,
 // so any file name the dialogs offer can be read and written.
-#include "file_system.h"
+#include "documents/file_system.h"
 
 namespace zumoku {
 

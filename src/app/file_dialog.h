@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "file_types.h"
+#include "documents/file_types.h"
 
 namespace zumoku {
 

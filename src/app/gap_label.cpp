@@ -1,4 +1,4 @@
-#include "gap_label.h"
+#include "app/gap_label.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "image_list.h"
+#include "app/image_list.h"
 
 #include <QFont>
 #include <QPainter>

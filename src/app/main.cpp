@@ -2,8 +2,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "fonts.h"
-#include "tform1.h"
+#include "app/fonts.h"
+#include "app/tform1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

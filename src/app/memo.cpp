@@ -1,11 +1,11 @@
-#include "memo.h"
+#include "app/memo.h"
 
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
-#include "dropped_files.h"
-#include "sjis_codec.h"
+#include "app/dropped_files.h"
+#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 

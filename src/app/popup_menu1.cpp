@@ -1,8 +1,8 @@
 // PopupMenu1, the editor's context menu for text commands: its item tree and
 // what each opening shows.
-#include "menu_items.h"
-#include "text_menu_state.h"
-#include "tform1.h"
+#include "app/menu_items.h"
+#include "markup/text_menu_state.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

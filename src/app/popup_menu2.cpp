@@ -1,6 +1,6 @@
 // PopupMenu2, the formula context menu that memo1 shows in Math mode.
-#include "menu_items.h"
-#include "tform1.h"
+#include "app/menu_items.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

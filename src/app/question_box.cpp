@@ -1,4 +1,4 @@
-#include "question_box.h"
+#include "app/question_box.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>

@@ -3,7 +3,7 @@
 // "はい(&Y)" as the default button and "いいえ(&N)", which Esc chooses.
 #include <QString>
 
-#include "prompts.h"
+#include "documents/prompts.h"
 
 class QWidget;
 

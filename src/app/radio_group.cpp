@@ -1,4 +1,4 @@
-#include "radio_group.h"
+#include "app/radio_group.h"
 
 #include <QGridLayout>
 #include <QRadioButton>

@@ -1,4 +1,4 @@
-#include "tform1.h"
+#include "app/tform1.h"
 
 #include <QDesktopServices>
 #include <QMenuBar>
@@ -6,9 +6,9 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "fonts.h"
-#include "image_list.h"
-#include "menu_items.h"
+#include "app/fonts.h"
+#include "app/image_list.h"
+#include "app/menu_items.h"
 
 namespace zumoku {
 
@@ -22,7 +22,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   memo1_->setFont(EditorFont());
   memo1_->setContextMenuPolicy(Qt::CustomContextMenu);
   setCentralWidget(memo1_);
-  buffer_ = std::make_unique<EditorBuffer>(*memo1_);
+  buffer_ = std::make_unique<MemoBuffer>(*memo1_);
   connect(memo1_, &Memo::textChanged, this, &TForm1::memo1Change);
   connect(memo1_, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
   connect(memo1_, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);

@@ -8,13 +8,13 @@
 #include <QToolButton>
 #include <memory>
 
-#include "alignment.h"
-#include "disk_files.h"
-#include "document.h"
-#include "editor_buffer.h"
-#include "list_text.h"
-#include "memo.h"
-#include "window_prompts.h"
+#include "markup/alignment.h"
+#include "app/disk_files.h"
+#include "documents/document.h"
+#include "app/memo_buffer.h"
+#include "markup/list_text.h"
+#include "app/memo.h"
+#include "app/window_prompts.h"
 
 namespace zumoku {
 
@@ -156,7 +156,7 @@ class TForm1 : public QMainWindow {
   void SetUpDocuments();
 
   Memo* memo1_ = nullptr;
-  std::unique_ptr<EditorBuffer> buffer_;
+  std::unique_ptr<MemoBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;
   QMenu* PopupMenu2 = nullptr;
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once

@@ -1,6 +1,6 @@
 // The alignment commands of the text context menu. They act on the blocks
 // found when the menu opened (HasFlushLeft, HasCenter, HasFlushRight).
-#include "tform1.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <vector>
 
-#include "dropped_files.h"
-#include "tform1.h"
+#include "app/dropped_files.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

@@ -1,6 +1,6 @@
 // The "書体" commands of the text context menu.
-#include "font_style.h"
-#include "tform1.h"
+#include "markup/font_style.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

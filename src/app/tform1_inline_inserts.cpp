@@ -1,7 +1,7 @@
 // Logos, quotes, footnotes, margin notes, verbatim text, emphasis dots and
 // section heads of the text context menu.
-#include "inline_inserts.h"
-#include "tform1.h"
+#include "markup/inline_inserts.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

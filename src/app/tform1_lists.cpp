@@ -1,8 +1,8 @@
 // The "箇条書き" and "空白" commands: each asks for a count in a fresh count
 // dialog and inserts with the last answer given (kept when the dialog is
 // closed by its close box).
-#include "tform1.h"
-#include "tform2.h"
+#include "app/tform1.h"
+#include "app/tform2.h"
 
 namespace zumoku {
 

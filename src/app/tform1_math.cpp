@@ -3,12 +3,12 @@
 #include <QTextCursor>
 #include <QToolButton>
 
-#include "formula.h"
-#include "image_list.h"
-#include "symbol_conversion.h"
-#include "tform1.h"
-#include "tform5.h"
-#include "typing_aid.h"
+#include "math/formula.h"
+#include "app/image_list.h"
+#include "math/symbol_conversion.h"
+#include "app/tform1.h"
+#include "app/tform5.h"
+#include "math/typing_aid.h"
 
 namespace zumoku {
 

@@ -1,6 +1,6 @@
 // The "文字サイズ" commands of the text context menu.
-#include "size_group.h"
-#include "tform1.h"
+#include "markup/size_group.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

@@ -1,9 +1,9 @@
-#include "tform2.h"
+#include "app/tform2.h"
 
-#include "error_box.h"
-#include "fonts.h"
-#include "item_count.h"
-#include "place.h"
+#include "app/error_box.h"
+#include "app/fonts.h"
+#include "markup/item_count.h"
+#include "app/place.h"
 
 namespace zumoku {
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "up_down.h"
+#include "app/up_down.h"
 
 namespace zumoku {
 

@@ -1,14 +1,14 @@
-#include "tform5.h"
+#include "app/tform5.h"
 
 #include <QPushButton>
 
-#include "error_box.h"
-#include "fonts.h"
-#include "place.h"
-#include "gap_label.h"
-#include "matrix.h"
-#include "parse_integer.h"
-#include "up_down.h"
+#include "app/error_box.h"
+#include "app/fonts.h"
+#include "app/place.h"
+#include "app/gap_label.h"
+#include "math/matrix.h"
+#include "markup/parse_integer.h"
+#include "app/up_down.h"
 
 namespace zumoku {
 

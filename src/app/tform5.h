@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "edit_buffer.h"
-#include "radio_group.h"
+#include "buffer/edit_buffer.h"
+#include "app/radio_group.h"
 
 namespace zumoku {
 

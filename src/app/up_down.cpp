@@ -1,4 +1,4 @@
-#include "up_down.h"
+#include "app/up_down.h"
 
 #include <QKeyEvent>
 #include <algorithm>

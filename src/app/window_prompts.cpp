@@ -1,11 +1,11 @@
-#include "window_prompts.h"
+#include "app/window_prompts.h"
 
 #include <QAction>
 
-#include "error_box.h"
-#include "file_dialog.h"
-#include "question_box.h"
-#include "tform1.h"
+#include "app/error_box.h"
+#include "app/file_dialog.h"
+#include "app/question_box.h"
+#include "app/tform1.h"
 
 namespace zumoku {
 

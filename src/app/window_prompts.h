@@ -1,7 +1,7 @@
 #pragma once
 // The document commands' prompts in the main window: message boxes, the
 // file dialogs, the error box, status panel 0, the caption and Save1.
-#include "prompts.h"
+#include "documents/prompts.h"
 
 class QAction;
 

@@ -1,4 +1,4 @@
-#include "line_ends.h"
+#include "buffer/line_ends.h"
 
 namespace zumoku {
 

@@ -1,4 +1,4 @@
-#include "sjis_codec.h"
+#include "buffer/sjis_codec.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "sjis.h"
+#include "buffer/sjis.h"
 
 namespace zumoku::codec {
 

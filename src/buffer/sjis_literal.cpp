@@ -1,8 +1,8 @@
-#include "sjis_literal.h"
+#include "buffer/sjis_literal.h"
 
 #include <cstdlib>
 
-#include "sjis_codec.h"
+#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 

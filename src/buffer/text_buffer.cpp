@@ -1,9 +1,9 @@
-#include "text_buffer.h"
+#include "buffer/text_buffer.h"
 
 #include <algorithm>
 
-#include "line_ends.h"
-#include "sjis.h"
+#include "buffer/line_ends.h"
+#include "buffer/sjis.h"
 
 namespace zumoku {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "clipboard.h"
-#include "edit_buffer.h"
+#include "buffer/clipboard.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku {
 

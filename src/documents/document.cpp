@@ -1,4 +1,4 @@
-#include "document.h"
+#include "documents/document.h"
 
 namespace zumoku {
 

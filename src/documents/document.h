@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "edit_buffer.h"
-#include "file_system.h"
-#include "prompts.h"
+#include "buffer/edit_buffer.h"
+#include "documents/file_system.h"
+#include "documents/prompts.h"
 
 namespace zumoku {
 

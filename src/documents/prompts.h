@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "file_types.h"
+#include "documents/file_types.h"
 
 namespace zumoku {
 

@@ -1,11 +1,11 @@
-#include "alignment.h"
+#include "markup/alignment.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "sjis.h"
-#include "wrap.h"
+#include "buffer/sjis.h"
+#include "markup/wrap.h"
 
 namespace zumoku::align {
 

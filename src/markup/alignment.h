@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku::align {
 

@@ -1,6 +1,6 @@
-#include "command_argument.h"
+#include "markup/command_argument.h"
 
-#include "sjis.h"
+#include "buffer/sjis.h"
 
 namespace zumoku {
 

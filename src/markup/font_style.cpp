@@ -1,9 +1,9 @@
-#include "font_style.h"
+#include "markup/font_style.h"
 
 #include <string>
 
-#include "command_argument.h"
-#include "sjis.h"
+#include "markup/command_argument.h"
+#include "buffer/sjis.h"
 
 namespace zumoku::font {
 

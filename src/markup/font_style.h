@@ -3,7 +3,7 @@
 // texts, and the removal of a font command.
 #include <string_view>
 
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku::font {
 

@@ -1,10 +1,10 @@
-#include "inline_inserts.h"
+#include "markup/inline_inserts.h"
 
 #include <string>
 
-#include "line_list.h"
-#include "sjis.h"
-#include "sjis_literal.h"
+#include "markup/line_list.h"
+#include "buffer/sjis.h"
+#include "buffer/sjis_literal.h"
 
 namespace zumoku::insert {
 

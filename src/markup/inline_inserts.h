@@ -3,8 +3,8 @@
 // logos, wrappers, margin notes, verbatim text and emphasis dots.
 #include <string_view>
 
-#include "edit_buffer.h"
-#include "wrap.h"
+#include "buffer/edit_buffer.h"
+#include "markup/wrap.h"
 
 namespace zumoku::insert {
 

@@ -1,6 +1,6 @@
-#include "item_count.h"
+#include "markup/item_count.h"
 
-#include "parse_integer.h"
+#include "markup/parse_integer.h"
 
 namespace zumoku {
 

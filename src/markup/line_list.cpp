@@ -1,4 +1,4 @@
-#include "line_list.h"
+#include "markup/line_list.h"
 
 namespace zumoku {
 

@@ -1,8 +1,8 @@
-#include "list_text.h"
+#include "markup/list_text.h"
 
 #include <vector>
 
-#include "line_list.h"
+#include "markup/line_list.h"
 
 namespace zumoku::list {
 

@@ -1,8 +1,8 @@
-#include "size_group.h"
+#include "markup/size_group.h"
 
-#include "command_argument.h"
-#include "sjis.h"
-#include "wrap.h"
+#include "markup/command_argument.h"
+#include "buffer/sjis.h"
+#include "markup/wrap.h"
 
 namespace zumoku::size {
 

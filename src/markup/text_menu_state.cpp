@@ -1,7 +1,7 @@
-#include "text_menu_state.h"
+#include "markup/text_menu_state.h"
 
-#include "command_argument.h"
-#include "size_group.h"
+#include "markup/command_argument.h"
+#include "markup/size_group.h"
 
 namespace zumoku {
 

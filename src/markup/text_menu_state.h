@@ -4,7 +4,7 @@
 // sets the alignment captions and the flags the alignment commands act on).
 #include <string_view>
 
-#include "alignment.h"
+#include "markup/alignment.h"
 
 namespace zumoku {
 

@@ -1,4 +1,4 @@
-#include "wrap.h"
+#include "markup/wrap.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // text, written back in one replacement of the selection.
 #include <string_view>
 
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku {
 

@@ -1,9 +1,9 @@
-#include "formula.h"
+#include "math/formula.h"
 
 #include <string>
 
-#include "sjis.h"
-#include "use_package.h"
+#include "buffer/sjis.h"
+#include "math/use_package.h"
 
 namespace zumoku::math {
 

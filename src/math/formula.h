@@ -2,7 +2,7 @@
 // Inline and display formulas of the formula menu.
 #include <string_view>
 
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku::math {
 

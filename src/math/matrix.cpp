@@ -1,7 +1,7 @@
-#include "matrix.h"
+#include "math/matrix.h"
 
 
-#include "use_package.h"
+#include "math/use_package.h"
 
 namespace zumoku::math {
 

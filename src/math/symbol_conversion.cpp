@@ -1,9 +1,9 @@
-#include "symbol_conversion.h"
+#include "math/symbol_conversion.h"
 
 #include <array>
 
-#include "sjis.h"
-#include "sjis_literal.h"
+#include "buffer/sjis.h"
+#include "buffer/sjis_literal.h"
 
 namespace zumoku::math {
 

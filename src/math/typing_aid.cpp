@@ -1,4 +1,4 @@
-#include "typing_aid.h"
+#include "math/typing_aid.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Typing aid: "{", "^" and "_" typed in the editor open a group and get its
 // closing brace at once.
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku::math {
 

@@ -1,8 +1,8 @@
-#include "use_package.h"
+#include "math/use_package.h"
 
 #include <string>
 
-#include "sjis.h"
+#include "buffer/sjis.h"
 
 namespace zumoku::math {
 

@@ -5,12 +5,12 @@
 
 #include <random>
 
-#include "disk_files.h"
-#include "document.h"
-#include "editor_buffer.h"
+#include "app/disk_files.h"
+#include "documents/document.h"
+#include "app/memo_buffer.h"
 #include "fake_prompts.h"
-#include "line_ends.h"
-#include "memo.h"
+#include "buffer/line_ends.h"
+#include "app/memo.h"
 
 namespace zumoku::test {
 
@@ -24,7 +24,7 @@ class EditorRoundTrip : public ::testing::Test {
   QTemporaryDir folder;
   const std::string path = folder.filePath(QStringLiteral("往復.tex")).toStdString();
   Memo memo;
-  EditorBuffer buffer{memo};
+  MemoBuffer buffer{memo};
   DiskFiles files;
   FakePrompts prompts;
   Document document{buffer, files, prompts};

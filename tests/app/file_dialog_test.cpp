@@ -1,4 +1,4 @@
-#include "file_dialog.h"
+#include "app/file_dialog.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <gtest/gtest.h>
 
-#include "tform1.h"
+#include "app/tform1.h"
 
 namespace zumoku::test {
 

@@ -10,7 +10,7 @@
 
 #include "form_test.h"
 #include "modal.h"
-#include "tform1.h"
+#include "app/tform1.h"
 
 namespace zumoku::test {
 

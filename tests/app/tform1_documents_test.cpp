@@ -15,7 +15,7 @@
 #include "form_test.h"
 #include "modal_script.h"
 #include "sjis_text.h"
-#include "tform1.h"
+#include "app/tform1.h"
 
 namespace zumoku::test {
 

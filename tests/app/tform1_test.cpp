@@ -1,4 +1,4 @@
-#include "tform1.h"
+#include "app/tform1.h"
 
 #include <QAction>
 #include <QApplication>

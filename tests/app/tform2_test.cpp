@@ -1,4 +1,4 @@
-#include "tform2.h"
+#include "app/tform2.h"
 
 #include <QMessageBox>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "tform5.h"
+#include "app/tform5.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "matrix.h"
+#include "math/matrix.h"
 #include "modal.h"
-#include "tform1.h"
-#include "up_down.h"
+#include "app/tform1.h"
+#include "app/up_down.h"
 
 namespace zumoku::test {
 

@@ -1,10 +1,10 @@
-#include "sjis_codec.h"
+#include "buffer/sjis_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "line_ends.h"
+#include "buffer/line_ends.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {

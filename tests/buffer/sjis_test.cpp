@@ -1,4 +1,4 @@
-#include "sjis.h"
+#include "buffer/sjis.h"
 
 #include <gtest/gtest.h>
 

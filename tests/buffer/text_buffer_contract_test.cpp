@@ -1,5 +1,5 @@
 #include "edit_buffer_contract.h"
-#include "text_buffer.h"
+#include "buffer/text_buffer.h"
 
 namespace zumoku::test {
 

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "document_fixture.h"
-#include "line_ends.h"
+#include "buffer/line_ends.h"
 
 namespace zumoku::test {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "file_system.h"
+#include "documents/file_system.h"
 
 namespace zumoku::test {
 

@@ -1,4 +1,4 @@
-#include "alignment.h"
+#include "markup/alignment.h"
 
 #include <gtest/gtest.h>
 

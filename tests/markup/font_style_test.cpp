@@ -1,9 +1,9 @@
-#include "font_style.h"
+#include "markup/font_style.h"
 
 #include <gtest/gtest.h>
 
 #include "sjis_text.h"
-#include "text_buffer.h"
+#include "buffer/text_buffer.h"
 
 namespace zumoku::test {
 

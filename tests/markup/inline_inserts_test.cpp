@@ -1,4 +1,4 @@
-#include "inline_inserts.h"
+#include "markup/inline_inserts.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "list_text.h"
+#include "markup/list_text.h"
 
 #include <gtest/gtest.h>
 
-#include "item_count.h"
+#include "markup/item_count.h"
 #include "markup_test_buffer.h"
 
 namespace zumoku::test {

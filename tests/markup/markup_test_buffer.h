@@ -3,7 +3,7 @@
 // a command's test sees both what it wrote and what it left around it.
 #include <string>
 
-#include "text_buffer.h"
+#include "buffer/text_buffer.h"
 
 namespace zumoku::test {
 

@@ -1,4 +1,4 @@
-#include "size_group.h"
+#include "markup/size_group.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "text_menu_state.h"
+#include "markup/text_menu_state.h"
 
 #include <gtest/gtest.h>
 

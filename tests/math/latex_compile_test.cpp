@@ -8,12 +8,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "formula.h"
-#include "matrix.h"
+#include "math/formula.h"
+#include "math/matrix.h"
 #include "sjis_text.h"
-#include "symbol_conversion.h"
-#include "text_buffer.h"
-#include "typing_aid.h"
+#include "math/symbol_conversion.h"
+#include "buffer/text_buffer.h"
+#include "math/typing_aid.h"
 
 namespace zumoku::test {
 

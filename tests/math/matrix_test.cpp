@@ -1,8 +1,8 @@
-#include "matrix.h"
+#include "math/matrix.h"
 
 #include <gtest/gtest.h>
 
-#include "document.h"
+#include "selected_text.h"
 
 namespace zumoku::test {
 

@@ -1,8 +1,8 @@
-#include "symbol_conversion.h"
+#include "math/symbol_conversion.h"
 
 #include <gtest/gtest.h>
 
-#include "document.h"
+#include "selected_text.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {

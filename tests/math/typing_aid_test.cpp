@@ -1,8 +1,8 @@
-#include "typing_aid.h"
+#include "math/typing_aid.h"
 
 #include <gtest/gtest.h>
 
-#include "document.h"
+#include "selected_text.h"
 
 namespace zumoku::test {
 

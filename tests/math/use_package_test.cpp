@@ -1,8 +1,8 @@
-#include "use_package.h"
+#include "math/use_package.h"
 
 #include <gtest/gtest.h>
 
-#include "document.h"
+#include "selected_text.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {

@@ -1,11 +1,11 @@
 #pragma once
 // One contract for every EditBuffer: the reference TextBuffer and the
-// EditorBuffer over the real widget must behave alike, byte for byte.
+// MemoBuffer over the real widget must behave alike, byte for byte.
 // A fixture F provides Buffer(), SetClipboard(bytes), ClipboardText() and
 // Type(bytes) (the user typing over the selection).
 #include <gtest/gtest.h>
 
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "prompts.h"
+#include "documents/prompts.h"
 
 namespace zumoku::test {
 

@@ -1,12 +1,12 @@
-#include "editor_buffer.h"
+#include "app/memo_buffer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
 #include <functional>
 
-#include "line_ends.h"
-#include "sjis_codec.h"
+#include "buffer/line_ends.h"
+#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
@@ -26,16 +26,16 @@ int BytesOf(QStringView text) {
 }
 }  // namespace
 
-EditorBuffer::EditorBuffer(QPlainTextEdit& editor) : editor_(editor) {
+MemoBuffer::MemoBuffer(QPlainTextEdit& editor) : editor_(editor) {
   QObject::connect(editor_.document(), &QTextDocument::contentsChange, &editor_,
                    [this](int, int removed, int added) {
                      if (removed != 0 || added != 0) modified_ = true;
                    });
 }
 
-std::string EditorBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
+std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
 
-int EditorBuffer::BytesBetween(int from, int to) const {
+int MemoBuffer::BytesBetween(int from, int to) const {
   const QTextDocument* doc = editor_.document();
   const QTextBlock last = doc->findBlock(to);
   int bytes = 0;
@@ -48,7 +48,7 @@ int EditorBuffer::BytesBetween(int from, int to) const {
   return bytes;
 }
 
-int EditorBuffer::Advance(int from, int bytes, bool roundUp) const {
+int MemoBuffer::Advance(int from, int bytes, bool roundUp) const {
   QTextBlock block = editor_.document()->findBlock(from);
   int offset = from - block.position();
   int remaining = std::max(bytes, 0);
@@ -69,20 +69,20 @@ int EditorBuffer::Advance(int from, int bytes, bool roundUp) const {
   }
 }
 
-int EditorBuffer::SelStart() const { return BytesBetween(0, editor_.textCursor().selectionStart()); }
+int MemoBuffer::SelStart() const { return BytesBetween(0, editor_.textCursor().selectionStart()); }
 
-int EditorBuffer::SelLength() const {
+int MemoBuffer::SelLength() const {
   const QTextCursor cursor = editor_.textCursor();
   return BytesBetween(cursor.selectionStart(), cursor.selectionEnd());
 }
 
-void EditorBuffer::SetSelStart(int position) {
+void MemoBuffer::SetSelStart(int position) {
   QTextCursor cursor = editor_.textCursor();
   cursor.setPosition(Advance(0, position, false));
   editor_.setTextCursor(cursor);
 }
 
-void EditorBuffer::SetSelLength(int length) {
+void MemoBuffer::SetSelLength(int length) {
   QTextCursor cursor = editor_.textCursor();
   const int start = cursor.selectionStart();
   cursor.setPosition(start);
@@ -91,51 +91,51 @@ void EditorBuffer::SetSelLength(int length) {
   editor_.ensureCursorVisible();
 }
 
-std::string EditorBuffer::SelText() const { return EncodeStored(editor_.textCursor().selectedText()); }
+std::string MemoBuffer::SelText() const { return EncodeStored(editor_.textCursor().selectedText()); }
 
-void EditorBuffer::WithoutUndo(const std::function<void()>& change) {
+void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
   QTextDocument* doc = editor_.document();
   doc->setUndoRedoEnabled(false);  // also empties the history
   change();
   doc->setUndoRedoEnabled(true);
 }
 
-void EditorBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
+void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
   WithoutUndo([&] { cursor.insertText(text); });
   editor_.setTextCursor(cursor);
 }
 
 // Through the widget's own cursor, which then already stands after the text.
-void EditorBuffer::SetSelText(std::string_view s) {
+void MemoBuffer::SetSelText(std::string_view s) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
   WithoutUndo([&] { editor_.insertPlainText(text); });
   editor_.ensureCursorVisible();
 }
 
-void EditorBuffer::Clear() {
+void MemoBuffer::Clear() {
   editor_.clear();
   modified_ = false;
 }
 
-void EditorBuffer::Load(std::string_view bytes) {
+void MemoBuffer::Load(std::string_view bytes) {
   // Decoding already makes each CR LF, lone CR and lone LF one line end,
   // which is the rule for files; no normalised copy of a large file needed.
   editor_.setPlainText(codec::Decode(bytes));
 }
 
-int EditorBuffer::Count() const {
+int MemoBuffer::Count() const {
   const QTextDocument* doc = editor_.document();
   const bool emptyLast = doc->lastBlock().length() == 1;
   return doc->blockCount() - (emptyLast ? 1 : 0);
 }
 
-std::string EditorBuffer::Get(int index) const {
+std::string MemoBuffer::Get(int index) const {
   if (index < 0 || index >= Count()) return {};
   return EncodeStored(editor_.document()->findBlockByNumber(index).text());
 }
 
-void EditorBuffer::Put(int index, std::string_view s) {
+void MemoBuffer::Put(int index, std::string_view s) {
   if (index < 0 || index >= Count()) return;
   const QTextBlock block = editor_.document()->findBlockByNumber(index);
   QTextCursor cursor(editor_.document());
@@ -144,7 +144,7 @@ void EditorBuffer::Put(int index, std::string_view s) {
   ReplaceAsCommand(cursor, s);
 }
 
-void EditorBuffer::Add(std::string_view s) {
+void MemoBuffer::Add(std::string_view s) {
   QTextCursor cursor(editor_.document());
   cursor.movePosition(QTextCursor::End);
   const bool startsLine = editor_.document()->lastBlock().length() == 1;
@@ -152,11 +152,11 @@ void EditorBuffer::Add(std::string_view s) {
   ReplaceAsCommand(cursor, startsLine ? line + "\r\n" : "\r\n" + line);
 }
 
-void EditorBuffer::BeginUpdate() {
+void MemoBuffer::BeginUpdate() {
   if (updateDepth_++ == 0) editor_.setUpdatesEnabled(false);
 }
 
-void EditorBuffer::EndUpdate() {
+void MemoBuffer::EndUpdate() {
   if (updateDepth_ == 0) return;
   if (--updateDepth_ == 0) editor_.setUpdatesEnabled(true);
 }

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "edit_buffer_contract.h"
-#include "editor_buffer.h"
-#include "memo.h"
-#include "sjis_codec.h"
+#include "app/memo_buffer.h"
+#include "app/memo.h"
+#include "buffer/sjis_codec.h"
 
 namespace zumoku::test {
 
@@ -18,9 +18,9 @@ void TypeText(QWidget& widget, const QString& text) {
   }
 }
 
-struct EditorBufferFixture {
+struct MemoBufferFixture {
   Memo memo;
-  EditorBuffer buffer{memo};
+  MemoBuffer buffer{memo};
   EditBuffer& Buffer() { return buffer; }
   void SetClipboard(std::string_view bytes) {
     // The clipboard carries the platform's own text, line ends untouched.
@@ -33,12 +33,12 @@ struct EditorBufferFixture {
   void Type(std::string_view bytes) { TypeText(memo, codec::Decode(bytes)); }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(EditorBuffer, EditBufferContract, EditorBufferFixture);
+INSTANTIATE_TYPED_TEST_SUITE_P(MemoBuffer, EditBufferContract, MemoBufferFixture);
 
 class MemoEntry : public ::testing::Test {
  protected:
   Memo memo;
-  EditorBuffer buffer{memo};
+  MemoBuffer buffer{memo};
   QStringList refusals;
   void SetUp() override {
     QObject::connect(&memo, &Memo::refused, [this](const QString& m) { refusals << m; });

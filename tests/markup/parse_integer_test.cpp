@@ -1,4 +1,4 @@
-#include "parse_integer.h"
+#include "markup/parse_integer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // A TextBuffer holding before + selection + after, with the selection set.
 #include <string>
 
-#include "text_buffer.h"
+#include "buffer/text_buffer.h"
 
 namespace zumoku::test {
 

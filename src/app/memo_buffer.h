@@ -5,13 +5,13 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include "edit_buffer.h"
+#include "buffer/edit_buffer.h"
 
 namespace zumoku {
 
-class EditorBuffer : public EditBuffer, private EditLines {
+class MemoBuffer : public EditBuffer, private EditLines {
  public:
-  explicit EditorBuffer(QPlainTextEdit& editor);
+  explicit MemoBuffer(QPlainTextEdit& editor);
 
   std::string Text() const override;
   int SelStart() const override;
