@@ -31,13 +31,16 @@ HttpClient::HttpClient(QObject* parent) : QObject(parent) {
   connect(&silenceTimer_, &QTimer::timeout, this, [this] { Fail(Text(SocketErrorText(ETIMEDOUT))); });
 }
 
-HttpClient::~HttpClient() {
+HttpClient::~HttpClient() { Abandon(); }
+
+void HttpClient::Abandon() {
   if (!running_) return;
   Finish();
   DropBody();
 }
 
 void HttpClient::Get(const std::string& url, const QString& bodyFile) {
+  Abandon();
   running_ = true;
   redirects_ = 0;
   bodyBegun_ = false;
@@ -53,7 +56,11 @@ void HttpClient::Request(const std::string& url) {
   address_ = std::get<HttpAddress>(split);
   head_ = ReplyHead();
   connectTimer_.start(timeouts_.connect);
-  // A dotted address is taken as it is, without asking any name server.
+  // A dotted address is used as it is: no name server is asked, not even
+  // for its name.
+  if (QHostAddress dotted; dotted.setAddress(Text(address_.host)) && dotted.protocol() == QAbstractSocket::IPv4Protocol) {
+    return ConnectTo(dotted);
+  }
   lookupId_ = QHostInfo::lookupHost(Text(address_.host), this, &HttpClient::LookedUp);
 }
 
@@ -68,6 +75,10 @@ void HttpClient::LookedUp(const QHostInfo& info) {
       break;
     }
   }
+  ConnectTo(address);
+}
+
+void HttpClient::ConnectTo(const QHostAddress& address) {
   connection_ = new TcpConnection(this);
   connect(connection_, &TcpConnection::Connected, this, &HttpClient::Connected);
   connect(connection_, &TcpConnection::ConnectFailed, this, [this] { Fail(kConnectionFailed); });

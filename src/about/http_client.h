@@ -37,7 +37,8 @@ class HttpClient : public QObject {
 
   void SetTimeouts(HttpTimeouts timeouts) { timeouts_ = timeouts; }
   // Fetches url and writes the body of the final reply into bodyFile
-  // (replacing it), whatever the reply's status.
+  // (replacing it), whatever the reply's status. A GET still running is
+  // abandoned first.
   void Get(const std::string& url, const QString& bodyFile);
 
  signals:
@@ -47,6 +48,7 @@ class HttpClient : public QObject {
  private:
   void Request(const std::string& url);
   void LookedUp(const QHostInfo& info);
+  void ConnectTo(const QHostAddress& address);
   void Connected();
   void Received(const QByteArray& bytes);
   void HeadEnded(std::string_view bodyBytes);
@@ -56,6 +58,8 @@ class HttpClient : public QObject {
   void ServerClosed();
   void Fail(const QString& error);
   void Finish();
+  // Ends a GET still running and removes the body file it began.
+  void Abandon();
   void DropBody();
   QString BodyPath() const;
 
