@@ -119,10 +119,8 @@ bool HttpClient::Redirect() {
     return true;
   }
   ++redirects_;
-  connection_->Close();
-  connection_->deleteLater();
-  connection_ = nullptr;
   silenceTimer_.stop();
+  CloseConnection();
   Request(Resolved(url_, location));
   return true;
 }
@@ -166,12 +164,16 @@ void HttpClient::Finish() {
   silenceTimer_.stop();
   if (lookupId_ >= 0) QHostInfo::abortHostLookup(lookupId_);
   lookupId_ = -1;
-  if (connection_ != nullptr) {
-    connection_->Close();
-    connection_->deleteLater();
-    connection_ = nullptr;
-  }
+  CloseConnection();
   body_.close();
+}
+
+// The connection may be the sender of the signal being handled: it goes later.
+void HttpClient::CloseConnection() {
+  if (connection_ == nullptr) return;
+  connection_->Close();
+  connection_->deleteLater();
+  connection_ = nullptr;
 }
 
 // Only a body file this GET began is removed.

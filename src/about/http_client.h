@@ -58,6 +58,7 @@ class HttpClient : public QObject {
   void ServerClosed();
   void Fail(const QString& error);
   void Finish();
+  void CloseConnection();
   // Ends a GET still running and removes the body file it began.
   void Abandon();
   void DropBody();

@@ -1,5 +1,6 @@
 #include "about/tcp_connection.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <netinet/in.h>
