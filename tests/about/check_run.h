@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "qstring_print.h"
+
 namespace zumoku::test {
 
 // What a run ended with: its result (success) or its error text.

@@ -74,12 +74,6 @@ TEST_F(HttpClientTest, SendsExactlyTheFiveLinesAndAnEmptyOne) {
   }
 }
 
-TEST_F(HttpClientTest, TheWholeBodyIsStoredWhateverContentLengthSays) {
-  LocalServer server({{"HTTP/1.0 200 OK\r\nContent-Length: 1\r\n\r\nabc\r\ndef"}});
-  EXPECT_TRUE(Get(server.Url("/x")).ok);
-  EXPECT_EQ(Contents(Body()), "abc\r\ndef");
-}
-
 TEST_F(HttpClientTest, ARefusedConnectionFails) {
   const Outcome outcome = Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/x");
   EXPECT_FALSE(outcome.ok);

@@ -27,16 +27,6 @@ class VersionCheckTest : public ::testing::Test {
   QTemporaryDir folder;
 };
 
-TEST(VersionText, FirstLineEndsAtCrOrCtrlZ) {
-  const struct {
-    std::string file, text;
-  } rows[] = {
-      {"0.4\r\nnotes\r\n", "0.4"}, {"", ""}, {"0.4", "0.4"}, {"0.4\x1a\r\n", "0.4"}, {"0.4\nbeta\r\n", "0.4\nbeta"},
-      {"0.4\rx", "0.4"},           {"\x1a" "0.4", ""},
-  };
-  for (const auto& row : rows) EXPECT_EQ(about::VersionText(row.file), row.text) << row.file;
-}
-
 TEST(VersionFile, LiesBesideTheExecutable) {
   EXPECT_EQ(about::VersionFilePath(), QCoreApplication::applicationDirPath() + QStringLiteral("/Zumoku_VersionNum.txt"));
   EXPECT_TRUE(about::VersionAddress().ends_with("/program/Zumoku_VersionNum.txt"));

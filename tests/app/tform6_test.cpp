@@ -13,6 +13,7 @@
 #include "local_server.h"
 #include "modal.h"
 #include "modal_script.h"
+#include "qstring_print.h"
 
 namespace zumoku::test {
 
