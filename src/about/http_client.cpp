@@ -99,9 +99,7 @@ void HttpClient::Received(const QByteArray& bytes) {
   const std::string_view chunk(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   if (head_.Ended()) return WriteBody(chunk);
   const std::string_view rest = head_.Take(chunk);
-  if (static_cast<qint64>(head_.Size()) > kMaxReplyBytes) {
-    return Fail(kTooLarge);
-  }
+  if (static_cast<qint64>(head_.Size()) > kMaxReplyBytes) return Fail(kTooLarge);
   if (head_.Ended()) HeadEnded(rest);
 }
 
