@@ -74,10 +74,21 @@ TEST_F(HttpClientTest, SendsExactlyTheFiveLinesAndAnEmptyOne) {
   }
 }
 
-TEST_F(HttpClientTest, ARefusedConnectionFails) {
-  const Outcome outcome = Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/x");
-  EXPECT_FALSE(outcome.ok);
-  EXPECT_EQ(outcome.text, QStringLiteral("Connection Failed"));
+TEST_F(HttpClientTest, NoConnectionGivesItsText) {
+  const struct {
+    std::string url;
+    QString error;
+  } rows[] = {
+      {"http://127.0.0.1:" + std::to_string(ClosedPort()) + "/x", QStringLiteral("Connection Failed")},
+      // An empty host name is refused without asking any name server.
+      {"http:///x", QStringLiteral("Null Remote Address")},
+      {"", QStringLiteral("Empty URL")},
+  };
+  for (const auto& row : rows) {
+    const Outcome outcome = Get(row.url);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.text, row.error);
+  }
 }
 
 TEST_F(HttpClientTest, AServerThatSaysNothingTimesOut) {
