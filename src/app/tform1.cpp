@@ -78,7 +78,7 @@ void TForm1::BuildMainMenu() {
 
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
   help->setObjectName(QStringLiteral("Help1"));
-  AddItem(help, "N6", QStringLiteral("このプログラムについて..."));
+  AddCommand(help, "N6", QStringLiteral("このプログラムについて..."), &TForm1::N6Click);
 }
 
 void TForm1::BuildToolBar() {

@@ -128,6 +128,9 @@ class TForm1 : public QMainWindow {
   void Exit1Click();
   void DropFiles(const QStringList& paths);
 
+  // Help menu: the About window.
+  void N6Click();
+
  protected:
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
