@@ -1,0 +1,42 @@
+#include "app/data_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace zumoku {
+
+namespace {
+const QString kSettings = QStringLiteral("setting");
+
+// Copies the files of `from` that `to` lacks. Each copy is made writable:
+// the user edits these files, while installed ones may be read-only.
+void AddMissingFiles(const QDir& from, const QDir& to) {
+  for (const QString& name : from.entryList(QDir::Files)) {
+    const QString target = to.filePath(name);
+    if (QFile::exists(target) || !QFile::copy(from.filePath(name), target)) continue;
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+  }
+}
+}  // namespace
+
+QString DataFolder(const DataPlaces& places) {
+  if (QFileInfo(QDir(places.executableFolder).filePath(kSettings)).isDir()) return places.executableFolder;
+  const QDir userSettings(QDir(places.userFolder).filePath(kSettings));
+  // Without the folder the settings files simply fail to open, with their message.
+  if (QDir().mkpath(userSettings.path())) AddMissingFiles(QDir(places.installedSettings), userSettings);
+  return places.userFolder;
+}
+
+QString InstalledSettingsFolder(const QString& executableFolder) {
+  return QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(ZUMOKU_SETTINGS_FROM_BIN)));
+}
+
+QString DataFolder() {
+  const QString executableFolder = QCoreApplication::applicationDirPath();
+  return DataFolder({executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                     InstalledSettingsFolder(executableFolder)});
+}
+
+}  // namespace zumoku
