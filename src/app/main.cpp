@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
   // Names the per-user data folder and ties the window to the desktop entry.
   QApplication::setApplicationName(QStringLiteral("zumoku"));
   QApplication::setDesktopFileName(QStringLiteral(ZUMOKU_DESKTOP_ID));
+  // Installed, the icon theme holds the program's icon under the same id.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ZUMOKU_DESKTOP_ID)));
   QApplication::setFont(zumoku::WindowFont());
   // Qt's own dialogs (Open, Save) in Japanese, like the rest of the program.
   QTranslator qtJapanese;

@@ -66,20 +66,15 @@ class Form1Keys : public FormTest {
   void Press(const QKeySequence& keys) { QTest::keySequence(form.memo1(), keys); }
 };
 
-TEST_F(Form1Keys, EachFileMenuEntryRunsFromItsKey) {
-  const struct {
-    const char* name;
-    QKeySequence keys;
-  } rows[] = {{"N2", QKeySequence(QStringLiteral("Ctrl+N"))},        {"Open1", QKeySequence(QStringLiteral("Ctrl+O"))},
-              {"Save1", QKeySequence(QStringLiteral("Ctrl+S"))},     {"SaveAs1", QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
-              {"Exit1", QKeySequence(QStringLiteral("Ctrl+Q"))}};
-  for (const auto& row : rows) {
-    QAction* action = Action(row.name);
+TEST_F(Form1Keys, EachFileMenuEntryRunsFromTheKeyItShows) {
+  for (const char* name : {"N2", "Open1", "Save1", "SaveAs1", "Exit1"}) {
+    QAction* action = Action(name);
+    ASSERT_FALSE(action->shortcut().isEmpty()) << name;
     action->setEnabled(true);
     QObject::disconnect(action, nullptr, &form, nullptr);  // no dialogs: only the key is tested here
     QSignalSpy triggered(action, &QAction::triggered);
-    Press(row.keys);
-    EXPECT_EQ(triggered.count(), 1) << row.name;
+    Press(action->shortcut());
+    EXPECT_EQ(triggered.count(), 1) << name;
   }
 }
 
