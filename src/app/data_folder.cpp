@@ -10,13 +10,13 @@ namespace zumoku {
 namespace {
 const QString kSettings = QStringLiteral("setting");
 
-// Copies the files of `from` that `to` lacks. Each copy is made writable:
-// the user edits these files, while installed ones may be read-only.
+// Copies the files of `from` that `to` lacks. QFile::copy writes through a
+// temporary file (no half-copied settings file) and leaves the copy writable
+// by its owner even when the installed file is read-only.
 void AddMissingFiles(const QDir& from, const QDir& to) {
   for (const QString& name : from.entryList(QDir::Files)) {
     const QString target = to.filePath(name);
-    if (QFile::exists(target) || !QFile::copy(from.filePath(name), target)) continue;
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    if (!QFile::exists(target)) QFile::copy(from.filePath(name), target);
   }
 }
 }  // namespace
