@@ -12,10 +12,13 @@ trap 'rm -rf "$root"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$root/out" >"$root/cpack.log" 2>&1 || { cat "$root/cpack.log"; exit 1; }
 deb="$(echo "$root"/out/zumoku_*.deb)"
 dpkg-deb -x "$deb" "$root/fs"
-id="$(sed -n 's/^set(ZUMOKU_APP_ID "\(.*\)")$/\1/p' CMakeLists.txt)"
 version="$(dpkg-deb -f "$deb" Version)"
 
 fail() { echo "package check: $*" >&2; exit 1; }
+# The desktop entry, the metadata and the icon share one id.
+entries=("$root"/fs/usr/share/applications/*.desktop)
+[ ${#entries[@]} -eq 1 ] && [ -f "${entries[0]}" ] || fail "not exactly one desktop entry"
+id="$(basename "${entries[0]}" .desktop)"
 for file in usr/bin/zumoku \
             "usr/share/applications/$id.desktop" \
             "usr/share/metainfo/$id.metainfo.xml" \
@@ -32,7 +35,9 @@ done
 size="$(od -An -tu1 -j16 -N8 "$root/fs/usr/share/icons/hicolor/48x48/apps/$id.png" | tr -s ' ')"
 [ "$size" = " 0 0 0 48 0 0 0 48" ] || fail "the PNG icon is not 48 x 48 ($size)"
 
-desktop-file-validate "$root/fs/usr/share/applications/$id.desktop"
+# Warnings and hints fail the check too.
+report="$(desktop-file-validate "$root/fs/usr/share/applications/$id.desktop")" && [ -z "$report" ] ||
+  fail "desktop entry: $report"
 appstreamcli validate --no-net --pedantic "$root/fs/usr/share/metainfo/$id.metainfo.xml" >/dev/null
 
 depends="$(dpkg-deb -f "$deb" Depends)"
