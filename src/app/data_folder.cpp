@@ -8,7 +8,7 @@
 namespace zumoku {
 
 namespace {
-const QString kSettings = QStringLiteral("setting");
+constexpr QLatin1String kSettings("setting");
 
 // Copies the files of `from` that `to` lacks. QFile::copy writes through a
 // temporary file (no half-copied settings file) and leaves the copy writable
@@ -22,7 +22,9 @@ void AddMissingFiles(const QDir& from, const QDir& to) {
 }  // namespace
 
 QString DataFolder(const DataPlaces& places) {
-  if (QFileInfo(QDir(places.executableFolder).filePath(kSettings)).isDir()) return places.executableFolder;
+  const bool portable = QFileInfo(QDir(places.executableFolder).filePath(kSettings)).isDir();
+  // Without a home there is no per-user folder: the executable's is the only place left.
+  if (portable || places.userFolder.isEmpty()) return places.executableFolder;
   const QDir userSettings(QDir(places.userFolder).filePath(kSettings));
   // Without the folder the settings files simply fail to open, with their message.
   if (QDir().mkpath(userSettings.path())) AddMissingFiles(QDir(places.installedSettings), userSettings);

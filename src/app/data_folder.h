@@ -13,10 +13,10 @@ struct DataPlaces {
   QString installedSettings;  // the default settings files an installation ships
 };
 
-// `executableFolder` when a folder "setting" stands in it. Otherwise
-// `userFolder`, after every default file that its "setting" lacks has been
-// copied there; files already there are never replaced, so the user's
-// changes survive an upgrade.
+// `executableFolder` when a folder "setting" stands in it, or when there is
+// no user folder to go to. Otherwise `userFolder`, after every default file
+// that its "setting" lacks has been copied there; files already there are
+// never replaced, so the user's changes survive an upgrade.
 QString DataFolder(const DataPlaces& places);
 
 // The installed defaults of an executable in <prefix>/bin: <prefix>/share/zumoku/setting.

@@ -45,6 +45,14 @@ TEST_F(DataFolderRule, ASettingFolderBesideTheExecutableMakesItPortable) {
   EXPECT_FALSE(QDir(places.userFolder).exists());
 }
 
+TEST_F(DataFolderRule, WithoutAUserFolderNothingIsWrittenIntoTheWorkingFolder) {
+  const QString working = QDir::currentPath();
+  QDir::setCurrent(root.path());
+  EXPECT_EQ(DataFolder({places.executableFolder, QString(), places.installedSettings}), places.executableFolder);
+  QDir::setCurrent(working);
+  EXPECT_FALSE(QDir(root.path()).exists(QStringLiteral("setting")));
+}
+
 TEST_F(DataFolderRule, AnInstalledProgramFillsTheUserFolderOnceAndKeepsTheUsersChanges) {
   Write(Installed("author.txt"), S("題名\r\n著者\r\n日付\r\n"));
   Write(Installed("prinable.txt"), S("\\usepackage{amsmath}\r\n"));
