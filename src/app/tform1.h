@@ -127,6 +127,8 @@ class TForm1 : public QMainWindow {
   void SaveAs1Click();
   void Exit1Click();
   void DropFiles(const QStringList& paths);
+  // Opens a file named on the command line as "開く..." opens a chosen one.
+  void OpenFile(const QString& path);
 
   // Help menu: the About window.
   void N6Click();

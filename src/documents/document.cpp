@@ -37,9 +37,13 @@ void Document::Open() {
     buffer_.SetModified(true);
     return;
   }
-  openDialogName_ = *path;
-  if (!ReadFrom(*path)) return;
-  Adopt(*path, kCaptionSeparator);
+  OpenFile(*path);
+}
+
+void Document::OpenFile(const std::string& path) {
+  openDialogName_ = path;
+  if (!ReadFrom(path)) return;
+  Adopt(path, kCaptionSeparator);
   EnableSave();
 }
 

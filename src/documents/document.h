@@ -17,6 +17,9 @@ class Document {
   Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts);
 
   void Open();
+  // Opens `path` as Open does once a file is chosen, without asking about
+  // unsaved changes: for a file named when the program starts.
+  void OpenFile(const std::string& path);
   void Save();
   // True when the text was written.
   bool SaveAs();
