@@ -1,6 +1,5 @@
 #include "about/version_check.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include "about/about_config.h"
@@ -10,7 +9,7 @@ namespace zumoku::about {
 
 std::string VersionAddress() { return std::string(kVersionBaseUrl) + "program/Zumoku_VersionNum.txt"; }
 
-QString VersionFilePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Zumoku_VersionNum.txt"); }
+QString VersionFilePath(const QString& folder) { return folder + QStringLiteral("/Zumoku_VersionNum.txt"); }
 
 std::string_view VersionText(std::string_view fileBytes) {
   return fileBytes.substr(0, fileBytes.find_first_of(std::string_view("\r\x1a", 2)));

@@ -12,8 +12,9 @@ namespace zumoku::about {
 
 // The build's base URL followed by "program/Zumoku_VersionNum.txt".
 std::string VersionAddress();
-// Where the reply's body is kept while a check runs.
-QString VersionFilePath();
+// Where the reply's body is kept while a check runs: the file
+// Zumoku_VersionNum.txt in the program's writable folder.
+QString VersionFilePath(const QString& folder);
 
 // The bytes before the first CR or Ctrl-Z (26); a lone LF does not end it.
 std::string_view VersionText(std::string_view fileBytes);
@@ -21,7 +22,7 @@ std::string_view VersionText(std::string_view fileBytes);
 class VersionCheck : public QObject {
   Q_OBJECT
  public:
-  explicit VersionCheck(std::string address = VersionAddress(), QString versionFile = VersionFilePath(),
+  VersionCheck(std::string address, QString versionFile,
                         QObject* parent = nullptr);
 
   HttpClient& Client() { return client_; }

@@ -9,6 +9,7 @@
 
 #include "about/version_check.h"
 #include "app/click_label.h"
+#include "app/data_folder.h"
 
 namespace zumoku {
 
@@ -17,7 +18,7 @@ class TForm6 : public QDialog {
  public:
   // The check fetches versionAddress through versionFile.
   explicit TForm6(QWidget* parent, std::string versionAddress = about::VersionAddress(),
-                  QString versionFile = about::VersionFilePath());
+                  QString versionFile = about::VersionFilePath(DataFolder()));
 
   QGroupBox* GroupBox1;
   QLabel* Label1;

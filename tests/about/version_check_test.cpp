@@ -27,8 +27,8 @@ class VersionCheckTest : public ::testing::Test {
   QTemporaryDir folder;
 };
 
-TEST(VersionFile, LiesBesideTheExecutable) {
-  EXPECT_EQ(about::VersionFilePath(), QCoreApplication::applicationDirPath() + QStringLiteral("/Zumoku_VersionNum.txt"));
+TEST(VersionFile, LiesInTheGivenFolder) {
+  EXPECT_EQ(about::VersionFilePath(QStringLiteral("/d")), QStringLiteral("/d/Zumoku_VersionNum.txt"));
   EXPECT_TRUE(about::VersionAddress().ends_with("/program/Zumoku_VersionNum.txt"));
 }
 
