@@ -22,6 +22,10 @@ std::optional<std::string> Choose(QWidget* parent, QFileDialog::AcceptMode mode,
 
 Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&form_, FromUtf8(question)); }
 
+UnsavedAnswer WindowPrompts::AskUnsavedChanges(std::string_view question) {
+  return AskQuestionWithCancel(&form_, FromUtf8(question));
+}
+
 std::optional<std::string> WindowPrompts::ChooseFileToOpen(std::span<const FileType> types,
                                                            std::string_view presetName) {
   return Choose(&form_, QFileDialog::AcceptOpen, types, presetName);

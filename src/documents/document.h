@@ -20,9 +20,11 @@ class Document {
   void Save();
   // True when the text was written.
   bool SaveAs();
-  // Asks about unsaved changes; true when the program may end now.
+  // Asks about unsaved changes; true when the program may end now: not after
+  // Cancel, nor when the save that Yes asked for did not happen.
   bool Exit();
-  // Opens the first of the dropped files; the others are ignored.
+  // Opens the first of the dropped files; the others are ignored. Cancel at
+  // the unsaved-changes question leaves everything as it was.
   void DropFiles(std::span<const std::string> paths);
 
   // Empty at start, otherwise the full path of the file last opened, dropped
@@ -33,8 +35,10 @@ class Document {
  private:
   enum class SaveChoice { kChosen, kCancelled, kDeclined };
 
-  // The unsaved-changes question, naming `name`.
+  // The unsaved-changes question, naming `name`: Open's, with Yes and No.
   Answer AskToSave(std::string_view name);
+  // The same question with Cancel, which stops the command.
+  UnsavedAnswer AskToSaveOrCancel(std::string_view name);
   // The Save dialog and, for a name that exists, the overwrite question.
   SaveChoice ChooseSaveName(std::string& path);
   // Saves the text under a chosen name, which is not kept, before another

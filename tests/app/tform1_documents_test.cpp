@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "form_test.h"
@@ -203,6 +204,31 @@ TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + first + QStringLiteral("は更新されています。保存しますか？"));
   EXPECT_EQ(form.Buffer().Text(), "b");
+}
+
+// Exit, the close box and a dropped file ask with a third button: Esc and the
+// question's close button cancel the command and lose nothing.
+TEST_F(Form1Documents, EscOrClosingTheUnsavedQuestionKeepsEverything) {
+  const QString dropped = WriteFile(QStringLiteral("dropped.tex"), "dropped");
+  const std::function<void()> commands[] = {[&] { Trigger("Exit1"); }, [&] { form.close(); },
+                                            [&] { form.DropFiles({dropped}); }};
+  const ModalScript::Step answers[] = {[](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
+                                       [](QDialog* d) { d->close(); }};
+  form.Buffer().SetSelText("typed");
+  for (const auto& command : commands) {
+    for (const auto& answer : answers) {
+      QString question;
+      {
+        ModalScript script({Noting(question, answer)});
+        command();
+      }
+      EXPECT_EQ(question, QStringLiteral("情報: は更新されています。保存しますか？"));
+      EXPECT_TRUE(form.isVisible());
+      EXPECT_EQ(form.Buffer().Text(), "typed");
+      EXPECT_TRUE(form.Buffer().Modified());
+      EXPECT_EQ(form.CurrentFileName(), QString());
+    }
+  }
 }
 
 }  // namespace zumoku::test

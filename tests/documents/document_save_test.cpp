@@ -134,14 +134,15 @@ TEST_P(ExitTest, EndsOnlyWhenNothingIsLost) {
   EXPECT_TRUE(prompts.answers.empty());
 }
 
-const std::string kExitQuestion = "ask " + kUnsaved;  // nothing opened: no name before the text
+const std::string kExitQuestion = "ask+cancel " + kUnsaved;  // nothing opened: no name before the text
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, ExitTest,
     ::testing::Values(
         ExitRow{"Unchanged", false, {}, {}, true, {}, false},
         ExitRow{"No", true, {Answer::kNo}, {}, true, {kExitQuestion}, false},
-        ExitRow{"Closed", true, {Answer::kClosed}, {}, true, {kExitQuestion}, false},
+        // Esc or the close button: Cancel keeps the program and the text.
+        ExitRow{"Cancelled", true, {Answer::kClosed}, {}, false, {kExitQuestion}, false},
         ExitRow{"YesSaved", true, {Answer::kYes}, {"/d/b.tex"}, true,
                 {kExitQuestion, "save ", "caption Zumoku - /d/b.tex", "save1 on", "status /d/b.tex保存完了"}, true},
         ExitRow{"YesDialogCancelled", true, {Answer::kYes}, {std::nullopt}, false,
