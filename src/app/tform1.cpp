@@ -127,6 +127,7 @@ void TForm1::BuildStatusBar() {
     statusPanels_[panel] = new QLabel(bar);
     statusPanels_[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
     statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusPanels_[panel]->setTextFormat(Qt::PlainText);  // messages carry paths
   }
   statusPanels_[0]->setFixedWidth(200);
   bar->addWidget(statusPanels_[0]);

@@ -5,11 +5,14 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -204,6 +207,31 @@ TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + first + QStringLiteral("は更新されています。保存しますか？"));
   EXPECT_EQ(form.Buffer().Text(), "b");
+}
+
+// Paths hold characters that Qt would read as markup: tags and the title's
+// "[*]" placeholder.
+TEST_F(Form1Documents, PathsAreShownAsTheyAre) {
+  const QString path = WriteFile(QStringLiteral("<i>[*]a.tex"), "a");
+  form.DropFiles({path});
+  EXPECT_EQ(form.windowHandle()->title(), QStringLiteral("Zumoku -") + path);
+  const QString copy = Path(QStringLiteral("<b>b.tex"));
+  {
+    ModalScript script({Choose(copy)});
+    Trigger("SaveAs1");
+  }
+  auto* panel0 = form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
+  EXPECT_EQ(panel0->text(), copy + QStringLiteral("保存完了"));
+  EXPECT_EQ(panel0->textFormat(), Qt::PlainText);
+  Qt::TextFormat errorFormat = Qt::AutoText;
+  {
+    ModalScript script({[&](QDialog* box) {
+      errorFormat = qobject_cast<QMessageBox*>(box)->textFormat();
+      box->accept();
+    }});
+    form.DropFiles({Path(QStringLiteral("<i>none.tex"))});
+  }
+  EXPECT_EQ(errorFormat, Qt::PlainText);
 }
 
 // Exit, the close box and a dropped file ask with a third button: Esc and the
