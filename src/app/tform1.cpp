@@ -161,10 +161,10 @@ void TForm1::Paste2Click() { buffer_->PasteFromClipboard(); }
 void TForm1::N37Click() { buffer_->SelectAll(); }
 
 void TForm1::ToolButton6Click() {
+  // Qt gives every path with "/" between folders; ":" and "\" may be part
+  // of a file name.
   const QString fileName = CurrentFileName();
-  const qsizetype separator =
-      std::max({fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u':'), fileName.lastIndexOf(u'/')});
-  const QString folder = fileName.left(separator + 1);
+  const QString folder = fileName.left(fileName.lastIndexOf(u'/') + 1);
   // An empty path would only open some arbitrary place.
   if (!folder.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
