@@ -121,6 +121,7 @@ bool Document::SaveBeforeLoading() {
 }
 
 bool Document::WriteTo(const std::string& path) {
+  if (RefuseSpecialFile(path)) return false;
   std::string text;
   try {
     text = buffer_.Text();
@@ -134,14 +135,23 @@ bool Document::WriteTo(const std::string& path) {
 }
 
 bool Document::ReadFrom(const std::string& path) {
+  if (RefuseSpecialFile(path)) return false;
   const auto bytes = files_.Read(path);
   if (!bytes) {
-    prompts_.ShowError(Joined("ファイル ", path, " は開けません"));
+    ShowCannotOpen(path);
     return false;
   }
   buffer_.Load(*bytes);
   return true;
 }
+
+bool Document::RefuseSpecialFile(const std::string& path) {
+  if (!files_.IsSpecialFile(path)) return false;
+  ShowCannotOpen(path);
+  return true;
+}
+
+void Document::ShowCannotOpen(const std::string& path) { prompts_.ShowError(Joined("ファイル ", path, " は開けません")); }
 
 void Document::Adopt(const std::string& path, std::string_view captionSeparator) {
   openDialogName_ = saveDialogName_ = currentFileName_ = path;

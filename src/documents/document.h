@@ -48,6 +48,10 @@ class Document {
   bool WriteTo(const std::string& path);
   // Reads a file into the buffer, or shows why it cannot and returns false.
   bool ReadFrom(const std::string& path);
+  // Only regular files are read or written over: anything else is reported
+  // as a file that cannot be opened, and true is returned.
+  bool RefuseSpecialFile(const std::string& path);
+  void ShowCannotOpen(const std::string& path);
   // Names the document after the file just read; the caption is the program
   // name, the separator and the path.
   void Adopt(const std::string& path, std::string_view captionSeparator);

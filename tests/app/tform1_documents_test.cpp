@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "form_test.h"
 #include "modal_script.h"
@@ -232,6 +233,21 @@ TEST_F(Form1Documents, PathsAreShownAsTheyAre) {
     form.DropFiles({Path(QStringLiteral("<i>none.tex"))});
   }
   EXPECT_EQ(errorFormat, Qt::PlainText);
+}
+
+TEST_F(Form1Documents, DroppedFifoIsRefusedAtOnce) {
+  const QString fifo = Path(QStringLiteral("pipe"));
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  form.Buffer().SetSelText("kept");
+  form.Buffer().SetModified(false);
+  QString error;
+  {
+    ModalScript script({Noting(error, Accept())});
+    form.DropFiles({fifo});
+  }
+  EXPECT_TRUE(error.endsWith(QStringLiteral(": ファイル ") + fifo + QStringLiteral(" は開けません."))) << error.toStdString();
+  EXPECT_EQ(form.Buffer().Text(), "kept");
+  EXPECT_EQ(form.CurrentFileName(), QString());
 }
 
 // Exit, the close box and a dropped file ask with a third button: Esc and the

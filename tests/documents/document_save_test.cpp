@@ -106,6 +106,28 @@ TEST(DocumentUnencodable, SaveRefusesAndWritesNothing) {
   EXPECT_TRUE(buffer.Modified());
 }
 
+// A FIFO or a device under a document's name: nothing waits on it, nothing
+// replaces it, and the document stays as it was.
+TEST_F(DocumentTest, OnlyRegularFilesAreOpenedOrSavedOver) {
+  OpenFile("/d/a.tex");
+  files.special = {"/d/fifo", "/d/a.tex"};
+  const std::string dropped[] = {"/d/fifo"};
+  document.DropFiles(dropped);
+  prompts.choices = {"/d/fifo"};
+  document.Open();
+  Type("x");
+  document.Save();
+  prompts.choices = {"/d/fifo"};
+  prompts.answers = {Answer::kYes};
+  EXPECT_FALSE(document.SaveAs());
+  const std::string cannotOpen = "error ファイル /d/fifo は開けません";
+  EXPECT_EQ(prompts.Take(), (Log{cannotOpen, "open /d/a.tex", cannotOpen, "error ファイル /d/a.tex は開けません",
+                                 "save /d/a.tex", "ask /d/fifo" + kOverwrite, cannotOpen}));
+  EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"/d/a.tex", "old"}}));
+  EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");
+  EXPECT_TRUE(buffer.Modified());
+}
+
 struct ExitRow {
   const char* name;
   bool changed;
