@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "app/fonts.h"
 #include "app/image_list.h"
@@ -12,11 +13,16 @@
 
 namespace zumoku {
 
+namespace {
+// Position and outer size, the window system's frame included.
+constexpr QRect kFrameGeometry(195, 126, 637, 450);
+}  // namespace
+
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Zumoku"));
   setFont(WindowFont());
-  setGeometry(195, 126, 637, 450);
+  setGeometry(kFrameGeometry);  // until the frame is known
 
   memo1_ = new Memo(this);
   memo1_->setFont(EditorFont());
@@ -40,6 +46,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (framePlaced_) return;
+  framePlaced_ = true;
+  setGeometry(kFrameGeometry.marginsRemoved(windowHandle()->frameMargins()));
+}
 
 void TForm1::FormCreate() { SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード")); }
 

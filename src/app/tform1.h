@@ -129,6 +129,8 @@ class TForm1 : public QMainWindow {
   void DropFiles(const QStringList& paths);
 
  protected:
+  // Places the window, frame included, once the frame's size is known.
+  void showEvent(QShowEvent* event) override;
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -155,6 +157,7 @@ class TForm1 : public QMainWindow {
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
 
+  bool framePlaced_ = false;
   Memo* memo1_ = nullptr;
   std::unique_ptr<MemoBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;

@@ -75,6 +75,12 @@ TEST_F(Form1, StartsEmptyInBasicMode) {
   EXPECT_EQ(form.findChild<QObject*>(QStringLiteral("ToolButton4"))->property("imageIndex").toInt(), 3);
 }
 
+TEST_F(Form1, OuterFrameIsPlacedAndSized) {
+  form.show();
+  EXPECT_EQ(form.frameGeometry(), QRect(195, 126, 637, 450));
+  form.hide();
+}
+
 TEST_F(Form1, InertEntriesChangeNothing) {
   SetText("abc");
   Trigger("Replace1");
