@@ -27,8 +27,8 @@ std::string_view CodeOf(std::string_view line) {
   return line;
 }
 
-// The lines from the \documentclass line up to the \begin{document} line,
-// both included; the first line of the text is index `first`.
+// The lines from the one that ends the \documentclass command up to the
+// \begin{document} line, both included; the first is line index `first`.
 struct Preamble {
   int first = 0;
   std::vector<std::string_view> lines;
@@ -36,6 +36,7 @@ struct Preamble {
 
 std::optional<Preamble> FindPreamble(std::string_view text) {
   Preamble preamble;
+  bool inClass = false;  // the class's options may run over several lines
   std::size_t start = 0;
   for (int index = 0;; ++index) {
     const std::size_t end = text.find(kLineEnd, start);
@@ -44,9 +45,12 @@ std::optional<Preamble> FindPreamble(std::string_view text) {
     if (!preamble.lines.empty()) {
       preamble.lines.push_back(line);
       if (CharPos("\\begin{document}", code) != 0) return preamble;
-    } else if (CharPos("\\documentclass", code) != 0) {
-      preamble.first = index;
-      preamble.lines.push_back(line);
+    } else if (const int at = inClass ? 1 : CharPos("\\documentclass", code); at != 0) {
+      inClass = true;
+      if (CharPos("}", code.substr(static_cast<std::size_t>(at - 1))) != 0) {
+        preamble.first = index;
+        preamble.lines.push_back(line);
+      }
     }
     if (end == std::string_view::npos) return std::nullopt;
     start = end + kLineEnd.size();

@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                    kMagic + kClass + "\\usepackage{amsmath}\r\n" + kBody},
         PackageRow{"MagicCommentAndNoPackageLine", kMagic + kClass + kBody,
                    kMagic + kClass + "\\usepackage{amsmath}\r\n" + kBody},
+        PackageRow{"ClassOverSeveralLines", "\\documentclass[\r\n  a4paper\r\n]{jsarticle}\r\n" + kBody,
+                   "\\documentclass[\r\n  a4paper\r\n]{jsarticle}\r\n\\usepackage{amsmath}\r\n" + kBody},
         // Loaded in another form anywhere in the preamble: nothing to add.
         PackageRow{"LoadedWithOptions", kClass + "\\usepackage{x}\r\n\\usepackage[fleqn]{amsmath}\r\n" + kBody,
                    kClass + "\\usepackage{x}\r\n\\usepackage[fleqn]{amsmath}\r\n" + kBody},
