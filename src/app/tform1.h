@@ -134,6 +134,8 @@ class TForm1 : public QMainWindow {
   void N6Click();
 
  protected:
+  // Places the window, frame included, once the frame's size is known.
+  void showEvent(QShowEvent* event) override;
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -160,6 +162,7 @@ class TForm1 : public QMainWindow {
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
 
+  bool framePlaced_ = false;
   Memo* memo1_ = nullptr;
   std::unique_ptr<MemoBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;

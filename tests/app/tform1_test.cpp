@@ -79,6 +79,12 @@ TEST_F(Form1, StartsEmptyInBasicMode) {
   EXPECT_EQ(form.findChild<QObject*>(QStringLiteral("ToolButton4"))->property("imageIndex").toInt(), 3);
 }
 
+TEST_F(Form1, OuterFrameIsPlacedAndSized) {
+  form.show();
+  EXPECT_EQ(form.frameGeometry(), QRect(195, 126, 637, 450));
+  form.hide();
+}
+
 TEST_F(Form1, InertEntriesChangeNothing) {
   SetText("abc");
   Trigger("Replace1");
@@ -133,15 +139,16 @@ TEST_F(Form1, FontStylesRunFromTheContextMenu) {
   EXPECT_EQ(form.Buffer().Text(), "abc");
 }
 
-// The document's name comes from a dropped file: a bare name (as New gives)
-// and a full path in a Japanese folder.
+// The document's name comes from a dropped file: a bare name (as New gives),
+// a full path in a Japanese folder, and a file name with ":" and "\".
 TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
   QTemporaryDir temporary;
   const QString folder = temporary.filePath(QStringLiteral("論文"));
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString previousCurrent = QDir::currentPath();
   QDir::setCurrent(folder);
-  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex")}) {
+  const QString colonAndBackslash = QStringLiteral("a:b\\c.tex");
+  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex"), colonAndBackslash}) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
@@ -155,10 +162,13 @@ TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
   EXPECT_TRUE(catcher.urls.isEmpty());
   form.DropFiles({folder + QStringLiteral("/main.tex")});
   button->click();
+  form.DropFiles({folder + u'/' + colonAndBackslash});
+  button->click();
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
   QDir::setCurrent(previousCurrent);
-  ASSERT_EQ(catcher.urls.size(), 1);
+  ASSERT_EQ(catcher.urls.size(), 2);
   EXPECT_EQ(catcher.urls.front().toLocalFile(), folder + u'/');
+  EXPECT_EQ(catcher.urls.back().toLocalFile(), folder + u'/');
 }
 
 }  // namespace zumoku::test
