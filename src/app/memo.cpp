@@ -138,9 +138,12 @@ void Memo::PassInputMethod(QInputMethodEvent* event) {
   composing_ = false;
 }
 
+// Plain text for other programs; Qt's own rich formats would hide the bytes.
 QMimeData* Memo::createMimeDataFromSelection() const {
-  QMimeData* data = QPlainTextEdit::createMimeDataFromSelection();
-  if (const auto bytes = codec::Encode(textCursor().selection().toPlainText())) {
+  auto* data = new QMimeData;
+  const QString text = textCursor().selection().toPlainText();
+  data->setText(text);
+  if (const auto bytes = codec::Encode(text)) {
     data->setData(kDocumentBytes, QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
   }
   return data;
@@ -159,8 +162,8 @@ void Memo::insertFromMimeData(const QMimeData* source) {
   }
   if (!source->hasText()) return;
   QString text = NormalizeLineEnds(source->text());
-  text.replace(QChar(0), NulStandIn());
-  if (!Refuse(text)) Insert(text);
+  if (Refuse(QString(text).remove(QChar(0)))) return;
+  Insert(text.replace(QChar(0), NulStandIn()));
 }
 
 void Memo::Insert(const QString& text) {
