@@ -42,7 +42,7 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   // A new step replaces every step that was taken back before it.
   connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
     const int depth = document()->availableUndoSteps();
-    std::erase_if(commandSteps_, [depth](const CommandStep& step) { return step.to >= depth; });
+    std::erase_if(steps_, [depth](const Step& step) { return step.to >= depth; });
   });
 }
 
@@ -76,10 +76,15 @@ bool Memo::Refuse(const QString& text) {
 }
 
 void Memo::AsOneStep(const std::function<void()>& edit) {
-  QTextCursor step(document());
+  if (stepDepth_ > 0) return edit();  // part of the step around it
+  QTextCursor step = textCursor();
+  const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
+  ++stepDepth_;
   step.beginEditBlock();
   edit();
   step.endEditBlock();
+  --stepDepth_;
+  MarkStep(from, start, end);
 }
 
 void Memo::keyPressEvent(QKeyEvent* event) {
@@ -176,17 +181,18 @@ void Memo::Undo() {
   const int to = document()->availableUndoSteps();
   undo();
   const int from = document()->availableUndoSteps();
-  const auto step = std::find_if(commandSteps_.begin(), commandSteps_.end(),
-                                 [&](const CommandStep& s) { return s.from == from && s.to == to; });
-  if (step == commandSteps_.end()) return;
+  const auto step =
+      std::find_if(steps_.begin(), steps_.end(), [&](const Step& s) { return s.from == from && s.to == to; });
+  if (step == steps_.end()) return;
   QTextCursor cursor = textCursor();
-  cursor.setPosition(step->anchor);
-  cursor.setPosition(step->position, QTextCursor::KeepAnchor);
+  cursor.setPosition(step->start);
+  cursor.setPosition(step->end, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
 }
 
-void Memo::MarkCommandStep(int stepsBefore, int anchor, int position) {
-  commandSteps_.push_back({stepsBefore, document()->availableUndoSteps(), anchor, position});
+void Memo::MarkStep(int stepsBefore, int start, int end) {
+  const int stepsAfter = document()->availableUndoSteps();
+  if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
 }
 
 void Memo::dragEnterEvent(QDragEnterEvent* event) {

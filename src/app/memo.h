@@ -24,12 +24,12 @@ class Memo : public QPlainTextEdit {
   using KeyPressHandler = std::function<void(char& key)>;
   void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
 
-  // Takes back the most recent undo step; a command's step also brings back
-  // the selection it replaced.
+  // Takes back the most recent undo step and brings back the selection from
+  // before it.
   void Undo();
-  // The step that just ended, begun when the undo stack held `stepsBefore`
-  // steps, was a command's that replaced [anchor, position).
-  void MarkCommandStep(int stepsBefore, int anchor, int position);
+  // The step that just ended began when the undo stack held `stepsBefore`
+  // steps and [start, end) was selected.
+  void MarkStep(int stepsBefore, int start, int end);
   // Runs an edit as one undo step of its own, so that edits never merge and
   // Undo takes back what one key, paste or cut did.
   void AsOneStep(const std::function<void()>& edit);
@@ -50,9 +50,9 @@ class Memo : public QPlainTextEdit {
   void dragEnterEvent(QDragEnterEvent* event) override;
 
  private:
-  struct CommandStep {
+  struct Step {
     int from, to;  // undo stack depths around the step
-    int anchor, position;
+    int start, end;  // the selection before it
   };
 
   // True (and the refusal reported) when text holds a character that the
@@ -66,7 +66,8 @@ class Memo : public QPlainTextEdit {
 
   KeyPressHandler keyPress_;
   bool composing_ = false;
-  std::vector<CommandStep> commandSteps_;
+  int stepDepth_ = 0;
+  std::vector<Step> steps_;
 };
 
 }  // namespace zumoku

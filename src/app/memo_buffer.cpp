@@ -119,7 +119,7 @@ bool MemoBuffer::EndUndoStep() {
   if (!step_) return false;
   step_->endEditBlock();
   step_.reset();
-  editor_.MarkCommandStep(stepsBefore_, selectionStart_, selectionEnd_);
+  editor_.MarkStep(stepsBefore_, selectionStart_, selectionEnd_);
   return true;
 }
 

@@ -57,7 +57,9 @@ class EditBuffer {
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
 
-  virtual void Undo() = 0;  // takes back the user's most recent edit
+  // Takes back the most recent edit or command step and selects again what
+  // was selected before it.
+  virtual void Undo() = 0;
   virtual void CutToClipboard() = 0;
   virtual void CopyToClipboard() = 0;
   virtual void PasteFromClipboard() = 0;

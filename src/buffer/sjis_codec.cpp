@@ -114,7 +114,7 @@ QString Decode(std::string_view bytes) {
       at += (b == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ? 2 : 1;
       continue;
     }
-    if (CharLengthAt(bytes, at) == 2) {
+    if (zumoku::CharLengthAt(bytes, at) == 2) {
       const char16_t u = t.pair[(b << 8) | static_cast<unsigned char>(bytes[at + 1])];
       if (u != kNone) {
         o[n++] = u;
@@ -158,6 +158,12 @@ std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
     }
   }
   return out;
+}
+
+std::size_t CharLengthAt(std::string_view bytes, std::size_t at) {
+  if (zumoku::CharLengthAt(bytes, at) != 2) return 1;
+  const auto code = (static_cast<unsigned char>(bytes[at]) << 8) | static_cast<unsigned char>(bytes[at + 1]);
+  return T().pair[code] == kNone ? 1 : 2;
 }
 
 int ByteLength(QChar c) {

@@ -5,19 +5,21 @@
 
 #include "buffer/line_ends.h"
 #include "buffer/sjis.h"
+#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
 void TextBuffer::SetSelStart(int position) {
   const auto clamped = static_cast<std::size_t>(std::clamp<long long>(position, 0, text_.size()));
-  selStart_ = FloorToCharBoundary(text_, clamped);
+  // Characters as the editor shows them: an invalid pair is two.
+  selStart_ = FloorToCharBoundary(text_, clamped, codec::CharLengthAt);
   selLength_ = 0;
 }
 
 void TextBuffer::SetSelLength(int length) {
   const auto room = static_cast<long long>(text_.size() - selStart_);
   const auto end = selStart_ + static_cast<std::size_t>(std::clamp<long long>(length, 0, room));
-  selLength_ = CeilToCharBoundary(text_, end) - selStart_;
+  selLength_ = CeilToCharBoundary(text_, end, codec::CharLengthAt) - selStart_;
 }
 
 void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view bytes) {
@@ -32,7 +34,7 @@ void TextBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_vie
   if (stepDepth_ == 0 || freshHistory_) {
     undo_.clear();
   } else {
-    if (!stepWritten_) undo_.push_back({{}, true, selStart_, selLength_});
+    if (!stepWritten_) undo_.push_back({{}, selStart_, selLength_});
     stepWritten_ = true;
     undo_.back().edits.push_back({at, text_.substr(at, length), bytes});
   }
@@ -46,7 +48,7 @@ bool TextBuffer::EndUndoStep() {
 }
 
 void TextBuffer::UserEdit(std::string_view normalized) {
-  undo_.push_back({{{selStart_, SelText(), std::string(normalized)}}});
+  undo_.push_back({{{selStart_, SelText(), std::string(normalized)}}, selStart_, selLength_});
   Replace(selStart_, selLength_, normalized);
 }
 
@@ -78,10 +80,8 @@ void TextBuffer::Undo() {
   for (auto edit = step.edits.rbegin(); edit != step.edits.rend(); ++edit) {
     Replace(edit->at, edit->inserted.size(), edit->removed);
   }
-  if (step.restoresSelection) {
-    selStart_ = step.selStart;
-    selLength_ = step.selLength;
-  }
+  selStart_ = step.selStart;
+  selLength_ = step.selLength;
 }
 
 void TextBuffer::Type(std::string_view s) { UserEdit(NormalizeInsertedLineEnds(s)); }

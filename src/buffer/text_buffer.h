@@ -45,11 +45,9 @@ class TextBuffer : public EditBuffer, private EditLines {
     std::string removed;
     std::string inserted;
   };
-  // A user edit (one Edit, caret after the restored text) or a command's
-  // writes (selection restored).
+  // A user edit (one Edit) or a command's writes, and the selection before.
   struct Step {
     std::vector<Edit> edits;
-    bool restoresSelection = false;
     std::size_t selStart = 0;
     std::size_t selLength = 0;
   };
