@@ -39,10 +39,11 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
     if (!composing_ && (removed != 0 || added != 0)) emit edited();
   });
-  // A new step replaces every step that was taken back before it.
+  // A new step replaces every step that was taken back before it; those lie
+  // at the end, as steps are kept in the order of the undo stack.
   connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
     const int depth = document()->availableUndoSteps();
-    std::erase_if(steps_, [depth](const Step& step) { return step.to >= depth; });
+    while (!steps_.empty() && steps_.back().to >= depth) steps_.pop_back();
   });
 }
 
@@ -182,8 +183,8 @@ void Memo::Undo() {
   undo();
   const int from = document()->availableUndoSteps();
   const auto step =
-      std::find_if(steps_.begin(), steps_.end(), [&](const Step& s) { return s.from == from && s.to == to; });
-  if (step == steps_.end()) return;
+      std::find_if(steps_.rbegin(), steps_.rend(), [&](const Step& s) { return s.from == from && s.to == to; });
+  if (step == steps_.rend()) return;
   QTextCursor cursor = textCursor();
   cursor.setPosition(step->start);
   cursor.setPosition(step->end, QTextCursor::KeepAnchor);

@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "app/memo.h"
 #include "app/memo_buffer.h"
 #include "buffer/sjis.h"
 #include "buffer/sjis_codec.h"

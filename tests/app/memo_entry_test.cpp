@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/memo.h"
+#include "app/memo.h"
 #include "app/memo_buffer.h"
 #include "sjis_text.h"
 
