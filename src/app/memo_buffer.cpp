@@ -26,11 +26,8 @@ int BytesOf(QStringView text) {
 }
 }  // namespace
 
-MemoBuffer::MemoBuffer(QPlainTextEdit& editor) : editor_(editor) {
-  QObject::connect(editor_.document(), &QTextDocument::contentsChange, &editor_,
-                   [this](int, int removed, int added) {
-                     if (removed != 0 || added != 0) modified_ = true;
-                   });
+MemoBuffer::MemoBuffer(Memo& editor) : editor_(editor) {
+  QObject::connect(&editor_, &Memo::edited, &editor_, [this] { modified_ = true; });
 }
 
 std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
@@ -100,25 +97,59 @@ void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
   doc->setUndoRedoEnabled(true);
 }
 
+void MemoBuffer::AsCommand(const std::function<void()>& change) {
+  if (stepDepth_ == 0 || freshHistory_) {
+    WithoutUndo(change);
+    return;
+  }
+  if (!step_) {
+    const QTextCursor selection = editor_.textCursor();
+    stepsBefore_ = editor_.document()->availableUndoSteps();
+    selectionStart_ = selection.selectionStart();
+    selectionEnd_ = selection.selectionEnd();
+    step_.emplace(editor_.document());
+    step_->beginEditBlock();
+  }
+  change();
+}
+
+bool MemoBuffer::EndUndoStep() {
+  if (stepDepth_ == 0 || --stepDepth_ > 0) return false;
+  freshHistory_ = false;
+  if (!step_) return false;
+  step_->endEditBlock();
+  step_.reset();
+  editor_.MarkStep(stepsBefore_, selectionStart_, selectionEnd_);
+  return true;
+}
+
+void MemoBuffer::StartFreshHistory() {
+  if (step_) step_->endEditBlock();
+  step_.reset();
+  freshHistory_ = stepDepth_ > 0;
+}
+
 void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
-  WithoutUndo([&] { cursor.insertText(text); });
+  AsCommand([&] { cursor.insertText(text); });
   editor_.setTextCursor(cursor);
 }
 
 // Through the widget's own cursor, which then already stands after the text.
 void MemoBuffer::SetSelText(std::string_view s) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
-  WithoutUndo([&] { editor_.insertPlainText(text); });
+  AsCommand([&] { editor_.insertPlainText(text); });
   editor_.ensureCursorVisible();
 }
 
 void MemoBuffer::Clear() {
+  StartFreshHistory();
   editor_.clear();
   modified_ = false;
 }
 
 void MemoBuffer::Load(std::string_view bytes) {
+  StartFreshHistory();
   // Decoding already makes each CR LF, lone CR and lone LF one line end,
   // which is the rule for files; no normalised copy of a large file needed.
   editor_.setPlainText(codec::Decode(bytes));

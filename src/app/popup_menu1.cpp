@@ -23,7 +23,7 @@ QString AlignmentCaptionAtStart(align::Environment environment) {
 void TForm1::BuildPopupMenu1() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+  connect(PopupMenu1, &QMenu::aboutToShow, this, Guarded(&TForm1::PopupMenu1Popup));
   const auto add = [this](QMenu* menu, std::initializer_list<Command> commands) {
     for (const Command& command : commands) {
       AddCommand(menu, command.name, command.caption, command.slot);

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "app/error_box.h"
 #include "app/fonts.h"
 #include "app/image_list.h"
 #include "app/menu_items.h"
@@ -29,7 +30,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   memo1_->setContextMenuPolicy(Qt::CustomContextMenu);
   setCentralWidget(memo1_);
   buffer_ = std::make_unique<MemoBuffer>(*memo1_);
-  connect(memo1_, &Memo::textChanged, this, &TForm1::memo1Change);
+  connect(memo1_, &Memo::edited, this, &TForm1::memo1Change);
   connect(memo1_, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
   connect(memo1_, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
 
@@ -147,9 +148,45 @@ void TForm1::BuildStatusBar() {
   bar->addWidget(statusPanels_[1], 1);
 }
 
+bool TForm1::RunCommand(const std::function<void()>& command) {
+  EditBuffer& buffer = Buffer();
+  const bool outermost = commandDepth_++ == 0;
+  const bool modifiedBefore = buffer.Modified();
+  if (outermost) commandFailed_ = false;
+  const QString statusBefore = StatusPanelText(0);
+  buffer.BeginUndoStep();
+  try {
+    command();
+  } catch (const UnencodableText&) {
+    CommandFailed(QStringLiteral("Shift_JISで表せない文字があるため、この操作は行えません"));
+  } catch (const std::exception& e) {
+    CommandFailed(QStringLiteral("この操作は行えません（%1）").arg(QString::fromLocal8Bit(e.what())));
+  }
+  const QString statusOfCommand = StatusPanelText(0);
+  --commandDepth_;
+  if (buffer.EndUndoStep() && commandFailed_) {
+    buffer.Undo();
+    buffer.SetModified(modifiedBefore);
+  }
+  // The widget reports the step's change only when the step ends, which
+  // empties panel 0; a message the command wrote itself stays.
+  if (statusOfCommand != statusBefore) SetStatusPanelText(0, statusOfCommand);
+  return !commandFailed_;
+}
+
+// One box per command, however deep the failure.
+void TForm1::CommandFailed(const QString& message) {
+  if (!commandFailed_) ShowErrorBox(this, message);
+  commandFailed_ = true;
+}
+
+std::function<void()> TForm1::Guarded(void (TForm1::*slot)()) {
+  return [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); };
+}
+
 QAction* TForm1::AddCommand(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)()) {
   QAction* action = AddItem(menu, name, caption);
-  connect(action, &QAction::triggered, this, slot);
+  connect(action, &QAction::triggered, this, Guarded(slot));
   return action;
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "markup/alignment.h"
@@ -32,6 +33,12 @@ class TForm1 : public QMainWindow {
 
   // The document's file name (empty at start), kept by the document.
   QString CurrentFileName() const;
+
+  // Runs one command: its writes become one undo step, and whatever it
+  // throws is shown in the error box with the text left as it was. Returns
+  // false when it failed. Commands run from inside another one (a dialog's
+  // OK) join it.
+  bool RunCommand(const std::function<void()>& command);
 
   // Set by each opening of the text context menu: the alignment blocks the
   // selection held, which the alignment commands act on.
@@ -147,6 +154,9 @@ class TForm1 : public QMainWindow {
   void BuildStatusBar();
   void BuildPopupMenu1();
   void ShowContextMenu(const QPoint& at);
+  // `slot` run as a command.
+  std::function<void()> Guarded(void (TForm1::*slot)());
+  void CommandFailed(const QString& message);
   // A menu item named `name` that runs `slot`.
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)());
   // The cut, copy and paste items that the edit menu and both context menus share.
@@ -170,6 +180,8 @@ class TForm1 : public QMainWindow {
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once
   QMenu* currentPopup_ = nullptr;
   QLabel* statusPanels_[2] = {};
+  int commandDepth_ = 0;
+  bool commandFailed_ = false;
   // Documents.
   DiskFiles files_;
   std::unique_ptr<WindowPrompts> prompts_;

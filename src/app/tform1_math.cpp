@@ -17,7 +17,7 @@ void TForm1::ConnectMathMode() {
   connect(PopupMenu1->findChild<QAction*>(QStringLiteral("N44")), &QAction::triggered, this, &TForm1::N44Click);
   connect(findChild<QToolButton*>(QStringLiteral("ToolButton4")), &QToolButton::clicked, this,
           &TForm1::ToolButton4Click);
-  memo1_->SetKeyPressHandler([this](char& key) { memo1KeyPress(key); });
+  memo1_->SetKeyPressHandler([this](char& key) { RunCommand([&] { memo1KeyPress(key); }); });
 }
 
 // The button shows the word of the mode a click switches to.
@@ -66,7 +66,7 @@ void TForm1::gather2Click() { WrapInDisplay(*this, math::kGatherStar); }
 void TForm1::TeX6Click() { math::ConvertSelectedSymbols(Buffer()); }
 
 void TForm1::N42Click() {
-  TForm5 dialog(Buffer(), this);
+  TForm5 dialog(Buffer(), this, [this](const std::function<void()>& insert) { return RunCommand(insert); });
   if (dialog.exec() == QDialog::Accepted) TellWhetherAmsmathIsNamed(*this, dialog.AmsmathNamed());
 }
 

@@ -27,9 +27,10 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 }
 }  // namespace
 
-TForm5::TForm5(EditBuffer& buffer, QWidget* parent)
+TForm5::TForm5(EditBuffer& buffer, QWidget* parent, CommandRunner run)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      buffer_(buffer) {
+      buffer_(buffer),
+      run_(std::move(run)) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("行列の設定"));
   setFont(WindowFont());
@@ -79,7 +80,15 @@ void TForm5::Button1Click() {
   if (!rows) return;
   const auto columns = ReadSize(Edit2, QStringLiteral("列数"));
   if (!columns) return;
-  amsmathNamed_ = math::InsertMatrix(buffer_, *rows, *columns, math::kMatrixEnvironments.at(RadioGroup1->ItemIndex()));
+  const auto insert = [&] {
+    amsmathNamed_ = math::InsertMatrix(buffer_, *rows, *columns, math::kMatrixEnvironments.at(RadioGroup1->ItemIndex()));
+  };
+  if (!run_) {
+    insert();
+  } else if (!run_(insert)) {
+    reject();  // the error has been shown and nothing inserted
+    return;
+  }
   accept();
 }
 

@@ -3,6 +3,7 @@
 // matrix in place of the selection.
 #include <QDialog>
 #include <QLineEdit>
+#include <functional>
 #include <optional>
 
 #include "buffer/edit_buffer.h"
@@ -13,7 +14,9 @@ namespace zumoku {
 class TForm5 : public QDialog {
   Q_OBJECT
  public:
-  TForm5(EditBuffer& buffer, QWidget* parent);
+  // Runs the insertion as a command; false when it failed.
+  using CommandRunner = std::function<bool(const std::function<void()>&)>;
+  TForm5(EditBuffer& buffer, QWidget* parent, CommandRunner run = {});
 
   // False after an OK whose matrix needs amsmath in a text without a
   // preamble to name it in.
@@ -27,6 +30,7 @@ class TForm5 : public QDialog {
   std::optional<int> ReadSize(const QLineEdit* edit, const QString& what);
 
   EditBuffer& buffer_;
+  CommandRunner run_;
   RadioGroup* RadioGroup1;
   QLineEdit* Edit1;
   QLineEdit* Edit2;

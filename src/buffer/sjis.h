@@ -27,10 +27,12 @@ int CharPos(std::string_view sub, std::string_view s);
 // Count bytes from the 1-based position start, clamped; never fails.
 std::string SubText(std::string_view s, int start, int count);
 
+using CharLengthRule = std::size_t (*)(std::string_view s, std::size_t at);
+
 // The character boundary at or before byte offset `offset` (0-based): a
 // position inside a double-byte character or between CR and LF moves back.
-std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset);
+std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt = CharLengthAt);
 // The same, moving forward to the end of the split character instead.
-std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset);
+std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt = CharLengthAt);
 
 }  // namespace zumoku

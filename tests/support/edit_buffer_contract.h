@@ -128,15 +128,17 @@ TYPED_TEST_P(EditBufferContract, LinesCountAndGet) {
 }
 
 TYPED_TEST_P(EditBufferContract, LinesAdd) {
+  // The added text and its line end are brought to CR LF together.
   const struct {
-    std::string text, after;
-  } rows[] = {{"abc", "abc\r\nx"}, {"abc\r\n", "abc\r\nx\r\n"}, {"", "x\r\n"}};
+    std::string text, added, after;
+  } rows[] = {{"abc", "x", "abc\r\nx"}, {"abc\r\n", "x", "abc\r\nx\r\n"}, {"", "x", "x\r\n"},
+              {"", "a\r", "a\r\n"},     {"", "\n\r", "\r\n\r\n"},         {"b", "\na", "b\r\n\r\na"}};
   for (const auto& row : rows) {
     this->SetText("");
     this->b().Clear();
     this->b().SetSelText(row.text);
     this->b().SetSelStart(0);
-    this->b().Lines().Add("x");
+    this->b().Lines().Add(row.added);
     EXPECT_EQ(this->b().Text(), row.after) << row.text;
     EXPECT_EQ(this->b().SelStart(), static_cast<int>(row.after.size())) << row.text;
   }
@@ -187,8 +189,8 @@ TYPED_TEST_P(EditBufferContract, UndoTakesBackUserEditsOneByOne) {
   this->b().Undo();
   EXPECT_EQ(this->b().Text(), "abc");
   EXPECT_TRUE(this->b().Modified());
-  this->b().Undo();
-  EXPECT_EQ(this->b().Text(), "");
+  this->b().Undo();  // each typed character is a step of its own
+  EXPECT_EQ(this->b().Text(), "ab");
 }
 
 TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
@@ -197,6 +199,45 @@ TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
   this->b().SetSelText("\\textbf{abc}");
   this->b().Undo();
   EXPECT_EQ(this->b().Text(), "\\textbf{abc}");
+}
+
+// A command's writes, SelText and Lines together, are one step: Undo
+// brings back the text and the selection, and earlier steps stay.
+TYPED_TEST_P(EditBufferContract, CommandStepIsTakenBackWhole) {
+  this->fixture.Type("ab");
+  this->Select(0, 1);
+  EditBuffer& b = this->b();
+  b.BeginUndoStep();
+  b.BeginUndoStep();
+  b.SetSelText("\\textbf{a}");
+  EXPECT_FALSE(b.EndUndoStep());  // inner
+  b.Lines().Add("c");
+  b.Lines().Put(0, "x\ry");
+  EXPECT_TRUE(b.EndUndoStep());
+  EXPECT_EQ(b.Text(), "x\r\ny\r\nc");
+  b.SetModified(false);
+  b.Undo();
+  EXPECT_EQ(b.Text(), "ab");
+  EXPECT_EQ(b.SelStart(), 0);
+  EXPECT_EQ(b.SelLength(), 1);
+  EXPECT_TRUE(b.Modified());
+  b.Undo();
+  EXPECT_EQ(b.Text(), "a");
+}
+
+TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
+  this->fixture.Type("ab");
+  EditBuffer& b = this->b();
+  b.BeginUndoStep();
+  EXPECT_FALSE(b.EndUndoStep());
+  b.Undo();
+  EXPECT_EQ(b.Text(), "a");
+  b.BeginUndoStep();  // as New does: a fresh history
+  b.Clear();
+  b.Lines().Add("x");
+  EXPECT_FALSE(b.EndUndoStep());
+  b.Undo();
+  EXPECT_EQ(b.Text(), "x\r\n");
 }
 
 TYPED_TEST_P(EditBufferContract, ClipboardOperations) {
@@ -245,7 +286,8 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             SplitCharactersMoveToBoundaries, StartThenLengthSelectsButLengthThenStartDoesNot,
                             InsertedLineEndsBecomeCrLf, CaretAfterInsertionCountsStoredLineEnds, LinesCountAndGet,
                             LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
-                            UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, ClipboardOperations,
+                            UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, CommandStepIsTakenBackWhole,
+                            StepsWithoutWritesOrAfterClearLeaveNoUndo, ClipboardOperations,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
                             InvalidBytesSurviveCommandsAndSelections);
 
