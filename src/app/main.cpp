@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
   if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qtJapanese);
   }
-  zumoku::TForm1 form1;
+  zumoku::TForm1 form1({.splash = true});
+  if (form1.QuitAtStart()) return 0;
   form1.show();
   return QApplication::exec();
 }

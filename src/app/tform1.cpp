@@ -12,7 +12,9 @@
 
 namespace zumoku {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1() : TForm1(StartUp{}) {}
+
+TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Zumoku"));
   setFont(WindowFont());
@@ -33,6 +35,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildPopupMenu1();
   BuildPopupMenu2();
   SetUpDocuments();
+  SetUpNew(startUp.settingsFolder);
   currentPopup_ = PopupMenu1;
   ConnectMathMode();
   memo1_->setFocus();
@@ -41,7 +44,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate() { SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード")); }
+void TForm1::FormCreate() {
+  if (splash_) ShowSplash();
+  SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード"));
+}
 
 void TForm1::BuildMainMenu() {
   QMenuBar* bar = menuBar();
