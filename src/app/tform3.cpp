@@ -92,9 +92,9 @@ void TForm3::BuildTitleGroup() {
   Edit1 = TitleEdit("Edit1", "Label3", QStringLiteral("タイトル："), 18);
   Edit2 = TitleEdit("Edit2", "Label4", QStringLiteral("作者："), 42);
   Edit3 = TitleEdit("Edit3", "Label5", QStringLiteral("日付："), 66);
-  Edit3->resize(180, Edit3->height());
+  Edit3->resize(140, Edit3->height());
   CheckBox2 = Place(new QCheckBox(QStringLiteral("タイトルページを独立させる"), GroupBox1), "CheckBox2",
-                    {256, 67, 150, 18});
+                    {222, 67, 184, 18});
   connect(CheckBox2, &QCheckBox::toggled, this, &TForm3::CheckBox2Click);
 }
 
