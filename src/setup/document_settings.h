@@ -38,7 +38,7 @@ std::string WithTitlePage(std::string_view classText);
 std::string WithoutTitlePage(std::string_view classText);
 
 // Whether an entry equals the text, ignoring the case of single-byte letters
-// (a trail byte is never folded: ア and チ differ only there).
+// (a trail byte is never folded: ア and ヂ differ only there).
 bool HasEntry(const std::vector<std::string>& entries, std::string_view text);
 
 std::string TitleBlock(std::string_view title, std::string_view author, std::string_view date);

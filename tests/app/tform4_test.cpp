@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "app/tform1.h"
-#include "app/tform3.h"
 #include "modal_script.h"
 #include "settings_folder_fixture.h"
 
@@ -58,15 +57,6 @@ TEST_F(Splash, WindowAndButtons) {
     EXPECT_EQ(splash->focusWidget(), splash->BitBtn1);
     splash->reject();
   });
-}
-
-TEST_F(Splash, NewRunsToItsEndBeforeTheMainWindowShows) {
-  const auto form = Start([](TForm4* splash) { splash->BitBtn1->click(); },
-                          {[](QDialog* dialog) { qobject_cast<TForm3*>(dialog)->Button1->click(); }});
-  EXPECT_FALSE(form->QuitAtStart());
-  EXPECT_EQ(form->windowTitle(), QStringLiteral("Zumoku - NEW_File.tex"));
-  EXPECT_EQ(form->Buffer().Lines().Get(0), "\\documentclass{jsarticle}");
-  EXPECT_EQ(form->StatusPanelText(1), QStringLiteral("PopUpモード：基本モード"));
 }
 
 TEST_F(Splash, CancelledOpenLeavesAChangedEmptyDocument) {
