@@ -33,7 +33,9 @@ int main(int argc, char* argv[]) {
   const zumoku::CommandLine line = zumoku::ReadCommandLine(QApplication::arguments());
   if (line.action != zumoku::CommandLine::Action::kRun) return Answer(line);
 
-  zumoku::TForm1 form1;
+  // A file named on the command line is opened instead of greeting the user.
+  zumoku::TForm1 form1({.splash = line.file.isEmpty()});
+  if (form1.QuitAtStart()) return 0;
   form1.show();
   if (!line.file.isEmpty()) form1.OpenFile(line.file);
   return QApplication::exec();

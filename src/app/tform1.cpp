@@ -19,7 +19,9 @@ namespace {
 constexpr QRect kFrameGeometry(195, 126, 637, 450);
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1() : TForm1(StartUp{}) {}
+
+TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Zumoku"));
   setFont(WindowFont());
@@ -40,6 +42,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildPopupMenu1();
   BuildPopupMenu2();
   SetUpDocuments();
+  SetUpNew(startUp.settingsFolder);
   currentPopup_ = PopupMenu1;
   ConnectMathMode();
   memo1_->setFocus();
@@ -55,7 +58,10 @@ void TForm1::showEvent(QShowEvent* event) {
   setGeometry(kFrameGeometry.marginsRemoved(windowHandle()->frameMargins()));
 }
 
-void TForm1::FormCreate() { SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード")); }
+void TForm1::FormCreate() {
+  if (splash_) ShowSplash();
+  SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード"));
+}
 
 void TForm1::BuildMainMenu() {
   QMenuBar* bar = menuBar();

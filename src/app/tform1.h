@@ -16,13 +16,23 @@
 #include "markup/list_text.h"
 #include "app/memo.h"
 #include "app/window_prompts.h"
+#include "app/settings_folder.h"
+#include "setup/document_settings.h"
+#include "setup/settings_files.h"
 
 namespace zumoku {
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // The real program starts with the splash window; tests build the window
+  // without it and may read the settings from a folder of their own.
+  struct StartUp {
+    bool splash = false;
+    std::string settingsFolder = SettingsFolder();
+  };
+  TForm1();
+  explicit TForm1(const StartUp& startUp);
   ~TForm1() override;
 
   EditBuffer& Buffer() { return *buffer_; }
@@ -51,6 +61,12 @@ class TForm1 : public QMainWindow {
   // True when the selection looked like one inline formula the last time the
   // formula menu opened.
   bool InlineMathSelected = false;
+  // The new-document template (ClassLine, PreambleText, TitleBlock), set by
+  // the document settings dialog's OK and kept for the run.
+  NewDocumentTemplate Template;
+
+  // True when the splash window's "終了する" ended the program at start.
+  bool QuitAtStart() const { return quitAtStart_; }
 
  public slots:
   void FormCreate();
@@ -128,6 +144,9 @@ class TForm1 : public QMainWindow {
   void TeX6Click();
   void memo1KeyPress(char& Key);
 
+  // New ("新規作成", ToolButton1 and the splash).
+  void N2Click();
+
   // Documents ("ファイル" menu, toolbar buttons 2 and 3, dropped files).
   void Open1Click();
   void Save1Click();
@@ -171,6 +190,8 @@ class TForm1 : public QMainWindow {
   void ConnectMathMode();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
+  void SetUpNew(const std::string& settingsFolder);
+  void ShowSplash();
 
   bool framePlaced_ = false;
   Memo* memo1_ = nullptr;
@@ -186,6 +207,9 @@ class TForm1 : public QMainWindow {
   DiskFiles files_;
   std::unique_ptr<WindowPrompts> prompts_;
   std::unique_ptr<Document> document_;
+  std::unique_ptr<SettingsFiles> settings_;
+  bool splash_ = false;
+  bool quitAtStart_ = false;
 };
 
 }  // namespace zumoku

@@ -12,6 +12,7 @@ constexpr std::string_view kOverwritten = "ファイルを上書き保存しま�
 constexpr std::string_view kSavedAs = "保存完了";
 constexpr std::string_view kSaveCancelled = "保存をキャンセルしました";
 constexpr std::string_view kLoadCancelled = "保存・読み込みをキャンセルしました";
+constexpr std::string_view kNewFileName = "NEW_File.tex";
 
 std::string Joined(std::string_view a, std::string_view b, std::string_view c = {}) {
   std::string joined;
@@ -97,6 +98,21 @@ void Document::DropFiles(std::span<const std::string> paths) {
     if (answer == UnsavedAnswer::kCancel || (answer == UnsavedAnswer::kYes && !SaveBeforeLoading())) return;
   }
   if (ReadFrom(path)) Adopt(path, kDroppedCaptionSeparator);
+}
+
+bool Document::MayReplaceText() {
+  if (!buffer_.Modified()) return true;
+  // Any answer but Yes and No (the box closed) keeps the text.
+  const Answer answer = AskToSave(caption_);
+  return answer == Answer::kNo || (answer == Answer::kYes && SaveBeforeLoading());
+}
+
+void Document::AdoptNewDocument() {
+  saveDialogName_ = currentFileName_ = kNewFileName;
+  SetCaption(Joined(kProgramCaption, kCaptionSeparator, kNewFileName));
+  saveEnabled_ = false;
+  prompts_.EnableSave(false);
+  buffer_.SetModified(false);
 }
 
 Answer Document::AskToSave(std::string_view name) { return prompts_.Ask(Joined(name, kUnsavedQuestion)); }

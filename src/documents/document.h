@@ -30,6 +30,14 @@ class Document {
   // the unsaved-changes question leaves everything as it was.
   void DropFiles(std::span<const std::string> paths);
 
+  // Before New replaces the text: the unsaved-changes question of Open. Yes
+  // saves under a chosen name; true when the text may be replaced (saved,
+  // answered No, or unchanged).
+  bool MayReplaceText();
+  // Names the document "NEW_File.tex" (also the Save dialog's preset),
+  // disables "上書き保存" and clears Modified.
+  void AdoptNewDocument();
+
   // Empty at start, otherwise the full path of the file last opened, dropped
   // or saved under a new name.
   const std::string& CurrentFileName() const { return currentFileName_; }
