@@ -102,9 +102,9 @@ void Document::DropFiles(std::span<const std::string> paths) {
 
 bool Document::MayReplaceText() {
   if (!buffer_.Modified()) return true;
-  // Any answer but Yes and No (the box closed) keeps the text.
-  const Answer answer = AskToSave(caption_);
-  return answer == Answer::kNo || (answer == Answer::kYes && SaveBeforeLoading());
+  // Named as Open names it; キャンセル, Esc and the close box keep the text.
+  const UnsavedAnswer answer = AskToSaveOrCancel(caption_);
+  return answer == UnsavedAnswer::kNo || (answer == UnsavedAnswer::kYes && SaveBeforeLoading());
 }
 
 void Document::AdoptNewDocument() {
