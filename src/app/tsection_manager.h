@@ -30,11 +30,14 @@ class TSectionManager : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Append(const std::vector<std::string>& names);
 
   TForm1& form1_;
+  // The bytes of each row's name, which the jump searches for.
+  std::vector<std::string> names_;
 };
 
 }  // namespace zumoku
