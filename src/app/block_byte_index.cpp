@@ -29,7 +29,9 @@ BlockByteIndex::~BlockByteIndex() { QObject::disconnect(connection_); }
 void BlockByteIndex::Update(int from, int added) {
   const int end = document_.characterCount() - 1;
   const QTextBlock first = document_.findBlock(std::clamp(from, 0, end));
-  const QTextBlock last = document_.findBlock(std::clamp(from + added, 0, end));
+  // Typing changes one block: no second look-up.
+  const int to = std::clamp(from + added, 0, end);
+  const QTextBlock last = to < first.position() + first.length() ? first : document_.findBlock(to);
   std::vector<int> bytes;
   for (QTextBlock block = first;; block = block.next()) {
     bytes.push_back(BytesOf(block.text()) + kLineEndBytes);

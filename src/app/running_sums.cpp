@@ -78,21 +78,31 @@ void RunningSums::Replace(int first, int count, std::span<const int> values) {
   const int oldSize = static_cast<int>(home.size());
   const int oldSum = std::accumulate(home.begin(), home.end(), 0);
 
-  // A removal may run on into the chunks after the first.
+  // A removal may run on into the chunks after the first: [chunk, end).
   int left = count;
-  for (int c = chunk, from = at; left > 0 && c < static_cast<int>(chunks_.size()); ++c, from = 0) {
-    auto& entries = chunks_[c];
+  int end = chunk;
+  for (int from = at; left > 0 && end < static_cast<int>(chunks_.size()); ++end, from = 0) {
+    auto& entries = chunks_[end];
     const int take = std::min(left, static_cast<int>(entries.size()) - from);
     entries.erase(entries.begin() + from, entries.begin() + from + take);
     left -= take;
-    reshaped |= c != chunk;
   }
+  reshaped |= end > chunk + 1;
   home.insert(home.begin() + at, values.begin(), values.end());
   const int newSize = static_cast<int>(home.size());
   const int newSum = std::accumulate(home.begin(), home.end(), 0);
 
-  reshaped |= SplitIfLong(chunk);
-  reshaped |= std::erase_if(chunks_, [](const std::vector<int>& c) { return c.empty(); }) > 0;
+  // Only the chunks the change touched can have become empty.
+  const auto touchedEnd = chunks_.begin() + std::max(end, chunk + 1);
+  const auto kept = std::remove_if(chunks_.begin() + chunk + 1, touchedEnd,
+                                   [](const std::vector<int>& c) { return c.empty(); });
+  chunks_.erase(kept, touchedEnd);
+  if (newSize == 0) {
+    chunks_.erase(chunks_.begin() + chunk);
+    reshaped = true;
+  } else {
+    reshaped |= SplitIfLong(chunk);
+  }
   if (reshaped) {
     Reindex();
   } else {
