@@ -32,14 +32,37 @@ void BlockByteIndex::Update(int from, int added) {
   // Typing changes one block: no second look-up.
   const int to = std::clamp(from + added, 0, end);
   const QTextBlock last = to < first.position() + first.length() ? first : document_.findBlock(to);
-  std::vector<int> bytes;
-  for (QTextBlock block = first;; block = block.next()) {
-    bytes.push_back(BytesOf(block.text()) + kLineEndBytes);
-    if (block == last) break;
-  }
+  const bool whole = first == document_.firstBlock() && last == document_.lastBlock();
+  const std::vector<int> bytes = whole ? AllBlockBytes() : BlockBytes(first, last);
   const int changed = static_cast<int>(bytes.size());
   const int grown = document_.blockCount() - blocks_.Size();
   blocks_.Replace(first.blockNumber(), changed - grown, bytes);
+}
+
+std::vector<int> BlockByteIndex::BlockBytes(const QTextBlock& first, const QTextBlock& last) const {
+  std::vector<int> bytes;
+  for (QTextBlock block = first;; block = block.next()) {
+    bytes.push_back(BytesOf(block.text()) + kLineEndBytes);
+    if (block == last) return bytes;
+  }
+}
+
+// One pass over the document's text in one piece: a block's own text costs
+// look-ups in the widget's piece table, too many for a whole document.
+std::vector<int> BlockByteIndex::AllBlockBytes() const {
+  std::vector<int> bytes;
+  bytes.reserve(static_cast<std::size_t>(document_.blockCount()));
+  int count = kLineEndBytes;
+  for (const QChar c : document_.toRawText()) {
+    if (c == QChar::ParagraphSeparator) {
+      bytes.push_back(count);
+      count = kLineEndBytes;
+    } else {
+      count += codec::ByteLength(c);
+    }
+  }
+  bytes.push_back(count);
+  return bytes;
 }
 
 int BlockByteIndex::ByteOffset(int position) const {

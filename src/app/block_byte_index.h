@@ -4,7 +4,9 @@
 // (its text plus the CR LF after it) is kept in running sums, brought up to
 // date on every change of the document.
 #include <QMetaObject>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <vector>
 
 #include "app/running_sums.h"
 
@@ -28,6 +30,9 @@ class BlockByteIndex {
   // The blocks from the one holding `from` to the one holding from + added
   // are new or changed; the blocks after them are the old ones.
   void Update(int from, int added);
+  // Each block's stored bytes, its line end included.
+  std::vector<int> BlockBytes(const QTextBlock& first, const QTextBlock& last) const;
+  std::vector<int> AllBlockBytes() const;
 
   QTextDocument& document_;
   RunningSums blocks_;
