@@ -1,7 +1,8 @@
 #pragma once
 // The EditBuffer over the memo1 widget. The widget holds Unicode text; this
 // adapter speaks Shift_JIS bytes with CR LF line ends and converts byte
-// positions on the fly, so commands behave here as on TextBuffer.
+// positions through an index of each line's bytes, so commands behave here
+// as on TextBuffer and positions cost the same in any size of document.
 #include <QString>
 #include <QTextCursor>
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "app/memo.h"
 
+#include "app/block_byte_index.h"
 #include "buffer/edit_buffer.h"
 
 namespace zumoku {
@@ -50,11 +52,6 @@ class MemoBuffer : public EditBuffer, private EditLines {
   void BeginUpdate() override;
   void EndUpdate() override;
 
-  // Stored bytes between two document positions (from <= to).
-  int BytesBetween(int from, int to) const;
-  // The document position `bytes` stored bytes after `from`, clamped at the
-  // end; a split character or line end moves back, or forward when roundUp.
-  int Advance(int from, int bytes, bool roundUp) const;
   // Replaces the cursor's selection by bytes (inserted line-end rule), not
   // as a user edit.
   void ReplaceAsCommand(QTextCursor cursor, std::string_view bytes);
@@ -66,6 +63,7 @@ class MemoBuffer : public EditBuffer, private EditLines {
   void StartFreshHistory();
 
   Memo& editor_;
+  BlockByteIndex positions_;
   bool modified_ = false;
   int updateDepth_ = 0;
   int stepDepth_ = 0;

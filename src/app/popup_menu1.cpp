@@ -104,7 +104,7 @@ void TForm1::BuildPopupMenu1() {
   add(sections, {{"N55", QStringLiteral("セクションを追加"), &TForm1::N55Click},
                  {"N56", QStringLiteral("サブセクションを追加"), &TForm1::N56Click}});
   AddSeparator(sections, "N57");
-  AddItem(sections, "N58", QStringLiteral("セクションマネージャーを開く..."));
+  add(sections, {{"N58", QStringLiteral("セクションマネージャーを開く..."), &TForm1::N58Click}});
 
   add(PopupMenu1, {{"N53", QStringLiteral("画像を貼り付ける"), &TForm1::N53Click}});
   AddSeparator(PopupMenu1, "N43");

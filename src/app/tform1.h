@@ -129,6 +129,8 @@ class TForm1 : public QMainWindow {
   void item2Click();
   void N20Click();
   void N21Click();
+  // Opens another section manager.
+  void N58Click();
 
   // Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
   void N44Click();

@@ -9,10 +9,22 @@ int BytePos(std::string_view sub, std::string_view s) {
 
 int CharPos(std::string_view sub, std::string_view s) {
   if (sub.empty()) return s.empty() ? 0 : 1;
-  for (std::size_t at = 0; at < s.size(); at += CharLengthAt(s, at)) {
-    if (s.substr(at, sub.size()) == sub) return static_cast<int>(at) + 1;
+  const std::size_t at = CharFind(sub, s, 0);
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+// Finds byte matches first and walks characters only to check the few
+// candidates, from the nearest line start (always a character boundary), so
+// a search through a large text runs at the speed of a byte search.
+std::size_t CharFind(std::string_view sub, std::string_view s, std::size_t from) {
+  std::size_t boundary = from;
+  for (auto at = s.find(sub, from); at != std::string_view::npos; at = s.find(sub, at + 1)) {
+    const auto lineEnd = s.substr(boundary, at - boundary).rfind('\n');
+    if (lineEnd != std::string_view::npos) boundary += lineEnd + 1;
+    while (boundary < at) boundary += CharLengthAt(s, boundary);
+    if (boundary == at) return at;
   }
-  return 0;
+  return std::string_view::npos;
 }
 
 std::string SubText(std::string_view s, int start, int count) {

@@ -24,6 +24,9 @@ inline std::size_t CharLengthAt(std::string_view s, std::size_t at) {
 int BytePos(std::string_view sub, std::string_view s);
 // First occurrence of sub in s that begins on a character boundary.
 int CharPos(std::string_view sub, std::string_view s);
+// The same as a 0-based offset, searching from `from` (a character
+// boundary); npos when there is none.
+std::size_t CharFind(std::string_view sub, std::string_view s, std::size_t from);
 // Count bytes from the 1-based position start, clamped; never fails.
 std::string SubText(std::string_view s, int start, int count);
 
