@@ -8,6 +8,7 @@ packages=(
   fonts-ipafont-gothic xvfb xauth
   texlive-lang-japanese
   qt6-translations-l10n
+  qt6-pdf-dev libsynctex-dev
 )
 missing=()
 for p in "${packages[@]}"; do
