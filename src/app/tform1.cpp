@@ -33,6 +33,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildPopupMenu1();
   BuildPopupMenu2();
   SetUpDocuments();
+  SetUpTypesetting();
   currentPopup_ = PopupMenu1;
   ConnectMathMode();
   memo1_->setFocus();

@@ -18,6 +18,8 @@
 
 namespace zumoku {
 
+class Typesetting;
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
@@ -128,6 +130,11 @@ class TForm1 : public QMainWindow {
   void Exit1Click();
   void DropFiles(const QStringList& paths);
 
+  // Typesetting ("タイプセット" menu, its toolbar button).
+  void Typeset1Click();
+  void StopTypeset1Click();
+  void OpenPdf1Click();
+
  protected:
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
@@ -154,6 +161,7 @@ class TForm1 : public QMainWindow {
   void ConnectMathMode();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
+  void SetUpTypesetting();
 
   Memo* memo1_ = nullptr;
   std::unique_ptr<MemoBuffer> buffer_;
@@ -166,6 +174,8 @@ class TForm1 : public QMainWindow {
   DiskFiles files_;
   std::unique_ptr<WindowPrompts> prompts_;
   std::unique_ptr<Document> document_;
+  // Typesetting.
+  Typesetting* typesetting_ = nullptr;
 };
 
 }  // namespace zumoku

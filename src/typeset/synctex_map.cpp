@@ -5,13 +5,7 @@
 namespace zumoku::typeset {
 
 SynctexMap::SynctexMap(const std::string& pdfPath)
-    : scanner_(synctex_scanner_new_with_output_file(pdfPath.c_str(), nullptr, 1)) {
-  // The document is the first file the run opened: its name is kept in the
-  // engine's own encoding, so it is found by position, not by name.
-  if (synctex_node_p input = scanner_ ? synctex_scanner_input(scanner_) : nullptr) {
-    documentTag_ = synctex_node_tag(input);
-  }
-}
+    : scanner_(synctex_scanner_new_with_output_file(pdfPath.c_str(), nullptr, 1)) {}
 
 SynctexMap::~SynctexMap() {
   if (scanner_) synctex_scanner_free(scanner_);
@@ -19,7 +13,7 @@ SynctexMap::~SynctexMap() {
 
 std::vector<PdfBox> SynctexMap::BoxesOfLine(int line) const {
   std::vector<PdfBox> boxes;
-  const char* name = scanner_ ? synctex_scanner_get_name(scanner_, documentTag_) : nullptr;
+  const char* name = scanner_ ? synctex_scanner_get_name(scanner_, kDocumentTag) : nullptr;
   if (!name || synctex_display_query(scanner_, name, line, 0, -1) <= 0) return boxes;
   while (synctex_node_p node = synctex_scanner_next_result(scanner_)) {
     const int page = synctex_node_page(node) - 1;
@@ -36,7 +30,7 @@ std::optional<int> SynctexMap::LineAt(int page, double x, double y) const {
     return std::nullopt;
   }
   synctex_node_p node = synctex_scanner_next_result(scanner_);
-  if (!node || synctex_node_tag(node) != documentTag_ || synctex_node_line(node) <= 0) return std::nullopt;
+  if (!node || synctex_node_tag(node) != kDocumentTag || synctex_node_line(node) <= 0) return std::nullopt;
   return synctex_node_line(node);
 }
 

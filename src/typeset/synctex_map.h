@@ -31,8 +31,11 @@ class SynctexMap {
   std::optional<int> LineAt(int page, double x, double y) const;
 
  private:
+  // The document is the first file the run opened, so its tag is 1; its
+  // name is looked up by that tag, since the engine may have recorded it in
+  // another encoding than the file system's.
+  static constexpr int kDocumentTag = 1;
   synctex_scanner_s* scanner_ = nullptr;
-  int documentTag_ = 0;
 };
 
 }  // namespace zumoku::typeset
