@@ -32,7 +32,7 @@ Typesetting::Typesetting(TForm1& form) : QObject(&form), form_(form) {
   connect(&runner_, &typeset::TypesetRunner::finished, this, &Typesetting::Finished);
   caretMoved_.setSingleShot(true);
   caretMoved_.setInterval(kCaretSettleMs);
-  connect(&caretMoved_, &QTimer::timeout, this, &Typesetting::SyncToCaret);
+  connect(&caretMoved_, &QTimer::timeout, this, [this] { SyncToCaret(true); });
   connect(form_.memo1(), &QPlainTextEdit::cursorPositionChanged, this, [this] {
     const int line = form_.memo1()->textCursor().blockNumber() + 1;
     if (line != caretLine_ && synctex_) caretMoved_.start();
@@ -48,7 +48,9 @@ void Typesetting::BuildMenu() {
   menu->menuAction()->setObjectName(QStringLiteral("TypesetMenu1"));
   // After "編集".
   const QList<QAction*> menus = bar->actions();
-  const auto edit = std::find_if(menus.begin(), menus.end(), [](QAction* a) { return a->objectName() == "Edit1"; });
+  const auto edit = std::find_if(menus.begin(), menus.end(), [](QAction* a) {
+    return a->menu() && a->menu()->objectName() == QStringLiteral("Edit1");
+  });
   bar->insertMenu(edit != menus.end() && edit + 1 != menus.end() ? *(edit + 1) : nullptr, menu);
   QAction* typeset = AddItem(menu, "Typeset1", QStringLiteral("タイプセット"));
   typeset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -130,7 +132,7 @@ void Typesetting::Finished(const typeset::RunResult& result) {
       status = QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
       if (pdfPanel_->Load(result.pdfPath)) {
         synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
-        SyncToCaret();
+        SyncToCaret(false);  // the reload keeps the place shown
       } else {
         status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
       }
@@ -154,9 +156,9 @@ void Typesetting::SelectLine(int line) {
   form_.memo1()->setFocus();
 }
 
-void Typesetting::SyncToCaret() {
+void Typesetting::SyncToCaret(bool reveal) {
   caretLine_ = form_.memo1()->textCursor().blockNumber() + 1;
-  if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_));
+  if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_), reveal);
 }
 
 void Typesetting::SyncToSource(int page, QPointF point) {

@@ -37,7 +37,8 @@ class Typesetting : public QObject {
   void ShowProgress();
   void Finished(const typeset::RunResult& result);
   void SelectLine(int line);
-  void SyncToCaret();
+  // Highlights the caret line's boxes in the PDF; `reveal` scrolls to them.
+  void SyncToCaret(bool reveal);
   void SyncToSource(int page, QPointF point);
   QString PdfPathOfDocument() const;
 

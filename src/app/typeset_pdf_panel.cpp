@@ -59,6 +59,7 @@ bool PdfPanel::Load(const QString& path) {
   }
   shown_ = std::move(copy);
   view_->verticalScrollBar()->setValue(top);
+
   view_->horizontalScrollBar()->setValue(left);
   return true;
 }

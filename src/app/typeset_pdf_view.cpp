@@ -54,9 +54,9 @@ QRectF PdfView::BoxRect(const typeset::PdfBox& box) const {
       .translated(PageRect(box.page).topLeft());
 }
 
-void PdfView::ShowBoxes(std::vector<typeset::PdfBox> boxes) {
+void PdfView::ShowBoxes(std::vector<typeset::PdfBox> boxes, bool reveal) {
   boxes_ = std::move(boxes);
-  if (!boxes_.empty()) {
+  if (reveal && !boxes_.empty()) {
     const QRectF first = BoxRect(boxes_.front());
     if (first.top() < 0 || first.bottom() > viewport()->height()) {
       verticalScrollBar()->setValue(verticalScrollBar()->value() + int(first.top()) - viewport()->height() / 3);

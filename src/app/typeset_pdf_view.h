@@ -21,7 +21,8 @@ class PdfView : public QPdfView {
   qreal PageScale(int page) const;
   // The zoom factor the first page is shown at, whatever the zoom mode.
   qreal ShownZoom() const;
-  void ShowBoxes(std::vector<typeset::PdfBox> boxes);
+  // Highlights the boxes; `reveal` scrolls the first into view.
+  void ShowBoxes(std::vector<typeset::PdfBox> boxes, bool reveal);
   const std::vector<typeset::PdfBox>& Boxes() const { return boxes_; }
 
  signals:
