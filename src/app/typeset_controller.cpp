@@ -109,10 +109,18 @@ void Typesetting::Typeset() {
   if (form_.Buffer().Modified() || !QFileInfo(path).isAbsolute() || !QFileInfo::exists(path)) return;
   fileName_ = QFileInfo(path).fileName();
   logPanel_->Clear();
-  logDock_->show();
-  pdfDock_->show();
+  ShowDocks();
   runner_.Start(path);
   if (runner_.IsRunning()) progress_.start();
+}
+
+void Typesetting::ShowDocks() {
+  if (pdfDock_->isVisible()) return;
+  logDock_->show();
+  pdfDock_->show();
+  // First shown: the PDF beside the editor at a readable width, the log low.
+  form_.resizeDocks({pdfDock_}, {form_.width() * 2 / 5}, Qt::Horizontal);
+  form_.resizeDocks({logDock_}, {form_.height() / 4}, Qt::Vertical);
 }
 
 void Typesetting::Stop() { runner_.Stop(); }

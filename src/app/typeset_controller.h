@@ -34,6 +34,7 @@ class Typesetting : public QObject {
   void BuildMenu();
   void BuildToolButton();
   void BuildDocks();
+  void ShowDocks();
   void ShowProgress();
   void Finished(const typeset::RunResult& result);
   void SelectLine(int line);
