@@ -23,7 +23,7 @@ inline const std::string kRerunDocument =
       "\\end{document}\r\n");
 // Runs long enough to be stopped: a loop that never ends.
 inline const std::string kEndlessDocument =
-    "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\def\\loop{x\\loop}\\loop\r\n\\end{document}\r\n";
+    "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\def\\loop{\\loop}\\loop\r\n\\end{document}\r\n";
 
 class LatexFolder {
  public:
