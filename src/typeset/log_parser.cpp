@@ -79,7 +79,7 @@ std::optional<std::string> WarningContinuation(std::string_view line) {
     if (head.substr(0, opener.size()) != opener) continue;
     const std::string_view name = head.substr(opener.size());
     if (name.find(' ') != std::string_view::npos) return std::nullopt;
-    return "(" + std::string(name.empty() ? "LaTeX" : name) + ")";
+    return "(" + std::string(name) + ")";
   }
   return head == "LaTeX" ? std::optional<std::string>("(LaTeX)") : std::nullopt;
 }
