@@ -34,7 +34,9 @@ class TypesetForm : public FormTest {
   void TypesetAndWait() {
     QSignalSpy finished(&Runner(), &typeset::TypesetRunner::finished);
     Trigger("Typeset1");
-    if (finished.isEmpty()) ASSERT_TRUE(finished.wait(30000));
+    if (finished.isEmpty()) {
+      ASSERT_TRUE(finished.wait(30000));
+    }
   }
   template <typename W>
   W* Child(const char* name) {

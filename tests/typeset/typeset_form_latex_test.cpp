@@ -1,4 +1,5 @@
 // The main window typesetting generated documents with the real tool chain.
+#include <QDesktopServices>
 #include <QPdfDocument>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -10,6 +11,17 @@ namespace zumoku::test {
 namespace {
 
 using TypesetRun = TypesetForm;
+
+// Catches what the program hands to the desktop.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+  QList<QUrl> opened;
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+};
 
 TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
   const QString path = Open(QStringLiteral("誤り.tex"), kErrorDocument);
@@ -44,9 +56,12 @@ TEST_F(TypesetRun, PdfShowsAndAReloadKeepsZoomAndPlace) {
   EXPECT_EQ(view->verticalScrollBar()->value(), place);
 }
 
-TEST_F(TypesetRun, FailedRunKeepsTheLastGoodPdf) {
+TEST_F(TypesetRun, FailedRunKeepsTheLastGoodPdfWhichOpensOutside) {
   Open(QStringLiteral("doc.tex"), kGoodDocument);
   TypesetAndWait();
+  UrlCatcher desktop;
+  Trigger("OpenPdf1");
+  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(folder.Path(QStringLiteral("doc.pdf")))});
   form.Buffer().SetSelText("\\undefinedcommand");
   TypesetAndWait();
   EXPECT_EQ(Child<QPdfView>("PdfView1")->document()->pageCount(), 2);
@@ -75,6 +90,7 @@ TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
   QApplication::setActiveWindow(&form);
   QTest::keyClick(form.memo1(), Qt::Key_T, Qt::ControlModifier);
   ASSERT_TRUE(Runner().IsRunning());
+  EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("platex 実行中"))) << form.StatusPanelText(0).toStdString();
   QSignalSpy finished(&Runner(), &typeset::TypesetRunner::finished);
   QTest::keyClick(form.memo1(), Qt::Key_T, Qt::ControlModifier);
   EXPECT_TRUE(Runner().IsRunning());
@@ -87,3 +103,5 @@ TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
 
 }  // namespace
 }  // namespace zumoku::test
+
+#include "typeset_form_latex_test.moc"
