@@ -6,6 +6,16 @@
 
 namespace zumoku::typeset {
 
+namespace {
+
+// A name starting with '-' would be read as an option, one starting with '&'
+// (by TeX) as a format.
+std::string AsArgument(const std::string& file) {
+  return !file.empty() && (file.front() == '-' || file.front() == '&') ? "./" + file : file;
+}
+
+}  // namespace
+
 RunPlan::RunPlan(std::string texFile, bool embedFonts) : texFile_(std::move(texFile)), embedFonts_(embedFonts) {}
 
 std::string RunPlan::JobName() const {
@@ -17,11 +27,12 @@ std::string RunPlan::JobName() const {
 
 Command RunPlan::Current() const {
   if (stage_ == Stage::kPlatex) {
-    return {"platex", {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", texFile_}};
+    return {"platex",
+            {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
   }
   Command dvipdfmx{"dvipdfmx", {}};
   if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
-  dvipdfmx.arguments.push_back(JobName() + ".dvi");
+  dvipdfmx.arguments.push_back(AsArgument(JobName() + ".dvi"));
   return dvipdfmx;
 }
 

@@ -38,6 +38,7 @@ class RunPlan {
   void PlatexFinished(int exitCode, const LogSummary& log);
   void DvipdfmxFinished(int exitCode);
 
+  const std::string& TexFile() const { return texFile_; }
   // What the commands write next to the document.
   std::string JobName() const;
   std::string LogFile() const { return JobName() + ".log"; }

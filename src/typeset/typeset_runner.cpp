@@ -107,7 +107,7 @@ void TypesetRunner::StepFinished(int exitCode, QProcess::ExitStatus status) {
   if (status != QProcess::NormalExit) exitCode = exitCode == 0 ? -1 : exitCode;
   if (plan_->CurrentStage() == Stage::kPlatex) {
     const QByteArray log = ReadFile(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()));
-    lastLog_ = ParseLog(std::string_view(log.constData(), log.size()), plan_->Current().arguments.back());
+    lastLog_ = ParseLog(std::string_view(log.constData(), log.size()), plan_->TexFile());
     plan_->PlatexFinished(exitCode, lastLog_);
   } else {
     plan_->DvipdfmxFinished(exitCode);

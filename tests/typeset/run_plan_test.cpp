@@ -15,6 +15,14 @@ TEST(RunPlan, RunsPlatexWithSynctexInTheDocumentsCode) {
                                                 "-synctex=1", "doc.tex"}}));
 }
 
+TEST(RunPlan, NamesThatLookLikeOptionsAreGivenAsPaths) {
+  EXPECT_EQ(RunPlan("-draft.tex", true).Current().arguments.back(), "./-draft.tex");
+  EXPECT_EQ(RunPlan("&fmt.tex", true).Current().arguments.back(), "./&fmt.tex");
+  RunPlan plan("-draft.tex", false);
+  plan.PlatexFinished(0, Clean());
+  EXPECT_EQ(plan.Current().arguments.back(), "./-draft.dvi");
+}
+
 TEST(RunPlan, CleanRunGoesToDvipdfmxWithTheEmbeddingMap) {
   RunPlan plan("doc.tex", true);
   plan.PlatexFinished(0, Clean());

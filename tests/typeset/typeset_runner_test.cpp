@@ -17,7 +17,9 @@ class RunnerTest : public ::testing::Test {
   RunResult Run(const QString& path) {
     QSignalSpy finished(&runner, &TypesetRunner::finished);
     runner.Start(path);
-    if (finished.isEmpty()) EXPECT_TRUE(finished.wait(30000));
+    if (finished.isEmpty()) {
+      EXPECT_TRUE(finished.wait(30000));
+    }
     return finished.isEmpty() ? RunResult{} : finished.takeFirst().at(0).value<RunResult>();
   }
 
