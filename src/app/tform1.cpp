@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "app/fonts.h"
 #include "app/image_list.h"
@@ -12,11 +13,16 @@
 
 namespace zumoku {
 
+namespace {
+// Position and outer size, the window system's frame included.
+constexpr QRect kFrameGeometry(195, 126, 637, 450);
+}  // namespace
+
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Zumoku"));
   setFont(WindowFont());
-  setGeometry(195, 126, 637, 450);
+  setGeometry(kFrameGeometry);  // until the frame is known
 
   memo1_ = new Memo(this);
   memo1_->setFont(EditorFont());
@@ -41,6 +47,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (framePlaced_) return;
+  framePlaced_ = true;
+  setGeometry(kFrameGeometry.marginsRemoved(windowHandle()->frameMargins()));
+}
 
 void TForm1::FormCreate() { SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード")); }
 
@@ -79,7 +92,7 @@ void TForm1::BuildMainMenu() {
 
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
   help->setObjectName(QStringLiteral("Help1"));
-  AddItem(help, "N6", QStringLiteral("このプログラムについて..."));
+  AddCommand(help, "N6", QStringLiteral("このプログラムについて..."), &TForm1::N6Click);
 }
 
 void TForm1::BuildToolBar() {
@@ -128,6 +141,7 @@ void TForm1::BuildStatusBar() {
     statusPanels_[panel] = new QLabel(bar);
     statusPanels_[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
     statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusPanels_[panel]->setTextFormat(Qt::PlainText);  // messages carry paths
   }
   statusPanels_[0]->setFixedWidth(200);
   bar->addWidget(statusPanels_[0]);
@@ -161,10 +175,10 @@ void TForm1::Paste2Click() { buffer_->PasteFromClipboard(); }
 void TForm1::N37Click() { buffer_->SelectAll(); }
 
 void TForm1::ToolButton6Click() {
+  // Qt gives every path with "/" between folders; ":" and "\" may be part
+  // of a file name.
   const QString fileName = CurrentFileName();
-  const qsizetype separator =
-      std::max({fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u':'), fileName.lastIndexOf(u'/')});
-  const QString folder = fileName.left(separator + 1);
+  const QString folder = fileName.left(fileName.lastIndexOf(u'/') + 1);
   // An empty path would only open some arbitrary place.
   if (!folder.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

@@ -129,6 +129,11 @@ class TForm1 : public QMainWindow {
   void SaveAs1Click();
   void Exit1Click();
   void DropFiles(const QStringList& paths);
+  // Opens a file named on the command line as "開く..." opens a chosen one.
+  void OpenFile(const QString& path);
+
+  // Help menu: the About window.
+  void N6Click();
 
   // Typesetting ("タイプセット" menu, its toolbar button).
   void Typeset1Click();
@@ -136,6 +141,8 @@ class TForm1 : public QMainWindow {
   void OpenPdf1Click();
 
  protected:
+  // Places the window, frame included, once the frame's size is known.
+  void showEvent(QShowEvent* event) override;
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -163,6 +170,7 @@ class TForm1 : public QMainWindow {
   void SetUpDocuments();
   void SetUpTypesetting();
 
+  bool framePlaced_ = false;
   Memo* memo1_ = nullptr;
   std::unique_ptr<MemoBuffer> buffer_;
   QMenu* PopupMenu1 = nullptr;

@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QToolButton>
 #include <vector>
 
 #include "app/dropped_files.h"
+#include "app/file_menu_keys.h"
 #include "app/tform1.h"
 
 namespace zumoku {
@@ -25,6 +27,7 @@ void TForm1::SetUpDocuments() {
   connect(findChild<QToolButton*>(QStringLiteral("ToolButton2")), &QToolButton::clicked, this, &TForm1::Open1Click);
   // The button stays enabled while "上書き保存" is not; Save then runs Save As.
   connect(findChild<QToolButton*>(QStringLiteral("ToolButton3")), &QToolButton::clicked, this, &TForm1::Save1Click);
+  SetFileMenuKeys(*this);
   setAcceptDrops(true);
 }
 
@@ -34,6 +37,10 @@ void TForm1::Open1Click() { document_->Open(); }
 void TForm1::Save1Click() { document_->Save(); }
 void TForm1::SaveAs1Click() { document_->SaveAs(); }
 void TForm1::Exit1Click() { close(); }
+
+// A full path, as the Open dialog gives, so the caption and the folder
+// button do not depend on the working folder.
+void TForm1::OpenFile(const QString& path) { document_->OpenFile(QFileInfo(path).absoluteFilePath().toStdString()); }
 
 void TForm1::closeEvent(QCloseEvent* event) { event->setAccepted(document_->Exit()); }
 

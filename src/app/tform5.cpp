@@ -79,7 +79,7 @@ void TForm5::Button1Click() {
   if (!rows) return;
   const auto columns = ReadSize(Edit2, QStringLiteral("列数"));
   if (!columns) return;
-  math::InsertMatrix(buffer_, *rows, *columns, math::kMatrixEnvironments.at(RadioGroup1->ItemIndex()));
+  amsmathNamed_ = math::InsertMatrix(buffer_, *rows, *columns, math::kMatrixEnvironments.at(RadioGroup1->ItemIndex()));
   accept();
 }
 

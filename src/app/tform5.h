@@ -15,6 +15,10 @@ class TForm5 : public QDialog {
  public:
   TForm5(EditBuffer& buffer, QWidget* parent);
 
+  // False after an OK whose matrix needs amsmath in a text without a
+  // preamble to name it in.
+  bool AmsmathNamed() const { return amsmathNamed_; }
+
  public slots:
   void Button1Click();
 
@@ -26,6 +30,7 @@ class TForm5 : public QDialog {
   RadioGroup* RadioGroup1;
   QLineEdit* Edit1;
   QLineEdit* Edit2;
+  bool amsmathNamed_ = true;
 };
 
 }  // namespace zumoku

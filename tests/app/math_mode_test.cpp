@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -165,6 +166,25 @@ TEST_F(MathMode, FormulaCommandsRunFromTheirEntries) {
     Action(row.name)->trigger();
     EXPECT_EQ(form.Buffer().Text(), row.expected) << row.name;
   }
+}
+
+// Without a preamble no package line is written; panel 0 says what is missing.
+TEST_F(MathMode, AmsmathWithoutAPreambleIsReportedInPanel0) {
+  const QString needed = QStringLiteral("amsmathパッケージが必要です");
+  for (const char* name : {"equation1", "gather1", "equation2", "gather2"}) {
+    SetText("x");
+    Action(name)->trigger();
+    EXPECT_EQ(form.StatusPanelText(0), name == std::string("equation1") ? QString() : needed) << name;
+  }
+  SetText("%#!platex\r\n\\documentclass{jsarticle}\r\n\\begin{document}\r\n");
+  form.Buffer().SetSelStart(static_cast<int>(form.Buffer().Text().size()));
+  WhenModal<QWidget>([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); });
+  Action("N42")->trigger();
+  EXPECT_EQ(form.StatusPanelText(0), QString());
+  SetText("x");
+  WhenModal<QWidget>([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); });
+  Action("N42")->trigger();
+  EXPECT_EQ(form.StatusPanelText(0), needed);
 }
 
 }  // namespace zumoku::test

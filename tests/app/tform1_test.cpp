@@ -34,26 +34,30 @@ class Form1 : public FormTest {
 };
 
 TEST_F(Form1, MainMenuEntriesHaveTheirCaptionsAndStates) {
+  // Only the "ファイル" entries have keys; the editor handles the edit keys itself.
   const struct {
     const char* name;
     QString caption;
     bool enabled;
+    const char* keys = "";
   } rows[] = {
-      {"N2", QStringLiteral("新規作成"), true},         {"Open1", QStringLiteral("開く..."), true},
-      {"Save1", QStringLiteral("上書き保存"), false},     {"SaveAs1", QStringLiteral("名前をつけて保存..."), true},
-      {"Exit1", QStringLiteral("終了"), true},           {"N4", QStringLiteral("元に戻す"), true},
-      {"Cut1", QStringLiteral("切り取り"), true},        {"Copy1", QStringLiteral("コピー"), true},
-      {"Paste1", QStringLiteral("貼り付け"), true},      {"N37", QStringLiteral("全て選択"), true},
-      {"Find2", QStringLiteral("検索"), false},          {"Find1", QStringLiteral("検索..."), true},
-      {"Replace1", QStringLiteral("置換..."), true},     {"N8", QStringLiteral("プログラムの設定..."), true},
-      {"N6", QStringLiteral("このプログラムについて..."), true},
+      {"N2", QStringLiteral("新規作成"), true, "Ctrl+N"},
+      {"Open1", QStringLiteral("開く..."), true, "Ctrl+O"},
+      {"Save1", QStringLiteral("上書き保存"), false, "Ctrl+S"},
+      {"SaveAs1", QStringLiteral("名前をつけて保存..."), true, "Ctrl+Shift+S"},
+      {"Exit1", QStringLiteral("終了"), true, "Ctrl+Q"},
+      {"N4", QStringLiteral("元に戻す"), true},          {"Cut1", QStringLiteral("切り取り"), true},
+      {"Copy1", QStringLiteral("コピー"), true},         {"Paste1", QStringLiteral("貼り付け"), true},
+      {"N37", QStringLiteral("全て選択"), true},         {"Find2", QStringLiteral("検索"), false},
+      {"Find1", QStringLiteral("検索..."), true},        {"Replace1", QStringLiteral("置換..."), true},
+      {"N8", QStringLiteral("プログラムの設定..."), true}, {"N6", QStringLiteral("このプログラムについて..."), true},
   };
   for (const auto& row : rows) {
     QAction* action = Action(row.name);
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->text(), row.caption) << row.name;
     EXPECT_EQ(action->isEnabled(), row.enabled) << row.name;
-    EXPECT_TRUE(action->shortcut().isEmpty()) << row.name;
+    EXPECT_EQ(action->shortcut().toString(), QLatin1String(row.keys)) << row.name;
   }
   const QStringList menus = {QStringLiteral("ファイル"), QStringLiteral("編集"), QStringLiteral("タイプセット"),
                              QStringLiteral("検索"), QStringLiteral("設定"), QStringLiteral("ヘルプ")};
@@ -73,6 +77,12 @@ TEST_F(Form1, StartsEmptyInBasicMode) {
     EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
   }
   EXPECT_EQ(form.findChild<QObject*>(QStringLiteral("ToolButton4"))->property("imageIndex").toInt(), 3);
+}
+
+TEST_F(Form1, OuterFrameIsPlacedAndSized) {
+  form.show();
+  EXPECT_EQ(form.frameGeometry(), QRect(195, 126, 637, 450));
+  form.hide();
 }
 
 TEST_F(Form1, InertEntriesChangeNothing) {
@@ -129,15 +139,16 @@ TEST_F(Form1, FontStylesRunFromTheContextMenu) {
   EXPECT_EQ(form.Buffer().Text(), "abc");
 }
 
-// The document's name comes from a dropped file: a bare name (as New gives)
-// and a full path in a Japanese folder.
+// The document's name comes from a dropped file: a bare name (as New gives),
+// a full path in a Japanese folder, and a file name with ":" and "\".
 TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
   QTemporaryDir temporary;
   const QString folder = temporary.filePath(QStringLiteral("論文"));
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString previousCurrent = QDir::currentPath();
   QDir::setCurrent(folder);
-  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex")}) {
+  const QString colonAndBackslash = QStringLiteral("a:b\\c.tex");
+  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex"), colonAndBackslash}) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
@@ -151,10 +162,13 @@ TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
   EXPECT_TRUE(catcher.urls.isEmpty());
   form.DropFiles({folder + QStringLiteral("/main.tex")});
   button->click();
+  form.DropFiles({folder + u'/' + colonAndBackslash});
+  button->click();
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
   QDir::setCurrent(previousCurrent);
-  ASSERT_EQ(catcher.urls.size(), 1);
+  ASSERT_EQ(catcher.urls.size(), 2);
   EXPECT_EQ(catcher.urls.front().toLocalFile(), folder + u'/');
+  EXPECT_EQ(catcher.urls.back().toLocalFile(), folder + u'/');
 }
 
 }  // namespace zumoku::test

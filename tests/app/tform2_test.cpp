@@ -85,6 +85,23 @@ TEST(CountDialog, EnterPressesOk) {
   EXPECT_EQ(dialog.ItemCount(), 4);
 }
 
+TEST_F(TextMenuTest, EscDoesNothingInTheCountDialog) {
+  form.ItemCount = 2;
+  Select("keep");
+  bool stayedOpen = false;
+  WhenModal<QWidget>([&](QWidget* window) {
+    auto* dialog = static_cast<TForm2*>(window);
+    QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    stayedOpen = dialog->isVisible();
+    dialog->Edit1->setText(QStringLiteral("1"));
+    dialog->Button1->click();
+  });
+  Choose("itemize1");
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(form.Buffer().Text(), "\\begin{itemize}\r\n" + kItem + "\\end{itemize}\r\n");
+}
+
 TEST_F(TextMenuTest, DefaultAnswerGivesFourItems) {
   Select("old");
   AnswerCount(QStringLiteral("4"));
