@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
   bad.replace(bad.find("\\pi r"), 3, "\\pii");  // an error on line 7
 
   zumoku::TForm1 form;
-  form.resize(1200, 760);
   form.show();
+  form.resize(1200, 760);  // after the window placed itself
   for (const std::string* text : {&good, static_cast<const std::string*>(&bad)}) {
     if (!WriteFile(path, *text)) return 1;
     form.DropFiles({path});
