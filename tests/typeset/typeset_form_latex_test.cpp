@@ -45,8 +45,14 @@ TEST_F(TypesetRun, PdfShowsAndAReloadKeepsZoomAndPlace) {
   EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("タイプセット完了"))) << form.StatusPanelText(0).toStdString();
   auto* view = Child<QPdfView>("PdfView1");
   ASSERT_EQ(view->document()->pageCount(), 2);
+  Child<QAction>("ZoomOut1")->trigger();
+  const qreal out = view->zoomFactor();
+  Child<QAction>("FitWidth1")->trigger();
+  EXPECT_EQ(view->zoomMode(), QPdfView::ZoomMode::FitToWidth);
+  Child<QAction>("ZoomIn1")->trigger();
   Child<QAction>("ZoomIn1")->trigger();
   const qreal zoom = view->zoomFactor();
+  EXPECT_NEAR(zoom, out * 1.25 * 1.25 * 1.25, 0.01);  // zoom goes on from the width shown
   view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum() / 2);
   const int place = view->verticalScrollBar()->value();
   ASSERT_GT(place, 0);
