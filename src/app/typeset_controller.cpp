@@ -102,11 +102,15 @@ void Typesetting::BuildDocks() {
 }
 
 void Typesetting::Typeset() {
-  const QString before = form_.CurrentFileName();
-  if (form_.Buffer().Modified() || !QFileInfo(before).isAbsolute()) form_.Save1Click();
+  // The tools read the file: it must hold the text shown.
+  auto saved = [this] {
+    const QFileInfo file(form_.CurrentFileName());
+    return !form_.Buffer().Modified() && file.isAbsolute() && file.exists();
+  };
+  if (!saved()) form_.Save1Click();
+  // A cancelled or failed save has said so: nothing to typeset.
+  if (!saved()) return;
   const QString path = form_.CurrentFileName();
-  // A cancelled or failed save leaves the text unsaved: nothing to typeset.
-  if (form_.Buffer().Modified() || !QFileInfo(path).isAbsolute() || !QFileInfo::exists(path)) return;
   fileName_ = QFileInfo(path).fileName();
   logPanel_->Clear();
   ShowDocks();

@@ -62,6 +62,16 @@ TEST_F(TypesetRun, PdfShowsAndAReloadKeepsZoomAndPlace) {
   EXPECT_EQ(view->verticalScrollBar()->value(), place);
 }
 
+TEST_F(TypesetRun, ADocumentFileRemovedMeanwhileIsSavedAgainFirst) {
+  const QString path = Open(QStringLiteral("doc.tex"), kGoodDocument);
+  ASSERT_TRUE(QFile::remove(path));
+  TypesetAndWait();
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), kGoodDocument);
+  EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("タイプセット完了")));
+}
+
 TEST_F(TypesetRun, FailedRunKeepsTheLastGoodPdfWhichOpensOutside) {
   Open(QStringLiteral("doc.tex"), kGoodDocument);
   TypesetAndWait();
