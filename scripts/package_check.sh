@@ -41,7 +41,7 @@ report="$(desktop-file-validate "$root/fs/usr/share/applications/$id.desktop")" 
 appstreamcli validate --no-net --pedantic "$root/fs/usr/share/metainfo/$id.metainfo.xml" >/dev/null
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libqt6pdfwidgets6 libsynctex2 fonts-ipafont-gothic; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

@@ -43,6 +43,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   BuildPopupMenu2();
   SetUpDocuments();
   SetUpNew(startUp.settingsFolder);
+  SetUpTypesetting();
   currentPopup_ = PopupMenu1;
   ConnectMathMode();
   memo1_->setFocus();

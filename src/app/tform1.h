@@ -22,6 +22,8 @@
 
 namespace zumoku {
 
+class Typesetting;
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
@@ -161,6 +163,11 @@ class TForm1 : public QMainWindow {
   // Help menu: the About window.
   void N6Click();
 
+  // Typesetting ("タイプセット" menu, its toolbar button).
+  void Typeset1Click();
+  void StopTypeset1Click();
+  void OpenPdf1Click();
+
  protected:
   // Places the window, frame included, once the frame's size is known.
   void showEvent(QShowEvent* event) override;
@@ -194,6 +201,7 @@ class TForm1 : public QMainWindow {
   void SetUpDocuments();
   void SetUpNew(const std::string& settingsFolder);
   void ShowSplash();
+  void SetUpTypesetting();
 
   bool framePlaced_ = false;
   Memo* memo1_ = nullptr;
@@ -212,6 +220,9 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<SettingsFiles> settings_;
   bool splash_ = false;
   bool quitAtStart_ = false;
+
+  // Typesetting.
+  Typesetting* typesetting_ = nullptr;
 };
 
 }  // namespace zumoku

@@ -59,8 +59,8 @@ TEST_F(Form1, MainMenuEntriesHaveTheirCaptionsAndStates) {
     EXPECT_EQ(action->isEnabled(), row.enabled) << row.name;
     EXPECT_EQ(action->shortcut().toString(), QLatin1String(row.keys)) << row.name;
   }
-  const QStringList menus = {QStringLiteral("ファイル"), QStringLiteral("編集"), QStringLiteral("検索"),
-                             QStringLiteral("設定"), QStringLiteral("ヘルプ")};
+  const QStringList menus = {QStringLiteral("ファイル"), QStringLiteral("編集"), QStringLiteral("タイプセット"),
+                             QStringLiteral("検索"), QStringLiteral("設定"), QStringLiteral("ヘルプ")};
   QStringList shown;
   for (QAction* menu : form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions()) shown << menu->text();
   EXPECT_EQ(shown, menus);
