@@ -92,44 +92,37 @@ bool Memo::Refuse(const QString& text) {
   return true;
 }
 
-void Memo::AsOneStep(const std::function<void()>& edit) {
+void Memo::AsOneStep(const std::function<void()>& edit) { InStep(edit, false); }
+
+void Memo::InStep(const std::function<void()>& edit, bool joins) {
   if (stepDepth_ > 0) return edit();  // part of the step around it
   QTextCursor step = textCursor();
   const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
   ++stepDepth_;
-  step.beginEditBlock();
-  edit();
-  step.endEditBlock();
-  --stepDepth_;
-  MarkStep(from, start, end);
-}
-
-void Memo::Type(const std::function<void()>& insert, bool endsLine) {
-  if (stepDepth_ > 0) return insert();
-  QTextCursor step = textCursor();
-  const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
-  // Only while the run's record is the newest step: its edit block is the
-  // one to grow.
-  const bool joins = runSteps_ == from;
-  ++stepDepth_;
-  typing_ = true;
   joining_ = joins;
   joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
-  insert();
+  edit();
   step.endEditBlock();
-  joining_ = typing_ = false;
+  joining_ = false;
   --stepDepth_;
-  const int to = document()->availableUndoSteps();
   if (joins) {
-    steps_.back().to = to;
+    steps_.back().to = document()->availableUndoSteps();
   } else {
     MarkStep(from, start, end);
   }
-  if (endsLine || (!joins && to == from)) {
-    EndTypingRun();
-  } else {
-    runSteps_ = to;
-  }
+}
+
+void Memo::Type(const std::function<void()>& insert, bool endsLine) {
+  const int from = document()->availableUndoSteps();
+  // Only while the run's record is the newest step: its edit block is the
+  // one to grow.
+  const bool joins = runSteps_ == from;
+  typing_ = true;
+  InStep(insert, joins);
+  typing_ = false;
+  const int to = document()->availableUndoSteps();
+  const bool open = !endsLine && (joins || to > from);
+  runSteps_ = open ? std::optional(to) : std::nullopt;
 }
 
 void Memo::keyPressEvent(QKeyEvent* event) {

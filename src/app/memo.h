@@ -69,6 +69,9 @@ class Memo : public QPlainTextEdit {
   void PassKey(QKeyEvent* event);
   void PassInputMethod(QInputMethodEvent* event);
   void Insert(const QString& text);
+  // Runs an edit in one edit block: a new step, or, joining, the newest
+  // step grown.
+  void InStep(const std::function<void()>& edit, bool joins);
   // Runs a typed insertion as part of the open typing run, or as the first
   // of a new one.
   void Type(const std::function<void()>& insert, bool endsLine);
