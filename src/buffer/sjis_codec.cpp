@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "buffer/line_ends.h"
 #include "buffer/sjis.h"
 
 namespace zumoku::codec {
@@ -85,7 +86,7 @@ QString Decode(std::string_view bytes) {
     const auto b = static_cast<unsigned char>(bytes[at]);
     if (b == '\r' || b == '\n') {
       o[n++] = u'\n';
-      at += (b == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ? 2 : 1;
+      at += LoadedLineEndAt(bytes, at);
       continue;
     }
     if (CharLengthAt(bytes, at) == 2) {

@@ -53,15 +53,4 @@ TEST(SymbolConversion, ReplacedTextIsNotSearchedAgain) {
   EXPECT_EQ(math::ReplaceCharacters("abc", "", "x"), "abc");
 }
 
-TEST(LinePass, FinalLineEndOpensNoLine) {
-  EXPECT_EQ(math::LinePass(""), "");
-  EXPECT_EQ(math::LinePass("a"), "a\r\n");
-  EXPECT_EQ(math::LinePass("a\r\n"), "a\r\n");
-  EXPECT_EQ(math::LinePass("a\r"), "a\r\n");
-  EXPECT_EQ(math::LinePass("\r\n\r\n"), "\r\n\r\n");
-  // Every form of line end comes back as CR LF.
-  EXPECT_EQ(math::LinePass("a\rb\nc\r\n\r\nd"), "a\r\nb\r\nc\r\n\r\nd\r\n");
-  EXPECT_EQ(math::LinePass("\n\r"), "\r\n\r\n");
-}
-
 }  // namespace zumoku::test
