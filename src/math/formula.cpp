@@ -3,6 +3,7 @@
 #include <string>
 
 #include "buffer/sjis.h"
+#include "markup/environment_text.h"
 #include "math/use_package.h"
 
 namespace zumoku::math {
@@ -19,8 +20,7 @@ void ToggleInlineMath(EditBuffer& buffer, bool inlineMathSelected) {
 }
 
 void WrapInDisplay(EditBuffer& buffer, const DisplayEnvironment& environment) {
-  const std::string name(environment.name);
-  buffer.SetSelText("\\begin{" + name + "}\r\n" + buffer.SelText() + "\r\n\\end{" + name + "}");
+  buffer.SetSelText(EnvironmentText(environment.name, buffer.SelText()));
   if (environment.needsAmsmath) EnsureUsePackage(buffer, "amsmath");
 }
 
