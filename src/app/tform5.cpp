@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "app/dialog_style.h"
 #include "app/error_box.h"
 #include "app/fonts.h"
 #include "app/place.h"
@@ -28,7 +29,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 }  // namespace
 
 TForm5::TForm5(EditBuffer& buffer, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogWindowFlags()),
       buffer_(buffer) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("行列の設定"));
@@ -61,7 +62,7 @@ std::optional<int> TForm5::ReadSize(const QLineEdit* edit, const QString& what) 
   const QString text = edit->text();
   const auto size = ParseInteger(text.toStdString());
   if (!size) {
-    ShowErrorBox(this, QStringLiteral("'%1' は整数ではありません").arg(text));
+    ShowErrorBox(this, NotWholeNumberMessage(text));
     return std::nullopt;
   }
   if (*size < math::kMinMatrixSize || *size > math::kMaxMatrixSize) {
