@@ -36,9 +36,9 @@ TForm1& Window(std::size_t bytes) {
 }
 
 void CaretToEnd(TForm1& window) {
-  QTextCursor cursor = window.memo1()->textCursor();
+  QTextCursor cursor = window.memo1->textCursor();
   cursor.movePosition(QTextCursor::End);
-  window.memo1()->setTextCursor(cursor);
+  window.memo1->setTextCursor(cursor);
 }
 
 void SelTextWriteAtEnd(benchmark::State& state) {
@@ -56,7 +56,7 @@ void TypeAtEnd(benchmark::State& state) {
     const bool lineEnd = ++column % kLineLength == 0;
     QKeyEvent press(QEvent::KeyPress, lineEnd ? Qt::Key_Return : Qt::Key_A, Qt::NoModifier,
                     lineEnd ? QStringLiteral("\r") : QStringLiteral("a"));
-    QApplication::sendEvent(window.memo1(), &press);
+    QApplication::sendEvent(window.memo1, &press);
   }
 }
 
@@ -65,9 +65,9 @@ void TypeAtEnd(benchmark::State& state) {
 void SelectNearEnd(TForm1& window) {
   CaretToEnd(window);
   window.Buffer().SetSelText(Sjis("選択範囲のテキスト"));
-  QTextCursor cursor = window.memo1()->textCursor();
+  QTextCursor cursor = window.memo1->textCursor();
   cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 9);
-  window.memo1()->setTextCursor(cursor);
+  window.memo1->setTextCursor(cursor);
 }
 
 void SelTextReadNearEnd(benchmark::State& state) {

@@ -49,9 +49,9 @@ void Press(QWidget* widget, Qt::Key key, const QString& text = {}) {
 void ShowWithCaretInTheMiddle(TForm1& form, std::size_t bytes) {
   form.show();
   form.Buffer().Load(MakeDocument(bytes));
-  QTextCursor middle(form.memo1()->document());
-  middle.setPosition(form.memo1()->document()->characterCount() / 2);
-  form.memo1()->setTextCursor(middle);
+  QTextCursor middle(form.memo1->document());
+  middle.setPosition(form.memo1->document()->characterCount() / 2);
+  form.memo1->setTextCursor(middle);
   QApplication::processEvents();
 }
 
@@ -61,13 +61,13 @@ void ShowWithCaretInTheMiddle(TForm1& form, std::size_t bytes) {
 void TypingAid(benchmark::State& state) {
   TForm1 form;
   ShowWithCaretInTheMiddle(form, static_cast<std::size_t>(state.range(0)));
-  const int characters = form.memo1()->document()->characterCount();
+  const int characters = form.memo1->document()->characterCount();
   for (auto _ : state) {
-    Press(form.memo1(), Qt::Key_BraceLeft, QStringLiteral("{"));
-    Press(form.memo1(), Qt::Key_Delete);
-    Press(form.memo1(), Qt::Key_Backspace);
+    Press(form.memo1, Qt::Key_BraceLeft, QStringLiteral("{"));
+    Press(form.memo1, Qt::Key_Delete);
+    Press(form.memo1, Qt::Key_Backspace);
   }
-  if (form.memo1()->document()->characterCount() != characters) state.SkipWithError("text changed");
+  if (form.memo1->document()->characterCount() != characters) state.SkipWithError("text changed");
 }
 // The same place and document, typing an ordinary letter and taking it back:
 // what the editor itself costs per keystroke, without the aid.
@@ -75,8 +75,8 @@ void PlainTyping(benchmark::State& state) {
   TForm1 form;
   ShowWithCaretInTheMiddle(form, static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
-    Press(form.memo1(), Qt::Key_A, QStringLiteral("a"));
-    Press(form.memo1(), Qt::Key_Backspace);
+    Press(form.memo1, Qt::Key_A, QStringLiteral("a"));
+    Press(form.memo1, Qt::Key_Backspace);
   }
 }
 BENCHMARK(PlainTyping)->Arg(0)->Arg(4096)->Arg(50 * kMegabyte)->Unit(benchmark::kMicrosecond);

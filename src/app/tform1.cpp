@@ -18,14 +18,15 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setFont(WindowFont());
   setGeometry(195, 126, 637, 450);
 
-  memo1_ = new Memo(this);
-  memo1_->setFont(EditorFont());
-  memo1_->setContextMenuPolicy(Qt::CustomContextMenu);
-  setCentralWidget(memo1_);
-  buffer_ = std::make_unique<MemoBuffer>(*memo1_);
-  connect(memo1_, &Memo::textChanged, this, &TForm1::memo1Change);
-  connect(memo1_, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
-  connect(memo1_, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
+  memo1 = new Memo(this);
+  memo1->setFont(EditorFont());
+  memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+  setCentralWidget(memo1);
+  buffer_ = std::make_unique<MemoBuffer>(*memo1);
+  connect(memo1, &Memo::textChanged, this, &TForm1::memo1Change);
+  connect(memo1, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
+  connect(memo1, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
+  memo1->SetKeyPressHandler([this](char& key) { memo1KeyPress(key); });
 
   BuildMainMenu();
   BuildToolBar();
@@ -33,9 +34,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   BuildPopupMenu1();
   BuildPopupMenu2();
   SetUpDocuments();
-  currentPopup_ = PopupMenu1;
-  ConnectMathMode();
-  memo1_->setFocus();
+  memo1->setFocus();
   FormCreate();
 }
 
@@ -50,12 +49,13 @@ void TForm1::BuildMainMenu() {
   QMenu* file = bar->addMenu(QStringLiteral("ファイル"));
   file->setObjectName(QStringLiteral("File1"));
   AddItem(file, "N2", QStringLiteral("新規作成"));
-  AddItem(file, "Open1", QStringLiteral("開く..."));
+  AddCommand(file, "Open1", QStringLiteral("開く..."), &TForm1::Open1Click);
   AddSeparator(file, "N3");
-  AddItem(file, "Save1", QStringLiteral("上書き保存"))->setEnabled(false);
-  AddItem(file, "SaveAs1", QStringLiteral("名前をつけて保存..."));
+  Save1 = AddCommand(file, "Save1", QStringLiteral("上書き保存"), &TForm1::Save1Click);
+  Save1->setEnabled(false);
+  AddCommand(file, "SaveAs1", QStringLiteral("名前をつけて保存..."), &TForm1::SaveAs1Click);
   AddSeparator(file, "N1");
-  AddItem(file, "Exit1", QStringLiteral("終了"));
+  AddCommand(file, "Exit1", QStringLiteral("終了"), &TForm1::Exit1Click);
 
   QMenu* edit = bar->addMenu(QStringLiteral("編集"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -96,7 +96,6 @@ void TForm1::BuildToolBar() {
     button->setObjectName(QLatin1String(name));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setProperty("imageIndex", image);
     if (image >= 0) button->setIcon(ImageList1.at(image));
     bar->addWidget(button);
     return button;
@@ -107,10 +106,12 @@ void TForm1::BuildToolBar() {
     bar->addWidget(gap);
   };
   addButton("ToolButton1", kImageNew);
-  addButton("ToolButton2", kImageOpen);
-  addButton("ToolButton3", kImageSave);
+  connect(addButton("ToolButton2", kImageOpen), &QToolButton::clicked, this, &TForm1::Open1Click);
+  // The button stays enabled while "上書き保存" is not; Save then runs Save As.
+  connect(addButton("ToolButton3", kImageSave), &QToolButton::clicked, this, &TForm1::Save1Click);
   addGap();
-  addButton("ToolButton4", kImageMath);
+  ToolButton4 = addButton("ToolButton4", kImageMath);
+  connect(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
   addGap();
   // Without an image the button stays raised, so it can still be seen.
   QToolButton* folder = addButton("ToolButton6", -1);
@@ -145,7 +146,10 @@ void TForm1::AddClipboardCommands(QMenu* menu, const char* cut, const char* copy
   AddCommand(menu, paste, QStringLiteral("貼り付け"), &TForm1::Paste2Click);
 }
 
-void TForm1::ShowContextMenu(const QPoint& at) { currentPopup_->exec(memo1_->viewport()->mapToGlobal(at)); }
+void TForm1::ShowContextMenu(const QPoint& at) {
+  QMenu* popup = popupMode_ == PopupMode::Math ? PopupMenu2 : PopupMenu1;
+  popup->exec(memo1->viewport()->mapToGlobal(at));
+}
 
 QString TForm1::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }
 

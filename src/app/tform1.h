@@ -25,7 +25,6 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   EditBuffer& Buffer() { return *buffer_; }
-  Memo* memo1() const { return memo1_; }
   // Panel 0 shows short messages, panel 1 the context-menu mode.
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
@@ -44,6 +43,8 @@ class TForm1 : public QMainWindow {
   // True when the selection looked like one inline formula the last time the
   // formula menu opened.
   bool InlineMathSelected = false;
+
+  Memo* memo1 = nullptr;
 
  public slots:
   void FormCreate();
@@ -145,22 +146,30 @@ class TForm1 : public QMainWindow {
   // The cut, copy and paste items that the edit menu and both context menus share.
   void AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste);
   // Text context menu helpers.
-  QAction* PopupItem(const char* name) const;
   void AlignSelection(align::Environment environment);
   void InsertAskedList(const list::ListShape& shape);
   void InsertAskedSpaces(const list::SpaceShape& shape);
   enum class PopupMode { Basic, Math };
   void BuildPopupMenu2();
-  void ConnectMathMode();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
 
-  Memo* memo1_ = nullptr;
   std::unique_ptr<MemoBuffer> buffer_;
-  QMenu* PopupMenu1 = nullptr;
-  QMenu* PopupMenu2 = nullptr;
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once
-  QMenu* currentPopup_ = nullptr;
+  // The components the window reads or changes after building them.
+  QAction* Save1 = nullptr;
+  QToolButton* ToolButton4 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* N31 = nullptr;  // the font removal and its separator
+  QAction* N32 = nullptr;
+  QAction* N33 = nullptr;  // the size removal and its separator
+  QAction* N34 = nullptr;
+  QAction* N24 = nullptr;  // the alignment entries
+  QAction* N26 = nullptr;
+  QAction* N25 = nullptr;
+  QMenu* PopupMenu2 = nullptr;
+  QAction* N48 = nullptr;
+  PopupMode popupMode_ = PopupMode::Basic;
   QLabel* statusPanels_[2] = {};
   // Documents.
   DiskFiles files_;

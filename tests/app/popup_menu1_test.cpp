@@ -146,7 +146,7 @@ TEST_F(TextMenuTest, RightClickOpensPopupMenu1ForTheSelection) {
     centerCaption = Item("N26")->text();
     popup->close();
   });
-  emit form.memo1()->customContextMenuRequested(QPoint(5, 5));
+  emit form.memo1->customContextMenuRequested(QPoint(5, 5));
   EXPECT_EQ(opened, QStringLiteral("PopupMenu1"));
   EXPECT_EQ(centerCaption, QStringLiteral("中央揃えの解除"));
   EXPECT_TRUE(form.HasCenter);

@@ -47,7 +47,7 @@ class Form1Documents : public FormTest {
   bool Save1Enabled() { return form.findChild<QAction*>(QStringLiteral("Save1"))->isEnabled(); }
   // Drags data onto the editor and drops it there.
   void DragAndDrop(QMimeData& data) {
-    QWidget* target = form.memo1()->viewport();
+    QWidget* target = form.memo1->viewport();
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -63,16 +63,16 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
     ModalScript script({Choose(path)});
     Trigger("Open1");
   }
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("\\section{序論}\n本文"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
   EXPECT_EQ(form.CurrentFileName(), path);
   EXPECT_TRUE(Save1Enabled());
   EXPECT_FALSE(form.Buffer().Modified());
 
-  form.memo1()->moveCursor(QTextCursor::End);
+  form.memo1->moveCursor(QTextCursor::End);
   QInputMethodEvent typed;  // Japanese arrives from the input method
   typed.setCommitString(QStringLiteral("です"));
-  QApplication::sendEvent(form.memo1(), &typed);
+  QApplication::sendEvent(form.memo1, &typed);
   Trigger("Save1");
   EXPECT_EQ(ReadFile(path), S("\\section{序論}\r\n本文です"));
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ファイルを上書き保存しました"));
@@ -82,7 +82,7 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
     ModalScript script({Choose(path)});
     Click("ToolButton2");
   }
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
 }
 
 TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
@@ -178,7 +178,7 @@ TEST_F(Form1Documents, DroppedFilesGoToTheWindowWhichOpensTheFirst) {
   data.setUrls(urls);
   data.setText(urls.front().toLocalFile());  // file managers offer the path as text too
   DragAndDrop(data);
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("一"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("一"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku -") + Path(QStringLiteral("一.tex")));
   EXPECT_EQ(form.CurrentFileName(), Path(QStringLiteral("一.tex")));
   EXPECT_FALSE(Save1Enabled());
@@ -188,7 +188,7 @@ TEST_F(Form1Documents, DroppedTextStillGoesIntoTheEditor) {
   QMimeData data;
   data.setText(QStringLiteral("漢字"));
   DragAndDrop(data);
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("漢字"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("漢字"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
 }
 

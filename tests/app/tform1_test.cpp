@@ -67,12 +67,11 @@ TEST_F(Form1, StartsEmptyInBasicMode) {
   EXPECT_EQ(form.StatusPanelText(1), QStringLiteral("PopUpモード：基本モード"));
   EXPECT_EQ(form.StatusPanelText(0), QString());
   EXPECT_EQ(form.Buffer().Text(), "");
-  EXPECT_EQ(form.memo1()->objectName(), QStringLiteral("memo1"));
+  EXPECT_EQ(form.memo1->objectName(), QStringLiteral("memo1"));
   for (const char* name : {"ToolBar1", "StatusBar1", "ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
                            "ToolButton6", "PopupMenu1"}) {
     EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
   }
-  EXPECT_EQ(form.findChild<QObject*>(QStringLiteral("ToolButton4"))->property("imageIndex").toInt(), 3);
 }
 
 TEST_F(Form1, InertEntriesChangeNothing) {
@@ -85,13 +84,13 @@ TEST_F(Form1, InertEntriesChangeNothing) {
 
 TEST_F(Form1, TypingEmptiesTheMessagePanelOnly) {
   form.SetStatusPanelText(0, QStringLiteral("ファイルを上書き保存しました"));
-  QTest::keyClick(form.memo1(), Qt::Key_A);
+  QTest::keyClick(form.memo1, Qt::Key_A);
   EXPECT_EQ(form.StatusPanelText(0), QString());
   EXPECT_EQ(form.StatusPanelText(1), QStringLiteral("PopUpモード：基本モード"));
 }
 
 TEST_F(Form1, EditCommandsRunTheBufferOperations) {
-  QTest::keyClicks(form.memo1(), QStringLiteral("abc"));
+  QTest::keyClicks(form.memo1, QStringLiteral("abc"));
   Trigger("N37");
   EXPECT_EQ(form.Buffer().SelLength(), 3);
   Trigger("Cut1");
