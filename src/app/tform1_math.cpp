@@ -3,6 +3,7 @@
 #include <QTextCursor>
 
 #include "math/formula.h"
+#include "math/matrix.h"
 #include "app/image_list.h"
 #include "math/symbol_conversion.h"
 #include "app/tform1.h"
@@ -40,8 +41,9 @@ void TForm1::gather2Click() { math::WrapInDisplay(Buffer(), math::kGatherStar); 
 void TForm1::TeX6Click() { math::ConvertSelectedSymbols(Buffer()); }
 
 void TForm1::N42Click() {
-  TForm5 dialog(Buffer(), this);
-  dialog.exec();
+  TForm5 dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  math::InsertMatrix(Buffer(), dialog.RowCount(), dialog.ColumnCount(), dialog.BracketEnvironment());
 }
 
 void TForm1::memo1KeyPress(char& Key) {

@@ -28,9 +28,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 }
 }  // namespace
 
-TForm5::TForm5(EditBuffer& buffer, QWidget* parent)
-    : QDialog(parent, DialogWindowFlags()),
-      buffer_(buffer) {
+TForm5::TForm5(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("行列の設定"));
   setFont(WindowFont());
@@ -80,7 +78,9 @@ void TForm5::Button1Click() {
   if (!rows) return;
   const auto columns = ReadSize(Edit2, QStringLiteral("列数"));
   if (!columns) return;
-  math::InsertMatrix(buffer_, *rows, *columns, math::kMatrixEnvironments.at(RadioGroup1->ItemIndex()));
+  rowCount_ = *rows;
+  columnCount_ = *columns;
+  bracketEnvironment_ = math::kMatrixEnvironments.at(RadioGroup1->ItemIndex());
   accept();
 }
 
