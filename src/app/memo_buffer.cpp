@@ -26,12 +26,15 @@ int BytesOf(QStringView text) {
 }
 }  // namespace
 
-MemoBuffer::MemoBuffer(QPlainTextEdit& editor) : editor_(editor) {
-  QObject::connect(editor_.document(), &QTextDocument::contentsChange, &editor_,
-                   [this](int, int removed, int added) {
-                     if (removed != 0 || added != 0) modified_ = true;
-                   });
-}
+MemoBuffer::MemoBuffer(QPlainTextEdit& editor)
+    : editor_(editor),
+      modifiedWatch_(QObject::connect(editor_.document(), &QTextDocument::contentsChange, &editor_,
+                                      [this](int, int removed, int added) {
+                                        if (removed != 0 || added != 0) modified_ = true;
+                                      })) {}
+
+// The widget may outlive the buffer; its edits must then no longer reach it.
+MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
 
 std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
 

@@ -12,6 +12,9 @@ namespace zumoku {
 class MemoBuffer : public EditBuffer, private EditLines {
  public:
   explicit MemoBuffer(QPlainTextEdit& editor);
+  ~MemoBuffer() override;
+  MemoBuffer(const MemoBuffer&) = delete;
+  MemoBuffer& operator=(const MemoBuffer&) = delete;
 
   std::string Text() const override;
   int SelStart() const override;
@@ -54,6 +57,7 @@ class MemoBuffer : public EditBuffer, private EditLines {
 
   QPlainTextEdit& editor_;
   bool modified_ = false;
+  QMetaObject::Connection modifiedWatch_;
   int updateDepth_ = 0;
 };
 
