@@ -69,7 +69,7 @@ struct Tables {
   }
 };
 
-const Tables& T() {
+const Tables& ConverterTables() {
   static const auto tables = std::make_unique<Tables>();
   return *tables;
 }
@@ -77,7 +77,7 @@ const Tables& T() {
 }  // namespace
 
 QString Decode(std::string_view bytes) {
-  const Tables& t = T();
+  const Tables& t = ConverterTables();
   QString out;
   out.resize(static_cast<qsizetype>(bytes.size()));
   QChar* o = out.data();
@@ -105,7 +105,7 @@ QString Decode(std::string_view bytes) {
 }
 
 std::optional<QChar> FirstRefused(QStringView text) {
-  const Tables& t = T();
+  const Tables& t = ConverterTables();
   for (const QChar c : text) {
     const char16_t u = c.unicode();
     if (u == u'\n' || u == kParagraphSeparator) continue;
@@ -116,7 +116,7 @@ std::optional<QChar> FirstRefused(QStringView text) {
 }
 
 std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
-  const Tables& t = T();
+  const Tables& t = ConverterTables();
   std::string out;
   out.reserve(static_cast<std::size_t>(text.size()) * 2);
   for (const QChar c : text) {
@@ -138,7 +138,7 @@ std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
 int ByteLength(QChar c) {
   const char16_t u = c.unicode();
   if (u == u'\n' || u == kParagraphSeparator) return 2;
-  const int w = T().width[u];
+  const int w = ConverterTables().width[u];
   return w == 0 ? 2 : w;
 }
 

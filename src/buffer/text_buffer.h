@@ -35,7 +35,6 @@ class TextBuffer : public EditBuffer, private EditLines {
 
   // The user typing s over the selection: an edit that Undo takes back.
   void Type(std::string_view s);
-  int UpdateDepth() const { return updateDepth_; }
 
  private:
   struct Edit {
@@ -49,8 +48,9 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::string Get(int index) const override;
   void Put(int index, std::string_view s) override;
   void Add(std::string_view s) override;
-  void BeginUpdate() override { ++updateDepth_; }
-  void EndUpdate() override { if (updateDepth_ > 0) --updateDepth_; }
+  // Nothing to redraw.
+  void BeginUpdate() override {}
+  void EndUpdate() override {}
 
   // Replaces [at, at + length) by already normalised bytes; caret after them.
   void Replace(std::size_t at, std::size_t length, std::string_view bytes);
@@ -65,7 +65,6 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::size_t selLength_ = 0;
   bool modified_ = false;
   std::vector<Edit> undo_;
-  int updateDepth_ = 0;
 };
 
 }  // namespace zumoku
