@@ -103,18 +103,11 @@ BENCHMARK(SelStartReadNearEnd)->Arg(0)->Arg(kLarge)->Unit(benchmark::kMicrosecon
 BENCHMARK(BoldOnOneMegabyte)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
   const std::string large = "/" + std::to_string(kLarge);
-  RatioReporter reporter({
+  return RunBenchmarks(argc, argv, {
       {"SelText write at the end, 50 MB / empty", "SelTextWriteAtEnd" + large, "SelTextWriteAtEnd/0"},
       {"typing at the end, 50 MB / empty", "TypeAtEnd" + large, "TypeAtEnd/0"},
       {"SelText read near the end, 50 MB / empty", "SelTextReadNearEnd" + large, "SelTextReadNearEnd/0"},
       {"SelStart read near the end, 50 MB / empty", "SelStartReadNearEnd" + large, "SelStartReadNearEnd/0"},
-  });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  windows.clear();  // before the application goes
-  return 0;
+  }, [] { windows.clear(); });  // before the application goes
 }

@@ -170,11 +170,4 @@ BENCHMARK(BM_DecodeLossless)->Unit(benchmark::kMillisecond);
 
 }  // namespace zumoku::bench
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return zumoku::bench::RunBenchmarks(argc, argv); }

@@ -86,10 +86,7 @@ BENCHMARK(TypingAid)->Arg(0)->Arg(4096)->Arg(50 * kMegabyte)->Unit(benchmark::kM
 }  // namespace zumoku
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  zumoku::bench::RatioReporter reporter({
+  return zumoku::bench::RunBenchmarks(argc, argv, {
       {"symbol conversion, 1 MB per byte / 1 KB per byte", "ConvertSymbols/1048576", "ConvertSymbols/1024", 1024},
       {"TeX6Click in the editor, 1 MB / conversion alone, 1 MB", "TeX6ClickInEditor", "ConvertSymbols/1048576"},
       {"typing aid, 50 MB document / empty document", "TypingAid/52428800", "TypingAid/0"},
@@ -99,7 +96,4 @@ int main(int argc, char** argv) {
       {"plain typing, 50 MB document / 4 KB document", "PlainTyping/52428800", "PlainTyping/4096"},
       {"typing aid / plain typing, 50 MB document", "TypingAid/52428800", "PlainTyping/52428800"},
   });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
 }
