@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AnswerRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, Answer::kYes},
         AnswerRow{"EscapeAnswersNo", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, Answer::kNo},
-        AnswerRow{"ClickNo", Click(QStringLiteral("いいえ(&N)")), Answer::kNo},
+        AnswerRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), Answer::kNo},
         AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -43,7 +43,6 @@ class Form1Documents : public FormTest {
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll().toStdString();
   }
-  void Click(const char* name) { form.findChild<QToolButton*>(QLatin1String(name))->click(); }
   bool Save1Enabled() { return form.findChild<QAction*>(QStringLiteral("Save1"))->isEnabled(); }
   // Drags data onto the editor and drops it there.
   void DragAndDrop(QMimeData& data) {
@@ -80,7 +79,7 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
   form.Buffer().Clear();
   {
     ModalScript script({Choose(path)});
-    Click("ToolButton2");
+    Click(&form, QStringLiteral("ToolButton2"));
   }
   EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
 }
@@ -92,7 +91,7 @@ TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
   const QString path = Path(QStringLiteral("new.tex"));
   {
     ModalScript script({Choose(path)});
-    Click("ToolButton3");
+    Click(&form, QStringLiteral("ToolButton3"));
   }
   EXPECT_EQ(ReadFile(path), S("漢字"));
   EXPECT_TRUE(Save1Enabled());
@@ -105,7 +104,7 @@ TEST_F(Form1Documents, SaveAsDeclinedOverwriteReopensTheDialog) {
   form.Buffer().SetSelText("x");
   QString question;
   {
-    ModalScript script({Choose(path), Noting(question, test::Click(kNo)), Cancel()});
+    ModalScript script({Choose(path), Noting(question, Clicking(kNo)), Cancel()});
     Trigger("SaveAs1");
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + path + QStringLiteral("は既に存在します。上書き保存しますか？"));
@@ -141,7 +140,7 @@ TEST_F(Form1Documents, CancelledOpenMakesExitAsk) {
   }
   QString question;
   {
-    ModalScript script({Noting(question, test::Click(kNo))});
+    ModalScript script({Noting(question, Clicking(kNo))});
     Trigger("Exit1");
   }
   EXPECT_EQ(question, QStringLiteral("情報: は更新されています。保存しますか？"));
@@ -156,14 +155,14 @@ TEST_F(Form1Documents, ExitWithoutChangesEndsAtOnce) {
 TEST_F(Form1Documents, ClosingTheWindowAsksLikeExitAndStaysWhenTheSaveIsCancelled) {
   form.Buffer().SetSelText("x");
   {
-    ModalScript script({test::Click(kYes), Cancel()});
+    ModalScript script({Clicking(kYes), Cancel()});
     form.close();
   }
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Buffer().Text(), "x");
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("保存をキャンセルしました"));
   {
-    ModalScript script({test::Click(kYes), Choose(Path(QStringLiteral("kept.tex")))});
+    ModalScript script({Clicking(kYes), Choose(Path(QStringLiteral("kept.tex")))});
     form.close();
   }
   EXPECT_FALSE(form.isVisible());
@@ -198,7 +197,7 @@ TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {
   form.Buffer().SetSelText("x");
   QString question;
   {
-    ModalScript script({Noting(question, test::Click(kNo))});
+    ModalScript script({Noting(question, Clicking(kNo))});
     form.DropFiles({WriteFile(QStringLiteral("b.tex"), "b")});
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + first + QStringLiteral("は更新されています。保存しますか？"));

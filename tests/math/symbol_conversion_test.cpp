@@ -16,7 +16,7 @@ struct ConversionRow {
 class SymbolConversion : public ::testing::TestWithParam<ConversionRow> {};
 
 TEST_P(SymbolConversion, ReplacesTheSelection) {
-  Document doc("<", GetParam().selection, ">");
+  SelectedText doc("<", GetParam().selection, ">");
   math::ConvertSelectedSymbols(doc.buffer);
   EXPECT_EQ(doc.buffer.Text(), "<" + GetParam().expected + ">");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
