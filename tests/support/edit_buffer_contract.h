@@ -222,6 +222,13 @@ TYPED_TEST_P(EditBufferContract, ClipboardOperations) {
   EXPECT_EQ(this->buffer().SelStart(), 11);
 }
 
+// Pasted text follows the inserted-text rule: CR CR LF is one line end.
+TYPED_TEST_P(EditBufferContract, PastedCrCrLfIsOneLineEnd) {
+  this->fixture.SetClipboard("a\r\r\nb");
+  this->buffer().PasteFromClipboard();
+  EXPECT_EQ(this->buffer().Text(), "a\r\nb");
+}
+
 TYPED_TEST_P(EditBufferContract, LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte) {
   const std::string invalid = std::string("\x80\xA0\xFD\xFF\x85\x40", 6) + std::string(1, '\0') + "\x81";
   this->buffer().Load("a\r\r\nb\nc\rd" + invalid);
@@ -246,6 +253,7 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             InsertedLineEndsBecomeCrLf, CaretAfterInsertionCountsStoredLineEnds, LinesCountAndGet,
                             LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
                             UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, ClipboardOperations,
+                            PastedCrCrLfIsOneLineEnd,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
                             InvalidBytesSurviveCommandsAndSelections);
 
