@@ -49,6 +49,7 @@ TEST_F(EditorRoundTrip, HighLeadBytesAreShownAndSavedRight) {
   const std::string file = "\xF0\x40\xFA\x40\xFB\xFC";
   EXPECT_EQ(OpenAndSave(file), file);
   EXPECT_EQ(memo.toPlainText(), QStringLiteral("\uE000ⅰ髙"));
+  memo.moveCursor(QTextCursor::End);
   memo.insertPlainText(QStringLiteral("髙"));
   EXPECT_EQ(buffer.Text(), file + "\xFB\xFC");
 }
