@@ -1,5 +1,7 @@
 #include "buffer/line_ends.h"
 
+#include <algorithm>
+
 namespace zumoku {
 
 namespace {
@@ -7,17 +9,14 @@ namespace {
 template <typename Char, typename LineEndAt>
 std::basic_string<Char> Normalize(std::basic_string_view<Char> s, LineEndAt lineEndAt,
                                   std::basic_string_view<Char> lineEnd) {
-  const Char breaks[] = {Char('\r'), Char('\n')};
+  const auto isBreak = [](Char c) { return c == Char('\r') || c == Char('\n'); };
   std::basic_string<Char> out;
   out.reserve(s.size() + s.size() / 32);
   std::size_t at = 0;
   while (at < s.size()) {
-    const auto plain = s.find_first_of(std::basic_string_view<Char>(breaks, 2), at);
-    if (plain == std::basic_string_view<Char>::npos) {
-      out.append(s.substr(at));
-      break;
-    }
+    const auto plain = static_cast<std::size_t>(std::find_if(s.begin() + at, s.end(), isBreak) - s.begin());
     out.append(s.substr(at, plain - at));
+    if (plain == s.size()) break;
     out.append(lineEnd);
     at = plain + lineEndAt(s, plain);
   }
