@@ -21,7 +21,7 @@ QLineEdit* SizeEdit(QWidget* parent, const char* name, const QRect& geometry) {
   return Place(new QLineEdit(parent), name, geometry);
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+QPushButton* NonDefaultButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
   auto* button = Place(new QPushButton(caption, parent), name, geometry);
   button->setAutoDefault(false);
   return button;
@@ -50,10 +50,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
   Edit2 = SizeEdit(this, "Edit2", QRect(138, 81, 52, 20));
   Place(new UpDown(Edit2, math::kMinMatrixSize, math::kMaxMatrixSize, 2, this), "UpDown2", QRect(190, 81, 15, 20));
 
-  connect(Button(this, "Button1", QStringLiteral("OK"), QRect(207, 105, 100, 25)), &QPushButton::clicked, this,
-          &TForm5::Button1Click);
-  connect(Button(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)), &QPushButton::clicked, this,
-          &TForm5::reject);
+  connect(NonDefaultButton(this, "Button1", QStringLiteral("OK"), QRect(207, 105, 100, 25)), &QPushButton::clicked,
+          this, &TForm5::Button1Click);
+  connect(NonDefaultButton(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)),
+          &QPushButton::clicked, this, &TForm5::reject);
 }
 
 std::optional<int> TForm5::ReadSize(const QLineEdit* edit, const QString& what) {

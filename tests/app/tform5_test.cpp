@@ -36,7 +36,7 @@ void SetSizes(QWidget* dialog, const QString& rows, const QString& columns) {
 }  // namespace
 
 // Shows the dialog modally and lets `act` answer it; the result of exec().
-int Answer(TForm5& dialog, const std::function<void(TForm5*)>& act) {
+int RunDialog(TForm5& dialog, const std::function<void(TForm5*)>& act) {
   WhenModal<TForm5>(act);
   return dialog.exec();
 }
@@ -82,7 +82,7 @@ TEST(MatrixDialog, OkGivesTheChosenSizeAndBracketKind) {
                  {QStringLiteral("100"), QStringLiteral("100"), 0, 100, 100, "matrix"}};
   for (const auto& answer : answers) {
     TForm5 dialog(nullptr);
-    const int result = Answer(dialog, [&](TForm5* shown) {
+    const int result = RunDialog(dialog, [&](TForm5* shown) {
       SetSizes(shown, answer.rows, answer.columns);
       if (answer.item >= 0) shown->findChildren<QRadioButton*>().at(answer.item)->click();
       Click(shown, "Button1");
@@ -113,7 +113,7 @@ TEST(MatrixDialog, BadSizesAreRefusedAndTheDialogStaysOpen) {
     bool stayedOpen = false;
     QString rowsAfter;
     TForm5 dialog(nullptr);
-    const int result = Answer(dialog, [&](TForm5* shown) {
+    const int result = RunDialog(dialog, [&](TForm5* shown) {
       SetSizes(shown, answer.rows, answer.columns);
       WhenModal<QMessageBox>([&](QMessageBox* box) {
         message = box->text();
@@ -133,9 +133,9 @@ TEST(MatrixDialog, BadSizesAreRefusedAndTheDialogStaysOpen) {
 
 TEST(MatrixDialog, CloseBoxAndCancelGiveNoAnswer) {
   TForm5 closed(nullptr);
-  EXPECT_EQ(Answer(closed, [](TForm5* shown) { shown->close(); }), QDialog::Rejected);
+  EXPECT_EQ(RunDialog(closed, [](TForm5* shown) { shown->close(); }), QDialog::Rejected);
   TForm5 cancelled(nullptr);
-  EXPECT_EQ(Answer(cancelled, [](TForm5* shown) { Click(shown, "Button2"); }), QDialog::Rejected);
+  EXPECT_EQ(RunDialog(cancelled, [](TForm5* shown) { Click(shown, "Button2"); }), QDialog::Rejected);
   EXPECT_FALSE(cancelled.isVisible());
 }
 

@@ -23,7 +23,6 @@ class LatexDocument : public ::testing::Test {
  protected:
   void Write(const std::string& s) { buffer.SetSelText(s); }
   // Writes s and selects it, as the user would before choosing a command.
-  // Writes s and selects it, as the user would before choosing a command.
   void WriteSelected(const std::string& s) {
     const int at = buffer.SelStart();
     buffer.SetSelText(s);
