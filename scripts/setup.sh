@@ -8,6 +8,8 @@ packages=(
   fonts-ipafont-gothic xvfb xauth
   texlive-lang-japanese
   qt6-translations-l10n
+  dpkg-dev desktop-file-utils appstream
+  qt6-pdf-dev libsynctex-dev
 )
 missing=()
 for p in "${packages[@]}"; do

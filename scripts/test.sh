@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build, then the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# AddressSanitizer + UndefinedBehaviorSanitizer build, then the Debian
+# package made from the normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -10,3 +11,5 @@ for preset in default asan; do
   scripts/build.sh "$preset"
   ctest --preset "$preset" --parallel 2 "$@"
 done
+echo "== package"
+scripts/package_check.sh

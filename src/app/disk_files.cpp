@@ -7,6 +7,8 @@
 namespace zumoku {
 
 std::optional<std::string> DiskFiles::Read(const std::string& path) {
+  // Opening a FIFO would wait for a writer.
+  if (IsSpecialFile(path)) return std::nullopt;
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   // Read straight into the result: documents can be tens of megabytes.
@@ -30,5 +32,10 @@ bool DiskFiles::Write(const std::string& path, std::string_view bytes) {
 }
 
 bool DiskFiles::Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+bool DiskFiles::IsSpecialFile(const std::string& path) {
+  const QFileInfo info(QString::fromStdString(path));
+  return info.exists() && !info.isFile();  // a link counts as what it points to
+}
 
 }  // namespace zumoku

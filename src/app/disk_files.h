@@ -13,6 +13,7 @@ class DiskFiles : public FileSystem {
   // leaves a truncated document behind.
   bool Write(const std::string& path, std::string_view bytes) override;
   bool Exists(const std::string& path) override;
+  bool IsSpecialFile(const std::string& path) override;
 };
 
 }  // namespace zumoku

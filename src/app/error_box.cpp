@@ -18,6 +18,7 @@ QString WithClosingPeriod(const QString& text) {
 void ShowErrorBox(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()),
                   WithClosingPeriod(text), QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);  // errors name paths and quote typed text
   box.exec();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The application's error box: the application title as caption, the error
-// icon, one OK button.
+// icon, one OK button and the text shown plain.
 #include <QString>
 
 class QWidget;

@@ -90,7 +90,22 @@ void ColouredWord(QPainter& p, const QString& word) {
   }
 }
 
+void TypesetPage(QPainter& p) {
+  p.setPen(QPen(QColor(90, 90, 90), 1));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 1.5, 9, 13));
+  p.setPen(QPen(QColor(150, 150, 150), 1));
+  for (qreal y = 4.5; y < 13; y += 2.5) p.drawLine(QPointF(3.5, y), QPointF(8.5, y));
+  QPolygonF arrow;
+  arrow << QPointF(7.5, 5.5) << QPointF(15, 10) << QPointF(7.5, 14.5);
+  p.setPen(QPen(QColor(20, 110, 30), 1));
+  p.setBrush(QColor(60, 180, 70));
+  p.drawPolygon(arrow);
+}
+
 }  // namespace
+
+QIcon MakeTypesetImage() { return Draw(TypesetPage); }
 
 QList<QIcon> MakeImageList1() {
   return {Draw(NewSheet), Draw(OpenFolder), Draw(FloppyDisk),

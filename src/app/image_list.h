@@ -8,5 +8,7 @@ namespace zumoku {
 enum ImageIndex { kImageNew = 0, kImageOpen = 1, kImageSave = 2, kImageMath = 3, kImageBasic = 4 };
 
 QList<QIcon> MakeImageList1();
+// The typeset button's image: a page with a green start arrow.
+QIcon MakeTypesetImage();
 
 }  // namespace zumoku

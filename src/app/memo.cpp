@@ -3,6 +3,8 @@
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocumentFragment>
+#include <algorithm>
 
 #include "app/dropped_files.h"
 #include "buffer/line_ends.h"
@@ -10,12 +12,39 @@
 
 namespace zumoku {
 
+namespace {
+// The selection's document bytes, beside its plain text, for pasting back
+// into this program.
+const QString kDocumentBytes = QStringLiteral("application/x-zumoku-shift-jis");
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+QKeyEvent WithText(const QKeyEvent& event, Qt::KeyboardModifiers modifiers, const QString& text) {
+  return QKeyEvent(event.type(), event.key(), modifiers, text, event.isAutoRepeat(), event.count());
+}
+
+// NUL is shown as the stand-in of byte 0 and kept as that byte.
+QChar NulStandIn() {
+  static const QChar standIn = codec::Decode(std::string_view("\0", 1)).front();
+  return standIn;
+}
+}  // namespace
+
 Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setObjectName(QStringLiteral("memo1"));
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(false);
+  connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+    if (!composing_ && (removed != 0 || added != 0)) emit edited();
+  });
+  // A new step replaces every step that was taken back before it; those lie
+  // at the end, as steps are kept in the order of the undo stack.
+  connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
+    const int depth = document()->availableUndoSteps();
+    while (!steps_.empty() && steps_.back().to >= depth) steps_.pop_back();
+  });
 }
 
 QString Memo::NormalizeLineEnds(const QString& text) {
@@ -34,13 +63,44 @@ bool Memo::Refuse(const QString& text) {
   return true;
 }
 
+void Memo::AsOneStep(const std::function<void()>& edit) {
+  if (stepDepth_ > 0) return edit();  // part of the step around it
+  QTextCursor step = textCursor();
+  const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
+  ++stepDepth_;
+  step.beginEditBlock();
+  edit();
+  step.endEditBlock();
+  --stepDepth_;
+  MarkStep(from, start, end);
+}
+
 void Memo::keyPressEvent(QKeyEvent* event) {
-  const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint();
-  if ((printable && Refuse(event->text())) || Swallowed(*event)) {
-    event->accept();
+  // Taken back and redone outside any step.
+  if (event->matches(QKeySequence::Undo)) {
+    Undo();
+  } else if (event->matches(QKeySequence::Redo)) {
+    redo();
+  } else if (IsEnter(event->key()) && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    // Shift+Enter would insert U+2028, which no document can hold; both
+    // make an ordinary line end.
+    QKeyEvent plain = WithText(*event, event->modifiers() & Qt::KeypadModifier, QStringLiteral("\r"));
+    PassKey(&plain);
+  } else if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) {
+    // A key held with Alt or Ctrl is a shortcut, never text.
+    QKeyEvent shortcut = WithText(*event, event->modifiers(), QString());
+    PassKey(&shortcut);
+    event->setAccepted(shortcut.isAccepted());
+    return;
+  } else if (!Refuse(event->text()) && !Swallowed(*event)) {
+    PassKey(event);
     return;
   }
-  QPlainTextEdit::keyPressEvent(event);
+  event->accept();
+}
+
+void Memo::PassKey(QKeyEvent* event) {
+  AsOneStep([&] { QPlainTextEdit::keyPressEvent(event); });
 }
 
 bool Memo::Swallowed(const QKeyEvent& event) {
@@ -55,28 +115,72 @@ bool Memo::Swallowed(const QKeyEvent& event) {
 
 void Memo::inputMethodEvent(QInputMethodEvent* event) {
   if (event->commitString().isEmpty() || !Refuse(event->commitString())) {
-    QPlainTextEdit::inputMethodEvent(event);
+    PassInputMethod(event);
     return;
   }
   // Ends the composition without committing the refused text.
   QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
   withoutCommit.setCommitString(QString(), event->replacementStart(), event->replacementLength());
-  QPlainTextEdit::inputMethodEvent(&withoutCommit);
+  PassInputMethod(&withoutCommit);
+}
+
+void Memo::PassInputMethod(QInputMethodEvent* event) {
+  // Showing or cancelling a composition redraws text but changes none.
+  composing_ = event->commitString().isEmpty() && event->replacementLength() == 0 && !textCursor().hasSelection();
+  AsOneStep([&] { QPlainTextEdit::inputMethodEvent(event); });
+  composing_ = false;
+}
+
+// Plain text for other programs; Qt's own rich formats would hide the bytes.
+QMimeData* Memo::createMimeDataFromSelection() const {
+  auto* data = new QMimeData;
+  const QString text = textCursor().selection().toPlainText();
+  data->setText(text);
+  if (const auto bytes = codec::Encode(text)) {
+    data->setData(kDocumentBytes, QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+  }
+  return data;
 }
 
 bool Memo::canInsertFromMimeData(const QMimeData* source) const {
-  return source->hasText();
+  return source->hasText() || source->hasFormat(kDocumentBytes);
 }
 
 void Memo::insertFromMimeData(const QMimeData* source) {
+  if (source->hasFormat(kDocumentBytes)) {
+    // Copied or dragged here: exactly the bytes it was, invalid ones included.
+    const QByteArray bytes = source->data(kDocumentBytes);
+    Insert(codec::Decode(NormalizeInsertedLineEnds(std::string_view(bytes.constData(), bytes.size()))));
+    return;
+  }
   if (!source->hasText()) return;
-  const QString text = NormalizeLineEnds(source->text());
-  if (Refuse(text)) return;
+  QString text = NormalizeLineEnds(source->text());
+  if (Refuse(QString(text).remove(QChar(0)))) return;
+  Insert(text.replace(QChar(0), NulStandIn()));
+}
+
+void Memo::Insert(const QString& text) {
   QTextCursor cursor = textCursor();
-  cursor.beginEditBlock();  // a paste is one undo step of its own
-  cursor.insertText(text);
-  cursor.endEditBlock();
+  AsOneStep([&] { cursor.insertText(text); });  // a paste is one undo step of its own
   setTextCursor(cursor);
+}
+
+void Memo::Undo() {
+  const int to = document()->availableUndoSteps();
+  undo();
+  const int from = document()->availableUndoSteps();
+  const auto step =
+      std::find_if(steps_.rbegin(), steps_.rend(), [&](const Step& s) { return s.from == from && s.to == to; });
+  if (step == steps_.rend()) return;
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(step->start);
+  cursor.setPosition(step->end, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void Memo::MarkStep(int stepsBefore, int start, int end) {
+  const int stepsAfter = document()->availableUndoSteps();
+  if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
 }
 
 void Memo::dragEnterEvent(QDragEnterEvent* event) {

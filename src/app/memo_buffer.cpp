@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "buffer/line_ends.h"
 #include "buffer/sjis_codec.h"
@@ -11,85 +12,43 @@
 namespace zumoku {
 
 namespace {
-constexpr int kLineEndBytes = 2;
-
 std::string EncodeStored(QStringView text) {
   auto bytes = codec::Encode(text);
   if (!bytes) throw UnencodableText();
   return std::move(*bytes);
 }
-
-int BytesOf(QStringView text) {
-  int bytes = 0;
-  for (const QChar c : text) bytes += codec::ByteLength(c);
-  return bytes;
-}
 }  // namespace
 
-MemoBuffer::MemoBuffer(QPlainTextEdit& editor)
+MemoBuffer::MemoBuffer(Memo& editor)
     : editor_(editor),
-      modifiedWatch_(QObject::connect(editor_.document(), &QTextDocument::contentsChange, &editor_,
-                                      [this](int, int removed, int added) {
-                                        if (removed != 0 || added != 0) modified_ = true;
-                                      })) {}
+      positions_(*editor.document()),
+      modifiedWatch_(QObject::connect(&editor_, &Memo::edited, &editor_, [this] { modified_ = true; })) {}
 
 // The widget may outlive the buffer; its edits must then no longer reach it.
 MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
 
 std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
 
-int MemoBuffer::BytesBetween(int from, int to) const {
-  const QTextDocument* doc = editor_.document();
-  const QTextBlock last = doc->findBlock(to);
-  int bytes = 0;
-  for (QTextBlock block = doc->findBlock(from); block.isValid(); block = block.next()) {
-    const QString text = block.text();
-    const int begin = std::max(from - block.position(), 0);
-    if (block == last) return bytes + BytesOf(QStringView(text).mid(begin, to - block.position() - begin));
-    bytes += BytesOf(QStringView(text).mid(begin)) + kLineEndBytes;
-  }
-  return bytes;
-}
-
-int MemoBuffer::Advance(int from, int bytes, bool roundUp) const {
-  QTextBlock block = editor_.document()->findBlock(from);
-  int offset = from - block.position();
-  int remaining = std::max(bytes, 0);
-  while (true) {
-    const QString text = block.text();
-    for (; offset < text.size(); ++offset) {
-      const int width = codec::ByteLength(text.at(offset));
-      if (remaining < width) return block.position() + offset + (remaining > 0 && roundUp ? 1 : 0);
-      remaining -= width;
-    }
-    const QTextBlock next = block.next();
-    const int end = block.position() + static_cast<int>(text.size());
-    if (remaining == 0 || !next.isValid()) return end;
-    if (remaining < kLineEndBytes) return roundUp ? next.position() : end;
-    remaining -= kLineEndBytes;
-    block = next;
-    offset = 0;
-  }
-}
-
-int MemoBuffer::SelStart() const { return BytesBetween(0, editor_.textCursor().selectionStart()); }
+int MemoBuffer::SelStart() const { return positions_.ByteOffset(editor_.textCursor().selectionStart()); }
 
 int MemoBuffer::SelLength() const {
   const QTextCursor cursor = editor_.textCursor();
-  return BytesBetween(cursor.selectionStart(), cursor.selectionEnd());
+  return positions_.ByteOffset(cursor.selectionEnd()) - positions_.ByteOffset(cursor.selectionStart());
 }
 
 void MemoBuffer::SetSelStart(int position) {
   QTextCursor cursor = editor_.textCursor();
-  cursor.setPosition(Advance(0, position, false));
+  cursor.setPosition(positions_.Position(position, false));
   editor_.setTextCursor(cursor);
 }
 
 void MemoBuffer::SetSelLength(int length) {
   QTextCursor cursor = editor_.textCursor();
   const int start = cursor.selectionStart();
+  const int begin = positions_.ByteOffset(start);
+  const int end = begin + std::clamp(length, 0, std::numeric_limits<int>::max() - begin);
   cursor.setPosition(start);
-  cursor.setPosition(Advance(start, length, true), QTextCursor::KeepAnchor);
+  cursor.setPosition(positions_.Position(end, true), QTextCursor::KeepAnchor);
   editor_.setTextCursor(cursor);
   editor_.ensureCursorVisible();
 }
@@ -103,25 +62,59 @@ void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
   doc->setUndoRedoEnabled(true);
 }
 
+void MemoBuffer::AsCommand(const std::function<void()>& change) {
+  if (stepDepth_ == 0 || freshHistory_) {
+    WithoutUndo(change);
+    return;
+  }
+  if (!step_) {
+    const QTextCursor selection = editor_.textCursor();
+    stepsBefore_ = editor_.document()->availableUndoSteps();
+    selectionStart_ = selection.selectionStart();
+    selectionEnd_ = selection.selectionEnd();
+    step_.emplace(editor_.document());
+    step_->beginEditBlock();
+  }
+  change();
+}
+
+bool MemoBuffer::EndUndoStep() {
+  if (stepDepth_ == 0 || --stepDepth_ > 0) return false;
+  freshHistory_ = false;
+  if (!step_) return false;
+  step_->endEditBlock();
+  step_.reset();
+  editor_.MarkStep(stepsBefore_, selectionStart_, selectionEnd_);
+  return true;
+}
+
+void MemoBuffer::StartFreshHistory() {
+  if (step_) step_->endEditBlock();
+  step_.reset();
+  freshHistory_ = stepDepth_ > 0;
+}
+
 void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
-  WithoutUndo([&] { cursor.insertText(text); });
+  AsCommand([&] { cursor.insertText(text); });
   editor_.setTextCursor(cursor);
 }
 
 // Through the widget's own cursor, which then already stands after the text.
 void MemoBuffer::SetSelText(std::string_view s) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
-  WithoutUndo([&] { editor_.insertPlainText(text); });
+  AsCommand([&] { editor_.insertPlainText(text); });
   editor_.ensureCursorVisible();
 }
 
 void MemoBuffer::Clear() {
+  StartFreshHistory();
   editor_.clear();
   modified_ = false;
 }
 
 void MemoBuffer::Load(std::string_view bytes) {
+  StartFreshHistory();
   // Decoding already makes each CR LF, lone CR and lone LF one line end,
   // which is the rule for files; no normalised copy of a large file needed.
   editor_.setPlainText(codec::Decode(bytes));

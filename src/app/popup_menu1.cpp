@@ -23,7 +23,7 @@ QString AlignmentCaptionAtStart(align::Environment environment) {
 void TForm1::BuildPopupMenu1() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+  connect(PopupMenu1, &QMenu::aboutToShow, this, Guarded(&TForm1::PopupMenu1Popup));
   const auto add = [this](QMenu* menu, std::initializer_list<Command> commands) {
     for (const Command& command : commands) {
       AddCommand(menu, command.name, command.caption, command.slot);
@@ -104,11 +104,13 @@ void TForm1::BuildPopupMenu1() {
   add(sections, {{"N55", QStringLiteral("セクションを追加"), &TForm1::N55Click},
                  {"N56", QStringLiteral("サブセクションを追加"), &TForm1::N56Click}});
   AddSeparator(sections, "N57");
-  AddItem(sections, "N58", QStringLiteral("セクションマネージャーを開く..."));
+  add(sections, {{"N58", QStringLiteral("セクションマネージャーを開く..."), &TForm1::N58Click}});
 
   add(PopupMenu1, {{"N53", QStringLiteral("画像を貼り付ける"), &TForm1::N53Click}});
   AddSeparator(PopupMenu1, "N43");
-  add(PopupMenu1, {{"N44", QStringLiteral("数式コマンドに変更"), &TForm1::N44Click}});
+  // Switching the menu changes no text.
+  connect(AddItem(PopupMenu1, "N44", QStringLiteral("数式コマンドに変更")), &QAction::triggered, this,
+          &TForm1::N44Click);
 }
 
 void TForm1::PopupMenu1Popup() {

@@ -7,7 +7,7 @@ namespace zumoku {
 void TForm1::BuildPopupMenu2() {
   PopupMenu2 = new QMenu(this);
   PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-  connect(PopupMenu2, &QMenu::aboutToShow, this, &TForm1::PopupMenu2Popup);
+  connect(PopupMenu2, &QMenu::aboutToShow, this, Guarded(&TForm1::PopupMenu2Popup));
   AddClipboardCommands(PopupMenu2, "Cut3", "Copy3", "Paste3");
   AddSeparator(PopupMenu2, "N45");
   N48 = AddCommand(PopupMenu2, "N48", QStringLiteral("$...$の数式環境に入れる"), &TForm1::N48Click);

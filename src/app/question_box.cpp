@@ -12,21 +12,25 @@ class QuestionBox : public QMessageBox {
   QuestionBox(QWidget* parent, const QString& question)
       : QMessageBox(QMessageBox::Information, QStringLiteral("情報"), question, QMessageBox::NoButton, parent) {
     setObjectName(QStringLiteral("QuestionBox"));
+    // Questions name files, whose paths are never markup.
+    setTextFormat(Qt::PlainText);
     yes_ = addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton* no = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    no_ = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     setDefaultButton(yes_);
-    setEscapeButton(no);
   }
 
-  Answer Run() {
+  QPushButton* Yes() const { return yes_; }
+  QPushButton* No() const { return no_; }
+
+  // The button that answered; nullptr when the box was closed by its close
+  // button.
+  QAbstractButton* Run() {
     exec();
-    if (closed_) return Answer::kClosed;
-    return clickedButton() == yes_ ? Answer::kYes : Answer::kNo;
+    return closed_ ? nullptr : clickedButton();
   }
 
  protected:
-  // QMessageBox counts its close button as the Esc button; here it is
-  // neither answer.
+  // QMessageBox counts its close button as the Esc button; told apart here.
   void closeEvent(QCloseEvent* event) override {
     closed_ = clickedButton() == nullptr;
     QMessageBox::closeEvent(event);
@@ -34,10 +38,26 @@ class QuestionBox : public QMessageBox {
 
  private:
   QPushButton* yes_ = nullptr;
+  QPushButton* no_ = nullptr;
   bool closed_ = false;
 };
 }  // namespace
 
-Answer AskQuestion(QWidget* parent, const QString& question) { return QuestionBox(parent, question).Run(); }
+Answer AskQuestion(QWidget* parent, const QString& question) {
+  QuestionBox box(parent, question);
+  box.setEscapeButton(box.No());
+  const QAbstractButton* answer = box.Run();
+  if (answer == nullptr) return Answer::kClosed;
+  return answer == box.Yes() ? Answer::kYes : Answer::kNo;
+}
+
+UnsavedAnswer AskQuestionWithCancel(QWidget* parent, const QString& question) {
+  QuestionBox box(parent, question);
+  box.setEscapeButton(box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole));
+  const QAbstractButton* answer = box.Run();
+  if (answer == box.Yes()) return UnsavedAnswer::kYes;
+  if (answer == box.No()) return UnsavedAnswer::kNo;
+  return UnsavedAnswer::kCancel;
+}
 
 }  // namespace zumoku

@@ -1,6 +1,6 @@
 #pragma once
-// The program's yes/no question: caption "情報", the information icon,
-// "はい(&Y)" as the default button and "いいえ(&N)", which Esc chooses.
+// The program's questions: caption "情報", the information icon, the
+// question as plain text, "はい(&Y)" as the default button and "いいえ(&N)".
 #include <QString>
 
 #include "documents/prompts.h"
@@ -9,7 +9,11 @@ class QWidget;
 
 namespace zumoku {
 
-// Closing the box by its close button gives neither answer: Answer::kClosed.
+// Esc answers No; closing the box by its close button gives neither answer:
+// Answer::kClosed.
 Answer AskQuestion(QWidget* parent, const QString& question);
+
+// With a third button, "キャンセル", which Esc and the close button choose.
+UnsavedAnswer AskQuestionWithCancel(QWidget* parent, const QString& question);
 
 }  // namespace zumoku

@@ -2,10 +2,13 @@
 // Form1, the main window: the editor memo1, the main menu, the toolbar, the
 // status bar and the context menus. It wires each component to its command;
 // the commands themselves live in the libraries below app/.
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QToolBar>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "markup/alignment.h"
@@ -15,13 +18,25 @@
 #include "markup/list_text.h"
 #include "app/memo.h"
 #include "app/window_prompts.h"
+#include "app/settings_folder.h"
+#include "setup/document_settings.h"
+#include "setup/settings_files.h"
 
 namespace zumoku {
+
+class Typesetting;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // The real program starts with the splash window; tests build the window
+  // without it and may read the settings from a folder of their own.
+  struct StartUp {
+    bool splash = false;
+    std::string settingsFolder = SettingsFolder();
+  };
+  TForm1();
+  explicit TForm1(const StartUp& startUp);
   ~TForm1() override;
 
   EditBuffer& Buffer() { return *buffer_; }
@@ -31,6 +46,12 @@ class TForm1 : public QMainWindow {
 
   // The document's file name (empty at start), kept by the document.
   QString CurrentFileName() const;
+
+  // Runs one command: its writes become one undo step, and whatever it
+  // throws is shown in the error box with the text left as it was. Returns
+  // false when it failed. Commands run from inside another one (a dialog's
+  // OK) join it.
+  bool RunCommand(const std::function<void()>& command);
 
   // Set by each opening of the text context menu: the alignment blocks the
   // selection held, which the alignment commands act on.
@@ -43,6 +64,12 @@ class TForm1 : public QMainWindow {
   // True when the selection looked like one inline formula the last time the
   // formula menu opened.
   bool InlineMathSelected = false;
+  // The new-document template (ClassLine, PreambleText, TitleBlock), set by
+  // the document settings dialog's OK and kept for the run.
+  NewDocumentTemplate Template;
+
+  // True when the splash window's "終了する" ended the program at start.
+  bool QuitAtStart() const { return quitAtStart_; }
 
   Memo* memo1 = nullptr;
 
@@ -107,6 +134,8 @@ class TForm1 : public QMainWindow {
   void item2Click();
   void N20Click();
   void N21Click();
+  // Opens another section manager.
+  void N58Click();
 
   // Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
   void N44Click();
@@ -122,14 +151,29 @@ class TForm1 : public QMainWindow {
   void TeX6Click();
   void memo1KeyPress(char& Key);
 
+  // New ("新規作成", ToolButton1 and the splash).
+  void N2Click();
+
   // Documents ("ファイル" menu, toolbar buttons 2 and 3, dropped files).
   void Open1Click();
   void Save1Click();
   void SaveAs1Click();
   void Exit1Click();
   void DropFiles(const QStringList& paths);
+  // Opens a file named on the command line as "開く..." opens a chosen one.
+  void OpenFile(const QString& path);
+
+  // Help menu: the About window.
+  void N6Click();
+
+  // Typesetting ("タイプセット" menu, its toolbar button).
+  void Typeset1Click();
+  void StopTypeset1Click();
+  void OpenPdf1Click();
 
  protected:
+  // Places the window, frame included, once the frame's size is known.
+  void showEvent(QShowEvent* event) override;
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -141,8 +185,19 @@ class TForm1 : public QMainWindow {
   void BuildStatusBar();
   void BuildPopupMenu1();
   void ShowContextMenu(const QPoint& at);
+  // `slot` run as a command.
+  std::function<void()> Guarded(void (TForm1::*slot)());
+  void CommandFailed(const QString& message);
   // A menu item named `name` that runs `slot`.
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)());
+  // A "ファイル" entry named `name` that runs `slot` (not as a command) on
+  // the platform's key, or on `fallback` where the platform has none.
+  struct FileKeys {
+    QKeySequence::StandardKey key;
+    QKeyCombination fallback;
+  };
+  QAction* AddFileEntry(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)(),
+                        const FileKeys& keys);
   // The cut, copy and paste items that the edit menu and both context menus share.
   void AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste);
   // Text context menu helpers.
@@ -153,11 +208,17 @@ class TForm1 : public QMainWindow {
   void BuildPopupMenu2();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
+  void SetUpNew(const std::string& settingsFolder);
+  void ShowSplash();
+  void SetUpTypesetting();
 
+  bool framePlaced_ = false;
   std::unique_ptr<MemoBuffer> buffer_;
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once
   // The components the window reads or changes after building them.
   QAction* Save1 = nullptr;
+  QMenu* Find2 = nullptr;  // the typesetting menu goes in before it
+  QToolBar* ToolBar1 = nullptr;
   QToolButton* ToolButton4 = nullptr;
   QMenu* PopupMenu1 = nullptr;
   QAction* N31 = nullptr;  // the font removal and its separator
@@ -171,10 +232,18 @@ class TForm1 : public QMainWindow {
   QAction* N48 = nullptr;
   PopupMode popupMode_ = PopupMode::Basic;
   QLabel* statusPanels_[2] = {};
+  int commandDepth_ = 0;
+  bool commandFailed_ = false;
   // Documents.
   DiskFiles files_;
   std::unique_ptr<WindowPrompts> prompts_;
   std::unique_ptr<Document> document_;
+  std::unique_ptr<SettingsFiles> settings_;
+  bool splash_ = false;
+  bool quitAtStart_ = false;
+
+  // Typesetting.
+  Typesetting* typesetting_ = nullptr;
 };
 
 }  // namespace zumoku

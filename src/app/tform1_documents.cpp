@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <vector>
 
 #include "app/dropped_files.h"
@@ -24,6 +25,10 @@ void TForm1::Open1Click() { document_->Open(); }
 void TForm1::Save1Click() { document_->Save(); }
 void TForm1::SaveAs1Click() { document_->SaveAs(); }
 void TForm1::Exit1Click() { close(); }
+
+// A full path, as the Open dialog gives, so the caption and the folder
+// button do not depend on the working folder.
+void TForm1::OpenFile(const QString& path) { document_->OpenFile(QFileInfo(path).absoluteFilePath().toStdString()); }
 
 void TForm1::closeEvent(QCloseEvent* event) { event->setAccepted(document_->Exit()); }
 

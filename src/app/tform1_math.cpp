@@ -33,17 +33,32 @@ void TForm1::PopupMenu2Popup() {
                                   : QStringLiteral("$...$の数式環境に入れる"));
 }
 
+namespace {
+// Without a preamble no package line can be written; panel 0 says what the
+// formula still needs.
+void TellWhetherAmsmathIsNamed(TForm1& form, bool named) {
+  if (!named) form.SetStatusPanelText(0, QStringLiteral("amsmathパッケージが必要です"));
+}
+
+void WrapInDisplay(TForm1& form, const math::DisplayEnvironment& environment) {
+  TellWhetherAmsmathIsNamed(form, math::WrapInDisplay(form.Buffer(), environment));
+}
+}  // namespace
+
 void TForm1::N48Click() { math::ToggleInlineMath(Buffer(), InlineMathSelected); }
-void TForm1::equation1Click() { math::WrapInDisplay(Buffer(), math::kEquation); }
-void TForm1::gather1Click() { math::WrapInDisplay(Buffer(), math::kGather); }
-void TForm1::equation2Click() { math::WrapInDisplay(Buffer(), math::kEquationStar); }
-void TForm1::gather2Click() { math::WrapInDisplay(Buffer(), math::kGatherStar); }
+void TForm1::equation1Click() { WrapInDisplay(*this, math::kEquation); }
+void TForm1::gather1Click() { WrapInDisplay(*this, math::kGather); }
+void TForm1::equation2Click() { WrapInDisplay(*this, math::kEquationStar); }
+void TForm1::gather2Click() { WrapInDisplay(*this, math::kGatherStar); }
 void TForm1::TeX6Click() { math::ConvertSelectedSymbols(Buffer()); }
 
 void TForm1::N42Click() {
   TForm5 dialog(this);
   if (dialog.exec() != QDialog::Accepted) return;
-  math::InsertMatrix(Buffer(), dialog.RowCount(), dialog.ColumnCount(), dialog.BracketEnvironment());
+  RunCommand([&] {
+    TellWhetherAmsmathIsNamed(
+        *this, math::InsertMatrix(Buffer(), dialog.RowCount(), dialog.ColumnCount(), dialog.BracketEnvironment()));
+  });
 }
 
 void TForm1::memo1KeyPress(char& Key) {

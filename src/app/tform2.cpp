@@ -1,5 +1,7 @@
 #include "app/tform2.h"
 
+#include <QKeyEvent>
+
 #include "app/dialog_style.h"
 #include "app/error_box.h"
 #include "app/fonts.h"
@@ -35,6 +37,11 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
   Edit1->setFocus();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel)) return event->accept();
+  QDialog::keyPressEvent(event);
 }
 
 void TForm2::RelabelForSpaces() {

@@ -34,6 +34,11 @@ class TForm2 : public QDialog {
   // acceptable number is reported and the dialog stays open.
   void Button1Click();
 
+ protected:
+  // The dialog defines no Esc: a dialog's usual Esc would close it without
+  // an answer, and the command would go on with the last values.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   int itemCount_ = 0;
   bool headingLineBreak_ = false;

@@ -34,6 +34,7 @@ class TForm5 : public QDialog {
   RadioGroup* RadioGroup1;
   QLineEdit* Edit1;
   QLineEdit* Edit2;
+  bool amsmathNamed_ = true;
 };
 
 }  // namespace zumoku

@@ -14,6 +14,7 @@ class WindowPrompts : public Prompts {
   WindowPrompts(TForm1& form, QAction& save1) : form_(form), save1_(save1) {}
 
   Answer Ask(std::string_view question) override;
+  UnsavedAnswer AskUnsavedChanges(std::string_view question) override;
   std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types,
                                               std::string_view presetName) override;
   std::optional<std::string> ChooseFileToSave(std::span<const FileType> types,

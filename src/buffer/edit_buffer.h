@@ -45,9 +45,16 @@ class EditBuffer {
   virtual void SetSelLength(int length) = 0;  // keeps SelStart
   virtual std::string SelText() const = 0;
   // Replaces the selection; line ends become CR LF; caret after the new
-  // text; sets Modified and empties the undo history.
+  // text; sets Modified. Outside an undo step it empties the undo history.
   virtual void SetSelText(std::string_view s) = 0;
   virtual EditLines& Lines() = 0;
+
+  // A command's SelText and Lines writes between BeginUndoStep and the
+  // matching EndUndoStep form one step that Undo takes back whole, bringing
+  // back the text and the selection from before; earlier steps stay. Steps
+  // nest; EndUndoStep returns true when the outermost step wrote anything.
+  virtual void BeginUndoStep() = 0;
+  virtual bool EndUndoStep() = 0;
 
   virtual void Clear() = 0;  // empty text, Modified false
   // Replaces the whole text with a document read from a file (loaded-text
@@ -56,7 +63,9 @@ class EditBuffer {
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
 
-  virtual void Undo() = 0;  // takes back the user's most recent edit
+  // Takes back the most recent edit or command step and selects again what
+  // was selected before it.
+  virtual void Undo() = 0;
   virtual void CutToClipboard() = 0;
   virtual void CopyToClipboard() = 0;
   virtual void PasteFromClipboard() = 0;

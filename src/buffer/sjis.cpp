@@ -9,10 +9,22 @@ int BytePos(std::string_view sub, std::string_view s) {
 
 int CharPos(std::string_view sub, std::string_view s) {
   if (sub.empty()) return s.empty() ? 0 : 1;
-  for (std::size_t at = 0; at < s.size(); at += CharLengthAt(s, at)) {
-    if (s.substr(at, sub.size()) == sub) return static_cast<int>(at) + 1;
+  const std::size_t at = CharFind(sub, s, 0);
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+// Finds byte matches first and walks characters only to check the few
+// candidates, from the nearest line start (always a character boundary), so
+// a search through a large text runs at the speed of a byte search.
+std::size_t CharFind(std::string_view sub, std::string_view s, std::size_t from) {
+  std::size_t boundary = from;
+  for (auto at = s.find(sub, from); at != std::string_view::npos; at = s.find(sub, at + 1)) {
+    const auto lineEnd = s.substr(boundary, at - boundary).rfind('\n');
+    if (lineEnd != std::string_view::npos) boundary += lineEnd + 1;
+    while (boundary < at) boundary += CharLengthAt(s, boundary);
+    if (boundary == at) return at;
   }
-  return 0;
+  return std::string_view::npos;
 }
 
 std::string SubText(std::string_view s, int start, int count) {
@@ -31,10 +43,10 @@ std::size_t LineStartBefore(std::string_view s, std::size_t offset) {
 }
 
 // Start of the character that contains `offset`, or `offset` itself.
-std::size_t CharStartContaining(std::string_view s, std::size_t offset) {
+std::size_t CharStartContaining(std::string_view s, std::size_t offset, CharLengthRule charLengthAt) {
   std::size_t at = LineStartBefore(s, offset);
   while (at < offset) {
-    const std::size_t next = at + CharLengthAt(s, at);
+    const std::size_t next = at + charLengthAt(s, at);
     if (next > offset) return at;
     at = next;
   }
@@ -42,17 +54,17 @@ std::size_t CharStartContaining(std::string_view s, std::size_t offset) {
 }
 }  // namespace
 
-std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset) {
+std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt) {
   if (offset >= s.size()) return s.size();
   if (offset > 0 && s[offset] == '\n' && s[offset - 1] == '\r') return offset - 1;
-  return CharStartContaining(s, offset);
+  return CharStartContaining(s, offset, charLengthAt);
 }
 
-std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset) {
+std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt) {
   if (offset >= s.size()) return s.size();
   if (offset > 0 && s[offset] == '\n' && s[offset - 1] == '\r') return offset + 1;
-  const std::size_t start = CharStartContaining(s, offset);
-  return start == offset ? offset : start + CharLengthAt(s, start);
+  const std::size_t start = CharStartContaining(s, offset, charLengthAt);
+  return start == offset ? offset : start + charLengthAt(s, start);
 }
 
 }  // namespace zumoku

@@ -24,13 +24,18 @@ inline std::size_t CharLengthAt(std::string_view s, std::size_t at) {
 int BytePos(std::string_view sub, std::string_view s);
 // First occurrence of sub in s that begins on a character boundary.
 int CharPos(std::string_view sub, std::string_view s);
+// The same as a 0-based offset, searching from `from` (a character
+// boundary); npos when there is none.
+std::size_t CharFind(std::string_view sub, std::string_view s, std::size_t from);
 // Count bytes from the 1-based position start, clamped; never fails.
 std::string SubText(std::string_view s, int start, int count);
 
+using CharLengthRule = std::size_t (*)(std::string_view s, std::size_t at);
+
 // The character boundary at or before byte offset `offset` (0-based): a
 // position inside a double-byte character or between CR and LF moves back.
-std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset);
+std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt = CharLengthAt);
 // The same, moving forward to the end of the split character instead.
-std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset);
+std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt = CharLengthAt);
 
 }  // namespace zumoku

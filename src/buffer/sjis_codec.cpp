@@ -5,6 +5,7 @@
 #include <QStringEncoder>
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "buffer/line_ends.h"
 #include "buffer/sjis.h"
@@ -47,7 +48,32 @@ struct Tables {
         if (u != kNone) Claim(u, (lead << 8) | trail, 2);
       }
     }
+    AddJisForms();
     PreferConverterForms();
+  }
+
+  // Japanese input methods on Linux produce the JIS X 0208 forms of a few
+  // characters for which code page 932 uses other code points (〜 U+301C
+  // where it has ～ U+FF5E at 0x8160). They are taken as those characters.
+  // IBM's Shift_JIS converter decodes the JIS X 0208 rows (leads up to 0xEA)
+  // with these forms; ¢, £ and ¬ it maps like code page 932, so those three
+  // come from the JIS X 0208 mapping itself.
+  void AddJisForms() {
+    constexpr int kLastJisLead = 0xEA;
+    for (int lead = 0x81; lead <= kLastJisLead; ++lead) {
+      if (!IsLeadByte(lead)) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        const uint16_t code = (lead << 8) | trail;
+        if (pair[code] == kNone) continue;
+        const char bytes[2] = {char(lead), char(trail)};
+        QStringDecoder decoder("ibm-943_P130-1999", QStringConverter::Flag::Stateless);
+        const QString s = decoder.decode(QByteArray(bytes, 2));
+        if (decoder.isValid() && !decoder.hasError() && s.size() == 1) Claim(s.at(0).unicode(), code, 2);
+      }
+    }
+    for (const auto& [u, code] : {std::pair<char16_t, uint16_t>{0x00A2, 0x8191}, {0x00A3, 0x8192}, {0x00AC, 0x81CA}}) {
+      Claim(u, code, 2);
+    }
   }
 
   void Claim(char16_t u, uint16_t bytes, uint8_t length) {
@@ -89,7 +115,7 @@ QString Decode(std::string_view bytes) {
       at += LoadedLineEndAt(bytes, at);
       continue;
     }
-    if (CharLengthAt(bytes, at) == 2) {
+    if (zumoku::CharLengthAt(bytes, at) == 2) {
       const char16_t u = t.pair[(b << 8) | static_cast<unsigned char>(bytes[at + 1])];
       if (u != kNone) {
         o[n++] = u;
@@ -133,6 +159,12 @@ std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
     }
   }
   return out;
+}
+
+std::size_t CharLengthAt(std::string_view bytes, std::size_t at) {
+  if (zumoku::CharLengthAt(bytes, at) != 2) return 1;
+  const auto code = (static_cast<unsigned char>(bytes[at]) << 8) | static_cast<unsigned char>(bytes[at + 1]);
+  return ConverterTables().pair[code] == kNone ? 1 : 2;
 }
 
 int ByteLength(QChar c) {

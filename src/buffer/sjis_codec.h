@@ -31,4 +31,8 @@ std::optional<QChar> FirstRefused(QStringView text);
 // Bytes a character of decoded text takes in the stored text ('\n' takes 2).
 int ByteLength(QChar c);
 
+// Bytes of the stored character at `at` as the editor shows it: a lead byte
+// and the next byte are one character only when they decode as one.
+std::size_t CharLengthAt(std::string_view bytes, std::size_t at);
+
 }  // namespace zumoku::codec

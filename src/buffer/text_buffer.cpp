@@ -1,22 +1,25 @@
 #include "buffer/text_buffer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "buffer/line_ends.h"
 #include "buffer/sjis.h"
+#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
 void TextBuffer::SetSelStart(int position) {
   const auto clamped = static_cast<std::size_t>(std::clamp<long long>(position, 0, text_.size()));
-  selStart_ = FloorToCharBoundary(text_, clamped);
+  // Characters as the editor shows them: an invalid pair is two.
+  selStart_ = FloorToCharBoundary(text_, clamped, codec::CharLengthAt);
   selLength_ = 0;
 }
 
 void TextBuffer::SetSelLength(int length) {
   const auto room = static_cast<long long>(text_.size() - selStart_);
   const auto end = selStart_ + static_cast<std::size_t>(std::clamp<long long>(length, 0, room));
-  selLength_ = CeilToCharBoundary(text_, end) - selStart_;
+  selLength_ = CeilToCharBoundary(text_, end, codec::CharLengthAt) - selStart_;
 }
 
 void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view bytes) {
@@ -27,12 +30,25 @@ void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view by
 }
 
 void TextBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_view s) {
-  Replace(at, length, NormalizeInsertedLineEnds(s));
-  undo_.clear();
+  const std::string bytes = NormalizeInsertedLineEnds(s);
+  if (stepDepth_ == 0 || freshHistory_) {
+    undo_.clear();
+  } else {
+    if (!stepWritten_) undo_.push_back({{}, selStart_, selLength_});
+    stepWritten_ = true;
+    undo_.back().edits.push_back({at, text_.substr(at, length), bytes});
+  }
+  Replace(at, length, bytes);
+}
+
+bool TextBuffer::EndUndoStep() {
+  if (stepDepth_ == 0 || --stepDepth_ > 0) return false;
+  freshHistory_ = false;
+  return std::exchange(stepWritten_, false);
 }
 
 void TextBuffer::UserEdit(std::string_view normalized) {
-  undo_.push_back({selStart_, SelText(), std::string(normalized)});
+  undo_.push_back({{{selStart_, SelText(), std::string(normalized)}}, selStart_, selLength_});
   Replace(selStart_, selLength_, normalized);
 }
 
@@ -41,21 +57,31 @@ void TextBuffer::SetSelText(std::string_view s) { CommandEdit(selStart_, selLeng
 void TextBuffer::Clear() {
   text_.clear();
   selStart_ = selLength_ = 0;
-  undo_.clear();
+  StartFreshHistory();
   modified_ = false;
 }
 
 void TextBuffer::Load(std::string_view bytes) {
   text_ = NormalizeLoadedLineEnds(bytes);
   selStart_ = selLength_ = 0;
+  StartFreshHistory();
+}
+
+void TextBuffer::StartFreshHistory() {
   undo_.clear();
+  stepWritten_ = false;
+  freshHistory_ = stepDepth_ > 0;
 }
 
 void TextBuffer::Undo() {
   if (undo_.empty()) return;
-  const Edit edit = std::move(undo_.back());
+  const Step step = std::move(undo_.back());
   undo_.pop_back();
-  Replace(edit.at, edit.inserted.size(), edit.removed);
+  for (auto edit = step.edits.rbegin(); edit != step.edits.rend(); ++edit) {
+    Replace(edit->at, edit->inserted.size(), edit->removed);
+  }
+  selStart_ = step.selStart;
+  selLength_ = step.selLength;
 }
 
 void TextBuffer::Type(std::string_view s) { UserEdit(NormalizeInsertedLineEnds(s)); }
@@ -112,8 +138,10 @@ void TextBuffer::Put(int index, std::string_view s) {
 }
 
 void TextBuffer::Add(std::string_view s) {
+  // The line and its line end are brought to CR LF together, so "a\r" adds
+  // one line end, not two.
   const bool startsLine = text_.empty() || text_.ends_with("\r\n");
-  const std::string line = NormalizeInsertedLineEnds(s);
+  const std::string line(s);
   CommandEdit(text_.size(), 0, startsLine ? line + "\r\n" : "\r\n" + line);
 }
 

@@ -21,6 +21,8 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::string SelText() const override { return text_.substr(selStart_, selLength_); }
   void SetSelText(std::string_view s) override;
   EditLines& Lines() override { return *this; }
+  void BeginUndoStep() override { ++stepDepth_; }
+  bool EndUndoStep() override;
 
   void Clear() override;
   void Load(std::string_view bytes) override;
@@ -42,6 +44,12 @@ class TextBuffer : public EditBuffer, private EditLines {
     std::string removed;
     std::string inserted;
   };
+  // A user edit (one Edit) or a command's writes, and the selection before.
+  struct Step {
+    std::vector<Edit> edits;
+    std::size_t selStart = 0;
+    std::size_t selLength = 0;
+  };
 
   // EditLines
   int Count() const override;
@@ -56,6 +64,8 @@ class TextBuffer : public EditBuffer, private EditLines {
   void Replace(std::size_t at, std::size_t length, std::string_view bytes);
   void UserEdit(std::string_view normalized);
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
+  // Clear and Load start a fresh history, even inside a step.
+  void StartFreshHistory();
   // Byte range of line `index` without its line end; false past the last.
   bool LineRange(int index, std::size_t& begin, std::size_t& end) const;
 
@@ -64,7 +74,10 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::size_t selStart_ = 0;
   std::size_t selLength_ = 0;
   bool modified_ = false;
-  std::vector<Edit> undo_;
+  std::vector<Step> undo_;
+  int stepDepth_ = 0;
+  bool stepWritten_ = false;
+  bool freshHistory_ = false;  // Clear or Load ran inside the open step
 };
 
 }  // namespace zumoku

@@ -12,6 +12,7 @@ constexpr std::string_view kOverwritten = "ファイルを上書き保存しま�
 constexpr std::string_view kSavedAs = "保存完了";
 constexpr std::string_view kSaveCancelled = "保存をキャンセルしました";
 constexpr std::string_view kLoadCancelled = "保存・読み込みをキャンセルしました";
+constexpr std::string_view kNewFileName = "NEW_File.tex";
 
 std::string Joined(std::string_view a, std::string_view b, std::string_view c = {}) {
   std::string joined;
@@ -37,9 +38,13 @@ void Document::Open() {
     buffer_.SetModified(true);
     return;
   }
-  openDialogName_ = *path;
-  if (!ReadFrom(*path)) return;
-  Adopt(*path, kCaptionSeparator);
+  OpenFile(*path);
+}
+
+void Document::OpenFile(const std::string& path) {
+  openDialogName_ = path;
+  if (!ReadFrom(path)) return;
+  Adopt(path, kCaptionSeparator);
   EnableSave();
 }
 
@@ -71,20 +76,50 @@ bool Document::SaveAs() {
 }
 
 bool Document::Exit() {
-  // Only Yes saves; when that save does not happen the program stays open,
-  // so that no changes are lost.
-  if (buffer_.Modified() && AskToSave(currentFileName_) == Answer::kYes) return SaveAs();
-  return true;
+  if (!buffer_.Modified()) return true;
+  switch (AskToSaveOrCancel(currentFileName_)) {
+    case UnsavedAnswer::kYes:
+      // When that save does not happen the program stays open, so that no
+      // changes are lost.
+      return SaveAs();
+    case UnsavedAnswer::kNo:
+      return true;
+    case UnsavedAnswer::kCancel:
+      break;
+  }
+  return false;
 }
 
 void Document::DropFiles(std::span<const std::string> paths) {
   if (paths.empty()) return;
   const std::string path = paths.front();
-  if (buffer_.Modified() && AskToSave(currentFileName_) != Answer::kNo && !SaveBeforeLoading()) return;
+  if (buffer_.Modified()) {
+    const UnsavedAnswer answer = AskToSaveOrCancel(currentFileName_);
+    if (answer == UnsavedAnswer::kCancel || (answer == UnsavedAnswer::kYes && !SaveBeforeLoading())) return;
+  }
   if (ReadFrom(path)) Adopt(path, kDroppedCaptionSeparator);
 }
 
+bool Document::MayReplaceText() {
+  if (!buffer_.Modified()) return true;
+  // Named as Open names it; キャンセル, Esc and the close box keep the text.
+  const UnsavedAnswer answer = AskToSaveOrCancel(caption_);
+  return answer == UnsavedAnswer::kNo || (answer == UnsavedAnswer::kYes && SaveBeforeLoading());
+}
+
+void Document::AdoptNewDocument() {
+  saveDialogName_ = currentFileName_ = kNewFileName;
+  SetCaption(Joined(kProgramCaption, kCaptionSeparator, kNewFileName));
+  saveEnabled_ = false;
+  prompts_.EnableSave(false);
+  buffer_.SetModified(false);
+}
+
 Answer Document::AskToSave(std::string_view name) { return prompts_.Ask(Joined(name, kUnsavedQuestion)); }
+
+UnsavedAnswer Document::AskToSaveOrCancel(std::string_view name) {
+  return prompts_.AskUnsavedChanges(Joined(name, kUnsavedQuestion));
+}
 
 Document::SaveChoice Document::ChooseSaveName(std::string& path) {
   auto chosen = prompts_.ChooseFileToSave(kSaveFileTypes, saveDialogName_);
@@ -106,6 +141,7 @@ bool Document::SaveBeforeLoading() {
 }
 
 bool Document::WriteTo(const std::string& path) {
+  if (RefuseSpecialFile(path)) return false;
   std::string text;
   try {
     text = buffer_.Text();
@@ -119,14 +155,23 @@ bool Document::WriteTo(const std::string& path) {
 }
 
 bool Document::ReadFrom(const std::string& path) {
+  if (RefuseSpecialFile(path)) return false;
   const auto bytes = files_.Read(path);
   if (!bytes) {
-    prompts_.ShowError(Joined("ファイル ", path, " は開けません"));
+    ShowCannotOpen(path);
     return false;
   }
   buffer_.Load(*bytes);
   return true;
 }
+
+bool Document::RefuseSpecialFile(const std::string& path) {
+  if (!files_.IsSpecialFile(path)) return false;
+  ShowCannotOpen(path);
+  return true;
+}
+
+void Document::ShowCannotOpen(const std::string& path) { prompts_.ShowError(Joined("ファイル ", path, " は開けません")); }
 
 void Document::Adopt(const std::string& path, std::string_view captionSeparator) {
   openDialogName_ = saveDialogName_ = currentFileName_ = path;

@@ -17,13 +17,26 @@ class Document {
   Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts);
 
   void Open();
+  // Opens `path` as Open does once a file is chosen, without asking about
+  // unsaved changes: for a file named when the program starts.
+  void OpenFile(const std::string& path);
   void Save();
   // True when the text was written.
   bool SaveAs();
-  // Asks about unsaved changes; true when the program may end now.
+  // Asks about unsaved changes; true when the program may end now: not after
+  // Cancel, nor when the save that Yes asked for did not happen.
   bool Exit();
-  // Opens the first of the dropped files; the others are ignored.
+  // Opens the first of the dropped files; the others are ignored. Cancel at
+  // the unsaved-changes question leaves everything as it was.
   void DropFiles(std::span<const std::string> paths);
+
+  // Before New replaces the text: the unsaved-changes question of Open. Yes
+  // saves under a chosen name; true when the text may be replaced (saved,
+  // answered No, or unchanged).
+  bool MayReplaceText();
+  // Names the document "NEW_File.tex" (also the Save dialog's preset),
+  // disables "上書き保存" and clears Modified.
+  void AdoptNewDocument();
 
   // Empty at start, otherwise the full path of the file last opened, dropped
   // or saved under a new name.
@@ -33,8 +46,10 @@ class Document {
  private:
   enum class SaveChoice { kChosen, kCancelled, kDeclined };
 
-  // The unsaved-changes question, naming `name`.
+  // The unsaved-changes question, naming `name`: Open's, with Yes and No.
   Answer AskToSave(std::string_view name);
+  // The same question with Cancel, which stops the command.
+  UnsavedAnswer AskToSaveOrCancel(std::string_view name);
   // The Save dialog and, for a name that exists, the overwrite question.
   SaveChoice ChooseSaveName(std::string& path);
   // Saves the text under a chosen name, which is not kept, before another
@@ -44,6 +59,10 @@ class Document {
   bool WriteTo(const std::string& path);
   // Reads a file into the buffer, or shows why it cannot and returns false.
   bool ReadFrom(const std::string& path);
+  // Only regular files are read or written over: anything else is reported
+  // as a file that cannot be opened, and true is returned.
+  bool RefuseSpecialFile(const std::string& path);
+  void ShowCannotOpen(const std::string& path);
   // Names the document after the file just read; the caption is the program
   // name, the separator and the path.
   void Adopt(const std::string& path, std::string_view captionSeparator);

@@ -17,6 +17,10 @@ class FileSystem {
   // left exactly as it was. False when the file cannot be written.
   virtual bool Write(const std::string& path, std::string_view bytes) = 0;
   virtual bool Exists(const std::string& path) = 0;
+  // True when the path names something that is there but is not a regular
+  // file (a folder, a FIFO, a device). Documents are never read from such a
+  // thing, which may block until another program writes, nor saved over it.
+  virtual bool IsSpecialFile(const std::string& path) = 0;
 };
 
 }  // namespace zumoku

@@ -17,12 +17,24 @@ enum class Answer {
   kClosed,  // the box was closed without either answer
 };
 
+// The answer of the unsaved-changes question that can stop its command.
+enum class UnsavedAnswer {
+  kYes,     // save first
+  kNo,      // discard the changes
+  kCancel,  // stop the command; Esc and the box's close button choose it too
+};
+
 class Prompts {
  public:
   virtual ~Prompts() = default;
 
   // A yes/no question (caption "情報", Yes the default, Esc answers No).
   virtual Answer Ask(std::string_view question) = 0;
+  // The unsaved-changes question of Exit, the window's close box, a dropped
+  // file and New: "はい(&Y)" (the default), "いいえ(&N)" and "キャンセル".
+  // One stray Esc must not throw the changes away, so Esc and the close
+  // button answer Cancel.
+  virtual UnsavedAnswer AskUnsavedChanges(std::string_view question) = 0;
   // The Open and Save dialogs, starting with presetName and the first file
   // type selected; nullopt when cancelled. The Save dialog asks nothing about
   // existing files and adds no extension.

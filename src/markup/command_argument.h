@@ -22,8 +22,10 @@ int MatchingClosePos(std::string_view s, int open);
 bool IsCommandName(std::string_view name);
 
 // The argument's braces when s is a backslash, a command name (ASCII letters,
-// optionally followed by "*"), "{", an argument with balanced braces, and the
-// matching "}" as its last byte. nullopt for every other shape.
+// optionally followed by "*", or one ASCII character that is neither a
+// letter, a blank nor a brace, as in \.{漢} or \'{e}), optional blanks, "{",
+// an argument with balanced braces, and the matching "}" as its last byte.
+// nullopt for every other shape.
 std::optional<BracePositions> SingleCommandArgument(std::string_view s);
 
 }  // namespace zumoku

@@ -19,9 +19,15 @@ void ToggleInlineMath(EditBuffer& buffer, bool inlineMathSelected) {
   buffer.SetSelText(inlineMathSelected ? SubText(s, 2, size - 2) : "$" + s + "$");
 }
 
-void WrapInDisplay(EditBuffer& buffer, const DisplayEnvironment& environment) {
-  buffer.SetSelText(EnvironmentText(environment.name, buffer.SelText()));
-  if (environment.needsAmsmath) EnsureUsePackage(buffer, "amsmath");
+bool WrapInDisplay(EditBuffer& buffer, const DisplayEnvironment& environment) {
+  std::string s = buffer.SelText();
+  // A selected line brings its line end along; inside the block it would
+  // make an empty line, which display math does not allow. Line ends at the
+  // end of the selection follow the block instead.
+  const std::string lineEnds = s.substr(s.find_last_not_of("\r\n") + 1);
+  s.resize(s.size() - lineEnds.size());
+  buffer.SetSelText(EnvironmentText(environment.name, s) + lineEnds);
+  return !environment.needsAmsmath || EnsureUsePackage(buffer, "amsmath");
 }
 
 }  // namespace zumoku::math

@@ -26,7 +26,9 @@ inline constexpr DisplayEnvironment kGather{"gather", true};
 inline constexpr DisplayEnvironment kGatherStar{"gather*", true};
 
 // Replaces the selection S by "\begin{name}" CR LF S CR LF "\end{name}" and,
-// for the amsmath environments, makes the package line name amsmath.
-void WrapInDisplay(EditBuffer& buffer, const DisplayEnvironment& environment);
+// for the amsmath environments, makes the package line name amsmath. Line
+// ends that close S follow "\end{name}" instead. False when amsmath is
+// needed and the text has no preamble to name it in.
+[[nodiscard]] bool WrapInDisplay(EditBuffer& buffer, const DisplayEnvironment& environment);
 
 }  // namespace zumoku::math

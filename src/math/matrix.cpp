@@ -23,9 +23,9 @@ std::string BuildMatrix(int rows, int columns, std::string_view environment) {
   return EnvironmentText(environment, body) + "\r\n";
 }
 
-void InsertMatrix(EditBuffer& buffer, int rows, int columns, std::string_view environment) {
+bool InsertMatrix(EditBuffer& buffer, int rows, int columns, std::string_view environment) {
   buffer.SetSelText(BuildMatrix(rows, columns, environment));
-  EnsureAmsmathLine(buffer);
+  return EnsureAmsmathLine(buffer);
 }
 
 }  // namespace zumoku::math

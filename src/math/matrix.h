@@ -22,7 +22,7 @@ inline constexpr int kMaxMatrixSize = 100;
 std::string BuildMatrix(int rows, int columns, std::string_view environment);
 
 // Replaces the selection by the matrix and adds the amsmath package line when
-// the text lacks it.
-void InsertMatrix(EditBuffer& buffer, int rows, int columns, std::string_view environment);
+// the text lacks it. False when the text has no preamble to add it to.
+[[nodiscard]] bool InsertMatrix(EditBuffer& buffer, int rows, int columns, std::string_view environment);
 
 }  // namespace zumoku::math

@@ -1,6 +1,9 @@
 #include "math/use_package.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "buffer/sjis.h"
 
@@ -8,50 +11,125 @@ namespace zumoku::math {
 
 namespace {
 constexpr std::string_view kUsePackage = "\\usepackage{";
-constexpr std::string_view kBeginDocument = "\\begin{document}";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kBlanks = " \t\r\n";
 
 std::string PackageLine(std::string_view package) { return std::string(kUsePackage) + std::string(package) + "}"; }
 
-// True when line `index` ends before the first \begin{document} of the text,
-// that is when \begin{document} starts on a later line.
-bool LineStandsInPreamble(std::string_view text, int index) {
-  std::size_t nextLineStart = 0;
-  for (int line = 0; line <= index; ++line) {
-    const auto lineEnd = text.find("\r\n", nextLineStart);
-    if (lineEnd == std::string_view::npos) return false;
-    nextLineStart = lineEnd + 2;
+// The part of a line before its comment: a "%" that no backslash escapes.
+std::string_view CodeOf(std::string_view line) {
+  for (std::size_t at = 0; at < line.size();) {
+    if (line[at] == '%') return line.substr(0, at);
+    // A backslash is never a trail byte here, so it escapes the next character.
+    const bool escapes = line[at] == '\\' && at + 1 < line.size();
+    at += escapes ? 1 + CharLengthAt(line, at + 1) : CharLengthAt(line, at);
   }
-  const int begin = CharPos(kBeginDocument, text);
-  return begin != 0 && static_cast<std::size_t>(begin - 1) >= nextLineStart;
+  return line;
 }
 
-void AddLineAfterFirst(EditBuffer& buffer, std::string_view line) {
+// The lines from the one that ends the \documentclass command up to the
+// \begin{document} line, both included; the first is line index `first`.
+struct Preamble {
+  int first = 0;
+  std::vector<std::string_view> lines;
+};
+
+std::optional<Preamble> FindPreamble(std::string_view text) {
+  Preamble preamble;
+  bool inClass = false;  // the class's options may run over several lines
+  std::size_t start = 0;
+  for (int index = 0;; ++index) {
+    const std::size_t end = text.find(kLineEnd, start);
+    const std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+    const std::string_view code = CodeOf(line);
+    if (!preamble.lines.empty()) {
+      preamble.lines.push_back(line);
+      if (CharPos("\\begin{document}", code) != 0) return preamble;
+    } else if (const int at = inClass ? 1 : CharPos("\\documentclass", code); at != 0) {
+      inClass = true;
+      if (CharPos("}", code.substr(static_cast<std::size_t>(at - 1))) != 0) {
+        preamble.first = index;
+        preamble.lines.push_back(line);
+      }
+    }
+    if (end == std::string_view::npos) return std::nullopt;
+    start = end + kLineEnd.size();
+  }
+}
+
+std::string_view Trimmed(std::string_view s) {
+  s.remove_prefix(std::min(s.find_first_not_of(kBlanks), s.size()));
+  return s.substr(0, s.find_last_not_of(kBlanks) + 1);
+}
+
+// The braced list after a command, past blanks and an optional [...].
+std::optional<std::string_view> ListAfter(std::string_view code) {
+  std::size_t open = code.find_first_not_of(kBlanks);
+  if (open != std::string_view::npos && code[open] == '[') {
+    const std::size_t options = code.find(']', open);
+    open = options == std::string_view::npos ? options : code.find_first_not_of(kBlanks, options + 1);
+  }
+  if (open == std::string_view::npos || code[open] != '{') return std::nullopt;
+  return code.substr(open + 1, code.find('}', open) - open - 1);
+}
+
+// True when `command` (\usepackage or \RequirePackage) names the package in
+// its list, with or without options: "\usepackage[fleqn]{amsmath}",
+// "\usepackage{amssymb, amsmath}".
+bool NamesPackage(std::string_view code, std::string_view command, std::string_view package) {
+  for (int at = CharPos(command, code); at != 0; at = CharPos(command, code)) {
+    code.remove_prefix(static_cast<std::size_t>(at - 1) + command.size());
+    std::string_view list = ListAfter(code).value_or(std::string_view());
+    while (!list.empty()) {
+      const std::size_t comma = std::min(list.find(','), list.size());
+      if (Trimmed(list.substr(0, comma)) == package) return true;
+      list.remove_prefix(std::min(comma + 1, list.size()));
+    }
+  }
+  return false;
+}
+
+bool LoadsPackage(const Preamble& preamble, std::string_view package) {
+  std::string code;
+  for (const std::string_view line : preamble.lines) code.append(CodeOf(line)).append("\n");
+  return NamesPackage(code, "\\usepackage", package) || NamesPackage(code, "\\RequirePackage", package);
+}
+
+void AddLineAfter(EditBuffer& buffer, int index, std::string_view line) {
   EditLines& lines = buffer.Lines();
-  lines.Put(0, lines.Get(0) + "\r\n" + std::string(line));
+  lines.Put(index, lines.Get(index) + std::string(kLineEnd) + std::string(line));
 }
 }  // namespace
 
-void EnsureUsePackage(EditBuffer& buffer, std::string_view package) {
-  EditLines& lines = buffer.Lines();
-  const std::string line = lines.Get(1);
-  if (CharPos(package, line) != 0) return;
+bool EnsureUsePackage(EditBuffer& buffer, std::string_view package) {
   const std::string text = buffer.Text();
-  if (const int at = CharPos(kUsePackage, line); at != 0) {
-    if (!LineStandsInPreamble(text, 1)) return;
-    std::string named = line;
+  const auto preamble = FindPreamble(text);
+  if (!preamble) return false;
+  // The package line lies between the class line and the body's first line.
+  const bool hasPackageLine = preamble->lines.size() > 2;
+  const std::string_view line = hasPackageLine ? preamble->lines[1] : std::string_view();
+  if ((hasPackageLine && CharPos(package, line) != 0) || LoadsPackage(*preamble, package)) return true;
+  const int index = preamble->first + 1;
+  if (const int at = CharPos(kUsePackage, CodeOf(line)); hasPackageLine && at != 0) {
+    std::string named(line);
     named.insert(at - 1 + kUsePackage.size(), std::string(package) + ",");
-    lines.Put(1, named);
-  } else if (line.empty()) {
-    if (LineStandsInPreamble(text, 1)) lines.Put(1, PackageLine(package));
-  } else if (LineStandsInPreamble(text, 0)) {
-    AddLineAfterFirst(buffer, PackageLine(package));
+    buffer.Lines().Put(index, named);
+  } else if (hasPackageLine && line.empty()) {
+    buffer.Lines().Put(index, PackageLine(package));
+  } else {
+    AddLineAfter(buffer, preamble->first, PackageLine(package));
   }
+  return true;
 }
 
-void EnsureAmsmathLine(EditBuffer& buffer) {
+bool EnsureAmsmathLine(EditBuffer& buffer) {
   const std::string amsmath = PackageLine("amsmath");
   const std::string text = buffer.Text();
-  if (CharPos(amsmath, text) == 0 && LineStandsInPreamble(text, 0)) AddLineAfterFirst(buffer, amsmath);
+  if (CharPos(amsmath, text) != 0) return true;
+  const auto preamble = FindPreamble(text);
+  if (!preamble) return false;
+  if (!LoadsPackage(*preamble, "amsmath")) AddLineAfter(buffer, preamble->first, amsmath);
+  return true;
 }
 
 }  // namespace zumoku::math

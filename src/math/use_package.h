@@ -1,24 +1,26 @@
 #pragma once
-// Package lines of the preamble. A package line is only ever written before
-// the text's \begin{document}: a line added anywhere else would land in the
-// body, often inside the very formula that needs the package, and no LaTeX
-// run accepts a \usepackage there.
+// Package lines of the preamble. A package line is only ever written between
+// the \documentclass line and \begin{document}: above the class LaTeX stops
+// ("\usepackage before \documentclass"), and in the body, often inside the
+// very formula that needs the package, no LaTeX run accepts it either.
 #include <string_view>
 
 #include "buffer/edit_buffer.h"
 
 namespace zumoku::math {
 
-// Makes the package line (line index 1) name `package`: it is added after
-// "\usepackage{" on that line, or an empty line becomes
+// Makes the package line, the line after \documentclass, name `package`: it
+// is added after "\usepackage{" on that line, or an empty line becomes
 // "\usepackage{package}". A line with other text gets a new package line
-// above it. Nothing changes when the line already mentions the package, or
-// when the line to be written does not stand before \begin{document}.
-void EnsureUsePackage(EditBuffer& buffer, std::string_view package);
+// above it. Nothing changes when that line already mentions the package or
+// the preamble loads it in any form (with options, among other packages).
+// False, with nothing changed, when the text has no preamble to write into:
+// no \documentclass line with \begin{document} on a later line.
+[[nodiscard]] bool EnsureUsePackage(EditBuffer& buffer, std::string_view package);
 
 // The matrix's rule: unless the text contains "\usepackage{amsmath}"
-// anywhere, a line "\usepackage{amsmath}" is added after the first line,
-// provided the first line stands before \begin{document}.
-void EnsureAmsmathLine(EditBuffer& buffer);
+// anywhere or the preamble loads amsmath, a line "\usepackage{amsmath}" is
+// added after the \documentclass line. False as above.
+[[nodiscard]] bool EnsureAmsmathLine(EditBuffer& buffer);
 
 }  // namespace zumoku::math

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -39,6 +40,18 @@ TEST_F(DiskFilesTest, CannotWriteIntoAMissingFolderOrOverAFolder) {
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
   EXPECT_FALSE(files.Write(Path(QStringLiteral("sub")), "x"));
   EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("sub"))).isDir());
+}
+
+TEST_F(DiskFilesTest, OnlyRegularFilesAreReadFrom) {
+  const std::string fifo = Path(QStringLiteral("pipe"));
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_TRUE(files.IsSpecialFile(fifo));
+  EXPECT_EQ(files.Read(fifo), std::nullopt);  // at once: no writer is waited for
+  EXPECT_TRUE(files.IsSpecialFile(folder.path().toStdString()));
+  const std::string regular = Path(QStringLiteral("a.tex"));
+  ASSERT_TRUE(files.Write(regular, "a"));
+  EXPECT_FALSE(files.IsSpecialFile(regular));
+  EXPECT_FALSE(files.IsSpecialFile(Path(QStringLiteral("missing.tex"))));
 }
 
 // Writes beyond `bytes` fail while it lives, as on a full disk; the limit

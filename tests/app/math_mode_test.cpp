@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include "modal.h"
 #include "sjis_text.h"
 #include "app/tform1.h"
+#include "app/tform5.h"
+#include "click.h"
 
 namespace zumoku::test {
 
@@ -127,6 +130,24 @@ TEST_F(MathMode, FormulaCommandsRunFromTheirEntries) {
     Action(row.name)->trigger();
     EXPECT_EQ(form.Buffer().Text(), row.expected) << row.name;
   }
+}
+
+// Without a preamble no package line is written; panel 0 says what is missing.
+TEST_F(MathMode, AmsmathWithoutAPreambleIsReportedInPanel0) {
+  const QString needed = QStringLiteral("amsmathパッケージが必要です");
+  for (const char* name : {"equation1", "gather1", "equation2", "gather2"}) {
+    Select("x");
+    Action(name)->trigger();
+    EXPECT_EQ(form.StatusPanelText(0), name == std::string("equation1") ? QString() : needed) << name;
+  }
+  SetTextAndSelection(form.Buffer(), "%#!platex\r\n\\documentclass{jsarticle}\r\n\\begin{document}\r\n", "");
+  WhenModal<TForm5>([](TForm5* dialog) { Click(dialog, QStringLiteral("Button1")); });
+  Action("N42")->trigger();
+  EXPECT_EQ(form.StatusPanelText(0), QString());
+  Select("x");
+  WhenModal<TForm5>([](TForm5* dialog) { Click(dialog, QStringLiteral("Button1")); });
+  Action("N42")->trigger();
+  EXPECT_EQ(form.StatusPanelText(0), needed);
 }
 
 }  // namespace zumoku::test

@@ -49,4 +49,49 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct CancelRow {
+  const char* name;
+  std::function<void(QDialog*)> act;
+  UnsavedAnswer answer;
+};
+
+void PrintTo(const CancelRow& row, std::ostream* out) { *out << row.name; }
+
+class QuestionWithCancel : public ::testing::TestWithParam<CancelRow> {};
+
+TEST_P(QuestionWithCancel, EscAndTheCloseButtonCancel) {
+  QStringList captions;
+  ModalScript script({[&](QDialog* dialog) {
+    for (QAbstractButton* button : qobject_cast<QMessageBox*>(dialog)->buttons()) captions << button->text();
+    GetParam().act(dialog);
+  }});
+  EXPECT_EQ(AskQuestionWithCancel(nullptr, QStringLiteral("q")), GetParam().answer);
+  captions.sort();  // the platform decides the buttons' order
+  QStringList expected{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)"), QStringLiteral("キャンセル")};
+  expected.sort();
+  EXPECT_EQ(captions, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, QuestionWithCancel,
+    ::testing::Values(
+        CancelRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); },
+                  UnsavedAnswer::kYes},
+        CancelRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), UnsavedAnswer::kNo},
+        CancelRow{"Escape", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, UnsavedAnswer::kCancel},
+        CancelRow{"CloseButton", [](QDialog* d) { d->close(); }, UnsavedAnswer::kCancel}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A path is shown as it is, never as markup.
+TEST(QuestionBox, ShowsItsTextPlain) {
+  for (const auto ask : {+[](const QString& q) { AskQuestion(nullptr, q); },
+                         +[](const QString& q) { AskQuestionWithCancel(nullptr, q); }}) {
+    ModalScript script({[](QDialog* dialog) {
+      EXPECT_EQ(qobject_cast<QMessageBox*>(dialog)->textFormat(), Qt::PlainText);
+      dialog->close();
+    }});
+    ask(QStringLiteral("/d/<i>a.texは更新されています。保存しますか？"));
+  }
+}
+
 }  // namespace zumoku::test

@@ -5,12 +5,17 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "form_test.h"
 #include "modal_script.h"
@@ -202,6 +207,71 @@ TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + first + QStringLiteral("は更新されています。保存しますか？"));
   EXPECT_EQ(form.Buffer().Text(), "b");
+}
+
+// Paths hold characters that Qt would read as markup: tags and the title's
+// "[*]" placeholder.
+TEST_F(Form1Documents, PathsAreShownAsTheyAre) {
+  const QString path = WriteFile(QStringLiteral("<i>[*]a.tex"), "a");
+  form.DropFiles({path});
+  EXPECT_EQ(form.windowHandle()->title(), QStringLiteral("Zumoku -") + path);
+  const QString copy = Path(QStringLiteral("<b>b.tex"));
+  {
+    ModalScript script({Choose(copy)});
+    Trigger("SaveAs1");
+  }
+  auto* panel0 = form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
+  EXPECT_EQ(panel0->text(), copy + QStringLiteral("保存完了"));
+  EXPECT_EQ(panel0->textFormat(), Qt::PlainText);
+  Qt::TextFormat errorFormat = Qt::AutoText;
+  {
+    ModalScript script({[&](QDialog* box) {
+      errorFormat = qobject_cast<QMessageBox*>(box)->textFormat();
+      box->accept();
+    }});
+    form.DropFiles({Path(QStringLiteral("<i>none.tex"))});
+  }
+  EXPECT_EQ(errorFormat, Qt::PlainText);
+}
+
+TEST_F(Form1Documents, DroppedFifoIsRefusedAtOnce) {
+  const QString fifo = Path(QStringLiteral("pipe"));
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  form.Buffer().SetSelText("kept");
+  form.Buffer().SetModified(false);
+  QString error;
+  {
+    ModalScript script({Noting(error, Accept())});
+    form.DropFiles({fifo});
+  }
+  EXPECT_TRUE(error.endsWith(QStringLiteral(": ファイル ") + fifo + QStringLiteral(" は開けません."))) << error.toStdString();
+  EXPECT_EQ(form.Buffer().Text(), "kept");
+  EXPECT_EQ(form.CurrentFileName(), QString());
+}
+
+// Exit, the close box and a dropped file ask with a third button: Esc and the
+// question's close button cancel the command and lose nothing.
+TEST_F(Form1Documents, EscOrClosingTheUnsavedQuestionKeepsEverything) {
+  const QString dropped = WriteFile(QStringLiteral("dropped.tex"), "dropped");
+  const std::function<void()> commands[] = {[&] { Trigger("Exit1"); }, [&] { form.close(); },
+                                            [&] { form.DropFiles({dropped}); }};
+  const ModalScript::Step answers[] = {[](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
+                                       [](QDialog* d) { d->close(); }};
+  form.Buffer().SetSelText("typed");
+  for (const auto& command : commands) {
+    for (const auto& answer : answers) {
+      QString question;
+      {
+        ModalScript script({Noting(question, answer)});
+        command();
+      }
+      EXPECT_EQ(question, QStringLiteral("情報: は更新されています。保存しますか？"));
+      EXPECT_TRUE(form.isVisible());
+      EXPECT_EQ(form.Buffer().Text(), "typed");
+      EXPECT_TRUE(form.Buffer().Modified());
+      EXPECT_EQ(form.CurrentFileName(), QString());
+    }
+  }
 }
 
 }  // namespace zumoku::test

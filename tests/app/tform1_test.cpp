@@ -36,8 +36,9 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
     bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
   }
   EXPECT_EQ(bar.join(u' '), QStringLiteral("File1(N2 Open1 N3 Save1 SaveAs1 N1 Exit1) "
-                                           "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37) Find2(Find1 Replace1) N7(N8) "
-                                           "Help1(N6)"));
+                                           "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37) "
+                                           "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1) Find2(Find1 Replace1) "
+                                           "N7(N8) Help1(N6)"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
             QStringLiteral("Cut2 Copy2 Paste2 N9 "
                            "N11(N32 N31 N12 N13 emphasis1 Taypewriter1 SansSerif1 SMALLCAPS1 Slanted1) "
@@ -51,10 +52,24 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
             QStringLiteral("Cut3 Copy3 Paste3 N45 N48 N52 equation1 gather1 split1 N49(equation2 N50 gather2) N51 "
                            "N42 N41 TeX6 N46 N47"));
   for (const char* name : {"memo1", "ToolBar1", "ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
-                           "ToolButton6", "StatusBar1"}) {
+                           "ToolButton6", "TypesetButton1", "StatusBar1"}) {
     EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
   }
   EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
+}
+
+// Only the "ファイル" entries and "タイプセット" have keys; the editor
+// handles the edit keys itself.
+TEST_F(Form1, MainMenuKeys) {
+  const struct {
+    const char* name;
+    const char* keys;
+  } rows[] = {{"N2", "Ctrl+N"},  {"Open1", "Ctrl+O"}, {"Save1", "Ctrl+S"}, {"SaveAs1", "Ctrl+Shift+S"},
+              {"Exit1", "Ctrl+Q"}, {"N4", ""},         {"Cut1", ""},       {"Paste1", ""},
+              {"N37", ""},         {"N6", ""},       {"Typeset1", "Ctrl+T"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(Action(row.name)->shortcut().toString(), QLatin1String(row.keys)) << row.name;
+  }
 }
 
 TEST_F(Form1, StartsEmptyInBasicMode) {
@@ -64,6 +79,12 @@ TEST_F(Form1, StartsEmptyInBasicMode) {
   EXPECT_EQ(form.Buffer().Text(), "");
   EXPECT_FALSE(Action("Save1")->isEnabled());
   EXPECT_FALSE(Action("Find2")->isEnabled());
+}
+
+TEST_F(Form1, OuterFrameIsPlacedAndSized) {
+  form.show();
+  EXPECT_EQ(form.frameGeometry(), QRect(195, 126, 637, 450));
+  form.hide();
 }
 
 TEST_F(Form1, TypingEmptiesTheMessagePanelOnly) {
@@ -91,14 +112,15 @@ TEST_F(Form1, EditCommandsRunTheBufferOperations) {
   EXPECT_EQ(form.Buffer().Text(), "abcabc");
 }
 
-// The document's name comes from a dropped file: a bare name (as New gives)
-// and a full path in a Japanese folder.
+// The document's name comes from a dropped file: a bare name (as New gives),
+// a full path in a Japanese folder, and a file name with ":" and "\".
 TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
   QTemporaryDir temporary;
   const QString folder = temporary.filePath(QStringLiteral("論文"));
   ASSERT_TRUE(QDir().mkpath(folder));
   CurrentFolder current(folder);
-  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex")}) {
+  const QString colonAndBackslash = QStringLiteral("a:b\\c.tex");
+  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex"), colonAndBackslash}) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
@@ -111,8 +133,11 @@ TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
   EXPECT_TRUE(catcher.urls.isEmpty());
   form.DropFiles({folder + QStringLiteral("/main.tex")});
   button->click();
-  ASSERT_EQ(catcher.urls.size(), 1);
+  form.DropFiles({folder + u'/' + colonAndBackslash});
+  button->click();
+  ASSERT_EQ(catcher.urls.size(), 2);
   EXPECT_EQ(catcher.urls.front().toLocalFile(), folder + u'/');
+  EXPECT_EQ(catcher.urls.back().toLocalFile(), folder + u'/');
 }
 
 }  // namespace zumoku::test

@@ -75,6 +75,22 @@ TEST(CountDialog, EnterPressesOk) {
   EXPECT_EQ(dialog.ItemCount(), 4);
 }
 
+TEST_F(TextMenuTest, EscDoesNothingInTheCountDialog) {
+  form.ItemCount = 2;
+  Select("keep");
+  bool stayedOpen = false;
+  WhenModal<TForm2>([&](TForm2* dialog) {
+    QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    stayedOpen = dialog->isVisible();
+    dialog->Edit1->setText(QStringLiteral("1"));
+    dialog->Button1->click();
+  });
+  ChooseInPopupMenu1("itemize1");
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(form.Buffer().Text(), "\\begin{itemize}\r\n" + kItem + "\\end{itemize}\r\n");
+}
+
 TEST_F(TextMenuTest, DefaultAnswerGivesFourItems) {
   Select("old");
   AnswerCount(QStringLiteral("4"));

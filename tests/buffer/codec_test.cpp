@@ -53,12 +53,29 @@ TEST(Codec, InvalidBytesComeBackExactly) {
 
 TEST(Codec, RefusesWhatShiftJisCannotHold) {
   const QString refused[] = {QStringLiteral("é"), QStringLiteral("€"), QStringLiteral("😀"),
-                             QString(QChar(0xF781))};  // a stand-in, which only decoding may make
+                             QString(QChar(0xF781)),  // a stand-in, which only decoding may make
+                             QString(QChar(0x00A6)), QString(QChar(0x2028)), QString(QChar(0x200B))};
   for (const QString& text : refused) {
     EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + text).has_value()) << text.toStdString();
   }
   EXPECT_FALSE(codec::Encode(QStringLiteral("é")).has_value());
   EXPECT_FALSE(codec::FirstRefused(QStringLiteral("漢字かなｶﾅ①\n\t")).has_value());
+}
+
+// What Japanese input methods on Linux produce: the JIS X 0208 forms of
+// characters that code page 932 maps to other code points.
+TEST(Codec, TakesJisFormsAsTheirShiftJisCharacters) {
+  const struct {
+    char16_t jis;
+    const char* bytes;
+  } rows[] = {{0x301C, "\x81\x60"}, {0x2016, "\x81\x61"}, {0x2212, "\x81\x7C"}, {0x00A2, "\x81\x91"},
+              {0x00A3, "\x81\x92"}, {0x00AC, "\x81\xCA"}, {0x2014, "\x81\x5C"}};
+  for (const auto& row : rows) {
+    const QString text(QChar(row.jis));
+    EXPECT_FALSE(codec::FirstRefused(text).has_value()) << std::hex << int(row.jis);
+    EXPECT_EQ(codec::Encode(text), std::string(row.bytes)) << std::hex << int(row.jis);
+    EXPECT_EQ(codec::ByteLength(QChar(row.jis)), 2);
+  }
 }
 
 TEST(Codec, ByteLengthsMatchTheStoredForm) {

@@ -21,7 +21,8 @@ TEST(CharPos, NeverMatchesOnATrailByte) {
       {"}", S("マ}"), 3},     {"{", S("ボ{"), 3},           {"|", S("|"), 1},
       {"|", S("ポ|"), 3},      {"}", S("マ"), 0},            {"\\end{", S("表\\end{"), 3},
       {"ab", "xxab", 3},       {"{", "", 0},                 {"}", S("ソ}") + "}", 3},
-      {"\\", S("表\\"), 3},   {"abc", "ab", 0},
+      {"\\", S("表\\"), 3},   {"abc", "ab", 0},            {"}", S("漢\r\nマ"), 0},
+      {"}", S("マ\r\nマ}"), 7},
   };
   for (const auto& row : rows) EXPECT_EQ(CharPos(row.sub, row.s), row.expected) << row.s;
 }

@@ -1,4 +1,5 @@
 #include "edit_buffer_contract.h"
+#include "buffer/sjis.h"
 #include "buffer/text_buffer.h"
 
 namespace zumoku::test {
@@ -9,7 +10,14 @@ struct TextBufferFixture {
   EditBuffer& Buffer() { return buffer; }
   void SetClipboard(std::string_view bytes) { clipboard.SetText(bytes); }
   std::optional<std::string> ClipboardText() const { return clipboard.Text(); }
-  void Type(std::string_view bytes) { buffer.Type(bytes); }
+  // One key, and so one undo step, per character.
+  void Type(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size();) {
+      const std::size_t length = CharLengthAt(bytes, at);
+      buffer.Type(bytes.substr(at, length));
+      at += length;
+    }
+  }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(TextBuffer, EditBufferContract, TextBufferFixture);

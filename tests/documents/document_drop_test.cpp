@@ -41,7 +41,7 @@ TEST_F(DocumentTest, DropOnAChangedDocumentAnsweredNoDiscardsTheChanges) {
   const std::string dropped[] = {"/d/dropped.tex"};
   prompts.answers = {Answer::kNo};
   document.DropFiles(dropped);
-  EXPECT_EQ(prompts.Take(), (Log{"ask " + kUnsaved, "caption Zumoku -/d/dropped.tex"}));
+  EXPECT_EQ(prompts.Take(), (Log{"ask+cancel " + kUnsaved, "caption Zumoku -/d/dropped.tex"}));
   EXPECT_EQ(buffer.Text(), "dropped");
 }
 

@@ -49,7 +49,7 @@ TEST_F(DocumentTest, CancelledOpenMarksTheDocumentChanged) {
   EXPECT_TRUE(buffer.Modified());
   prompts.answers = {Answer::kNo};
   EXPECT_TRUE(document.Exit());
-  EXPECT_EQ(prompts.Take(), (Log{"ask " + kUnsaved}));
+  EXPECT_EQ(prompts.Take(), (Log{"ask+cancel " + kUnsaved}));
 }
 
 TEST_F(DocumentTest, CancelledOpenAfterNoKeepsTheChangedText) {
@@ -124,7 +124,7 @@ TEST_P(SaveBeforeLoading, FollowsTheAnswers) {
   if (row.overwriteAnswer) prompts.answers.push_back(*row.overwriteAnswer);
   prompts.choices = {row.saveChoice};
 
-  Log expected = {"ask " + std::string(loader == Loader::kOpen ? "Zumoku - /d/a.tex" : "/d/a.tex") + kUnsaved};
+  Log expected = {loader == Loader::kOpen ? "ask Zumoku - /d/a.tex" + kUnsaved : "ask+cancel /d/a.tex" + kUnsaved};
   expected.insert(expected.end(), row.saveLog.begin(), row.saveLog.end());
   if (loader == Loader::kOpen) {
     prompts.choices.push_back("/d/next.tex");
@@ -154,8 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(
             SaveFirstRow{"YesThenCancel", Answer::kYes, std::nullopt, {}, false, {kSavePrompt, kLoadCancelled}, false,
                          false},
-            SaveFirstRow{"ClosedCountsAsYes", Answer::kClosed, std::nullopt, {}, false,
-                         {kSavePrompt, kLoadCancelled}, false, false},
             SaveFirstRow{"NewName", Answer::kYes, "/d/copy.tex", {}, false, {kSavePrompt}, true, true},
             SaveFirstRow{"OverwriteYes", Answer::kYes, "/d/exists.tex", Answer::kYes, false,
                          {kSavePrompt, kOverwriteExists}, true, true},
@@ -169,5 +167,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
       return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) == Loader::kOpen ? "Open" : "Drop");
     });
+
+// Closing Open's question counts as Yes: the Save dialog follows. A dropped
+// file's question has Cancel, which Esc and the close button choose: nothing
+// is saved or read.
+TEST_F(DocumentTest, ClosedQuestionSavesFirstOnOpenAndCancelsADrop) {
+  OpenFile("/d/a.tex");
+  Type("x");
+  files.files["/d/next.tex"] = "next";
+  prompts.answers = {Answer::kClosed, Answer::kClosed};
+  prompts.choices = {std::nullopt};
+  document.Open();
+  const std::string dropped[] = {"/d/next.tex"};
+  document.DropFiles(dropped);
+  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "save /d/a.tex", kLoadCancelled,
+                                 "ask+cancel /d/a.tex" + kUnsaved}));
+  EXPECT_EQ(buffer.Text(), "oldx");
+  EXPECT_TRUE(buffer.Modified());
+  EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");
+}
 
 }  // namespace zumoku::test

@@ -106,6 +106,28 @@ TEST(DocumentUnencodable, SaveRefusesAndWritesNothing) {
   EXPECT_TRUE(buffer.Modified());
 }
 
+// A FIFO or a device under a document's name: nothing waits on it, nothing
+// replaces it, and the document stays as it was.
+TEST_F(DocumentTest, OnlyRegularFilesAreOpenedOrSavedOver) {
+  OpenFile("/d/a.tex");
+  files.special = {"/d/fifo", "/d/a.tex"};
+  const std::string dropped[] = {"/d/fifo"};
+  document.DropFiles(dropped);
+  prompts.choices = {"/d/fifo"};
+  document.Open();
+  Type("x");
+  document.Save();
+  prompts.choices = {"/d/fifo"};
+  prompts.answers = {Answer::kYes};
+  EXPECT_FALSE(document.SaveAs());
+  const std::string cannotOpen = "error ファイル /d/fifo は開けません";
+  EXPECT_EQ(prompts.Take(), (Log{cannotOpen, "open /d/a.tex", cannotOpen, "error ファイル /d/a.tex は開けません",
+                                 "save /d/a.tex", "ask /d/fifo" + kOverwrite, cannotOpen}));
+  EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"/d/a.tex", "old"}}));
+  EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");
+  EXPECT_TRUE(buffer.Modified());
+}
+
 struct ExitRow {
   const char* name;
   bool changed;
@@ -134,14 +156,15 @@ TEST_P(ExitTest, EndsOnlyWhenNothingIsLost) {
   EXPECT_TRUE(prompts.answers.empty());
 }
 
-const std::string kExitQuestion = "ask " + kUnsaved;  // nothing opened: no name before the text
+const std::string kExitQuestion = "ask+cancel " + kUnsaved;  // nothing opened: no name before the text
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, ExitTest,
     ::testing::Values(
         ExitRow{"Unchanged", false, {}, {}, true, {}, false},
         ExitRow{"No", true, {Answer::kNo}, {}, true, {kExitQuestion}, false},
-        ExitRow{"Closed", true, {Answer::kClosed}, {}, true, {kExitQuestion}, false},
+        // Esc or the close button: Cancel keeps the program and the text.
+        ExitRow{"Cancelled", true, {Answer::kClosed}, {}, false, {kExitQuestion}, false},
         ExitRow{"YesSaved", true, {Answer::kYes}, {"/d/b.tex"}, true,
                 {kExitQuestion, "save ", "caption Zumoku - /d/b.tex", "save1 on", "status /d/b.tex保存完了"}, true},
         ExitRow{"YesDialogCancelled", true, {Answer::kYes}, {std::nullopt}, false,

@@ -36,7 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
                       StyleRow{"\\a}b{c}", "\\textbf{\\a}b{c}}"},
                       StyleRow{"\\textit{abc", "\\textbf{\\textit{abc}"},
                       StyleRow{"\\textcolor{red}{x}", "\\textbf{\\textcolor{red}{x}}"},
-                      StyleRow{"\\{x}", "\\textbf{\\{x}}"}));
+                      StyleRow{"\\{x}", "\\textbf{\\{x}}"},
+                      // Control symbols and blanks before the brace are one command.
+                      StyleRow{S("\\.{漢}"), S("\\textbf{漢}")}, StyleRow{"\\'{e}", "\\textbf{e}"},
+                      StyleRow{"\\textit \t{abc}", "\\textbf{abc}"},
+                      StyleRow{"\\\\{x}", "\\textbf{\\\\{x}}"}, StyleRow{"\\ {x}", "\\textbf{\\ {x}}"}));
 
 class FontRemoval : public ::testing::TestWithParam<StyleRow> {};
 
@@ -52,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, FontRemoval,
                                            StyleRow{"", ""}, StyleRow{S("\\textbf{マ}"), S("マ")},
                                            StyleRow{"\\textbf{a{b}c}", "a{b}c"},
                                            StyleRow{"\\textbf{abc} x", "\\textbf{abc} x"},
-                                           StyleRow{"\\textbf", "\\textbf"}));
+                                           StyleRow{"\\textbf", "\\textbf"},
+                                           StyleRow{S("\\.{漢}"), S("漢")}, StyleRow{"\\textbf {abc}", "abc"}));
 
 }  // namespace zumoku::test

@@ -30,6 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // The removal keeps a nested argument whole and refuses
                       // what is not a command, so the menu follows it.
                       MenuRow{"\\textbf{a{b}c}", true, false, {}}, MenuRow{"\\{x}", false, false, {}},
+                      MenuRow{S("\\.{漢}"), true, false, {}}, MenuRow{"\\textbf {abc}", true, false, {}},
+                      MenuRow{"\\\\{x}", false, false, {}},
                       MenuRow{"{\\Huge abc}", false, true, {}}, MenuRow{"{abc}", false, false, {}},
                       MenuRow{"{\\Huge abc} def", false, false, {}}, MenuRow{"{abc def}", false, false, {}},
                       MenuRow{S("{\\Huge マ}"), false, true, {}},

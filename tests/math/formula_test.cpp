@@ -45,9 +45,10 @@ struct DisplayRow {
 class Display : public ::testing::TestWithParam<DisplayRow> {};
 
 TEST_P(Display, WrapsTheSelectionInItsEnvironment) {
-  // No \begin{document}: the package line is never touched here.
+  // No preamble: the package line is never touched here, and the amsmath
+  // environments say that they need it.
   SelectedText doc("a", GetParam().selection, "b");
-  math::WrapInDisplay(doc.buffer, *GetParam().environment);
+  EXPECT_EQ(math::WrapInDisplay(doc.buffer, *GetParam().environment), !GetParam().environment->needsAmsmath);
   EXPECT_EQ(doc.buffer.Text(), "a" + GetParam().expected + "b");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
 }
@@ -56,8 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
     Environments, Display,
     ::testing::Values(DisplayRow{&math::kEquation, "", "\\begin{equation}\r\n\r\n\\end{equation}"},
                       DisplayRow{&math::kEquation, "x=1", "\\begin{equation}\r\nx=1\r\n\\end{equation}"},
-                      // A selection ending in a line end keeps it: an empty line before \end.
-                      DisplayRow{&math::kGather, "x\r\n", "\\begin{gather}\r\nx\r\n\r\n\\end{gather}"},
+                      // Line ends that close the selection follow the block: no empty line inside.
+                      DisplayRow{&math::kGather, "x\r\n", "\\begin{gather}\r\nx\r\n\\end{gather}\r\n"},
+                      DisplayRow{&math::kEquation, "x\r\ny\r\n\r\n",
+                                 "\\begin{equation}\r\nx\r\ny\r\n\\end{equation}\r\n\r\n"},
+                      DisplayRow{&math::kEquationStar, "\r\n", "\\begin{equation*}\r\n\r\n\\end{equation*}\r\n"},
+                      DisplayRow{&math::kGatherStar, S("ア\r\n"), S("\\begin{gather*}\r\nア\r\n\\end{gather*}\r\n")},
                       DisplayRow{&math::kGatherStar, "x", "\\begin{gather*}\r\nx\r\n\\end{gather*}"},
                       DisplayRow{&math::kEquationStar, S("ア"), S("\\begin{equation*}\r\nア\r\n\\end{equation*}")}));
 
@@ -71,7 +76,7 @@ TEST(Display, AmsmathEnvironmentsNameThePackageAndEquationDoesNot) {
               {&math::kGatherStar, "\\usepackage{amsmath}"}};
   for (const auto& row : rows) {
     SelectedText doc("\\documentclass{jsarticle}\r\n\r\n\\begin{document}\r\n", "x", "\r\n\\end{document}\r\n");
-    math::WrapInDisplay(doc.buffer, *row.environment);
+    EXPECT_TRUE(math::WrapInDisplay(doc.buffer, *row.environment));
     EXPECT_EQ(doc.buffer.Lines().Get(1), row.packageLine) << row.environment->name;
   }
 }

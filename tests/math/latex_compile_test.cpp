@@ -55,7 +55,8 @@ class LatexDocument : public ::testing::Test {
 };
 
 TEST_F(LatexDocument, CompilesWithPlatexInShiftJis) {
-  Write("\\documentclass{jsarticle}\r\n\r\n\\begin{document}\r\n");
+  // A magic comment above the class, as Japanese documents often begin.
+  Write("%#!platex -kanji=sjis\r\n\\documentclass{jsarticle}\r\n\r\n\\begin{document}\r\n");
   Write(S("行列と数式の例です。\r\n"));
 
   WriteSelected("x^2 + y^2 = 1");
@@ -76,23 +77,21 @@ TEST_F(LatexDocument, CompilesWithPlatexInShiftJis) {
   SkipClosingBrace();
   Write("=0$\r\n");
 
-  WriteSelected("a = b \\\\\r\nc = d");
-  math::WrapInDisplay(buffer, math::kGather);
-  CaretAfter("\\end{gather}");
-  Write("\r\n");
-  math::InsertMatrix(buffer, 3, 2, "pmatrix");
-  SelectBetween("\\begin{pmatrix}", "\\end{pmatrix}");
-  math::WrapInDisplay(buffer, math::kEquationStar);
-  Write("\r\n");
-  // Selected without its final line end: an empty line would end the display.
+  // Selected with its line end, as a triple click selects a line.
+  WriteSelected("a = b \\\\\r\nc = d\r\n");
+  ASSERT_TRUE(math::WrapInDisplay(buffer, math::kGather));
+  CaretAfter("\\end{gather}\r\n");
+  ASSERT_TRUE(math::InsertMatrix(buffer, 3, 2, "pmatrix"));
+  SelectBetween("\\begin{pmatrix}", "\\end{pmatrix}\r\n");
+  ASSERT_TRUE(math::WrapInDisplay(buffer, math::kEquationStar));
   Write(math::BuildMatrix(2, 2, "cases"));
   SelectBetween("\\begin{cases}", "\\end{cases}");
-  math::WrapInDisplay(buffer, math::kEquation);
+  ASSERT_TRUE(math::WrapInDisplay(buffer, math::kEquation));
   CaretAfter("\\end{equation}");
   Write("\r\n\\end{document}\r\n");
 
   const std::string document = buffer.Text();
-  ASSERT_NE(document.find("\\usepackage{amsmath}"), std::string::npos);
+  EXPECT_EQ(document.find("\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n"), 23u) << document;
   ASSERT_NE(document.find("\\sin \\left( \\theta \\right) "), std::string::npos) << document;
 
   const fs::path folder = fs::temp_directory_path() /

@@ -41,19 +41,19 @@ TEST(Matrix, HundredByHundredHasAHundredRowsOfAHundredCells) {
 TEST(InsertMatrix, ReplacesTheSelectionAndAddsThePackageLineOnce) {
   const std::string preamble = "\\documentclass{jsarticle}\r\n";
   SelectedText doc(preamble + "\\begin{document}\r\n", "old", "\r\n\\end{document}\r\n");
-  math::InsertMatrix(doc.buffer, 2, 2, "pmatrix");
+  EXPECT_TRUE(math::InsertMatrix(doc.buffer, 2, 2, "pmatrix"));
   const std::string matrix = math::BuildMatrix(2, 2, "pmatrix");
   const std::string once = preamble + "\\usepackage{amsmath}\r\n\\begin{document}\r\n" + matrix + "\r\n\\end{document}\r\n";
   EXPECT_EQ(doc.buffer.Text(), once);
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(preamble.size() + 20));
   doc.buffer.SetSelStart(static_cast<int>(once.size()));
-  math::InsertMatrix(doc.buffer, 2, 2, "pmatrix");
+  EXPECT_TRUE(math::InsertMatrix(doc.buffer, 2, 2, "pmatrix"));
   EXPECT_EQ(doc.buffer.Text(), once + matrix);
 }
 
 TEST(InsertMatrix, CaretStaysAfterTheMatrixWhenNoLineIsAdded) {
   SelectedText doc("x", "", "y");
-  math::InsertMatrix(doc.buffer, 1, 1, "matrix");
+  EXPECT_FALSE(math::InsertMatrix(doc.buffer, 1, 1, "matrix"));  // no preamble to name amsmath in
   EXPECT_EQ(doc.buffer.Text(), "x" + math::BuildMatrix(1, 1, "matrix") + "y");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(math::BuildMatrix(1, 1, "matrix").size()) + 1);
 }

@@ -5,7 +5,11 @@
 // Type(bytes) (the user typing over the selection).
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "buffer/edit_buffer.h"
+#include "buffer/sjis.h"
+#include "buffer/text_buffer.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -128,15 +132,17 @@ TYPED_TEST_P(EditBufferContract, LinesCountAndGet) {
 }
 
 TYPED_TEST_P(EditBufferContract, LinesAdd) {
+  // The added text and its line end are brought to CR LF together.
   const struct {
-    std::string text, after;
-  } rows[] = {{"abc", "abc\r\nx"}, {"abc\r\n", "abc\r\nx\r\n"}, {"", "x\r\n"}};
+    std::string text, added, after;
+  } rows[] = {{"abc", "x", "abc\r\nx"}, {"abc\r\n", "x", "abc\r\nx\r\n"}, {"", "x", "x\r\n"},
+              {"", "a\r", "a\r\n"},     {"", "\n\r", "\r\n\r\n"},         {"b", "\na", "b\r\n\r\na"}};
   for (const auto& row : rows) {
     this->SetText("");
     this->buffer().Clear();
     this->buffer().SetSelText(row.text);
     this->buffer().SetSelStart(0);
-    this->buffer().Lines().Add("x");
+    this->buffer().Lines().Add(row.added);
     EXPECT_EQ(this->buffer().Text(), row.after) << row.text;
     EXPECT_EQ(this->buffer().SelStart(), static_cast<int>(row.after.size())) << row.text;
   }
@@ -187,8 +193,8 @@ TYPED_TEST_P(EditBufferContract, UndoTakesBackUserEditsOneByOne) {
   this->buffer().Undo();
   EXPECT_EQ(this->buffer().Text(), "abc");
   EXPECT_TRUE(this->buffer().Modified());
-  this->buffer().Undo();
-  EXPECT_EQ(this->buffer().Text(), "");
+  this->buffer().Undo();  // each typed character is a step of its own
+  EXPECT_EQ(this->buffer().Text(), "ab");
 }
 
 TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
@@ -197,6 +203,45 @@ TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
   this->buffer().SetSelText("\\textbf{abc}");
   this->buffer().Undo();
   EXPECT_EQ(this->buffer().Text(), "\\textbf{abc}");
+}
+
+// A command's writes, SelText and Lines together, are one step: Undo
+// brings back the text and the selection, and earlier steps stay.
+TYPED_TEST_P(EditBufferContract, CommandStepIsTakenBackWhole) {
+  this->fixture.Type("ab");
+  this->Select(0, 1);
+  EditBuffer& b = this->buffer();
+  b.BeginUndoStep();
+  b.BeginUndoStep();
+  b.SetSelText("\\textbf{a}");
+  EXPECT_FALSE(b.EndUndoStep());  // inner
+  b.Lines().Add("c");
+  b.Lines().Put(0, "x\ry");
+  EXPECT_TRUE(b.EndUndoStep());
+  EXPECT_EQ(b.Text(), "x\r\ny\r\nc");
+  b.SetModified(false);
+  b.Undo();
+  EXPECT_EQ(b.Text(), "ab");
+  EXPECT_EQ(b.SelStart(), 0);
+  EXPECT_EQ(b.SelLength(), 1);
+  EXPECT_TRUE(b.Modified());
+  b.Undo();
+  EXPECT_EQ(b.Text(), "a");
+}
+
+TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
+  this->fixture.Type("ab");
+  EditBuffer& b = this->buffer();
+  b.BeginUndoStep();
+  EXPECT_FALSE(b.EndUndoStep());
+  b.Undo();
+  EXPECT_EQ(b.Text(), "a");
+  b.BeginUndoStep();  // as New does: a fresh history
+  b.Clear();
+  b.Lines().Add("x");
+  EXPECT_FALSE(b.EndUndoStep());
+  b.Undo();
+  EXPECT_EQ(b.Text(), "x\r\n");
 }
 
 TYPED_TEST_P(EditBufferContract, ClipboardOperations) {
@@ -247,14 +292,120 @@ TYPED_TEST_P(EditBufferContract, InvalidBytesSurviveCommandsAndSelections) {
   EXPECT_EQ(this->buffer().Text(), invalid + S("マ"));
 }
 
+// Random edits of every kind, the same on the buffer under test and on a
+// reference TextBuffer: the text and the selection must stay alike. Long
+// documents and many lines make a position index split and merge its parts.
+template <typename F>
+class RandomEdits {
+ public:
+  RandomEdits(F& fixture, TextBuffer& reference, MemoryClipboard& clipboard)
+      : fixture_(fixture), b_(fixture.Buffer()), ref_(reference), clipboard_(clipboard) {}
+
+  // Runs one random step on both buffers; returns its name.
+  std::string Step() {
+    const std::string text = Lines(Pick(4) == 0 ? 300 : 3), piece = Piece(false);
+    const int line = Pick(ref_.Lines().Count() + 2);
+    switch (Pick(10)) {
+      case 0: return Both("Load", [&](EditBuffer& b) { b.Load(text); });
+      case 1: return Select();
+      case 2: return Type(Piece(true));
+      case 3: return Both("SelText", [&](EditBuffer& b) { b.SetSelText(text); });
+      case 4: return Paste();
+      case 5: return Both("Cut", [](EditBuffer& b) { b.CutToClipboard(); });
+      case 6: return Both("Command", [](EditBuffer& b) { b.SetSelText("\\textbf{" + b.SelText() + "}"); });
+      case 7: return Both("Put", [&](EditBuffer& b) { b.Lines().Put(line, piece); });
+      case 8: return Both("Add", [&](EditBuffer& b) { b.Lines().Add(piece); });
+      default: return TypeThenUndo();
+    }
+  }
+
+ private:
+  template <typename Change>
+  std::string Both(const std::string& name, Change change) {
+    change(b_);
+    change(ref_);
+    return name;
+  }
+  std::string Select() {
+    const int size = static_cast<int>(ref_.Text().size());
+    const int start = Pick(size + 3) - 1, length = Pick(12) - 1;
+    for (EditBuffer* b : {&b_, static_cast<EditBuffer*>(&ref_)}) {
+      b->SetSelStart(start);
+      b->SetSelLength(length);
+    }
+    return "Select " + std::to_string(start) + " " + std::to_string(length);
+  }
+  std::string Type(const std::string& text) {
+    fixture_.Type(text);
+    // One key is one undo step, so the reference types key by key too.
+    for (std::size_t at = 0; at < text.size(); at += zumoku::CharLengthAt(text, at)) {
+      ref_.Type(text.substr(at, zumoku::CharLengthAt(text, at)));
+    }
+    return "Type";
+  }
+  std::string Paste() {
+    // The clipboard takes only text that Shift_JIS can hold.
+    const std::string valid = Piece(true);
+    fixture_.SetClipboard(valid + "\r\n" + valid);
+    clipboard_.SetText(valid + "\r\n" + valid);
+    return Both("Paste", [](EditBuffer& b) { b.PasteFromClipboard(); });
+  }
+  // Undo right after a command and one user edit, so that both histories
+  // hold exactly that edit; where the caret lands after it is not compared.
+  std::string TypeThenUndo() {
+    Both("SelText", [](EditBuffer& b) { b.SetSelText("u"); });
+    Type(Piece(true));
+    Both("Undo", [](EditBuffer& b) { b.Undo(); });
+    b_.SetSelStart(0);
+    ref_.SetSelStart(0);
+    return "TypeThenUndo";
+  }
+
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+  // Typed text is at least one printable character; other text may be
+  // empty and may hold bytes that are not Shift_JIS characters.
+  std::string Piece(bool typed) {
+    static const std::string pieces[] = {"a", "xyz", "\\section{", "}", S("漢字"), S("マ"), S("ｶﾅ"),
+                                         S("表"), "\x80", "\xFF", std::string(1, '\0')};
+    std::string out;
+    for (int n = Pick(4) + (typed ? 1 : 0); n > 0; --n) out += pieces[Pick(typed ? 8 : 11)];
+    return out;
+  }
+  std::string Lines(int most) {
+    static const std::string ends[] = {"\r\n", "\r", "\n", "\r\r\n"};
+    std::string out = Piece(false);
+    for (int n = Pick(most); n > 0; --n) out += ends[Pick(4)] + Piece(false);
+    return out;
+  }
+
+  F& fixture_;
+  EditBuffer& b_;
+  TextBuffer& ref_;
+  MemoryClipboard& clipboard_;
+  std::mt19937 random_{20261207};
+};
+
+TYPED_TEST_P(EditBufferContract, RandomEditsKeepTextAndSelectionOfTheReference) {
+  MemoryClipboard clipboard;
+  TextBuffer reference(clipboard);
+  RandomEdits<TypeParam> edits(this->fixture, reference, clipboard);
+  for (int step = 0; step < 400; ++step) {
+    const std::string name = edits.Step();
+    ASSERT_EQ(this->buffer().Text(), reference.Text()) << "step " << step << " " << name;
+    ASSERT_EQ(this->buffer().SelStart(), reference.SelStart()) << "step " << step << " " << name;
+    ASSERT_EQ(this->buffer().SelLength(), reference.SelLength()) << "step " << step << " " << name;
+  }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelection,
                             SelTextWriteReplacesSelectionAndLeavesCaretAfterIt, PositionsCountBytes,
                             SplitCharactersMoveToBoundaries, StartThenLengthSelectsButLengthThenStartDoesNot,
                             InsertedLineEndsBecomeCrLf, CaretAfterInsertionCountsStoredLineEnds, LinesCountAndGet,
                             LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
-                            UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, ClipboardOperations,
-                            PastedCrCrLfIsOneLineEnd,
+                            UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, CommandStepIsTakenBackWhole,
+                            StepsWithoutWritesOrAfterClearLeaveNoUndo, ClipboardOperations, PastedCrCrLfIsOneLineEnd,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
-                            InvalidBytesSurviveCommandsAndSelections);
+                            InvalidBytesSurviveCommandsAndSelections,
+                            RandomEditsKeepTextAndSelectionOfTheReference);
 
 }  // namespace zumoku::test

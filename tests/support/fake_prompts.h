@@ -23,21 +23,30 @@ class FakePrompts : public Prompts {
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> choices;
 
-  // "ask <question>", "open <preset>", "save <preset>", "error <text>",
-  // "status <text>", "caption <text>", "save1 on|off".
+  // "ask <question>", "ask+cancel <question>", "open <preset>",
+  // "save <preset>", "error <text>", "status <text>", "caption <text>",
+  // "save1 on|off".
   Log log;
   std::span<const FileType> openTypes, saveTypes;
   std::string status;
 
   Answer Ask(std::string_view question) override {
     log.push_back("ask " + std::string(question));
-    if (answers.empty()) {
-      ADD_FAILURE() << "unscripted question: " << question;
-      return Answer::kClosed;
+    return Next(question);
+  }
+  // Takes its answer from the same script; kClosed stands for Esc and the
+  // close button, which choose Cancel here.
+  UnsavedAnswer AskUnsavedChanges(std::string_view question) override {
+    log.push_back("ask+cancel " + std::string(question));
+    switch (Next(question)) {
+      case Answer::kYes:
+        return UnsavedAnswer::kYes;
+      case Answer::kNo:
+        return UnsavedAnswer::kNo;
+      case Answer::kClosed:
+        break;
     }
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return UnsavedAnswer::kCancel;
   }
   std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types, std::string_view preset) override {
     openTypes = types;
@@ -59,6 +68,15 @@ class FakePrompts : public Prompts {
   Log Take() { return std::exchange(log, {}); }
 
  private:
+  Answer Next(std::string_view question) {
+    if (answers.empty()) {
+      ADD_FAILURE() << "unscripted question: " << question;
+      return Answer::kClosed;
+    }
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
   std::optional<std::string> Choose(const char* dialog, std::string_view preset) {
     log.push_back(dialog + std::string(preset));
     if (choices.empty()) {

@@ -1,6 +1,6 @@
 #pragma once
 // Files kept in memory, with paths that can be made unreadable or
-// unwritable.
+// unwritable, or that name something other than a regular file.
 #include <map>
 #include <set>
 
@@ -11,7 +11,7 @@ namespace zumoku::test {
 class MemoryFiles : public FileSystem {
  public:
   std::map<std::string, std::string> files;
-  std::set<std::string> unreadable, unwritable;
+  std::set<std::string> unreadable, unwritable, special;
 
   std::optional<std::string> Read(const std::string& path) override {
     if (unreadable.contains(path) || !files.contains(path)) return std::nullopt;
@@ -22,7 +22,8 @@ class MemoryFiles : public FileSystem {
     files[path] = bytes;
     return true;
   }
-  bool Exists(const std::string& path) override { return files.contains(path); }
+  bool Exists(const std::string& path) override { return files.contains(path) || special.contains(path); }
+  bool IsSpecialFile(const std::string& path) override { return special.contains(path); }
 };
 
 }  // namespace zumoku::test

@@ -1,0 +1,43 @@
+#pragma once
+// The section manager: a small window, on top of the main window, listing
+// the names of the section heads in the text. A double-click on a name
+// selects its head in the editor and closes the window. Each use of the
+// menu entry opens another one; a closed window is destroyed.
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace zumoku {
+
+class TForm1;
+
+class TSectionManager : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TSectionManager(TForm1& form1);
+
+  QPushButton* Button1;
+  QListWidget* ListBox1;
+
+ public slots:
+  void FormCreate();
+  // Appends the names of a new scan; the list is never emptied.
+  void Button1Click();
+  void ListBox1DblClick();
+  void FormClose();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Append(const std::vector<std::string>& names);
+
+  TForm1& form1_;
+  // The bytes of each row's name, which the jump searches for.
+  std::vector<std::string> names_;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,194 @@
+#include "app/typeset_controller.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/image_list.h"
+#include "app/menu_items.h"
+#include "app/tform1.h"
+#include "typeset/run_plan.h"
+
+namespace zumoku {
+
+namespace {
+constexpr int kProgressIntervalMs = 500;
+constexpr int kCaretSettleMs = 150;
+}  // namespace
+
+Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) : QObject(&form), form_(form) {
+  BuildMenu(menuBefore);
+  BuildToolButton(toolBar);
+  BuildDocks();
+  progress_.setInterval(kProgressIntervalMs);
+  connect(&progress_, &QTimer::timeout, this, &Typesetting::ShowProgress);
+  connect(&runner_, &typeset::TypesetRunner::stepStarted, this, &Typesetting::ShowProgress);
+  connect(&runner_, &typeset::TypesetRunner::output, logPanel_, &LogPanel::AppendOutput);
+  connect(&runner_, &typeset::TypesetRunner::finished, this, &Typesetting::Finished);
+  caretMoved_.setSingleShot(true);
+  caretMoved_.setInterval(kCaretSettleMs);
+  connect(&caretMoved_, &QTimer::timeout, this, [this] { SyncToCaret(true); });
+  connect(form_.memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    const int line = form_.memo1->textCursor().blockNumber() + 1;
+    if (line != caretLine_ && synctex_) caretMoved_.start();
+  });
+}
+
+Typesetting::~Typesetting() = default;
+
+void Typesetting::BuildMenu(QAction* before) {
+  auto* menu = new QMenu(QStringLiteral("タイプセット"), form_.menuBar());
+  menu->setObjectName(QStringLiteral("TypesetMenu1"));
+  menu->menuAction()->setObjectName(QStringLiteral("TypesetMenu1"));
+  form_.menuBar()->insertMenu(before, menu);
+  QAction* typeset = AddItem(menu, "Typeset1", QStringLiteral("タイプセット"));
+  typeset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  typeset->setShortcutContext(Qt::WindowShortcut);
+  connect(typeset, &QAction::triggered, &form_, &TForm1::Typeset1Click);
+  connect(AddItem(menu, "StopTypeset1", QStringLiteral("停止")), &QAction::triggered, &form_,
+          &TForm1::StopTypeset1Click);
+  connect(AddItem(menu, "OpenPdf1", QStringLiteral("PDF を外部ビューアで開く")), &QAction::triggered, &form_,
+          &TForm1::OpenPdf1Click);
+}
+
+void Typesetting::BuildToolButton(QToolBar* bar) {
+  auto* gap = new QWidget(bar);
+  gap->setFixedWidth(8);
+  bar->addWidget(gap);
+  auto* button = new QToolButton(bar);
+  button->setObjectName(QStringLiteral("TypesetButton1"));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(MakeTypesetImage());
+  button->setToolTip(QStringLiteral("タイプセット (Ctrl+T)"));
+  bar->addWidget(button);
+  connect(button, &QToolButton::clicked, &form_, &TForm1::Typeset1Click);
+}
+
+void Typesetting::BuildDocks() {
+  logPanel_ = new LogPanel;
+  logDock_ = new QDockWidget(QStringLiteral("ログ"), &form_);
+  logDock_->setObjectName(QStringLiteral("LogDock1"));
+  logDock_->setWidget(logPanel_);
+  form_.addDockWidget(Qt::BottomDockWidgetArea, logDock_);
+  pdfPanel_ = new PdfPanel;
+  pdfDock_ = new QDockWidget(QStringLiteral("PDF"), &form_);
+  pdfDock_->setObjectName(QStringLiteral("PdfDock1"));
+  pdfDock_->setWidget(pdfPanel_);
+  form_.addDockWidget(Qt::RightDockWidgetArea, pdfDock_);
+  // The window keeps its size and layout until the first run.
+  logDock_->hide();
+  pdfDock_->hide();
+  connect(logPanel_, &LogPanel::lineActivated, this, [this](int line) {
+    if (line > 0) {
+      SelectLine(line);
+    } else {
+      form_.SetStatusPanelText(0, QStringLiteral("この項目は文書の行を指していません"));
+    }
+  });
+  connect(pdfPanel_->View(), &PdfView::placeClicked, this, &Typesetting::SyncToSource);
+}
+
+void Typesetting::Typeset() {
+  // The tools read the file: it must hold the text shown.
+  auto saved = [this] {
+    const QFileInfo file(form_.CurrentFileName());
+    return !form_.Buffer().Modified() && file.isAbsolute() && file.exists();
+  };
+  if (!saved()) form_.Save1Click();
+  // A cancelled or failed save has said so: nothing to typeset.
+  if (!saved()) return;
+  const QString path = form_.CurrentFileName();
+  fileName_ = QFileInfo(path).fileName();
+  logPanel_->Clear();
+  ShowDocks();
+  runner_.Start(path);
+  if (runner_.IsRunning()) progress_.start();
+}
+
+void Typesetting::ShowDocks() {
+  if (pdfDock_->isVisible()) return;
+  logDock_->show();
+  pdfDock_->show();
+  // First shown: the PDF beside the editor at a readable width, the log low.
+  form_.resizeDocks({pdfDock_}, {form_.width() * 2 / 5}, Qt::Horizontal);
+  form_.resizeDocks({logDock_}, {form_.height() / 4}, Qt::Vertical);
+}
+
+void Typesetting::Stop() { runner_.Stop(); }
+
+void Typesetting::ShowProgress() {
+  if (!runner_.IsRunning()) return;
+  form_.SetStatusPanelText(0, QStringLiteral("%1 実行中… %2 秒").arg(runner_.CurrentStep()).arg(runner_.ElapsedMs() / 1000));
+}
+
+void Typesetting::Finished(const typeset::RunResult& result) {
+  progress_.stop();
+  const int errors = result.log.Count(typeset::EntryKind::kError);
+  const QString seconds = QString::number(result.elapsedMs / 1000.0, 'f', 1);
+  QString status;
+  switch (result.outcome) {
+    case typeset::Outcome::kSucceeded:
+      status = QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
+      if (pdfPanel_->Load(result.pdfPath)) {
+        synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
+        SyncToCaret(false);  // the reload keeps the place shown
+      } else {
+        status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
+      }
+      break;
+    case typeset::Outcome::kFailed: status = QStringLiteral("タイプセット失敗: エラー %1 件").arg(errors); break;
+    case typeset::Outcome::kStopped: status = QStringLiteral("タイプセットを停止しました"); break;
+    case typeset::Outcome::kToolsMissing: status = result.message; break;
+  }
+  logPanel_->ShowEntries(result.log, fileName_);
+  logPanel_->AppendOutput(status + u'\n');
+  form_.SetStatusPanelText(0, status);
+}
+
+void Typesetting::SelectLine(int line) {
+  QTextBlock block = form_.memo1->document()->findBlockByNumber(line - 1);
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  form_.memo1->setTextCursor(cursor);
+  form_.memo1->ensureCursorVisible();
+  form_.memo1->setFocus();
+}
+
+void Typesetting::SyncToCaret(bool reveal) {
+  caretLine_ = form_.memo1->textCursor().blockNumber() + 1;
+  if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_), reveal);
+}
+
+void Typesetting::SyncToSource(int page, QPointF point) {
+  const auto line = synctex_ ? synctex_->LineAt(page, point.x(), point.y()) : std::nullopt;
+  if (line) {
+    SelectLine(*line);
+  } else {
+    form_.SetStatusPanelText(0, QStringLiteral("この場所に対応する文書の行はありません"));
+  }
+}
+
+QString Typesetting::PdfPathOfDocument() const {
+  const QFileInfo document(form_.CurrentFileName());
+  if (!document.isAbsolute()) return {};
+  const typeset::RunPlan plan(QFile::encodeName(document.fileName()).toStdString(), false);
+  return document.absolutePath() + u'/' + QFile::decodeName(plan.PdfFile().c_str());
+}
+
+void Typesetting::OpenPdf() {
+  const QString pdf = PdfPathOfDocument();
+  if (pdf.isEmpty() || !QFileInfo::exists(pdf)) {
+    form_.SetStatusPanelText(0, QStringLiteral("PDF がありません。先にタイプセットしてください"));
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+}
+
+}  // namespace zumoku

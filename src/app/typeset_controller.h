@@ -1,0 +1,62 @@
+#pragma once
+// Typesetting in the main window: the "タイプセット" menu and toolbar
+// button, the log and PDF docks, the run's progress in status panel 0, and
+// SyncTeX between memo1 and the PDF. The document is saved through the
+// window's own Save flow first; nothing here writes to it.
+#include <QAction>
+#include <QDockWidget>
+#include <QObject>
+#include <QTimer>
+#include <QToolBar>
+#include <memory>
+
+#include "app/typeset_log_panel.h"
+#include "app/typeset_pdf_panel.h"
+#include "typeset/synctex_map.h"
+#include "typeset/typeset_runner.h"
+
+namespace zumoku {
+
+class TForm1;
+
+class Typesetting : public QObject {
+  Q_OBJECT
+ public:
+  // The menu goes in before `menuBefore`, the button at the end of `toolBar`.
+  Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar);
+  ~Typesetting() override;
+
+  void Typeset();
+  void Stop();
+  void OpenPdf();
+
+  typeset::TypesetRunner& Runner() { return runner_; }
+  PdfPanel* Pdf() const { return pdfPanel_; }
+
+ private:
+  void BuildMenu(QAction* before);
+  void BuildToolButton(QToolBar* bar);
+  void BuildDocks();
+  void ShowDocks();
+  void ShowProgress();
+  void Finished(const typeset::RunResult& result);
+  void SelectLine(int line);
+  // Highlights the caret line's boxes in the PDF; `reveal` scrolls to them.
+  void SyncToCaret(bool reveal);
+  void SyncToSource(int page, QPointF point);
+  QString PdfPathOfDocument() const;
+
+  TForm1& form_;
+  typeset::TypesetRunner runner_;
+  LogPanel* logPanel_ = nullptr;
+  PdfPanel* pdfPanel_ = nullptr;
+  QDockWidget* logDock_ = nullptr;
+  QDockWidget* pdfDock_ = nullptr;
+  QTimer progress_;
+  QTimer caretMoved_;
+  int caretLine_ = 0;
+  QString fileName_;  // of the document being typeset
+  std::unique_ptr<typeset::SynctexMap> synctex_;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,33 @@
+#pragma once
+// LogDock1's contents: the tools' output (LogMemo1) and the errors and
+// warnings found in the log (ErrorList1). Activating an entry of the
+// document asks for its line.
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include "typeset/log_parser.h"
+
+namespace zumoku {
+
+class LogPanel : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LogPanel(QWidget* parent = nullptr);
+
+  void Clear();
+  void AppendOutput(const QString& text);
+  // Lists the entries; `fileName` names the document in them.
+  void ShowEntries(const typeset::LogSummary& log, const QString& fileName);
+
+ signals:
+  // An entry of the document was double-clicked (or entered); 0 when the
+  // entry belongs to another file or names no line.
+  void lineActivated(int line);
+
+ private:
+  QPlainTextEdit* output_;
+  QListWidget* entries_;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,38 @@
+#include "sections/section_heads.h"
+
+#include "buffer/sjis.h"
+
+namespace zumoku::sections {
+
+namespace {
+constexpr std::string_view kHead = "\\section{";
+constexpr std::string_view kClose = "}";
+constexpr auto kNone = std::string_view::npos;
+}  // namespace
+
+std::vector<std::string> ScanSections(EditBuffer& buffer) {
+  const int caret = buffer.SelStart();
+  const std::string text = buffer.Text();
+  std::vector<std::string> names;
+  bool closeLeft = true;  // once no "}" follows a head, none follows a later one
+  for (auto head = CharFind(kHead, text, 0); head != kNone;) {
+    const std::size_t name = head + kHead.size();
+    const std::size_t close = closeLeft ? CharFind(kClose, text, name) : kNone;
+    closeLeft = close != kNone;
+    names.push_back(closeLeft ? text.substr(name, close - name) : std::string());
+    head = CharFind(kHead, text, closeLeft ? close + kClose.size() : name);
+  }
+  buffer.SetSelStart(caret);
+  return names;
+}
+
+bool JumpToSection(EditBuffer& buffer, std::string_view name) {
+  const std::string head = std::string(kHead) + std::string(name) + std::string(kClose);
+  const int at = CharPos(head, buffer.Text());
+  if (at == 0) return false;
+  buffer.SetSelStart(at - 1);
+  buffer.SetSelLength(static_cast<int>(head.size()));
+  return true;
+}
+
+}  // namespace zumoku::sections

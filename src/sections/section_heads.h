@@ -1,0 +1,21 @@
+#pragma once
+// The section heads of the text, "\section{" + name + "}": listing their
+// names and moving the selection to one of them.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "buffer/edit_buffer.h"
+
+namespace zumoku::sections {
+
+// The names of every head in text order, duplicates and empty names (a head
+// without a closing brace) included. Afterwards nothing is selected and the
+// caret stands where the selection began.
+std::vector<std::string> ScanSections(EditBuffer& buffer);
+
+// Selects the first head with this name; false, with the selection left as
+// it was, when there is none.
+bool JumpToSection(EditBuffer& buffer, std::string_view name);
+
+}  // namespace zumoku::sections

@@ -1,0 +1,35 @@
+#pragma once
+// Reads a pLaTeX log (Shift_JIS bytes, run with -file-line-error) for what
+// the user has to act on: errors, LaTeX, class and package warnings,
+// overfull and underfull boxes, and whether the log asks for another run
+// to settle cross-references. Plain C++: the log is never decoded here,
+// since every pattern it looks for is ASCII and no Shift_JIS trail byte is
+// one of '(', ')', ':' or a digit.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zumoku::typeset {
+
+enum class EntryKind { kError, kWarning, kBadBox };
+
+struct LogEntry {
+  EntryKind kind = EntryKind::kError;
+  int line = 0;             // 1-based source line; 0 when the log names none
+  bool inDocument = false;  // the line is one of the typeset document's own
+  std::string message;      // Shift_JIS bytes, continuation lines joined
+
+  bool operator==(const LogEntry&) const = default;
+};
+
+struct LogSummary {
+  std::vector<LogEntry> entries;
+  bool rerunRequested = false;
+
+  int Count(EntryKind kind) const;
+};
+
+// `mainFile` is the file name platex was given, as bytes.
+LogSummary ParseLog(std::string_view log, std::string_view mainFile);
+
+}  // namespace zumoku::typeset

@@ -1,0 +1,37 @@
+#include "typeset/synctex_map.h"
+
+#include <synctex_parser.h>
+
+namespace zumoku::typeset {
+
+SynctexMap::SynctexMap(const std::string& pdfPath)
+    : scanner_(synctex_scanner_new_with_output_file(pdfPath.c_str(), nullptr, 1)) {}
+
+SynctexMap::~SynctexMap() {
+  if (scanner_) synctex_scanner_free(scanner_);
+}
+
+std::vector<PdfBox> SynctexMap::BoxesOfLine(int line) const {
+  std::vector<PdfBox> boxes;
+  const char* name = scanner_ ? synctex_scanner_get_name(scanner_, kDocumentTag) : nullptr;
+  if (!name || synctex_display_query(scanner_, name, line, 0, -1) <= 0) return boxes;
+  while (synctex_node_p node = synctex_scanner_next_result(scanner_)) {
+    const int page = synctex_node_page(node) - 1;
+    if (!boxes.empty() && page != boxes.front().page) continue;
+    const double height = synctex_node_box_visible_height(node);
+    boxes.push_back({page, synctex_node_box_visible_h(node), synctex_node_box_visible_v(node) - height,
+                     synctex_node_box_visible_width(node), height + synctex_node_box_visible_depth(node)});
+  }
+  return boxes;
+}
+
+std::optional<int> SynctexMap::LineAt(int page, double x, double y) const {
+  if (!scanner_ || synctex_edit_query(scanner_, page + 1, static_cast<float>(x), static_cast<float>(y)) <= 0) {
+    return std::nullopt;
+  }
+  synctex_node_p node = synctex_scanner_next_result(scanner_);
+  if (!node || synctex_node_tag(node) != kDocumentTag || synctex_node_line(node) <= 0) return std::nullopt;
+  return synctex_node_line(node);
+}
+
+}  // namespace zumoku::typeset

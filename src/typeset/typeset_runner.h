@@ -1,0 +1,71 @@
+#pragma once
+// Runs the commands of a RunPlan one after another with QProcess, in the
+// document's folder, without blocking the event loop. The tools' output is
+// passed on in whole lines, decoded losslessly from Shift_JIS.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "typeset/log_parser.h"
+#include "typeset/run_plan.h"
+
+namespace zumoku::typeset {
+
+enum class Outcome { kSucceeded, kFailed, kStopped, kToolsMissing };
+
+struct RunResult {
+  Outcome outcome = Outcome::kFailed;
+  LogSummary log;   // of the last platex run
+  QString pdfPath;  // where the PDF is, after a success
+  QString message;  // why the run could not start
+  int platexRuns = 0;
+  qint64 elapsedMs = 0;
+};
+
+class TypesetRunner : public QObject {
+  Q_OBJECT
+ public:
+  explicit TypesetRunner(QObject* parent = nullptr);
+  ~TypesetRunner() override;
+
+  // Typesets the file at texPath; a run still going is ended first.
+  void Start(const QString& texPath);
+  // Ends the run going on, if any; it finishes as stopped.
+  void Stop();
+  bool IsRunning() const { return plan_ != nullptr; }
+  // What runs now, e.g. "platex (2 回目)".
+  QString CurrentStep() const;
+  qint64 ElapsedMs() const { return clock_.elapsed(); }
+
+  // The environment the tools run in: their messages in Shift_JIS and
+  // unwrapped, so that file names and messages stay on one line.
+  static QProcessEnvironment ToolEnvironment();
+
+ signals:
+  void output(const QString& lines);
+  void stepStarted(const QString& step);
+  void finished(const zumoku::typeset::RunResult& result);
+
+ private:
+  void StartStep();
+  void StepFinished(int exitCode, QProcess::ExitStatus status);
+  void ReadOutput(bool flush);
+  void Finish(Outcome outcome, const QString& message = {});
+  // Ends the process without letting it report.
+  void EndProcess();
+  bool EmbedFonts();
+
+  std::unique_ptr<RunPlan> plan_;
+  QProcess* process_ = nullptr;
+  QString folder_;
+  QString fileName_;
+  QByteArray pending_;
+  LogSummary lastLog_;
+  QElapsedTimer clock_;
+  std::optional<bool> embedFonts_;
+};
+
+}  // namespace zumoku::typeset

@@ -1,0 +1,130 @@
+// How text enters memo1: keys, input-method compositions, the clipboard and
+// drops, sent as the real events.
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include "app/memo.h"
+#include "app/memo.h"
+#include "app/memo_buffer.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+class MemoInput : public ::testing::Test {
+ protected:
+  Memo memo;
+  MemoBuffer buffer{memo};
+  QSignalSpy refusals{&memo, &Memo::refused};
+
+  void Key(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&memo, &press);
+  }
+  void Compose(const QString& preedit, const QString& commit = {}) {
+    QInputMethodEvent event(preedit, {});
+    if (!commit.isEmpty()) event.setCommitString(commit);
+    QApplication::sendEvent(&memo, &event);
+  }
+};
+
+TEST_F(MemoInput, EnterWithShiftOrCtrlMakesAnOrdinaryLineEnd) {
+  const Qt::KeyboardModifiers rows[] = {Qt::ShiftModifier, Qt::ControlModifier,
+                                        Qt::ShiftModifier | Qt::KeypadModifier};
+  for (const auto modifiers : rows) {
+    buffer.Clear();
+    Key(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    Key(modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return, modifiers, QStringLiteral("\r"));
+    Key(Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+    EXPECT_EQ(buffer.Text(), "a\r\nb") << modifiers;
+  }
+}
+
+// Whatever the first character of the key text is.
+TEST_F(MemoInput, KeyTextShiftJisCannotHoldIsRefused) {
+  const char16_t rows[][2] = {{0x200B}, {0x200E}, {0xFEFF}, {0x00AD}, {0xF741}, {0xF781},
+                              {0x2028}, {0xD83D, 0xDE00}};  // the last: 😀, outside the BMP
+  for (const auto& row : rows) {
+    const QString text = row[1] ? QString::fromUtf16(row, 2) : QString(QChar(row[0]));
+    Key(Qt::Key_unknown, Qt::NoModifier, text);
+    EXPECT_EQ(memo.toPlainText(), QString()) << std::hex << int(row[0]);
+  }
+  EXPECT_EQ(refusals.size(), std::size(rows));
+}
+
+TEST_F(MemoInput, KeysHeldWithAltOrCtrlNeverType) {
+  Key(Qt::Key_F, Qt::AltModifier, QStringLiteral("f"));
+  Key(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("b"));
+  EXPECT_EQ(buffer.Text(), "");
+  Key(Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  Key(Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));  // shortcuts still work
+  EXPECT_EQ(buffer.SelLength(), 1);
+}
+
+TEST_F(MemoInput, JisFormsAreTakenTypedComposedAndPasted) {
+  Key(Qt::Key_unknown, Qt::NoModifier, QStringLiteral("〜"));
+  Compose(QStringLiteral("‖"));
+  Compose(QString(), QStringLiteral("‖"));
+  QApplication::clipboard()->setText(QStringLiteral("−¢£¬—"));
+  buffer.PasteFromClipboard();
+  EXPECT_EQ(buffer.Text(), "\x81\x60\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA\x81\x5C");
+  EXPECT_EQ(buffer.SelStart(), 14);
+  EXPECT_TRUE(refusals.isEmpty());
+}
+
+TEST_F(MemoInput, CancelledCompositionChangesNothing) {
+  buffer.SetSelText("abc");
+  buffer.SetModified(false);
+  QSignalSpy edits(&memo, &Memo::edited);
+  Compose(QStringLiteral("かん"));
+  Compose(QString());
+  EXPECT_EQ(buffer.Text(), "abc");
+  EXPECT_FALSE(buffer.Modified());
+  EXPECT_TRUE(edits.isEmpty());
+  Compose(QString(), QStringLiteral("漢"));
+  EXPECT_TRUE(buffer.Modified());
+}
+
+// Invalid bytes and NUL: copied, cut or dragged inside the editor they come
+// back as exactly the same bytes.
+TEST_F(MemoInput, ItsOwnTextComesBackByteForByte) {
+  const std::string bytes = std::string("x\0y\x80\xFF\x81", 6) + S("マ") + "\r\n\xFD";
+  buffer.Load(bytes);
+  buffer.SelectAll();
+  buffer.CopyToClipboard();
+  buffer.SetSelStart(static_cast<int>(bytes.size()));
+  buffer.PasteFromClipboard();
+  EXPECT_EQ(buffer.Text(), bytes + bytes);
+  buffer.SelectAll();
+  buffer.CutToClipboard();
+  buffer.PasteFromClipboard();
+  EXPECT_EQ(buffer.Text(), bytes + bytes);
+
+  std::unique_ptr<QMimeData> dragged(new QMimeData);
+  for (const QString& format : QApplication::clipboard()->mimeData()->formats()) {
+    dragged->setData(format, QApplication::clipboard()->mimeData()->data(format));
+  }
+  buffer.Clear();
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &enter);
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &drop);
+  EXPECT_EQ(buffer.Text(), bytes + bytes);
+  EXPECT_TRUE(refusals.isEmpty());
+}
+
+TEST_F(MemoInput, TextFromOtherProgramsIsCheckedAndKeepsNul) {
+  QApplication::clipboard()->setText(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+  buffer.PasteFromClipboard();
+  EXPECT_EQ(buffer.Text(), std::string("a\0b", 3));
+  QApplication::clipboard()->setText(QString(QChar(0xF781)));  // a stand-in, from elsewhere
+  buffer.PasteFromClipboard();
+  EXPECT_EQ(buffer.Text(), std::string("a\0b", 3));
+  EXPECT_EQ(refusals.size(), 1);
+}
+
+}  // namespace zumoku::test

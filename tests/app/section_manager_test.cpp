@@ -1,0 +1,107 @@
+#include "app/tsection_manager.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QToolTip>
+
+#include "form_test.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+class SectionManager : public FormTest {
+ protected:
+  void SetUp() override {
+    form.Buffer().SetSelText("\\section{A}\r\n" + S("\\section{日本マ語}") + "\r\n\\section{" + kLong +
+                             "}\r\n\\section{\r\n");
+    form.Buffer().SetSelStart(2);
+    form.Buffer().SetSelLength(5);
+  }
+  QList<TSectionManager*> Windows() { return form.findChildren<TSectionManager*>(); }
+  QStringList Names(const TSectionManager* window) {
+    QStringList names;
+    for (int row = 0; row < window->ListBox1->count(); ++row) names << window->ListBox1->item(row)->text();
+    return names;
+  }
+  // Double-clicks the row as a user does (a click, then the double-click)
+  // and lets a closed window go.
+  void DoubleClick(TSectionManager* window, int row) {
+    QListWidget* list = window->ListBox1;
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  QString ToolTip(TSectionManager* window, int row) {
+    QListWidget* list = window->ListBox1;
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    return QToolTip::text();
+  }
+  const std::string kLong = std::string(60, 'x');
+};
+
+TEST_F(SectionManager, EachUseOfTheMenuEntryOpensAnotherFilledWindow) {
+  Trigger("N58");
+  Trigger("N58");
+  ASSERT_EQ(Windows().size(), 2);
+  const QStringList names = {QStringLiteral("A"), QStringLiteral("日本マ語"), QString::fromStdString(kLong),
+                             QString()};
+  for (TSectionManager* window : Windows()) {
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("SectionManager"));
+    EXPECT_EQ(window->size(), QSize(257, 226));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->Button1->text(), QStringLiteral("更新"));
+    EXPECT_EQ(Names(window), names);
+  }
+  // The scan left a caret where the selection began.
+  EXPECT_EQ(form.Buffer().SelStart(), 2);
+  EXPECT_EQ(form.Buffer().SelLength(), 0);
+  // Only the name too long for its row has a tooltip.
+  EXPECT_EQ(ToolTip(Windows().front(), 0), QString());
+  EXPECT_EQ(ToolTip(Windows().front(), 2), QString::fromStdString(kLong));
+
+  QTest::mouseClick(Windows().front()->Button1, Qt::LeftButton);
+  EXPECT_EQ(Names(Windows().front()), names + names);
+}
+
+TEST_F(SectionManager, DoubleClickSelectsTheHeadAndClosesTheWindow) {
+  Trigger("N58");
+  Trigger("N58");
+  QPointer<TSectionManager> window = Windows().back();
+  DoubleClick(window, 1);
+  EXPECT_EQ(form.Buffer().SelStart(), 13);
+  EXPECT_EQ(form.Buffer().SelText(), S("\\section{日本マ語}"));
+  EXPECT_TRUE(window.isNull());
+  EXPECT_EQ(Windows().size(), 1);
+}
+
+TEST_F(SectionManager, EmptyEntryDoesNothing) {
+  Trigger("N58");
+  QPointer<TSectionManager> window = Windows().front();
+  DoubleClick(window, 3);
+  EXPECT_FALSE(window.isNull());
+  EXPECT_EQ(form.Buffer().SelStart(), 2);
+  EXPECT_EQ(form.Buffer().SelLength(), 0);
+}
+
+TEST_F(SectionManager, NameEditedAwayKeepsTheSelectionAndSaysSo) {
+  Trigger("N58");
+  QPointer<TSectionManager> window = Windows().front();
+  form.Buffer().SelectAll();
+  form.Buffer().SetSelText("\\section{B}");
+  form.Buffer().SetSelStart(3);
+  form.Buffer().SetSelLength(2);
+  DoubleClick(window, 0);
+  EXPECT_EQ(form.Buffer().SelStart(), 3);
+  EXPECT_EQ(form.Buffer().SelLength(), 2);
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("セクション「A」は見つかりませんでした"));
+  EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace zumoku::test

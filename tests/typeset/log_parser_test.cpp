@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "sjis_text.h"
+#include "typeset/log_parser.h"
+
+namespace zumoku::typeset {
+namespace {
+
+using test::S;
+constexpr auto kError = EntryKind::kError;
+constexpr auto kWarning = EntryKind::kWarning;
+constexpr auto kBadBox = EntryKind::kBadBox;
+
+// The head of every log: the document is the first file opened, a class
+// file is open while the preamble loads it.
+const std::string kHead =
+    "This is e-pTeX, Version 3.141592653-p4.0.0 (sjis.euc)\n"
+    "(./doc.tex\npLaTeX2e <2021-11-15>+1\n"
+    "(/usr/share/texlive/texmf-dist/tex/platex/jsclasses/jsarticle.cls\n"
+    "Document Class: jsarticle 2022/09/13 jsclasses (okumura, texjporg)\n"
+    "(/usr/share/texlive/texmf-dist/tex/platex/jsclasses/jslogo.sty))\n";
+
+struct LogCase {
+  const char* name;
+  std::string body;  // follows kHead
+  std::vector<LogEntry> expected;
+};
+
+class ParseLogTest : public ::testing::TestWithParam<LogCase> {};
+
+TEST_P(ParseLogTest, FindsTheEntries) {
+  EXPECT_EQ(ParseLog(kHead + GetParam().body, "doc.tex").entries, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Log, ParseLogTest,
+    ::testing::Values(
+        LogCase{"FileLineError",
+                "./doc.tex:7: Undefined control sequence.\nl.7 \\foo\n   bar (unbalanced\n\nThe control (help\n\n",
+                {{kError, 7, true, "Undefined control sequence."}}},
+        LogCase{"ErrorWithJapaneseContextKeepsItsBytes",
+                S("./doc.tex:3: LaTeX Error: Environment 表 undefined.\nl.3 \\begin{表}\n\n"),
+                {{kError, 3, true, S("LaTeX Error: Environment 表 undefined.")}}},
+        LogCase{"ErrorInAnotherFile",
+                "(./chap1.tex\n./chap1.tex:2: Missing $ inserted.\n\n)\n",
+                {{kError, 2, false, "Missing $ inserted."}}},
+        LogCase{"WindowsPathWithDriveColon", "C:\\work\\doc.tex:12: Extra }, or forgotten $.\n\n",
+                {{kError, 12, false, "Extra }, or forgotten $."}}},
+        LogCase{"BangErrorTakesTheContextLine", "! Emergency stop.\n<*> doc.tex\n   \nl.9 \\end{documen}\n\n",
+                {{kError, 9, true, "Emergency stop."}}},
+        LogCase{"LatexWarningWithInputLine",
+                "\nLaTeX Warning: Reference `s' on page 1 undefined on input line 4.\n\n",
+                {{kWarning, 4, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 4."}}},
+        LogCase{"WarningWithoutLine", "\nLaTeX Warning: There were undefined references.\n\n",
+                {{kWarning, 0, false, "LaTeX Warning: There were undefined references."}}},
+        LogCase{"PackageWarningJoinsItsContinuation",
+                "Package amsmath Warning: Foreign command \\over;\n(amsmath)                \\frac or \\genfrac "
+                "should be used instead\n(amsmath)                 on input line 11.\n\n",
+                {{kWarning, 11, true,
+                  "Package amsmath Warning: Foreign command \\over; \\frac or \\genfrac should be used instead on "
+                  "input line 11."}}},
+        LogCase{"FontWarningInsideAPackageIsNotTheDocuments",
+                "(/usr/share/texlive/texmf-dist/tex/latex/base/ulem.sty\nLaTeX Font Warning: Font shape `x' "
+                "undefined\n(Font)              using `y' instead on input line 40.\n)\n",
+                {{kWarning, 40, false,
+                  "LaTeX Font Warning: Font shape `x' undefined using `y' instead on input line 40."}}},
+        LogCase{"OverfullBoxInParagraph",
+                "Overfull \\hbox (15.0pt too wide) in paragraph at lines 5--6\n[]\\JY1/mc/m/n/10 (text\n\n",
+                {{kBadBox, 5, true, "Overfull \\hbox (15.0pt too wide) in paragraph at lines 5--6"}}},
+        LogCase{"UnderfullBoxDetectedAtLine",
+                "Underfull \\hbox (badness 10000) detected at line 8\n []\n\n",
+                {{kBadBox, 8, true, "Underfull \\hbox (badness 10000) detected at line 8"}}},
+        LogCase{"OverfullVboxInOutputHasNoLine",
+                "Overfull \\vbox (3.0pt too high) has occurred while \\output is active []\n\n",
+                {{kBadBox, 0, false, "Overfull \\vbox (3.0pt too high) has occurred while \\output is active []"}}},
+        LogCase{"InfoLinesAreNoEntries",
+                "LaTeX Font Info:    Checking defaults for OML/cmm/m/it on input line 2.\n"
+                "(Font)              scaled to size 13.8pt on input line 3.\n[1\n\n] (./doc.aux) )\n",
+                {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseLog, AWarningAfterAnInputFileClosedIsTheDocumentsAgain) {
+  const auto entries =
+      ParseLog(kHead + "(./chap1.tex)\n\nLaTeX Warning: Citation `k' undefined on input line 20.\n", "doc.tex").entries;
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_TRUE(entries[0].inDocument);
+}
+
+struct RerunCase {
+  const char* name;
+  std::string line;
+  bool rerun;
+};
+
+class RerunTest : public ::testing::TestWithParam<RerunCase> {};
+
+TEST_P(RerunTest, DetectsTheRequest) {
+  EXPECT_EQ(ParseLog(kHead + GetParam().line + "\n", "doc.tex").rerunRequested, GetParam().rerun);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Log, RerunTest,
+    ::testing::Values(
+        RerunCase{"LabelsChanged", "LaTeX Warning: Label(s) may have changed. Rerun to get cross-references right.",
+                  true},
+        RerunCase{"HyperrefOutlines", "(rerunfilecheck)                Rerun to get outlines right", true},
+        RerunCase{"LongtableWidths", "Package longtable Warning: Table widths have changed. Rerun LaTeX.", true},
+        RerunCase{"UndefinedReferencesAlone", "LaTeX Warning: There were undefined references.", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zumoku::typeset
