@@ -37,7 +37,6 @@ class TextBuffer : public EditBuffer, private EditLines {
 
   // The user typing s over the selection: an edit that Undo takes back.
   void Type(std::string_view s);
-  int UpdateDepth() const { return updateDepth_; }
 
  private:
   struct Edit {
@@ -57,8 +56,9 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::string Get(int index) const override;
   void Put(int index, std::string_view s) override;
   void Add(std::string_view s) override;
-  void BeginUpdate() override { ++updateDepth_; }
-  void EndUpdate() override { if (updateDepth_ > 0) --updateDepth_; }
+  // Nothing to redraw.
+  void BeginUpdate() override {}
+  void EndUpdate() override {}
 
   // Replaces [at, at + length) by already normalised bytes; caret after them.
   void Replace(std::size_t at, std::size_t length, std::string_view bytes);
@@ -75,7 +75,6 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::size_t selLength_ = 0;
   bool modified_ = false;
   std::vector<Step> undo_;
-  int updateDepth_ = 0;
   int stepDepth_ = 0;
   bool stepWritten_ = false;
   bool freshHistory_ = false;  // Clear or Load ran inside the open step
