@@ -1,5 +1,6 @@
 #include "bench_support.h"
 
+#include <QApplication>
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -62,12 +63,24 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 
 void RatioReporter::Finalize() {
   ConsoleReporter::Finalize();
+  if (ratios_.empty()) return;
   std::printf("\nRatios (same run):\n");
   for (const Ratio& ratio : ratios_) {
     if (!seconds_.count(ratio.figure) || !seconds_.count(ratio.baseline)) continue;
     std::printf("  %-60s %.2f\n", ratio.label.c_str(),
                 seconds_[ratio.figure] / (seconds_[ratio.baseline] * ratio.scale));
   }
+}
+
+int RunBenchmarks(int argc, char** argv, std::vector<Ratio> ratios, const std::function<void()>& beforeExit) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter(std::move(ratios));
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  if (beforeExit) beforeExit();
+  return 0;
 }
 
 }  // namespace zumoku::bench

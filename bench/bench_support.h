@@ -3,6 +3,7 @@
 // a reporter that prints each figure against its baseline as a ratio.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,5 +32,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::vector<Ratio> ratios_;
   std::map<std::string, double> seconds_;  // per iteration
 };
+
+// The main() of every benchmark program: a QApplication (offscreen unless a
+// platform is set), the benchmarks, then each ratio; `beforeExit` runs while
+// the application still exists.
+int RunBenchmarks(int argc, char** argv, std::vector<Ratio> ratios = {},
+                  const std::function<void()>& beforeExit = {});
 
 }  // namespace zumoku::bench

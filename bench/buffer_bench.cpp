@@ -36,9 +36,9 @@ TForm1& Window(std::size_t bytes) {
 }
 
 void CaretToEnd(TForm1& window) {
-  QTextCursor cursor = window.memo1()->textCursor();
+  QTextCursor cursor = window.memo1->textCursor();
   cursor.movePosition(QTextCursor::End);
-  window.memo1()->setTextCursor(cursor);
+  window.memo1->setTextCursor(cursor);
 }
 
 void SelTextWriteAtEnd(benchmark::State& state) {
@@ -56,7 +56,7 @@ void TypeAtEnd(benchmark::State& state) {
     const bool lineEnd = ++column % kLineLength == 0;
     QKeyEvent press(QEvent::KeyPress, lineEnd ? Qt::Key_Return : Qt::Key_A, Qt::NoModifier,
                     lineEnd ? QStringLiteral("\r") : QStringLiteral("a"));
-    QApplication::sendEvent(window.memo1(), &press);
+    QApplication::sendEvent(window.memo1, &press);
   }
 }
 
@@ -65,9 +65,9 @@ void TypeAtEnd(benchmark::State& state) {
 void SelectNearEnd(TForm1& window) {
   CaretToEnd(window);
   window.Buffer().SetSelText(Sjis("選択範囲のテキスト"));
-  QTextCursor cursor = window.memo1()->textCursor();
+  QTextCursor cursor = window.memo1->textCursor();
   cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 9);
-  window.memo1()->setTextCursor(cursor);
+  window.memo1->setTextCursor(cursor);
 }
 
 void SelTextReadNearEnd(benchmark::State& state) {
@@ -103,18 +103,11 @@ BENCHMARK(SelStartReadNearEnd)->Arg(0)->Arg(kLarge)->Unit(benchmark::kMicrosecon
 BENCHMARK(BoldOnOneMegabyte)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
   const std::string large = "/" + std::to_string(kLarge);
-  RatioReporter reporter({
+  return RunBenchmarks(argc, argv, {
       {"SelText write at the end, 50 MB / empty", "SelTextWriteAtEnd" + large, "SelTextWriteAtEnd/0"},
       {"typing at the end, 50 MB / empty", "TypeAtEnd" + large, "TypeAtEnd/0"},
       {"SelText read near the end, 50 MB / empty", "SelTextReadNearEnd" + large, "SelTextReadNearEnd/0"},
       {"SelStart read near the end, 50 MB / empty", "SelStartReadNearEnd" + large, "SelStartReadNearEnd/0"},
-  });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  windows.clear();  // before the application goes
-  return 0;
+  }, [] { windows.clear(); });  // before the application goes
 }

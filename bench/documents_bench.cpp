@@ -99,7 +99,7 @@ void BM_OpenEditor(benchmark::State& state) {
       state, [] { return std::make_unique<TForm1>(); },
       [&](TForm1& form) {
         form.DropFiles({sample.path});
-        blocks = form.memo1()->blockCount();
+        blocks = form.memo1->blockCount();
       });
   if (blocks < 700000) state.SkipWithError("the document was not loaded");
   state.counters["lines"] = blocks;
@@ -171,11 +171,4 @@ BENCHMARK(BM_DecodeLossless)->Unit(benchmark::kMillisecond);
 
 }  // namespace zumoku::bench
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return zumoku::bench::RunBenchmarks(argc, argv); }

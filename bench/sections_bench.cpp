@@ -49,10 +49,10 @@ TForm1& Window(std::size_t bytes) {
 
 // The caret a short line before the end.
 int NearEnd(TForm1& window) {
-  QTextCursor cursor = window.memo1()->textCursor();
+  QTextCursor cursor = window.memo1->textCursor();
   cursor.movePosition(QTextCursor::End);
   cursor.movePosition(QTextCursor::Up);
-  window.memo1()->setTextCursor(cursor);
+  window.memo1->setTextCursor(cursor);
   return window.Buffer().SelStart();
 }
 
@@ -119,20 +119,16 @@ BENCHMARK(OpenSectionManager)->Unit(benchmark::kMillisecond);
 BENCHMARK(JumpToLastHead)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
   const std::string small = "/" + std::to_string(kSmall), large = "/" + std::to_string(kLarge);
-  RatioReporter reporter({
-      {"SelStart read near the end, 50 MB / 4 KB", "SelStartRead" + large, "SelStartRead" + small},
-      {"SelStart write near the end, 50 MB / 4 KB", "SelStartWrite" + large, "SelStartWrite" + small},
-      {"SelStart + SelLength write, SelLength read, 50 MB / 4 KB", "SelectNearEnd" + large,
-       "SelectNearEnd" + small},
-      {"opening the section manager (5,000 heads) / Text read, 50 MB", "OpenSectionManager", "TextRead"},
-      {"jump to the last head / Text read, 50 MB", "JumpToLastHead", "TextRead"},
-  });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  windows.clear();  // before the application goes
-  return 0;
+  return RunBenchmarks(
+      argc, argv,
+      {
+          {"SelStart read near the end, 50 MB / 4 KB", "SelStartRead" + large, "SelStartRead" + small},
+          {"SelStart write near the end, 50 MB / 4 KB", "SelStartWrite" + large, "SelStartWrite" + small},
+          {"SelStart + SelLength write, SelLength read, 50 MB / 4 KB", "SelectNearEnd" + large,
+           "SelectNearEnd" + small},
+          {"opening the section manager (5,000 heads) / Text read, 50 MB", "OpenSectionManager", "TextRead"},
+          {"jump to the last head / Text read, 50 MB", "JumpToLastHead", "TextRead"},
+      },
+      [] { windows.clear(); });  // before the application goes
 }

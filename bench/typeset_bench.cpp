@@ -92,7 +92,7 @@ void TypesetToPdfShown(benchmark::State& state) {
 void TypeLetters(benchmark::State& state, TForm1& form) {
   for (auto _ : state) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QApplication::sendEvent(form.memo1(), &press);
+    QApplication::sendEvent(form.memo1, &press);
     QApplication::processEvents();
   }
 }
@@ -118,16 +118,11 @@ BENCHMARK(TypeIdle)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(TypeWhileRunning)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter({
-      {"command to PDF shown / the same commands in a shell", "TypesetToPdfShown/iterations:5/real_time",
-       "ShellRun/iterations:5/real_time"},
-      {"typing while a run is going / typing while idle", "TypeWhileRunning/real_time",
-       "TypeIdle/real_time"},
-  });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarks(argc, argv,
+                       {
+                           {"command to PDF shown / the same commands in a shell",
+                            "TypesetToPdfShown/iterations:5/real_time", "ShellRun/iterations:5/real_time"},
+                           {"typing while a run is going / typing while idle", "TypeWhileRunning/real_time",
+                            "TypeIdle/real_time"},
+                       });
 }

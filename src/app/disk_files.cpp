@@ -24,6 +24,10 @@ bool DiskFiles::Write(const std::string& path, std::string_view bytes) {
   if (!file.open(QIODevice::WriteOnly)) return false;
   const auto size = static_cast<qint64>(bytes.size());
   if (file.write(bytes.data(), size) != size) return false;  // the destructor drops the temporary file
+  // A small text waits in the device's buffer; commit() does not see the
+  // buffer's write failing (a full disk) and would put a truncated file in
+  // place of the document.
+  if (!file.flush()) return false;
   return file.commit();
 }
 

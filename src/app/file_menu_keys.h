@@ -1,12 +1,15 @@
 #pragma once
 // The usual keys of the "ファイル" menu entries. The edit keys stay with the
 // editor, which handles them itself.
-class QObject;
+#include <QAction>
+#include <QKeySequence>
 
 namespace zumoku {
 
-// Gives the entries named N2, Open1, Save1, SaveAs1 and Exit1 (children of
-// `form`) their keys, which the menu then shows beside the captions.
-void SetFileMenuKeys(const QObject& form);
+// Gives `action` the platform's keys for `key`, which the menu then shows
+// beside the caption, or `fallback` where the platform's key scheme has none
+// (Windows has none for Save As and Quit), so the keys are the same
+// everywhere.
+void SetStandardKeys(QAction& action, QKeySequence::StandardKey key, QKeyCombination fallback);
 
 }  // namespace zumoku

@@ -3,23 +3,14 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <functional>
+
+#include "app/drawn_icon.h"
 
 namespace zumoku {
 
 namespace {
 
 constexpr int kSize = 16;
-
-QIcon Draw(const std::function<void(QPainter&)>& paint) {
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  paint(p);
-  return QIcon(pixmap);
-}
 
 void NewSheet(QPainter& p) {
   QPainterPath sheet;
@@ -105,12 +96,12 @@ void TypesetPage(QPainter& p) {
 
 }  // namespace
 
-QIcon MakeTypesetImage() { return Draw(TypesetPage); }
+QIcon MakeTypesetImage() { return DrawIcon(kSize, TypesetPage); }
 
 QList<QIcon> MakeImageList1() {
-  return {Draw(NewSheet), Draw(OpenFolder), Draw(FloppyDisk),
-          Draw([](QPainter& p) { ColouredWord(p, QStringLiteral("Math")); }),
-          Draw([](QPainter& p) { ColouredWord(p, QStringLiteral("Basic")); })};
+  return {DrawIcon(kSize, NewSheet), DrawIcon(kSize, OpenFolder), DrawIcon(kSize, FloppyDisk),
+          DrawIcon(kSize, [](QPainter& p) { ColouredWord(p, QStringLiteral("Math")); }),
+          DrawIcon(kSize, [](QPainter& p) { ColouredWord(p, QStringLiteral("Basic")); })};
 }
 
 }  // namespace zumoku

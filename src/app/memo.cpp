@@ -63,23 +63,10 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   connect(this, &QPlainTextEdit::selectionChanged, this, moved);
 }
 
-QString Memo::NormalizeLineEnds(QString text) {
-  QString out;
-  out.reserve(text.size());
-  for (qsizetype at = 0; at < text.size(); ++at) {
-    const QChar c = text.at(at);
-    if (c != u'\r') {
-      out.append(c);
-      continue;
-    }
-    if (text.mid(at, 3) == QStringLiteral("\r\r\n")) {
-      at += 2;
-    } else if (text.mid(at, 2) == QStringLiteral("\r\n")) {
-      at += 1;
-    }
-    out.append(u'\n');
-  }
-  return out;
+QString Memo::NormalizeLineEnds(const QString& text) {
+  const QStringView view(text);
+  return QString::fromStdU16String(
+      NormalizeInsertedLineEndsToLf(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size()))));
 }
 
 bool Memo::Refuse(const QString& text) {

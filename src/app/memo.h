@@ -15,9 +15,8 @@ class Memo : public QPlainTextEdit {
  public:
   explicit Memo(QWidget* parent = nullptr);
 
-  // Line ends of incoming text: CR CR LF, CR LF, a lone CR and a lone LF each
-  // become one '\n'.
-  static QString NormalizeLineEnds(QString text);
+  // Line ends of pasted text by the inserted-text rule, each becoming '\n'.
+  static QString NormalizeLineEnds(const QString& text);
 
   // Sees every character typed on the keyboard that takes one byte in the
   // document, before it is inserted; setting the byte to 0 swallows it.

@@ -19,9 +19,13 @@ std::string EncodeStored(QStringView text) {
 }
 }  // namespace
 
-MemoBuffer::MemoBuffer(Memo& editor) : editor_(editor), positions_(*editor.document()) {
-  QObject::connect(&editor_, &Memo::edited, &editor_, [this] { modified_ = true; });
-}
+MemoBuffer::MemoBuffer(Memo& editor)
+    : editor_(editor),
+      positions_(*editor.document()),
+      modifiedWatch_(QObject::connect(&editor_, &Memo::edited, &editor_, [this] { modified_ = true; })) {}
+
+// The widget may outlive the buffer; its edits must then no longer reach it.
+MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
 
 std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
 

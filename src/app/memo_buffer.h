@@ -18,6 +18,9 @@ namespace zumoku {
 class MemoBuffer : public EditBuffer, private EditLines {
  public:
   explicit MemoBuffer(Memo& editor);
+  ~MemoBuffer() override;
+  MemoBuffer(const MemoBuffer&) = delete;
+  MemoBuffer& operator=(const MemoBuffer&) = delete;
 
   std::string Text() const override;
   int SelStart() const override;
@@ -65,6 +68,7 @@ class MemoBuffer : public EditBuffer, private EditLines {
   Memo& editor_;
   BlockByteIndex positions_;
   bool modified_ = false;
+  QMetaObject::Connection modifiedWatch_;
   int updateDepth_ = 0;
   int stepDepth_ = 0;
   bool freshHistory_ = false;

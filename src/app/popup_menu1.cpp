@@ -34,8 +34,8 @@ void TForm1::BuildPopupMenu1() {
   AddSeparator(PopupMenu1, "N9");
 
   QMenu* font = AddSubmenu(PopupMenu1, "N11", QStringLiteral("書体"));
-  add(font, {{"N32", QStringLiteral("書体修飾を取り消す"), &TForm1::N32Click}});
-  AddSeparator(font, "N31");
+  N32 = AddCommand(font, "N32", QStringLiteral("書体修飾を取り消す"), &TForm1::N32Click);
+  N31 = AddSeparator(font, "N31");
   add(font, {{"N12", QStringLiteral("ボールド：Bold"), &TForm1::N12Click},
              {"N13", QStringLiteral("イタリック：Italic"), &TForm1::N13Click},
              {"emphasis1", QStringLiteral("強調：emphasis"), &TForm1::emphasis1Click},
@@ -45,8 +45,8 @@ void TForm1::BuildPopupMenu1() {
              {"Slanted1", QStringLiteral("傾斜：Slanted"), &TForm1::Slanted1Click}});
 
   QMenu* size = AddSubmenu(PopupMenu1, "N14", QStringLiteral("文字サイズ"));
-  add(size, {{"N33", QStringLiteral("サイズの変更を取り消す"), &TForm1::N33Click}});
-  AddSeparator(size, "N34");
+  N33 = AddCommand(size, "N33", QStringLiteral("サイズの変更を取り消す"), &TForm1::N33Click);
+  N34 = AddSeparator(size, "N34");
   add(size, {{"N10Huge1", QStringLiteral("10：Huge"), &TForm1::N10Huge1Click},
              {"N9huge1", QStringLiteral("9：huge"), &TForm1::N9huge1Click},
              {"N8LARGE1", QStringLiteral("8：LARGE"), &TForm1::N8LARGE1Click},
@@ -67,9 +67,9 @@ void TForm1::BuildPopupMenu1() {
               {"item2", QStringLiteral("\\item[ ]だけを追加する"), &TForm1::item2Click}});
   AddSeparator(PopupMenu1, "N22");
 
-  add(PopupMenu1, {{"N24", AlignmentCaptionAtStart(align::kFlushLeft), &TForm1::N24Click},
-                   {"N26", AlignmentCaptionAtStart(align::kCenter), &TForm1::N26Click},
-                   {"N25", AlignmentCaptionAtStart(align::kFlushRight), &TForm1::N25Click}});
+  N24 = AddCommand(PopupMenu1, "N24", AlignmentCaptionAtStart(align::kFlushLeft), &TForm1::N24Click);
+  N26 = AddCommand(PopupMenu1, "N26", AlignmentCaptionAtStart(align::kCenter), &TForm1::N26Click);
+  N25 = AddCommand(PopupMenu1, "N25", AlignmentCaptionAtStart(align::kFlushRight), &TForm1::N25Click);
   AddSeparator(PopupMenu1, "N23");
   add(PopupMenu1, {{"N16", QStringLiteral("引用符：“...”"), &TForm1::N16Click},
                    {"N28", QStringLiteral("脚注*：\\footnote{...} "), &TForm1::N28Click}});
@@ -108,26 +108,24 @@ void TForm1::BuildPopupMenu1() {
 
   add(PopupMenu1, {{"N53", QStringLiteral("画像を貼り付ける"), &TForm1::N53Click}});
   AddSeparator(PopupMenu1, "N43");
-  AddItem(PopupMenu1, "N44", QStringLiteral("数式コマンドに変更"));
-}
-
-QAction* TForm1::PopupItem(const char* name) const {
-  return PopupMenu1->findChild<QAction*>(QLatin1String(name));
+  // Switching the menu changes no text.
+  connect(AddItem(PopupMenu1, "N44", QStringLiteral("数式コマンドに変更")), &QAction::triggered, this,
+          &TForm1::N44Click);
 }
 
 void TForm1::PopupMenu1Popup() {
   const TextMenuState state = InspectSelection(Buffer().SelText());
-  for (const char* name : {"N32", "N31"}) PopupItem(name)->setVisible(state.showFontRemoval);
-  for (const char* name : {"N33", "N34"}) PopupItem(name)->setVisible(state.showSizeRemoval);
+  for (QAction* item : {N32, N31}) item->setVisible(state.showFontRemoval);
+  for (QAction* item : {N33, N34}) item->setVisible(state.showSizeRemoval);
   const struct {
-    const char* name;
+    QAction* item;
     align::Environment environment;
     bool& flag;
-  } entries[] = {{"N24", align::kFlushLeft, HasFlushLeft},
-                 {"N26", align::kCenter, HasCenter},
-                 {"N25", align::kFlushRight, HasFlushRight}};
+  } entries[] = {{N24, align::kFlushLeft, HasFlushLeft},
+                 {N26, align::kCenter, HasCenter},
+                 {N25, align::kFlushRight, HasFlushRight}};
   for (const auto& entry : entries) {
-    PopupItem(entry.name)->setText(QString::fromUtf8(AlignmentCaption(state, entry.environment)));
+    entry.item->setText(QString::fromUtf8(AlignmentCaption(state, entry.environment)));
     entry.flag = state.alignment[entry.environment];
   }
 }

@@ -10,7 +10,7 @@ void TForm1::BuildPopupMenu2() {
   connect(PopupMenu2, &QMenu::aboutToShow, this, Guarded(&TForm1::PopupMenu2Popup));
   AddClipboardCommands(PopupMenu2, "Cut3", "Copy3", "Paste3");
   AddSeparator(PopupMenu2, "N45");
-  AddCommand(PopupMenu2, "N48", QStringLiteral("$...$の数式環境に入れる"), &TForm1::N48Click);
+  N48 = AddCommand(PopupMenu2, "N48", QStringLiteral("$...$の数式環境に入れる"), &TForm1::N48Click);
   AddSeparator(PopupMenu2, "N52");
   AddCommand(PopupMenu2, "equation1", QStringLiteral("一行数式：equation"), &TForm1::equation1Click);
   AddCommand(PopupMenu2, "gather1", QStringLiteral("複数行の数式：gather"), &TForm1::gather1Click);

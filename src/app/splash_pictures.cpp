@@ -2,23 +2,14 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QtMath>
-#include <functional>
+
+#include "app/drawn_icon.h"
 
 namespace zumoku {
 
 namespace {
 constexpr qreal kSize = kSplashPictureSize;
-
-QIcon Draw(const std::function<void(QPainter&)>& paint) {
-  QPixmap pixmap(kSplashPictureSize, kSplashPictureSize);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  paint(p);
-  return QIcon(pixmap);
-}
 
 void Sheet(QPainter& p, const QRectF& r) {
   const qreal fold = r.width() / 4;
@@ -37,7 +28,7 @@ void Sheet(QPainter& p, const QRectF& r) {
 }  // namespace
 
 QIcon NewDocumentPicture() {
-  return Draw([](QPainter& p) {
+  return DrawIcon(kSplashPictureSize, [](QPainter& p) {
     Sheet(p, {6.5, 2.5, 27, 35});
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
@@ -49,7 +40,7 @@ QIcon NewDocumentPicture() {
 }
 
 QIcon OpenFilePicture() {
-  return Draw([](QPainter& p) {
+  return DrawIcon(kSplashPictureSize, [](QPainter& p) {
     p.setPen(QPen(QColor(140, 100, 20), 1.2));
     p.setBrush(QColor(230, 180, 60));
     p.drawRect(QRectF(2.5, 10.5, 30, 24));
@@ -63,7 +54,7 @@ QIcon OpenFilePicture() {
 }
 
 QIcon QuitPicture() {
-  return Draw([](QPainter& p) {
+  return DrawIcon(kSplashPictureSize, [](QPainter& p) {
     const QPointF centre(kSize / 2, kSize / 2);
     const qreal radius = 13;
     p.setPen(QPen(QColor(210, 30, 30), 4, Qt::SolidLine, Qt::FlatCap));

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "app/error_box.h"
+#include "app/file_menu_keys.h"
 #include "app/fonts.h"
 #include "app/image_list.h"
 #include "app/menu_items.h"
@@ -27,14 +28,15 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   setFont(WindowFont());
   setGeometry(kFrameGeometry);  // until the frame is known
 
-  memo1_ = new Memo(this);
-  memo1_->setFont(EditorFont());
-  memo1_->setContextMenuPolicy(Qt::CustomContextMenu);
-  setCentralWidget(memo1_);
-  buffer_ = std::make_unique<MemoBuffer>(*memo1_);
-  connect(memo1_, &Memo::edited, this, &TForm1::memo1Change);
-  connect(memo1_, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
-  connect(memo1_, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
+  memo1 = new Memo(this);
+  memo1->setFont(EditorFont());
+  memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+  setCentralWidget(memo1);
+  buffer_ = std::make_unique<MemoBuffer>(*memo1);
+  connect(memo1, &Memo::edited, this, &TForm1::memo1Change);
+  connect(memo1, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
+  connect(memo1, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
+  memo1->SetKeyPressHandler([this](char& key) { RunCommand([&] { memo1KeyPress(key); }); });
 
   BuildMainMenu();
   BuildToolBar();
@@ -44,9 +46,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   SetUpDocuments();
   SetUpNew(startUp.settingsFolder);
   SetUpTypesetting();
-  currentPopup_ = PopupMenu1;
-  ConnectMathMode();
-  memo1_->setFocus();
+  memo1->setFocus();
   FormCreate();
 }
 
@@ -70,13 +70,18 @@ void TForm1::BuildMainMenu() {
 
   QMenu* file = bar->addMenu(QStringLiteral("ファイル"));
   file->setObjectName(QStringLiteral("File1"));
-  AddItem(file, "N2", QStringLiteral("新規作成"));
-  AddItem(file, "Open1", QStringLiteral("開く..."));
+  // Documents run their own flows, not as one command of the text.
+  AddFileEntry(file, "N2", QStringLiteral("新規作成"), &TForm1::N2Click, {QKeySequence::New, Qt::CTRL | Qt::Key_N});
+  AddFileEntry(file, "Open1", QStringLiteral("開く..."), &TForm1::Open1Click,
+               {QKeySequence::Open, Qt::CTRL | Qt::Key_O});
   AddSeparator(file, "N3");
-  AddItem(file, "Save1", QStringLiteral("上書き保存"))->setEnabled(false);
-  AddItem(file, "SaveAs1", QStringLiteral("名前をつけて保存..."));
+  Save1 = AddFileEntry(file, "Save1", QStringLiteral("上書き保存"), &TForm1::Save1Click,
+                       {QKeySequence::Save, Qt::CTRL | Qt::Key_S});
+  Save1->setEnabled(false);
+  AddFileEntry(file, "SaveAs1", QStringLiteral("名前をつけて保存..."), &TForm1::SaveAs1Click,
+               {QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S});
   AddSeparator(file, "N1");
-  AddItem(file, "Exit1", QStringLiteral("終了"));
+  AddFileEntry(file, "Exit1", QStringLiteral("終了"), &TForm1::Exit1Click, {QKeySequence::Quit, Qt::CTRL | Qt::Key_Q});
 
   QMenu* edit = bar->addMenu(QStringLiteral("編集"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -86,12 +91,12 @@ void TForm1::BuildMainMenu() {
   AddSeparator(edit, "N36");
   AddCommand(edit, "N37", QStringLiteral("全て選択"), &TForm1::N37Click);
 
-  QMenu* find = bar->addMenu(QStringLiteral("検索"));
-  find->setObjectName(QStringLiteral("Find2"));
-  find->menuAction()->setObjectName(QStringLiteral("Find2"));
-  AddItem(find, "Find1", QStringLiteral("検索..."));
-  AddItem(find, "Replace1", QStringLiteral("置換..."));
-  find->menuAction()->setEnabled(false);
+  Find2 = bar->addMenu(QStringLiteral("検索"));
+  Find2->setObjectName(QStringLiteral("Find2"));
+  Find2->menuAction()->setObjectName(QStringLiteral("Find2"));
+  AddItem(Find2, "Find1", QStringLiteral("検索..."));
+  AddItem(Find2, "Replace1", QStringLiteral("置換..."));
+  Find2->menuAction()->setEnabled(false);
 
   QMenu* settings = bar->addMenu(QStringLiteral("設定"));
   settings->setObjectName(QStringLiteral("N7"));
@@ -103,7 +108,8 @@ void TForm1::BuildMainMenu() {
 }
 
 void TForm1::BuildToolBar() {
-  QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  QToolBar* bar = ToolBar1;
   bar->setObjectName(QStringLiteral("ToolBar1"));
   bar->setMovable(false);
   bar->setFloatable(false);
@@ -117,7 +123,6 @@ void TForm1::BuildToolBar() {
     button->setObjectName(QLatin1String(name));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setProperty("imageIndex", image);
     if (image >= 0) button->setIcon(ImageList1.at(image));
     bar->addWidget(button);
     return button;
@@ -127,11 +132,13 @@ void TForm1::BuildToolBar() {
     gap->setFixedWidth(8);
     bar->addWidget(gap);
   };
-  addButton("ToolButton1", kImageNew);
-  addButton("ToolButton2", kImageOpen);
-  addButton("ToolButton3", kImageSave);
+  connect(addButton("ToolButton1", kImageNew), &QToolButton::clicked, this, &TForm1::N2Click);
+  connect(addButton("ToolButton2", kImageOpen), &QToolButton::clicked, this, &TForm1::Open1Click);
+  // The button stays enabled while "上書き保存" is not; Save then runs Save As.
+  connect(addButton("ToolButton3", kImageSave), &QToolButton::clicked, this, &TForm1::Save1Click);
   addGap();
-  addButton("ToolButton4", kImageMath);
+  ToolButton4 = addButton("ToolButton4", kImageMath);
+  connect(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
   addGap();
   // Without an image the button stays raised, so it can still be seen.
   QToolButton* folder = addButton("ToolButton6", -1);
@@ -197,13 +204,24 @@ QAction* TForm1::AddCommand(QMenu* menu, const char* name, const QString& captio
   return action;
 }
 
+QAction* TForm1::AddFileEntry(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)(),
+                             const FileKeys& keys) {
+  QAction* action = AddItem(menu, name, caption);
+  SetStandardKeys(*action, keys.key, keys.fallback);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
 void TForm1::AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste) {
   AddCommand(menu, cut, QStringLiteral("切り取り"), &TForm1::Cut2Click);
   AddCommand(menu, copy, QStringLiteral("コピー"), &TForm1::Copy2Click);
   AddCommand(menu, paste, QStringLiteral("貼り付け"), &TForm1::Paste2Click);
 }
 
-void TForm1::ShowContextMenu(const QPoint& at) { currentPopup_->exec(memo1_->viewport()->mapToGlobal(at)); }
+void TForm1::ShowContextMenu(const QPoint& at) {
+  QMenu* popup = popupMode_ == PopupMode::Math ? PopupMenu2 : PopupMenu1;
+  popup->exec(memo1->viewport()->mapToGlobal(at));
+}
 
 QString TForm1::StatusPanelText(int panel) const { return statusPanels_[panel]->text(); }
 

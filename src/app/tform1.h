@@ -2,9 +2,11 @@
 // Form1, the main window: the editor memo1, the main menu, the toolbar, the
 // status bar and the context menus. It wires each component to its command;
 // the commands themselves live in the libraries below app/.
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QToolBar>
 #include <QToolButton>
 #include <functional>
 #include <memory>
@@ -38,7 +40,6 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   EditBuffer& Buffer() { return *buffer_; }
-  Memo* memo1() const { return memo1_; }
   // Panel 0 shows short messages, panel 1 the context-menu mode.
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
@@ -69,6 +70,8 @@ class TForm1 : public QMainWindow {
 
   // True when the splash window's "終了する" ended the program at start.
   bool QuitAtStart() const { return quitAtStart_; }
+
+  Memo* memo1 = nullptr;
 
  public slots:
   void FormCreate();
@@ -187,16 +190,22 @@ class TForm1 : public QMainWindow {
   void CommandFailed(const QString& message);
   // A menu item named `name` that runs `slot`.
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)());
+  // A "ファイル" entry named `name` that runs `slot` (not as a command) on
+  // the platform's key, or on `fallback` where the platform has none.
+  struct FileKeys {
+    QKeySequence::StandardKey key;
+    QKeyCombination fallback;
+  };
+  QAction* AddFileEntry(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)(),
+                        const FileKeys& keys);
   // The cut, copy and paste items that the edit menu and both context menus share.
   void AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste);
   // Text context menu helpers.
-  QAction* PopupItem(const char* name) const;
   void AlignSelection(align::Environment environment);
   void InsertAskedList(const list::ListShape& shape);
   void InsertAskedSpaces(const list::SpaceShape& shape);
   enum class PopupMode { Basic, Math };
   void BuildPopupMenu2();
-  void ConnectMathMode();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
   void SetUpNew(const std::string& settingsFolder);
@@ -204,12 +213,24 @@ class TForm1 : public QMainWindow {
   void SetUpTypesetting();
 
   bool framePlaced_ = false;
-  Memo* memo1_ = nullptr;
   std::unique_ptr<MemoBuffer> buffer_;
-  QMenu* PopupMenu1 = nullptr;
-  QMenu* PopupMenu2 = nullptr;
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once
-  QMenu* currentPopup_ = nullptr;
+  // The components the window reads or changes after building them.
+  QAction* Save1 = nullptr;
+  QMenu* Find2 = nullptr;  // the typesetting menu goes in before it
+  QToolBar* ToolBar1 = nullptr;
+  QToolButton* ToolButton4 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* N31 = nullptr;  // the font removal and its separator
+  QAction* N32 = nullptr;
+  QAction* N33 = nullptr;  // the size removal and its separator
+  QAction* N34 = nullptr;
+  QAction* N24 = nullptr;  // the alignment entries
+  QAction* N26 = nullptr;
+  QAction* N25 = nullptr;
+  QMenu* PopupMenu2 = nullptr;
+  QAction* N48 = nullptr;
+  PopupMode popupMode_ = PopupMode::Basic;
   QLabel* statusPanels_[2] = {};
   int commandDepth_ = 0;
   bool commandFailed_ = false;

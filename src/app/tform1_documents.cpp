@@ -5,29 +5,17 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QToolButton>
 #include <vector>
 
 #include "app/dropped_files.h"
-#include "app/file_menu_keys.h"
 #include "app/tform1.h"
 
 namespace zumoku {
 
 void TForm1::SetUpDocuments() {
-  auto* save1 = findChild<QAction*>(QStringLiteral("Save1"));
-  prompts_ = std::make_unique<WindowPrompts>(*this, *save1);
+  prompts_ = std::make_unique<WindowPrompts>(*this, *Save1);
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
   setWindowTitle(QString::fromStdString(document_->Caption()));
-
-  connect(findChild<QAction*>(QStringLiteral("Open1")), &QAction::triggered, this, &TForm1::Open1Click);
-  connect(save1, &QAction::triggered, this, &TForm1::Save1Click);
-  connect(findChild<QAction*>(QStringLiteral("SaveAs1")), &QAction::triggered, this, &TForm1::SaveAs1Click);
-  connect(findChild<QAction*>(QStringLiteral("Exit1")), &QAction::triggered, this, &TForm1::Exit1Click);
-  connect(findChild<QToolButton*>(QStringLiteral("ToolButton2")), &QToolButton::clicked, this, &TForm1::Open1Click);
-  // The button stays enabled while "上書き保存" is not; Save then runs Save As.
-  connect(findChild<QToolButton*>(QStringLiteral("ToolButton3")), &QToolButton::clicked, this, &TForm1::Save1Click);
-  SetFileMenuKeys(*this);
   setAcceptDrops(true);
 }
 

@@ -7,7 +7,7 @@
 namespace zumoku {
 
 namespace {
-void Ask(TForm2& dialog, int& itemCount, bool& headingLineBreak) {
+void TakeAnswer(TForm2& dialog, int& itemCount, bool& headingLineBreak) {
   if (dialog.exec() != QDialog::Accepted) return;
   itemCount = dialog.ItemCount();
   headingLineBreak = dialog.HeadingLineBreak();
@@ -17,14 +17,14 @@ void Ask(TForm2& dialog, int& itemCount, bool& headingLineBreak) {
 void TForm1::InsertAskedList(const list::ListShape& shape) {
   TForm2 dialog(this);
   dialog.CheckBox1->setEnabled(list::OffersHeadingLineBreak(shape));
-  Ask(dialog, ItemCount, HeadingLineBreak);
+  TakeAnswer(dialog, ItemCount, HeadingLineBreak);
   list::InsertList(Buffer(), shape, ItemCount, HeadingLineBreak);
 }
 
 void TForm1::InsertAskedSpaces(const list::SpaceShape& shape) {
   TForm2 dialog(this);
   dialog.RelabelForSpaces();
-  Ask(dialog, ItemCount, HeadingLineBreak);
+  TakeAnswer(dialog, ItemCount, HeadingLineBreak);
   list::InsertSpaces(Buffer(), shape, ItemCount);
 }
 

@@ -1,9 +1,9 @@
 // Math mode: the switch between the two context menus and the commands of
 // the formula menu.
 #include <QTextCursor>
-#include <QToolButton>
 
 #include "math/formula.h"
+#include "math/matrix.h"
 #include "app/image_list.h"
 #include "math/symbol_conversion.h"
 #include "app/tform1.h"
@@ -12,22 +12,11 @@
 
 namespace zumoku {
 
-void TForm1::ConnectMathMode() {
-  // PopupMenu1 and the toolbar are built elsewhere; their entries are found by name.
-  connect(PopupMenu1->findChild<QAction*>(QStringLiteral("N44")), &QAction::triggered, this, &TForm1::N44Click);
-  connect(findChild<QToolButton*>(QStringLiteral("ToolButton4")), &QToolButton::clicked, this,
-          &TForm1::ToolButton4Click);
-  memo1_->SetKeyPressHandler([this](char& key) { RunCommand([&] { memo1KeyPress(key); }); });
-}
-
 // The button shows the word of the mode a click switches to.
 void TForm1::SetPopupMode(PopupMode mode) {
+  popupMode_ = mode;
   const bool math = mode == PopupMode::Math;
-  auto* button = findChild<QToolButton*>(QStringLiteral("ToolButton4"));
-  const int image = math ? kImageBasic : kImageMath;
-  button->setProperty("imageIndex", image);
-  button->setIcon(ImageList1.at(image));
-  currentPopup_ = math ? PopupMenu2 : PopupMenu1;
+  ToolButton4->setIcon(ImageList1.at(math ? kImageBasic : kImageMath));
   SetStatusPanelText(1, math ? QStringLiteral("PopUpモード：数式モード") : QStringLiteral("PopUpモード：基本モード"));
 }
 
@@ -35,15 +24,13 @@ void TForm1::N44Click() { SetPopupMode(PopupMode::Math); }
 void TForm1::N47Click() { SetPopupMode(PopupMode::Basic); }
 
 void TForm1::ToolButton4Click() {
-  const int image = findChild<QToolButton*>(QStringLiteral("ToolButton4"))->property("imageIndex").toInt();
-  SetPopupMode(image == kImageMath ? PopupMode::Math : PopupMode::Basic);
+  SetPopupMode(popupMode_ == PopupMode::Basic ? PopupMode::Math : PopupMode::Basic);
 }
 
 void TForm1::PopupMenu2Popup() {
   InlineMathSelected = math::IsInlineMath(Buffer().SelText());
-  PopupMenu2->findChild<QAction*>(QStringLiteral("N48"))
-      ->setText(InlineMathSelected ? QStringLiteral("$...$の数式環境を解除する")
-                                   : QStringLiteral("$...$の数式環境に入れる"));
+  N48->setText(InlineMathSelected ? QStringLiteral("$...$の数式環境を解除する")
+                                  : QStringLiteral("$...$の数式環境に入れる"));
 }
 
 namespace {
@@ -66,14 +53,18 @@ void TForm1::gather2Click() { WrapInDisplay(*this, math::kGatherStar); }
 void TForm1::TeX6Click() { math::ConvertSelectedSymbols(Buffer()); }
 
 void TForm1::N42Click() {
-  TForm5 dialog(Buffer(), this, [this](const std::function<void()>& insert) { return RunCommand(insert); });
-  if (dialog.exec() == QDialog::Accepted) TellWhetherAmsmathIsNamed(*this, dialog.AmsmathNamed());
+  TForm5 dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  RunCommand([&] {
+    TellWhetherAmsmathIsNamed(
+        *this, math::InsertMatrix(Buffer(), dialog.RowCount(), dialog.ColumnCount(), dialog.BracketEnvironment()));
+  });
 }
 
 void TForm1::memo1KeyPress(char& Key) {
   // Moved on the widget itself: a byte position would cost a walk through
   // the whole document on every keystroke.
-  if (math::CompleteTypedCharacter(Buffer(), Key)) memo1_->moveCursor(QTextCursor::PreviousCharacter);
+  if (math::CompleteTypedCharacter(Buffer(), Key)) memo1->moveCursor(QTextCursor::PreviousCharacter);
 }
 
 }  // namespace zumoku

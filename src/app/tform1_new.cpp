@@ -1,6 +1,4 @@
 // New ("新規作成" and ToolButton1) and the splash window at start.
-#include <QToolButton>
-
 #include "app/tform3.h"
 #include "app/tform4.h"
 #include "app/tform1.h"
@@ -10,8 +8,6 @@ namespace zumoku {
 
 void TForm1::SetUpNew(const std::string& settingsFolder) {
   settings_ = std::make_unique<SettingsFiles>(files_, *prompts_, settingsFolder);
-  connect(findChild<QAction*>(QStringLiteral("N2")), &QAction::triggered, this, &TForm1::N2Click);
-  connect(findChild<QToolButton*>(QStringLiteral("ToolButton1")), &QToolButton::clicked, this, &TForm1::N2Click);
 }
 
 void TForm1::N2Click() {

@@ -5,7 +5,7 @@
 
 namespace zumoku {
 
-void TForm1::SetUpTypesetting() { typesetting_ = new Typesetting(*this); }
+void TForm1::SetUpTypesetting() { typesetting_ = new Typesetting(*this, Find2->menuAction(), ToolBar1); }
 
 void TForm1::Typeset1Click() { typesetting_->Typeset(); }
 void TForm1::StopTypeset1Click() { typesetting_->Stop(); }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "app/dialog_style.h"
 #include "app/error_box.h"
 #include "app/fonts.h"
 #include "markup/item_count.h"
@@ -14,13 +15,13 @@ QString ProblemMessage(const ItemCountAnswer& answer, const QString& text) {
   if (answer.problem == ItemCountAnswer::kTooLarge) {
     return QStringLiteral("'%1' は大きすぎます。%2 以下の数を指定してください").arg(text).arg(kMaxItemCount);
   }
-  return QStringLiteral("'%1' は整数ではありません").arg(text);
+  return NotWholeNumberMessage(text);
 }
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(DialogWindowFlags());
   setWindowTitle(QStringLiteral("箇条書きの設定"));
   setFont(WindowFont());
   setFixedSize(433, 106);

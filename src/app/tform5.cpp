@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "app/dialog_style.h"
 #include "app/error_box.h"
 #include "app/fonts.h"
 #include "app/place.h"
@@ -20,17 +21,14 @@ QLineEdit* SizeEdit(QWidget* parent, const char* name, const QRect& geometry) {
   return Place(new QLineEdit(parent), name, geometry);
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+QPushButton* NonDefaultButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
   auto* button = Place(new QPushButton(caption, parent), name, geometry);
   button->setAutoDefault(false);
   return button;
 }
 }  // namespace
 
-TForm5::TForm5(EditBuffer& buffer, QWidget* parent, CommandRunner run)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      buffer_(buffer),
-      run_(std::move(run)) {
+TForm5::TForm5(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
   setObjectName(QStringLiteral("Form5"));
   setWindowTitle(QStringLiteral("行列の設定"));
   setFont(WindowFont());
@@ -52,17 +50,17 @@ TForm5::TForm5(EditBuffer& buffer, QWidget* parent, CommandRunner run)
   Edit2 = SizeEdit(this, "Edit2", QRect(138, 81, 52, 20));
   Place(new UpDown(Edit2, math::kMinMatrixSize, math::kMaxMatrixSize, 2, this), "UpDown2", QRect(190, 81, 15, 20));
 
-  connect(Button(this, "Button1", QStringLiteral("OK"), QRect(207, 105, 100, 25)), &QPushButton::clicked, this,
-          &TForm5::Button1Click);
-  connect(Button(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)), &QPushButton::clicked, this,
-          &TForm5::reject);
+  connect(NonDefaultButton(this, "Button1", QStringLiteral("OK"), QRect(207, 105, 100, 25)), &QPushButton::clicked,
+          this, &TForm5::Button1Click);
+  connect(NonDefaultButton(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)),
+          &QPushButton::clicked, this, &TForm5::reject);
 }
 
 std::optional<int> TForm5::ReadSize(const QLineEdit* edit, const QString& what) {
   const QString text = edit->text();
   const auto size = ParseInteger(text.toStdString());
   if (!size) {
-    ShowErrorBox(this, QStringLiteral("'%1' は整数ではありません").arg(text));
+    ShowErrorBox(this, NotWholeNumberMessage(text));
     return std::nullopt;
   }
   if (*size < math::kMinMatrixSize || *size > math::kMaxMatrixSize) {
@@ -80,15 +78,9 @@ void TForm5::Button1Click() {
   if (!rows) return;
   const auto columns = ReadSize(Edit2, QStringLiteral("列数"));
   if (!columns) return;
-  const auto insert = [&] {
-    amsmathNamed_ = math::InsertMatrix(buffer_, *rows, *columns, math::kMatrixEnvironments.at(RadioGroup1->ItemIndex()));
-  };
-  if (!run_) {
-    insert();
-  } else if (!run_(insert)) {
-    reject();  // the error has been shown and nothing inserted
-    return;
-  }
+  rowCount_ = *rows;
+  columnCount_ = *columns;
+  bracketEnvironment_ = math::kMatrixEnvironments.at(RadioGroup1->ItemIndex());
   accept();
 }
 

@@ -1,12 +1,11 @@
 #pragma once
-// Form5, the matrix dialog: bracket kind, rows and columns; OK inserts the
-// matrix in place of the selection.
+// Form5, the matrix dialog: bracket kind, rows and columns. OK gives its
+// answer, Cancel and the close box give none; the command inserts.
 #include <QDialog>
 #include <QLineEdit>
-#include <functional>
 #include <optional>
+#include <string_view>
 
-#include "buffer/edit_buffer.h"
 #include "app/radio_group.h"
 
 namespace zumoku {
@@ -14,13 +13,13 @@ namespace zumoku {
 class TForm5 : public QDialog {
   Q_OBJECT
  public:
-  // Runs the insertion as a command; false when it failed.
-  using CommandRunner = std::function<bool(const std::function<void()>&)>;
-  TForm5(EditBuffer& buffer, QWidget* parent, CommandRunner run = {});
+  explicit TForm5(QWidget* parent);
 
-  // False after an OK whose matrix needs amsmath in a text without a
-  // preamble to name it in.
-  bool AmsmathNamed() const { return amsmathNamed_; }
+  // The answer of the OK that closed the dialog.
+  int RowCount() const { return rowCount_; }
+  int ColumnCount() const { return columnCount_; }
+  // The environment of the chosen bracket kind.
+  std::string_view BracketEnvironment() const { return bracketEnvironment_; }
 
  public slots:
   void Button1Click();
@@ -29,8 +28,9 @@ class TForm5 : public QDialog {
   // The number in the edit, or empty after telling the user why not.
   std::optional<int> ReadSize(const QLineEdit* edit, const QString& what);
 
-  EditBuffer& buffer_;
-  CommandRunner run_;
+  int rowCount_ = 0;
+  int columnCount_ = 0;
+  std::string_view bracketEnvironment_;
   RadioGroup* RadioGroup1;
   QLineEdit* Edit1;
   QLineEdit* Edit2;

@@ -21,9 +21,9 @@ constexpr int kProgressIntervalMs = 500;
 constexpr int kCaretSettleMs = 150;
 }  // namespace
 
-Typesetting::Typesetting(TForm1& form) : QObject(&form), form_(form) {
-  BuildMenu();
-  BuildToolButton();
+Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) : QObject(&form), form_(form) {
+  BuildMenu(menuBefore);
+  BuildToolButton(toolBar);
   BuildDocks();
   progress_.setInterval(kProgressIntervalMs);
   connect(&progress_, &QTimer::timeout, this, &Typesetting::ShowProgress);
@@ -33,25 +33,19 @@ Typesetting::Typesetting(TForm1& form) : QObject(&form), form_(form) {
   caretMoved_.setSingleShot(true);
   caretMoved_.setInterval(kCaretSettleMs);
   connect(&caretMoved_, &QTimer::timeout, this, [this] { SyncToCaret(true); });
-  connect(form_.memo1(), &QPlainTextEdit::cursorPositionChanged, this, [this] {
-    const int line = form_.memo1()->textCursor().blockNumber() + 1;
+  connect(form_.memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    const int line = form_.memo1->textCursor().blockNumber() + 1;
     if (line != caretLine_ && synctex_) caretMoved_.start();
   });
 }
 
 Typesetting::~Typesetting() = default;
 
-void Typesetting::BuildMenu() {
-  QMenuBar* bar = form_.menuBar();
-  auto* menu = new QMenu(QStringLiteral("タイプセット"), bar);
+void Typesetting::BuildMenu(QAction* before) {
+  auto* menu = new QMenu(QStringLiteral("タイプセット"), form_.menuBar());
   menu->setObjectName(QStringLiteral("TypesetMenu1"));
   menu->menuAction()->setObjectName(QStringLiteral("TypesetMenu1"));
-  // After "編集".
-  const QList<QAction*> menus = bar->actions();
-  const auto edit = std::find_if(menus.begin(), menus.end(), [](QAction* a) {
-    return a->menu() && a->menu()->objectName() == QStringLiteral("Edit1");
-  });
-  bar->insertMenu(edit != menus.end() && edit + 1 != menus.end() ? *(edit + 1) : nullptr, menu);
+  form_.menuBar()->insertMenu(before, menu);
   QAction* typeset = AddItem(menu, "Typeset1", QStringLiteral("タイプセット"));
   typeset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   typeset->setShortcutContext(Qt::WindowShortcut);
@@ -62,8 +56,7 @@ void Typesetting::BuildMenu() {
           &TForm1::OpenPdf1Click);
 }
 
-void Typesetting::BuildToolButton() {
-  auto* bar = form_.findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+void Typesetting::BuildToolButton(QToolBar* bar) {
   auto* gap = new QWidget(bar);
   gap->setFixedWidth(8);
   bar->addWidget(gap);
@@ -159,17 +152,17 @@ void Typesetting::Finished(const typeset::RunResult& result) {
 }
 
 void Typesetting::SelectLine(int line) {
-  QTextBlock block = form_.memo1()->document()->findBlockByNumber(line - 1);
+  QTextBlock block = form_.memo1->document()->findBlockByNumber(line - 1);
   if (!block.isValid()) return;
   QTextCursor cursor(block);
   cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  form_.memo1()->setTextCursor(cursor);
-  form_.memo1()->ensureCursorVisible();
-  form_.memo1()->setFocus();
+  form_.memo1->setTextCursor(cursor);
+  form_.memo1->ensureCursorVisible();
+  form_.memo1->setFocus();
 }
 
 void Typesetting::SyncToCaret(bool reveal) {
-  caretLine_ = form_.memo1()->textCursor().blockNumber() + 1;
+  caretLine_ = form_.memo1->textCursor().blockNumber() + 1;
   if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_), reveal);
 }
 

@@ -3,9 +3,11 @@
 // button, the log and PDF docks, the run's progress in status panel 0, and
 // SyncTeX between memo1 and the PDF. The document is saved through the
 // window's own Save flow first; nothing here writes to it.
+#include <QAction>
 #include <QDockWidget>
 #include <QObject>
 #include <QTimer>
+#include <QToolBar>
 #include <memory>
 
 #include "app/typeset_log_panel.h"
@@ -20,7 +22,8 @@ class TForm1;
 class Typesetting : public QObject {
   Q_OBJECT
  public:
-  explicit Typesetting(TForm1& form);
+  // The menu goes in before `menuBefore`, the button at the end of `toolBar`.
+  Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar);
   ~Typesetting() override;
 
   void Typeset();
@@ -31,8 +34,8 @@ class Typesetting : public QObject {
   PdfPanel* Pdf() const { return pdfPanel_; }
 
  private:
-  void BuildMenu();
-  void BuildToolButton();
+  void BuildMenu(QAction* before);
+  void BuildToolButton(QToolBar* bar);
   void BuildDocks();
   void ShowDocks();
   void ShowProgress();

@@ -13,8 +13,6 @@ class UpDown : public QWidget {
  public:
   UpDown(QLineEdit* buddy, int minimum, int maximum, int position, QWidget* parent);
 
-  int Position() const { return position_; }
-
  public slots:
   void StepUp() { Step(+1); }
   void StepDown() { Step(-1); }

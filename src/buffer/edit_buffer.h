@@ -2,6 +2,12 @@
 // The text of the one document and its selection, as every command sees it:
 // Shift_JIS bytes whose line ends are always CR LF; positions and lengths are
 // 0-based byte counts.
+//
+// The interface is the whole set of operations the commands are written
+// against, not only those today's commands call: the new-document, settings
+// and section commands still to come use Clear and the line list's Count,
+// Add and BeginUpdate/EndUpdate. Both buffers implement and the one contract
+// suite tests all of it, so those commands will find it behaving alike.
 #include <stdexcept>
 #include <string>
 #include <string_view>

@@ -1,37 +1,23 @@
 #include "buffer/line_ends.h"
 
+#include <algorithm>
+
 namespace zumoku {
 
 namespace {
-// Length of the line end that starts at `at` (0 when there is none).
-using LineEndMatcher = std::size_t (*)(std::string_view, std::size_t);
-
-std::size_t InsertedLineEndAt(std::string_view s, std::size_t at) {
-  if (s[at] == '\n') return 1;
-  if (s[at] != '\r') return 0;
-  if (s.substr(at, 3) == "\r\r\n") return 3;
-  if (s.substr(at, 2) == "\r\n") return 2;
-  return 1;
-}
-
-std::size_t LoadedLineEndAt(std::string_view s, std::size_t at) {
-  if (s[at] == '\n') return 1;
-  if (s[at] != '\r') return 0;
-  return s.substr(at, 2) == "\r\n" ? 2 : 1;
-}
-
-std::string Normalize(std::string_view s, LineEndMatcher lineEndAt) {
-  std::string out;
+// Every line end that `lineEndAt` finds in s becomes `lineEnd`.
+template <typename Char, typename LineEndAt>
+std::basic_string<Char> Normalize(std::basic_string_view<Char> s, LineEndAt lineEndAt,
+                                  std::basic_string_view<Char> lineEnd) {
+  const auto isBreak = [](Char c) { return c == Char('\r') || c == Char('\n'); };
+  std::basic_string<Char> out;
   out.reserve(s.size() + s.size() / 32);
   std::size_t at = 0;
   while (at < s.size()) {
-    const auto plain = s.find_first_of("\r\n", at);
-    if (plain == std::string_view::npos) {
-      out.append(s.substr(at));
-      break;
-    }
+    const auto plain = static_cast<std::size_t>(std::find_if(s.begin() + at, s.end(), isBreak) - s.begin());
     out.append(s.substr(at, plain - at));
-    out.append("\r\n");
+    if (plain == s.size()) break;
+    out.append(lineEnd);
     at = plain + lineEndAt(s, plain);
   }
   return out;
@@ -39,11 +25,21 @@ std::string Normalize(std::string_view s, LineEndMatcher lineEndAt) {
 }  // namespace
 
 std::string NormalizeInsertedLineEnds(std::string_view s) {
-  return Normalize(s, InsertedLineEndAt);
+  return Normalize(s, InsertedLineEndAt<char>, std::string_view("\r\n"));
 }
 
 std::string NormalizeLoadedLineEnds(std::string_view s) {
-  return Normalize(s, LoadedLineEndAt);
+  return Normalize(s, LoadedLineEndAt<char>, std::string_view("\r\n"));
+}
+
+std::u16string NormalizeInsertedLineEndsToLf(std::u16string_view s) {
+  return Normalize(s, InsertedLineEndAt<char16_t>, std::u16string_view(u"\n"));
+}
+
+std::string EndEveryLine(std::string_view s) {
+  std::string lines = NormalizeLoadedLineEnds(s);
+  if (!lines.empty() && !lines.ends_with("\r\n")) lines.append("\r\n");
+  return lines;
 }
 
 }  // namespace zumoku

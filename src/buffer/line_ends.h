@@ -1,17 +1,39 @@
 #pragma once
-// The two rules that bring line ends to the stored form CR LF.
+// The two rules that bring line ends to the stored form CR LF, written once
+// for the stored bytes and for the widget's UTF-16 text alike.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace zumoku {
 
-// Text written by commands or pasted: CR CR LF, CR LF, a lone CR and a lone LF
-// each make one line end. (List commands join lines that already end in CR
-// with CR LF, and each such ending must stay one line end.)
-std::string NormalizeInsertedLineEnds(std::string_view s);
-
 // Text read from a file: CR LF, a CR not followed by LF and an LF not preceded
-// by CR each make one line end, so CR CR LF is two.
+// by CR each make one line end, so CR CR LF is two. The length of the line end
+// that starts at `at` (0 when there is none).
+template <typename Char>
+constexpr std::size_t LoadedLineEndAt(std::basic_string_view<Char> s, std::size_t at) {
+  if (s[at] == Char('\n')) return 1;
+  if (s[at] != Char('\r')) return 0;
+  return at + 1 < s.size() && s[at + 1] == Char('\n') ? 2 : 1;
+}
+
+// Text written by commands or pasted: as loaded text, except that CR CR LF is
+// one line end. (List commands join lines that already end in CR with CR LF,
+// and each such ending must stay one line end.)
+template <typename Char>
+constexpr std::size_t InsertedLineEndAt(std::basic_string_view<Char> s, std::size_t at) {
+  const bool crCrLf = s[at] == Char('\r') && at + 2 < s.size() && s[at + 1] == Char('\r') && s[at + 2] == Char('\n');
+  return crCrLf ? 3 : LoadedLineEndAt(s, at);
+}
+
+std::string NormalizeInsertedLineEnds(std::string_view s);
 std::string NormalizeLoadedLineEnds(std::string_view s);
+
+// The inserted-text rule on the widget's text, whose line end is '\n'.
+std::u16string NormalizeInsertedLineEndsToLf(std::u16string_view s);
+
+// The loaded-text rule, and a line end after the last line when it has none;
+// empty text stays empty.
+std::string EndEveryLine(std::string_view s);
 
 }  // namespace zumoku

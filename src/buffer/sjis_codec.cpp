@@ -7,6 +7,7 @@
 #include <memory>
 #include <utility>
 
+#include "buffer/line_ends.h"
 #include "buffer/sjis.h"
 
 namespace zumoku::codec {
@@ -94,7 +95,7 @@ struct Tables {
   }
 };
 
-const Tables& T() {
+const Tables& ConverterTables() {
   static const auto tables = std::make_unique<Tables>();
   return *tables;
 }
@@ -102,7 +103,7 @@ const Tables& T() {
 }  // namespace
 
 QString Decode(std::string_view bytes) {
-  const Tables& t = T();
+  const Tables& t = ConverterTables();
   QString out;
   out.resize(static_cast<qsizetype>(bytes.size()));
   QChar* o = out.data();
@@ -111,7 +112,7 @@ QString Decode(std::string_view bytes) {
     const auto b = static_cast<unsigned char>(bytes[at]);
     if (b == '\r' || b == '\n') {
       o[n++] = u'\n';
-      at += (b == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ? 2 : 1;
+      at += LoadedLineEndAt(bytes, at);
       continue;
     }
     if (zumoku::CharLengthAt(bytes, at) == 2) {
@@ -130,7 +131,7 @@ QString Decode(std::string_view bytes) {
 }
 
 std::optional<QChar> FirstRefused(QStringView text) {
-  const Tables& t = T();
+  const Tables& t = ConverterTables();
   for (const QChar c : text) {
     const char16_t u = c.unicode();
     if (u == u'\n' || u == kParagraphSeparator) continue;
@@ -141,7 +142,7 @@ std::optional<QChar> FirstRefused(QStringView text) {
 }
 
 std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
-  const Tables& t = T();
+  const Tables& t = ConverterTables();
   std::string out;
   out.reserve(static_cast<std::size_t>(text.size()) * 2);
   for (const QChar c : text) {
@@ -163,13 +164,13 @@ std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
 std::size_t CharLengthAt(std::string_view bytes, std::size_t at) {
   if (zumoku::CharLengthAt(bytes, at) != 2) return 1;
   const auto code = (static_cast<unsigned char>(bytes[at]) << 8) | static_cast<unsigned char>(bytes[at + 1]);
-  return T().pair[code] == kNone ? 1 : 2;
+  return ConverterTables().pair[code] == kNone ? 1 : 2;
 }
 
 int ByteLength(QChar c) {
   const char16_t u = c.unicode();
   if (u == u'\n' || u == kParagraphSeparator) return 2;
-  const int w = T().width[u];
+  const int w = ConverterTables().width[u];
   return w == 0 ? 2 : w;
 }
 

@@ -11,7 +11,8 @@
 
 namespace zumoku::codec {
 
-// CR LF (and, defensively, a lone CR or LF) becomes '\n'.
+// Each line end of the loaded-text rule becomes '\n', so a file is decoded
+// as it stands.
 QString Decode(std::string_view bytes);
 
 enum class LineEnds {

@@ -40,7 +40,6 @@ class TextBuffer : public EditBuffer, private EditLines {
   // undo step, a typing run; a typed line end closes its run, and so does
   // any other edit, a move of the caret or the selection, Undo, Clear, Load.
   void Type(std::string_view s);
-  int UpdateDepth() const { return updateDepth_; }
 
  private:
   struct Edit {
@@ -60,8 +59,9 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::string Get(int index) const override;
   void Put(int index, std::string_view s) override;
   void Add(std::string_view s) override;
-  void BeginUpdate() override { ++updateDepth_; }
-  void EndUpdate() override { if (updateDepth_ > 0) --updateDepth_; }
+  // Nothing to redraw.
+  void BeginUpdate() override {}
+  void EndUpdate() override {}
 
   // Replaces [at, at + length) by already normalised bytes; caret after them.
   // Ends the typing run.
@@ -81,7 +81,6 @@ class TextBuffer : public EditBuffer, private EditLines {
   std::size_t selLength_ = 0;
   bool modified_ = false;
   std::vector<Step> undo_;
-  int updateDepth_ = 0;
   int stepDepth_ = 0;
   bool stepWritten_ = false;
   bool freshHistory_ = false;  // Clear or Load ran inside the open step

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "markup/line_list.h"
+#include "markup/environment_text.h"
 #include "buffer/sjis.h"
 #include "buffer/sjis_literal.h"
 
@@ -20,10 +20,7 @@ void InlineVerbatim(EditBuffer& buffer, std::string_view opening) {
 }
 
 void VerbatimBlock(EditBuffer& buffer, std::string_view environment) {
-  const std::string begin = "\\begin{" + std::string(environment) + "}\r";
-  const std::string end = "\\end{" + std::string(environment) + "}\r";
-  const std::string s = buffer.SelText();
-  buffer.SetSelText(JoinLines({begin, s, end}));
+  buffer.SetSelText(EnvironmentText(environment, buffer.SelText()) + "\r\n");
 }
 
 void EmphasisDots(EditBuffer& buffer) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "buffer/sjis.h"
+#include "markup/environment_text.h"
 #include "math/use_package.h"
 
 namespace zumoku::math {
@@ -19,14 +20,13 @@ void ToggleInlineMath(EditBuffer& buffer, bool inlineMathSelected) {
 }
 
 bool WrapInDisplay(EditBuffer& buffer, const DisplayEnvironment& environment) {
-  const std::string name(environment.name);
   std::string s = buffer.SelText();
   // A selected line brings its line end along; inside the block it would
   // make an empty line, which display math does not allow. Line ends at the
   // end of the selection follow the block instead.
   const std::string lineEnds = s.substr(s.find_last_not_of("\r\n") + 1);
   s.resize(s.size() - lineEnds.size());
-  buffer.SetSelText("\\begin{" + name + "}\r\n" + s + "\r\n\\end{" + name + "}" + lineEnds);
+  buffer.SetSelText(EnvironmentText(environment.name, s) + lineEnds);
   return !environment.needsAmsmath || EnsureUsePackage(buffer, "amsmath");
 }
 

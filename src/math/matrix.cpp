@@ -1,5 +1,6 @@
 #include "math/matrix.h"
 
+#include "markup/environment_text.h"
 #include "math/use_package.h"
 
 namespace zumoku::math {
@@ -14,13 +15,12 @@ std::string RowLine(int columns) {
 }  // namespace
 
 std::string BuildMatrix(int rows, int columns, std::string_view environment) {
-  const std::string name(environment);
   const std::string row = RowLine(columns);
-  std::string text = "\\begin{" + name + "}\r\n";
-  for (int line = 1; line < rows; ++line) text += row + "\r\n";
+  std::string body;
+  for (int line = 1; line < rows; ++line) body += row + "\r\n";
   // The last row has no row end; its blank before "\\" stays.
-  text += row.substr(0, row.size() - 2) + "\r\n";
-  return text + "\\end{" + name + "}\r\n";
+  body += row.substr(0, row.size() - 2);
+  return EnvironmentText(environment, body) + "\r\n";
 }
 
 bool InsertMatrix(EditBuffer& buffer, int rows, int columns, std::string_view environment) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "buffer/line_ends.h"
 #include "buffer/sjis.h"
 #include "buffer/sjis_literal.h"
 
@@ -29,22 +30,6 @@ const std::array<SymbolRule, 8>& SymbolTable() {
 }
 }  // namespace
 
-std::string LinePass(std::string_view text) {
-  std::string lines;
-  lines.reserve(text.size() + 2);
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const char c = text[at];
-    if (c != '\r' && c != '\n') {
-      lines += c;
-      continue;
-    }
-    if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
-    lines += "\r\n";
-  }
-  if (!text.empty() && text.back() != '\r' && text.back() != '\n') lines += "\r\n";
-  return lines;
-}
-
 std::string ReplaceCharacters(std::string_view text, std::string_view pattern, std::string_view replacement) {
   if (pattern.empty()) return std::string(text);
   std::string result;
@@ -63,9 +48,9 @@ std::string ReplaceCharacters(std::string_view text, std::string_view pattern, s
 }
 
 std::string ConvertSymbols(std::string_view text) {
-  // The replacements hold no line ends, so the line pass after each step of
-  // the table would give back its input; one pass before the table is enough.
-  std::string converted = LinePass(text);
+  // The replacements hold no line ends, so ending the lines after each step
+  // of the table would give back its input; once before the table is enough.
+  std::string converted = EndEveryLine(text);
   for (const auto& rule : SymbolTable()) converted = ReplaceCharacters(converted, rule.pattern, rule.replacement);
   return converted;
 }

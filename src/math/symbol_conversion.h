@@ -8,15 +8,11 @@
 
 namespace zumoku::math {
 
-// The text cut into lines at CR LF, CR and LF, each line followed by CR LF.
-// A final line end opens no further line; NUL bytes are ordinary text.
-std::string LinePass(std::string_view text);
-
 // Every occurrence of `pattern` that begins on a character boundary, left to
 // right, replaced by `replacement`; replaced text is not searched again.
 std::string ReplaceCharacters(std::string_view text, std::string_view pattern, std::string_view replacement);
 
-// The line pass, then the symbol table in order.
+// Every line ended by CR LF (EndEveryLine), then the symbol table in order.
 std::string ConvertSymbols(std::string_view text);
 
 // Replaces the selection by its converted text.

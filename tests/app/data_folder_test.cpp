@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "desktop_state.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -46,10 +47,10 @@ TEST_F(DataFolderRule, ASettingFolderBesideTheExecutableMakesItPortable) {
 }
 
 TEST_F(DataFolderRule, WithoutAUserFolderNothingIsWrittenIntoTheWorkingFolder) {
-  const QString working = QDir::currentPath();
-  QDir::setCurrent(root.path());
-  EXPECT_EQ(DataFolder({places.executableFolder, QString(), places.installedSettings}), places.executableFolder);
-  QDir::setCurrent(working);
+  {
+    CurrentFolder current(root.path());
+    EXPECT_EQ(DataFolder({places.executableFolder, QString(), places.installedSettings}), places.executableFolder);
+  }
   EXPECT_FALSE(QDir(root.path()).exists(QStringLiteral("setting")));
 }
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -55,33 +54,45 @@ TEST_F(DiskFilesTest, OnlyRegularFilesAreReadFrom) {
   EXPECT_FALSE(files.IsSpecialFile(Path(QStringLiteral("missing.tex"))));
 }
 
-TEST_F(DiskFilesTest, FailedWriteLeavesTheOldFileAsItWas) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-  const std::string path = Path(QStringLiteral("a.tex"));
-  ASSERT_TRUE(files.Write(path, "old"));
-  QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-  EXPECT_FALSE(files.Write(path, "new"));
-  QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  EXPECT_EQ(files.Read(path), "old");
-}
+// Writes beyond `bytes` fail while it lives, as on a full disk; the limit
+// binds root too, unlike permissions.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
 
-// The disk fills up halfway through writing (a file size limit stands in
-// for a full disk): the old document stays whole and no temporary is left.
-TEST_F(DiskFilesTest, WriteFailingHalfwayLeavesTheOldFileWhole) {
-  const std::string path = Path(QStringLiteral("a.tex"));
-  ASSERT_TRUE(files.Write(path, "old"));
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = files.Write(path, std::string(1 << 20, 'n'));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
-  EXPECT_FALSE(written);
-  EXPECT_EQ(files.Read(path), "old");
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+ private:
+  void (*previousHandler_)(int);
+  rlimit saved_{};
+};
+
+// The write fails at its first byte or halfway through: the old document
+// stays whole and no temporary file is left behind.
+TEST_F(DiskFilesTest, FailedWriteLeavesTheOldFileWhole) {
+  const struct {
+    rlim_t limit;
+    std::size_t size;
+  } rows[] = {{0, 3}, {4096, 1 << 20}};
+  for (const auto& row : rows) {
+    const std::string path = Path(QStringLiteral("a.tex"));
+    ASSERT_TRUE(files.Write(path, "old"));
+    bool written = true;
+    {
+      const FileSizeLimit limit(row.limit);
+      written = files.Write(path, std::string(row.size, 'n'));
+    }
+    EXPECT_FALSE(written) << row.limit;
+    EXPECT_EQ(files.Read(path), "old") << row.limit;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1) << row.limit;
+  }
 }
 
 }  // namespace zumoku::test

@@ -9,14 +9,10 @@
 #include "documents/document.h"
 #include "app/memo_buffer.h"
 #include "fake_prompts.h"
-#include "buffer/line_ends.h"
+#include "random_bytes.h"
 #include "app/memo.h"
 
 namespace zumoku::test {
-
-// Lead bytes of the rows that hold code page 932's duplicate codes, which
-// come back in the converter's preferred form (0xED40 is written as 0xFA5C).
-bool InDuplicateRows(int b) { return b == 0x87 || b == 0xED || b == 0xEE || b >= 0xFA; }
 
 // A document in the real editor widget with files on disk.
 class EditorRoundTrip : public ::testing::Test {
@@ -42,17 +38,20 @@ class EditorRoundTrip : public ::testing::Test {
 
 TEST_F(EditorRoundTrip, OpenThenSaveGivesTheSameBytes) {
   std::mt19937 random(20261207);
-  std::uniform_int_distribution<int> byte(0, 255), length(0, 300);
   for (int round = 0; round < 300; ++round) {
-    std::string bytes(static_cast<std::size_t>(length(random)), '\0');
-    for (char& c : bytes) {
-      int b = byte(random);
-      while (InDuplicateRows(b)) b = byte(random);
-      c = static_cast<char>(b);
-    }
-    const std::string file = NormalizeLoadedLineEnds(bytes);
+    const std::string file = RandomStoredBytes(random, 300);
     ASSERT_EQ(OpenAndSave(file), file) << round;
   }
+}
+
+// Lead bytes 0xF0-0xFC: a user-defined character, an IBM extension and 髙.
+TEST_F(EditorRoundTrip, HighLeadBytesAreShownAndSavedRight) {
+  const std::string file = "\xF0\x40\xFA\x40\xFB\xFC";
+  EXPECT_EQ(OpenAndSave(file), file);
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("\uE000ⅰ髙"));
+  memo.moveCursor(QTextCursor::End);
+  memo.insertPlainText(QStringLiteral("髙"));
+  EXPECT_EQ(buffer.Text(), file + "\xFB\xFC");
 }
 
 TEST_F(EditorRoundTrip, LineEndsOfTheFileBecomeCrLf) {

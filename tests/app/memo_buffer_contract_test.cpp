@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QStringDecoder>
+#include <QPlainTextDocumentLayout>
 #include <QTest>
+#include <memory>
 
 #include "edit_buffer_contract.h"
 #include "app/memo_buffer.h"
@@ -74,6 +76,25 @@ TEST_F(MemoEntry, RefusedInputMethodCommitEndsTheComposition) {
   QApplication::sendEvent(&memo, &good);
   EXPECT_EQ(buffer.Text(), S("円"));
   EXPECT_EQ(refusals.size(), 1);
+}
+
+// Exposes the document's connection count.
+class WatchedDocument : public QTextDocument {
+ public:
+  WatchedDocument() { setDocumentLayout(new QPlainTextDocumentLayout(this)); }
+  int Watchers() const { return receivers(SIGNAL(contentsChange(int, int, int))); }
+};
+
+TEST(MemoBufferLifetime, ConnectionToTheWidgetEndsWithTheBuffer) {
+  WatchedDocument document;
+  Memo memo;
+  memo.setDocument(&document);
+  const int before = document.Watchers();
+  auto buffer = std::make_unique<MemoBuffer>(memo);
+  EXPECT_EQ(document.Watchers(), before + 1);
+  buffer.reset();
+  EXPECT_EQ(document.Watchers(), before);
+  memo.insertPlainText(QStringLiteral("x"));  // reaches no buffer that is gone
 }
 
 TEST_F(MemoEntry, TabInsertsATabCharacter) {

@@ -2,103 +2,11 @@
 #include <QTimer>
 
 #include "sjis_text.h"
-#include "text_menu_fixture.h"
+#include "form_test.h"
 
 namespace zumoku::test {
 
-namespace {
-// "name caption" for each entry, "name -" for separators; submenus indented.
-void Describe(const QMenu* menu, const QString& indent, QStringList& out) {
-  for (const QAction* action : menu->actions()) {
-    out << indent + action->objectName() + (action->isSeparator() ? QStringLiteral(" -") : u' ' + action->text());
-    if (action->menu()) Describe(action->menu(), indent + QStringLiteral("  "), out);
-  }
-}
-}  // namespace
-
-TEST_F(TextMenuTest, ItemTreeHasEveryEntryInOrder) {
-  const QStringList expected = {
-      QStringLiteral("Cut2 切り取り"),
-      QStringLiteral("Copy2 コピー"),
-      QStringLiteral("Paste2 貼り付け"),
-      QStringLiteral("N9 -"),
-      QStringLiteral("N11 書体"),
-      QStringLiteral("  N32 書体修飾を取り消す"),
-      QStringLiteral("  N31 -"),
-      QStringLiteral("  N12 ボールド：Bold"),
-      QStringLiteral("  N13 イタリック：Italic"),
-      QStringLiteral("  emphasis1 強調：emphasis"),
-      QStringLiteral("  Taypewriter1 タイプライター：Taypewriter"),
-      QStringLiteral("  SansSerif1 見出し：Sans Serif"),
-      QStringLiteral("  SMALLCAPS1 見出し：SMALL CAPS"),
-      QStringLiteral("  Slanted1 傾斜：Slanted"),
-      QStringLiteral("N14 文字サイズ"),
-      QStringLiteral("  N33 サイズの変更を取り消す"),
-      QStringLiteral("  N34 -"),
-      QStringLiteral("  N10Huge1 10：Huge"),
-      QStringLiteral("  N9huge1 9：huge"),
-      QStringLiteral("  N8LARGE1 8：LARGE"),
-      QStringLiteral("  N7Large1 7：Large"),
-      QStringLiteral("  N6large1 6：large"),
-      QStringLiteral("  N5normalsize1 5：normalsize（標準）"),
-      QStringLiteral("  N4small1 4：small"),
-      QStringLiteral("  N3footnotesize1 3：footnotesize"),
-      QStringLiteral("  N2scriptsize1 2：scriptsize"),
-      QStringLiteral("  N1tiny1 1：tiny"),
-      QStringLiteral("N17 箇条書き"),
-      QStringLiteral("  itemize1 通常の「・」：itemize"),
-      QStringLiteral("  enumerate1 番号付き：enumerate"),
-      QStringLiteral("  description1 見出し付き：description"),
-      QStringLiteral("  N35 -"),
-      QStringLiteral("  item1 \\itemだけを追加する"),
-      QStringLiteral("  item2 \\item[ ]だけを追加する"),
-      QStringLiteral("N22 -"),
-      QStringLiteral("N24 左揃え"),
-      QStringLiteral("N26 中央揃え"),
-      QStringLiteral("N25 右揃え"),
-      QStringLiteral("N23 -"),
-      QStringLiteral("N16 引用符：“...”"),
-      QStringLiteral("N28 脚注*：\\footnote{...} "),
-      QStringLiteral("N10 -"),
-      QStringLiteral("N19 空白"),
-      QStringLiteral("  N20 「\\」による空白"),
-      QStringLiteral("  N21 「~」による空白"),
-      QStringLiteral("N18 -"),
-      QStringLiteral("TeX3 TeX基本コマンド"),
-      QStringLiteral("  N40 圏点(日本語だけ)"),
-      QStringLiteral("  N39 -"),
-      QStringLiteral("  Verb1 文字通りに出力"),
-      QStringLiteral("    Verb2 文字通りに：\\verb|...|"),
-      QStringLiteral("    N15 空白を明示：\\verb*|...|"),
-      QStringLiteral("    verbatim1 verbatim環境"),
-      QStringLiteral("    verbatim2 空白を明示したverbatim*環境"),
-      QStringLiteral("  N27 -"),
-      QStringLiteral("  N29 欄外"),
-      QStringLiteral("    marginpar1 標準：\\marginpar{...}"),
-      QStringLiteral("    reversemarginpar1 逆出力：\\reversemarginpar{...}"),
-      QStringLiteral("    N30 左右別文言：\\marginpar[左：...]{右：...}"),
-      QStringLiteral("  N38 -"),
-      QStringLiteral("  TeX4 TeXマーク"),
-      QStringLiteral("    TeX5 TeX"),
-      QStringLiteral("    LaTeX1 LaTeX"),
-      QStringLiteral("    LaTeXe1 LaTeX2e"),
-      QStringLiteral("N54 セクション"),
-      QStringLiteral("  N55 セクションを追加"),
-      QStringLiteral("  N56 サブセクションを追加"),
-      QStringLiteral("  N57 -"),
-      QStringLiteral("  N58 セクションマネージャーを開く..."),
-      QStringLiteral("N53 画像を貼り付ける"),
-      QStringLiteral("N43 -"),
-      QStringLiteral("N44 数式コマンドに変更"),
-  };
-  QStringList shown;
-  Describe(PopupMenu1(), QString(), shown);
-  EXPECT_EQ(shown, expected);
-  for (const QAction* action : PopupMenu1()->findChildren<QAction*>()) {
-    EXPECT_TRUE(action->isVisible() && action->isEnabled()) << action->objectName().toStdString();
-    EXPECT_TRUE(action->shortcut().isEmpty()) << action->objectName().toStdString();
-  }
-}
+using TextMenuTest = FormTest;
 
 struct OpeningRow {
   std::string selection;
@@ -120,15 +28,15 @@ TEST_F(TextMenuTest, OpeningShowsRemovalsAndRelabelsAlignment) {
   };
   for (const auto& row : rows) {
     Select(row.selection);
-    emit PopupMenu1()->aboutToShow();
+    emit form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->aboutToShow();
     const std::string at = "selection " + row.selection;
-    EXPECT_EQ(Item("N32")->isVisible(), row.fontRemoval) << at;
-    EXPECT_EQ(Item("N31")->isVisible(), row.fontRemoval) << at;
-    EXPECT_EQ(Item("N33")->isVisible(), row.sizeRemoval) << at;
-    EXPECT_EQ(Item("N34")->isVisible(), row.sizeRemoval) << at;
-    EXPECT_EQ(Item("N24")->text(), row.left ? QStringLiteral("左揃えの解除") : QStringLiteral("左揃え")) << at;
-    EXPECT_EQ(Item("N26")->text(), row.center ? QStringLiteral("中央揃えの解除") : QStringLiteral("中央揃え")) << at;
-    EXPECT_EQ(Item("N25")->text(), row.right ? QStringLiteral("右揃えの解除") : QStringLiteral("右揃え")) << at;
+    EXPECT_EQ(Action("N32")->isVisible(), row.fontRemoval) << at;
+    EXPECT_EQ(Action("N31")->isVisible(), row.fontRemoval) << at;
+    EXPECT_EQ(Action("N33")->isVisible(), row.sizeRemoval) << at;
+    EXPECT_EQ(Action("N34")->isVisible(), row.sizeRemoval) << at;
+    EXPECT_EQ(Action("N24")->text(), row.left ? QStringLiteral("左揃えの解除") : QStringLiteral("左揃え")) << at;
+    EXPECT_EQ(Action("N26")->text(), row.center ? QStringLiteral("中央揃えの解除") : QStringLiteral("中央揃え")) << at;
+    EXPECT_EQ(Action("N25")->text(), row.right ? QStringLiteral("右揃えの解除") : QStringLiteral("右揃え")) << at;
     EXPECT_EQ(form.HasFlushLeft, row.left) << at;
     EXPECT_EQ(form.HasCenter, row.center) << at;
     EXPECT_EQ(form.HasFlushRight, row.right) << at;
@@ -143,10 +51,10 @@ TEST_F(TextMenuTest, RightClickOpensPopupMenu1ForTheSelection) {
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     opened = popup->objectName();
-    centerCaption = Item("N26")->text();
+    centerCaption = Action("N26")->text();
     popup->close();
   });
-  emit form.memo1()->customContextMenuRequested(QPoint(5, 5));
+  emit form.memo1->customContextMenuRequested(QPoint(5, 5));
   EXPECT_EQ(opened, QStringLiteral("PopupMenu1"));
   EXPECT_EQ(centerCaption, QStringLiteral("中央揃えの解除"));
   EXPECT_TRUE(form.HasCenter);
@@ -157,6 +65,13 @@ TEST_F(TextMenuTest, EveryTextCommandRunsFromItsEntry) {
     const char* name;
     std::string selection, expected;
   } rows[] = {
+      {"N12", S("\\textit{マ}"), S("\\textbf{マ}")},
+      {"N13", "a", "\\textit{a}"},
+      {"emphasis1", S("\\textit{マ}"), S("\\emph{マ}")},
+      {"Taypewriter1", "a", "\\texttt{a}"},
+      {"SansSerif1", "a", "\\textsf{a}"},
+      {"SMALLCAPS1", "a", "\\textsc{a}"},
+      {"Slanted1", "a", "\\textsl{a}"},
       {"N10Huge1", "a", "{\\Huge a}"},
       {"N9huge1", "a", "{\\huge a}"},
       {"N8LARGE1", "a", "{\\LARGE a}"},
@@ -193,14 +108,14 @@ TEST_F(TextMenuTest, EveryTextCommandRunsFromItsEntry) {
   };
   for (const auto& row : rows) {
     Select(row.selection);
-    Choose(row.name);
+    ChooseInPopupMenu1(row.name);
     EXPECT_EQ(form.Buffer().Text(), row.expected) << row.name;
   }
 }
 
-TEST_F(TextMenuTest, EntriesOfLaterCommandsAndThePictureEntryLeaveTheText) {
+TEST_F(TextMenuTest, PictureEntrySaysItIsNotAvailableYet) {
   Select("abc");
-  for (const char* name : {"N58", "N44", "N53"}) Choose(name);
+  ChooseInPopupMenu1("N53");
   EXPECT_EQ(form.Buffer().Text(), "abc");
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("画像の貼り付けはまだ利用できません"));
 }

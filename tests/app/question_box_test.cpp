@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AnswerRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, Answer::kYes},
         AnswerRow{"EscapeAnswersNo", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, Answer::kNo},
-        AnswerRow{"ClickNo", Click(QStringLiteral("いいえ(&N)")), Answer::kNo},
+        AnswerRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), Answer::kNo},
         AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CancelRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); },
                   UnsavedAnswer::kYes},
-        CancelRow{"ClickNo", Click(QStringLiteral("いいえ(&N)")), UnsavedAnswer::kNo},
+        CancelRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), UnsavedAnswer::kNo},
         CancelRow{"Escape", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, UnsavedAnswer::kCancel},
         CancelRow{"CloseButton", [](QDialog* d) { d->close(); }, UnsavedAnswer::kCancel}),
     [](const auto& info) { return std::string(info.param.name); });

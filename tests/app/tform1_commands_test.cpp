@@ -14,7 +14,7 @@ namespace zumoku::test {
 class Commands : public FormTest {
  protected:
   EditBuffer& b() { return form.Buffer(); }
-  void Type(const QString& keys) { QTest::keyClicks(form.memo1(), keys); }
+  void Type(const QString& keys) { QTest::keyClicks(form.memo1, keys); }
   void Select(int start, int length) {
     b().SetSelStart(start);
     b().SetSelLength(length);
@@ -54,11 +54,11 @@ TEST_F(Commands, UndoTakesBackOneCommandAndKeepsEarlierSteps) {
 // Text no entry lets in (here put straight into the widget) makes a command
 // fail: the error box is shown and the text stays as it was.
 TEST_F(Commands, ACommandThatMeetsUnencodableTextChangesNothing) {
-  form.memo1()->setPlainText(QStringLiteral("\\documentclass{jsarticle}\nx\u2028y\n\\begin{document}\nabc"));
+  form.memo1->setPlainText(QStringLiteral("\\documentclass{jsarticle}\nx\u2028y\n\\begin{document}\nabc"));
   b().SetModified(false);
-  const QString before = form.memo1()->toPlainText();
-  form.memo1()->moveCursor(QTextCursor::End);
-  form.memo1()->moveCursor(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+  const QString before = form.memo1->toPlainText();
+  form.memo1->moveCursor(QTextCursor::End);
+  form.memo1->moveCursor(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
   QStringList errors;
   const auto answer = [&errors](QMessageBox* box) {
     errors << box->text();
@@ -67,11 +67,11 @@ TEST_F(Commands, ACommandThatMeetsUnencodableTextChangesNothing) {
   form.N44Click();
   WhenModal<QMessageBox>(answer);
   Trigger("gather1");  // writes, then reads the line after the class line
-  EXPECT_EQ(form.memo1()->toPlainText(), before);
-  EXPECT_EQ(form.memo1()->textCursor().selectedText(), QStringLiteral("abc"));
+  EXPECT_EQ(form.memo1->toPlainText(), before);
+  EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("abc"));
   EXPECT_FALSE(b().Modified());
 
-  form.memo1()->selectAll();
+  form.memo1->selectAll();
   WhenModal<QMessageBox>(answer);
   emit form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))->aboutToShow();
   ASSERT_EQ(errors.size(), 2);
@@ -81,9 +81,9 @@ TEST_F(Commands, ACommandThatMeetsUnencodableTextChangesNothing) {
 TEST_F(Commands, CancelledCompositionKeepsTheMessageAndModified) {
   form.SetStatusPanelText(0, QStringLiteral("ファイルを上書き保存しました"));
   QInputMethodEvent composing(QStringLiteral("かん"), {});
-  QApplication::sendEvent(form.memo1(), &composing);
+  QApplication::sendEvent(form.memo1, &composing);
   QInputMethodEvent cancel;
-  QApplication::sendEvent(form.memo1(), &cancel);
+  QApplication::sendEvent(form.memo1, &cancel);
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ファイルを上書き保存しました"));
   EXPECT_FALSE(b().Modified());
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/error_box.h"
+#include "desktop_state.h"
 #include "form_test.h"
 #include "modal_script.h"
 #include "sjis_text.h"
@@ -29,10 +30,10 @@ TEST_F(Form1CommandLine, AFileIsOpenedByteForByteUnderItsFullPath) {
   file.write(bytes.data(), static_cast<qint64>(bytes.size()));
   file.close();
 
-  const QString working = QDir::currentPath();
-  QDir::setCurrent(folder.path());
-  form.OpenFile(QStringLiteral("論文.tex"));  // as typed in a terminal
-  QDir::setCurrent(working);
+  {
+    CurrentFolder current(folder.path());
+    form.OpenFile(QStringLiteral("論文.tex"));  // as typed in a terminal
+  }
 
   const QString path = QDir(folder.path()).absoluteFilePath(QStringLiteral("論文.tex"));
   EXPECT_EQ(form.Buffer().Text(), bytes);
@@ -63,7 +64,7 @@ class Form1Keys : public FormTest {
     form.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
   }
-  void Press(const QKeySequence& keys) { QTest::keySequence(form.memo1(), keys); }
+  void Press(const QKeySequence& keys) { QTest::keySequence(form.memo1, keys); }
 };
 
 TEST_F(Form1Keys, EachFileMenuEntryRunsFromTheKeyItShows) {
@@ -79,7 +80,7 @@ TEST_F(Form1Keys, EachFileMenuEntryRunsFromTheKeyItShows) {
 }
 
 TEST_F(Form1Keys, TheEditorKeepsItsOwnKeys) {
-  QTest::keyClicks(form.memo1(), QStringLiteral("abc"));
+  QTest::keyClicks(form.memo1, QStringLiteral("abc"));
   Press(QKeySequence::SelectAll);
   Press(QKeySequence::Cut);
   EXPECT_EQ(form.Buffer().Text(), "");

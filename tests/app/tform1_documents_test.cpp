@@ -48,11 +48,10 @@ class Form1Documents : public FormTest {
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll().toStdString();
   }
-  void Click(const char* name) { form.findChild<QToolButton*>(QLatin1String(name))->click(); }
   bool Save1Enabled() { return form.findChild<QAction*>(QStringLiteral("Save1"))->isEnabled(); }
   // Drags data onto the editor and drops it there.
   void DragAndDrop(QMimeData& data) {
-    QWidget* target = form.memo1()->viewport();
+    QWidget* target = form.memo1->viewport();
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -68,16 +67,16 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
     ModalScript script({Choose(path)});
     Trigger("Open1");
   }
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("\\section{序論}\n本文"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
   EXPECT_EQ(form.CurrentFileName(), path);
   EXPECT_TRUE(Save1Enabled());
   EXPECT_FALSE(form.Buffer().Modified());
 
-  form.memo1()->moveCursor(QTextCursor::End);
+  form.memo1->moveCursor(QTextCursor::End);
   QInputMethodEvent typed;  // Japanese arrives from the input method
   typed.setCommitString(QStringLiteral("です"));
-  QApplication::sendEvent(form.memo1(), &typed);
+  QApplication::sendEvent(form.memo1, &typed);
   Trigger("Save1");
   EXPECT_EQ(ReadFile(path), S("\\section{序論}\r\n本文です"));
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ファイルを上書き保存しました"));
@@ -85,9 +84,9 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
   form.Buffer().Clear();
   {
     ModalScript script({Choose(path)});
-    Click("ToolButton2");
+    Click(&form, QStringLiteral("ToolButton2"));
   }
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
 }
 
 TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
@@ -97,7 +96,7 @@ TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
   const QString path = Path(QStringLiteral("new.tex"));
   {
     ModalScript script({Choose(path)});
-    Click("ToolButton3");
+    Click(&form, QStringLiteral("ToolButton3"));
   }
   EXPECT_EQ(ReadFile(path), S("漢字"));
   EXPECT_TRUE(Save1Enabled());
@@ -110,7 +109,7 @@ TEST_F(Form1Documents, SaveAsDeclinedOverwriteReopensTheDialog) {
   form.Buffer().SetSelText("x");
   QString question;
   {
-    ModalScript script({Choose(path), Noting(question, test::Click(kNo)), Cancel()});
+    ModalScript script({Choose(path), Noting(question, Clicking(kNo)), Cancel()});
     Trigger("SaveAs1");
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + path + QStringLiteral("は既に存在します。上書き保存しますか？"));
@@ -146,7 +145,7 @@ TEST_F(Form1Documents, CancelledOpenMakesExitAsk) {
   }
   QString question;
   {
-    ModalScript script({Noting(question, test::Click(kNo))});
+    ModalScript script({Noting(question, Clicking(kNo))});
     Trigger("Exit1");
   }
   EXPECT_EQ(question, QStringLiteral("情報: は更新されています。保存しますか？"));
@@ -161,14 +160,14 @@ TEST_F(Form1Documents, ExitWithoutChangesEndsAtOnce) {
 TEST_F(Form1Documents, ClosingTheWindowAsksLikeExitAndStaysWhenTheSaveIsCancelled) {
   form.Buffer().SetSelText("x");
   {
-    ModalScript script({test::Click(kYes), Cancel()});
+    ModalScript script({Clicking(kYes), Cancel()});
     form.close();
   }
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Buffer().Text(), "x");
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("保存をキャンセルしました"));
   {
-    ModalScript script({test::Click(kYes), Choose(Path(QStringLiteral("kept.tex")))});
+    ModalScript script({Clicking(kYes), Choose(Path(QStringLiteral("kept.tex")))});
     form.close();
   }
   EXPECT_FALSE(form.isVisible());
@@ -183,7 +182,7 @@ TEST_F(Form1Documents, DroppedFilesGoToTheWindowWhichOpensTheFirst) {
   data.setUrls(urls);
   data.setText(urls.front().toLocalFile());  // file managers offer the path as text too
   DragAndDrop(data);
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("一"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("一"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku -") + Path(QStringLiteral("一.tex")));
   EXPECT_EQ(form.CurrentFileName(), Path(QStringLiteral("一.tex")));
   EXPECT_FALSE(Save1Enabled());
@@ -193,7 +192,7 @@ TEST_F(Form1Documents, DroppedTextStillGoesIntoTheEditor) {
   QMimeData data;
   data.setText(QStringLiteral("漢字"));
   DragAndDrop(data);
-  EXPECT_EQ(form.memo1()->toPlainText(), QStringLiteral("漢字"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("漢字"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
 }
 
@@ -203,7 +202,7 @@ TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {
   form.Buffer().SetSelText("x");
   QString question;
   {
-    ModalScript script({Noting(question, test::Click(kNo))});
+    ModalScript script({Noting(question, Clicking(kNo))});
     form.DropFiles({WriteFile(QStringLiteral("b.tex"), "b")});
   }
   EXPECT_EQ(question, QStringLiteral("情報: ") + first + QStringLiteral("は更新されています。保存しますか？"));

@@ -55,7 +55,7 @@ TEST_F(Form1New, MenuEntryAndToolButtonBuildTheTemplate) {
   form->Buffer().SetSelText("x");
   QString question;
   {
-    ModalScript script({Noting(question, Click(QStringLiteral("いいえ(&N)"))), ConfirmWithTitle(QStringLiteral("C"))});
+    ModalScript script({Noting(question, Clicking(QStringLiteral("いいえ(&N)"))), ConfirmWithTitle(QStringLiteral("C"))});
     form->findChild<QToolButton*>(QStringLiteral("ToolButton1"))->click();
   }
   EXPECT_EQ(question, QStringLiteral("情報: Zumoku - NEW_File.texは更新されています。保存しますか？"));

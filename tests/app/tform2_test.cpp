@@ -3,9 +3,12 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "text_menu_fixture.h"
+#include "form_test.h"
+#include "modal.h"
 
 namespace zumoku::test {
+
+using TextMenuTest = FormTest;
 
 namespace {
 const std::string kItem = "        \\item \r\n";
@@ -13,9 +16,7 @@ const std::string kItem = "        \\item \r\n";
 // Answers the count dialog that the next command opens: types `count`,
 // ticks the box when asked, and presses OK.
 void AnswerCount(const QString& count, bool tick = false) {
-  WhenModal<QWidget>([count, tick](QWidget* window) {
-    auto* dialog = qobject_cast<TForm2*>(window);
-    ASSERT_NE(dialog, nullptr);
+  WhenModal<TForm2>([count, tick](TForm2* dialog) {
     dialog->Edit1->setText(count);
     if (tick) dialog->CheckBox1->setChecked(true);
     dialog->Button1->click();
@@ -23,29 +24,18 @@ void AnswerCount(const QString& count, bool tick = false) {
 }
 
 void CloseCountDialog() {
-  WhenModal<QWidget>([](QWidget* window) { window->close(); });
+  WhenModal<TForm2>([](TForm2* dialog) { dialog->close(); });
 }
 }  // namespace
 
-TEST(CountDialog, OpensWithItsControlsInPlace) {
+TEST(CountDialog, OpensWithItsComponentsAndDefaults) {
   TForm2 dialog(nullptr);
   EXPECT_EQ(dialog.objectName(), QStringLiteral("Form2"));
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("箇条書きの設定"));
-  EXPECT_EQ(dialog.size(), QSize(433, 106));
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  const struct {
-    const char* name;
-    QRect geometry;
-  } places[] = {{"Label1", {3, 3, 427, 12}},
-                {"Edit1", {156, 27, 97, 20}},
-                {"UpDown1", {253, 27, 15, 20}},
-                {"CheckBox1", {132, 54, 172, 13}},
-                {"Button1", {165, 75, 91, 28}}};
-  for (const auto& place : places) {
-    auto* widget = dialog.findChild<QWidget*>(QLatin1String(place.name));
-    ASSERT_NE(widget, nullptr) << place.name;
-    EXPECT_EQ(widget->geometry(), place.geometry) << place.name;
+  for (const char* name : {"Label1", "Edit1", "UpDown1", "CheckBox1", "Button1"}) {
+    EXPECT_NE(dialog.findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
   }
   EXPECT_EQ(dialog.Label1->text(),
             QStringLiteral("予め、いくつ「\\item」を表示しますか？（以降、追加の際は手入力をお願い致します。）"));
@@ -89,15 +79,14 @@ TEST_F(TextMenuTest, EscDoesNothingInTheCountDialog) {
   form.ItemCount = 2;
   Select("keep");
   bool stayedOpen = false;
-  WhenModal<QWidget>([&](QWidget* window) {
-    auto* dialog = static_cast<TForm2*>(window);
+  WhenModal<TForm2>([&](TForm2* dialog) {
     QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
     QTest::keyClick(dialog, Qt::Key_Escape);
     stayedOpen = dialog->isVisible();
     dialog->Edit1->setText(QStringLiteral("1"));
     dialog->Button1->click();
   });
-  Choose("itemize1");
+  ChooseInPopupMenu1("itemize1");
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(form.Buffer().Text(), "\\begin{itemize}\r\n" + kItem + "\\end{itemize}\r\n");
 }
@@ -105,7 +94,7 @@ TEST_F(TextMenuTest, EscDoesNothingInTheCountDialog) {
 TEST_F(TextMenuTest, DefaultAnswerGivesFourItems) {
   Select("old");
   AnswerCount(QStringLiteral("4"));
-  Choose("itemize1");
+  ChooseInPopupMenu1("itemize1");
   EXPECT_EQ(form.Buffer().Text(), "\\begin{itemize}\r\n" + kItem + kItem + kItem + kItem + "\\end{itemize}\r\n");
   EXPECT_EQ(form.ItemCount, 4);
 }
@@ -113,26 +102,26 @@ TEST_F(TextMenuTest, DefaultAnswerGivesFourItems) {
 TEST_F(TextMenuTest, CloseBoxKeepsTheLastAnswer) {
   Select("");
   CloseCountDialog();
-  Choose("itemize1");
+  ChooseInPopupMenu1("itemize1");
   EXPECT_EQ(form.Buffer().Text(), "\\begin{itemize}\r\n\\end{itemize}\r\n");
   Select("x");
   CloseCountDialog();
-  Choose("item1");
+  ChooseInPopupMenu1("item1");
   EXPECT_EQ(form.Buffer().Text(), "");
 
   Select("");
   AnswerCount(QStringLiteral("2"), true);
-  Choose("description1");
+  ChooseInPopupMenu1("description1");
   EXPECT_EQ(form.Buffer().Text(), "\\begin{description}\r\n        \\item[ ] \\mbox{} \\\\ \r\n"
                                    "        \\item[ ] \\mbox{} \\\\ \r\n\\end{description}\r\n");
   Select("");
   CloseCountDialog();
-  Choose("item2");
+  ChooseInPopupMenu1("item2");
   EXPECT_EQ(form.Buffer().Text(), "        \\item[ ] \\mbox{} \\\\\r\n        \\item[ ] \\mbox{} \\\\\r\n");
   EXPECT_TRUE(form.HeadingLineBreak);
   Select("");
   AnswerCount(QStringLiteral("1"));
-  Choose("itemize1");
+  ChooseInPopupMenu1("itemize1");
   EXPECT_FALSE(form.HeadingLineBreak);
 }
 
@@ -145,11 +134,11 @@ TEST_F(TextMenuTest, CheckBoxIsOfferedForHeadingListsOnly) {
               {"N21", false}};
   for (const auto& row : rows) {
     bool enabled = !row.enabled;
-    WhenModal<QWidget>([&](QWidget* window) {
-      enabled = static_cast<TForm2*>(window)->CheckBox1->isEnabled();
-      window->close();
+    WhenModal<TForm2>([&](TForm2* dialog) {
+      enabled = dialog->CheckBox1->isEnabled();
+      dialog->close();
     });
-    Choose(row.name);
+    ChooseInPopupMenu1(row.name);
     EXPECT_EQ(enabled, row.enabled) << row.name;
   }
 }
@@ -167,11 +156,10 @@ TEST_F(TextMenuTest, NumbersThatCannotBeUsedAreReportedAndTheDialogStays) {
     form.ItemCount = 3;
     QString shown, caption;
     bool stayedOpen = false;
-    WhenModal<QWidget>([&](QWidget* window) {
-      auto* dialog = static_cast<TForm2*>(window);
+    WhenModal<TForm2>([&](TForm2* dialog) {
       dialog->Edit1->setText(row.typed);
-      WhenModal<QWidget>([&](QWidget* box) {
-        shown = static_cast<QMessageBox*>(box)->text();
+      WhenModal<QMessageBox>([&](QMessageBox* box) {
+        shown = box->text();
         box->close();
       });
       dialog->Button1->click();
@@ -179,7 +167,7 @@ TEST_F(TextMenuTest, NumbersThatCannotBeUsedAreReportedAndTheDialogStays) {
       dialog->close();
     });
     Select("");
-    Choose("N21");
+    ChooseInPopupMenu1("N21");
     EXPECT_EQ(shown, row.message);
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(form.ItemCount, 3);
@@ -190,35 +178,34 @@ TEST_F(TextMenuTest, NumbersThatCannotBeUsedAreReportedAndTheDialogStays) {
 TEST_F(TextMenuTest, NegativeAndZeroCountsGiveNoRepeats) {
   Select("sel");
   AnswerCount(QStringLiteral("-5"));
-  Choose("itemize1");
+  ChooseInPopupMenu1("itemize1");
   EXPECT_EQ(form.Buffer().Text(), "\\begin{itemize}\r\n\\end{itemize}\r\n");
   EXPECT_EQ(form.ItemCount, -5);
   Select("sel");
   AnswerCount(QStringLiteral("0"));
-  Choose("N20");
+  ChooseInPopupMenu1("N20");
   EXPECT_EQ(form.Buffer().Text(), " ");
 }
 
 TEST_F(TextMenuTest, SpaceDialogIsRelabelledAndSharesTheCount) {
   QString title, label;
-  WhenModal<QWidget>([&](QWidget* window) {
-    auto* dialog = static_cast<TForm2*>(window);
+  WhenModal<TForm2>([&](TForm2* dialog) {
     title = dialog->windowTitle();
     label = dialog->Label1->text();
     dialog->Button1->click();
   });
   Select("abc");
-  Choose("N20");
+  ChooseInPopupMenu1("N20");
   EXPECT_EQ(title, QStringLiteral("空白の個数の設定"));
   EXPECT_EQ(label, QStringLiteral("空白の数を指定してください。"));
   EXPECT_EQ(form.Buffer().Text(), " \\ \\ \\ \\ ");
 
   Select("");
   AnswerCount(QStringLiteral("7"));
-  Choose("enumerate1");
+  ChooseInPopupMenu1("enumerate1");
   Select("x");
   CloseCountDialog();
-  Choose("N21");
+  ChooseInPopupMenu1("N21");
   EXPECT_EQ(form.Buffer().Text(), "~~~~~~~");
 }
 

@@ -7,8 +7,10 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include "click.h"
 #include "math/matrix.h"
 #include "modal.h"
+#include "selected_text.h"
 #include "app/tform1.h"
 #include "app/up_down.h"
 
@@ -31,98 +33,68 @@ void SetSizes(QWidget* dialog, const QString& rows, const QString& columns) {
   Child<QLineEdit>(dialog, "Edit2")->setText(columns);
 }
 
-void Click(QWidget* dialog, const char* button) { Child<QPushButton>(dialog, button)->click(); }
 }  // namespace
 
-class MatrixDialog : public ::testing::Test {
- protected:
-  MatrixDialog() {
-    form.Buffer().SetSelText(kPreamble + kBody + "old" + kEnd);
-    form.Buffer().SetSelStart(static_cast<int>((kPreamble + kBody).size()));
-    form.Buffer().SetSelLength(3);
-  }
-  // Opens the dialog from the formula menu and lets `act` answer it.
-  void Open(const std::function<void(TForm5*)>& act) {
-    WhenModal<TForm5>(act);
-    form.findChild<QAction*>(QStringLiteral("N42"))->trigger();
-  }
-  std::string WithMatrix(const std::string& matrix) {
-    return kPreamble + "\\usepackage{amsmath}\r\n" + kBody + matrix + kEnd;
-  }
-  std::string Untouched() { return kPreamble + kBody + "old" + kEnd; }
-
-  TForm1 form;
-};
-
-TEST_F(MatrixDialog, OpensWithItsLayout) {
-  Open([](TForm5* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("行列の設定"));
-    EXPECT_EQ(dialog->size(), QSize(310, 134));
-    const struct {
-      const char* name;
-      QRect geometry;
-    } places[] = {{"RadioGroup1", {3, 7, 302, 73}}, {"Label1", {24, 87, 236, 12}}, {"Edit1", {21, 81, 61, 20}},
-                  {"UpDown1", {82, 81, 15, 20}},    {"Edit2", {138, 81, 52, 20}},  {"UpDown2", {190, 81, 15, 20}},
-                  {"Button1", {207, 105, 100, 25}}, {"Button2", {3, 108, 82, 25}}};
-    for (const auto& place : places) EXPECT_EQ(Child<QWidget>(dialog, place.name)->geometry(), place.geometry);
-    QStringList items;
-    for (const QRadioButton* item : dialog->findChildren<QRadioButton*>()) items << item->text();
-    EXPECT_EQ(items, QStringList({QStringLiteral("…"), QStringLiteral("|…|"), QStringLiteral("(…)"),
-                                  QStringLiteral("||…||"), QStringLiteral("[…]"), QStringLiteral("{…}"),
-                                  QStringLiteral("{…case")}));
-    EXPECT_TRUE(dialog->findChildren<QRadioButton*>().at(2)->isChecked());
-    // Column by column: two items a column, the seventh alone in the fourth.
-    const auto buttons = dialog->findChildren<QRadioButton*>();
-    EXPECT_EQ(buttons.at(0)->x(), buttons.at(1)->x());
-    EXPECT_LT(buttons.at(1)->x(), buttons.at(2)->x());
-    EXPECT_LT(buttons.at(4)->x(), buttons.at(6)->x());
-    EXPECT_EQ(Child<QLabel>(dialog, "Label1")->text(),
-              QString(10, u'　') + u'行' + QString(12, u'　') + QStringLiteral("列の行列"));
-    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("2"));
-    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit2")->text(), QStringLiteral("2"));
-    EXPECT_EQ(Child<QPushButton>(dialog, "Button1")->text(), QStringLiteral("OK"));
-    EXPECT_FALSE(Child<QPushButton>(dialog, "Button1")->isDefault());
-    EXPECT_EQ(Child<QPushButton>(dialog, "Button2")->text(), QStringLiteral("キャンセル"));
-    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    dialog->close();
-  });
+// Shows the dialog modally and lets `act` answer it; the result of exec().
+int RunDialog(TForm5& dialog, const std::function<void(TForm5*)>& act) {
+  WhenModal<TForm5>(act);
+  return dialog.exec();
 }
 
-TEST_F(MatrixDialog, DefaultAnswerInsertsATwoByTwoPmatrix) {
-  bool closed = false;
-  Open([&](TForm5* dialog) {
-    Click(dialog, "Button1");
-    closed = !dialog->isVisible();
-  });
-  EXPECT_TRUE(closed);
-  EXPECT_EQ(form.Buffer().Text(),
-            WithMatrix("\\begin{pmatrix}\r\n    1 & 2 \\\\\r\n    1 & 2 \r\n\\end{pmatrix}\r\n"));
+TEST(MatrixDialog, OpensWithItsComponentsAndDefaults) {
+  TForm5 dialog(nullptr);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("行列の設定"));
+  for (const char* name : {"RadioGroup1", "Label1", "Edit1", "UpDown1", "Edit2", "UpDown2", "Button1", "Button2"}) {
+    Child<QWidget>(&dialog, name);
+  }
+  QStringList items;
+  for (const QRadioButton* item : dialog.findChildren<QRadioButton*>()) items << item->text();
+  EXPECT_EQ(items, QStringList({QStringLiteral("…"), QStringLiteral("|…|"), QStringLiteral("(…)"),
+                                QStringLiteral("||…||"), QStringLiteral("[…]"), QStringLiteral("{…}"),
+                                QStringLiteral("{…case")}));
+  EXPECT_TRUE(dialog.findChildren<QRadioButton*>().at(2)->isChecked());
+  // Column by column: two items a column, the seventh alone in the fourth.
+  dialog.show();
+  const auto buttons = dialog.findChildren<QRadioButton*>();
+  EXPECT_EQ(buttons.at(0)->x(), buttons.at(1)->x());
+  EXPECT_LT(buttons.at(1)->x(), buttons.at(2)->x());
+  EXPECT_LT(buttons.at(4)->x(), buttons.at(6)->x());
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label1")->text(),
+            QString(10, u'　') + u'行' + QString(12, u'　') + QStringLiteral("列の行列"));
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "Edit1")->text(), QStringLiteral("2"));
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "Edit2")->text(), QStringLiteral("2"));
+  EXPECT_EQ(Child<QPushButton>(&dialog, "Button1")->text(), QStringLiteral("OK"));
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "Button1")->isDefault());
+  EXPECT_EQ(Child<QPushButton>(&dialog, "Button2")->text(), QStringLiteral("キャンセル"));
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
-TEST_F(MatrixDialog, ChosenSizeAndBracketKind) {
+TEST(MatrixDialog, OkGivesTheChosenSizeAndBracketKind) {
   const struct {
     QString rows, columns;
-    int item;
-    std::string expected;
-  } answers[] = {{QStringLiteral("1"), QStringLiteral("1"), 2, "\\begin{pmatrix}\r\n    1 \r\n\\end{pmatrix}\r\n"},
-                 {QStringLiteral("+3"), QStringLiteral("2"), 6, math::BuildMatrix(3, 2, "cases")},
-                 {QStringLiteral("100"), QStringLiteral("100"), 0, math::BuildMatrix(100, 100, "matrix")}};
+    int item;  // -1: the default item
+    int rowCount, columnCount;
+    std::string_view environment;
+  } answers[] = {{QStringLiteral("2"), QStringLiteral("2"), -1, 2, 2, "pmatrix"},
+                 {QStringLiteral("1"), QStringLiteral("1"), 2, 1, 1, "pmatrix"},
+                 {QStringLiteral("+3"), QStringLiteral("2"), 6, 3, 2, "cases"},
+                 {QStringLiteral("100"), QStringLiteral("100"), 0, 100, 100, "matrix"}};
   for (const auto& answer : answers) {
-    form.Buffer().SelectAll();
-    form.Buffer().SetSelText(Untouched());
-    form.Buffer().SetSelStart(static_cast<int>((kPreamble + kBody).size()));
-    form.Buffer().SetSelLength(3);
-    Open([&](TForm5* dialog) {
-      SetSizes(dialog, answer.rows, answer.columns);
-      dialog->findChildren<QRadioButton*>().at(answer.item)->click();
-      Click(dialog, "Button1");
+    TForm5 dialog(nullptr);
+    const int result = RunDialog(dialog, [&](TForm5* shown) {
+      SetSizes(shown, answer.rows, answer.columns);
+      if (answer.item >= 0) shown->findChildren<QRadioButton*>().at(answer.item)->click();
+      Click(shown, "Button1");
     });
-    EXPECT_EQ(form.Buffer().Text(), WithMatrix(answer.expected)) << answer.rows.toStdString();
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.RowCount(), answer.rowCount);
+    EXPECT_EQ(dialog.ColumnCount(), answer.columnCount);
+    EXPECT_EQ(dialog.BracketEnvironment(), answer.environment);
   }
 }
 
-TEST_F(MatrixDialog, BadSizesAreRefusedAndTheDialogStaysOpen) {
+TEST(MatrixDialog, BadSizesAreRefusedAndTheDialogStaysOpen) {
   const struct {
     QString rows, columns, message;
   } answers[] = {
@@ -140,53 +112,68 @@ TEST_F(MatrixDialog, BadSizesAreRefusedAndTheDialogStaysOpen) {
     QString message;
     bool stayedOpen = false;
     QString rowsAfter;
-    Open([&](TForm5* dialog) {
-      SetSizes(dialog, answer.rows, answer.columns);
+    TForm5 dialog(nullptr);
+    const int result = RunDialog(dialog, [&](TForm5* shown) {
+      SetSizes(shown, answer.rows, answer.columns);
       WhenModal<QMessageBox>([&](QMessageBox* box) {
         message = box->text();
         box->accept();
       });
-      Click(dialog, "Button1");
-      stayedOpen = dialog->isVisible();
-      rowsAfter = Child<QLineEdit>(dialog, "Edit1")->text();
-      dialog->close();
+      Click(shown, "Button1");
+      stayedOpen = shown->isVisible();
+      rowsAfter = Child<QLineEdit>(shown, "Edit1")->text();
+      shown->close();
     });
     EXPECT_EQ(message, answer.message);
     EXPECT_TRUE(stayedOpen) << answer.message.toStdString();
     EXPECT_EQ(rowsAfter, answer.rows);
-    EXPECT_EQ(form.Buffer().Text(), Untouched());
+    EXPECT_EQ(result, QDialog::Rejected);
   }
 }
 
-TEST_F(MatrixDialog, CloseBoxAndCancelInsertNothing) {
-  Open([](TForm5* dialog) { dialog->close(); });
-  EXPECT_EQ(form.Buffer().Text(), Untouched());
-  bool closed = false;
-  Open([&](TForm5* dialog) {
-    Click(dialog, "Button2");
-    closed = !dialog->isVisible();
-  });
-  EXPECT_TRUE(closed);
-  EXPECT_EQ(form.Buffer().Text(), Untouched());
+TEST(MatrixDialog, CloseBoxAndCancelGiveNoAnswer) {
+  TForm5 closed(nullptr);
+  EXPECT_EQ(RunDialog(closed, [](TForm5* shown) { shown->close(); }), QDialog::Rejected);
+  TForm5 cancelled(nullptr);
+  EXPECT_EQ(RunDialog(cancelled, [](TForm5* shown) { Click(shown, "Button2"); }), QDialog::Rejected);
+  EXPECT_FALSE(cancelled.isVisible());
 }
 
-TEST_F(MatrixDialog, ArrowsStepWithinOneToAHundred) {
-  Open([](TForm5* dialog) {
-    auto* rows = Child<QLineEdit>(dialog, "Edit1");
-    auto* arrows = Child<UpDown>(dialog, "UpDown1");
-    arrows->StepUp();
-    EXPECT_EQ(rows->text(), QStringLiteral("3"));
-    rows->setText(QStringLiteral("100"));
-    arrows->StepUp();
-    EXPECT_EQ(rows->text(), QStringLiteral("100"));
-    rows->setText(QStringLiteral("1"));
-    arrows->StepDown();
-    EXPECT_EQ(rows->text(), QStringLiteral("1"));
-    rows->setText(QStringLiteral("abc"));  // steps from the last number shown
-    arrows->StepDown();
-    EXPECT_EQ(rows->text(), QStringLiteral("1"));
-    dialog->close();
-  });
+TEST(MatrixDialog, ArrowsStepWithinOneToAHundred) {
+  TForm5 dialog(nullptr);
+  auto* rows = Child<QLineEdit>(&dialog, "Edit1");
+  auto* arrows = Child<UpDown>(&dialog, "UpDown1");
+  arrows->StepUp();
+  EXPECT_EQ(rows->text(), QStringLiteral("3"));
+  rows->setText(QStringLiteral("100"));
+  arrows->StepUp();
+  EXPECT_EQ(rows->text(), QStringLiteral("100"));
+  rows->setText(QStringLiteral("1"));
+  arrows->StepDown();
+  EXPECT_EQ(rows->text(), QStringLiteral("1"));
+  rows->setText(QStringLiteral("abc"));  // steps from the last number shown
+  arrows->StepDown();
+  EXPECT_EQ(rows->text(), QStringLiteral("1"));
+}
+
+// The matrix command inserts the dialog's answer in place of the selection,
+// with the package line; without an answer the text stays.
+TEST(MatrixCommand, InsertsTheAnswerOrNothing) {
+  TForm1 form;
+  const std::string untouched = kPreamble + kBody + "old" + kEnd;
+  const auto run = [&](const std::function<void(TForm5*)>& act) {
+    SetTextAndSelection(form.Buffer(), kPreamble + kBody, "old", kEnd);
+    WhenModal<TForm5>(act);
+    form.findChild<QAction*>(QStringLiteral("N42"))->trigger();
+    return form.Buffer().Text();
+  };
+  EXPECT_EQ(run([](TForm5* shown) { Click(shown, "Button2"); }), untouched);
+  EXPECT_EQ(run([](TForm5* shown) {
+              SetSizes(shown, QStringLiteral("3"), QStringLiteral("2"));
+              shown->findChildren<QRadioButton*>().at(6)->click();
+              Click(shown, "Button1");
+            }),
+            kPreamble + "\\usepackage{amsmath}\r\n" + kBody + math::BuildMatrix(3, 2, "cases") + kEnd);
 }
 
 }  // namespace zumoku::test

@@ -1,6 +1,5 @@
 #include "app/tform6.h"
 
-#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -9,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "about/about_config.h"
+#include "desktop_state.h"
 #include "form_test.h"
 #include "local_server.h"
 #include "modal.h"
@@ -26,23 +26,6 @@ const QColor kBlue(0, 0, 255);
 
 QColor TextColor(const QWidget* label) { return label->palette().color(QPalette::Active, QPalette::WindowText); }
 
-// Catches what the window asks the desktop shell to open.
-class UrlCatcher : public QObject {
-  Q_OBJECT
- public:
-  explicit UrlCatcher(const QStringList& schemes) : schemes_(schemes) {
-    for (const QString& scheme : schemes_) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~UrlCatcher() override {
-    for (const QString& scheme : schemes_) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  Q_INVOKABLE void Open(const QUrl& url) { opened << url.toString(); }
-
-  QStringList opened;
-
- private:
-  QStringList schemes_;
-};
 }  // namespace
 
 class AboutWindow : public ::testing::Test {
@@ -116,14 +99,16 @@ TEST_F(AboutWindow, HelpMenuOpensAFreshWindowCentredOnTheMainWindow) {
 
 TEST_F(AboutWindow, LinkLabelsOpenMailAndWebPageThroughTheShell) {
   const QString web = QString::fromUtf8(about::kWebPageUrl);
-  UrlCatcher catcher({QStringLiteral("mailto"), QUrl(web).scheme()});
+  UrlCatcher mail(QStringLiteral("mailto"));
+  UrlCatcher page(QUrl(web).scheme());
   TForm6 window(nullptr);
   window.show();
   QTest::mouseClick(window.Label1, Qt::LeftButton);
   QTest::mouseClick(window.Label2, Qt::LeftButton);
   QTest::mouseClick(window.Label3, Qt::LeftButton);
   QTest::mouseClick(window.Label3, Qt::RightButton);
-  EXPECT_EQ(catcher.opened, QStringList({QStringLiteral("mailto:") + QString::fromUtf8(about::kAuthorMail), web}));
+  EXPECT_EQ(mail.urls, QList<QUrl>{QUrl(QStringLiteral("mailto:") + QString::fromUtf8(about::kAuthorMail))});
+  EXPECT_EQ(page.urls, QList<QUrl>{QUrl(web)});
 }
 
 TEST_F(AboutWindow, HandCursorOverTheLinkLabelsOnly) {
@@ -173,7 +158,7 @@ TEST_F(AboutWindow, AFailedCheckShowsTheErrorAndStaysDisabled) {
   window->show();
   QSignalSpy failed(window->findChild<about::VersionCheck*>(), &about::VersionCheck::Failed);
   QString seen;
-  ModalScript script({Noting(seen, Click(QStringLiteral("OK")))});
+  ModalScript script({Noting(seen, Clicking(QStringLiteral("OK")))});
   window->Button2->click();
   ASSERT_TRUE(failed.wait());
   EXPECT_TRUE(seen.endsWith(QStringLiteral(": 104:Connection reset by peer."))) << seen.toStdString();
@@ -196,5 +181,3 @@ TEST_F(AboutWindow, TabSkipsTheCheckButton) {
 }
 
 }  // namespace zumoku::test
-
-#include "tform6_test.moc"

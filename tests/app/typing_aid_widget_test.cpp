@@ -13,7 +13,7 @@ namespace zumoku::test {
 class TypingAidInEditor : public ::testing::Test {
  protected:
   TForm1 form;
-  Memo* memo() { return form.memo1(); }
+  Memo* memo() { return form.memo1; }
   QString Text() { return memo()->toPlainText(); }
   int Caret() { return memo()->textCursor().position(); }
   void Type(const QString& keys) { QTest::keyClicks(memo(), keys); }

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "buffer/line_ends.h"
+#include "random_bytes.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -13,19 +14,9 @@ TEST(Codec, DecodesCodePage932) {
   EXPECT_EQ(codec::Decode("\x87\x40"), QString(QChar(0x2460)));  // ①
   EXPECT_EQ(codec::Decode("\\"), QStringLiteral("\\"));            // a backslash, not a yen sign
   EXPECT_EQ(codec::Decode(S("漢字\r\nｶﾅ")), QStringLiteral("漢字\nｶﾅ"));
-}
-
-std::string RandomBytesWithoutDuplicateCodes(std::mt19937& random) {
-  std::uniform_int_distribution<int> byte(0, 255), length(0, 64);
-  std::string bytes(static_cast<std::size_t>(length(random)), '\0');
-  for (char& c : bytes) {
-    int b = byte(random);
-    // Rows that hold code page 932's duplicate codes (0xED40 and 0xFA5C are
-    // one character, for instance).
-    while ((b == 0x87 || b == 0xED || b == 0xEE || b >= 0xFA)) b = byte(random);
-    c = static_cast<char>(b);
-  }
-  return NormalizeLoadedLineEnds(bytes);
+  // Lead bytes 0xF0-0xFC: a user-defined character and IBM extensions.
+  EXPECT_EQ(codec::Decode("\xF0\x40\xFA\x40\xFB\xFC"), QStringLiteral("\uE000ⅰ髙"));
+  EXPECT_EQ(codec::Encode(QStringLiteral("\uE000ⅰ髙")), "\xF0\x40\xFA\x40\xFB\xFC");
 }
 
 std::string RoundTrip(const std::string& stored) { return codec::Encode(codec::Decode(stored)).value(); }
@@ -35,7 +26,7 @@ std::string RoundTrip(const std::string& stored) { return codec::Encode(codec::D
 TEST(Codec, EveryByteStringSurvivesARoundTrip) {
   std::mt19937 random(20261207);
   for (int round = 0; round < 5000; ++round) {
-    const std::string stored = RandomBytesWithoutDuplicateCodes(random);
+    const std::string stored = RandomStoredBytes(random, 64);
     ASSERT_EQ(RoundTrip(stored), stored) << round;
   }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "markup_test_buffer.h"
+#include "selected_text.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -23,11 +23,11 @@ class Alignment : public ::testing::TestWithParam<AlignRow> {};
 
 // The blocks are looked for as the menu's opening does, then the command runs.
 TEST_P(Alignment, AddsExchangesOrRemovesKeepingTheRest) {
-  SelectionBuffer buffer(GetParam().selection);
-  align::Align(*buffer, GetParam().environment, align::FindPresentBlocks(GetParam().selection));
-  EXPECT_EQ(buffer.Inside(), GetParam().expected);
-  EXPECT_EQ(buffer->SelStart(), 1 + static_cast<int>(GetParam().expected.size()));
-  EXPECT_EQ(buffer->SelLength(), 0);
+  SelectedText text(GetParam().selection);
+  align::Align(text.buffer, GetParam().environment, align::FindPresentBlocks(GetParam().selection));
+  EXPECT_EQ(text.Inside(), GetParam().expected);
+  EXPECT_EQ(text.buffer.SelStart(), 1 + static_cast<int>(GetParam().expected.size()));
+  EXPECT_EQ(text.buffer.SelLength(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "selected_text.h"
 #include "sjis_text.h"
-#include "buffer/text_buffer.h"
 
 namespace zumoku::test {
 
@@ -14,15 +14,11 @@ struct StyleRow {
 class FontStyle : public ::testing::TestWithParam<StyleRow> {};
 
 TEST_P(FontStyle, BoldWrapsOrExchanges) {
-  MemoryClipboard clipboard;
-  TextBuffer buffer(clipboard);
-  buffer.SetSelText("<" + GetParam().selection + ">");
-  buffer.SetSelStart(1);
-  buffer.SetSelLength(static_cast<int>(GetParam().selection.size()));
-  font::ApplyStyle(buffer, font::kBold);
-  EXPECT_EQ(buffer.Text(), "<" + GetParam().expected + ">");
-  EXPECT_EQ(buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
-  EXPECT_EQ(buffer.SelLength(), 0);
+  SelectedText text(GetParam().selection);
+  font::ApplyStyle(text.buffer, font::kBold);
+  EXPECT_EQ(text.Inside(), GetParam().expected);
+  EXPECT_EQ(text.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
+  EXPECT_EQ(text.buffer.SelLength(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,29 +42,13 @@ INSTANTIATE_TEST_SUITE_P(
                       StyleRow{"\\textit \t{abc}", "\\textbf{abc}"},
                       StyleRow{"\\\\{x}", "\\textbf{\\\\{x}}"}, StyleRow{"\\ {x}", "\\textbf{\\ {x}}"}));
 
-TEST(FontStyle, SevenStylesShareOneShape) {
-  for (const auto opening : {font::kBold, font::kItalic, font::kEmphasis, font::kTypewriter, font::kSansSerif,
-                             font::kSmallCaps, font::kSlanted}) {
-    MemoryClipboard clipboard;
-    TextBuffer buffer(clipboard);
-    buffer.SetSelText("\\textit{x}");
-    buffer.SelectAll();
-    font::ApplyStyle(buffer, opening);
-    EXPECT_EQ(buffer.Text(), std::string(opening) + "x}");
-  }
-}
-
 class FontRemoval : public ::testing::TestWithParam<StyleRow> {};
 
 TEST_P(FontRemoval, LeavesTheArgumentOfOneCommandOnly) {
-  MemoryClipboard clipboard;
-  TextBuffer buffer(clipboard);
-  buffer.SetSelText(GetParam().selection);
-  buffer.SetModified(false);
-  buffer.SelectAll();
-  font::RemoveStyle(buffer);
-  EXPECT_EQ(buffer.Text(), GetParam().expected);
-  EXPECT_EQ(buffer.Modified(), GetParam().selection != GetParam().expected);
+  SelectedText text(GetParam().selection);
+  font::RemoveStyle(text.buffer);
+  EXPECT_EQ(text.Inside(), GetParam().expected);
+  EXPECT_EQ(text.buffer.Modified(), GetParam().selection != GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, FontRemoval,

@@ -3,7 +3,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "markup_test_buffer.h"
+#include "selected_text.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -37,11 +37,13 @@ const Command kBothMargins = insert::MarginNoteBothSides;
 class InlineInsert : public ::testing::TestWithParam<InsertRow> {};
 
 TEST_P(InlineInsert, WritesItsTextInPlaceOfTheSelection) {
-  SelectionBuffer buffer(GetParam().selection);
-  GetParam().command(*buffer);
-  EXPECT_EQ(buffer.Inside(), GetParam().expected);
-  EXPECT_EQ(buffer->Modified(), !GetParam().refused);
-  if (!GetParam().refused) EXPECT_EQ(buffer->SelStart(), 1 + static_cast<int>(GetParam().expected.size()));
+  SelectedText text(GetParam().selection);
+  GetParam().command(text.buffer);
+  EXPECT_EQ(text.Inside(), GetParam().expected);
+  EXPECT_EQ(text.buffer.Modified(), !GetParam().refused);
+  if (!GetParam().refused) {
+    EXPECT_EQ(text.buffer.SelStart(), 1 + static_cast<int>(GetParam().expected.size()));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                       InsertRow{"single first", kDots, S("a漢"), S("a\\.{漢}")},
                       InsertRow{"line end", kDots, S("漢\r\nボ"), S("\\.{漢}\r\n\\.{ボ}")},
                       InsertRow{"half-width kana", kDots, S("ｱ字"), S("ｱ\\.{字}")},
+                      // Full-width punctuation is double-byte too (lead byte 0x81).
+                      InsertRow{"punctuation", kDots, S("漢、「字」。"), S("\\.{漢}\\.{、}\\.{「}\\.{字}\\.{」}\\.{。}")},
                       InsertRow{"ascii", kDots, "ab", "ab"}, InsertRow{"empty", kDots, "", ""}));
 
 }  // namespace zumoku::test

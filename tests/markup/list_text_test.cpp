@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "markup/item_count.h"
-#include "markup_test_buffer.h"
+#include "selected_text.h"
 
 namespace zumoku::test {
 
@@ -62,10 +62,10 @@ TEST(ListText, OnlyHeadingListsOfferTheLineBreak) {
 }
 
 TEST(ListText, ReplacesTheSelectionWithOneLineEndPerLine) {
-  SelectionBuffer buffer("old");
-  list::InsertList(*buffer, list::kItemize, 2, false);
-  EXPECT_EQ(buffer.Inside(), "\\begin{itemize}\r\n        \\item \r\n        \\item \r\n\\end{itemize}\r\n");
-  EXPECT_EQ(buffer->SelStart(), static_cast<int>(buffer->Text().size()) - 1);
+  SelectedText text("old");
+  list::InsertList(text.buffer, list::kItemize, 2, false);
+  EXPECT_EQ(text.Inside(), "\\begin{itemize}\r\n        \\item \r\n        \\item \r\n\\end{itemize}\r\n");
+  EXPECT_EQ(text.buffer.SelStart(), static_cast<int>(text.buffer.Text().size()) - 1);
 }
 
 TEST(SpaceText, RepeatsTheUnitThenTheTail) {
@@ -75,9 +75,9 @@ TEST(SpaceText, RepeatsTheUnitThenTheTail) {
   EXPECT_EQ(list::SpaceText(list::kControlSpaces, -2), " ");
   EXPECT_EQ(list::SpaceText(list::kTies, 4), "~~~~");
   EXPECT_EQ(list::SpaceText(list::kTies, 0), "");
-  SelectionBuffer buffer("abc");
-  list::InsertSpaces(*buffer, list::kTies, 2);
-  EXPECT_EQ(buffer.Inside(), "~~");
+  SelectedText text("abc");
+  list::InsertSpaces(text.buffer, list::kTies, 2);
+  EXPECT_EQ(text.Inside(), "~~");
 }
 
 TEST(ItemCount, ReadsWholeDecimalNumbersUpToTheBound) {
@@ -106,7 +106,9 @@ TEST(ItemCount, ReadsWholeDecimalNumbersUpToTheBound) {
   for (const auto& row : rows) {
     const ItemCountAnswer answer = ReadItemCount(row.text);
     EXPECT_EQ(answer.problem, row.problem) << row.text;
-    if (row.problem != ItemCountAnswer::kNotInteger) EXPECT_EQ(answer.value, row.value) << row.text;
+    if (row.problem != ItemCountAnswer::kNotInteger) {
+      EXPECT_EQ(answer.value, row.value) << row.text;
+    }
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "markup_test_buffer.h"
+#include "selected_text.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -17,23 +17,23 @@ TEST(SizeCommands, TenOpeningsWrapWithoutAnyTest) {
               {size::kSmall4, "{\\small abc}"},          {size::kFootnoteSize3, "{\\footnotesize abc}"},
               {size::kScriptSize2, "{\\scriptsize abc}"}, {size::kTiny1, "{\\tiny abc}"}};
   for (const auto& row : rows) {
-    SelectionBuffer buffer("abc");
-    size::ApplySize(*buffer, row.opening);
-    EXPECT_EQ(buffer.Inside(), row.expected);
-    EXPECT_EQ(buffer->SelStart(), 1 + static_cast<int>(std::string_view(row.expected).size()));
-    EXPECT_EQ(buffer->SelLength(), 0);
+    SelectedText text("abc");
+    size::ApplySize(text.buffer, row.opening);
+    EXPECT_EQ(text.Inside(), row.expected);
+    EXPECT_EQ(text.buffer.SelStart(), 1 + static_cast<int>(std::string_view(row.expected).size()));
+    EXPECT_EQ(text.buffer.SelLength(), 0);
   }
 }
 
 TEST(SizeCommands, EmptySelectionsAndGroupsAreWrappedAlike) {
-  SelectionBuffer empty("");
-  size::ApplySize(*empty, size::kHuge10);
+  SelectedText empty("");
+  size::ApplySize(empty.buffer, size::kHuge10);
   EXPECT_EQ(empty.Inside(), "{\\Huge }");
-  SelectionBuffer group("{\\Huge abc}");
-  size::ApplySize(*group, size::kTiny1);
+  SelectedText group("{\\Huge abc}");
+  size::ApplySize(group.buffer, size::kTiny1);
   EXPECT_EQ(group.Inside(), "{\\tiny {\\Huge abc}}");
-  SelectionBuffer lines("a\r\nb");
-  size::ApplySize(*lines, size::kSmall4);
+  SelectedText lines("a\r\nb");
+  size::ApplySize(lines.buffer, size::kSmall4);
   EXPECT_EQ(lines.Inside(), "{\\small a\r\nb}");
 }
 
@@ -44,10 +44,10 @@ struct RemovalRow {
 class SizeRemoval : public ::testing::TestWithParam<RemovalRow> {};
 
 TEST_P(SizeRemoval, TakesOffExactlyOneGroup) {
-  SelectionBuffer buffer(GetParam().selection);
-  size::RemoveSize(*buffer);
-  EXPECT_EQ(buffer.Inside(), GetParam().expected);
-  EXPECT_EQ(buffer->Modified(), GetParam().selection != GetParam().expected);
+  SelectedText text(GetParam().selection);
+  size::RemoveSize(text.buffer);
+  EXPECT_EQ(text.Inside(), GetParam().expected);
+  EXPECT_EQ(text.buffer.Modified(), GetParam().selection != GetParam().expected);
   EXPECT_EQ(size::SizeGroupText(GetParam().selection).has_value(), GetParam().selection != GetParam().expected);
 }
 

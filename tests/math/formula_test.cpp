@@ -22,7 +22,7 @@ struct InlineRow {
 class ToggleInline : public ::testing::TestWithParam<InlineRow> {};
 
 TEST_P(ToggleInline, WrapsOrUnwrapsBetweenNeighbours) {
-  Document doc("<", GetParam().selection, ">");
+  SelectedText doc("<", GetParam().selection, ">");
   math::ToggleInlineMath(doc.buffer, GetParam().inlineMathSelected);
   EXPECT_EQ(doc.buffer.Text(), "<" + GetParam().expected + ">");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
@@ -47,7 +47,7 @@ class Display : public ::testing::TestWithParam<DisplayRow> {};
 TEST_P(Display, WrapsTheSelectionInItsEnvironment) {
   // No preamble: the package line is never touched here, and the amsmath
   // environments say that they need it.
-  Document doc("a", GetParam().selection, "b");
+  SelectedText doc("a", GetParam().selection, "b");
   EXPECT_EQ(math::WrapInDisplay(doc.buffer, *GetParam().environment), !GetParam().environment->needsAmsmath);
   EXPECT_EQ(doc.buffer.Text(), "a" + GetParam().expected + "b");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
@@ -75,7 +75,7 @@ TEST(Display, AmsmathEnvironmentsNameThePackageAndEquationDoesNot) {
               {&math::kGather, "\\usepackage{amsmath}"},
               {&math::kGatherStar, "\\usepackage{amsmath}"}};
   for (const auto& row : rows) {
-    Document doc("\\documentclass{jsarticle}\r\n\r\n\\begin{document}\r\n", "x", "\r\n\\end{document}\r\n");
+    SelectedText doc("\\documentclass{jsarticle}\r\n\r\n\\begin{document}\r\n", "x", "\r\n\\end{document}\r\n");
     EXPECT_TRUE(math::WrapInDisplay(doc.buffer, *row.environment));
     EXPECT_EQ(doc.buffer.Lines().Get(1), row.packageLine) << row.environment->name;
   }

@@ -40,7 +40,7 @@ TEST(Matrix, HundredByHundredHasAHundredRowsOfAHundredCells) {
 
 TEST(InsertMatrix, ReplacesTheSelectionAndAddsThePackageLineOnce) {
   const std::string preamble = "\\documentclass{jsarticle}\r\n";
-  Document doc(preamble + "\\begin{document}\r\n", "old", "\r\n\\end{document}\r\n");
+  SelectedText doc(preamble + "\\begin{document}\r\n", "old", "\r\n\\end{document}\r\n");
   EXPECT_TRUE(math::InsertMatrix(doc.buffer, 2, 2, "pmatrix"));
   const std::string matrix = math::BuildMatrix(2, 2, "pmatrix");
   const std::string once = preamble + "\\usepackage{amsmath}\r\n\\begin{document}\r\n" + matrix + "\r\n\\end{document}\r\n";
@@ -52,7 +52,7 @@ TEST(InsertMatrix, ReplacesTheSelectionAndAddsThePackageLineOnce) {
 }
 
 TEST(InsertMatrix, CaretStaysAfterTheMatrixWhenNoLineIsAdded) {
-  Document doc("x", "", "y");
+  SelectedText doc("x", "", "y");
   EXPECT_FALSE(math::InsertMatrix(doc.buffer, 1, 1, "matrix"));  // no preamble to name amsmath in
   EXPECT_EQ(doc.buffer.Text(), "x" + math::BuildMatrix(1, 1, "matrix") + "y");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(math::BuildMatrix(1, 1, "matrix").size()) + 1);

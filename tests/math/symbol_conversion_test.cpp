@@ -16,7 +16,7 @@ struct ConversionRow {
 class SymbolConversion : public ::testing::TestWithParam<ConversionRow> {};
 
 TEST_P(SymbolConversion, ReplacesTheSelection) {
-  Document doc("<", GetParam().selection, ">");
+  SelectedText doc("<", GetParam().selection, ">");
   math::ConvertSelectedSymbols(doc.buffer);
   EXPECT_EQ(doc.buffer.Text(), "<" + GetParam().expected + ">");
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(GetParam().expected.size()) + 1);
@@ -51,17 +51,6 @@ TEST(SymbolConversion, PatternsNeverStartOnATrailByte) {
 TEST(SymbolConversion, ReplacedTextIsNotSearchedAgain) {
   EXPECT_EQ(math::ReplaceCharacters("aaaa", "aa", "a"), "aa");
   EXPECT_EQ(math::ReplaceCharacters("abc", "", "x"), "abc");
-}
-
-TEST(LinePass, FinalLineEndOpensNoLine) {
-  EXPECT_EQ(math::LinePass(""), "");
-  EXPECT_EQ(math::LinePass("a"), "a\r\n");
-  EXPECT_EQ(math::LinePass("a\r\n"), "a\r\n");
-  EXPECT_EQ(math::LinePass("a\r"), "a\r\n");
-  EXPECT_EQ(math::LinePass("\r\n\r\n"), "\r\n\r\n");
-  // Every form of line end comes back as CR LF.
-  EXPECT_EQ(math::LinePass("a\rb\nc\r\n\r\nd"), "a\r\nb\r\nc\r\n\r\nd\r\n");
-  EXPECT_EQ(math::LinePass("\n\r"), "\r\n\r\n");
 }
 
 }  // namespace zumoku::test

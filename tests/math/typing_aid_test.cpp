@@ -14,7 +14,7 @@ struct TypedRow {
 class TypingAid : public ::testing::TestWithParam<TypedRow> {};
 
 TEST_P(TypingAid, CompletesOverTheSelectionAndSwallowsTheKey) {
-  Document doc("a", GetParam().selection, "b");
+  SelectedText doc("a", GetParam().selection, "b");
   char key = GetParam().key;
   EXPECT_TRUE(math::CompleteTypedCharacter(doc.buffer, key));
   EXPECT_EQ(key, 0);
@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TypingAid,
 
 TEST(TypingAid, OtherCharactersPassUntouched) {
   for (const char typed : {'}', 'a', '$', '\\', '[', '(', ' ', '\xb1'}) {
-    Document doc("a", "x", "b");
+    SelectedText doc("a", "x", "b");
     char key = typed;
     EXPECT_FALSE(math::CompleteTypedCharacter(doc.buffer, key));
     EXPECT_EQ(key, typed);

@@ -20,7 +20,7 @@ struct PackageRow {
 class EnsurePackage : public ::testing::TestWithParam<PackageRow> {};
 
 TEST_P(EnsurePackage, WritesOnlyThePreamblesPackageLine) {
-  Document doc(GetParam().text, "");
+  SelectedText doc(GetParam().text, "");
   EXPECT_EQ(math::EnsureUsePackage(doc.buffer, "amsmath"), GetParam().named);
   EXPECT_EQ(doc.buffer.Text(), GetParam().expected);
 }
@@ -76,14 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(EnsurePackage, SecondCallAddsNothing) {
-  Document doc(kClass + "\\usepackage{graphicx}\r\n" + kBody, "");
+  SelectedText doc(kClass + "\\usepackage{graphicx}\r\n" + kBody, "");
   ASSERT_TRUE(math::EnsureUsePackage(doc.buffer, "amsmath"));
   ASSERT_TRUE(math::EnsureUsePackage(doc.buffer, "amsmath"));
   EXPECT_EQ(doc.buffer.Lines().Get(1), "\\usepackage{amsmath,graphicx}");
 }
 
 TEST(EnsurePackage, CaretEndsAfterTheRewrittenLine) {
-  Document doc(kClass + "\r\n" + kBody, "");
+  SelectedText doc(kClass + "\r\n" + kBody, "");
   ASSERT_TRUE(math::EnsureUsePackage(doc.buffer, "amsmath"));
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(kClass.size() + std::string("\\usepackage{amsmath}").size()));
   EXPECT_EQ(doc.buffer.SelLength(), 0);
@@ -97,7 +97,7 @@ struct AmsmathRow {
 class AmsmathLine : public ::testing::TestWithParam<AmsmathRow> {};
 
 TEST_P(AmsmathLine, AddedAfterTheClassLineWhenTheTextLacksIt) {
-  Document doc(GetParam().text, "");
+  SelectedText doc(GetParam().text, "");
   EXPECT_EQ(math::EnsureAmsmathLine(doc.buffer), GetParam().named);
   EXPECT_EQ(doc.buffer.Text(), GetParam().expected);
 }

@@ -18,22 +18,22 @@ template <typename F>
 class EditBufferContract : public ::testing::Test {
  protected:
   F fixture;
-  EditBuffer& b() { return fixture.Buffer(); }
+  EditBuffer& buffer() { return fixture.Buffer(); }
   void SetText(std::string_view s) {
-    b().Clear();
-    b().SetSelText(s);
-    b().SetModified(false);
+    buffer().Clear();
+    buffer().SetSelText(s);
+    buffer().SetModified(false);
   }
   void Select(int start, int length) {
-    b().SetSelStart(start);
-    b().SetSelLength(length);
+    buffer().SetSelStart(start);
+    buffer().SetSelLength(length);
   }
 };
 
 TYPED_TEST_SUITE_P(EditBufferContract);
 
 TYPED_TEST_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelection) {
-  EditBuffer& b = this->b();
+  EditBuffer& b = this->buffer();
   EXPECT_EQ(b.Lines().Count(), 0);
   EXPECT_EQ(b.Lines().Get(0), "");
   EXPECT_EQ(b.SelText(), "");
@@ -46,49 +46,49 @@ TYPED_TEST_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelection) {
 TYPED_TEST_P(EditBufferContract, SelTextWriteReplacesSelectionAndLeavesCaretAfterIt) {
   this->SetText("hello world");
   this->Select(6, 5);
-  EXPECT_EQ(this->b().SelText(), "world");
-  this->b().SetSelText(S("世界"));
-  EXPECT_EQ(this->b().Text(), "hello " + S("世界"));
-  EXPECT_EQ(this->b().SelStart(), 10);
-  EXPECT_EQ(this->b().SelLength(), 0);
-  EXPECT_TRUE(this->b().Modified());
+  EXPECT_EQ(this->buffer().SelText(), "world");
+  this->buffer().SetSelText(S("世界"));
+  EXPECT_EQ(this->buffer().Text(), "hello " + S("世界"));
+  EXPECT_EQ(this->buffer().SelStart(), 10);
+  EXPECT_EQ(this->buffer().SelLength(), 0);
+  EXPECT_TRUE(this->buffer().Modified());
 }
 
 TYPED_TEST_P(EditBufferContract, PositionsCountBytes) {
   this->SetText(S("漢字か\r\nabc"));
   this->Select(0, 6);
-  EXPECT_EQ(this->b().SelText(), S("漢字か"));
+  EXPECT_EQ(this->buffer().SelText(), S("漢字か"));
   this->Select(4, 5);
-  EXPECT_EQ(this->b().SelText(), S("か\r\na"));
-  EXPECT_EQ(this->b().SelLength(), 5);
-  this->b().SelectAll();
-  EXPECT_EQ(this->b().SelLength(), 11);
+  EXPECT_EQ(this->buffer().SelText(), S("か\r\na"));
+  EXPECT_EQ(this->buffer().SelLength(), 5);
+  this->buffer().SelectAll();
+  EXPECT_EQ(this->buffer().SelLength(), 11);
 }
 
 TYPED_TEST_P(EditBufferContract, SplitCharactersMoveToBoundaries) {
   this->SetText(S("漢字\r\nx"));
-  this->b().SetSelStart(1);  // inside 漢
-  EXPECT_EQ(this->b().SelStart(), 0);
-  this->b().SetSelLength(3);  // would end inside 字
-  EXPECT_EQ(this->b().SelLength(), 4);
-  this->b().SetSelStart(5);  // between CR and LF
-  EXPECT_EQ(this->b().SelStart(), 4);
-  this->b().SetSelLength(1);  // would end between CR and LF
-  EXPECT_EQ(this->b().SelText(), "\r\n");
-  this->b().SetSelStart(100);
-  EXPECT_EQ(this->b().SelStart(), 7);
-  this->b().SetSelStart(-3);
-  EXPECT_EQ(this->b().SelStart(), 0);
+  this->buffer().SetSelStart(1);  // inside 漢
+  EXPECT_EQ(this->buffer().SelStart(), 0);
+  this->buffer().SetSelLength(3);  // would end inside 字
+  EXPECT_EQ(this->buffer().SelLength(), 4);
+  this->buffer().SetSelStart(5);  // between CR and LF
+  EXPECT_EQ(this->buffer().SelStart(), 4);
+  this->buffer().SetSelLength(1);  // would end between CR and LF
+  EXPECT_EQ(this->buffer().SelText(), "\r\n");
+  this->buffer().SetSelStart(100);
+  EXPECT_EQ(this->buffer().SelStart(), 7);
+  this->buffer().SetSelStart(-3);
+  EXPECT_EQ(this->buffer().SelStart(), 0);
 }
 
 TYPED_TEST_P(EditBufferContract, StartThenLengthSelectsButLengthThenStartDoesNot) {
   this->SetText("abcdef");
   this->Select(2, 3);
-  EXPECT_EQ(this->b().SelText(), "cde");
-  this->b().SetSelLength(2);
-  this->b().SetSelStart(1);
-  EXPECT_EQ(this->b().SelLength(), 0);
-  EXPECT_EQ(this->b().SelStart(), 1);
+  EXPECT_EQ(this->buffer().SelText(), "cde");
+  this->buffer().SetSelLength(2);
+  this->buffer().SetSelStart(1);
+  EXPECT_EQ(this->buffer().SelLength(), 0);
+  EXPECT_EQ(this->buffer().SelStart(), 1);
 }
 
 TYPED_TEST_P(EditBufferContract, InsertedLineEndsBecomeCrLf) {
@@ -100,18 +100,18 @@ TYPED_TEST_P(EditBufferContract, InsertedLineEndsBecomeCrLf) {
       {"\\begin{itemize}\r\r\n", "\\begin{itemize}\r\n"},
   };
   for (const auto& row : rows) {
-    this->b().Clear();
-    this->b().SetSelText(row.in);
-    EXPECT_EQ(this->b().Text(), row.stored) << row.in;
-    EXPECT_EQ(this->b().SelStart(), static_cast<int>(row.stored.size())) << row.in;
+    this->buffer().Clear();
+    this->buffer().SetSelText(row.in);
+    EXPECT_EQ(this->buffer().Text(), row.stored) << row.in;
+    EXPECT_EQ(this->buffer().SelStart(), static_cast<int>(row.stored.size())) << row.in;
   }
 }
 
 TYPED_TEST_P(EditBufferContract, CaretAfterInsertionCountsStoredLineEnds) {
   this->SetText("0123456789");
-  this->b().SetSelStart(10);
-  this->b().SetSelText("a\rb");
-  EXPECT_EQ(this->b().SelStart(), 14);
+  this->buffer().SetSelStart(10);
+  this->buffer().SetSelText("a\rb");
+  EXPECT_EQ(this->buffer().SelStart(), 14);
 }
 
 TYPED_TEST_P(EditBufferContract, LinesCountAndGet) {
@@ -120,15 +120,15 @@ TYPED_TEST_P(EditBufferContract, LinesCountAndGet) {
     int count;
   } rows[] = {{"abc", 1}, {"abc\r\n", 1}, {"abc\r\ndef", 2}, {"\r\n\r\n", 2}, {"a\r\n\r\nb", 3}};
   for (const auto& row : rows) {
-    this->b().Clear();
-    this->b().SetSelText(row.text);
-    EXPECT_EQ(this->b().Lines().Count(), row.count) << row.text;
+    this->buffer().Clear();
+    this->buffer().SetSelText(row.text);
+    EXPECT_EQ(this->buffer().Lines().Count(), row.count) << row.text;
   }
-  EXPECT_EQ(this->b().Lines().Get(0), "a");
-  EXPECT_EQ(this->b().Lines().Get(1), "");
-  EXPECT_EQ(this->b().Lines().Get(2), "b");
-  EXPECT_EQ(this->b().Lines().Get(3), "");
-  EXPECT_EQ(this->b().Lines().Get(-1), "");
+  EXPECT_EQ(this->buffer().Lines().Get(0), "a");
+  EXPECT_EQ(this->buffer().Lines().Get(1), "");
+  EXPECT_EQ(this->buffer().Lines().Get(2), "b");
+  EXPECT_EQ(this->buffer().Lines().Get(3), "");
+  EXPECT_EQ(this->buffer().Lines().Get(-1), "");
 }
 
 TYPED_TEST_P(EditBufferContract, LinesAdd) {
@@ -139,68 +139,68 @@ TYPED_TEST_P(EditBufferContract, LinesAdd) {
               {"", "a\r", "a\r\n"},     {"", "\n\r", "\r\n\r\n"},         {"b", "\na", "b\r\n\r\na"}};
   for (const auto& row : rows) {
     this->SetText("");
-    this->b().Clear();
-    this->b().SetSelText(row.text);
-    this->b().SetSelStart(0);
-    this->b().Lines().Add(row.added);
-    EXPECT_EQ(this->b().Text(), row.after) << row.text;
-    EXPECT_EQ(this->b().SelStart(), static_cast<int>(row.after.size())) << row.text;
+    this->buffer().Clear();
+    this->buffer().SetSelText(row.text);
+    this->buffer().SetSelStart(0);
+    this->buffer().Lines().Add(row.added);
+    EXPECT_EQ(this->buffer().Text(), row.after) << row.text;
+    EXPECT_EQ(this->buffer().SelStart(), static_cast<int>(row.after.size())) << row.text;
   }
 }
 
 TYPED_TEST_P(EditBufferContract, LinesPut) {
   this->SetText("q\r\nz");
-  this->b().Lines().Put(0, "a\rb");
-  EXPECT_EQ(this->b().Text(), "a\r\nb\r\nz");
-  EXPECT_EQ(this->b().SelStart(), 4);
-  EXPECT_TRUE(this->b().Modified());
+  this->buffer().Lines().Put(0, "a\rb");
+  EXPECT_EQ(this->buffer().Text(), "a\r\nb\r\nz");
+  EXPECT_EQ(this->buffer().SelStart(), 4);
+  EXPECT_TRUE(this->buffer().Modified());
 
   this->SetText("one\r\ntwo\r\nthree");
-  this->b().Lines().Put(5, "x");
-  this->b().Lines().Put(3, "x");
-  EXPECT_EQ(this->b().Text(), "one\r\ntwo\r\nthree");
-  EXPECT_FALSE(this->b().Modified());
-  this->b().Lines().Put(1, S("二"));
-  EXPECT_EQ(this->b().Text(), "one\r\n" + S("二") + "\r\nthree");
+  this->buffer().Lines().Put(5, "x");
+  this->buffer().Lines().Put(3, "x");
+  EXPECT_EQ(this->buffer().Text(), "one\r\ntwo\r\nthree");
+  EXPECT_FALSE(this->buffer().Modified());
+  this->buffer().Lines().Put(1, S("二"));
+  EXPECT_EQ(this->buffer().Text(), "one\r\n" + S("二") + "\r\nthree");
 }
 
 TYPED_TEST_P(EditBufferContract, UpdatesNestWithoutChangingText) {
   this->SetText("a");
-  this->b().Lines().BeginUpdate();
-  this->b().Lines().BeginUpdate();
-  this->b().Lines().Add("b");
-  this->b().Lines().EndUpdate();
-  this->b().Lines().Add("c");
-  this->b().Lines().EndUpdate();
-  this->b().Lines().EndUpdate();  // unbalanced: ignored
-  EXPECT_EQ(this->b().Text(), "a\r\nb\r\nc");
+  this->buffer().Lines().BeginUpdate();
+  this->buffer().Lines().BeginUpdate();
+  this->buffer().Lines().Add("b");
+  this->buffer().Lines().EndUpdate();
+  this->buffer().Lines().Add("c");
+  this->buffer().Lines().EndUpdate();
+  this->buffer().Lines().EndUpdate();  // unbalanced: ignored
+  EXPECT_EQ(this->buffer().Text(), "a\r\nb\r\nc");
 }
 
 TYPED_TEST_P(EditBufferContract, ClearEmptiesAndResetsModified) {
-  this->b().SetSelText("abc");
-  EXPECT_TRUE(this->b().Modified());
-  this->b().Clear();
-  EXPECT_EQ(this->b().Text(), "");
-  EXPECT_FALSE(this->b().Modified());
+  this->buffer().SetSelText("abc");
+  EXPECT_TRUE(this->buffer().Modified());
+  this->buffer().Clear();
+  EXPECT_EQ(this->buffer().Text(), "");
+  EXPECT_FALSE(this->buffer().Modified());
 }
 
 TYPED_TEST_P(EditBufferContract, UndoTakesBackUserEditsOneByOne) {
   this->fixture.Type("abc");
-  this->b().SelectAll();
-  this->b().CutToClipboard();
-  EXPECT_EQ(this->b().Text(), "");
-  this->b().SetModified(false);
-  this->b().Undo();
-  EXPECT_EQ(this->b().Text(), "abc");
-  EXPECT_TRUE(this->b().Modified());
-  this->b().Undo();  // the typing run, whole
-  EXPECT_EQ(this->b().Text(), "");
+  this->buffer().SelectAll();
+  this->buffer().CutToClipboard();
+  EXPECT_EQ(this->buffer().Text(), "");
+  this->buffer().SetModified(false);
+  this->buffer().Undo();
+  EXPECT_EQ(this->buffer().Text(), "abc");
+  EXPECT_TRUE(this->buffer().Modified());
+  this->buffer().Undo();  // the typing run, whole
+  EXPECT_EQ(this->buffer().Text(), "");
 }
 
 // Typing "ab", something else, then "cd": one Undo takes back the second
 // run (all of "abcd" when nothing ended the first), a second the first.
 TYPED_TEST_P(EditBufferContract, TypingRunsEndAtLineEndsMovesPastesAndCommands) {
-  EditBuffer& b = this->b();
+  EditBuffer& b = this->buffer();
   const struct {
     const char* name;
     std::function<void()> between;
@@ -231,19 +231,19 @@ TYPED_TEST_P(EditBufferContract, UndoOfTypingOverASelectionSelectsItAgain) {
   this->SetText("hello");
   this->Select(1, 3);
   this->fixture.Type("xy");
-  EXPECT_EQ(this->b().Text(), "hxyo");
-  this->b().Undo();
-  EXPECT_EQ(this->b().Text(), "hello");
-  EXPECT_EQ(this->b().SelStart(), 1);
-  EXPECT_EQ(this->b().SelLength(), 3);
+  EXPECT_EQ(this->buffer().Text(), "hxyo");
+  this->buffer().Undo();
+  EXPECT_EQ(this->buffer().Text(), "hello");
+  EXPECT_EQ(this->buffer().SelStart(), 1);
+  EXPECT_EQ(this->buffer().SelLength(), 3);
 }
 
 TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
   this->fixture.Type("abc");
-  this->b().SelectAll();
-  this->b().SetSelText("\\textbf{abc}");
-  this->b().Undo();
-  EXPECT_EQ(this->b().Text(), "\\textbf{abc}");
+  this->buffer().SelectAll();
+  this->buffer().SetSelText("\\textbf{abc}");
+  this->buffer().Undo();
+  EXPECT_EQ(this->buffer().Text(), "\\textbf{abc}");
 }
 
 // A command's writes, SelText and Lines together, are one step: Undo
@@ -251,7 +251,7 @@ TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
 TYPED_TEST_P(EditBufferContract, CommandStepIsTakenBackWhole) {
   this->fixture.Type("ab");
   this->Select(0, 1);
-  EditBuffer& b = this->b();
+  EditBuffer& b = this->buffer();
   b.BeginUndoStep();
   b.BeginUndoStep();
   b.SetSelText("\\textbf{a}");
@@ -272,7 +272,7 @@ TYPED_TEST_P(EditBufferContract, CommandStepIsTakenBackWhole) {
 
 TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
   this->fixture.Type("ab");
-  EditBuffer& b = this->b();
+  EditBuffer& b = this->buffer();
   b.BeginUndoStep();
   EXPECT_FALSE(b.EndUndoStep());
   b.Undo();
@@ -288,42 +288,49 @@ TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
 TYPED_TEST_P(EditBufferContract, ClipboardOperations) {
   this->SetText(S("前\r\n後"));
   this->fixture.SetClipboard("keep");
-  this->b().SetSelStart(2);
-  this->b().CopyToClipboard();  // nothing selected
-  this->b().CutToClipboard();
+  this->buffer().SetSelStart(2);
+  this->buffer().CopyToClipboard();  // nothing selected
+  this->buffer().CutToClipboard();
   EXPECT_EQ(this->fixture.ClipboardText(), "keep");
-  EXPECT_EQ(this->b().Text(), S("前\r\n後"));
+  EXPECT_EQ(this->buffer().Text(), S("前\r\n後"));
 
   this->Select(0, 4);
-  this->b().CopyToClipboard();
+  this->buffer().CopyToClipboard();
   EXPECT_EQ(this->fixture.ClipboardText(), S("前\r\n"));
-  this->b().CutToClipboard();
-  EXPECT_EQ(this->b().Text(), S("後"));
-  EXPECT_TRUE(this->b().Modified());
+  this->buffer().CutToClipboard();
+  EXPECT_EQ(this->buffer().Text(), S("後"));
+  EXPECT_TRUE(this->buffer().Modified());
 
   this->fixture.SetClipboard("x\ny\rz\r\n");
-  this->b().SetSelStart(2);
-  this->b().PasteFromClipboard();
-  EXPECT_EQ(this->b().Text(), S("後") + "x\r\ny\r\nz\r\n");
-  EXPECT_EQ(this->b().SelStart(), 11);
+  this->buffer().SetSelStart(2);
+  this->buffer().PasteFromClipboard();
+  EXPECT_EQ(this->buffer().Text(), S("後") + "x\r\ny\r\nz\r\n");
+  EXPECT_EQ(this->buffer().SelStart(), 11);
+}
+
+// Pasted text follows the inserted-text rule: CR CR LF is one line end.
+TYPED_TEST_P(EditBufferContract, PastedCrCrLfIsOneLineEnd) {
+  this->fixture.SetClipboard("a\r\r\nb");
+  this->buffer().PasteFromClipboard();
+  EXPECT_EQ(this->buffer().Text(), "a\r\nb");
 }
 
 TYPED_TEST_P(EditBufferContract, LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte) {
   const std::string invalid = std::string("\x80\xA0\xFD\xFF\x85\x40", 6) + std::string(1, '\0') + "\x81";
-  this->b().Load("a\r\r\nb\nc\rd" + invalid);
-  EXPECT_EQ(this->b().Text(), "a\r\n\r\nb\r\nc\r\nd" + invalid);
-  EXPECT_EQ(this->b().Lines().Count(), 5);
-  this->b().SelectAll();
-  EXPECT_EQ(this->b().SelLength(), static_cast<int>(this->b().Text().size()));
+  this->buffer().Load("a\r\r\nb\nc\rd" + invalid);
+  EXPECT_EQ(this->buffer().Text(), "a\r\n\r\nb\r\nc\r\nd" + invalid);
+  EXPECT_EQ(this->buffer().Lines().Count(), 5);
+  this->buffer().SelectAll();
+  EXPECT_EQ(this->buffer().SelLength(), static_cast<int>(this->buffer().Text().size()));
 }
 
 TYPED_TEST_P(EditBufferContract, InvalidBytesSurviveCommandsAndSelections) {
   const std::string invalid("x\x00y\x80\xFF", 5);
   this->SetText(invalid + S("マ"));
   this->Select(1, 4);
-  EXPECT_EQ(this->b().SelText(), invalid.substr(1, 4));
-  this->b().SetSelText(this->b().SelText());
-  EXPECT_EQ(this->b().Text(), invalid + S("マ"));
+  EXPECT_EQ(this->buffer().SelText(), invalid.substr(1, 4));
+  this->buffer().SetSelText(this->buffer().SelText());
+  EXPECT_EQ(this->buffer().Text(), invalid + S("マ"));
 }
 
 // Random edits of every kind, the same on the buffer under test and on a
@@ -423,9 +430,9 @@ TYPED_TEST_P(EditBufferContract, RandomEditsKeepTextAndSelectionOfTheReference) 
   RandomEdits<TypeParam> edits(this->fixture, reference, clipboard);
   for (int step = 0; step < 400; ++step) {
     const std::string name = edits.Step();
-    ASSERT_EQ(this->b().Text(), reference.Text()) << "step " << step << " " << name;
-    ASSERT_EQ(this->b().SelStart(), reference.SelStart()) << "step " << step << " " << name;
-    ASSERT_EQ(this->b().SelLength(), reference.SelLength()) << "step " << step << " " << name;
+    ASSERT_EQ(this->buffer().Text(), reference.Text()) << "step " << step << " " << name;
+    ASSERT_EQ(this->buffer().SelStart(), reference.SelStart()) << "step " << step << " " << name;
+    ASSERT_EQ(this->buffer().SelLength(), reference.SelLength()) << "step " << step << " " << name;
   }
 }
 
@@ -436,8 +443,8 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
                             UndoTakesBackUserEditsOneByOne, TypingRunsEndAtLineEndsMovesPastesAndCommands,
                             UndoOfTypingOverASelectionSelectsItAgain, CommandsEmptyTheUndoHistory,
-                            CommandStepIsTakenBackWhole,
-                            StepsWithoutWritesOrAfterClearLeaveNoUndo, ClipboardOperations,
+                            CommandStepIsTakenBackWhole, StepsWithoutWritesOrAfterClearLeaveNoUndo,
+                            ClipboardOperations, PastedCrCrLfIsOneLineEnd,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
                             InvalidBytesSurviveCommandsAndSelections,
                             RandomEditsKeepTextAndSelectionOfTheReference);

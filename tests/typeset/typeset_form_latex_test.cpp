@@ -1,27 +1,16 @@
 // The main window typesetting generated documents with the real tool chain.
-#include <QDesktopServices>
 #include <QPdfDocument>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTest>
 
+#include "desktop_state.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {
 namespace {
 
 using TypesetRun = TypesetForm;
-
-// Catches what the program hands to the desktop.
-class UrlCatcher : public QObject {
-  Q_OBJECT
- public:
-  UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-  QList<QUrl> opened;
- public slots:
-  void Open(const QUrl& url) { opened << url; }
-};
 
 TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
   const QString path = Open(QStringLiteral("誤り.tex"), kErrorDocument);
@@ -33,7 +22,7 @@ TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
   const QRect item = list->visualItemRect(list->item(0));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
-  EXPECT_EQ(form.memo1()->textCursor().selectedText(), QStringLiteral("誤り\\undefinedcommand です。"));
+  EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("誤り\\undefinedcommand です。"));
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll().toStdString(), kErrorDocument);
@@ -75,9 +64,9 @@ TEST_F(TypesetRun, ADocumentFileRemovedMeanwhileIsSavedAgainFirst) {
 TEST_F(TypesetRun, FailedRunKeepsTheLastGoodPdfWhichOpensOutside) {
   Open(QStringLiteral("doc.tex"), kGoodDocument);
   TypesetAndWait();
-  UrlCatcher desktop;
+  UrlCatcher desktop(QStringLiteral("file"));
   Trigger("OpenPdf1");
-  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(folder.Path(QStringLiteral("doc.pdf")))});
+  EXPECT_EQ(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(folder.Path(QStringLiteral("doc.pdf")))});
   form.Buffer().SetSelText("\\undefinedcommand");
   TypesetAndWait();
   EXPECT_EQ(Child<QPdfView>("PdfView1")->document()->pageCount(), 2);
@@ -88,27 +77,27 @@ TEST_F(TypesetRun, CaretLineIsHighlightedAndCtrlClickFindsTheLine) {
   Open(QStringLiteral("同期.tex"), kGoodDocument);
   TypesetAndWait();
   auto* view = form.findChild<PdfView*>(QStringLiteral("PdfView1"));
-  QTextCursor cursor(form.memo1()->document()->findBlockByNumber(4));  // line 5, page 2
-  form.memo1()->setTextCursor(cursor);
+  QTextCursor cursor(form.memo1->document()->findBlockByNumber(4));  // line 5, page 2
+  form.memo1->setTextCursor(cursor);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Boxes().empty() && view->Boxes().front().page == 1; }, 5000));
   const typeset::PdfBox box = view->Boxes().front();
   const QRect page = view->PageRect(box.page);
   ASSERT_TRUE(view->viewport()->rect().intersects(page));  // scrolled into view
-  form.memo1()->moveCursor(QTextCursor::Start);
+  form.memo1->moveCursor(QTextCursor::Start);
   const QPointF at = page.topLeft() + QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at.toPoint());
-  EXPECT_EQ(form.memo1()->textCursor().blockNumber(), 4);
-  EXPECT_EQ(form.memo1()->textCursor().selectedText(), QStringLiteral("二ページ目。"));
+  EXPECT_EQ(form.memo1->textCursor().blockNumber(), 4);
+  EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("二ページ目。"));
 }
 
 TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
   Open(QStringLiteral("loop.tex"), kEndlessDocument);
   QApplication::setActiveWindow(&form);
-  QTest::keyClick(form.memo1(), Qt::Key_T, Qt::ControlModifier);
+  QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier);
   ASSERT_TRUE(Runner().IsRunning());
   EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("platex 実行中"))) << form.StatusPanelText(0).toStdString();
   QSignalSpy finished(&Runner(), &typeset::TypesetRunner::finished);
-  QTest::keyClick(form.memo1(), Qt::Key_T, Qt::ControlModifier);
+  QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier);
   EXPECT_TRUE(Runner().IsRunning());
   EXPECT_TRUE(finished.isEmpty());  // restarted, not ended
   Trigger("StopTypeset1");
@@ -120,4 +109,3 @@ TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
 }  // namespace
 }  // namespace zumoku::test
 
-#include "typeset_form_latex_test.moc"

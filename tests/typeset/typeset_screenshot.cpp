@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     form.DropFiles({path});
     if (!TypesetAndWait(form)) return 1;
   }
-  form.memo1()->setTextCursor(QTextCursor(form.memo1()->document()->findBlockByNumber(3)));
+  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(3)));
   QSignalSpy settle(&app, &QApplication::focusChanged);
   settle.wait(800);  // the caret's highlight and the pages' rendering
   return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

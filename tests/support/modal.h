@@ -9,17 +9,22 @@
 
 namespace zumoku::test {
 
-// Runs `act` on the active modal widget of type W as soon as there is one.
+// Runs `act` on the active modal widget as soon as there is one. A modal
+// widget of another type than W fails the test and is closed, so the test
+// goes on instead of waiting for it.
 template <typename W>
 void WhenModal(std::function<void(W*)> act, int attemptsLeft = 1000) {
   QTimer::singleShot(0, [act, attemptsLeft] {
-    if (auto* widget = qobject_cast<W*>(QApplication::activeModalWidget())) {
-      act(widget);
-    } else if (attemptsLeft > 0) {
-      WhenModal<W>(act, attemptsLeft - 1);
-    } else {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+      if (attemptsLeft > 0) return WhenModal<W>(act, attemptsLeft - 1);
       ADD_FAILURE() << "no modal " << W::staticMetaObject.className() << " appeared";
+      return;
     }
+    if (auto* widget = qobject_cast<W*>(modal)) return act(widget);
+    ADD_FAILURE() << "a modal " << modal->metaObject()->className() << " appeared instead of a "
+                  << W::staticMetaObject.className();
+    modal->close();
   });
 }
 

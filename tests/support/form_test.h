@@ -1,9 +1,11 @@
 #pragma once
 // A main window driven by its component names, offscreen.
 #include <QAction>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 #include "app/tform1.h"
+#include "selected_text.h"
 
 namespace zumoku::test {
 
@@ -17,6 +19,14 @@ class FormTest : public ::testing::Test {
     return action;
   }
   void Trigger(const char* name) { Action(name)->trigger(); }
+  // The whole text selected, as a user would before opening a menu.
+  void Select(const std::string& s) { SetTextAndSelection(form.Buffer(), "", s); }
+  // Opens the text context menu on the selection (its opening handler runs),
+  // then chooses the entry `name`.
+  void ChooseInPopupMenu1(const char* name) {
+    emit form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->aboutToShow();
+    Trigger(name);
+  }
 };
 
 }  // namespace zumoku::test

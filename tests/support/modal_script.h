@@ -14,6 +14,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "click.h"
+
 namespace zumoku::test {
 
 class ModalScript : public QObject {
@@ -53,24 +55,18 @@ class ModalScript : public QObject {
   std::deque<Step> steps_;
 };
 
-// Clicks the message box button with this caption.
-inline ModalScript::Step Click(const QString& caption) {
-  return [caption](QDialog* dialog) {
-    auto* box = qobject_cast<QMessageBox*>(dialog);
-    ASSERT_NE(box, nullptr);
-    for (QAbstractButton* button : box->buttons()) {
-      if (button->text() == caption) return button->click();
-    }
-    ADD_FAILURE() << "no button " << caption.toStdString();
-    box->reject();
-  };
+// Clicks the dialog's button with this name or caption.
+inline ModalScript::Step Clicking(const QString& button) {
+  return [button](QDialog* dialog) { Click(dialog, button); };
 }
 
 // Notes a message box's caption and text ("caption: text"), then takes
 // the next step.
 inline ModalScript::Step Noting(QString& seen, ModalScript::Step then) {
   return [&seen, then](QDialog* dialog) {
-    seen = dialog->windowTitle() + QStringLiteral(": ") + qobject_cast<QMessageBox*>(dialog)->text();
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr) << "not a message box: " << dialog->windowTitle().toStdString();
+    seen = box->windowTitle() + QStringLiteral(": ") + box->text();
     then(dialog);
   };
 }

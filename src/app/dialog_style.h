@@ -1,0 +1,17 @@
+#pragma once
+// What the program's small dialogs share: their frame and their message for
+// a number that cannot be read.
+#include <QString>
+#include <Qt>
+
+namespace zumoku {
+
+// A tool window with a caption and a close box, nothing to minimise or
+// maximise.
+Qt::WindowFlags DialogWindowFlags();
+
+// "'text' は整数ではありません": the text is no whole decimal number that fits
+// 32 bits.
+QString NotWholeNumberMessage(const QString& text);
+
+}  // namespace zumoku

@@ -1,0 +1,14 @@
+#include "markup/environment_text.h"
+
+namespace zumoku {
+
+std::string EnvironmentText(std::string_view name, std::string_view body) {
+  std::string text;
+  text.reserve(body.size() + 2 * name.size() + 16);
+  text.append("\\begin{").append(name).append("}\r\n");
+  text.append(body);
+  text.append("\r\n\\end{").append(name).append("}");
+  return text;
+}
+
+}  // namespace zumoku
