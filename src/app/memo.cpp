@@ -19,6 +19,16 @@ const QString kDocumentBytes = QStringLiteral("application/x-zumoku-shift-jis");
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool EndsLine(const QString& text) { return std::any_of(text.begin(), text.end(), IsLineEnd); }
+
+// Key text that inserts itself; Backspace, Delete and Esc carry control
+// characters, moves and shortcuts none.
+bool IsTyped(const QString& text) {
+  return !text.isEmpty() &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint() || c == u'\t' || IsLineEnd(c); });
+}
+
 QKeyEvent WithText(const QKeyEvent& event, Qt::KeyboardModifiers modifiers, const QString& text) {
   return QKeyEvent(event.type(), event.key(), modifiers, text, event.isAutoRepeat(), event.count());
 }
@@ -42,9 +52,15 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   // A new step replaces every step that was taken back before it; those lie
   // at the end, as steps are kept in the order of the undo stack.
   connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
+    if (joining_) return;
     const int depth = document()->availableUndoSteps();
     while (!steps_.empty() && steps_.back().to >= depth) steps_.pop_back();
   });
+  const auto moved = [this] {
+    if (!typing_) EndTypingRun();
+  };
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, moved);
+  connect(this, &QPlainTextEdit::selectionChanged, this, moved);
 }
 
 QString Memo::NormalizeLineEnds(const QString& text) {
@@ -63,16 +79,37 @@ bool Memo::Refuse(const QString& text) {
   return true;
 }
 
-void Memo::AsOneStep(const std::function<void()>& edit) {
+void Memo::AsOneStep(const std::function<void()>& edit) { InStep(edit, false); }
+
+void Memo::InStep(const std::function<void()>& edit, bool joins) {
   if (stepDepth_ > 0) return edit();  // part of the step around it
   QTextCursor step = textCursor();
   const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
   ++stepDepth_;
-  step.beginEditBlock();
+  joining_ = joins;
+  joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
   edit();
   step.endEditBlock();
+  joining_ = false;
   --stepDepth_;
-  MarkStep(from, start, end);
+  if (joins) {
+    steps_.back().to = document()->availableUndoSteps();
+  } else {
+    MarkStep(from, start, end);
+  }
+}
+
+void Memo::Type(const std::function<void()>& insert, bool endsLine) {
+  const int from = document()->availableUndoSteps();
+  // Only while the run's record is the newest step: its edit block is the
+  // one to grow.
+  const bool joins = runSteps_ == from;
+  typing_ = true;
+  InStep(insert, joins);
+  typing_ = false;
+  const int to = document()->availableUndoSteps();
+  const bool open = !endsLine && (joins || to > from);
+  runSteps_ = open ? std::optional(to) : std::nullopt;
 }
 
 void Memo::keyPressEvent(QKeyEvent* event) {
@@ -100,7 +137,8 @@ void Memo::keyPressEvent(QKeyEvent* event) {
 }
 
 void Memo::PassKey(QKeyEvent* event) {
-  AsOneStep([&] { QPlainTextEdit::keyPressEvent(event); });
+  const auto pass = [&] { QPlainTextEdit::keyPressEvent(event); };
+  IsTyped(event->text()) ? Type(pass, EndsLine(event->text())) : AsOneStep(pass);
 }
 
 bool Memo::Swallowed(const QKeyEvent& event) {
@@ -127,7 +165,9 @@ void Memo::inputMethodEvent(QInputMethodEvent* event) {
 void Memo::PassInputMethod(QInputMethodEvent* event) {
   // Showing or cancelling a composition redraws text but changes none.
   composing_ = event->commitString().isEmpty() && event->replacementLength() == 0 && !textCursor().hasSelection();
-  AsOneStep([&] { QPlainTextEdit::inputMethodEvent(event); });
+  const auto pass = [&] { QPlainTextEdit::inputMethodEvent(event); };
+  // A commit that replaces text around the caret is no typing.
+  event->replacementLength() == 0 ? Type(pass, EndsLine(event->commitString())) : AsOneStep(pass);
   composing_ = false;
 }
 
@@ -166,6 +206,7 @@ void Memo::Insert(const QString& text) {
 }
 
 void Memo::Undo() {
+  EndTypingRun();
   const int to = document()->availableUndoSteps();
   undo();
   const int from = document()->availableUndoSteps();

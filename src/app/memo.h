@@ -5,6 +5,7 @@
 // carries its document bytes, so it comes back exactly.
 #include <QPlainTextEdit>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zumoku {
@@ -29,9 +30,14 @@ class Memo : public QPlainTextEdit {
   // The step that just ended began when the undo stack held `stepsBefore`
   // steps and [start, end) was selected.
   void MarkStep(int stepsBefore, int start, int end);
-  // Runs an edit as one undo step of its own, so that edits never merge and
-  // Undo takes back what one key, paste or cut did.
+  // Runs an edit as one undo step of its own, so that Undo takes back what
+  // one paste, cut or deleting key did.
   void AsOneStep(const std::function<void()>& edit);
+  // Typed insertions (keys and input-method commits) that each start where
+  // the previous one ended form one undo step, a typing run. A typed line end
+  // closes its run, and so does any other change of the text, a move of the
+  // caret or the selection, and Undo; commands close it through this.
+  void EndTypingRun() { runSteps_.reset(); }
 
  signals:
   // Text was refused; the message says why, for the status bar.
@@ -62,11 +68,22 @@ class Memo : public QPlainTextEdit {
   void PassKey(QKeyEvent* event);
   void PassInputMethod(QInputMethodEvent* event);
   void Insert(const QString& text);
+  // Runs an edit in one edit block: a new step, or, joining, the newest
+  // step grown.
+  void InStep(const std::function<void()>& edit, bool joins);
+  // Runs a typed insertion as part of the open typing run, or as the first
+  // of a new one.
+  void Type(const std::function<void()>& insert, bool endsLine);
 
   KeyPressHandler keyPress_;
   bool composing_ = false;
   int stepDepth_ = 0;
   std::vector<Step> steps_;
+  // While a typing run is open: the undo stack's depth after its last
+  // insertion. Its record is then the last of steps_.
+  std::optional<int> runSteps_;
+  bool typing_ = false;   // caret moves are the typing's own
+  bool joining_ = false;  // the run's record stays while its edit block grows
 };
 
 }  // namespace zumoku

@@ -63,6 +63,7 @@ void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
 }
 
 void MemoBuffer::AsCommand(const std::function<void()>& change) {
+  editor_.EndTypingRun();  // commands never join typing
   if (stepDepth_ == 0 || freshHistory_) {
     WithoutUndo(change);
     return;

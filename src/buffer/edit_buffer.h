@@ -63,8 +63,8 @@ class EditBuffer {
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
 
-  // Takes back the most recent edit or command step and selects again what
-  // was selected before it.
+  // Takes back the most recent step (a command, a paste, a cut or a run of
+  // typing) and selects again what was selected before it.
   virtual void Undo() = 0;
   virtual void CutToClipboard() = 0;
   virtual void CopyToClipboard() = 0;

@@ -12,14 +12,19 @@ namespace zumoku {
 void TextBuffer::SetSelStart(int position) {
   const auto clamped = static_cast<std::size_t>(std::clamp<long long>(position, 0, text_.size()));
   // Characters as the editor shows them: an invalid pair is two.
-  selStart_ = FloorToCharBoundary(text_, clamped, codec::CharLengthAt);
-  selLength_ = 0;
+  Select(FloorToCharBoundary(text_, clamped, codec::CharLengthAt), 0);
 }
 
 void TextBuffer::SetSelLength(int length) {
   const auto room = static_cast<long long>(text_.size() - selStart_);
   const auto end = selStart_ + static_cast<std::size_t>(std::clamp<long long>(length, 0, room));
-  selLength_ = CeilToCharBoundary(text_, end, codec::CharLengthAt) - selStart_;
+  Select(selStart_, CeilToCharBoundary(text_, end, codec::CharLengthAt) - selStart_);
+}
+
+void TextBuffer::Select(std::size_t start, std::size_t length) {
+  if (start != selStart_ || length != selLength_) typingRun_ = false;
+  selStart_ = start;
+  selLength_ = length;
 }
 
 void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view bytes) {
@@ -27,6 +32,7 @@ void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view by
   selStart_ = at + bytes.size();
   selLength_ = 0;
   modified_ = true;
+  typingRun_ = false;
 }
 
 void TextBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_view s) {
@@ -71,6 +77,7 @@ void TextBuffer::StartFreshHistory() {
   undo_.clear();
   stepWritten_ = false;
   freshHistory_ = stepDepth_ > 0;
+  typingRun_ = false;
 }
 
 void TextBuffer::Undo() {
@@ -84,7 +91,17 @@ void TextBuffer::Undo() {
   selLength_ = step.selLength;
 }
 
-void TextBuffer::Type(std::string_view s) { UserEdit(NormalizeInsertedLineEnds(s)); }
+void TextBuffer::Type(std::string_view s) {
+  const std::string bytes = NormalizeInsertedLineEnds(s);
+  if (typingRun_) {
+    // Nothing moved since the run's last insertion: the caret stands at its end.
+    undo_.back().edits.push_back({selStart_, "", bytes});
+    Replace(selStart_, 0, bytes);
+  } else {
+    UserEdit(bytes);
+  }
+  typingRun_ = bytes.find("\r\n") == std::string::npos;
+}
 
 void TextBuffer::CutToClipboard() {
   if (selLength_ == 0) return;
@@ -100,10 +117,7 @@ void TextBuffer::PasteFromClipboard() {
   if (const auto text = clipboard_.Text()) UserEdit(NormalizeInsertedLineEnds(*text));
 }
 
-void TextBuffer::SelectAll() {
-  selStart_ = 0;
-  selLength_ = text_.size();
-}
+void TextBuffer::SelectAll() { Select(0, text_.size()); }
 
 bool TextBuffer::LineRange(int index, std::size_t& begin, std::size_t& end) const {
   if (index < 0) return false;

@@ -35,7 +35,10 @@ class TextBuffer : public EditBuffer, private EditLines {
   void PasteFromClipboard() override;
   void SelectAll() override;
 
-  // The user typing s over the selection: an edit that Undo takes back.
+  // The user typing s (a key or an input-method commit) over the selection.
+  // Typed insertions that each start where the previous one ended form one
+  // undo step, a typing run; a typed line end closes its run, and so does
+  // any other edit, a move of the caret or the selection, Undo, Clear, Load.
   void Type(std::string_view s);
 
  private:
@@ -61,8 +64,11 @@ class TextBuffer : public EditBuffer, private EditLines {
   void EndUpdate() override {}
 
   // Replaces [at, at + length) by already normalised bytes; caret after them.
+  // Ends the typing run.
   void Replace(std::size_t at, std::size_t length, std::string_view bytes);
   void UserEdit(std::string_view normalized);
+  // A selection that differs from the current one ends the typing run.
+  void Select(std::size_t start, std::size_t length);
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
   // Clear and Load start a fresh history, even inside a step.
   void StartFreshHistory();
@@ -78,6 +84,7 @@ class TextBuffer : public EditBuffer, private EditLines {
   int stepDepth_ = 0;
   bool stepWritten_ = false;
   bool freshHistory_ = false;  // Clear or Load ran inside the open step
+  bool typingRun_ = false;     // the newest step is a run that typing may extend
 };
 
 }  // namespace zumoku

@@ -2,6 +2,7 @@
 // must leave both with the same bytes, selection and Modified flag.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ namespace {
 // leaves empty, so no later edit can join them to a character.
 const std::string kPieces[] = {"a", "{", "\r", "\n", "\r\n", "\r\r\n", S("漢"), S("マ"), S("ｱ"), "\xFB\xFC",
                                "\xFA\x40", "\x85\x40", "\x86\x7D", "\xEB", "\x80", "\xFF", std::string(1, '\0')};
-// What a key can type: one character each, and Enter.
+// What a key can type: one character each, and Enter (the last).
 const std::string kKeys[] = {"a", " ", "}", S("漢"), S("ｱ"), "\xFB\xFC", "\r\n"};
 
 struct Buffers {
@@ -74,11 +75,23 @@ class Sequence {
     Compare();
   }
 
+  // An input method's commit of a few keys' text, Enter not among them.
+  void Commit() {
+    std::string text;
+    for (int n = Pick(3); n >= 0; --n) text += kKeys[Pick(std::size(kKeys) - 1)];
+    log_ << "commit ";
+    b_.text.Type(text);
+    QInputMethodEvent commit;
+    commit.setCommitString(codec::Decode(text));
+    QApplication::sendEvent(&b_.memo, &commit);
+    Compare();
+  }
+
   void Apply() {
     const int length = static_cast<int>(b_.text.Text().size());
     switch (Pick(12)) {
-      case 0:
-      case 1: return Type(kKeys[Pick(std::size(kKeys))]);
+      case 0: return Type(kKeys[Pick(std::size(kKeys))]);
+      case 1: return Commit();
       case 2: {
         const int start = Pick(length + 2) - 1, count = Pick(length + 2) - 1;
         return Both("select", [&](EditBuffer& b) { b.SetSelStart(start); b.SetSelLength(count); });

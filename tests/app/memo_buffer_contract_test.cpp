@@ -12,10 +12,12 @@
 
 namespace zumoku::test {
 
-// Key presses that carry any text, Japanese included.
+// Key presses that carry any text, Japanese included; a line end is Enter.
 void TypeText(QWidget& widget, const QString& text) {
   for (const QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    const bool enter = c == u'\n';
+    QKeyEvent press(QEvent::KeyPress, enter ? Qt::Key_Return : 0, Qt::NoModifier,
+                    enter ? QStringLiteral("\r") : QString(c));
     QApplication::sendEvent(&widget, &press);
   }
 }

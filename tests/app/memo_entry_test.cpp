@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app/memo.h"
 #include "app/memo.h"
@@ -87,6 +90,32 @@ TEST_F(MemoInput, CancelledCompositionChangesNothing) {
   EXPECT_TRUE(edits.isEmpty());
   Compose(QString(), QStringLiteral("漢"));
   EXPECT_TRUE(buffer.Modified());
+}
+
+// Keys and compositions between typing "ab" and "cd": what one Undo leaves.
+TEST_F(MemoInput, WhatEndsATypingRun) {
+  const auto type = [this](const char* keys) {
+    for (const char* key = keys; *key != 0; ++key) Key(Qt::Key_unknown, Qt::NoModifier, QString(QChar(*key)));
+  };
+  const struct {
+    const char* name;
+    std::function<void()> between;
+    std::string afterUndo;
+  } rows[] = {
+      {"Shift alone", [&] { Key(Qt::Key_Shift, Qt::ShiftModifier, {}); }, ""},
+      {"a composition", [&] { Compose(QStringLiteral("かん")); Compose({}, QStringLiteral("漢")); }, ""},
+      {"Left and Right", [&] { Key(Qt::Key_Left, Qt::NoModifier, {}); Key(Qt::Key_Right, Qt::NoModifier, {}); }, "ab"},
+      {"Backspace", [&] { Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")); }, "a"},
+      {"a click", [&] { QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, QPoint(1, 1)); }, "ab"},
+  };
+  for (const auto& row : rows) {
+    buffer.Clear();
+    type("ab");
+    row.between();
+    type("cd");
+    buffer.Undo();
+    EXPECT_EQ(buffer.Text(), row.afterUndo) << row.name;
+  }
 }
 
 // Invalid bytes and NUL: copied, cut or dragged inside the editor they come

@@ -10,10 +10,10 @@ struct TextBufferFixture {
   EditBuffer& Buffer() { return buffer; }
   void SetClipboard(std::string_view bytes) { clipboard.SetText(bytes); }
   std::optional<std::string> ClipboardText() const { return clipboard.Text(); }
-  // One key, and so one undo step, per character.
+  // One key per character; CR LF is Enter.
   void Type(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
-      const std::size_t length = CharLengthAt(bytes, at);
+      const std::size_t length = bytes.substr(at, 2) == "\r\n" ? 2 : CharLengthAt(bytes, at);
       buffer.Type(bytes.substr(at, length));
       at += length;
     }

@@ -5,10 +5,10 @@
 // Type(bytes) (the user typing over the selection).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "buffer/edit_buffer.h"
-#include "buffer/sjis.h"
 #include "buffer/text_buffer.h"
 #include "sjis_text.h"
 
@@ -193,8 +193,49 @@ TYPED_TEST_P(EditBufferContract, UndoTakesBackUserEditsOneByOne) {
   this->buffer().Undo();
   EXPECT_EQ(this->buffer().Text(), "abc");
   EXPECT_TRUE(this->buffer().Modified());
-  this->buffer().Undo();  // each typed character is a step of its own
-  EXPECT_EQ(this->buffer().Text(), "ab");
+  this->buffer().Undo();  // the typing run, whole
+  EXPECT_EQ(this->buffer().Text(), "");
+}
+
+// Typing "ab", something else, then "cd": one Undo takes back the second
+// run (all of "abcd" when nothing ended the first), a second the first.
+TYPED_TEST_P(EditBufferContract, TypingRunsEndAtLineEndsMovesPastesAndCommands) {
+  EditBuffer& b = this->buffer();
+  const struct {
+    const char* name;
+    std::function<void()> between;
+    std::string afterUndo;
+  } rows[] = {
+      {"nothing", [] {}, ""},
+      {"caret away and back", [&] { b.SetSelStart(0); b.SetSelStart(2); }, "ab"},
+      {"selection and back", [&] { this->Select(0, 2); b.SetSelStart(2); }, "ab"},
+      {"line end", [&] { this->fixture.Type("\r\n"); }, "ab\r\n"},
+      {"paste", [&] { this->fixture.SetClipboard("P"); b.PasteFromClipboard(); }, "abP"},
+      {"command", [&] { b.BeginUndoStep(); b.SetSelText("X"); b.EndUndoStep(); }, "abX"},
+  };
+  for (const auto& row : rows) {
+    b.Clear();
+    this->fixture.Type("ab");
+    row.between();
+    this->fixture.Type("cd");
+    b.Undo();
+    EXPECT_EQ(b.Text(), row.afterUndo) << row.name;
+    EXPECT_EQ(b.SelStart(), static_cast<int>(row.afterUndo.size())) << row.name;
+    b.Undo();
+    b.Undo();
+    EXPECT_EQ(b.Text(), "") << row.name;
+  }
+}
+
+TYPED_TEST_P(EditBufferContract, UndoOfTypingOverASelectionSelectsItAgain) {
+  this->SetText("hello");
+  this->Select(1, 3);
+  this->fixture.Type("xy");
+  EXPECT_EQ(this->buffer().Text(), "hxyo");
+  this->buffer().Undo();
+  EXPECT_EQ(this->buffer().Text(), "hello");
+  EXPECT_EQ(this->buffer().SelStart(), 1);
+  EXPECT_EQ(this->buffer().SelLength(), 3);
 }
 
 TYPED_TEST_P(EditBufferContract, CommandsEmptyTheUndoHistory) {
@@ -226,7 +267,7 @@ TYPED_TEST_P(EditBufferContract, CommandStepIsTakenBackWhole) {
   EXPECT_EQ(b.SelLength(), 1);
   EXPECT_TRUE(b.Modified());
   b.Undo();
-  EXPECT_EQ(b.Text(), "a");
+  EXPECT_EQ(b.Text(), "");
 }
 
 TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
@@ -235,7 +276,7 @@ TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
   b.BeginUndoStep();
   EXPECT_FALSE(b.EndUndoStep());
   b.Undo();
-  EXPECT_EQ(b.Text(), "a");
+  EXPECT_EQ(b.Text(), "");
   b.BeginUndoStep();  // as New does: a fresh history
   b.Clear();
   b.Lines().Add("x");
@@ -337,10 +378,8 @@ class RandomEdits {
   }
   std::string Type(const std::string& text) {
     fixture_.Type(text);
-    // One key is one undo step, so the reference types key by key too.
-    for (std::size_t at = 0; at < text.size(); at += zumoku::CharLengthAt(text, at)) {
-      ref_.Type(text.substr(at, zumoku::CharLengthAt(text, at)));
-    }
+    // Key by key there, one input-method commit here: the same typing run.
+    ref_.Type(text);
     return "Type";
   }
   std::string Paste() {
@@ -350,8 +389,8 @@ class RandomEdits {
     clipboard_.SetText(valid + "\r\n" + valid);
     return Both("Paste", [](EditBuffer& b) { b.PasteFromClipboard(); });
   }
-  // Undo right after a command and one user edit, so that both histories
-  // hold exactly that edit; where the caret lands after it is not compared.
+  // Undo right after a command and one typing run, so that both histories
+  // hold exactly that run; where the caret lands after it is not compared.
   std::string TypeThenUndo() {
     Both("SelText", [](EditBuffer& b) { b.SetSelText("u"); });
     Type(Piece(true));
@@ -402,8 +441,10 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             SplitCharactersMoveToBoundaries, StartThenLengthSelectsButLengthThenStartDoesNot,
                             InsertedLineEndsBecomeCrLf, CaretAfterInsertionCountsStoredLineEnds, LinesCountAndGet,
                             LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
-                            UndoTakesBackUserEditsOneByOne, CommandsEmptyTheUndoHistory, CommandStepIsTakenBackWhole,
-                            StepsWithoutWritesOrAfterClearLeaveNoUndo, ClipboardOperations, PastedCrCrLfIsOneLineEnd,
+                            UndoTakesBackUserEditsOneByOne, TypingRunsEndAtLineEndsMovesPastesAndCommands,
+                            UndoOfTypingOverASelectionSelectsItAgain, CommandsEmptyTheUndoHistory,
+                            CommandStepIsTakenBackWhole, StepsWithoutWritesOrAfterClearLeaveNoUndo,
+                            ClipboardOperations, PastedCrCrLfIsOneLineEnd,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
                             InvalidBytesSurviveCommandsAndSelections,
                             RandomEditsKeepTextAndSelectionOfTheReference);
