@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/fonts.h"
@@ -15,9 +16,22 @@ int Answer(const zumoku::CommandLine& line) {
   std::fputs(line.message.toLocal8Bit().constData(), refused ? stderr : stdout);
   return refused ? 1 : 0;
 }
+
+
+// --version and --help are answered before the window system is reached, so
+// they work without a display too.
+std::optional<int> AnswerWithoutDisplay(int argc, char* argv[]) {
+  const QCoreApplication probe(argc, argv);
+  const zumoku::CommandLine line = zumoku::ReadCommandLine(QCoreApplication::arguments());
+  if (line.action == zumoku::CommandLine::Action::kShowVersion || line.action == zumoku::CommandLine::Action::kShowHelp) {
+    return Answer(line);
+  }
+  return std::nullopt;
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const auto status = AnswerWithoutDisplay(argc, argv)) return *status;
   QApplication app(argc, argv);
   // Names the per-user data folder and ties the window to the desktop entry.
   QApplication::setApplicationName(QStringLiteral("zumoku"));
