@@ -156,9 +156,9 @@ void Memo::inputMethodEvent(QInputMethodEvent* event) {
     PassInputMethod(event);
     return;
   }
-  // Ends the composition without committing the refused text.
+  // Ends the composition without committing the refused text, and without
+  // removing the text a reconversion meant it to replace.
   QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
-  withoutCommit.setCommitString(QString(), event->replacementStart(), event->replacementLength());
   PassInputMethod(&withoutCommit);
 }
 

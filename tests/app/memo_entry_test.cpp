@@ -92,6 +92,25 @@ TEST_F(MemoInput, CancelledCompositionChangesNothing) {
   EXPECT_TRUE(buffer.Modified());
 }
 
+// A reconversion commit replaces text around the caret; refused, it must
+// leave that text in place.
+TEST_F(MemoInput, RefusedCommitKeepsTheTextItWouldReplace) {
+  const struct {
+    int from, length;
+  } rows[] = {{-1, 1}, {-2, 2}, {0, 0}};
+  for (const auto& row : rows) {
+    buffer.Clear();
+    buffer.SetSelText(S("日本"));
+    buffer.SetModified(false);
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("€"), row.from, row.length);
+    QApplication::sendEvent(&memo, &event);
+    EXPECT_EQ(buffer.Text(), S("日本")) << row.from;
+    EXPECT_FALSE(buffer.Modified()) << row.from;
+  }
+  EXPECT_EQ(refusals.size(), std::size(rows));
+}
+
 // Keys and compositions between typing "ab" and "cd": what one Undo leaves.
 TEST_F(MemoInput, WhatEndsATypingRun) {
   const auto type = [this](const char* keys) {
