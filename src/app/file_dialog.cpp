@@ -13,7 +13,7 @@ QStringList NameFilters(std::span<const FileType> types) {
 }
 
 std::optional<QString> ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, std::span<const FileType> types,
-                                  const QString& presetName) {
+                                  const QString& presetName, const QString& folder) {
   const bool opening = mode == QFileDialog::AcceptOpen;
   QFileDialog dialog(parent, opening ? QStringLiteral("開く") : QStringLiteral("名前を付けて保存"));
   dialog.setObjectName(opening ? QStringLiteral("OpenDialog1") : QStringLiteral("SaveDialog1"));
@@ -23,6 +23,7 @@ std::optional<QString> ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode,
   // show their patterns.
   dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
   dialog.setNameFilters(NameFilters(types));
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (!presetName.isEmpty()) dialog.selectFile(presetName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();

@@ -15,8 +15,9 @@ namespace zumoku {
 QStringList NameFilters(std::span<const FileType> types);
 
 // The chosen full path; nullopt when cancelled. The Save dialog asks no
-// overwrite question of its own and never adds an extension.
+// overwrite question of its own and never adds an extension. A non-empty
+// `folder` is where the dialog opens.
 std::optional<QString> ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, std::span<const FileType> types,
-                                  const QString& presetName);
+                                  const QString& presetName, const QString& folder = {});
 
 }  // namespace zumoku

@@ -46,6 +46,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   SetUpDocuments();
   SetUpNew(startUp.settingsFolder);
   SetUpTypesetting();
+  SetUpPictures();
   memo1->setFocus();
   FormCreate();
 }

@@ -21,6 +21,7 @@
 #include "app/settings_folder.h"
 #include "setup/document_settings.h"
 #include "setup/settings_files.h"
+#include "pictures/picture_insertion.h"
 
 namespace zumoku {
 
@@ -126,6 +127,7 @@ class TForm1 : public QMainWindow {
   void N40Click();
   void N55Click();
   void N56Click();
+  // Inserts a picture from the clipboard or a chosen file as a figure.
   void N53Click();
   void itemize1Click();
   void enumerate1Click();
@@ -211,6 +213,7 @@ class TForm1 : public QMainWindow {
   void SetUpNew(const std::string& settingsFolder);
   void ShowSplash();
   void SetUpTypesetting();
+  void SetUpPictures();
 
   bool framePlaced_ = false;
   std::unique_ptr<MemoBuffer> buffer_;
@@ -239,6 +242,8 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<WindowPrompts> prompts_;
   std::unique_ptr<Document> document_;
   std::unique_ptr<SettingsFiles> settings_;
+  std::unique_ptr<pictures::PictureSource> pictureSource_;
+  std::unique_ptr<pictures::PictureInsertion> pictures_;
   bool splash_ = false;
   bool quitAtStart_ = false;
 

@@ -21,7 +21,4 @@ void TForm1::N40Click() { insert::EmphasisDots(Buffer()); }
 void TForm1::N55Click() { Wrap(Buffer(), insert::kSection); }
 void TForm1::N56Click() { Wrap(Buffer(), insert::kSubsection); }
 
-// Pictures cannot be inserted yet; say so instead of doing nothing silently.
-void TForm1::N53Click() { SetStatusPanelText(0, QStringLiteral("画像の貼り付けはまだ利用できません")); }
-
 }  // namespace zumoku

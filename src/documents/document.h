@@ -41,6 +41,9 @@ class Document {
   // Empty at start, otherwise the full path of the file last opened, dropped
   // or saved under a new name.
   const std::string& CurrentFileName() const { return currentFileName_; }
+  // True once the document is bound to a file: opened, dropped or saved
+  // under a name; false at start and after New, which have none yet.
+  bool HasFile() const { return saveEnabled_; }
   const std::string& Caption() const { return caption_; }
 
  private:

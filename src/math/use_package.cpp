@@ -14,7 +14,9 @@ constexpr std::string_view kUsePackage = "\\usepackage{";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kBlanks = " \t\r\n";
 
-std::string PackageLine(std::string_view package) { return std::string(kUsePackage) + std::string(package) + "}"; }
+std::string PackageLine(std::string_view package, std::string_view options = {}) {
+  return "\\usepackage" + std::string(options) + "{" + std::string(package) + "}";
+}
 
 // The part of a line before its comment: a "%" that no backslash escapes.
 std::string_view CodeOf(std::string_view line) {
@@ -99,6 +101,14 @@ void AddLineAfter(EditBuffer& buffer, int index, std::string_view line) {
   EditLines& lines = buffer.Lines();
   lines.Put(index, lines.Get(index) + std::string(kLineEnd) + std::string(line));
 }
+
+// EnsurePackageLine on the buffer's text, already read.
+bool AddPackageLine(EditBuffer& buffer, std::string_view text, std::string_view package, std::string_view options) {
+  const auto preamble = FindPreamble(text);
+  if (!preamble) return false;
+  if (!LoadsPackage(*preamble, package)) AddLineAfter(buffer, preamble->first, PackageLine(package, options));
+  return true;
+}
 }  // namespace
 
 bool EnsureUsePackage(EditBuffer& buffer, std::string_view package) {
@@ -122,14 +132,14 @@ bool EnsureUsePackage(EditBuffer& buffer, std::string_view package) {
   return true;
 }
 
-bool EnsureAmsmathLine(EditBuffer& buffer) {
-  const std::string amsmath = PackageLine("amsmath");
+bool EnsurePackageLine(EditBuffer& buffer, std::string_view package, std::string_view options) {
   const std::string text = buffer.Text();
-  if (CharPos(amsmath, text) != 0) return true;
-  const auto preamble = FindPreamble(text);
-  if (!preamble) return false;
-  if (!LoadsPackage(*preamble, "amsmath")) AddLineAfter(buffer, preamble->first, amsmath);
-  return true;
+  return AddPackageLine(buffer, text, package, options);
+}
+
+bool EnsureAmsmathLine(EditBuffer& buffer) {
+  const std::string text = buffer.Text();
+  return CharPos(PackageLine("amsmath"), text) != 0 || AddPackageLine(buffer, text, "amsmath", {});
 }
 
 }  // namespace zumoku::math

@@ -18,9 +18,14 @@ namespace zumoku::math {
 // no \documentclass line with \begin{document} on a later line.
 [[nodiscard]] bool EnsureUsePackage(EditBuffer& buffer, std::string_view package);
 
+// A line of its own for the package: unless the preamble loads the package
+// in any form, the line "\usepackage" + options + "{package}" is added after
+// the \documentclass line. `options` is "" or a bracketed list such as
+// "[dvipdfmx]". False as above.
+[[nodiscard]] bool EnsurePackageLine(EditBuffer& buffer, std::string_view package, std::string_view options = {});
+
 // The matrix's rule: unless the text contains "\usepackage{amsmath}"
-// anywhere or the preamble loads amsmath, a line "\usepackage{amsmath}" is
-// added after the \documentclass line. False as above.
+// anywhere, EnsurePackageLine for amsmath.
 [[nodiscard]] bool EnsureAmsmathLine(EditBuffer& buffer);
 
 }  // namespace zumoku::math

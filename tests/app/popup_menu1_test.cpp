@@ -113,11 +113,4 @@ TEST_F(TextMenuTest, EveryTextCommandRunsFromItsEntry) {
   }
 }
 
-TEST_F(TextMenuTest, PictureEntrySaysItIsNotAvailableYet) {
-  Select("abc");
-  ChooseInPopupMenu1("N53");
-  EXPECT_EQ(form.Buffer().Text(), "abc");
-  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("画像の貼り付けはまだ利用できません"));
-}
-
 }  // namespace zumoku::test
