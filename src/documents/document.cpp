@@ -68,6 +68,7 @@ bool Document::SaveAs() {
   }
   if (!WriteTo(path)) return false;
   currentFileName_ = path;
+  hasFile_ = true;
   SetCaption(Joined(kProgramCaption, kCaptionSeparator, path));
   buffer_.SetModified(false);
   EnableSave();
@@ -109,6 +110,7 @@ bool Document::MayReplaceText() {
 
 void Document::AdoptNewDocument() {
   saveDialogName_ = currentFileName_ = kNewFileName;
+  hasFile_ = false;
   SetCaption(Joined(kProgramCaption, kCaptionSeparator, kNewFileName));
   saveEnabled_ = false;
   prompts_.EnableSave(false);
@@ -175,6 +177,7 @@ void Document::ShowCannotOpen(const std::string& path) { prompts_.ShowError(Join
 
 void Document::Adopt(const std::string& path, std::string_view captionSeparator) {
   openDialogName_ = saveDialogName_ = currentFileName_ = path;
+  hasFile_ = true;
   SetCaption(Joined(kProgramCaption, captionSeparator, path));
   buffer_.SetModified(false);
 }

@@ -41,9 +41,9 @@ class Document {
   // Empty at start, otherwise the full path of the file last opened, dropped
   // or saved under a new name.
   const std::string& CurrentFileName() const { return currentFileName_; }
-  // True once the document is bound to a file: opened, dropped or saved
-  // under a name; false at start and after New, which have none yet.
-  bool HasFile() const { return saveEnabled_; }
+  // True when CurrentFileName is a file's full path: after a file was
+  // opened, dropped or saved under a name; false at start and after New.
+  bool HasFile() const { return hasFile_; }
   const std::string& Caption() const { return caption_; }
 
  private:
@@ -80,6 +80,7 @@ class Document {
   std::string openDialogName_;
   std::string saveDialogName_;
   bool saveEnabled_ = false;
+  bool hasFile_ = false;
 };
 
 }  // namespace zumoku

@@ -78,6 +78,16 @@ TEST_F(PictureInsertionTest, DocumentWithoutFileIsSavedFirst) {
   EXPECT_NE(buffer.Text().find("{fig1.png}"), std::string::npos);
 }
 
+TEST_F(PictureInsertionTest, DroppedDocumentHasItsFolder) {
+  files.files["/d/dropped.tex"] = kClass + kBegin + kEnd;
+  const std::string dropped[] = {"/d/dropped.tex"};
+  document.DropFiles(dropped);  // "上書き保存" stays disabled
+  source.png = kPng;
+  insertion.Run();
+  EXPECT_EQ(files.files["/d/fig1.png"], kPng);
+  EXPECT_EQ(prompts.Take().back(), "status 画像を fig1.png に保存しました");
+}
+
 TEST_F(PictureInsertionTest, UnwritablePictureChangesNothing) {
   OpenSelected("/d/doc.tex", kClass + kBegin + "<>" + kEnd);
   files.unwritable = {"/d/fig1.png"};
