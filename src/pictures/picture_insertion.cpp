@@ -52,6 +52,12 @@ void PictureInsertion::InsertChosenPicture() {
     prompts_.ShowError(Joined("ファイル ", *picture, " はPNG、JPEG、PDF、EPSの画像ではありません"));
     return;
   }
+  // dvipdfmx would empty that PDF while reading it in.
+  if (document_.HasFile() && *picture == TypesetPdf(document_.CurrentFileName())) {
+    prompts_.ShowError(
+        Joined("ファイル ", *picture, " はこの文書をタイプセットして作るPDFなので、画像として挿入できません"));
+    return;
+  }
   const std::string texPath = TexPath(folder, *picture);
   if (!TexCanRead(texPath)) {
     prompts_.ShowError(Joined("画像 ", texPath,
