@@ -29,6 +29,13 @@ bool IsPictureName(std::string_view path) {
   return false;
 }
 
+bool TexKnowsExtension(std::string_view path) {
+  const std::string_view extension = path.substr(path.rfind('.') + 1);
+  const bool small = std::ranges::any_of(extension, [](unsigned char c) { return std::islower(c) != 0; });
+  const bool capital = std::ranges::any_of(extension, [](unsigned char c) { return std::isupper(c) != 0; });
+  return !(small && capital);
+}
+
 std::string FolderOf(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1));

@@ -23,6 +23,10 @@ inline constexpr std::array<FileType, 5> kPictureFileTypes = {{
 // True when the file name ends in one of those extensions, in any case.
 bool IsPictureName(std::string_view path);
 
+// True when the extension is all small or all capital letters: graphicx
+// tells the picture's type by it and knows no other spelling (".Png").
+bool TexKnowsExtension(std::string_view path);
+
 // The folder of a file, with its final "/"; "" for a bare name.
 std::string FolderOf(std::string_view path);
 
