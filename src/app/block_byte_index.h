@@ -26,10 +26,13 @@ class BlockByteIndex {
   // back to its start, or forward past it when roundUp.
   int Position(int offset, bool roundUp) const;
 
- private:
   // The blocks from the one holding `from` to the one holding from + added
-  // are new or changed; the blocks after them are the old ones.
+  // are new or changed; the blocks after them are the old ones. Done on
+  // every reported change; repeating it for a change already counted
+  // changes nothing.
   void Update(int from, int added);
+
+ private:
   // Each block's stored bytes, its line end included.
   std::vector<int> BlockBytes(const QTextBlock& first, const QTextBlock& last) const;
   std::vector<int> AllBlockBytes() const;

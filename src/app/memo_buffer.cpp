@@ -62,10 +62,10 @@ void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
   doc->setUndoRedoEnabled(true);
 }
 
-void MemoBuffer::AsCommand(const std::function<void()>& change) {
+void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
   editor_.EndTypingRun();  // commands never join typing
   if (stepDepth_ == 0 || freshHistory_) {
-    WithoutUndo(change);
+    WithoutUndo([&] { change(); });
     return;
   }
   if (!step_) {
@@ -76,7 +76,10 @@ void MemoBuffer::AsCommand(const std::function<void()>& change) {
     step_.emplace(editor_.document());
     step_->beginEditBlock();
   }
-  change();
+  // Inside the edit block the document reports its changes only when the
+  // step ends, but the command reads positions between its writes.
+  const int end = change();
+  positions_.Update(from, end - from);
 }
 
 bool MemoBuffer::EndUndoStep() {
@@ -97,14 +100,20 @@ void MemoBuffer::StartFreshHistory() {
 
 void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
-  AsCommand([&] { cursor.insertText(text); });
+  AsCommand(cursor.selectionStart(), [&] {
+    cursor.insertText(text);
+    return cursor.position();
+  });
   editor_.setTextCursor(cursor);
 }
 
 // Through the widget's own cursor, which then already stands after the text.
 void MemoBuffer::SetSelText(std::string_view s) {
   const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
-  AsCommand([&] { editor_.insertPlainText(text); });
+  AsCommand(editor_.textCursor().selectionStart(), [&] {
+    editor_.insertPlainText(text);
+    return editor_.textCursor().position();
+  });
   editor_.ensureCursorVisible();
 }
 

@@ -59,8 +59,9 @@ class MemoBuffer : public EditBuffer, private EditLines {
   // as a user edit.
   void ReplaceAsCommand(QTextCursor cursor, std::string_view bytes);
   // A command's change: part of the open undo step, or, outside one, a
-  // change that empties the undo history.
-  void AsCommand(const std::function<void()>& change);
+  // change that empties the undo history. `change` writes from document
+  // position `from` and returns where its text ends.
+  void AsCommand(int from, const std::function<int()>& change);
   void WithoutUndo(const std::function<void()>& change);
   // Clear and Load start a fresh history, even inside a step.
   void StartFreshHistory();

@@ -29,9 +29,23 @@ bool IsPictureName(std::string_view path) {
   return false;
 }
 
+bool TexKnowsExtension(std::string_view path) {
+  const std::string_view extension = path.substr(path.rfind('.') + 1);
+  const bool small = std::ranges::any_of(extension, [](unsigned char c) { return std::islower(c) != 0; });
+  const bool capital = std::ranges::any_of(extension, [](unsigned char c) { return std::isupper(c) != 0; });
+  return !(small && capital);
+}
+
 std::string FolderOf(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1));
+}
+
+std::string TypesetPdf(std::string_view documentPath) {
+  const std::size_t folder = FolderOf(documentPath).size();
+  const std::size_t dot = documentPath.rfind('.');
+  const bool hasExtension = dot != std::string_view::npos && dot >= folder;
+  return std::string(hasExtension ? documentPath.substr(0, dot) : documentPath) + ".pdf";
 }
 
 std::string TexPath(std::string_view documentFolder, std::string_view picture) {

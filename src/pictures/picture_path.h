@@ -23,8 +23,16 @@ inline constexpr std::array<FileType, 5> kPictureFileTypes = {{
 // True when the file name ends in one of those extensions, in any case.
 bool IsPictureName(std::string_view path);
 
+// True when the extension is all small or all capital letters: graphicx
+// tells the picture's type by it and knows no other spelling (".Png").
+bool TexKnowsExtension(std::string_view path);
+
 // The folder of a file, with its final "/"; "" for a bare name.
 std::string FolderOf(std::string_view path);
+
+// The PDF that typesetting writes for the document `documentPath`: its name
+// up to the last dot, and ".pdf".
+std::string TypesetPdf(std::string_view documentPath);
 
 // The path the document gives \includegraphics: relative to `documentFolder`
 // (as FolderOf gives it) when the picture lies inside that folder, else the

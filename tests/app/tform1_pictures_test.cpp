@@ -46,6 +46,8 @@ TEST_F(Form1Pictures, ClipboardImageBecomesAPngBesideTheDocument) {
   EXPECT_NE(text.find("\\usepackage[dvipdfmx]{graphicx}\r\n\\begin{document}\r\n\\begin{figure}[htbp]"),
             std::string::npos) << text;
   EXPECT_NE(text.find("{fig1.png}\r\n"), std::string::npos) << text;
+  // Below the block, which the package line above has moved down.
+  EXPECT_EQ(form.Buffer().SelStart(), static_cast<int>(text.find("\\end{document}")));
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("画像を fig1.png に保存しました"));
   // Figure and package line are one step.
   Trigger("N4");

@@ -102,6 +102,10 @@ TEST_F(PictureInsertionTest, ChosenPictures) {
   const std::string kUnreadable =
       " は挿入できません。空白、%、#、{、}、'、\"、\\ や日本語などの全角文字を含む名前は、"
       "LaTeXで読み込めません。ファイル名を半角英数字にして、文書と同じフォルダーに置いてください";
+  const std::string kOwnPdf = " はこの文書をタイプセットして作るPDFなので、画像として挿入できません";
+  const std::string kMixedCase =
+      " は挿入できません。拡張子に大文字と小文字が混ざっていると、LaTeXは画像の種類を判別できません。"
+      "拡張子をすべて小文字（.png など）にしてください";
   struct Row {
     std::string document;  // "" for a document without a file
     std::optional<std::string> choice;
@@ -118,12 +122,18 @@ TEST_F(PictureInsertionTest, ChosenPictures) {
       {"/d/doc.tex", "/d/a.gif", "", {"error ファイル /d/a.gif はPNG、JPEG、PDF、EPSの画像ではありません"}},
       {"/d/doc.tex", "/d/gone.png", "", {"error ファイル /d/gone.png は開けません"}},
       {"/d/doc.tex", "/d/fifo.png", "", {"error ファイル /d/fifo.png は開けません"}},
+      // Typesetting writes over the document's own PDF while reading it.
+      {"/d/doc.tex", "/d/doc.pdf", "", {"error ファイル /d/doc.pdf" + kOwnPdf}},
+      {"/d/my.doc.tex", "/d/my.doc.pdf", "", {"error ファイル /d/my.doc.pdf" + kOwnPdf}},
+      {"/d/doc.tex", "/d/doc.tex.pdf", "doc.tex.pdf", {}},
+      {"/d/doc.tex", "/d/a.Png", "", {"error 画像 a.Png" + kMixedCase}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.choice.value_or("cancelled"));
     const std::string text = kClass + kBegin + kEnd;
     files.files = {{"/d/img/a.png", ""}, {"/e/a.png", ""}, {"/d/a.PNG", ""}, {"/d/a b.png", ""},
-                   {"/e/図/a.png", ""}, {"/d/a.gif", ""}};
+                   {"/e/図/a.png", ""}, {"/d/a.gif", ""}, {"/d/doc.pdf", ""}, {"/d/my.doc.pdf", ""},
+                   {"/d/doc.tex.pdf", ""}, {"/d/a.Png", ""}};
     files.special = {"/d/fifo.png"};
     buffer.SetModified(false);
     if (row.document.empty()) {

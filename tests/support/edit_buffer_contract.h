@@ -270,6 +270,25 @@ TYPED_TEST_P(EditBufferContract, CommandStepIsTakenBackWhole) {
   EXPECT_EQ(b.Text(), "");
 }
 
+// Inside a command's step, positions already count the step's own writes.
+TYPED_TEST_P(EditBufferContract, PositionsInsideAStepFollowItsWrites) {
+  for (const std::string start : {"", "ab\r\ncd"}) {
+    this->SetText(start);
+    EditBuffer& b = this->buffer();
+    b.SetSelStart(0);
+    b.BeginUndoStep();
+    b.SetSelText(S("図\r\nx\r\ny"));
+    EXPECT_EQ(b.SelStart(), 8) << start;
+    b.Lines().Put(0, "head\r\n" + b.Lines().Get(0));
+    const int size = static_cast<int>(b.Text().size());
+    b.SetSelStart(size - 1);
+    b.SetSelLength(1);
+    EXPECT_EQ(b.SelStart(), size - 1) << start;
+    EXPECT_EQ(b.SelText(), b.Text().substr(b.Text().size() - 1)) << start;
+    b.EndUndoStep();
+  }
+}
+
 TYPED_TEST_P(EditBufferContract, StepsWithoutWritesOrAfterClearLeaveNoUndo) {
   this->fixture.Type("ab");
   EditBuffer& b = this->buffer();
@@ -443,7 +462,8 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             LinesAdd, LinesPut, UpdatesNestWithoutChangingText, ClearEmptiesAndResetsModified,
                             UndoTakesBackUserEditsOneByOne, TypingRunsEndAtLineEndsMovesPastesAndCommands,
                             UndoOfTypingOverASelectionSelectsItAgain, CommandsEmptyTheUndoHistory,
-                            CommandStepIsTakenBackWhole, StepsWithoutWritesOrAfterClearLeaveNoUndo,
+                            CommandStepIsTakenBackWhole, PositionsInsideAStepFollowItsWrites,
+                            StepsWithoutWritesOrAfterClearLeaveNoUndo,
                             ClipboardOperations, PastedCrCrLfIsOneLineEnd,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
                             InvalidBytesSurviveCommandsAndSelections,
