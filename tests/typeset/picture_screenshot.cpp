@@ -5,18 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <string>
 
 #include "app/tform1.h"
-#include "app/typeset_controller.h"
 #include "buffer/sjis_literal.h"
+#include "screenshot_steps.h"
 
 namespace {
 
@@ -36,11 +33,6 @@ QImage Chart() {
   return chart;
 }
 
-bool WriteFile(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,7 +45,7 @@ int main(int argc, char** argv) {
                                "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\section{売上}\r\n"
                                "売上は年を通して伸びました（図\\ref{fig:fig1}）。\r\n") +
                            caption + "\r\n\\end{document}\r\n";
-  if (!WriteFile(path, text)) return 1;
+  if (!zumoku::screenshot::WriteFile(path, text)) return 1;
 
   zumoku::TForm1 form;
   form.show();
@@ -66,16 +58,10 @@ int main(int argc, char** argv) {
   emit form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->aboutToShow();
   form.findChild<QAction*>(QStringLiteral("N53"))->trigger();
 
-  auto& runner = form.findChild<zumoku::Typesetting*>()->Runner();
   for (int run = 0; run < 2; ++run) {  // the second run resolves the reference
-    QSignalSpy finished(&runner, &zumoku::typeset::TypesetRunner::finished);
-    form.Typeset1Click();
-    if (finished.isEmpty() && !finished.wait(30000)) return 1;
+    if (!zumoku::screenshot::TypesetAndWait(form)) return 1;
   }
   // The caret on the sentence, whose highlight in the PDF then leaves the
   // figure's colours alone.
-  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(4)));
-  QSignalSpy settle(&app, &QApplication::focusChanged);
-  settle.wait(800);  // the caret's highlight and the pages' rendering
-  return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  return zumoku::screenshot::GrabWithCaretOn(form, 4, argv[1]) ? 0 : 1;
 }

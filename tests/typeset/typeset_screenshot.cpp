@@ -3,31 +3,12 @@
 // the PDF panel keeps the last good PDF. Run under Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x800x24" build/tests/typeset/typeset_screenshot out.png
 #include <QApplication>
-#include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <string>
 
 #include "app/tform1.h"
-#include "app/typeset_controller.h"
 #include "buffer/sjis_literal.h"
-
-namespace {
-
-bool TypesetAndWait(zumoku::TForm1& form) {
-  auto& runner = form.findChild<zumoku::Typesetting*>()->Runner();
-  QSignalSpy finished(&runner, &zumoku::typeset::TypesetRunner::finished);
-  form.Typeset1Click();
-  return !finished.isEmpty() || finished.wait(30000);
-}
-
-bool WriteFile(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-}
-
-}  // namespace
+#include "screenshot_steps.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -46,12 +27,9 @@ int main(int argc, char** argv) {
   form.show();
   form.resize(1200, 760);  // after the window placed itself
   for (const std::string* text : {&good, static_cast<const std::string*>(&bad)}) {
-    if (!WriteFile(path, *text)) return 1;
+    if (!zumoku::screenshot::WriteFile(path, *text)) return 1;
     form.DropFiles({path});
-    if (!TypesetAndWait(form)) return 1;
+    if (!zumoku::screenshot::TypesetAndWait(form)) return 1;
   }
-  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(3)));
-  QSignalSpy settle(&app, &QApplication::focusChanged);
-  settle.wait(800);  // the caret's highlight and the pages' rendering
-  return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  return zumoku::screenshot::GrabWithCaretOn(form, 3, argv[1]) ? 0 : 1;
 }
