@@ -3,6 +3,7 @@
 #include "math/use_package.h"
 #include "pictures/figure_block.h"
 #include "pictures/picture_path.h"
+#include "typeset/output_names.h"
 
 namespace zumoku::pictures {
 
@@ -53,7 +54,7 @@ void PictureInsertion::InsertChosenPicture() {
     return;
   }
   // dvipdfmx would empty that PDF while reading it in.
-  if (document_.HasFile() && *picture == TypesetPdf(document_.CurrentFileName())) {
+  if (document_.HasFile() && *picture == typeset::PdfFileOf(document_.CurrentFileName())) {
     prompts_.ShowError(
         Joined("ファイル ", *picture, " はこの文書をタイプセットして作るPDFなので、画像として挿入できません"));
     return;

@@ -41,13 +41,6 @@ std::string FolderOf(std::string_view path) {
   return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1));
 }
 
-std::string TypesetPdf(std::string_view documentPath) {
-  const std::size_t folder = FolderOf(documentPath).size();
-  const std::size_t dot = documentPath.rfind('.');
-  const bool hasExtension = dot != std::string_view::npos && dot >= folder;
-  return std::string(hasExtension ? documentPath.substr(0, dot) : documentPath) + ".pdf";
-}
-
 std::string TexPath(std::string_view documentFolder, std::string_view picture) {
   const bool inside = !documentFolder.empty() && picture.starts_with(documentFolder);
   return std::string(inside ? picture.substr(documentFolder.size()) : picture);

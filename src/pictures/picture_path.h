@@ -30,10 +30,6 @@ bool TexKnowsExtension(std::string_view path);
 // The folder of a file, with its final "/"; "" for a bare name.
 std::string FolderOf(std::string_view path);
 
-// The PDF that typesetting writes for the document `documentPath`: its name
-// up to the last dot, and ".pdf".
-std::string TypesetPdf(std::string_view documentPath);
-
 // The path the document gives \includegraphics: relative to `documentFolder`
 // (as FolderOf gives it) when the picture lies inside that folder, else the
 // picture's own path. An empty folder (no file yet) keeps the path.

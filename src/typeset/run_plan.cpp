@@ -18,13 +18,6 @@ std::string AsArgument(const std::string& file) {
 
 RunPlan::RunPlan(std::string texFile, bool embedFonts) : texFile_(std::move(texFile)), embedFonts_(embedFonts) {}
 
-std::string RunPlan::JobName() const {
-  const size_t slash = texFile_.find_last_of("/\\");
-  const size_t dot = texFile_.rfind('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return texFile_;
-  return texFile_.substr(0, dot);
-}
-
 Command RunPlan::Current() const {
   if (stage_ == Stage::kPlatex) {
     return {"platex",

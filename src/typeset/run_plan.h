@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "typeset/log_parser.h"
+#include "typeset/output_names.h"
 
 namespace zumoku::typeset {
 
@@ -40,9 +41,9 @@ class RunPlan {
 
   const std::string& TexFile() const { return texFile_; }
   // What the commands write next to the document.
-  std::string JobName() const;
+  std::string JobName() const { return JobNameOf(texFile_); }
   std::string LogFile() const { return JobName() + ".log"; }
-  std::string PdfFile() const { return JobName() + ".pdf"; }
+  std::string PdfFile() const { return PdfFileOf(texFile_); }
 
  private:
   std::string texFile_;
