@@ -6,10 +6,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+# The tests run with an empty home folder of their own, which must stay
+# empty: no test may write into a user's home.
+home="$(mktemp -d)"
+trap 'rm -rf "$home"' EXIT
 for preset in default asan; do
   echo "== $preset build"
   scripts/build.sh "$preset"
-  ctest --preset "$preset" --parallel 2 "$@"
+  HOME="$home" ctest --preset "$preset" --parallel 2 "$@"
 done
+written="$(find "$home" -mindepth 1 | head -20)"
+if [ -n "$written" ]; then
+  echo "tests wrote into the home folder:" >&2
+  echo "$written" >&2
+  exit 1
+fi
 echo "== package"
 scripts/package_check.sh

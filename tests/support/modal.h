@@ -2,12 +2,21 @@
 // Acts on a modal dialog or a popup menu once the code under test has shown
 // it, from inside the dialog's own event loop; no fixed waits.
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace zumoku::test {
+
+// Takes a modal widget away; a message box without an Esc button ignores
+// close(), so dialogs are rejected.
+inline void Dismiss(QWidget* modal) {
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) return dialog->reject();
+  modal->close();
+}
 
 // Runs `act` on the active modal widget as soon as there is one. A modal
 // widget of another type than W fails the test and is closed, so the test
@@ -21,10 +30,16 @@ void WhenModal(std::function<void(W*)> act, int attemptsLeft = 1000) {
       ADD_FAILURE() << "no modal " << W::staticMetaObject.className() << " appeared";
       return;
     }
-    if (auto* widget = qobject_cast<W*>(modal)) return act(widget);
+    if (auto* widget = qobject_cast<W*>(modal)) {
+      const QPointer<QWidget> shown(modal);
+      act(widget);
+      // A failed ASSERT in `act` may have left the widget open.
+      if (shown && shown->isVisible() && ::testing::Test::HasFatalFailure()) Dismiss(shown);
+      return;
+    }
     ADD_FAILURE() << "a modal " << modal->metaObject()->className() << " appeared instead of a "
                   << W::staticMetaObject.className();
-    modal->close();
+    Dismiss(modal);
   });
 }
 

@@ -49,7 +49,11 @@ class ModalScript : public QObject {
     }
     const Step step = std::move(steps_.front());
     steps_.pop_front();
+    const QPointer<QDialog> shown(dialog);
     step(dialog);
+    // A step that failed an ASSERT returned early and may have left its
+    // dialog open: close it, or the command under test never returns.
+    if (shown && shown->isVisible() && ::testing::Test::HasFatalFailure()) shown->reject();
   }
 
   std::deque<Step> steps_;
