@@ -26,10 +26,14 @@ for file in usr/bin/zumoku \
             "usr/share/icons/hicolor/48x48/apps/$id.png"; do
   [ -s "$root/fs/$file" ] || fail "$file is missing"
 done
-# The default settings, once the project ships them.
-for file in src/setting/*; do
-  [ -e "$file" ] || continue
+# The default settings, and nothing else from their folder.
+for file in src/setting/*.txt; do
   cmp -s "$file" "$root/fs/usr/share/zumoku/setting/${file#src/setting/}" || fail "$file differs in the package"
+done
+extra="$(cd "$root/fs/usr/share/zumoku/setting" && ls | grep -v '\.txt$' || true)"
+[ -z "$extra" ] || fail "the settings folder holds more than the settings: $extra"
+for file in usr/share/doc/zumoku/copyright usr/share/man/man1/zumoku.1.gz usr/share/man/ja/man1/zumoku.1.gz; do
+  [ -s "$root/fs/$file" ] || fail "$file is missing"
 done
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 size="$(od -An -tu1 -j16 -N8 "$root/fs/usr/share/icons/hicolor/48x48/apps/$id.png" | tr -s ' ')"
@@ -39,6 +43,10 @@ size="$(od -An -tu1 -j16 -N8 "$root/fs/usr/share/icons/hicolor/48x48/apps/$id.pn
 report="$(desktop-file-validate "$root/fs/usr/share/applications/$id.desktop")" && [ -z "$report" ] ||
   fail "desktop entry: $report"
 appstreamcli validate --no-net --pedantic "$root/fs/usr/share/metainfo/$id.metainfo.xml" >/dev/null
+# Debian's own checks: errors fail, warnings are shown.
+lintian --tag-display-limit 0 "$deb" >"$root/lintian.log" 2>&1 || true
+grep -E '^[WI]: ' "$root/lintian.log" || true
+! grep -E '^E: ' "$root/lintian.log" || fail "lintian reports errors"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 for needed in libqt6widgets6 libqt6pdfwidgets6 libsynctex2 fonts-ipafont-gothic; do

@@ -8,7 +8,7 @@ packages=(
   fonts-ipafont-gothic xvfb xauth
   texlive-lang-japanese
   qt6-translations-l10n
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream lintian
   qt6-pdf-dev libsynctex-dev
 )
 missing=()
