@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,6 +21,7 @@ namespace zumoku {
 namespace {
 constexpr int kProgressIntervalMs = 500;
 constexpr int kCaretSettleMs = 150;
+const QString kNoViewer = QStringLiteral("PDF を開くビューアが見つかりません");
 }  // namespace
 
 Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) : QObject(&form), form_(form) {
@@ -39,7 +42,11 @@ Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) :
   });
 }
 
-Typesetting::~Typesetting() = default;
+Typesetting::~Typesetting() {
+  // A viewer's launcher still waiting is ended with the window: it must not
+  // report into a window half gone.
+  for (QProcess* opener : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) opener->disconnect(this);
+}
 
 void Typesetting::BuildMenu(QAction* before) {
   auto* menu = new QMenu(QStringLiteral("タイプセット"), form_.menuBar());
@@ -135,6 +142,9 @@ void Typesetting::Finished(const typeset::RunResult& result) {
   switch (result.outcome) {
     case typeset::Outcome::kSucceeded:
       status = QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
+      if (const int undefined = typeset::CountUndefinedReferences(result.log)) {
+        status += QStringLiteral("、未定義の参照・引用 %1 件").arg(undefined);
+      }
       if (pdfPanel_->Load(result.pdfPath)) {
         synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
         SyncToCaret(false);  // the reload keeps the place shown
@@ -142,7 +152,11 @@ void Typesetting::Finished(const typeset::RunResult& result) {
         status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
       }
       break;
-    case typeset::Outcome::kFailed: status = QStringLiteral("タイプセット失敗: エラー %1 件").arg(errors); break;
+    case typeset::Outcome::kFailed:
+      // A tool can fail without a line in platex's log: pbibtex, mendex, dvipdfmx, a crash.
+      status = QStringLiteral("タイプセット失敗: %1")
+                   .arg(errors > 0 ? QStringLiteral("エラー %1 件").arg(errors) : result.message);
+      break;
     case typeset::Outcome::kStopped: status = QStringLiteral("タイプセットを停止しました"); break;
     case typeset::Outcome::kToolsMissing: status = result.message; break;
   }
@@ -178,8 +192,8 @@ void Typesetting::SyncToSource(int page, QPointF point) {
 QString Typesetting::PdfPathOfDocument() const {
   const QFileInfo document(form_.CurrentFileName());
   if (!document.isAbsolute()) return {};
-  const typeset::RunPlan plan(QFile::encodeName(document.fileName()).toStdString(), false);
-  return document.absolutePath() + u'/' + QFile::decodeName(plan.PdfFile().c_str());
+  const std::string pdf = typeset::PdfFileOf(QFile::encodeName(document.fileName()).toStdString());
+  return document.absolutePath() + u'/' + QFile::decodeName(pdf.c_str());
 }
 
 void Typesetting::OpenPdf() {
@@ -188,7 +202,38 @@ void Typesetting::OpenPdf() {
     form_.SetStatusPanelText(0, QStringLiteral("PDF がありません。先にタイプセットしてください"));
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+  const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (!xdgOpen.isEmpty()) {
+    OpenWith(xdgOpen, pdf);
+  } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) {
+    form_.SetStatusPanelText(0, kNoViewer);
+  }
+}
+
+// Run here rather than through QDesktopServices, which starts it detached:
+// only its exit code tells that nothing could show the file. It may wait
+// for the viewer to close, so its output goes nowhere.
+void Typesetting::OpenWith(const QString& xdgOpen, const QString& pdf) {
+  auto* opener = new QProcess(this);
+  opener->setStandardInputFile(QProcess::nullDevice());
+  opener->setStandardOutputFile(QProcess::nullDevice());
+  opener->setStandardErrorFile(QProcess::nullDevice());
+  connect(opener, &QProcess::finished, this, [this, opener](int exitCode, QProcess::ExitStatus status) {
+    opener->deleteLater();
+    constexpr int kNoMethodAvailable = 3;
+    if (status == QProcess::NormalExit && exitCode == kNoMethodAvailable) {
+      form_.SetStatusPanelText(0, kNoViewer);
+    } else if (status != QProcess::NormalExit || exitCode != 0) {
+      form_.SetStatusPanelText(
+          0, QStringLiteral("外部ビューアで PDF を開けませんでした (xdg-open: 終了コード %1)").arg(exitCode));
+    }
+  });
+  connect(opener, &QProcess::errorOccurred, this, [this, opener](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    opener->deleteLater();
+    form_.SetStatusPanelText(0, kNoViewer);
+  });
+  opener->start(xdgOpen, {pdf});
 }
 
 }  // namespace zumoku
