@@ -22,6 +22,28 @@ namespace {
 constexpr int kProgressIntervalMs = 500;
 constexpr int kCaretSettleMs = 150;
 const QString kNoViewer = QStringLiteral("PDF を開くビューアが見つかりません");
+
+// What panel 0 says when a run has ended; short, for the panel is narrow.
+QString StatusAfter(const typeset::RunResult& result) {
+  const QString seconds = QString::number(result.elapsedMs / 1000.0, 'f', 1);
+  switch (result.outcome) {
+    case typeset::Outcome::kSucceeded: {
+      const int undefined = typeset::CountUndefinedReferences(result.log);
+      if (undefined == 0) return QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
+      return QStringLiteral("タイプセット完了、未定義の参照 %1 件 (%2 秒)").arg(undefined).arg(seconds);
+    }
+    case typeset::Outcome::kFailed: {
+      // A tool can fail without a line in platex's log: pbibtex, mendex, dvipdfmx, a crash.
+      const int errors = result.log.Count(typeset::EntryKind::kError);
+      return QStringLiteral("タイプセット失敗: %1")
+          .arg(errors > 0 ? QStringLiteral("エラー %1 件").arg(errors) : result.message);
+    }
+    case typeset::Outcome::kStopped: return QStringLiteral("タイプセットを停止しました");
+    case typeset::Outcome::kToolsMissing: return result.message;
+  }
+  return {};
+}
+
 }  // namespace
 
 Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) : QObject(&form), form_(form) {
@@ -136,29 +158,14 @@ void Typesetting::ShowProgress() {
 
 void Typesetting::Finished(const typeset::RunResult& result) {
   progress_.stop();
-  const int errors = result.log.Count(typeset::EntryKind::kError);
-  const QString seconds = QString::number(result.elapsedMs / 1000.0, 'f', 1);
-  QString status;
-  switch (result.outcome) {
-    case typeset::Outcome::kSucceeded:
-      status = QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
-      if (const int undefined = typeset::CountUndefinedReferences(result.log)) {
-        status += QStringLiteral("、未定義の参照・引用 %1 件").arg(undefined);
-      }
-      if (pdfPanel_->Load(result.pdfPath)) {
-        synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
-        SyncToCaret(false);  // the reload keeps the place shown
-      } else {
-        status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
-      }
-      break;
-    case typeset::Outcome::kFailed:
-      // A tool can fail without a line in platex's log: pbibtex, mendex, dvipdfmx, a crash.
-      status = QStringLiteral("タイプセット失敗: %1")
-                   .arg(errors > 0 ? QStringLiteral("エラー %1 件").arg(errors) : result.message);
-      break;
-    case typeset::Outcome::kStopped: status = QStringLiteral("タイプセットを停止しました"); break;
-    case typeset::Outcome::kToolsMissing: status = result.message; break;
+  QString status = StatusAfter(result);
+  if (result.outcome == typeset::Outcome::kSucceeded) {
+    if (pdfPanel_->Load(result.pdfPath)) {
+      synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
+      SyncToCaret(false);  // the reload keeps the place shown
+    } else {
+      status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
+    }
   }
   logPanel_->ShowEntries(result.log, fileName_);
   logPanel_->AppendOutput(status + u'\n');

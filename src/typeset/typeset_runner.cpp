@@ -39,8 +39,9 @@ QString MissingToolsMessage(const QStringList& tools) {
 
 QString FailureMessage(const Failure& failure) {
   const QString program = QString::fromStdString(failure.program);
-  if (failure.exitCode < 0) return QStringLiteral("%1 が異常終了しました").arg(program);
-  return QStringLiteral("%1 が終了コード %2 で終わりました").arg(program).arg(failure.exitCode);
+  // Short enough for panel 0.
+  if (failure.exitCode < 0) return QStringLiteral("%1 異常終了").arg(program);
+  return QStringLiteral("%1 終了コード %2").arg(program).arg(failure.exitCode);
 }
 
 }  // namespace
