@@ -1,6 +1,6 @@
 #pragma once
 // The commands of one typesetting run, decided one at a time: platex; pbibtex
-// when the .aux asks for a bibliography; mendex when platex wrote an index;
+// when the .aux asks for a bibliography; mendex when there is an index;
 // platex again while what it reads back (.aux, .toc, .lof, .lot, .out, the
 // .bbl and the .ind) changes, at most kMaxPlatexRuns runs in all; then
 // dvipdfmx. The plan only decides, reading the files through a function it

@@ -32,7 +32,7 @@ TEST_F(TypesetRun, OneRunFinishesTheContentsTheCitationsAndTheIndex) {
                   .hasMatch())
       << form.StatusPanelText(0).toStdString();
   const QStringList pages = PdfPages(folder.Path(QStringLiteral("論文.pdf")));
-  ASSERT_EQ(pages.size(), 3) << pages.join(u'|').toStdString();
+  ASSERT_EQ(pages.size(), 3) << "pdftotext (poppler-utils) read: " << pages.join(u'|').toStdString();
   EXPECT_TRUE(pages[0].contains(QStringLiteral("はじめに")) && pages[0].contains(QStringLiteral("おわりに")))
       << pages[0].toStdString();
   EXPECT_TRUE(pages[1].contains(QStringLiteral("文献 [1] を引く"))) << pages[1].toStdString();
