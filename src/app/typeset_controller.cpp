@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,6 +21,29 @@ namespace zumoku {
 namespace {
 constexpr int kProgressIntervalMs = 500;
 constexpr int kCaretSettleMs = 150;
+const QString kNoViewer = QStringLiteral("PDF を開くビューアが見つかりません");
+
+// What panel 0 says when a run has ended; short, for the panel is narrow.
+QString StatusAfter(const typeset::RunResult& result) {
+  const QString seconds = QString::number(result.elapsedMs / 1000.0, 'f', 1);
+  switch (result.outcome) {
+    case typeset::Outcome::kSucceeded: {
+      const int undefined = typeset::CountUndefinedReferences(result.log);
+      if (undefined == 0) return QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
+      return QStringLiteral("タイプセット完了、未定義の参照 %1 件 (%2 秒)").arg(undefined).arg(seconds);
+    }
+    case typeset::Outcome::kFailed: {
+      // A tool can fail without a line in platex's log: pbibtex, mendex, dvipdfmx, a crash.
+      const int errors = result.log.Count(typeset::EntryKind::kError);
+      return QStringLiteral("タイプセット失敗: %1")
+          .arg(errors > 0 ? QStringLiteral("エラー %1 件").arg(errors) : result.message);
+    }
+    case typeset::Outcome::kStopped: return QStringLiteral("タイプセットを停止しました");
+    case typeset::Outcome::kToolsMissing: return result.message;
+  }
+  return {};
+}
+
 }  // namespace
 
 Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) : QObject(&form), form_(form) {
@@ -39,7 +64,11 @@ Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) :
   });
 }
 
-Typesetting::~Typesetting() = default;
+Typesetting::~Typesetting() {
+  // A viewer's launcher still waiting is ended with the window: it must not
+  // report into a window half gone.
+  for (QProcess* opener : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) opener->disconnect(this);
+}
 
 void Typesetting::BuildMenu(QAction* before) {
   auto* menu = new QMenu(QStringLiteral("タイプセット"), form_.menuBar());
@@ -129,22 +158,14 @@ void Typesetting::ShowProgress() {
 
 void Typesetting::Finished(const typeset::RunResult& result) {
   progress_.stop();
-  const int errors = result.log.Count(typeset::EntryKind::kError);
-  const QString seconds = QString::number(result.elapsedMs / 1000.0, 'f', 1);
-  QString status;
-  switch (result.outcome) {
-    case typeset::Outcome::kSucceeded:
-      status = QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
-      if (pdfPanel_->Load(result.pdfPath)) {
-        synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
-        SyncToCaret(false);  // the reload keeps the place shown
-      } else {
-        status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
-      }
-      break;
-    case typeset::Outcome::kFailed: status = QStringLiteral("タイプセット失敗: エラー %1 件").arg(errors); break;
-    case typeset::Outcome::kStopped: status = QStringLiteral("タイプセットを停止しました"); break;
-    case typeset::Outcome::kToolsMissing: status = result.message; break;
+  QString status = StatusAfter(result);
+  if (result.outcome == typeset::Outcome::kSucceeded) {
+    if (pdfPanel_->Load(result.pdfPath)) {
+      synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
+      SyncToCaret(false);  // the reload keeps the place shown
+    } else {
+      status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
+    }
   }
   logPanel_->ShowEntries(result.log, fileName_);
   logPanel_->AppendOutput(status + u'\n');
@@ -178,8 +199,8 @@ void Typesetting::SyncToSource(int page, QPointF point) {
 QString Typesetting::PdfPathOfDocument() const {
   const QFileInfo document(form_.CurrentFileName());
   if (!document.isAbsolute()) return {};
-  const typeset::RunPlan plan(QFile::encodeName(document.fileName()).toStdString(), false);
-  return document.absolutePath() + u'/' + QFile::decodeName(plan.PdfFile().c_str());
+  const std::string pdf = typeset::PdfFileOf(QFile::encodeName(document.fileName()).toStdString());
+  return document.absolutePath() + u'/' + QFile::decodeName(pdf.c_str());
 }
 
 void Typesetting::OpenPdf() {
@@ -188,7 +209,38 @@ void Typesetting::OpenPdf() {
     form_.SetStatusPanelText(0, QStringLiteral("PDF がありません。先にタイプセットしてください"));
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+  const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (!xdgOpen.isEmpty()) {
+    OpenWith(xdgOpen, pdf);
+  } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) {
+    form_.SetStatusPanelText(0, kNoViewer);
+  }
+}
+
+// Run here rather than through QDesktopServices, which starts it detached:
+// only its exit code tells that nothing could show the file. It may wait
+// for the viewer to close, so its output goes nowhere.
+void Typesetting::OpenWith(const QString& xdgOpen, const QString& pdf) {
+  auto* opener = new QProcess(this);
+  opener->setStandardInputFile(QProcess::nullDevice());
+  opener->setStandardOutputFile(QProcess::nullDevice());
+  opener->setStandardErrorFile(QProcess::nullDevice());
+  connect(opener, &QProcess::finished, this, [this, opener](int exitCode, QProcess::ExitStatus status) {
+    opener->deleteLater();
+    constexpr int kNoMethodAvailable = 3;
+    if (status == QProcess::NormalExit && exitCode == kNoMethodAvailable) {
+      form_.SetStatusPanelText(0, kNoViewer);
+    } else if (status != QProcess::NormalExit || exitCode != 0) {
+      form_.SetStatusPanelText(
+          0, QStringLiteral("外部ビューアで PDF を開けませんでした (xdg-open: 終了コード %1)").arg(exitCode));
+    }
+  });
+  connect(opener, &QProcess::errorOccurred, this, [this, opener](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    opener->deleteLater();
+    form_.SetStatusPanelText(0, kNoViewer);
+  });
+  opener->start(xdgOpen, {pdf});
 }
 
 }  // namespace zumoku

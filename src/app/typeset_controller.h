@@ -45,6 +45,8 @@ class Typesetting : public QObject {
   void SyncToCaret(bool reveal);
   void SyncToSource(int page, QPointF point);
   QString PdfPathOfDocument() const;
+  // Opens the PDF with xdg-open, saying in panel 0 when nothing could show it.
+  void OpenWith(const QString& xdgOpen, const QString& pdf);
 
   TForm1& form_;
   typeset::TypesetRunner runner_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <set>
 
 namespace zumoku::typeset {
 
@@ -14,32 +15,174 @@ std::string AsArgument(const std::string& file) {
   return !file.empty() && (file.front() == '-' || file.front() == '&') ? "./" + file : file;
 }
 
+// Every line of `text`, without its line end.
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return lines;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// The first file whose contents differ, an absent file counting as empty.
+std::optional<std::string> FirstDifference(const std::map<std::string, std::string>& before,
+                                           const std::map<std::string, std::string>& after) {
+  auto contents = [](const std::map<std::string, std::string>& files, const std::string& name) {
+    const auto found = files.find(name);
+    return found == files.end() ? std::string_view() : std::string_view(found->second);
+  };
+  std::set<std::string> names;
+  for (const auto* files : {&before, &after}) {
+    for (const auto& file : *files) names.insert(file.first);
+  }
+  for (const std::string& name : names) {
+    if (contents(before, name) != contents(after, name)) return name;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-RunPlan::RunPlan(std::string texFile, bool embedFonts) : texFile_(std::move(texFile)), embedFonts_(embedFonts) {}
+RunPlan::RunPlan(std::string texFile, bool embedFonts, FileReader read)
+    : texFile_(std::move(texFile)), embedFonts_(embedFonts), read_(std::move(read)), readBack_(ReadBackFiles()) {}
 
 Command RunPlan::Current() const {
-  if (stage_ == Stage::kPlatex) {
-    return {"platex",
-            {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
+  switch (stage_) {
+    case Stage::kPlatex:
+      return {"platex",
+              {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
+    case Stage::kPbibtex: return {"pbibtex", {"-kanji=sjis", AsArgument(JobName())}};
+    case Stage::kMendex: return {"mendex", {"-S", AsArgument(JobName() + ".idx")}};
+    case Stage::kDvipdfmx: {
+      Command dvipdfmx{"dvipdfmx", {}};
+      if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
+      dvipdfmx.arguments.push_back(AsArgument(JobName() + ".dvi"));
+      return dvipdfmx;
+    }
+    default: return {};
   }
-  Command dvipdfmx{"dvipdfmx", {}};
-  if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
-  dvipdfmx.arguments.push_back(AsArgument(JobName() + ".dvi"));
-  return dvipdfmx;
+}
+
+std::vector<std::string> RunPlan::PartialOutputs() const {
+  switch (stage_) {
+    case Stage::kPlatex: return {JobName() + ".synctex(busy)"};  // renamed only when platex ends
+    case Stage::kPbibtex:
+    case Stage::kMendex: return {toolOutput_};
+    case Stage::kDvipdfmx: return {PdfFile()};
+    default: return {};
+  }
 }
 
 void RunPlan::PlatexFinished(int exitCode, const LogSummary& log) {
-  if (exitCode != 0 || log.Count(EntryKind::kError) > 0) {
-    stage_ = Stage::kFailed;
-  } else if (log.rerunRequested && platexRuns_ <= kMaxReruns) {
+  if (exitCode != 0 || log.Count(EntryKind::kError) > 0) return Fail(exitCode);
+  Contents now = ReadBackFiles();
+  const auto changed = FirstDifference(readBack_, now);
+  readBack_ = std::move(now);
+  rerunNeeded_ = changed || log.rerunRequested;
+  rerunCause_ = changed.value_or("");
+  ChooseNext(Stage::kPlatex);
+}
+
+void RunPlan::ToolFinished(int exitCode) {
+  const bool onlyWarnings = stage_ == Stage::kPbibtex && exitCode == 1;
+  if (exitCode != 0 && !onlyWarnings) return Fail(exitCode);
+  if (stage_ == Stage::kDvipdfmx) {
+    stage_ = Stage::kSucceeded;
+    return;
+  }
+  if (Read(toolOutput_) != toolOutputBefore_ && !rerunNeeded_) {
+    rerunNeeded_ = true;
+    rerunCause_ = toolOutput_;
+  }
+  ChooseNext(stage_);
+}
+
+void RunPlan::ChooseNext(Stage done) {
+  if (done == Stage::kPlatex) {
+    const std::string request = BibliographyRequest();
+    if (!request.empty() && request != bibliographyDone_) {
+      bibliographyDone_ = request;
+      return StartTool(Stage::kPbibtex, JobName() + ".bbl");
+    }
+  }
+  if (done != Stage::kMendex) {
+    // mendex refuses an empty index: a document that has \makeindex but no \index yet.
+    const std::optional<std::string> index = read_(JobName() + ".idx");
+    if (index && !index->empty() && index != indexDone_) {
+      indexDone_ = index;
+      return StartTool(Stage::kMendex, JobName() + ".ind");
+    }
+  }
+  if (rerunNeeded_ && platexRuns_ < kMaxPlatexRuns) {
     ++platexRuns_;
+    stage_ = Stage::kPlatex;
   } else {
     stage_ = Stage::kDvipdfmx;
   }
 }
 
-void RunPlan::DvipdfmxFinished(int exitCode) { stage_ = exitCode == 0 ? Stage::kSucceeded : Stage::kFailed; }
+void RunPlan::StartTool(Stage stage, const std::string& output) {
+  stage_ = stage;
+  toolOutput_ = output;
+  toolOutputBefore_ = Read(output);
+}
+
+void RunPlan::Fail(int exitCode) {
+  failure_ = {Current().program, exitCode};
+  stage_ = Stage::kFailed;
+}
+
+std::string RunPlan::Read(const std::string& name) const { return read_(name).value_or(""); }
+
+RunPlan::Contents RunPlan::ReadBackFiles() const {
+  Contents files;
+  for (const char* extension : {".aux", ".toc", ".lof", ".lot", ".out"}) {
+    const std::string name = JobName() + extension;
+    files[name] = Read(name);
+  }
+  // The .aux of each \include'd file.
+  for (std::string_view line : Lines(files[JobName() + ".aux"])) {
+    constexpr std::string_view kInput = "\\@input{";
+    if (!StartsWith(line, kInput) || !EndsWith(line, "}")) continue;
+    const std::string name(line.substr(kInput.size(), line.size() - kInput.size() - 1));
+    files[name] = Read(name);
+  }
+  return files;
+}
+
+std::string RunPlan::BibliographyRequest() const {
+  std::string request;
+  bool hasDatabase = false;
+  for (const auto& [name, text] : readBack_) {
+    if (!EndsWith(name, ".aux")) continue;
+    for (std::string_view line : Lines(text)) {
+      hasDatabase = hasDatabase || StartsWith(line, "\\bibdata{");
+      if (StartsWith(line, "\\citation{") || StartsWith(line, "\\bibdata{") || StartsWith(line, "\\bibstyle{")) {
+        request.append(line).append("\n");
+      }
+    }
+  }
+  return hasDatabase ? request : std::string();
+}
+
+int CountUndefinedReferences(const LogSummary& log) {
+  return static_cast<int>(std::count_if(log.entries.begin(), log.entries.end(), [](const LogEntry& entry) {
+    const std::string_view message = entry.message;
+    const bool reference = message.find(" Warning: Reference `") != std::string_view::npos ||
+                           message.find(" Warning: Citation `") != std::string_view::npos;
+    return entry.kind == EntryKind::kWarning && reference && message.find(" undefined") != std::string_view::npos;
+  }));
+}
 
 namespace {
 

@@ -1,7 +1,12 @@
 #pragma once
-// The commands of one typesetting run: platex, again while its log asks for
-// a rerun (at most kMaxReruns more times), then dvipdfmx. The plan only
-// decides; the runner starts the processes and reads the logs.
+// The commands of one typesetting run, decided one at a time: platex; pbibtex
+// when the .aux asks for a bibliography; mendex when there is an index;
+// platex again while what it reads back (.aux, .toc, .lof, .lot, .out, the
+// .bbl and the .ind) changes, at most kMaxPlatexRuns runs in all; then
+// dvipdfmx. The plan only decides, reading the files through a function it
+// is given; the runner starts the processes and reads the logs.
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,7 +16,7 @@
 
 namespace zumoku::typeset {
 
-inline constexpr int kMaxReruns = 3;
+inline constexpr int kMaxPlatexRuns = 5;
 // Harano Aji, which TeX Live ships; passed when the system's own map
 // embeds no Japanese font.
 inline constexpr const char* kEmbeddingMap = "ptex-haranoaji.map";
@@ -23,21 +28,38 @@ struct Command {
   bool operator==(const Command&) const = default;
 };
 
-enum class Stage { kPlatex, kDvipdfmx, kSucceeded, kFailed };
+enum class Stage { kPlatex, kPbibtex, kMendex, kDvipdfmx, kSucceeded, kFailed };
+
+// The step that ended the run in failure.
+struct Failure {
+  std::string program;
+  int exitCode = 0;  // negative when the tool crashed or could not start
+};
+
+// A file of the document's folder by its name; nullopt when there is none.
+using FileReader = std::function<std::optional<std::string>(const std::string& name)>;
 
 class RunPlan {
  public:
-  // `texFile` is the document's name inside its folder, where the commands run.
-  RunPlan(std::string texFile, bool embedFonts);
+  // `texFile` is the document's name inside its folder, where the commands
+  // run. The files platex reads back are remembered as they are now.
+  RunPlan(std::string texFile, bool embedFonts, FileReader read);
 
   Stage CurrentStage() const { return stage_; }
-  // The command to run now; only in the platex and dvipdfmx stages.
+  // The command to run now; only while a tool runs.
   Command Current() const;
   int PlatexRuns() const { return platexRuns_; }
+  // What made platex run again: the file that changed, or empty when only
+  // its log asked for it.
+  const std::string& RerunCause() const { return rerunCause_; }
+  const Failure& FailedStep() const { return failure_; }
+  // What the current command leaves half-written when it is ended.
+  std::vector<std::string> PartialOutputs() const;
 
   // The current command ended; `log` is platex's log, read after it ended.
   void PlatexFinished(int exitCode, const LogSummary& log);
-  void DvipdfmxFinished(int exitCode);
+  // pbibtex, mendex or dvipdfmx ended.
+  void ToolFinished(int exitCode);
 
   const std::string& TexFile() const { return texFile_; }
   // What the commands write next to the document.
@@ -46,11 +68,37 @@ class RunPlan {
   std::string PdfFile() const { return PdfFileOf(texFile_); }
 
  private:
+  // File name to contents, an absent file read as empty.
+  using Contents = std::map<std::string, std::string>;
+
+  std::string Read(const std::string& name) const;
+  Contents ReadBackFiles() const;
+  // The .aux lines pbibtex reads; empty when no bibliography is asked for.
+  std::string BibliographyRequest() const;
+  // After platex, pbibtex or mendex: the next step, each check starting
+  // from the step after `done`.
+  void ChooseNext(Stage done);
+  void Fail(int exitCode);
+  // Starts a tool whose output platex reads back, remembering that output.
+  void StartTool(Stage stage, const std::string& output);
+
   std::string texFile_;
   bool embedFonts_;
+  FileReader read_;
   Stage stage_ = Stage::kPlatex;
   int platexRuns_ = 1;
+  Contents readBack_;                            // as the next platex run finds them
+  std::optional<std::string> bibliographyDone_;  // the request pbibtex last answered
+  std::optional<std::string> indexDone_;         // the .idx mendex last read
+  std::string toolOutput_;                       // of pbibtex or mendex, while it runs
+  std::string toolOutputBefore_;
+  bool rerunNeeded_ = false;
+  std::string rerunCause_;
+  Failure failure_;
 };
+
+// Warnings of references and citations left undefined, in any package's words.
+int CountUndefinedReferences(const LogSummary& log);
 
 // Whether a dvipdfmx map (the system's kanjix.map) names a font file for
 // the Japanese Mincho face, that is whether PDFs get Japanese fonts

@@ -26,11 +26,29 @@ bool SystemEmbedsJapaneseFonts() {
   return MapEmbedsJapaneseFonts(std::string_view(map.constData(), map.size()));
 }
 
+// Empty when every tool is on the PATH.
+QString MissingToolsMessage(const QStringList& tools) {
+  QStringList missing;
+  for (const QString& tool : tools) {
+    if (QStandardPaths::findExecutable(tool).isEmpty()) missing << tool;
+  }
+  if (missing.isEmpty()) return {};
+  return QStringLiteral("%1 が見つかりません。パッケージ texlive-lang-japanese をインストールしてください")
+      .arg(missing.join(QStringLiteral(" と ")));
+}
+
+QString FailureMessage(const Failure& failure) {
+  const QString program = QString::fromStdString(failure.program);
+  // Short enough for panel 0.
+  if (failure.exitCode < 0) return QStringLiteral("%1 異常終了").arg(program);
+  return QStringLiteral("%1 終了コード %2").arg(program).arg(failure.exitCode);
+}
+
 }  // namespace
 
 TypesetRunner::TypesetRunner(QObject* parent) : QObject(parent) {}
 
-TypesetRunner::~TypesetRunner() { EndProcess(); }
+TypesetRunner::~TypesetRunner() { Abandon(); }
 
 QProcessEnvironment TypesetRunner::ToolEnvironment() {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -42,22 +60,21 @@ QProcessEnvironment TypesetRunner::ToolEnvironment() {
 }
 
 void TypesetRunner::Start(const QString& texPath) {
-  EndProcess();
+  Abandon();
   plan_.reset();
   clock_.start();
-  QStringList missing;
-  for (const char* tool : {"platex", "dvipdfmx"}) {
-    if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) missing << QLatin1String(tool);
-  }
-  if (!missing.isEmpty()) {
-    Finish(Outcome::kToolsMissing, QStringLiteral("%1 が見つかりません。パッケージ texlive-lang-japanese をインストールしてください")
-                                       .arg(missing.join(QStringLiteral(" と "))));
-    return;
-  }
+  // pbibtex and mendex are looked for when a document needs them.
+  const QString missing = MissingToolsMessage({QStringLiteral("platex"), QStringLiteral("dvipdfmx")});
+  if (!missing.isEmpty()) return Finish(Outcome::kToolsMissing, missing);
   const QFileInfo info(texPath);
   folder_ = info.absolutePath();
   fileName_ = info.fileName();
-  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), EmbedFonts());
+  auto read = [folder = folder_](const std::string& name) -> std::optional<std::string> {
+    QFile file(folder + u'/' + QFile::decodeName(name.c_str()));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return file.readAll().toStdString();
+  };
+  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), EmbedFonts(), read);
   StartStep();
 }
 
@@ -68,8 +85,15 @@ bool TypesetRunner::EmbedFonts() {
 
 void TypesetRunner::Stop() {
   if (!IsRunning()) return;
-  EndProcess();
+  Abandon();
   Finish(Outcome::kStopped);
+}
+
+void TypesetRunner::Abandon() {
+  if (!process_) return;
+  const std::vector<std::string> partial = plan_->PartialOutputs();
+  EndProcess();
+  for (const std::string& name : partial) QFile::remove(folder_ + u'/' + QFile::decodeName(name.c_str()));
 }
 
 QString TypesetRunner::CurrentStep() const {
@@ -83,6 +107,9 @@ QString TypesetRunner::CurrentStep() const {
 
 void TypesetRunner::StartStep() {
   const Command command = plan_->Current();
+  const QString program = QString::fromStdString(command.program);
+  const QString missing = MissingToolsMessage({program});
+  if (!missing.isEmpty()) return Finish(Outcome::kToolsMissing, missing);
   QStringList arguments;
   for (const std::string& argument : command.arguments) arguments << QFile::decodeName(argument.c_str());
   process_ = new QProcess(this);
@@ -95,8 +122,8 @@ void TypesetRunner::StartStep() {
   connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) StepFinished(-1, QProcess::CrashExit);
   });
-  const QString program = QString::fromStdString(command.program);
   emit stepStarted(CurrentStep());
+  if (plan_->CurrentStage() == Stage::kPlatex && plan_->PlatexRuns() > 1) emit output(RerunReason());
   emit output(QStringLiteral("> %1 %2\n").arg(program, arguments.join(u' ')));
   process_->start(QStandardPaths::findExecutable(program), arguments);
 }
@@ -104,19 +131,25 @@ void TypesetRunner::StartStep() {
 void TypesetRunner::StepFinished(int exitCode, QProcess::ExitStatus status) {
   ReadOutput(true);
   EndProcess();
-  if (status != QProcess::NormalExit) exitCode = exitCode == 0 ? -1 : exitCode;
+  if (status != QProcess::NormalExit) exitCode = -1;
   if (plan_->CurrentStage() == Stage::kPlatex) {
     const QByteArray log = ReadFile(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()));
     lastLog_ = ParseLog(std::string_view(log.constData(), log.size()), plan_->TexFile());
     plan_->PlatexFinished(exitCode, lastLog_);
   } else {
-    plan_->DvipdfmxFinished(exitCode);
+    plan_->ToolFinished(exitCode);
   }
   switch (plan_->CurrentStage()) {
     case Stage::kSucceeded: Finish(Outcome::kSucceeded); break;
-    case Stage::kFailed: Finish(Outcome::kFailed); break;
+    case Stage::kFailed: Finish(Outcome::kFailed, FailureMessage(plan_->FailedStep())); break;
     default: StartStep();
   }
+}
+
+QString TypesetRunner::RerunReason() const {
+  const std::string& cause = plan_->RerunCause();
+  if (cause.empty()) return QStringLiteral("ログが再実行を求めたため platex をもう一度実行します\n");
+  return QStringLiteral("%1 が変わったため platex をもう一度実行します\n").arg(QFile::decodeName(cause.c_str()));
 }
 
 void TypesetRunner::ReadOutput(bool flush) {

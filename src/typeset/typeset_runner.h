@@ -20,7 +20,7 @@ struct RunResult {
   Outcome outcome = Outcome::kFailed;
   LogSummary log;   // of the last platex run
   QString pdfPath;  // where the PDF is, after a success
-  QString message;  // why the run could not start
+  QString message;  // why the run could not start, or which step failed
   int platexRuns = 0;
   qint64 elapsedMs = 0;
 };
@@ -56,6 +56,9 @@ class TypesetRunner : public QObject {
   void Finish(Outcome outcome, const QString& message = {});
   // Ends the process without letting it report.
   void EndProcess();
+  // Ends the process and removes what it was writing.
+  void Abandon();
+  QString RerunReason() const;
   bool EmbedFonts();
 
   std::unique_ptr<RunPlan> plan_;

@@ -21,6 +21,16 @@ inline const std::string kErrorDocument =
 inline const std::string kRerunDocument =
     S("\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\ref{later} を参照。\r\n\\section{節}\\label{later}\r\n"
       "\\end{document}\r\n");
+// A table of contents on page 1, a citation and an index: finished only
+// after pbibtex, mendex and further platex runs.
+inline const std::string kPaperDocument =
+    S("\\documentclass{jsarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n"
+      "\\tableofcontents\r\n\\newpage\r\n\\section{はじめに}\r\n"
+      "索引語\\index{さくいんご@索引語}の本文。文献\\cite{knuth}を引く。\r\n\\section{おわりに}\r\n"
+      "終わり\\index{おわり@終わり}。\r\n\\bibliographystyle{jplain}\r\n\\bibliography{refs}\r\n"
+      "\\printindex\r\n\\end{document}\r\n");
+inline const std::string kPaperBibliography =
+    "@book{knuth, author = {Donald E. Knuth}, title = {The TeXbook}, publisher = {Addison-Wesley}, year = {1984}}\r\n";
 // Runs long enough to be stopped: a loop that never ends.
 inline const std::string kEndlessDocument =
     "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\def\\loop{\\loop}\\loop\r\n\\end{document}\r\n";

@@ -5,43 +5,179 @@
 namespace zumoku::typeset {
 namespace {
 
+using Files = std::map<std::string, std::string>;
+
+FileReader ReaderOf(const Files& folder) {
+  return [&folder](const std::string& name) -> std::optional<std::string> {
+    const auto found = folder.find(name);
+    return found == folder.end() ? std::nullopt : std::optional<std::string>(found->second);
+  };
+}
+
+const Files kNoFiles;
+
+RunPlan Plan(const char* texFile, bool embedFonts = true) { return RunPlan(texFile, embedFonts, ReaderOf(kNoFiles)); }
+
 LogSummary Clean() { return {}; }
 LogSummary AskingRerun() { return {{}, true}; }
 LogSummary WithError() { return {{{EntryKind::kError, 3, true, "Undefined control sequence."}}, false}; }
 
-TEST(RunPlan, RunsPlatexWithSynctexInTheDocumentsCode) {
-  const RunPlan plan("doc.tex", true);
-  EXPECT_EQ(plan.Current(), (Command{"platex", {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error",
-                                                "-synctex=1", "doc.tex"}}));
+const std::string kCitation = "\\relax \n\\citation{knuth}\n\\bibstyle{jplain}\n\\bibdata{refs}\n";
+const std::string kCitationNumbered = kCitation + "\\bibcite{knuth}{1}\n";
+
+// What each tool writes into the document's folder; the nth platex run
+// writes platexWrites[n - 1], the last entry again when there are fewer.
+struct Scenario {
+  const char* name;
+  Files before;
+  std::vector<Files> platexWrites;
+  Files pbibtexWrites;
+  Files mendexWrites;
+  std::vector<std::string> programs;  // expected, in order
+};
+
+// Drives the plan as the runner does, every tool ending well.
+class Simulation {
+ public:
+  explicit Simulation(const Scenario& scenario)
+      : scenario_(scenario), folder_(scenario.before), plan_("doc.tex", false, ReaderOf(folder_)) {}
+
+  std::vector<std::string> Run(const std::function<void(const RunPlan&)>& eachStep = {}) {
+    std::vector<std::string> programs;
+    while (Running() && programs.size() < 20) {
+      if (eachStep) eachStep(plan_);
+      const std::string program = plan_.Current().program;
+      programs.push_back(program);
+      if (program == "platex") {
+        const auto& writes = scenario_.platexWrites;
+        Write(writes[std::min<size_t>(plan_.PlatexRuns(), writes.size()) - 1]);
+        plan_.PlatexFinished(0, Clean());
+      } else {
+        Write(program == "pbibtex" ? scenario_.pbibtexWrites : program == "mendex" ? scenario_.mendexWrites : Files{});
+        plan_.ToolFinished(0);
+      }
+    }
+    return programs;
+  }
+  const RunPlan& Plan() const { return plan_; }
+
+ private:
+  bool Running() const { return plan_.CurrentStage() != Stage::kSucceeded && plan_.CurrentStage() != Stage::kFailed; }
+  void Write(const Files& files) {
+    for (const auto& [name, text] : files) folder_[name] = text;
+  }
+
+  const Scenario& scenario_;
+  Files folder_;
+  RunPlan plan_;
+};
+
+class RunSequence : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(RunSequence, RunsTheToolsInOrder) { EXPECT_EQ(Simulation(GetParam()).Run(), GetParam().programs); }
+
+const std::vector<std::string> kOnce = {"platex", "dvipdfmx"};
+const std::vector<std::string> kTwice = {"platex", "platex", "dvipdfmx"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Plan, RunSequence,
+    ::testing::Values(
+        Scenario{"AuxAsBeforeNeedsOneRun", {{"doc.aux", "A"}}, {{{"doc.aux", "A"}}}, {}, {}, kOnce},
+        Scenario{"FirstAuxNeedsASecondRun", {}, {{{"doc.aux", "A"}}}, {}, {}, kTwice},
+        Scenario{"EmptyTableOfContentsIsNoChange", {}, {{{"doc.toc", ""}}}, {}, {}, kOnce},
+        Scenario{"IncludedAuxChanged",
+                 {{"doc.aux", "\\@input{ch1.aux}\n"}, {"ch1.aux", "old"}},
+                 {{{"ch1.aux", "new"}}},
+                 {},
+                 {},
+                 kTwice},
+        Scenario{"NeverSettlingStopsAtFiveRuns",
+                 {},
+                 {{{"doc.aux", "1"}}, {{"doc.aux", "2"}}, {{"doc.aux", "3"}}, {{"doc.aux", "4"}}, {{"doc.aux", "5"}}},
+                 {},
+                 {},
+                 {"platex", "platex", "platex", "platex", "platex", "dvipdfmx"}},
+        Scenario{"BibliographyTakesPbibtexAndTwoMoreRuns",
+                 {},
+                 {{{"doc.aux", kCitation}}, {{"doc.aux", kCitationNumbered}}},
+                 {{"doc.bbl", "B"}},
+                 {},
+                 {"platex", "pbibtex", "platex", "platex", "dvipdfmx"}},
+        Scenario{"UnchangedBibliographyNeedsNoRerun",
+                 {{"doc.aux", kCitationNumbered}, {"doc.bbl", "B"}},
+                 {{{"doc.aux", kCitationNumbered}}},
+                 {{"doc.bbl", "B"}},
+                 {},
+                 {"platex", "pbibtex", "dvipdfmx"}},
+        Scenario{"CitationFoundLaterAsksPbibtexAgain",
+                 {},
+                 {{{"doc.aux", kCitation}}, {{"doc.aux", kCitation + "\\citation{lamport}\n"}}},
+                 {{"doc.bbl", "B"}},
+                 {},
+                 {"platex", "pbibtex", "platex", "pbibtex", "platex", "dvipdfmx"}},
+        Scenario{"IndexTakesMendexAndARun",
+                 {{"doc.aux", "A"}},
+                 {{{"doc.aux", "A"}, {"doc.idx", "I"}}},
+                 {},
+                 {{"doc.ind", "N"}},
+                 {"platex", "mendex", "platex", "dvipdfmx"}},
+        Scenario{"EmptyIndexIsLeftAlone", {{"doc.aux", "A"}}, {{{"doc.aux", "A"}, {"doc.idx", ""}}}, {}, {}, kOnce},
+        Scenario{"BibliographyAndIndex",
+                 {},
+                 {{{"doc.aux", kCitation}, {"doc.idx", "I"}}, {{"doc.aux", kCitationNumbered}, {"doc.idx", "I"}}},
+                 {{"doc.bbl", "B"}},
+                 {{"doc.ind", "N"}},
+                 {"platex", "pbibtex", "mendex", "platex", "platex", "dvipdfmx"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ReadBackFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ReadBackFile, ChangedAsksForAnotherRunAndIsNamed) {
+  const std::string name = std::string("doc") + GetParam();
+  const Scenario scenario{"", {{name, "old"}}, {{{name, "new"}}}, {}, {}, {}};
+  Simulation simulation(scenario);
+  std::vector<std::string> causes;
+  EXPECT_EQ(simulation.Run([&](const RunPlan& plan) { causes.push_back(plan.RerunCause()); }), kTwice);
+  EXPECT_EQ(causes, (std::vector<std::string>{"", name, ""}));
 }
 
-TEST(RunPlan, NamesThatLookLikeOptionsAreGivenAsPaths) {
-  EXPECT_EQ(RunPlan("-draft.tex", true).Current().arguments.back(), "./-draft.tex");
-  EXPECT_EQ(RunPlan("&fmt.tex", true).Current().arguments.back(), "./&fmt.tex");
-  RunPlan plan("-draft.tex", false);
-  plan.PlatexFinished(0, Clean());
-  EXPECT_EQ(plan.Current().arguments.back(), "./-draft.dvi");
+INSTANTIATE_TEST_SUITE_P(Plan, ReadBackFile, ::testing::Values(".aux", ".toc", ".lof", ".lot", ".out"),
+                         [](const auto& info) { return std::string(info.param + 1); });
+
+TEST(RunPlan, RunsEachToolInTheDocumentsCode) {
+  const RunPlan plan = Plan("doc.tex");
+  EXPECT_EQ(
+      plan.Current(),
+      (Command{"platex", {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", "doc.tex"}}));
+  const Files folder = {{"-draft.aux", kCitation}, {"-draft.idx", "I"}};
+  RunPlan dashed("-draft.tex", false, ReaderOf(folder));
+  EXPECT_EQ(dashed.Current().arguments.back(), "./-draft.tex");
+  dashed.PlatexFinished(0, Clean());
+  EXPECT_EQ(dashed.Current(), (Command{"pbibtex", {"-kanji=sjis", "./-draft"}}));
+  dashed.ToolFinished(0);
+  EXPECT_EQ(dashed.Current(), (Command{"mendex", {"-S", "./-draft.idx"}}));
+  EXPECT_EQ(Plan("&fmt.tex").Current().arguments.back(), "./&fmt.tex");
 }
 
 TEST(RunPlan, CleanRunGoesToDvipdfmxWithTheEmbeddingMap) {
-  RunPlan plan("doc.tex", true);
+  RunPlan plan = Plan("doc.tex");
   plan.PlatexFinished(0, Clean());
   ASSERT_EQ(plan.CurrentStage(), Stage::kDvipdfmx);
   EXPECT_EQ(plan.Current(), (Command{"dvipdfmx", {"-f", "ptex-haranoaji.map", "doc.dvi"}}));
-  plan.DvipdfmxFinished(0);
+  plan.ToolFinished(0);
   EXPECT_EQ(plan.CurrentStage(), Stage::kSucceeded);
   EXPECT_EQ(plan.PdfFile(), "doc.pdf");
 }
 
 TEST(RunPlan, NoMapWhenTheSystemEmbedsAlready) {
-  RunPlan plan("doc.tex", false);
+  RunPlan plan = Plan("-draft.tex", false);
   plan.PlatexFinished(0, Clean());
-  EXPECT_EQ(plan.Current().arguments, std::vector<std::string>{"doc.dvi"});
+  EXPECT_EQ(plan.Current().arguments, std::vector<std::string>{"./-draft.dvi"});
 }
 
-TEST(RunPlan, RerunsAtMostThreeTimes) {
-  RunPlan plan("doc.tex", true);
-  for (int run = 1; run <= 1 + kMaxReruns; ++run) {
+TEST(RunPlan, LogAskingForARerunIsHeededAtMostFiveRunsInAll) {
+  RunPlan plan = Plan("doc.tex");
+  for (int run = 1; run <= kMaxPlatexRuns; ++run) {
     ASSERT_EQ(plan.CurrentStage(), Stage::kPlatex) << run;
     EXPECT_EQ(plan.PlatexRuns(), run);
     plan.PlatexFinished(0, AskingRerun());
@@ -49,23 +185,68 @@ TEST(RunPlan, RerunsAtMostThreeTimes) {
   EXPECT_EQ(plan.CurrentStage(), Stage::kDvipdfmx);
 }
 
-TEST(RunPlan, ErrorsOrAFailedToolEndTheRun) {
-  RunPlan errors("doc.tex", true);
-  errors.PlatexFinished(0, WithError());
-  EXPECT_EQ(errors.CurrentStage(), Stage::kFailed);
-  RunPlan crash("doc.tex", true);
-  crash.PlatexFinished(1, AskingRerun());
-  EXPECT_EQ(crash.CurrentStage(), Stage::kFailed);
-  RunPlan dvipdfmx("doc.tex", true);
-  dvipdfmx.PlatexFinished(0, Clean());
-  dvipdfmx.DvipdfmxFinished(1);
-  EXPECT_EQ(dvipdfmx.CurrentStage(), Stage::kFailed);
+struct FailureCase {
+  const char* name;
+  std::vector<int> exitCodes;  // of the steps run, the last one ending the run
+  LogSummary platexLog;
+  Stage end;
+  Failure failure;
+};
+
+class RunFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(RunFailure, EndsTheRunNamingTheStep) {
+  const Files folder = {{"doc.aux", kCitation}, {"doc.idx", "I"}};
+  RunPlan plan("doc.tex", false, ReaderOf(folder));
+  for (int exitCode : GetParam().exitCodes) {
+    if (plan.CurrentStage() == Stage::kPlatex) {
+      plan.PlatexFinished(exitCode, GetParam().platexLog);
+    } else {
+      plan.ToolFinished(exitCode);
+    }
+  }
+  EXPECT_EQ(plan.CurrentStage(), GetParam().end);
+  EXPECT_EQ(plan.FailedStep().program, GetParam().failure.program);
+  EXPECT_EQ(plan.FailedStep().exitCode, GetParam().failure.exitCode);
+}
+
+// The steps: platex, pbibtex, mendex, dvipdfmx (nothing changes).
+INSTANTIATE_TEST_SUITE_P(
+    Plan, RunFailure,
+    ::testing::Values(FailureCase{"ErrorInTheLog", {0}, WithError(), Stage::kFailed, {"platex", 0}},
+                      FailureCase{"PlatexCrashed", {-1}, AskingRerun(), Stage::kFailed, {"platex", -1}},
+                      FailureCase{"PbibtexWarnedOnly", {0, 1}, Clean(), Stage::kMendex, {}},
+                      FailureCase{"PbibtexError", {0, 2}, Clean(), Stage::kFailed, {"pbibtex", 2}},
+                      FailureCase{"MendexError", {0, 0, 1}, Clean(), Stage::kFailed, {"mendex", 1}},
+                      FailureCase{"DvipdfmxError", {0, 0, 0, 1}, Clean(), Stage::kFailed, {"dvipdfmx", 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunPlan, EachStepNamesWhatItLeavesHalfWritten) {
+  const Scenario scenario{"", {}, {{{"doc.aux", kCitation}, {"doc.idx", "I"}}}, {}, {}, {}};
+  std::vector<std::vector<std::string>> partial;
+  Simulation(scenario).Run([&](const RunPlan& plan) { partial.push_back(plan.PartialOutputs()); });
+  EXPECT_EQ(partial, (std::vector<std::vector<std::string>>{
+                         {"doc.synctex(busy)"}, {"doc.bbl"}, {"doc.ind"}, {"doc.synctex(busy)"}, {"doc.pdf"}}));
+}
+
+TEST(RunPlan, CountsUndefinedReferencesAndCitations) {
+  LogSummary log;
+  for (const char* message : {"LaTeX Warning: Reference `a' on page 1 undefined on input line 3.",
+                              "LaTeX Warning: Citation `k' on page 1 undefined on input line 6.",
+                              "Package natbib Warning: Citation `k' on page 1 undefined on input line 6.",
+                              "LaTeX Warning: There were undefined references.",
+                              "LaTeX Warning: Reference `a' on page 1 undefined on input line 3."}) {
+    log.entries.push_back({EntryKind::kWarning, 3, true, message});
+  }
+  log.entries.push_back({EntryKind::kError, 4, true, "LaTeX Warning: Citation `x' on page 1 undefined"});
+  log.entries.push_back({EntryKind::kWarning, 5, true, "LaTeX Warning: Label `a' multiply defined."});
+  EXPECT_EQ(CountUndefinedReferences(log), 4);
 }
 
 TEST(RunPlan, JobNameDropsOnlyTheLastExtension) {
-  EXPECT_EQ(RunPlan("a.b.tex", true).JobName(), "a.b");
-  EXPECT_EQ(RunPlan("notes", true).JobName(), "notes");
-  EXPECT_EQ(RunPlan("dir.d/notes", true).JobName(), "dir.d/notes");
+  EXPECT_EQ(Plan("a.b.tex").JobName(), "a.b");
+  EXPECT_EQ(Plan("notes").JobName(), "notes");
+  EXPECT_EQ(Plan("dir.d/notes").JobName(), "dir.d/notes");
 }
 
 struct MapCase {

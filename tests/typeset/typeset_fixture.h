@@ -1,11 +1,12 @@
 #pragma once
-// The main window with a document opened from a temporary folder, and a
-// wait for the typesetting run it starts.
+// The main window with a document opened from a temporary folder, a wait
+// for the typesetting run it starts, and an xdg-open of the test's own.
 #include <QApplication>
 #include <QDockWidget>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <optional>
 
 #include "app/typeset_controller.h"
 #include "form_test.h"
@@ -13,6 +14,35 @@
 #include "modal_script.h"
 
 namespace zumoku::test {
+
+// Alone on the PATH while it lives: an xdg-open that records the file it is
+// given and ends with `exitCode`, or none at all.
+class FakeXdgOpen {
+ public:
+  explicit FakeXdgOpen(std::optional<int> exitCode) : path_(qgetenv("PATH")) {
+    if (exitCode) {
+      QFile script(dir_.filePath(QStringLiteral("xdg-open")));
+      script.open(QIODevice::WriteOnly);
+      script.write(
+          QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n").arg(Record()).arg(*exitCode).toUtf8());
+      script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", QFile::encodeName(dir_.path()));
+  }
+  ~FakeXdgOpen() { qputenv("PATH", path_); }
+
+  // The file it was given, once it has run.
+  QString Opened() const {
+    QFile record(Record());
+    return record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll()) : QString();
+  }
+
+ private:
+  QString Record() const { return dir_.filePath(QStringLiteral("opened")); }
+
+  QTemporaryDir dir_;
+  QByteArray path_;
+};
 
 class TypesetForm : public FormTest {
  protected:

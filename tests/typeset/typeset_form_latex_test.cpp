@@ -1,16 +1,75 @@
 // The main window typesetting generated documents with the real tool chain.
 #include <QPdfDocument>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 
-#include "desktop_state.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {
 namespace {
 
 using TypesetRun = TypesetForm;
+
+// The PDF's text page by page, as pdftotext reads it.
+QStringList PdfPages(const QString& pdf) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return {};
+  return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+}
+
+TEST_F(TypesetRun, OneRunFinishesTheContentsTheCitationsAndTheIndex) {
+  folder.Write(QStringLiteral("refs.bib"), kPaperBibliography);
+  Open(QStringLiteral("論文.tex"), kPaperDocument);
+  TypesetAndWait();
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^タイプセット完了 \\(\\d+\\.\\d 秒\\)$"))
+                  .match(form.StatusPanelText(0))
+                  .hasMatch())
+      << form.StatusPanelText(0).toStdString();
+  const QStringList pages = PdfPages(folder.Path(QStringLiteral("論文.pdf")));
+  ASSERT_EQ(pages.size(), 3) << "pdftotext (poppler-utils) read: " << pages.join(u'|').toStdString();
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("はじめに")) && pages[0].contains(QStringLiteral("おわりに")))
+      << pages[0].toStdString();
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("文献 [1] を引く"))) << pages[1].toStdString();
+  EXPECT_TRUE(pages[2].contains(QStringLiteral("索引語")) && pages[2].contains(QStringLiteral("終わり")))
+      << pages[2].toStdString();
+  const QString output = Child<QPlainTextEdit>("LogMemo1")->toPlainText();
+  for (const char* step : {"> pbibtex ", "> mendex ", "> dvipdfmx "}) {
+    EXPECT_TRUE(output.contains(QLatin1String(step))) << step;
+  }
+}
+
+struct StatusCase {
+  const char* name;
+  std::string document;
+  const char* status;  // a pattern for panel 0
+};
+
+class TypesetStatus : public TypesetForm, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(TypesetStatus, Panel0TellsHowTheRunEnded) {
+  Open(QStringLiteral("doc.tex"), GetParam().document);
+  TypesetAndWait();
+  const QRegularExpression status(QString::fromUtf8(GetParam().status));
+  EXPECT_TRUE(status.match(form.StatusPanelText(0)).hasMatch()) << form.StatusPanelText(0).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Run, TypesetStatus,
+    ::testing::Values(
+        StatusCase{"UndefinedReference",
+                   "\\documentclass{jsarticle}\r\n\\begin{document}\r\nsee \\ref{nowhere}\r\n\\end{document}\r\n",
+                   "^タイプセット完了、未定義の参照 1 件 \\(\\d+\\.\\d 秒\\)$"},
+        StatusCase{"MissingBibliographyDatabase",
+                   "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\cite{knuth}\r\n\\bibliographystyle{jplain}\r\n"
+                   "\\bibliography{missing}\r\n\\end{document}\r\n",
+                   "^タイプセット失敗: pbibtex 終了コード 2$"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
   const QString path = Open(QStringLiteral("誤り.tex"), kErrorDocument);
@@ -64,9 +123,12 @@ TEST_F(TypesetRun, ADocumentFileRemovedMeanwhileIsSavedAgainFirst) {
 TEST_F(TypesetRun, FailedRunKeepsTheLastGoodPdfWhichOpensOutside) {
   Open(QStringLiteral("doc.tex"), kGoodDocument);
   TypesetAndWait();
-  UrlCatcher desktop(QStringLiteral("file"));
-  Trigger("OpenPdf1");
-  EXPECT_EQ(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(folder.Path(QStringLiteral("doc.pdf")))});
+  {
+    const FakeXdgOpen viewer(0);
+    Trigger("OpenPdf1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !viewer.Opened().isEmpty(); }, 10000));
+    EXPECT_EQ(viewer.Opened(), folder.Path(QStringLiteral("doc.pdf")));
+  }
   form.Buffer().SetSelText("\\undefinedcommand");
   TypesetAndWait();
   EXPECT_EQ(Child<QPdfView>("PdfView1")->document()->pageCount(), 2);
@@ -105,6 +167,34 @@ TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
   EXPECT_EQ(finished.size(), 1);
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("タイプセットを停止しました"));
 }
+
+struct ViewerCase {
+  const char* name;
+  bool pdfExists;
+  std::optional<int> xdgOpenExit;  // none: no xdg-open on the PATH
+  const char* status;
+};
+
+class OpenPdfOutside : public TypesetForm, public ::testing::WithParamInterface<ViewerCase> {};
+
+TEST_P(OpenPdfOutside, SaysWhyNothingOpens) {
+  Open(QStringLiteral("doc.tex"), kGoodDocument);
+  if (GetParam().pdfExists) folder.Write(QStringLiteral("doc.pdf"), "%PDF-1.5\n");
+  const FakeXdgOpen viewer(GetParam().xdgOpenExit);
+  Trigger("OpenPdf1");
+  const QString status = QString::fromUtf8(GetParam().status);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.StatusPanelText(0) == status; }, 10000))
+      << form.StatusPanelText(0).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Viewer, OpenPdfOutside,
+    ::testing::Values(ViewerCase{"NoPdfYet", false, 0, "PDF がありません。先にタイプセットしてください"},
+                      ViewerCase{"NoViewerInstalled", true, 3, "PDF を開くビューアが見つかりません"},
+                      ViewerCase{"NoXdgOpen", true, std::nullopt, "PDF を開くビューアが見つかりません"},
+                      ViewerCase{"ViewerFailed", true, 4,
+                                 "外部ビューアで PDF を開けませんでした (xdg-open: 終了コード 4)"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zumoku::test
