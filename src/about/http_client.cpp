@@ -40,7 +40,9 @@ bool IsHttpOrHttps(const std::string& address) {
 
 // Why the Location, resolved to `target`, is not followed; empty when it is.
 QString RedirectRefusal(int redirects, const std::string& location, const std::string& target) {
-  if (redirects == kMaxRedirects) return QStringLiteral("転送先の指定が %1 回を超えたので中止しました").arg(kMaxRedirects);
+  if (redirects == kMaxRedirects) {
+    return QStringLiteral("転送先の指定が %1 回を超えたので中止しました").arg(kMaxRedirects);
+  }
   if (HasControlCharacter(location)) return kControlInLocation;
   if (!IsHttpOrHttps(target)) return kNotHttp;
   return {};

@@ -155,7 +155,8 @@ TEST_F(HttpClientTest, RedirectsOnlyToPlainHttpAddresses) {
       {"ftp://127.0.0.1:" + port + "/x", notHttp},
       {"gopher://127.0.0.1:" + port + "/x", notHttp},
       // A CR would end the request line and add a line of the server's choosing.
-      {target.Url("/injected\rX-Injected: yes"), QStringLiteral("転送先のアドレスに制御文字が含まれているので中止しました")},
+      {target.Url("/injected\rX-Injected: yes"),
+       QStringLiteral("転送先のアドレスに制御文字が含まれているので中止しました")},
   };
   for (const auto& row : rows) {
     LocalServer first({{Redirect(row.location)}});
