@@ -175,9 +175,19 @@ TEST_F(Form3, TextTheFilesCannotHoldIsRefusedWithAMessage) {
     QTest::keyClick(row.box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_FALSE(message->text().isEmpty()) << row.box->objectName().toStdString();
   }
-  dialog->Edit1->selectAll();
-  dialog->Edit1->insert(QStringLiteral("a\nb"));  // would split author.txt's lines
-  EXPECT_EQ(message->text(), QStringLiteral("改行は入力できません"));
+  // A line break, LF or CR, would split the lines of author.txt or documentclass.txt.
+  const struct {
+    QLineEdit* box;
+    QString inserted;
+  } breaks[] = {{dialog->Edit1, QStringLiteral("a\nb")},
+                {dialog->Edit3, QStringLiteral("a\rb")},
+                {dialog->ComboBox1->lineEdit(), QStringLiteral("a\rb")}};
+  for (const auto& row : breaks) {
+    message->clear();
+    row.box->selectAll();
+    row.box->insert(row.inserted);
+    EXPECT_EQ(message->text(), QStringLiteral("改行は入力できません")) << row.box->objectName().toStdString();
+  }
   dialog->Button1->click();
   EXPECT_EQ(files.files["set/author.txt"], S("題\r\n著者\r\n日付\r\n"));
   EXPECT_EQ(files.files["set/prinable.txt"], "\\usepackage{amsmath}\r\n");
