@@ -30,7 +30,8 @@ bool JumpToSection(EditBuffer& buffer, std::string_view name, int nth) {
   const std::string head = std::string(kHead) + std::string(name) + std::string(kClose);
   const std::string text = buffer.Text();
   std::size_t at = kNone;
-  for (auto found = CharFind(head, text, 0); found != kNone && nth-- >= 0; found = CharFind(head, text, found + head.size())) {
+  for (auto found = CharFind(head, text, 0); found != kNone && nth-- >= 0;
+       found = CharFind(head, text, found + head.size())) {
     at = found;
   }
   if (at == kNone) return false;
