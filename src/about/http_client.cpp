@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 
 #include "about/socket_error_text.h"
@@ -13,6 +14,8 @@ namespace zumoku::about {
 namespace {
 const QString kConnectionFailed = QStringLiteral("Connection Failed");
 const QString kTooLarge = QStringLiteral("サーバーの応答が大きすぎるので中止しました（1 MiB まで）");
+const QString kControlInLocation = QStringLiteral("転送先のアドレスに制御文字が含まれているので中止しました");
+const QString kNotHttp = QStringLiteral("転送先が http のアドレスではないので中止しました");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -22,13 +25,37 @@ std::string Resolved(const std::string& current, const std::string& location) {
   const QUrl base = QUrl::fromEncoded(QByteArray::fromStdString(current));
   return base.resolved(QUrl::fromEncoded(QByteArray::fromStdString(location))).toEncoded().toStdString();
 }
+
+// A CR or LF would end the request line and add lines of the server's choosing.
+bool HasControlCharacter(std::string_view address) {
+  return std::ranges::any_of(address, [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+}
+
+// Any other scheme would get a plain HTTP GET all the same; https is refused
+// with its own message when the address is split.
+bool IsHttpOrHttps(const std::string& address) {
+  const QString scheme = Text(address.substr(0, address.find(':')));
+  return scheme.compare(u"http", Qt::CaseInsensitive) == 0 || scheme.compare(u"https", Qt::CaseInsensitive) == 0;
+}
+
+// Why the Location, resolved to `target`, is not followed; empty when it is.
+QString RedirectRefusal(int redirects, const std::string& location, const std::string& target) {
+  if (redirects == kMaxRedirects) {
+    return QStringLiteral("転送先の指定が %1 回を超えたので中止しました").arg(kMaxRedirects);
+  }
+  if (HasControlCharacter(location)) return kControlInLocation;
+  if (!IsHttpOrHttps(target)) return kNotHttp;
+  return {};
+}
 }  // namespace
 
 HttpClient::HttpClient(QObject* parent) : QObject(parent) {
   connectTimer_.setSingleShot(true);
   silenceTimer_.setSingleShot(true);
+  wholeTimer_.setSingleShot(true);
   connect(&connectTimer_, &QTimer::timeout, this, [this] { Fail(kConnectionFailed); });
   connect(&silenceTimer_, &QTimer::timeout, this, [this] { Fail(Text(SocketErrorText(ETIMEDOUT))); });
+  connect(&wholeTimer_, &QTimer::timeout, this, [this] { Fail(Text(SocketErrorText(ETIMEDOUT))); });
 }
 
 HttpClient::~HttpClient() { Abandon(); }
@@ -46,6 +73,7 @@ void HttpClient::Get(const std::string& url, const QString& bodyFile) {
   bodyBegun_ = false;
   bodyBytes_ = 0;
   body_.setFileName(bodyFile);
+  wholeTimer_.start(timeouts_.whole);
   Request(url);
 }
 
@@ -112,14 +140,15 @@ bool HttpClient::Redirect() {
   const int status = head_.StatusCode();
   const std::string location = head_.Location();
   if (status < 300 || status > 399 || location.empty()) return false;
-  if (redirects_ == kMaxRedirects) {
-    Fail(QStringLiteral("転送先の指定が %1 回を超えたので中止しました").arg(kMaxRedirects));
+  const std::string target = Resolved(url_, location);
+  if (const QString refusal = RedirectRefusal(redirects_, location, target); !refusal.isEmpty()) {
+    Fail(refusal);
     return true;
   }
   ++redirects_;
   silenceTimer_.stop();
   CloseConnection();
-  Request(Resolved(url_, location));
+  Request(target);
   return true;
 }
 
@@ -160,6 +189,7 @@ void HttpClient::Finish() {
   running_ = false;
   connectTimer_.stop();
   silenceTimer_.stop();
+  wholeTimer_.stop();
   if (lookupId_ >= 0) QHostInfo::abortHostLookup(lookupId_);
   lookupId_ = -1;
   CloseConnection();

@@ -21,6 +21,9 @@ struct HttpTimeouts {
   std::chrono::milliseconds connect{10'000};
   // Between two pieces of the reply.
   std::chrono::milliseconds silence{30'000};
+  // For the whole GET, redirects included: a server that sends a byte now
+  // and then would otherwise hold it for ever.
+  std::chrono::milliseconds whole{60'000};
 };
 
 // A reply larger than this is refused: it would only fill the disk.
@@ -67,6 +70,7 @@ class HttpClient : public QObject {
   HttpTimeouts timeouts_;
   QTimer connectTimer_;
   QTimer silenceTimer_;
+  QTimer wholeTimer_;
   bool running_ = false;
   std::string url_;
   HttpAddress address_;

@@ -29,7 +29,9 @@ void VersionCheck::Fetched() {
   const QByteArray bytes = file.readAll();
   file.close();
   file.remove();
-  emit Found(codec::Decode(VersionText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
+  const std::string_view text =
+      VersionText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  emit Found(codec::Decode(text).left(kMaxVersionCharacters));
 }
 
 }  // namespace zumoku::about

@@ -19,11 +19,14 @@ QString VersionFilePath(const QString& folder);
 // The bytes before the first CR or Ctrl-Z (26); a lone LF does not end it.
 std::string_view VersionText(std::string_view fileBytes);
 
+// The most of the version text that is shown: a line of a mebibyte costs
+// seconds of layout in the About window.
+inline constexpr qsizetype kMaxVersionCharacters = 100;
+
 class VersionCheck : public QObject {
   Q_OBJECT
  public:
-  VersionCheck(std::string address, QString versionFile,
-                        QObject* parent = nullptr);
+  VersionCheck(std::string address, QString versionFile, QObject* parent = nullptr);
 
   HttpClient& Client() { return client_; }
   // Found() or Failed() follows from the event loop.

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
 
 #include "app/drawn_icon.h"
 
@@ -55,26 +54,16 @@ QIcon OpenFilePicture() {
 
 QIcon QuitPicture() {
   return DrawIcon(kSplashPictureSize, [](QPainter& p) {
+    // A red button with the power sign: a ring open at the top, a bar through the gap.
     const QPointF centre(kSize / 2, kSize / 2);
-    const qreal radius = 13;
-    p.setPen(QPen(QColor(210, 30, 30), 4, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QColor(140, 20, 20), 1.2));
     p.setBrush(QColor(210, 30, 30));
-    for (int arrow = 0; arrow < 3; ++arrow) {
-      // Each arrow is an arc of the ring with a head at its end.
-      const qreal start = arrow * 120.0 + 20;
-      const qreal span = 80;
-      p.setBrush(Qt::NoBrush);
-      p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), qRound(start * 16),
-                qRound(span * 16));
-      const qreal end = qDegreesToRadians(start + span);
-      const QPointF tip = centre + QPointF(radius * qCos(end), -radius * qSin(end));
-      const QPointF along(-qSin(end), -qCos(end));  // direction of travel at the tip
-      const QPointF out(qCos(end), -qSin(end));
-      p.setBrush(QColor(210, 30, 30));
-      p.setPen(Qt::NoPen);
-      p.drawPolygon(QPolygonF({tip + along * 7, tip + out * 6, tip - out * 6}));
-      p.setPen(QPen(QColor(210, 30, 30), 4, Qt::SolidLine, Qt::FlatCap));
-    }
+    p.drawEllipse(centre, 17.5, 17.5);
+    const qreal radius = 9.5;
+    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(centre.x() - radius, centre.y() - radius + 1.5, 2 * radius, 2 * radius), 125 * 16, 290 * 16);
+    p.drawLine(QPointF(centre.x(), centre.y() - 11), QPointF(centre.x(), centre.y() + 0.5));
   });
 }
 

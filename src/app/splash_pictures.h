@@ -8,6 +8,6 @@ inline constexpr int kSplashPictureSize = 40;
 
 QIcon NewDocumentPicture();  // a sheet of paper with the word New on it
 QIcon OpenFilePicture();     // an open folder with a sheet
-QIcon QuitPicture();         // a red ring of arrows
+QIcon QuitPicture();         // a red button with the power sign
 
 }  // namespace zumoku

@@ -69,6 +69,9 @@ void TForm3::BuildPage(QWidget* page) {
     selected_ = -1;
     ComboBox1Change();
   });
+  // Qt's editable box activates the entry that matches the typed text when
+  // editing ends (focus lost, Return); only a pick from the list is a pick.
+  disconnect(ComboBox1->lineEdit(), &QLineEdit::editingFinished, ComboBox1, nullptr);
   connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
   auto* classValidator = new SjisValidator(ComboBox1);
   ComboBox1->setValidator(classValidator);
@@ -166,7 +169,12 @@ void TForm3::ShowClass(const DocumentSettings& settings) {
   SetClassText(settings.classText);
 }
 
-void TForm3::SetClassText(const std::string& classText) { ComboBox1->setEditText(Decoded(classText)); }
+// Writing the text the user is typing back into the box would move the
+// caret to its end.
+void TForm3::SetClassText(const std::string& classText) {
+  const QString text = Decoded(classText);
+  if (text != ComboBox1->currentText()) ComboBox1->setEditText(text);
+}
 
 void TForm3::ShowRefusal(const QString& message) { message_->setText(message); }
 

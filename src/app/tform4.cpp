@@ -1,5 +1,6 @@
 #include "app/tform4.h"
 
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "app/fonts.h"
@@ -44,6 +45,12 @@ QToolButton* TForm4::Button(const char* name, int left, const QIcon& picture, co
   button->setToolTip(tooltip);
   button->setFocusPolicy(Qt::StrongFocus);
   return button;
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (auto* button = qobject_cast<QToolButton*>(focusWidget()); enter && button != nullptr) return button->click();
+  QDialog::keyPressEvent(event);
 }
 
 void TForm4::BitBtn1Click() {

@@ -27,6 +27,10 @@ class TForm4 : public QDialog {
   void BitBtn2Click();
   void BitBtn3Click();
 
+ protected:
+  // Tool buttons take only Space: Return and Enter press the focused one too.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QToolButton* Button(const char* name, int left, const QIcon& picture, const QString& caption,
                       const QString& tooltip);

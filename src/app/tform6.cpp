@@ -1,7 +1,9 @@
 #include "app/tform6.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QUrl>
+#include <algorithm>
 
 #include "about/about_config.h"
 #include "app/error_box.h"
@@ -23,8 +25,11 @@ void SetFontColor(QLabel* label, const QColor& color) {
   label->setPalette(palette);
 }
 
-ClickLabel* Link(QWidget* parent, const char* name, const QString& text, const QString& hint, const QRect& geometry) {
-  auto* label = Place(new ClickLabel(text, parent), name, geometry);
+// The window's rows as laid out for its own font, whose line is 13 pixels.
+constexpr int kMinRowHeight = 13;
+
+ClickLabel* Link(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+  auto* label = Place(new ClickLabel(text, parent), name, {});
   SetFontColor(label, kLinkBlue);
   label->setToolTip(hint);
   return label;
@@ -37,28 +42,27 @@ TForm6::TForm6(QWidget* parent, std::string versionAddress, QString versionFile)
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("このプログラムについて"));
   setFont(WindowFont());
-  setFixedSize(230, 151);
 
-  GroupBox1 = Place(new QGroupBox(QStringLiteral("著作"), this), "GroupBox1", {2, 2, 226, 110});
-  Label1 = Place(new QLabel(QStringLiteral("製作：") + QString::fromUtf8(about::kAuthorName), GroupBox1), "Label1",
-                 {6, 18, 216, 13});
+  // Placed by LayOut.
+  GroupBox1 = Place(new QGroupBox(QStringLiteral("著作"), this), "GroupBox1", {});
+  Label1 = Place(new QLabel(QStringLiteral("製作：") + QString::fromUtf8(about::kAuthorName), GroupBox1), "Label1", {});
   Label2 = Link(GroupBox1, "Label2", QStringLiteral("連絡先：") + QString::fromUtf8(about::kAuthorMail),
-                QStringLiteral("クリックすると、このアドレスヘメールを書くウィンドウが表示されます"), {6, 35, 216, 13});
+                QStringLiteral("クリックすると、このアドレスヘメールを書くウィンドウが表示されます"));
   Label3 = Link(GroupBox1, "Label3", QStringLiteral("WebSite：") + QString::fromUtf8(about::kWebPageText),
-                QStringLiteral("クリックすると、WebSiteを表示します"), {6, 52, 216, 13});
-  Label4 = Place(new QLabel(QStringLiteral("このソフトウェアのVersion：0.3"), GroupBox1), "Label4", {6, 69, 216, 13});
-  Label5 = Place(new ClickLabel(QStringLiteral("最新版のVersionNumber：未調査"), GroupBox1), "Label5",
-                 {6, 89, 178, 13});
+                QStringLiteral("クリックすると、WebSiteを表示します"));
+  Label4 = Place(new QLabel(QStringLiteral("このソフトウェアのVersion：0.3"), GroupBox1), "Label4", {});
+  Label5 = Place(new ClickLabel(QStringLiteral("最新版のVersionNumber：未調査"), GroupBox1), "Label5", {});
   SetFontColor(Label5, kNavy);
-  Button2 = Place(new QPushButton(QStringLiteral("<Check"), GroupBox1), "Button2", {185, 85, 39, 21});
+  Button2 = Place(new QPushButton(QStringLiteral("<Check"), GroupBox1), "Button2", {});
   QFont small = font();
   small.setPixelSize(10);
   Button2->setFont(small);
   Button2->setFocusPolicy(Qt::ClickFocus);  // not reached by Tab
   Button2->setAutoDefault(false);
   Button2->setToolTip(QStringLiteral("クリックすることで調査します（インターネットに接続できる環境が必要です）"));
-  Button1 = Place(new QPushButton(QStringLiteral("OK"), this), "Button1", {78, 118, 75, 25});
+  Button1 = Place(new QPushButton(QStringLiteral("OK"), this), "Button1", {});
   Button1->setDefault(true);
+  LayOut();
 
   connect(Label2, &ClickLabel::clicked, this, &TForm6::Label2Click);
   connect(Label3, &ClickLabel::clicked, this, &TForm6::Label3Click);
@@ -70,6 +74,29 @@ TForm6::TForm6(QWidget* parent, std::string versionAddress, QString versionFile)
   connect(check_, &about::VersionCheck::Found, this, &TForm6::VersionFound);
   connect(check_, &about::VersionCheck::Failed, this, &TForm6::VersionFailed);
   Button1->setFocus();
+}
+
+// Rows as high as their text needs: a face with a taller line than the
+// window's own (Noto Sans CJK where IPA is missing) would be cut off. With a
+// 13-pixel line this is the window's layout of 230 × 151.
+void TForm6::LayOut() {
+  int line = kMinRowHeight;
+  for (const QLabel* label : Labels()) line = std::max(line, label->sizeHint().height());
+  int top = line + 5;  // below the group's title
+  for (QLabel* label : Labels()) {
+    if (label == Label5) top += 3;
+    label->setGeometry(6, top, label == Label5 ? 178 : 216, line);
+    top += line + 4;
+  }
+  Button2->setGeometry(185, Label5->y() + (line - 21) / 2, 39, 21);
+  GroupBox1->setGeometry(2, 2, 226, Label5->geometry().bottom() + 9);
+  Button1->setGeometry(78, GroupBox1->geometry().bottom() + 7, 75, 25);
+  setFixedSize(230, Button1->geometry().bottom() + 9);
+}
+
+void TForm6::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::FontChange && Button1 != nullptr) LayOut();
 }
 
 void TForm6::Label2Click() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
+#include <array>
 #include <string>
 
 #include "about/version_check.h"
@@ -20,14 +21,14 @@ class TForm6 : public QDialog {
   explicit TForm6(QWidget* parent, std::string versionAddress = about::VersionAddress(),
                   QString versionFile = about::VersionFilePath(DataFolder()));
 
-  QGroupBox* GroupBox1;
-  QLabel* Label1;
-  ClickLabel* Label2;
-  ClickLabel* Label3;
-  QLabel* Label4;
-  ClickLabel* Label5;
-  QPushButton* Button2;
-  QPushButton* Button1;
+  QGroupBox* GroupBox1 = nullptr;
+  QLabel* Label1 = nullptr;
+  ClickLabel* Label2 = nullptr;
+  ClickLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  ClickLabel* Label5 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* Button1 = nullptr;
 
  public slots:
   void Label2Click();
@@ -37,10 +38,16 @@ class TForm6 : public QDialog {
   void Label5Click();
   void Button1Click();
 
+ protected:
+  // A font that changes after the window is built brings its own line height.
+  void changeEvent(QEvent* event) override;
+
  private:
+  void LayOut();
   void VersionFound(const QString& version);
   void VersionFailed(const QString& error);
   void EnableCheck(bool enabled);
+  std::array<QLabel*, 5> Labels() const { return {Label1, Label2, Label3, Label4, Label5}; }
 
   about::VersionCheck* check_;
 };

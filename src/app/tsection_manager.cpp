@@ -2,9 +2,11 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHelpEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QToolTip>
+#include <map>
 
 #include "app/fonts.h"
 #include "app/place.h"
@@ -39,17 +41,31 @@ void TSectionManager::Button1Click() { Append(sections::ScanSections(form1_.Buff
 void TSectionManager::Append(const std::vector<std::string>& names) {
   QStringList rows;
   rows.reserve(static_cast<qsizetype>(names.size()));
-  for (const std::string& name : names) rows << codec::Decode(name);
+  std::map<std::string_view, int> seen;
+  for (const std::string& name : names) {
+    rows << codec::Decode(name);
+    heads_.push_back({name, seen[name]++});
+  }
   ListBox1->addItems(rows);
-  names_.insert(names_.end(), names.begin(), names.end());
 }
 
-// A name too long for its row is shown whole as the row's tooltip.
+namespace {
+// Whether the list shows the row's whole name. Every row is as wide as the
+// widest, so what cuts a name off is the edge of the list's viewport.
+bool ShowsWholeName(const QListWidget* list, const QListWidgetItem* row) {
+  const QRect rect = list->visualItemRect(row);
+  const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+  const int textRight = rect.left() + 2 * margin + list->fontMetrics().horizontalAdvance(row->text());
+  return rect.left() >= 0 && textRight <= list->viewport()->width();
+}
+}  // namespace
+
+// A name the list cuts off is shown whole as the row's tooltip.
 bool TSectionManager::eventFilter(QObject* watched, QEvent* event) {
   if (watched != ListBox1->viewport() || event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const QListWidgetItem* row = ListBox1->itemAt(help->pos());
-  if (row && ListBox1->fontMetrics().horizontalAdvance(row->text()) > ListBox1->visualItemRect(row).width()) {
+  if (row && !ShowsWholeName(ListBox1, row)) {
     QToolTip::showText(help->globalPos(), row->text(), ListBox1->viewport());
   } else {
     QToolTip::hideText();
@@ -60,9 +76,9 @@ bool TSectionManager::eventFilter(QObject* watched, QEvent* event) {
 void TSectionManager::ListBox1DblClick() {
   const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
   if (selected.isEmpty()) return;
-  const std::string& name = names_[static_cast<std::size_t>(ListBox1->row(selected.front()))];
-  if (name.empty()) return;
-  if (!sections::JumpToSection(form1_.Buffer(), name)) {
+  const Head& head = heads_[static_cast<std::size_t>(ListBox1->row(selected.front()))];
+  if (head.name.empty()) return;
+  if (!sections::JumpToSection(form1_.Buffer(), head.name, head.nth)) {
     form1_.SetStatusPanelText(0, QStringLiteral("セクション「%1」は見つかりませんでした").arg(selected.front()->text()));
   }
   close();

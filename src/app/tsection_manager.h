@@ -35,9 +35,15 @@ class TSectionManager : public QWidget {
  private:
   void Append(const std::vector<std::string>& names);
 
+  // The head a row stands for: its name's bytes, which the jump searches
+  // for, and which of the heads of that name it is, from 0.
+  struct Head {
+    std::string name;
+    int nth = 0;
+  };
+
   TForm1& form1_;
-  // The bytes of each row's name, which the jump searches for.
-  std::vector<std::string> names_;
+  std::vector<Head> heads_;
 };
 
 }  // namespace zumoku

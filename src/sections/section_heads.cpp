@@ -26,11 +26,16 @@ std::vector<std::string> ScanSections(EditBuffer& buffer) {
   return names;
 }
 
-bool JumpToSection(EditBuffer& buffer, std::string_view name) {
+bool JumpToSection(EditBuffer& buffer, std::string_view name, int nth) {
   const std::string head = std::string(kHead) + std::string(name) + std::string(kClose);
-  const int at = CharPos(head, buffer.Text());
-  if (at == 0) return false;
-  buffer.SetSelStart(at - 1);
+  const std::string text = buffer.Text();
+  std::size_t at = kNone;
+  for (auto found = CharFind(head, text, 0); found != kNone && nth-- >= 0;
+       found = CharFind(head, text, found + head.size())) {
+    at = found;
+  }
+  if (at == kNone) return false;
+  buffer.SetSelStart(static_cast<int>(at));
   buffer.SetSelLength(static_cast<int>(head.size()));
   return true;
 }

@@ -14,8 +14,9 @@ namespace zumoku::sections {
 // caret stands where the selection began.
 std::vector<std::string> ScanSections(EditBuffer& buffer);
 
-// Selects the first head with this name; false, with the selection left as
-// it was, when there is none.
-bool JumpToSection(EditBuffer& buffer, std::string_view name);
+// Selects the head with this name that is the `nth` (from 0) of the heads of
+// that name, or the last of them when there are fewer; false, with the
+// selection left as it was, when there is none.
+bool JumpToSection(EditBuffer& buffer, std::string_view name, int nth = 0);
 
 }  // namespace zumoku::sections

@@ -91,10 +91,19 @@ TEST_F(HttpClientTest, NoConnectionGivesItsText) {
   }
 }
 
-TEST_F(HttpClientTest, AServerThatSaysNothingTimesOut) {
-  LocalServer server({{"HTTP/1.0 200 OK\r\n", ScriptedReply::End::kHang}});
-  client.SetTimeouts({.connect = 10s, .silence = 200ms});
-  EXPECT_EQ(Get(server.Url("/x")).text, QStringLiteral("110:Connection timed out"));
+TEST_F(HttpClientTest, AServerThatSaysNothingOrNeverEndsTimesOut) {
+  using End = ScriptedReply::End;
+  const struct {
+    const char* name;
+    ScriptedReply reply;
+  } rows[] = {{"silent", {"HTTP/1.0 200 OK\r\n", End::kHang}},
+              // Three seconds of a byte every 50 ms: never silent, but too long.
+              {"trickling", {kOk + QByteArray(40, 'x'), End::kTrickle}}};
+  for (const auto& row : rows) {
+    LocalServer server({row.reply});
+    client.SetTimeouts({.connect = 10s, .silence = 200ms, .whole = 1s});
+    EXPECT_EQ(Get(server.Url("/x")).text, QStringLiteral("110:Connection timed out")) << row.name;
+  }
 }
 
 TEST_F(HttpClientTest, AConnectionNotMadeInTimeFails) {
@@ -132,8 +141,28 @@ TEST_F(HttpClientTest, RedirectsAreFollowedUpToFiveTimes) {
   EXPECT_EQ(Get(endless.Url("/x")).text, QStringLiteral("転送先の指定が 5 回を超えたので中止しました"));
   EXPECT_EQ(endless.Requests().size(), 6u);
 
-  LocalServer secure({{Redirect("https://127.0.0.1/x")}});
-  EXPECT_EQ(Get(secure.Url("/x")).text, QStringLiteral("HTTP Secure Socket is not supported"));
+}
+
+TEST_F(HttpClientTest, RedirectsOnlyToPlainHttpAddresses) {
+  LocalServer target({{kOk + "0.7"}});
+  const std::string port = std::to_string(target.Port());
+  const QString notHttp = QStringLiteral("転送先が http のアドレスではないので中止しました");
+  const struct {
+    std::string location;
+    QString error;
+  } rows[] = {
+      {"https://127.0.0.1:" + port + "/x", QStringLiteral("HTTP Secure Socket is not supported")},
+      {"ftp://127.0.0.1:" + port + "/x", notHttp},
+      {"gopher://127.0.0.1:" + port + "/x", notHttp},
+      // A CR would end the request line and add a line of the server's choosing.
+      {target.Url("/injected\rX-Injected: yes"),
+       QStringLiteral("転送先のアドレスに制御文字が含まれているので中止しました")},
+  };
+  for (const auto& row : rows) {
+    LocalServer first({{Redirect(row.location)}});
+    EXPECT_EQ(Get(first.Url("/x")).text, row.error) << row.location;
+  }
+  EXPECT_TRUE(target.Requests().empty());
 }
 
 TEST_F(HttpClientTest, ABodyFileThatCannotBeWrittenFails) {

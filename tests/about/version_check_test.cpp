@@ -47,7 +47,10 @@ TEST_F(VersionCheckTest, FirstLineOfTheBodyIsShownAndTheFileRemoved) {
       {"HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\n0.45\r\n", QStringLiteral("0.45")},
       {"HTTP/1.0 200 OK\nServer: lf-only\n\n0.6", QStringLiteral("0.6")},
       {kOk + QByteArray::fromStdString(S("最新版 0.7\r\n")), QStringLiteral("最新版 0.7")},
-      {kOk + QByteArray(about::kMaxReplyBytes, 'x'), QString(about::kMaxReplyBytes, u'x')},
+      // Only the first hundred characters are shown, not bytes: 漢 is 8A BF.
+      {kOk + QByteArray(about::kMaxReplyBytes, 'x'), QString(100, u'x')},
+      {kOk + QByteArray(150, 'v').replace("vv", "\x8a\xbf"), QString(75, u'漢')},
+      {kOk + QByteArray(300, 'v').replace("vv", "\x8a\xbf"), QString(100, u'漢')},
   };
   for (const auto& row : rows) {
     LocalServer server({{row.reply}});

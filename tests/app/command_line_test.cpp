@@ -49,4 +49,19 @@ TEST(CommandLineUsage, IsJapaneseThroughout) {
   EXPECT_TRUE(refused.startsWith(QStringLiteral("オプション 'new' はありません。\n\n使い方: "))) << refused.toStdString();
 }
 
+// On a terminal a Japanese character takes two columns: every description
+// starts in the same column all the same.
+TEST(CommandLineUsage, DescriptionsLineUpOnATerminal) {
+  std::vector<qsizetype> columns;
+  for (const QString& line : ReadCommandLine({kProgram, QStringLiteral("--help")}).message.split(u'\n')) {
+    if (!line.startsWith(QStringLiteral("  "))) continue;
+    qsizetype start = line.indexOf(QStringLiteral("  "), 2);
+    while (line.at(start) == u' ') ++start;
+    const qsizetype wide = std::ranges::count_if(line.first(start), [](QChar c) { return c.unicode() > 0x7f; });
+    columns.push_back(start + wide);
+  }
+  ASSERT_EQ(columns.size(), 3u);
+  EXPECT_EQ(columns, std::vector<qsizetype>(3, columns.front()));
+}
+
 }  // namespace zumoku::test

@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "form_test.h"
+#include "qstring_print.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -33,12 +34,18 @@ class SectionManager : public FormTest {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+  // Rests the mouse on the row's first letter, once the list is laid out,
+  // and gives the tooltip that shows.
   QString ToolTip(TSectionManager* window, int row) {
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
     QListWidget* list = window->ListBox1;
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QRect rect = list->visualItemRect(list->item(row));
+    const QPoint at(rect.left() + 4, rect.center().y());
     QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &help);
-    return QToolTip::text();
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
   }
   const std::string kLong = std::string(60, 'x');
 };
@@ -62,12 +69,23 @@ TEST_F(SectionManager, EachUseOfTheMenuEntryOpensAnotherFilledWindow) {
   // The scan left a caret where the selection began.
   EXPECT_EQ(form.Buffer().SelStart(), 2);
   EXPECT_EQ(form.Buffer().SelLength(), 0);
-  // Only the name too long for its row has a tooltip.
-  EXPECT_EQ(ToolTip(Windows().front(), 0), QString());
-  EXPECT_EQ(ToolTip(Windows().front(), 2), QString::fromStdString(kLong));
-
   QTest::mouseClick(Windows().front()->Button1, Qt::LeftButton);
   EXPECT_EQ(Names(Windows().front()), names + names);
+}
+
+// Rows are as wide as the widest: the window's edge is what cuts a name off.
+TEST_F(SectionManager, OnlyANameCutOffHasATooltip) {
+  const std::string heads[] = {"\\section{A}\r\n\\section{" + kLong + "}", "\\section{" + kLong + "}\r\n\\section{A}"};
+  for (const std::string& text : heads) {
+    form.Buffer().SelectAll();
+    form.Buffer().SetSelText(text);
+    Trigger("N58");
+    TSectionManager* window = Windows().back();
+    const int longRow = window->ListBox1->item(0)->text() == QStringLiteral("A") ? 1 : 0;
+    EXPECT_EQ(ToolTip(window, 1 - longRow), QString()) << text;
+    EXPECT_EQ(ToolTip(window, longRow), QString::fromStdString(kLong)) << text;
+    window->close();
+  }
 }
 
 TEST_F(SectionManager, DoubleClickSelectsTheHeadAndClosesTheWindow) {
@@ -79,6 +97,17 @@ TEST_F(SectionManager, DoubleClickSelectsTheHeadAndClosesTheWindow) {
   EXPECT_EQ(form.Buffer().SelText(), S("\\section{日本マ語}"));
   EXPECT_TRUE(window.isNull());
   EXPECT_EQ(Windows().size(), 1);
+}
+
+TEST_F(SectionManager, EachRowJumpsToItsOwnHeadAmongHeadsOfTheSameName) {
+  form.Buffer().SelectAll();
+  form.Buffer().SetSelText("\\section{A}\r\n\\section{B}\r\n\\section{A}\r\n\\section{A}\r\n");
+  for (const int row : {3, 2, 0}) {
+    Trigger("N58");
+    DoubleClick(Windows().front(), row);
+    EXPECT_EQ(form.Buffer().SelStart(), 13 * row) << row;
+    EXPECT_EQ(form.Buffer().SelText(), "\\section{A}") << row;
+  }
 }
 
 TEST_F(SectionManager, EmptyEntryDoesNothing) {

@@ -121,6 +121,32 @@ TEST_F(Form3, TheUsersClassTextTurnsTheBoxesOnOrTheTitlePageBoxOff) {
   EXPECT_EQ(ClassText(), QStringLiteral("[a5paper,titlepage]{jsbook}"));
 }
 
+// The check boxes follow the typing without moving the caret to the end.
+TEST_F(Form3, TypingBeforeTheClassKeepsTheCaret) {
+  QLineEdit* box = dialog->ComboBox1->lineEdit();
+  QTest::keyClick(box, Qt::Key_Home);
+  QTest::keyClicks(box, QStringLiteral("[titlepage]"));
+  EXPECT_TRUE(dialog->CheckBox2->isChecked());
+  QTest::keyClick(box, Qt::Key_Backspace);
+  QTest::keyClick(box, Qt::Key_Backspace);  // "titlepag" no longer names it
+  EXPECT_FALSE(dialog->CheckBox2->isChecked());
+  QTest::keyClicks(box, QStringLiteral("e]"));
+  EXPECT_EQ(ClassText(), QStringLiteral("[titlepage]{jsarticle}"));
+  EXPECT_TRUE(dialog->CheckBox2->isChecked());
+}
+
+// Qt's editable box picks the entry that matches the text when it loses the
+// focus; a class typed by hand is no pick.
+TEST_F(Form3, DeleteTakesNoEntryTheUserOnlyTyped) {
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  dialog->ComboBox1->lineEdit()->setFocus();
+  Type(QStringLiteral("{jsarticle}"));
+  QTest::mouseClick(dialog->Button2, Qt::LeftButton);
+  EXPECT_EQ(dialog->ComboBox1->count(), 3);
+  EXPECT_EQ(files.files["set/documentclass.txt"], "[titlepage]{jsbook}\r\n{jsarticle}\r\n[a4paper]{jsreport}\r\n");
+}
+
 TEST_F(Form3, DeleteSelectsTheFirstEntryWithoutRunningTheClassHandling) {
   Pick(2);
   dialog->Button2->click();
@@ -175,9 +201,19 @@ TEST_F(Form3, TextTheFilesCannotHoldIsRefusedWithAMessage) {
     QTest::keyClick(row.box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_FALSE(message->text().isEmpty()) << row.box->objectName().toStdString();
   }
-  dialog->Edit1->selectAll();
-  dialog->Edit1->insert(QStringLiteral("a\nb"));  // would split author.txt's lines
-  EXPECT_EQ(message->text(), QStringLiteral("改行は入力できません"));
+  // A line break, LF or CR, would split the lines of author.txt or documentclass.txt.
+  const struct {
+    QLineEdit* box;
+    QString inserted;
+  } breaks[] = {{dialog->Edit1, QStringLiteral("a\nb")},
+                {dialog->Edit3, QStringLiteral("a\rb")},
+                {dialog->ComboBox1->lineEdit(), QStringLiteral("a\rb")}};
+  for (const auto& row : breaks) {
+    message->clear();
+    row.box->selectAll();
+    row.box->insert(row.inserted);
+    EXPECT_EQ(message->text(), QStringLiteral("改行は入力できません")) << row.box->objectName().toStdString();
+  }
   dialog->Button1->click();
   EXPECT_EQ(files.files["set/author.txt"], S("題\r\n著者\r\n日付\r\n"));
   EXPECT_EQ(files.files["set/prinable.txt"], "\\usepackage{amsmath}\r\n");

@@ -59,6 +59,17 @@ TEST_F(Splash, WindowAndButtons) {
   });
 }
 
+TEST_F(Splash, ReturnEnterAndSpacePressTheFocusedButton) {
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    const auto form = Start([key](TForm4* splash) {
+      splash->BitBtn3->setFocus();
+      QTest::keyClick(splash->BitBtn3, key);
+      if (splash->isVisible()) splash->reject();  // not pressed: go on
+    });
+    EXPECT_TRUE(form->QuitAtStart()) << key;
+  }
+}
+
 TEST_F(Splash, CancelledOpenLeavesAChangedEmptyDocument) {
   const auto form = Start([](TForm4* splash) { splash->BitBtn2->click(); }, {Cancel()});
   EXPECT_FALSE(form->QuitAtStart());

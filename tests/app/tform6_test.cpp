@@ -80,6 +80,27 @@ TEST_F(AboutWindow, ControlsByName) {
   EXPECT_GE(ok->y(), window.GroupBox1->geometry().bottom());
 }
 
+// A gothic face with a taller line than the 13 pixels the window was laid
+// out for (Noto Sans CJK where IPA is missing) must not cut the rows.
+TEST_F(AboutWindow, RowsTakeTheHeightTheirFontNeeds) {
+  TForm6 window(nullptr);
+  QFont tall = window.font();
+  tall.setPixelSize(17);
+  window.setFont(tall);
+  window.Label5->setText(QStringLiteral("最新版のVersionNumber：0.4"));
+  const QLabel* above = nullptr;
+  for (const QLabel* label : std::initializer_list<const QLabel*>{window.Label1, window.Label2, window.Label3,
+                                                                  window.Label4, window.Label5}) {
+    EXPECT_GE(label->height(), label->sizeHint().height()) << label->objectName().toStdString();
+    EXPECT_TRUE(above == nullptr || label->y() > above->geometry().bottom()) << label->objectName().toStdString();
+    above = label;
+  }
+  EXPECT_LE(window.Button2->geometry().bottom(), window.GroupBox1->contentsRect().bottom());
+  EXPECT_LE(window.Label5->geometry().bottom(), window.GroupBox1->contentsRect().bottom());
+  EXPECT_GT(window.Button1->y(), window.GroupBox1->geometry().bottom());
+  EXPECT_LE(window.Button1->geometry().bottom(), window.height());
+}
+
 TEST_F(AboutWindow, HelpMenuOpensAFreshWindowCentredOnTheMainWindow) {
   TForm1 form;
   form.show();

@@ -61,6 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                    kMagic + kClass + "\r\n\\usepackage{amssymb, amsmath}\r\n" + kBody},
         PackageRow{"LoadedOnlyInAComment", kClass + "\r\n%\\usepackage{amsmath}\r\n" + kBody,
                    kClass + "\\usepackage{amsmath}\r\n%\\usepackage{amsmath}\r\n" + kBody},
+        // Neither a commented \begin{document} nor an escaped % ends what is read.
+        PackageRow{"BodyBegunOnlyInAComment",
+                   kClass + "\\usepackage{x}\r\n%\\begin{document}\r\n\\usepackage[fleqn]{amsmath}\r\n" + kBody,
+                   kClass + "\\usepackage{x}\r\n%\\begin{document}\r\n\\usepackage[fleqn]{amsmath}\r\n" + kBody},
+        PackageRow{"LoadedAfterAnEscapedPercent",
+                   kClass + "\\usepackage{x}\r\n5\\% \\usepackage[fleqn]{amsmath}\r\n" + kBody,
+                   kClass + "\\usepackage{x}\r\n5\\% \\usepackage[fleqn]{amsmath}\r\n" + kBody},
         // The second line is \begin{document} itself: a new line above it is still preamble.
         PackageRow{"SecondLineOpensTheBody", kClass + kBody, kClass + "\\usepackage{amsmath}\r\n" + kBody},
         PackageRow{"BodyStartsOnThePackageLine", kClass + "\\usepackage{x}\\begin{document}\r\n",

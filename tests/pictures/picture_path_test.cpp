@@ -30,7 +30,7 @@ TEST(PicturePath, RefusesNamesLatexCannotRead) {
     EXPECT_TRUE(TexCanRead(name)) << name;
   }
   for (const std::string name : {"a b.png", "a%b.png", "a#b.png", "a{b}.png", "a\\b.png", "a'b.png", "a\"b.png",
-                                 "a\tb.png", "\xE5\x9B\xB3.png", "/home/\xE6\x96\x87/a.png", ""}) {
+                                 "a\tb.png", "a\x7F" "b.png", "\xE5\x9B\xB3.png", "/home/\xE6\x96\x87/a.png", ""}) {
     EXPECT_FALSE(TexCanRead(name)) << name;
   }
 }

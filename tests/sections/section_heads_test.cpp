@@ -51,19 +51,21 @@ TEST_F(SectionHeads, ScanLeavesACaretWhereTheSelectionBegan) {
   EXPECT_EQ(buffer.SelLength(), 0);
 }
 
-TEST_F(SectionHeads, JumpSelectsTheFirstWholeHead) {
+TEST_F(SectionHeads, JumpSelectsTheNthWholeHeadOfThatName) {
   const std::string before = S("前文\r\n");
   const struct {
     std::string name;
-    int start, length;
+    int nth, start, length;
   } rows[] = {
-      {"A", 6, 11},
-      {S("マ表"), 32, 14},
-      {"a{b", 46, 13},
+      {"A", 0, 6, 11},
+      {"A", 1, 19, 11},
+      {"A", 2, 19, 11},  // the last when fewer are left
+      {S("マ表"), 0, 32, 14},
+      {"a{b", 0, 46, 13},
   };
   SetText(before + "\\section{A}\r\n\\section{A}\r\n" + S("\\section{マ表}") + "\\section{a{b}c}");
   for (const auto& row : rows) {
-    ASSERT_TRUE(JumpToSection(buffer, row.name)) << row.name;
+    ASSERT_TRUE(JumpToSection(buffer, row.name, row.nth)) << row.name;
     EXPECT_EQ(buffer.SelStart(), row.start) << row.name;
     EXPECT_EQ(buffer.SelLength(), row.length) << row.name;
   }

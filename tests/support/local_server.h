@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
 #include <map>
@@ -18,9 +19,10 @@ namespace zumoku::test {
 
 struct ScriptedReply {
   enum class End {
-    kClose,  // close in order once everything is sent
-    kHang,   // keep the connection open and say nothing more
-    kReset,  // reset the connection once everything is sent
+    kClose,    // close in order once everything is sent
+    kHang,     // keep the connection open and say nothing more
+    kReset,    // reset the connection once everything is sent
+    kTrickle,  // send one byte every 50 ms, then close
   };
   QByteArray bytes;
   End end = End::kClose;
@@ -55,6 +57,7 @@ class LocalServer {
     if (replies_.empty()) return socket->disconnectFromHost();
     const ScriptedReply reply = replies_.front();
     replies_.pop_front();
+    if (reply.end == ScriptedReply::End::kTrickle) return Trickle(socket, reply.bytes);
     socket->write(reply.bytes);
     if (reply.end == ScriptedReply::End::kClose) socket->disconnectFromHost();
     if (reply.end == ScriptedReply::End::kReset) {
@@ -66,6 +69,18 @@ class LocalServer {
         socket->abort();
       });
     }
+  }
+
+  static void Trickle(QTcpSocket* socket, const QByteArray& bytes) {
+    auto* timer = new QTimer(socket);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, bytes, sent = qsizetype{0}]() mutable {
+      if (sent == bytes.size()) {
+        timer->stop();
+        return socket->disconnectFromHost();
+      }
+      socket->write(bytes.mid(sent++, 1));
+    });
+    timer->start(50);
   }
 
   QTcpServer server_;
