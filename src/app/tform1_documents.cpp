@@ -64,9 +64,7 @@ void TForm1::CheckDocumentFile() {
   document_->CheckFileOnDisk();
 }
 
-void TForm1::WatchDocumentFile() {
-  fileWatcher_->Watch(document_->HasFile() ? CurrentFileName() : QString());
-}
+void TForm1::WatchDocumentFile() { fileWatcher_->Watch(document_->HasFile() ? CurrentFileName() : QString()); }
 
 void TForm1::closeEvent(QCloseEvent* event) { event->setAccepted(document_->Exit()); }
 

@@ -46,14 +46,14 @@ TEST_P(SaveAfterOtherPrograms, AsksOnlyBeforeLosingTheirChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, SaveAfterOtherPrograms,
-    ::testing::Values(SaveRow{"Untouched", kNothing, {}, {kOverwritten}, "oldx"},
-                      SaveRow{"TouchedWithTheSameBytes", kTouch, {}, {kOverwritten}, "oldx"},
-                      SaveRow{"DeletedIsWrittenAnew", kDelete, {}, {kOverwritten}, "oldx"},
-                      SaveRow{"ChangedYes", kRewrite, {Answer::kYes}, {kOverwriteChanged, kOverwritten}, "oldx"},
-                      SaveRow{"ChangedNo", kRewrite, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled}, "theirs"},
-                      SaveRow{"ChangedClosed", kRewrite, {Answer::kClosed}, {kOverwriteChanged, kSaveCancelled}, "theirs"},
-                      SaveRow{"ChangedToTheSameSize", kSameSize, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled},
-                              "OLD"}),
+    ::testing::Values(
+        SaveRow{"Untouched", kNothing, {}, {kOverwritten}, "oldx"},
+        SaveRow{"TouchedWithTheSameBytes", kTouch, {}, {kOverwritten}, "oldx"},
+        SaveRow{"DeletedIsWrittenAnew", kDelete, {}, {kOverwritten}, "oldx"},
+        SaveRow{"ChangedYes", kRewrite, {Answer::kYes}, {kOverwriteChanged, kOverwritten}, "oldx"},
+        SaveRow{"ChangedNo", kRewrite, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled}, "theirs"},
+        SaveRow{"ChangedClosed", kRewrite, {Answer::kClosed}, {kOverwriteChanged, kSaveCancelled}, "theirs"},
+        SaveRow{"ChangedToTheSameSize", kSameSize, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled}, "OLD"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Our own writes are what later changes are measured against.
