@@ -115,6 +115,7 @@ class SaveToPath : public Prompts {
   explicit SaveToPath(std::string path) : path_(std::move(path)) {}
   Answer Ask(std::string_view) override { return Answer::kYes; }
   UnsavedAnswer AskUnsavedChanges(std::string_view) override { return UnsavedAnswer::kYes; }
+  bool AskToReload(std::string_view) override { return false; }
   std::optional<std::string> ChooseFileToOpen(std::span<const FileType>, std::string_view) override { return {}; }
   std::optional<std::string> ChooseFileToSave(std::span<const FileType>, std::string_view) override { return path_; }
   void ShowError(std::string_view) override {}

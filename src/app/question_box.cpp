@@ -9,13 +9,14 @@ namespace zumoku {
 namespace {
 class QuestionBox : public QMessageBox {
  public:
-  QuestionBox(QWidget* parent, const QString& question)
+  QuestionBox(QWidget* parent, const QString& question, const QString& yes = QStringLiteral("はい(&Y)"),
+              const QString& no = QStringLiteral("いいえ(&N)"))
       : QMessageBox(QMessageBox::Information, QStringLiteral("情報"), question, QMessageBox::NoButton, parent) {
     setObjectName(QStringLiteral("QuestionBox"));
     // Questions name files, whose paths are never markup.
     setTextFormat(Qt::PlainText);
-    yes_ = addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    no_ = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    yes_ = addButton(yes, QMessageBox::YesRole);
+    no_ = addButton(no, QMessageBox::NoRole);
     setDefaultButton(yes_);
   }
 
@@ -58,6 +59,13 @@ UnsavedAnswer AskQuestionWithCancel(QWidget* parent, const QString& question) {
   if (answer == box.Yes()) return UnsavedAnswer::kYes;
   if (answer == box.No()) return UnsavedAnswer::kNo;
   return UnsavedAnswer::kCancel;
+}
+
+bool AskToReload(QWidget* parent, const QString& question) {
+  QuestionBox box(parent, question, QStringLiteral("再読み込み"), QStringLiteral("そのまま"));
+  box.setDefaultButton(box.No());
+  box.setEscapeButton(box.No());
+  return box.Run() == box.Yes();
 }
 
 }  // namespace zumoku

@@ -1,6 +1,7 @@
 #pragma once
 // The program's questions: caption "情報", the information icon, the
-// question as plain text, "はい(&Y)" as the default button and "いいえ(&N)".
+// question as plain text, "はい(&Y)" as the default button and "いいえ(&N)"
+// unless told otherwise.
 #include <QString>
 
 #include "documents/prompts.h"
@@ -15,5 +16,9 @@ Answer AskQuestion(QWidget* parent, const QString& question);
 
 // With a third button, "キャンセル", which Esc and the close button choose.
 UnsavedAnswer AskQuestionWithCancel(QWidget* parent, const QString& question);
+
+// The same box with "再読み込み" and "そのまま", the default, which Esc and
+// the close button choose too; true for "再読み込み".
+bool AskToReload(QWidget* parent, const QString& question);
 
 }  // namespace zumoku

@@ -26,6 +26,7 @@
 namespace zumoku {
 
 class Typesetting;
+class FileWatcher;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -178,6 +179,8 @@ class TForm1 : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   // Documents: closing the window asks about unsaved changes like "終了".
   void closeEvent(QCloseEvent* event) override;
+  // Documents: coming to the front checks the file for other programs' changes.
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -210,6 +213,11 @@ class TForm1 : public QMainWindow {
   void BuildPopupMenu2();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
+  // Offers the document's file for reloading when another program changed it.
+  void CheckDocumentFile();
+  // Watches the file the document names now, after a command that may have
+  // named or written it.
+  void WatchDocumentFile();
   void SetUpNew(const std::string& settingsFolder);
   void ShowSplash();
   void SetUpTypesetting();
@@ -241,6 +249,7 @@ class TForm1 : public QMainWindow {
   DiskFiles files_;
   std::unique_ptr<WindowPrompts> prompts_;
   std::unique_ptr<Document> document_;
+  FileWatcher* fileWatcher_ = nullptr;
   std::unique_ptr<SettingsFiles> settings_;
   std::unique_ptr<pictures::PictureSource> pictureSource_;
   std::unique_ptr<pictures::PictureInsertion> pictures_;

@@ -30,6 +30,8 @@ UnsavedAnswer WindowPrompts::AskUnsavedChanges(std::string_view question) {
   return AskQuestionWithCancel(&form_, FromUtf8(question));
 }
 
+bool WindowPrompts::AskToReload(std::string_view question) { return zumoku::AskToReload(&form_, FromUtf8(question)); }
+
 std::optional<std::string> WindowPrompts::ChooseFileToOpen(std::span<const FileType> types,
                                                            std::string_view presetName) {
   return Choose(&form_, QFileDialog::AcceptOpen, types, presetName);

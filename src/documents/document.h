@@ -1,12 +1,15 @@
 #pragma once
 // The one document bound to a file: opening, saving, saving under a new name,
-// ending the program and files dropped on the window. It talks to the user
-// only through Prompts and to the disk only through FileSystem.
+// ending the program, files dropped on the window and changes that other
+// programs make to the file. It talks to the user only through Prompts and to
+// the disk only through FileSystem.
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "buffer/edit_buffer.h"
+#include "documents/file_on_disk.h"
 #include "documents/file_system.h"
 #include "documents/prompts.h"
 
@@ -17,26 +20,37 @@ class Document {
   Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts);
 
   void Open();
-  // Opens `path` as Open does once a file is chosen, without asking about
-  // unsaved changes: for a file named when the program starts.
+  // For a file named when the program starts: opens `path` as Open does once
+  // a file is chosen, without asking about unsaved changes. A file that does
+  // not exist yet, in a folder that does, starts an empty document bound to
+  // it, as if saved there under that name.
   void OpenFile(const std::string& path);
-  void Save();
-  // True when the text was written.
+  // Writes to the document's file, first asking when another program has
+  // changed it since it was read or written; Save As while "上書き保存" is
+  // disabled. True when the text was written.
+  bool Save();
   bool SaveAs();
-  // Asks about unsaved changes; true when the program may end now: not after
-  // Cancel, nor when the save that Yes asked for did not happen.
+  // Asks about unsaved changes; Yes saves as Save does. True when the
+  // program may end now: not after Cancel, nor when the save that Yes asked
+  // for did not happen.
   bool Exit();
   // Opens the first of the dropped files; the others are ignored. Cancel at
   // the unsaved-changes question leaves everything as it was.
   void DropFiles(std::span<const std::string> paths);
 
   // Before New replaces the text: the unsaved-changes question of Open. Yes
-  // saves under a chosen name; true when the text may be replaced (saved,
-  // answered No, or unchanged).
+  // saves as Open does; true when the text may be replaced (saved, answered
+  // No, or unchanged).
   bool MayReplaceText();
   // Names the document "NEW_File.tex" (also the Save dialog's preset),
   // disables "上書き保存" and clears Modified.
   void AdoptNewDocument();
+
+  // When the window comes to the front and when the file may have changed:
+  // offers to read the file again when another program has changed it, or
+  // says that it was deleted (the text stays, counted as unsaved). Each
+  // change of the disk is told once.
+  void CheckFileOnDisk();
 
   // Empty at start, otherwise the full path of the file last opened, dropped
   // or saved under a new name.
@@ -55,13 +69,27 @@ class Document {
   UnsavedAnswer AskToSaveOrCancel(std::string_view name);
   // The Save dialog and, for a name that exists, the overwrite question.
   SaveChoice ChooseSaveName(std::string& path);
-  // Saves the text under a chosen name, which is not kept, before another
-  // file replaces it. False when cancelled or not written.
+  // Saves the text before another file replaces it: as Save does while
+  // "上書き保存" is enabled, otherwise under a chosen name, which is not
+  // kept. False when cancelled or not written.
   bool SaveBeforeLoading();
-  // Writes the text, or shows why it cannot and returns false.
-  bool WriteTo(const std::string& path);
+  // Opens a file that exists: Open once a file is chosen.
+  void OpenExisting(const std::string& path);
+  // False when another program has changed the document's file and the
+  // user does not want it overwritten.
+  bool MayOverwriteFile();
+  // Writes the text, or shows why it cannot and returns false. Writing to
+  // the document's file, or to the file that `becomesDocumentFile`, makes
+  // the written bytes the ones later changes are measured against.
+  bool WriteTo(const std::string& path, bool becomesDocumentFile = false);
   // Reads a file into the buffer, or shows why it cannot and returns false.
   bool ReadFrom(const std::string& path);
+  // Large files take memory many times their size: above one limit the
+  // user is asked, from another on the file is refused. False when not to
+  // be read.
+  bool MayReadSize(const std::string& path, std::uint64_t size);
+  // Shows why a file of `size` is refused and returns true, or returns false.
+  bool RefuseTooLarge(const std::string& path, std::uint64_t size);
   // Only regular files are read or written over: anything else is reported
   // as a file that cannot be opened, and true is returned.
   bool RefuseSpecialFile(const std::string& path);
@@ -75,6 +103,7 @@ class Document {
   EditBuffer& buffer_;
   FileSystem& files_;
   Prompts& prompts_;
+  FileOnDisk disk_;
   std::string currentFileName_;
   std::string caption_;
   std::string openDialogName_;

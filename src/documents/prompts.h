@@ -35,6 +35,10 @@ class Prompts {
   // One stray Esc must not throw the changes away, so Esc and the close
   // button answer Cancel.
   virtual UnsavedAnswer AskUnsavedChanges(std::string_view question) = 0;
+  // Whether to read the document's file again, which another program has
+  // changed: "再読み込み" (true) and "そのまま", the default, which Esc and
+  // the close button choose too: nothing is lost by a stray key.
+  virtual bool AskToReload(std::string_view question) = 0;
   // The Open and Save dialogs, starting with presetName and the first file
   // type selected; nullopt when cancelled. The Save dialog asks nothing about
   // existing files and adds no extension.

@@ -43,8 +43,24 @@ TEST_F(Form1CommandLine, AFileIsOpenedByteForByteUnderItsFullPath) {
   EXPECT_FALSE(form.Buffer().Modified());
 }
 
-TEST_F(Form1CommandLine, AMissingFileGivesTheErrorBoxAndAnEmptyDocument) {
-  const QString path = folder.filePath(QStringLiteral("無い.tex"));
+// As after "名前をつけて保存": the caption, the name and "上書き保存", which
+// creates the file.
+TEST_F(Form1CommandLine, AFileNotYetThereStartsAnEmptyDocumentBoundToIt) {
+  const QString path = folder.filePath(QStringLiteral("新規.tex"));
+  ModalScript none({});
+  form.OpenFile(path);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(form.CurrentFileName(), path);
+  EXPECT_EQ(form.Buffer().Text(), "");
+  form.Buffer().SetSelText(S("序論"));
+  Trigger("Save1");
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll().toStdString(), S("序論"));
+}
+
+TEST_F(Form1CommandLine, AFileInAMissingFolderGivesTheErrorBoxAndAnEmptyDocument) {
+  const QString path = folder.filePath(QStringLiteral("無い/無い.tex"));
   QString error;
   {
     ModalScript script({Noting(error, Accept())});

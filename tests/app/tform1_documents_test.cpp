@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
 #include <QWindow>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,6 +22,7 @@
 #include "form_test.h"
 #include "modal_script.h"
 #include "sjis_text.h"
+#include "app/file_watcher.h"
 #include "app/tform1.h"
 
 namespace zumoku::test {
@@ -272,6 +275,60 @@ TEST_F(Form1Documents, EscOrClosingTheUnsavedQuestionKeepsEverything) {
       EXPECT_EQ(form.CurrentFileName(), QString());
     }
   }
+}
+
+const QString kReload = QStringLiteral("再読み込み");
+
+// Another program's save, in place or by a new file renamed over the old
+// one, is offered for reloading; a deletion is told in panel 0, and the
+// file's return is offered again. The program's own save asks nothing.
+TEST_F(Form1Documents, OtherProgramsChangesAreOfferedForReloading) {
+  const QString path = WriteFile(QStringLiteral("a.tex"), "one");
+  form.OpenFile(path);
+  QSignalSpy watched(form.findChild<FileWatcher*>(), &FileWatcher::changed);
+  {
+    ModalScript none({});
+    form.Buffer().SetSelText("x");
+    Trigger("Save1");
+    ASSERT_TRUE(watched.wait(5000));
+  }
+  const auto answer = [&](const ModalScript::Step& step) {
+    QString question;
+    ModalScript script({Noting(question, step)});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !question.isEmpty(); }, 5000));
+    return question;
+  };
+  WriteFile(QStringLiteral("a.tex"), "two");
+  EXPECT_EQ(answer(Clicking(kReload)),
+            QStringLiteral("情報: ファイル ") + path + QStringLiteral(" は他のプログラムで変更されています。再読み込みしますか？"));
+  EXPECT_EQ(form.Buffer().Text(), "two");
+
+  const QString replacement = WriteFile(QStringLiteral("a.tex.new"), "three");
+  ASSERT_EQ(std::rename(replacement.toLocal8Bit().constData(), path.toLocal8Bit().constData()), 0);
+  answer([](QDialog* box) { QTest::keyClick(box, Qt::Key_Return); });  // the default keeps the text
+  EXPECT_EQ(form.Buffer().Text(), "two");
+
+  ASSERT_TRUE(QFile::remove(path));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.StatusPanelText(0).contains(QStringLiteral("削除されました")); }, 5000));
+  WriteFile(QStringLiteral("a.tex"), "four");
+  answer(Clicking(kReload));
+  EXPECT_EQ(form.Buffer().Text(), "four");
+}
+
+TEST_F(Form1Documents, ComingToTheFrontOffersAChangedFile) {
+  const QString path = WriteFile(QStringLiteral("a.tex"), "one");
+  form.OpenFile(path);
+  form.findChild<FileWatcher*>()->blockSignals(true);
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  WriteFile(QStringLiteral("a.tex"), "two");
+  QString question;
+  ModalScript script({Noting(question, Clicking(kReload))});
+  form.activateWindow();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !question.isEmpty(); }, 5000));
+  EXPECT_EQ(form.Buffer().Text(), "two");
 }
 
 }  // namespace zumoku::test

@@ -92,9 +92,10 @@ TEST_F(DocumentTest, MissingFileCannotBeOpened) {
   EXPECT_EQ(document.Caption(), "Zumoku");
 }
 
-// Open and a dropped file both offer to save a changed text under a chosen
-// name before reading; the two commands differ only in the question's name
-// and in what they do after reading.
+// Open and a dropped file both offer to save a changed text before reading:
+// under a chosen name while "上書き保存" is disabled (here: a file dropped on
+// a new document). The two commands differ only in the question's name and
+// in what they do after reading.
 enum class Loader { kOpen, kDrop };
 
 struct SaveFirstRow {
@@ -115,7 +116,10 @@ class SaveBeforeLoading : public DocumentTest,
 
 TEST_P(SaveBeforeLoading, FollowsTheAnswers) {
   const auto& [row, loader] = GetParam();
-  OpenFile("/d/a.tex");
+  files.files["/d/a.tex"] = "old";
+  const std::string first[] = {"/d/a.tex"};
+  document.DropFiles(first);
+  prompts.Take();
   Type("x");
   files.files["/d/next.tex"] = "next";
   files.files["/d/exists.tex"] = "exists";
@@ -124,7 +128,7 @@ TEST_P(SaveBeforeLoading, FollowsTheAnswers) {
   if (row.overwriteAnswer) prompts.answers.push_back(*row.overwriteAnswer);
   prompts.choices = {row.saveChoice};
 
-  Log expected = {loader == Loader::kOpen ? "ask Zumoku - /d/a.tex" + kUnsaved : "ask+cancel /d/a.tex" + kUnsaved};
+  Log expected = {loader == Loader::kOpen ? "ask Zumoku -/d/a.tex" + kUnsaved : "ask+cancel /d/a.tex" + kUnsaved};
   expected.insert(expected.end(), row.saveLog.begin(), row.saveLog.end());
   if (loader == Loader::kOpen) {
     prompts.choices.push_back("/d/next.tex");
@@ -168,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) == Loader::kOpen ? "Open" : "Drop");
     });
 
-// Closing Open's question counts as Yes: the Save dialog follows. A dropped
+// Closing Open's question counts as Yes: the text is saved first. A dropped
 // file's question has Cancel, which Esc and the close button choose: nothing
 // is saved or read.
 TEST_F(DocumentTest, ClosedQuestionSavesFirstOnOpenAndCancelsADrop) {
@@ -178,12 +182,14 @@ TEST_F(DocumentTest, ClosedQuestionSavesFirstOnOpenAndCancelsADrop) {
   prompts.answers = {Answer::kClosed, Answer::kClosed};
   prompts.choices = {std::nullopt};
   document.Open();
+  EXPECT_EQ(files.files["/d/a.tex"], "oldx");
+  Type("y");
   const std::string dropped[] = {"/d/next.tex"};
   document.DropFiles(dropped);
-  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "save /d/a.tex", kLoadCancelled,
-                                 "ask+cancel /d/a.tex" + kUnsaved}));
-  EXPECT_EQ(buffer.Text(), "oldx");
-  EXPECT_TRUE(buffer.Modified());
+  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "status ファイルを上書き保存しました",
+                                 "open /d/a.tex", "ask+cancel /d/a.tex" + kUnsaved}));
+  EXPECT_EQ(buffer.Text(), "oldxy");
+  EXPECT_EQ(files.files["/d/a.tex"], "oldx");
   EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");
 }
 

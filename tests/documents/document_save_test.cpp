@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "document_fixture.h"
 
 namespace zumoku::test {
@@ -20,8 +22,8 @@ TEST_F(DocumentTest, SaveWritesToTheCurrentFileWithoutAQuestion) {
   EXPECT_EQ(files.files["/d/a.tex"], "oldx");
   EXPECT_FALSE(buffer.Modified());
 
-  files.files["/d/a.tex"] = "changed elsewhere";
-  document.Save();  // also when nothing changed
+  files.files.erase("/d/a.tex");
+  document.Save();  // also when the text did not change
   EXPECT_EQ(files.files["/d/a.tex"], "oldx");
 }
 
@@ -178,4 +180,52 @@ INSTANTIATE_TEST_SUITE_P(
                 {kExitQuestion, "save ", "error ファイル /ro/b.tex を作成できません"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// With "上書き保存" enabled, Yes to the unsaved-changes question of each
+// command saves to the document's own file, as "上書き保存" does, and the
+// command goes on.
+struct SaveFirstCommand {
+  const char* name;
+  std::function<bool(Document&)> run;  // true when the command went on
+  Log log;
+};
+
+void PrintTo(const SaveFirstCommand& row, std::ostream* out) { *out << row.name; }
+
+class YesSavesToTheOpenFile : public DocumentTest, public ::testing::WithParamInterface<SaveFirstCommand> {};
+
+TEST_P(YesSavesToTheOpenFile, WithoutTheSaveDialog) {
+  OpenFile("/d/a.tex");
+  files.files["/d/next.tex"] = "next";
+  Type("x");
+  prompts.answers = {Answer::kYes};
+  prompts.choices = {"/d/next.tex"};  // Open's dialog
+  EXPECT_TRUE(GetParam().run(document));
+  EXPECT_EQ(prompts.Take(), GetParam().log);
+  EXPECT_EQ(files.files["/d/a.tex"], "oldx");
+}
+
+const std::string kSaved = "status ファイルを上書き保存しました";
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, YesSavesToTheOpenFile,
+    ::testing::Values(
+        SaveFirstCommand{"Exit", [](Document& d) { return d.Exit(); }, {"ask+cancel /d/a.tex" + kUnsaved, kSaved}},
+        SaveFirstCommand{"New",
+                         [](Document& d) { return d.MayReplaceText(); },
+                         {"ask+cancel Zumoku - /d/a.tex" + kUnsaved, kSaved}},
+        SaveFirstCommand{"Open",
+                         [](Document& d) {
+                           d.Open();
+                           return d.CurrentFileName() == "/d/next.tex";
+                         },
+                         {"ask Zumoku - /d/a.tex" + kUnsaved, kSaved, "open /d/a.tex", "caption Zumoku - /d/next.tex",
+                          "save1 on"}},
+        SaveFirstCommand{"Drop",
+                         [](Document& d) {
+                           const std::string dropped[] = {"/d/next.tex"};
+                           d.DropFiles(dropped);
+                           return d.CurrentFileName() == "/d/next.tex";
+                         },
+                         {"ask+cancel /d/a.tex" + kUnsaved, kSaved, "caption Zumoku -/d/next.tex"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 }  // namespace zumoku::test

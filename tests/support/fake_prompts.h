@@ -23,7 +23,7 @@ class FakePrompts : public Prompts {
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> choices;
 
-  // "ask <question>", "ask+cancel <question>", "open <preset>",
+  // "ask <question>", "ask+cancel <question>", "reload <question>", "open <preset>",
   // "save <preset>", "error <text>", "status <text>", "caption <text>",
   // "save1 on|off".
   Log log;
@@ -47,6 +47,11 @@ class FakePrompts : public Prompts {
         break;
     }
     return UnsavedAnswer::kCancel;
+  }
+  // Yes reloads.
+  bool AskToReload(std::string_view question) override {
+    log.push_back("reload " + std::string(question));
+    return Next(question) == Answer::kYes;
   }
   std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types, std::string_view preset) override {
     openTypes = types;

@@ -1,6 +1,7 @@
 #pragma once
 // Files kept in memory, with paths that can be made unreadable or
 // unwritable, or that name something other than a regular file.
+#include <functional>
 #include <map>
 #include <set>
 
@@ -11,7 +12,9 @@ namespace zumoku::test {
 class MemoryFiles : public FileSystem {
  public:
   std::map<std::string, std::string> files;
-  std::set<std::string> unreadable, unwritable, special;
+  std::set<std::string> unreadable, unwritable, special, folders;
+  // Sizes the disk reports instead of the bytes' own.
+  std::map<std::string, std::uint64_t> reportedSizes;
 
   std::optional<std::string> Read(const std::string& path) override {
     if (unreadable.contains(path) || !files.contains(path)) return std::nullopt;
@@ -24,6 +27,19 @@ class MemoryFiles : public FileSystem {
   }
   bool Exists(const std::string& path) override { return files.contains(path) || special.contains(path); }
   bool IsSpecialFile(const std::string& path) override { return special.contains(path); }
+  bool IsFolder(const std::string& path) override { return folders.contains(path); }
+  // Any change of the bytes changes the time, as on a disk; Touch changes
+  // it alone.
+  std::optional<FileStamp> Stamp(const std::string& path) override {
+    if (!files.contains(path)) return std::nullopt;
+    const std::string& bytes = files.at(path);
+    return FileStamp{.size = reportedSizes.contains(path) ? reportedSizes.at(path) : bytes.size(),
+                     .modifiedNs = static_cast<std::int64_t>(std::hash<std::string>{}(bytes)) + touches_[path]};
+  }
+  void Touch(const std::string& path) { ++touches_[path]; }
+
+ private:
+  std::map<std::string, std::int64_t> touches_;
 };
 
 }  // namespace zumoku::test
