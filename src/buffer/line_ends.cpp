@@ -25,11 +25,11 @@ std::basic_string<Char> Normalize(std::basic_string_view<Char> s, LineEndAt line
 }  // namespace
 
 std::string NormalizeInsertedLineEnds(std::string_view s) {
-  return Normalize(s, InsertedLineEndAt<char>, std::string_view("\r\n"));
+  return Normalize(s, InsertedLineEndAt<char>, kLineEnd);
 }
 
 std::string NormalizeLoadedLineEnds(std::string_view s) {
-  return Normalize(s, LoadedLineEndAt<char>, std::string_view("\r\n"));
+  return Normalize(s, LoadedLineEndAt<char>, kLineEnd);
 }
 
 std::u16string NormalizeInsertedLineEndsToLf(std::u16string_view s) {
@@ -38,7 +38,18 @@ std::u16string NormalizeInsertedLineEndsToLf(std::u16string_view s) {
 
 std::string EndEveryLine(std::string_view s) {
   std::string lines = NormalizeLoadedLineEnds(s);
-  if (!lines.empty() && !lines.ends_with("\r\n")) lines.append("\r\n");
+  if (!lines.empty() && !lines.ends_with(kLineEnd)) lines.append(kLineEnd);
+  return lines;
+}
+
+std::vector<std::string> SplitLoadedLines(std::string_view s) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < s.size()) {
+    const std::size_t end = std::min(s.find_first_of("\r\n", start), s.size());
+    lines.emplace_back(s.substr(start, end - start));
+    start = end == s.size() ? end : end + LoadedLineEndAt(s, end);
+  }
   return lines;
 }
 

@@ -4,8 +4,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zumoku {
+
+// The stored line end.
+inline constexpr std::string_view kLineEnd = "\r\n";
 
 // Text read from a file: CR LF, a CR not followed by LF and an LF not preceded
 // by CR each make one line end, so CR CR LF is two. The length of the line end
@@ -35,5 +39,17 @@ std::u16string NormalizeInsertedLineEndsToLf(std::u16string_view s);
 // The loaded-text rule, and a line end after the last line when it has none;
 // empty text stays empty.
 std::string EndEveryLine(std::string_view s);
+
+// The lines of text read from a file, by the loaded-text rule; a line end at
+// the very end makes no extra empty line.
+std::vector<std::string> SplitLoadedLines(std::string_view s);
+
+// kLineEnd after every line, the last one included.
+template <typename Lines>
+std::string JoinLines(const Lines& lines) {
+  std::string joined;
+  for (const auto& line : lines) joined.append(line).append(kLineEnd);
+  return joined;
+}
 
 }  // namespace zumoku

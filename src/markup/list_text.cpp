@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "markup/line_list.h"
+#include "buffer/line_ends.h"
 
 namespace zumoku::list {
 

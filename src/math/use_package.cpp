@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "buffer/line_ends.h"
 #include "buffer/sjis.h"
 
 namespace zumoku::math {
 
 namespace {
 constexpr std::string_view kUsePackage = "\\usepackage{";
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kBlanks = " \t\r\n";
 
 std::string PackageLine(std::string_view package, std::string_view options = {}) {

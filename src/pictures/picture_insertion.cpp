@@ -1,5 +1,6 @@
 #include "pictures/picture_insertion.h"
 
+#include "buffer/line_ends.h"
 #include "math/use_package.h"
 #include "pictures/figure_block.h"
 #include "pictures/picture_path.h"
@@ -8,7 +9,6 @@
 namespace zumoku::pictures {
 
 namespace {
-constexpr std::string_view kLineEnd = "\r\n";
 
 std::string Joined(std::string_view a, std::string_view b, std::string_view c = {}) {
   return std::string(a).append(b).append(c);

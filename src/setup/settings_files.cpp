@@ -1,6 +1,6 @@
 #include "setup/settings_files.h"
 
-#include "setup/settings_lines.h"
+#include "buffer/line_ends.h"
 
 namespace zumoku {
 
@@ -23,7 +23,7 @@ std::optional<DocumentSettings> SettingsFiles::Load() {
   settings.entries = std::move(*classes);
   const auto preamble = ReadLines(kPreamble);
   if (!preamble) return std::nullopt;
-  settings.preamble = JoinSettingsLines(*preamble);
+  settings.preamble = JoinLines(*preamble);
   const auto title = ReadLines(kTitle);
   if (!title) return std::nullopt;
   if (title->size() < kTitleLines) {
@@ -39,7 +39,7 @@ std::optional<DocumentSettings> SettingsFiles::Load() {
 bool SettingsFiles::StoreClasses(const std::vector<std::string>& entries) { return WriteLines(kClasses, entries); }
 
 bool SettingsFiles::StorePreamble(std::string_view preamble) {
-  return WriteLines(kPreamble, SplitSettingsLines(preamble));
+  return WriteLines(kPreamble, SplitLoadedLines(preamble));
 }
 
 bool SettingsFiles::StoreTitle(std::string_view title, std::string_view author, std::string_view date) {
@@ -53,12 +53,13 @@ std::optional<std::vector<std::string>> SettingsFiles::ReadLines(std::string_vie
     prompts_.ShowError("ファイル " + path + " は開けません");
     return std::nullopt;
   }
-  return SplitSettingsLines(*bytes);
+  // A NUL ends a settings file's text.
+  return SplitLoadedLines(std::string_view(*bytes).substr(0, bytes->find('\0')));
 }
 
 bool SettingsFiles::WriteLines(std::string_view name, const std::vector<std::string>& lines) {
   const std::string path = Path(name);
-  if (files_.Write(path, JoinSettingsLines(lines))) return true;
+  if (files_.Write(path, JoinLines(lines))) return true;
   prompts_.ShowError("ファイル " + path + " を作成できません");
   return false;
 }

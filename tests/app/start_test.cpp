@@ -10,7 +10,7 @@
 #include "app/tform4.h"
 #include "buffer/sjis_codec.h"
 #include "modal_script.h"
-#include "setup/settings_lines.h"
+#include "buffer/line_ends.h"
 
 namespace zumoku::test {
 
@@ -19,7 +19,7 @@ QStringList FileLines(const QString& path) {
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
   QStringList lines;
-  for (const std::string& line : SplitSettingsLines(file.readAll().toStdString())) lines << codec::Decode(line);
+  for (const std::string& line : SplitLoadedLines(file.readAll().toStdString())) lines << codec::Decode(line);
   return lines;
 }
 

@@ -32,4 +32,23 @@ TEST(LineEnds, EndEveryLineAddsNoLineAfterAFinalLineEnd) {
   for (const auto& row : rows) EXPECT_EQ(EndEveryLine(row.in), row.ended) << row.in;
 }
 
+TEST(LineEnds, LoadedLinesSplitAtEveryLineEndWithoutAnExtraLastLine) {
+  const struct {
+    std::string bytes;
+    std::vector<std::string> lines;
+  } rows[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"\r\r\n", {"", ""}},
+      {"a\n\r", {"a", ""}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(SplitLoadedLines(row.bytes), row.lines) << row.bytes;
+    EXPECT_EQ(JoinLines(row.lines), NormalizeLoadedLineEnds(EndEveryLine(row.bytes))) << row.bytes;
+  }
+}
+
 }  // namespace zumoku::test

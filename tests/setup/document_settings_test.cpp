@@ -1,5 +1,5 @@
 #include "setup/document_settings.h"
-#include "setup/settings_lines.h"
+#include "buffer/line_ends.h"
 #include "setup_fixture.h"
 
 namespace zumoku::test {
@@ -134,7 +134,7 @@ TEST_F(SetupTest, DeleteEntry) {
     EXPECT_EQ(dialog.entries, row.entries) << row.selected;
     EXPECT_EQ(dialog.classText, row.classText) << row.selected;
     EXPECT_EQ(dialog.selected, row.written ? 0 : row.selected);
-    EXPECT_EQ(files.files[kClasses], row.written ? JoinSettingsLines(row.entries) : "unchanged");
+    EXPECT_EQ(files.files[kClasses], row.written ? JoinLines(row.entries) : "unchanged");
     files.files[kClasses] = before;
   }
   DocumentSettings empty;

@@ -1,36 +1,12 @@
-#include "setup/settings_lines.h"
 #include "setup_fixture.h"
 
 namespace zumoku::test {
 
 using Lines = std::vector<std::string>;
 
-TEST(SettingsLines, SplitAtEveryLineEndWithoutAnExtraLastLine) {
-  const struct {
-    std::string bytes;
-    Lines lines;
-  } rows[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\r\n", {"a"}},
-      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
-      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-      {"\r\r\n", {"", ""}},
-      {"a\n\r", {"a", ""}},
-      {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
-  };
-  for (const auto& row : rows) EXPECT_EQ(SplitSettingsLines(row.bytes), row.lines) << row.bytes;
-}
-
-TEST(SettingsLines, WrittenWithCrLfAfterEveryLineAndReadBackTheSame) {
-  const Lines lines = {"{jsarticle}", "", S("[titlepage]{表}")};
-  const std::string bytes = JoinSettingsLines(lines);
-  EXPECT_EQ(bytes, "{jsarticle}\r\n\r\n" + S("[titlepage]{表}") + "\r\n");
-  EXPECT_EQ(SplitSettingsLines(bytes), lines);
-}
-
 TEST_F(SetupTest, LoadFillsTheBoxesAndKeepsTheDialogDefaults) {
-  files.files[kPreamble] = "\\usepackage{a}\r\n\r\n\\usepackage{b}";  // no final line break
+  // No final line break; a NUL ends the text.
+  files.files[kPreamble] = std::string("\\usepackage{a}\r\n\r\n\\usepackage{b}") + '\0' + "\\usepackage{c}";
   const auto loaded = settings.Load();
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->entries, (Lines{"{jsarticle}", "{jsbook}", "[a4paper]{jsreport}"}));
