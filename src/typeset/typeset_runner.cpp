@@ -28,7 +28,9 @@ bool SystemEmbedsJapaneseFonts() {
 
 }  // namespace
 
-TypesetRunner::TypesetRunner(QObject* parent) : QObject(parent) {}
+TypesetRunner::TypesetRunner(QObject* parent) : QObject(parent) {
+  connect(&logParser_, &AsyncLogParser::parsed, this, &TypesetRunner::LogParsed);
+}
 
 TypesetRunner::~TypesetRunner() { EndProcess(); }
 
@@ -106,12 +108,21 @@ void TypesetRunner::StepFinished(int exitCode, QProcess::ExitStatus status) {
   EndProcess();
   if (status != QProcess::NormalExit) exitCode = exitCode == 0 ? -1 : exitCode;
   if (plan_->CurrentStage() == Stage::kPlatex) {
-    const QByteArray log = ReadFile(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()));
-    lastLog_ = ParseLog(std::string_view(log.constData(), log.size()), plan_->TexFile());
-    plan_->PlatexFinished(exitCode, lastLog_);
-  } else {
-    plan_->DvipdfmxFinished(exitCode);
+    platexExitCode_ = exitCode;
+    logParser_.Parse(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()), plan_->TexFile());
+    return;
   }
+  plan_->DvipdfmxFinished(exitCode);
+  NextStep();
+}
+
+void TypesetRunner::LogParsed(const LogSummary& log) {
+  lastLog_ = log;
+  plan_->PlatexFinished(platexExitCode_, lastLog_);
+  NextStep();
+}
+
+void TypesetRunner::NextStep() {
   switch (plan_->CurrentStage()) {
     case Stage::kSucceeded: Finish(Outcome::kSucceeded); break;
     case Stage::kFailed: Finish(Outcome::kFailed); break;
@@ -132,6 +143,7 @@ void TypesetRunner::ReadOutput(bool flush) {
 }
 
 void TypesetRunner::EndProcess() {
+  logParser_.Cancel();
   if (!process_) return;
   process_->disconnect(this);
   if (process_->state() != QProcess::NotRunning) {

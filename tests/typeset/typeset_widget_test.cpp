@@ -2,8 +2,10 @@
 #include <QMenuBar>
 #include <QPdfView>
 #include <QTest>
+#include <QThreadPool>
 #include <QToolBar>
 
+#include "typeset/log_parser_async.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {
@@ -63,6 +65,23 @@ TEST_F(TypesetWidgets, CancelledSaveOfANewDocumentTypesetsNothing) {
 TEST_F(TypesetWidgets, OpenPdfWithoutARunSaysSo) {
   Trigger("OpenPdf1");
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("PDF がありません。先にタイプセットしてください"));
+}
+
+// A run restarted or stopped while the log of the run before is still being
+// read: the older reading must not answer for the newer run.
+TEST(AsyncLogParser, OnlyTheLatestRequestAnswers) {
+  LatexFolder folder;
+  typeset::AsyncLogParser parser;
+  QSignalSpy parsed(&parser, &typeset::AsyncLogParser::parsed);
+  parser.Parse(folder.Write(QStringLiteral("older.log"), "./doc.tex:1: Older.\n"), "doc.tex");
+  parser.Parse(folder.Write(QStringLiteral("newer.log"), "./doc.tex:2: Newer.\n"), "doc.tex");
+  ASSERT_TRUE(parsed.wait(5000));
+  parser.Parse(folder.Path(QStringLiteral("older.log")), "doc.tex");
+  parser.Cancel();
+  QThreadPool::globalInstance()->waitForDone();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(parsed.size(), 1);
+  EXPECT_EQ(parsed[0][0].value<typeset::LogSummary>().entries.at(0).line, 2);
 }
 
 }  // namespace
