@@ -45,6 +45,11 @@ class Typesetting : public QObject {
   void SyncToCaret(bool reveal);
   void SyncToSource(int page, QPointF point);
   QString PdfPathOfDocument() const;
+  // Another document took the window's place (Open, a drop, New; also Save
+  // As, which names another file): what the panels showed was the old one's.
+  void DocumentReplaced();
+  // Shows the PDF at `path` with its SyncTeX look-ups; false when it cannot be read.
+  bool ShowPdf(const QString& path);
 
   TForm1& form_;
   typeset::TypesetRunner runner_;
