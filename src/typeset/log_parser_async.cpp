@@ -6,11 +6,13 @@
 
 namespace zumoku::typeset {
 
+namespace {
 LogSummary ReadLog(const QString& path, const std::string& mainFile) {
   QFile file(path);
   const QByteArray log = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   return ParseLog(std::string_view(log.constData(), log.size()), mainFile);
 }
+}  // namespace
 
 void AsyncLogParser::Parse(const QString& path, const std::string& mainFile) {
   const unsigned request = ++request_;

@@ -10,15 +10,13 @@
 
 namespace zumoku::typeset {
 
-// The log file at `path` parsed; an unreadable file reads as empty.
-LogSummary ReadLog(const QString& path, const std::string& mainFile);
-
 class AsyncLogParser : public QObject {
   Q_OBJECT
  public:
   explicit AsyncLogParser(QObject* parent = nullptr) : QObject(parent) {}
 
-  // ReadLog on a worker thread; `parsed` follows on this object's thread.
+  // Reads the log at `path` (an unreadable one reads as empty) and parses
+  // it on a worker thread; `parsed` follows on this object's thread.
   void Parse(const QString& path, const std::string& mainFile);
   void Cancel() { ++request_; }
 
