@@ -7,7 +7,6 @@
 #include <QThreadPool>
 #include <QToolBar>
 #include <filesystem>
-#include <functional>
 
 #include "settings_folder_fixture.h"
 #include "typeset/log_parser_async.h"
@@ -95,7 +94,7 @@ TEST(PdfHighlight, OverlappingBoxesOfALineAreFilledOnce) {
   auto pixel = [&](double x, double y) {
     return shot.pixelColor((page.topLeft() + QPointF(x, y) * panel.View()->PageScale(0)).toPoint());
   };
-  EXPECT_EQ(pixel(140, 110), pixel(110, 210));  // under all twenty, under the one alone
+  EXPECT_EQ(pixel(140, 110), pixel(110, 210));  // where seven overlap, under the one alone
   EXPECT_NE(pixel(110, 210), pixel(110, 300));  // highlighted, plain page
 }
 
