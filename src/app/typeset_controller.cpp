@@ -62,6 +62,9 @@ Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) :
     const int line = form_.memo1->textCursor().blockNumber() + 1;
     if (line != caretLine_ && synctex_) caretMoved_.start();
   });
+  // The caption names the document's file, and changes whenever another
+  // file or a new document takes the window.
+  connect(&form_, &QWidget::windowTitleChanged, this, &Typesetting::DocumentReplaced);
 }
 
 Typesetting::~Typesetting() {
@@ -160,8 +163,7 @@ void Typesetting::Finished(const typeset::RunResult& result) {
   progress_.stop();
   QString status = StatusAfter(result);
   if (result.outcome == typeset::Outcome::kSucceeded) {
-    if (pdfPanel_->Load(result.pdfPath)) {
-      synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(result.pdfPath).toStdString());
+    if (ShowPdf(result.pdfPath)) {
       SyncToCaret(false);  // the reload keeps the place shown
     } else {
       status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
@@ -170,6 +172,24 @@ void Typesetting::Finished(const typeset::RunResult& result) {
   logPanel_->ShowEntries(result.log, fileName_);
   logPanel_->AppendOutput(status + u'\n');
   form_.SetStatusPanelText(0, status);
+}
+
+bool Typesetting::ShowPdf(const QString& path) {
+  if (!pdfPanel_->Load(path)) return false;
+  synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(path).toStdString());
+  return true;
+}
+
+void Typesetting::DocumentReplaced() {
+  runner_.Stop();
+  logPanel_->Clear();
+  synctex_.reset();
+  pdfPanel_->Clear();
+  // A PDF older than its document shows text the document no longer has.
+  const QFileInfo pdf(PdfPathOfDocument());
+  if (pdf.exists() && pdf.lastModified() > QFileInfo(form_.CurrentFileName()).lastModified()) {
+    ShowPdf(pdf.filePath());
+  }
 }
 
 void Typesetting::SelectLine(int line) {

@@ -47,6 +47,11 @@ class Typesetting : public QObject {
   QString PdfPathOfDocument() const;
   // Opens the PDF with xdg-open, saying in panel 0 when nothing could show it.
   void OpenWith(const QString& xdgOpen, const QString& pdf);
+  // Another document took the window's place (Open, a drop, New; also Save
+  // As, which names another file): what the panels showed was the old one's.
+  void DocumentReplaced();
+  // Shows the PDF at `path` with its SyncTeX look-ups; false when it cannot be read.
+  bool ShowPdf(const QString& path);
 
   TForm1& form_;
   typeset::TypesetRunner runner_;

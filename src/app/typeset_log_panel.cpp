@@ -59,9 +59,11 @@ void LogPanel::AppendOutput(const QString& text) {
 void LogPanel::ShowEntries(const typeset::LogSummary& log, const QString& fileName) {
   entries_->clear();
   for (const typeset::LogEntry& entry : log.entries) {
-    auto* item = new QListWidgetItem(EntryText(entry, fileName), entries_);
+    // Filled before it joins the list, which then signals no change of it.
+    auto* item = new QListWidgetItem(EntryText(entry, fileName));
     item->setData(Qt::UserRole, entry.inDocument ? entry.line : 0);
     if (entry.kind == typeset::EntryKind::kError) item->setForeground(QColor(190, 0, 0));
+    entries_->addItem(item);
   }
 }
 

@@ -44,6 +44,12 @@ void PdfPanel::Zoom(qreal factor) {
   view_->setZoomFactor(std::clamp(current * factor, 0.1, 10.0));
 }
 
+void PdfPanel::Clear() {
+  view_->ShowBoxes({}, false);
+  document_->close();
+  shown_.reset();
+}
+
 bool PdfPanel::Load(const QString& path) {
   QFile source(path);
   auto copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/zumoku-XXXXXX.pdf"));

@@ -17,6 +17,8 @@ class PdfPanel : public QWidget {
 
   // Shows the PDF at path; false (and the last PDF kept) when it cannot be read.
   bool Load(const QString& path);
+  // Shows no PDF, as before the first run.
+  void Clear();
   PdfView* View() const { return view_; }
   QPdfDocument* Document() const { return document_; }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfDocument>
 #include <QScreen>
 #include <QScrollBar>
@@ -68,10 +69,15 @@ void PdfView::ShowBoxes(std::vector<typeset::PdfBox> boxes, bool reveal) {
 void PdfView::paintEvent(QPaintEvent* event) {
   QPdfView::paintEvent(event);
   if (boxes_.empty()) return;
+  // A formula line has a box for each symbol, and they overlap: filled one
+  // by one they would stack to an opaque colour over the formula.
+  QPainterPath highlight;
+  highlight.setFillRule(Qt::WindingFill);  // every place inside any box, once
+  for (const typeset::PdfBox& box : boxes_) highlight.addRect(BoxRect(box).adjusted(-1, -1, 1, 1));
   QPainter painter(viewport());
   painter.setPen(QPen(QColor(220, 120, 0), 1));
   painter.setBrush(QColor(255, 200, 0, 70));
-  for (const typeset::PdfBox& box : boxes_) painter.drawRect(BoxRect(box).adjusted(-1, -1, 1, 1));
+  painter.drawPath(highlight.simplified());
 }
 
 void PdfView::mousePressEvent(QMouseEvent* event) {

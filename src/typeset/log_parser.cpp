@@ -13,18 +13,27 @@ namespace {
 constexpr std::array<std::string_view, 4> kRerunPhrases = {"Rerun to get", "Rerun LaTeX", "rerun LaTeX",
                                                            "Please rerun"};
 
-std::vector<std::string_view> SplitLines(std::string_view log) {
-  std::vector<std::string_view> lines;
-  while (!log.empty()) {
-    const size_t end = log.find('\n');
-    std::string_view line = log.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    log.remove_prefix(end + 1);
+// The log's lines one after another, without their line ends. Read in
+// place: a long log is not split into a list first.
+class Lines {
+ public:
+  explicit Lines(std::string_view log) : rest_(log) {}
+
+  bool AtEnd() const { return rest_.empty(); }
+  std::string_view Next() {
+    const size_t end = std::min(rest_.find('\n'), rest_.size());
+    std::string_view line = rest_.substr(0, end);
+    rest_.remove_prefix(std::min(end + 1, rest_.size()));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    return line;
   }
-  return lines;
-}
+  std::string_view Peek() const { return Lines(*this).Next(); }
+
+ private:
+  std::string_view rest_;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The number at the start of s, if s starts with one.
 std::optional<int> LeadingNumber(std::string_view s) {
@@ -34,19 +43,22 @@ std::optional<int> LeadingNumber(std::string_view s) {
   return value;
 }
 
-// The number after the last occurrence of `marker`, or 0.
+// The number after the last occurrence of `marker`, or 0. (find_end
+// compares in place, where rfind calls memcmp at every position.)
 int NumberAfter(std::string_view s, std::string_view marker) {
-  const size_t at = s.rfind(marker);
-  if (at == std::string_view::npos) return 0;
-  return LeadingNumber(s.substr(at + marker.size())).value_or(0);
+  const auto at = std::find_end(s.begin(), s.end(), marker.begin(), marker.end());
+  if (at == s.end()) return 0;
+  return LeadingNumber(s.substr(at - s.begin() + marker.size())).value_or(0);
 }
 
 // TeX names the files it opens by path: "./doc.tex", "/usr/share/...",
 // "C:\\...". Other parentheses ("(preloaded format=platex)") are text.
 bool LooksLikeFile(std::string_view token) {
-  return token.substr(0, 2) == "./" || token.substr(0, 3) == "../" || token.substr(0, 1) == "/" ||
+  return token.starts_with("./") || token.starts_with("../") || token.starts_with('/') ||
          (token.size() > 2 && token[1] == ':' && (token[2] == '\\' || token[2] == '/'));
 }
+
+bool EndsToken(char c) { return c == ' ' || c == '(' || c == ')' || c == '\t'; }
 
 struct FileLineError {
   std::string_view file;
@@ -57,13 +69,13 @@ struct FileLineError {
 // "file:line: message"; the file may itself hold colons (C:\...).
 std::optional<FileLineError> ParseFileLineError(std::string_view line) {
   if (line.empty() || line.front() == ' ') return std::nullopt;
-  for (size_t colon = line.find(':'); colon != std::string_view::npos; colon = line.find(':', colon + 1)) {
-    const std::string_view rest = line.substr(colon + 1);
-    const auto number = LeadingNumber(rest);
-    if (colon == 0 || !number || rest.front() == '-') continue;
-    const size_t digits = rest.find_first_not_of("0123456789");
-    if (digits == std::string_view::npos || rest.substr(digits, 2) != ": ") continue;
-    return FileLineError{line.substr(0, colon), *number, rest.substr(digits + 2)};
+  for (size_t colon = line.find(':', 1); colon != std::string_view::npos; colon = line.find(':', colon + 1)) {
+    size_t digitsEnd = colon + 1;
+    while (digitsEnd < line.size() && IsDigit(line[digitsEnd])) ++digitsEnd;
+    if (digitsEnd == colon + 1 || line.substr(digitsEnd, 2) != ": ") continue;
+    const auto number = LeadingNumber(line.substr(colon + 1));
+    if (!number) continue;
+    return FileLineError{line.substr(0, colon), *number, line.substr(digitsEnd + 2)};
   }
   return std::nullopt;
 }
@@ -72,33 +84,60 @@ std::optional<FileLineError> ParseFileLineError(std::string_view line) {
 // "Class bar Warning: ": the prefix of its continuation lines ("(Font)",
 // "(foo)"), or nullopt when the line starts no warning.
 std::optional<std::string> WarningContinuation(std::string_view line) {
-  const size_t at = line.find(" Warning: ");
-  if (at == std::string_view::npos) return std::nullopt;
-  const std::string_view head = line.substr(0, at);
+  if (line.starts_with("LaTeX Warning: ")) return "(LaTeX)";
   for (std::string_view opener : {"Package ", "Class ", "LaTeX "}) {
-    if (head.substr(0, opener.size()) != opener) continue;
-    const std::string_view name = head.substr(opener.size());
+    if (!line.starts_with(opener)) continue;
+    // Found by its rarer first letter; the blank before it ends the name.
+    const size_t at = line.find("Warning: ", opener.size());
+    if (at == std::string_view::npos || line[at - 1] != ' ') return std::nullopt;
+    const std::string_view name = line.substr(opener.size(), at - 1 - opener.size());
     if (name.find(' ') != std::string_view::npos) return std::nullopt;
     return "(" + std::string(name) + ")";
   }
-  return head == "LaTeX" ? std::optional<std::string>("(LaTeX)") : std::nullopt;
+  return std::nullopt;
 }
+
+bool AsksForRerun(std::string_view text) {
+  return std::any_of(kRerunPhrases.begin(), kRerunPhrases.end(),
+                     [&](std::string_view phrase) { return text.find(phrase) != std::string_view::npos; });
+}
+
+// "(name)" and blanks, then text: a line that goes on a package's warning.
+bool IsContinuationLine(std::string_view line) {
+  const size_t close = line.starts_with('(') ? line.find(')') : std::string_view::npos;
+  return close != std::string_view::npos && line.substr(close + 1).starts_with(' ');
+}
+
+// The next place of one byte in the whole log at or after a given one. Each
+// search runs over the rest of the log at once, so that lines without the
+// byte cost no search of their own.
+class NextByte {
+ public:
+  NextByte(std::string_view log, char byte) : log_(log), byte_(byte) {}
+
+  size_t From(size_t at) {
+    if (next_ < at) next_ = std::min(log_.find(byte_, at), log_.size());
+    return next_;
+  }
+
+ private:
+  std::string_view log_;
+  char byte_;
+  size_t next_ = 0;
+};
 
 class Parser {
  public:
-  Parser(std::string_view log, std::string_view mainFile) : lines_(SplitLines(log)), mainFile_(mainFile) {}
+  Parser(std::string_view log, std::string_view mainFile)
+      : log_(log), lines_(log), mainFile_(mainFile), nextOpen_(log, '('), nextClose_(log, ')') {}
 
   LogSummary Run() {
-    for (index_ = 0; index_ < lines_.size(); ++index_) Read(lines_[index_]);
+    while (!lines_.AtEnd()) Read(lines_.Next());
     return std::move(summary_);
   }
 
  private:
   void Read(std::string_view line) {
-    if (std::any_of(kRerunPhrases.begin(), kRerunPhrases.end(),
-                    [&](std::string_view phrase) { return line.find(phrase) != std::string_view::npos; })) {
-      summary_.rerunRequested = true;
-    }
     if (skippingBlock_) {
       skippingBlock_ = !line.empty();
       return;
@@ -106,17 +145,22 @@ class Parser {
     if (auto error = ParseFileLineError(line)) {
       Add(EntryKind::kError, error->line, IsMainFile(error->file), std::string(error->message));
       skippingBlock_ = true;  // the context lines quote the source
-    } else if (line.substr(0, 2) == "! ") {
+    } else if (line.starts_with("! ")) {
       Add(EntryKind::kError, ContextLine(), InMainFile(), std::string(line.substr(2)));
       skippingBlock_ = true;
-    } else if (line.substr(0, 9) == "Overfull " || line.substr(0, 10) == "Underfull ") {
+    } else if (line.starts_with("Overfull ") || line.starts_with("Underfull ")) {
       const int at = std::max(NumberAfter(line, " at lines "), NumberAfter(line, " at line "));
       Add(EntryKind::kBadBox, at, InMainFile(), std::string(line));
       skippingBlock_ = true;  // the box's contents follow up to an empty line
     } else if (auto continuation = WarningContinuation(line)) {
-      const std::string message = JoinContinuation(line, *continuation);
-      Add(EntryKind::kWarning, NumberAfter(message, " on input line "), InMainFile(), message);
+      std::string message = JoinContinuation(line, *continuation);
+      summary_.rerunRequested |= AsksForRerun(message);
+      const int at = NumberAfter(message, " on input line ");
+      Add(EntryKind::kWarning, at, InMainFile(), std::move(message));
     } else {
+      // Rerun requests come in warnings; a continuation line may stand
+      // alone when its head was not a warning we know.
+      if (IsContinuationLine(line)) summary_.rerunRequested |= AsksForRerun(line);
       TrackFiles(line);
     }
   }
@@ -128,8 +172,8 @@ class Parser {
   // Continuation lines start with "(name)" followed by blanks.
   std::string JoinContinuation(std::string_view first, std::string_view prefix) {
     std::string message(first);
-    while (index_ + 1 < lines_.size() && lines_[index_ + 1].substr(0, prefix.size()) == prefix) {
-      std::string_view next = lines_[++index_].substr(prefix.size());
+    while (!lines_.AtEnd() && lines_.Peek().starts_with(prefix)) {
+      std::string_view next = lines_.Next().substr(prefix.size());
       next.remove_prefix(std::min(next.find_first_not_of(' '), next.size()));
       message.append(" ").append(next);
     }
@@ -138,46 +182,57 @@ class Parser {
 
   // The "l.N" line that TeX shows a few lines below an error.
   int ContextLine() const {
-    for (size_t i = index_ + 1; i < lines_.size() && i < index_ + 12; ++i) {
-      if (lines_[i].substr(0, 2) == "l.") return LeadingNumber(lines_[i].substr(2)).value_or(0);
+    Lines below = lines_;
+    for (int i = 0; i < 11 && !below.AtEnd(); ++i) {
+      const std::string_view line = below.Next();
+      if (line.starts_with("l.")) return LeadingNumber(line.substr(2)).value_or(0);
     }
     return 0;
   }
 
-  // TeX shows "(name" when it opens a file and ")" when it closes it.
+  // TeX shows "(name" when it opens a file and ")" when it closes it. Each
+  // "(" that names no file (text in parentheses) inherits whether the file
+  // around it is the document, so that the answer is always on top.
   void TrackFiles(std::string_view line) {
+    const size_t start = line.data() - log_.data();
+    const size_t end = start + line.size();
+    if (nextOpen_.From(start) >= end && nextClose_.From(start) >= end) return;
     for (size_t i = 0; i < line.size(); ++i) {
       if (line[i] == '(') {
-        const size_t end = std::min(line.find_first_of(" ()\t", i + 1), line.size());
-        const std::string_view token = line.substr(i + 1, end - i - 1);
-        if (firstFile_.empty() && LooksLikeFile(token)) firstFile_ = token;
-        files_.emplace_back(token);
-        i = end - 1;
-      } else if (line[i] == ')' && !files_.empty()) {
-        files_.pop_back();
+        size_t tokenEnd = i + 1;
+        while (tokenEnd < line.size() && !EndsToken(line[tokenEnd])) ++tokenEnd;
+        const std::string_view token = line.substr(i + 1, tokenEnd - i - 1);
+        if (!LooksLikeFile(token)) {
+          inDocumentStack_.push_back(InMainFile());
+        } else {
+          if (firstFile_.empty()) firstFile_ = token;
+          inDocumentStack_.push_back(token == firstFile_);
+        }
+        i = tokenEnd - 1;
+      } else if (line[i] == ')' && !inDocumentStack_.empty()) {
+        inDocumentStack_.pop_back();
       }
     }
   }
 
   // Whether the innermost open file is the document (the first file opened).
-  bool InMainFile() const {
-    const auto open = std::find_if(files_.rbegin(), files_.rend(), [](const std::string& f) { return LooksLikeFile(f); });
-    return open != files_.rend() && *open == firstFile_;
-  }
+  bool InMainFile() const { return !inDocumentStack_.empty() && inDocumentStack_.back(); }
 
   bool IsMainFile(std::string_view file) const {
-    if (file.substr(0, 2) == "./") file.remove_prefix(2);
+    if (file.starts_with("./")) file.remove_prefix(2);
     std::string_view first = firstFile_;
-    if (first.substr(0, 2) == "./") first.remove_prefix(2);
+    if (first.starts_with("./")) first.remove_prefix(2);
     return file == mainFile_ || (!first.empty() && file == first);
   }
 
-  std::vector<std::string_view> lines_;
+  std::string_view log_;
+  Lines lines_;
   std::string_view mainFile_;
-  size_t index_ = 0;
   bool skippingBlock_ = false;
-  std::vector<std::string> files_;
-  std::string firstFile_;
+  NextByte nextOpen_, nextClose_;
+  // For each "(" not yet closed, whether the innermost file is the document.
+  std::vector<bool> inDocumentStack_;
+  std::string_view firstFile_;
   LogSummary summary_;
 };
 

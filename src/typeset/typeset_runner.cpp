@@ -46,7 +46,9 @@ QString FailureMessage(const Failure& failure) {
 
 }  // namespace
 
-TypesetRunner::TypesetRunner(QObject* parent) : QObject(parent) {}
+TypesetRunner::TypesetRunner(QObject* parent) : QObject(parent) {
+  connect(&logParser_, &AsyncLogParser::parsed, this, &TypesetRunner::LogParsed);
+}
 
 TypesetRunner::~TypesetRunner() { Abandon(); }
 
@@ -90,8 +92,9 @@ void TypesetRunner::Stop() {
 }
 
 void TypesetRunner::Abandon() {
-  if (!process_) return;
-  const std::vector<std::string> partial = plan_->PartialOutputs();
+  // Between two tools only the log is being read: nothing is half-written.
+  const bool toolRunning = process_ != nullptr;
+  const std::vector<std::string> partial = toolRunning ? plan_->PartialOutputs() : std::vector<std::string>{};
   EndProcess();
   for (const std::string& name : partial) QFile::remove(folder_ + u'/' + QFile::decodeName(name.c_str()));
 }
@@ -133,12 +136,21 @@ void TypesetRunner::StepFinished(int exitCode, QProcess::ExitStatus status) {
   EndProcess();
   if (status != QProcess::NormalExit) exitCode = -1;
   if (plan_->CurrentStage() == Stage::kPlatex) {
-    const QByteArray log = ReadFile(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()));
-    lastLog_ = ParseLog(std::string_view(log.constData(), log.size()), plan_->TexFile());
-    plan_->PlatexFinished(exitCode, lastLog_);
-  } else {
-    plan_->ToolFinished(exitCode);
+    platexExitCode_ = exitCode;
+    logParser_.Parse(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()), plan_->TexFile());
+    return;
   }
+  plan_->ToolFinished(exitCode);
+  NextStep();
+}
+
+void TypesetRunner::LogParsed(const LogSummary& log) {
+  lastLog_ = log;
+  plan_->PlatexFinished(platexExitCode_, lastLog_);
+  NextStep();
+}
+
+void TypesetRunner::NextStep() {
   switch (plan_->CurrentStage()) {
     case Stage::kSucceeded: Finish(Outcome::kSucceeded); break;
     case Stage::kFailed: Finish(Outcome::kFailed, FailureMessage(plan_->FailedStep())); break;
@@ -165,6 +177,7 @@ void TypesetRunner::ReadOutput(bool flush) {
 }
 
 void TypesetRunner::EndProcess() {
+  logParser_.Cancel();
   if (!process_) return;
   process_->disconnect(this);
   if (process_->state() != QProcess::NotRunning) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "typeset/log_parser.h"
+#include "typeset/log_parser_async.h"
 #include "typeset/run_plan.h"
 
 namespace zumoku::typeset {
@@ -52,9 +53,12 @@ class TypesetRunner : public QObject {
  private:
   void StartStep();
   void StepFinished(int exitCode, QProcess::ExitStatus status);
+  // The log of the platex step that ended, read off the GUI thread.
+  void LogParsed(const LogSummary& log);
+  void NextStep();
   void ReadOutput(bool flush);
   void Finish(Outcome outcome, const QString& message = {});
-  // Ends the process without letting it report.
+  // Ends the process, or the reading of its log, without letting it report.
   void EndProcess();
   // Ends the process and removes what it was writing.
   void Abandon();
@@ -66,6 +70,8 @@ class TypesetRunner : public QObject {
   QString folder_;
   QString fileName_;
   QByteArray pending_;
+  AsyncLogParser logParser_;
+  int platexExitCode_ = 0;
   LogSummary lastLog_;
   QElapsedTimer clock_;
   std::optional<bool> embedFonts_;

@@ -73,6 +73,15 @@ INSTANTIATE_TEST_SUITE_P(
         LogCase{"OverfullVboxInOutputHasNoLine",
                 "Overfull \\vbox (3.0pt too high) has occurred while \\output is active []\n\n",
                 {{kBadBox, 0, false, "Overfull \\vbox (3.0pt too high) has occurred while \\output is active []"}}},
+        LogCase{"ParenthesisQuotedInAnErrorClosesNoFile",
+                "./doc.tex:7: Undefined control sequence.\nl.7 \\foo)\n\n"
+                "LaTeX Warning: Reference `s' on page 1 undefined on input line 9.\n",
+                {{kError, 7, true, "Undefined control sequence."},
+                 {kWarning, 9, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 9."}}},
+        LogCase{"TextOpenedInParenthesesStaysInTheDocument",
+                "(note\nLaTeX Warning: Reference `s' on page 1 undefined on input line 4.\n",
+                {{kWarning, 4, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 4."}}},
+        LogCase{"ClockTimeIsNoFileLine", "Written at 12:30:45 by a package\n", {}},
         LogCase{"InfoLinesAreNoEntries",
                 "LaTeX Font Info:    Checking defaults for OML/cmm/m/it on input line 2.\n"
                 "(Font)              scaled to size 13.8pt on input line 3.\n[1\n\n] (./doc.aux) )\n",

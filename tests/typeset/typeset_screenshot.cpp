@@ -1,6 +1,8 @@
 // Takes the README's picture of typesetting: the main window after a good
-// run and then a run with an error, so that the log lists the error while
-// the PDF panel keeps the last good PDF. Run under Xvfb:
+// run and then a run with an error typed into the editor, so that the log
+// lists the error while the PDF panel keeps the last good PDF, with the
+// caret on a matrix line whose many boxes are highlighted as one. Run under
+// Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x800x24" build/tests/typeset/typeset_screenshot out.png
 #include <QApplication>
 #include <QTemporaryDir>
@@ -16,20 +18,23 @@ int main(int argc, char** argv) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("論文.tex"));
   const std::string good = zumoku::Sjis(
-      "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\section{はじめに}\r\n"
+      "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n\\section{はじめに}\r\n"
       "これは Zumoku でタイプセットした文書です。Shift\\_JIS の原稿から PDF までキー一つで進みます。\r\n\r\n"
-      "\\section{数式}\r\n円の面積は $S = \\pi r^2$ です。\r\n\\begin{equation}\r\n  e^{i\\pi} + 1 = 0\r\n"
-      "\\end{equation}\r\n\\end{document}\r\n");
-  std::string bad = good;
-  bad.replace(bad.find("\\pi r"), 3, "\\pii");  // an error on line 7
+      "\\section{数式}\r\n円の面積は $S = \\pi r^2$ です。\r\n\\begin{gather}\r\n"
+      "  A = \\begin{pmatrix} a_{11} & a_{12} & a_{13} \\\\ a_{21} & a_{22} & a_{23} \\\\ a_{31} & a_{32} & a_{33} "
+      "\\end{pmatrix}, \\quad e^{i\\pi} + 1 = 0\r\n\\end{gather}\r\n\\end{document}\r\n");
+  constexpr int kMatrixLine = 10;
 
   zumoku::TForm1 form;
   form.show();
   form.resize(1200, 760);  // after the window placed itself
-  for (const std::string* text : {&good, static_cast<const std::string*>(&bad)}) {
-    if (!zumoku::screenshot::WriteFile(path, *text)) return 1;
-    form.DropFiles({path});
-    if (!zumoku::screenshot::TypesetAndWait(form)) return 1;
-  }
-  return zumoku::screenshot::GrabWithCaretOn(form, 3, argv[1]) ? 0 : 1;
+  if (!zumoku::screenshot::WriteFile(path, good)) return 1;
+  form.OpenFile(path);
+  if (!zumoku::screenshot::TypesetAndWait(form)) return 1;
+  // An error on line 8, typed as a user would; the run saves it first.
+  form.Buffer().SetSelStart(static_cast<int>(good.find("\\pi r")));
+  form.Buffer().SetSelLength(3);
+  form.Buffer().SetSelText("\\pii");
+  if (!zumoku::screenshot::TypesetAndWait(form)) return 1;
+  return zumoku::screenshot::GrabWithCaretOn(form, kMatrixLine - 1, argv[1]) ? 0 : 1;
 }

@@ -1,15 +1,28 @@
 // The typesetting menu, toolbar button and docks, by their object names.
 #include <QMenuBar>
+#include <QPainter>
 #include <QPdfView>
+#include <QPdfWriter>
 #include <QTest>
+#include <QThreadPool>
 #include <QToolBar>
+#include <filesystem>
 
+#include "settings_folder_fixture.h"
+#include "typeset/log_parser_async.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {
 namespace {
 
 using TypesetWidgets = TypesetForm;
+
+// A blank one-page PDF.
+QString WritePdf(LatexFolder& folder, const QString& name) {
+  QPdfWriter writer(folder.Path(name));
+  QPainter(&writer).end();
+  return folder.Path(name);
+}
 
 TEST_F(TypesetWidgets, MenuFollowsEditWithItsThreeEntries) {
   const QList<QAction*> menus = form.menuBar()->actions();
@@ -63,6 +76,110 @@ TEST_F(TypesetWidgets, CancelledSaveOfANewDocumentTypesetsNothing) {
 TEST_F(TypesetWidgets, OpenPdfWithoutARunSaysSo) {
   Trigger("OpenPdf1");
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("PDF がありません。先にタイプセットしてください"));
+}
+
+TEST(PdfHighlight, OverlappingBoxesOfALineAreFilledOnce) {
+  LatexFolder folder;
+  PdfPanel panel;
+  panel.resize(500, 700);
+  panel.show();
+  ASSERT_TRUE(panel.Load(WritePdf(folder, QStringLiteral("blank.pdf"))));
+  // A matrix line: twenty symbols' boxes overlapping, and one box alone.
+  std::vector<typeset::PdfBox> boxes;
+  for (int i = 0; i < 20; ++i) boxes.push_back({0, 100.0 + 3 * i, 100, 20, 20});
+  boxes.push_back({0, 100, 200, 20, 20});
+  panel.View()->ShowBoxes(boxes, false);
+  const QImage shot = panel.View()->viewport()->grab().toImage();
+  const QRect page = panel.View()->PageRect(0);
+  auto pixel = [&](double x, double y) {
+    return shot.pixelColor((page.topLeft() + QPointF(x, y) * panel.View()->PageScale(0)).toPoint());
+  };
+  EXPECT_EQ(pixel(140, 110), pixel(110, 210));  // where seven overlap, under the one alone
+  EXPECT_NE(pixel(110, 210), pixel(110, 300));  // highlighted, plain page
+}
+
+// What the panels show after A was typeset, once B took the window.
+enum class Replace { kOpen, kDrop, kNew };
+
+struct ReplaceCase {
+  const char* name;
+  Replace how;
+  int pdfAgeSeconds;  // B's PDF against B; 0 for none
+  int pagesShown;
+};
+
+// Its own window: New needs settings files.
+class DocumentReplaced : public SettingsFolderTest, public ::testing::WithParamInterface<ReplaceCase> {
+ protected:
+  DocumentReplaced() { form.show(); }
+
+  void OpenFile(const QString& path) {
+    ModalScript script({Choose(path)});
+    form.findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+  }
+  void ReplaceWith(const QString& b) {
+    switch (GetParam().how) {
+      case Replace::kOpen: OpenFile(b); break;
+      case Replace::kDrop: form.DropFiles({b}); break;
+      case Replace::kNew: {
+        ModalScript script({Accept()});  // the document settings dialog
+        form.N2Click();
+        break;
+      }
+    }
+  }
+
+  TForm1 form{TForm1::StartUp{.settingsFolder = Folder()}};
+  Typesetting& typesetting = *form.findChild<Typesetting*>();
+  LatexFolder files;
+};
+
+TEST_P(DocumentReplaced, PanelsDropTheOldDocument) {
+  OpenFile(files.Write(QStringLiteral("a.tex"), kErrorDocument));
+  typeset::RunResult a;
+  a.outcome = typeset::Outcome::kSucceeded;
+  a.pdfPath = WritePdf(files, QStringLiteral("a.pdf"));
+  a.log.entries = {{typeset::EntryKind::kError, 4, true, "Undefined control sequence."}};
+  emit typesetting.Runner().finished(a);
+  auto* errors = form.findChild<QListWidget*>(QStringLiteral("ErrorList1"));
+  QPdfDocument* pdf = typesetting.Pdf()->Document();
+  ASSERT_EQ(errors->count(), 1);
+  ASSERT_EQ(pdf->pageCount(), 1);
+
+  const QString b = files.Write(QStringLiteral("b.tex"), kGoodDocument);
+  if (GetParam().pdfAgeSeconds != 0) {
+    const std::filesystem::path bPdf = WritePdf(files, QStringLiteral("b.pdf")).toStdString();
+    std::filesystem::last_write_time(
+        bPdf, std::filesystem::last_write_time(b.toStdString()) + std::chrono::seconds(GetParam().pdfAgeSeconds));
+  }
+  ReplaceWith(b);
+  EXPECT_EQ(errors->count(), 0);
+  EXPECT_EQ(pdf->pageCount(), GetParam().pagesShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typeset, DocumentReplaced,
+                         ::testing::Values(ReplaceCase{"Opened", Replace::kOpen, 0, 0},
+                                           ReplaceCase{"OpenedWithItsNewerPdf", Replace::kOpen, 60, 1},
+                                           ReplaceCase{"DroppedWithAnOlderPdf", Replace::kDrop, -60, 0},
+                                           ReplaceCase{"DroppedWithItsNewerPdf", Replace::kDrop, 60, 1},
+                                           ReplaceCase{"New", Replace::kNew, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A run restarted or stopped while the log of the run before is still being
+// read: the older reading must not answer for the newer run.
+TEST(AsyncLogParser, OnlyTheLatestRequestAnswers) {
+  LatexFolder folder;
+  typeset::AsyncLogParser parser;
+  QSignalSpy parsed(&parser, &typeset::AsyncLogParser::parsed);
+  parser.Parse(folder.Write(QStringLiteral("older.log"), "./doc.tex:1: Older.\n"), "doc.tex");
+  parser.Parse(folder.Write(QStringLiteral("newer.log"), "./doc.tex:2: Newer.\n"), "doc.tex");
+  ASSERT_TRUE(parsed.wait(5000));
+  parser.Parse(folder.Path(QStringLiteral("older.log")), "doc.tex");
+  parser.Cancel();
+  QThreadPool::globalInstance()->waitForDone();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(parsed.size(), 1);
+  EXPECT_EQ(parsed[0][0].value<typeset::LogSummary>().entries.at(0).line, 2);
 }
 
 }  // namespace
