@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/dropped_files.h"
+#include "app/memo_read_back.h"
 #include "buffer/line_ends.h"
 #include "buffer/sjis_codec.h"
 
@@ -85,10 +86,12 @@ void Memo::InStep(const std::function<void()>& edit, bool joins) {
   if (stepDepth_ > 0) return edit();  // part of the step around it
   QTextCursor step = textCursor();
   const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
+  const EditSpan changed(*document(), start, end);
   ++stepDepth_;
   joining_ = joins;
   joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
   edit();
+  ReadBack(changed);
   step.endEditBlock();
   joining_ = false;
   --stepDepth_;
@@ -130,10 +133,30 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(shortcut.isAccepted());
     return;
   } else if (!Refuse(event->text()) && !Swallowed(*event)) {
+    if (event->key() == Qt::Key_Backspace) SelectSelectorBeforeCaret();
     PassKey(event);
     return;
   }
   event->accept();
+}
+
+// Backspace would take only the selector and silently give the character its
+// preferred code.
+void Memo::SelectSelectorBeforeCaret() {
+  QTextCursor cursor = textCursor();
+  const int at = cursor.position();
+  if (cursor.hasSelection() || at < 2 || codec::ByteLength(document()->characterAt(at - 1)) != 0) return;
+  cursor.setPosition(at - 2, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void Memo::ReadBack(const EditSpan& changed) {
+  int caret = textCursor().position();
+  ReadBackEdit(*document(), changed.From(), changed.To(), caret);
+  if (caret == textCursor().position()) return;
+  QTextCursor moved = textCursor();
+  moved.setPosition(caret);
+  setTextCursor(moved);
 }
 
 void Memo::PassKey(QKeyEvent* event) {
@@ -222,6 +245,20 @@ void Memo::Undo() {
 void Memo::MarkStep(int stepsBefore, int start, int end) {
   const int stepsAfter = document()->availableUndoSteps();
   if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
+}
+
+// Moving text within the editor takes it out of its old place outside
+// insertFromMimeData, in the drop's own undo step.
+void Memo::dropEvent(QDropEvent* event) {
+  const QTextCursor dragged = textCursor();
+  const EditSpan taken(*document(), dragged.selectionStart(), dragged.selectionEnd());
+  QPlainTextEdit::dropEvent(event);
+  QTextCursor step(document());
+  joining_ = true;
+  step.joinPreviousEditBlock();
+  ReadBack(taken);
+  step.endEditBlock();
+  joining_ = false;
 }
 
 void Memo::dragEnterEvent(QDragEnterEvent* event) {

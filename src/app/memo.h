@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/memo_read_back.h"
+
 namespace zumoku {
 
 class Memo : public QPlainTextEdit {
@@ -53,6 +55,7 @@ class Memo : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
   // Dragged files are documents for the window to open, not text to insert.
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   struct Step {
@@ -66,6 +69,10 @@ class Memo : public QPlainTextEdit {
   // True when the key press handler swallowed the event's character.
   bool Swallowed(const QKeyEvent& event);
   void PassKey(QKeyEvent* event);
+  void SelectSelectorBeforeCaret();
+  // Makes the text an edit changed show what its bytes read back as; the
+  // caret moves past a character it would split.
+  void ReadBack(const EditSpan& changed);
   void PassInputMethod(QInputMethodEvent* event);
   void Insert(const QString& text);
   // Runs an edit in one edit block: a new step, or, joining, the newest

@@ -1,0 +1,69 @@
+#include "app/memo_read_back.h"
+
+#include <QTextBlock>
+
+#include "buffer/sjis_codec.h"
+
+namespace zumoku {
+
+namespace {
+QString TextBetween(QTextDocument& document, int from, int to) {
+  QTextCursor span(&document);
+  span.setPosition(from);
+  span.setPosition(to, QTextCursor::KeepAnchor);
+  return span.selectedText();
+}
+
+// Characters of `text` up to the first character boundary at or after
+// `bytes` stored bytes.
+int CharactersCovering(QStringView text, int bytes) {
+  int at = 0;
+  for (int covered = 0; covered < bytes && at < text.size(); ++at) covered += codec::ByteLength(text[at]);
+  while (at < text.size() && codec::ByteLength(text[at]) == 0) ++at;  // a selector stays with its character
+  return at;
+}
+
+qsizetype SamePrefix(QStringView a, QStringView b) {
+  qsizetype n = 0;
+  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+  return n;
+}
+
+qsizetype SameSuffix(QStringView a, QStringView b) {
+  qsizetype n = 0;
+  while (n < a.size() && n < b.size() && a[a.size() - 1 - n] == b[b.size() - 1 - n]) ++n;
+  return n;
+}
+}  // namespace
+
+EditSpan::EditSpan(QTextDocument& document, int from, int to) : from_(&document), to_(&document) {
+  from_.setPosition(from);
+  from_.setKeepPositionOnInsert(true);
+  to_.setPosition(to);
+}
+
+int ReadBackEdit(QTextDocument& document, int from, int to, int& caret) {
+  const int lineStart = document.findBlock(from).position();
+  // Also a selector whose character stands before the edit.
+  const bool before = from > lineStart && (codec::JoinsNextByte(document.characterAt(from - 1)) ||
+                                           codec::ByteLength(document.characterAt(from)) == 0);
+  const int start = before ? from - 1 : from;
+  const QTextBlock lastLine = document.findBlock(to);
+  const int end = lastLine.position() + lastLine.length() - 1;
+  const QString shown = TextBetween(document, start, end);
+  const QString read = codec::ReadBack(shown).replace(u'\n', QChar::ParagraphSeparator);
+  if (read == shown) return end;
+
+  const bool caretInside = caret >= start && caret <= end;
+  const int caretBytes = caretInside ? codec::ByteLength(QStringView(shown).left(caret - start)) : 0;
+  const qsizetype prefix = SamePrefix(shown, read);
+  const qsizetype suffix = SameSuffix(QStringView(shown).mid(prefix), QStringView(read).mid(prefix));
+  QTextCursor changed(&document);
+  changed.setPosition(start + static_cast<int>(prefix));
+  changed.setPosition(end - static_cast<int>(suffix), QTextCursor::KeepAnchor);
+  changed.insertText(read.mid(prefix, read.size() - prefix - suffix));
+  if (caretInside) caret = start + CharactersCovering(read, caretBytes);
+  return start + static_cast<int>(read.size());
+}
+
+}  // namespace zumoku
