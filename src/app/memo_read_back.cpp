@@ -44,10 +44,8 @@ EditSpan::EditSpan(QTextDocument& document, int from, int to) : from_(&document)
 
 int ReadBackEdit(QTextDocument& document, int from, int to, int& caret) {
   const int lineStart = document.findBlock(from).position();
-  // Also a selector whose character stands before the edit.
-  const bool before = from > lineStart && (codec::JoinsNextByte(document.characterAt(from - 1)) ||
-                                           codec::ByteLength(document.characterAt(from)) == 0);
-  const int start = before ? from - 1 : from;
+  const bool joinsBefore = from > lineStart && codec::JoinsNextByte(document.characterAt(from - 1));
+  const int start = joinsBefore ? from - 1 : from;
   const QTextBlock lastLine = document.findBlock(to);
   const int end = lastLine.position() + lastLine.length() - 1;
   const QString shown = TextBetween(document, start, end);
