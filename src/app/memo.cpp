@@ -91,7 +91,7 @@ void Memo::InStep(const std::function<void()>& edit, bool joins) {
   joining_ = joins;
   joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
   edit();
-  ReadBack(changed);
+  ReadBack(changed, NewText::kEntered);
   step.endEditBlock();
   joining_ = false;
   --stepDepth_;
@@ -150,9 +150,9 @@ void Memo::SelectSelectorBeforeCaret() {
   setTextCursor(cursor);
 }
 
-void Memo::ReadBack(const EditSpan& changed) {
+void Memo::ReadBack(const EditSpan& changed, NewText newText) {
   int caret = textCursor().position();
-  ReadBackEdit(*document(), changed.From(), changed.To(), caret);
+  ReadBackEdit(*document(), changed.From(), changed.To(), newText, caret);
   if (caret == textCursor().position()) return;
   QTextCursor moved = textCursor();
   moved.setPosition(caret);
@@ -256,7 +256,7 @@ void Memo::dropEvent(QDropEvent* event) {
   QTextCursor step(document());
   joining_ = true;
   step.joinPreviousEditBlock();
-  ReadBack(taken);
+  ReadBack(taken, NewText::kDecoded);
   step.endEditBlock();
   joining_ = false;
 }

@@ -72,7 +72,7 @@ class Memo : public QPlainTextEdit {
   void SelectSelectorBeforeCaret();
   // Makes the text an edit changed show what its bytes read back as; the
   // caret moves past a character it would split.
-  void ReadBack(const EditSpan& changed);
+  void ReadBack(const EditSpan& changed, NewText newText);
   void PassInputMethod(QInputMethodEvent* event);
   void Insert(const QString& text);
   // Runs an edit in one edit block: a new step, or, joining, the newest

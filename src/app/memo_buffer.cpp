@@ -68,10 +68,12 @@ void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
   // The caret after the text, past a character its last byte joins.
   const auto changeAndReadBack = [&] {
     int caret = change();
-    const int end = ReadBackEdit(*editor_.document(), from, caret, caret);
+    const int end = ReadBackEdit(*editor_.document(), from, caret, NewText::kDecoded, caret);
     QTextCursor after = editor_.textCursor();
-    after.setPosition(caret);
-    editor_.setTextCursor(after);
+    if (after.hasSelection() || after.position() != caret) {
+      after.setPosition(caret);
+      editor_.setTextCursor(after);
+    }
     return end;
   };
   if (stepDepth_ == 0 || freshHistory_) {

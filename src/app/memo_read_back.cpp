@@ -23,6 +23,10 @@ int CharactersCovering(QStringView text, int bytes) {
   return at;
 }
 
+// The document's text as it reads back, its line ends kept as the
+// document's own.
+QString ReadBackLines(QStringView text) { return codec::ReadBack(text).replace(u'\n', QChar::ParagraphSeparator); }
+
 qsizetype SamePrefix(QStringView a, QStringView b) {
   qsizetype n = 0;
   while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
@@ -42,14 +46,27 @@ EditSpan::EditSpan(QTextDocument& document, int from, int to) : from_(&document)
   to_.setPosition(to);
 }
 
-int ReadBackEdit(QTextDocument& document, int from, int to, int& caret) {
-  const int lineStart = document.findBlock(from).position();
-  const bool joinsBefore = from > lineStart && codec::JoinsNextByte(document.characterAt(from - 1));
+int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, int& caret) {
+  const bool joinsBefore = from > document.findBlock(from).position() && codec::JoinsNextByte(document.characterAt(from - 1));
+  if (newText == NewText::kDecoded && !joinsBefore) {
+    // Only a lead byte that the new text ends with can join what follows.
+    if (to == from || !codec::JoinsNextByte(document.characterAt(to - 1))) return to;
+    from = to - 1;
+  }
   const int start = joinsBefore ? from - 1 : from;
+  int end = to;
+  QString shown = TextBetween(document, start, end);
+  QString read = ReadBackLines(shown);
+  // A join shifts the pairs after it up to the line end; a selector after the
+  // edit may have lost its character.
   const QTextBlock lastLine = document.findBlock(to);
-  const int end = lastLine.position() + lastLine.length() - 1;
-  const QString shown = TextBetween(document, start, end);
-  const QString read = codec::ReadBack(shown).replace(u'\n', QChar::ParagraphSeparator);
+  const int lineEnd = lastLine.position() + lastLine.length() - 1;
+  const bool joinsAfter = !read.isEmpty() && codec::JoinsNextByte(read.back());
+  if (to < lineEnd && (joinsAfter || codec::ByteLength(document.characterAt(to)) == 0)) {
+    end = lineEnd;
+    shown = TextBetween(document, start, end);
+    read = ReadBackLines(shown);
+  }
   if (read == shown) return end;
 
   const bool caretInside = caret >= start && caret <= end;

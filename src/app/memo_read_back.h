@@ -21,10 +21,16 @@ class EditSpan {
   QTextCursor to_;
 };
 
-// [from, to) is where an edit changed the document. Reads the text back from
-// there (from the character before, when that one joins the next byte) to
-// the end of the line holding `to`. `caret`, a position in that text, moves
-// to the end of a character it would split. Returns the text's new end.
-int ReadBackEdit(QTextDocument& document, int from, int to, int& caret);
+enum class NewText {
+  kDecoded,  // decoded from bytes: it reads back as itself, only its edges can join
+  kEntered,  // typed, composed or pasted: any form
+};
+
+// [from, to) is the text an edit put in the document (empty after a
+// deletion). Reads it back with what it can join: a lone lead byte before it,
+// and, when its end joins the next byte, the rest of the line. `caret`, a
+// position in the text read, moves to the end of a character it would split.
+// Returns the end of the text read.
+int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, int& caret);
 
 }  // namespace zumoku
