@@ -57,12 +57,10 @@ int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, int
   int end = to;
   QString shown = TextBetween(document, start, end);
   QString read = ReadBackLines(shown);
-  // A join shifts the pairs after it up to the line end; a selector after the
-  // edit may have lost its character.
+  // A join shifts the pairs after it, up to the line end.
   const QTextBlock lastLine = document.findBlock(to);
   const int lineEnd = lastLine.position() + lastLine.length() - 1;
-  const bool joinsAfter = !read.isEmpty() && codec::JoinsNextByte(read.back());
-  if (to < lineEnd && (joinsAfter || codec::ByteLength(document.characterAt(to)) == 0)) {
+  if (to < lineEnd && !read.isEmpty() && codec::JoinsNextByte(read.back())) {
     end = lineEnd;
     shown = TextBetween(document, start, end);
     read = ReadBackLines(shown);
