@@ -47,7 +47,8 @@ EditSpan::EditSpan(QTextDocument& document, int from, int to) : from_(&document)
 }
 
 int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, int& caret) {
-  const bool joinsBefore = from > document.findBlock(from).position() && codec::JoinsNextByte(document.characterAt(from - 1));
+  const bool joinsBefore =
+      from > document.findBlock(from).position() && codec::JoinsNextByte(document.characterAt(from - 1));
   if (newText == NewText::kDecoded && !joinsBefore) {
     // Only a lead byte that the new text ends with can join what follows.
     if (to == from || !codec::JoinsNextByte(document.characterAt(to - 1))) return to;

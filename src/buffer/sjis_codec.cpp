@@ -37,10 +37,10 @@ bool IsStandIn(char16_t u) { return u >= kFirstPairStandIn && u <= kLastStandIn;
 // only source of the mapping.
 struct Tables {
   std::array<char16_t, 256> single{};
-  std::array<char16_t, 65536> pair{};      // (lead << 8) | trail: its character or stand-in
-  std::array<char16_t, 65536> selector{};  // after the pair's character when it is not its preferred code
-  std::array<uint16_t, 65536> encode{};    // UTF-16 unit -> bytes, 0 = none
-  std::array<uint8_t, 65536> width{};      // stored bytes per UTF-16 unit
+  std::array<char16_t, 65536> pair{};                 // (lead << 8) | trail: its character or stand-in
+  std::array<char16_t, 65536> selector{};             // after the pair's character when it is not its preferred code
+  std::array<uint16_t, 65536> encode{};               // UTF-16 unit -> bytes, 0 = none
+  std::array<uint8_t, 65536> width{};                 // stored bytes per UTF-16 unit
   std::unordered_map<uint32_t, uint16_t> otherCodes;  // (character << 16) | selector -> code
 
   Tables() {

@@ -86,7 +86,10 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
   const std::function<void()> entries[] = {
       [&] { Key(Qt::Key_At, Qt::NoModifier, QStringLiteral("@")); },
       [&] { Compose({}, QStringLiteral("@")); },
-      [&] { QApplication::clipboard()->setText(QStringLiteral("@")); buffer.PasteFromClipboard(); },
+      [&] {
+        QApplication::clipboard()->setText(QStringLiteral("@"));
+        buffer.PasteFromClipboard();
+      },
   };
   for (const auto& enter : entries) {
     buffer.Load("x\x81");

@@ -64,8 +64,8 @@ TEST(Codec, EveryThreeByteFileComesBackExactly) {
     if (RoundTrip(batch) == NormalizeLoadedLineEnds(batch)) continue;
     for (std::size_t at = 0; at < batch.size(); at += 5) {
       const std::string_view file = std::string_view(batch).substr(at, 3);
-      ASSERT_EQ(RoundTrip(file), NormalizeLoadedLineEnds(file)) << std::hex << int(uint8_t(file[0])) << " "
-                                                                  << int(uint8_t(file[1])) << " " << int(uint8_t(file[2]));
+      ASSERT_EQ(RoundTrip(file), NormalizeLoadedLineEnds(file))
+          << std::hex << int(uint8_t(file[0])) << " " << int(uint8_t(file[1])) << " " << int(uint8_t(file[2]));
     }
   }
 }

@@ -35,7 +35,7 @@ TEST(CharLengthAt, LeadByteTakesOnlyATrailByte) {
     std::size_t length;
   } rows[] = {{"\x82\x9B", 2}, {"\x85\x40", 2}, {"\x81\x3F", 1}, {"\x81\x40", 2}, {"\x81\x7E", 2},
               {"\x81\x7F", 1}, {"\x81\x80", 2}, {"\xFC\xFC", 2}, {"\x81\xFD", 1}, {"\x81 ", 1},
-              {"\x81\r", 1},   {"\x81", 1},      {"\x40\x40", 1}};
+              {"\x81\r", 1},   {"\x81", 1},     {"\x40\x40", 1}};
   for (const auto& row : rows) EXPECT_EQ(CharLengthAt(row.bytes, 0), row.length) << row.bytes;
 }
 
