@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <utility>
 
 #include "app/dropped_files.h"
 #include "app/memo_read_back.h"
@@ -47,8 +48,10 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(false);
-  connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-    if (!composing_ && (removed != 0 || added != 0)) emit edited();
+  connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+    if (composing_ || (removed == 0 && added == 0)) return;
+    lastChange_ = Change{from, from + added};
+    emit edited();
   });
   // A new step replaces every step that was taken back before it; those lie
   // at the end, as steps are kept in the order of the undo stack.
@@ -86,13 +89,13 @@ void Memo::InStep(const std::function<void()>& edit, bool joins) {
   if (stepDepth_ > 0) return edit();  // part of the step around it
   QTextCursor step = textCursor();
   const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
-  const EditSpan changed(*document(), start, end);
   ++stepDepth_;
   joining_ = joins;
   joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
+  lastChange_.reset();
   edit();
-  ReadBack(changed, NewText::kEntered);
   step.endEditBlock();
+  ReadBackLastChange();
   joining_ = false;
   --stepDepth_;
   if (joins) {
@@ -133,7 +136,7 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(shortcut.isAccepted());
     return;
   } else if (!Refuse(event->text()) && !Swallowed(*event)) {
-    if (event->key() == Qt::Key_Backspace) SelectSelectorBeforeCaret();
+    if (event->key() == Qt::Key_Backspace) SelectCharacterAndSelectorBeforeCaret();
     PassKey(event);
     return;
   }
@@ -142,7 +145,7 @@ void Memo::keyPressEvent(QKeyEvent* event) {
 
 // Backspace would take only the selector and silently give the character its
 // preferred code.
-void Memo::SelectSelectorBeforeCaret() {
+void Memo::SelectCharacterAndSelectorBeforeCaret() {
   QTextCursor cursor = textCursor();
   const int at = cursor.position();
   if (cursor.hasSelection() || at < 2 || codec::ByteLength(document()->characterAt(at - 1)) != 0) return;
@@ -150,13 +153,24 @@ void Memo::SelectSelectorBeforeCaret() {
   setTextCursor(cursor);
 }
 
-void Memo::ReadBack(const EditSpan& changed, NewText newText) {
+void Memo::ReadBackLastChange() {
+  if (!lastChange_) return;
+  // The reported change can take in the document's final separator, which
+  // no cursor may stand after.
+  const int to = std::min(lastChange_->to, document()->characterCount() - 1);
+  const bool joining = std::exchange(joining_, true);
+  QTextCursor step(document());
+  step.joinPreviousEditBlock();
   int caret = textCursor().position();
-  ReadBackEdit(*document(), changed.From(), changed.To(), newText, caret);
-  if (caret == textCursor().position()) return;
-  QTextCursor moved = textCursor();
-  moved.setPosition(caret);
-  setTextCursor(moved);
+  ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, caret);
+  if (caret != textCursor().position()) {
+    QTextCursor moved = textCursor();
+    moved.setPosition(caret);
+    setTextCursor(moved);
+  }
+  step.endEditBlock();
+  joining_ = joining;
+  lastChange_.reset();  // the reading back's own change
 }
 
 void Memo::PassKey(QKeyEvent* event) {
@@ -247,18 +261,12 @@ void Memo::MarkStep(int stepsBefore, int start, int end) {
   if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
 }
 
-// Moving text within the editor takes it out of its old place outside
-// insertFromMimeData, in the drop's own undo step.
+// A drop inserts the text (and, moving it within the editor, takes it out
+// of its old place) in an edit block of its own around insertFromMimeData.
 void Memo::dropEvent(QDropEvent* event) {
-  const QTextCursor dragged = textCursor();
-  const EditSpan taken(*document(), dragged.selectionStart(), dragged.selectionEnd());
+  lastChange_.reset();
   QPlainTextEdit::dropEvent(event);
-  QTextCursor step(document());
-  joining_ = true;
-  step.joinPreviousEditBlock();
-  ReadBack(taken, NewText::kDecoded);
-  step.endEditBlock();
-  joining_ = false;
+  ReadBackLastChange();
 }
 
 void Memo::dragEnterEvent(QDragEnterEvent* event) {

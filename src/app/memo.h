@@ -58,6 +58,9 @@ class Memo : public QPlainTextEdit {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  struct Change {
+    int from, to;  // the changed text, as the document reports it once an edit block ends
+  };
   struct Step {
     int from, to;  // undo stack depths around the step
     int start, end;  // the selection before it
@@ -69,10 +72,11 @@ class Memo : public QPlainTextEdit {
   // True when the key press handler swallowed the event's character.
   bool Swallowed(const QKeyEvent& event);
   void PassKey(QKeyEvent* event);
-  void SelectSelectorBeforeCaret();
-  // Makes the text an edit changed show what its bytes read back as; the
-  // caret moves past a character it would split.
-  void ReadBack(const EditSpan& changed, NewText newText);
+  void SelectCharacterAndSelectorBeforeCaret();
+  // Makes the text the last edit block changed show what its bytes read back
+  // as, in that block's undo step; the caret moves past a character it would
+  // split.
+  void ReadBackLastChange();
   void PassInputMethod(QInputMethodEvent* event);
   void Insert(const QString& text);
   // Runs an edit in one edit block: a new step, or, joining, the newest
@@ -91,6 +95,7 @@ class Memo : public QPlainTextEdit {
   std::optional<int> runSteps_;
   bool typing_ = false;   // caret moves are the typing's own
   bool joining_ = false;  // the run's record stays while its edit block grows
+  std::optional<Change> lastChange_;
 };
 
 }  // namespace zumoku

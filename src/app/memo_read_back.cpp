@@ -40,12 +40,6 @@ qsizetype SameSuffix(QStringView a, QStringView b) {
 }
 }  // namespace
 
-EditSpan::EditSpan(QTextDocument& document, int from, int to) : from_(&document), to_(&document) {
-  from_.setPosition(from);
-  from_.setKeepPositionOnInsert(true);
-  to_.setPosition(to);
-}
-
 int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, int& caret) {
   const bool joinsBefore =
       from > document.findBlock(from).position() && codec::JoinsNextByte(document.characterAt(from - 1));

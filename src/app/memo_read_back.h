@@ -3,23 +3,9 @@
 // byte shown alone joins a trail byte written after it into one character,
 // and each character after it in the line can then shift by a byte; text
 // entered in a form its bytes do not decode to (〜 for ～) takes that form.
-#include <QTextCursor>
 #include <QTextDocument>
 
 namespace zumoku {
-
-// The span an edit changes, followed through the edit: text inserted at its
-// start goes inside it.
-class EditSpan {
- public:
-  EditSpan(QTextDocument& document, int from, int to);
-  int From() const { return from_.position(); }
-  int To() const { return to_.position(); }
-
- private:
-  QTextCursor from_;
-  QTextCursor to_;
-};
 
 enum class NewText {
   kDecoded,  // decoded from bytes: it reads back as itself, only its edges can join

@@ -80,8 +80,9 @@ TEST_F(MemoInput, JisFormsAreTakenTypedComposedAndPasted) {
   EXPECT_TRUE(refusals.isEmpty());
 }
 
-// A lead byte left alone at the end joins the first byte typed or pasted
-// after it, at once, as it will when the file is opened again.
+// A lead byte left alone at the end joins the first byte typed, composed,
+// pasted or dropped after it, at once, as it will when the file is opened
+// again.
 TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
   const std::function<void()> entries[] = {
       [&] { Key(Qt::Key_At, Qt::NoModifier, QStringLiteral("@")); },
@@ -89,6 +90,15 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
       [&] {
         QApplication::clipboard()->setText(QStringLiteral("@"));
         buffer.PasteFromClipboard();
+      },
+      [&] {
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("@"));
+        const QPoint end = memo.cursorRect().center();
+        QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(memo.viewport(), &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(memo.viewport(), &drop);
       },
   };
   for (const auto& enter : entries) {
