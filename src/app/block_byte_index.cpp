@@ -11,10 +11,12 @@ namespace zumoku {
 namespace {
 constexpr int kLineEndBytes = 2;
 
-int BytesOf(QStringView text) {
-  int bytes = 0;
-  for (const QChar c : text) bytes += codec::ByteLength(c);
-  return bytes;
+// The column after the character at `column` and the variation selector
+// that picks its code, which takes no byte.
+int PastCharacter(QStringView text, int column) {
+  ++column;
+  while (column < text.size() && codec::ByteLength(text[column]) == 0) ++column;
+  return column;
 }
 }  // namespace
 
@@ -42,7 +44,7 @@ void BlockByteIndex::Update(int from, int added) {
 std::vector<int> BlockByteIndex::BlockBytes(const QTextBlock& first, const QTextBlock& last) const {
   std::vector<int> bytes;
   for (QTextBlock block = first;; block = block.next()) {
-    bytes.push_back(BytesOf(block.text()) + kLineEndBytes);
+    bytes.push_back(codec::ByteLength(block.text()) + kLineEndBytes);
     if (block == last) return bytes;
   }
 }
@@ -69,7 +71,7 @@ int BlockByteIndex::ByteOffset(int position) const {
   const QTextBlock block = document_.findBlock(position);
   const int column = position - block.position();
   const int before = blocks_.SumBefore(block.blockNumber());
-  return column == 0 ? before : before + BytesOf(QStringView(block.text()).left(column));
+  return column == 0 ? before : before + codec::ByteLength(QStringView(block.text()).left(column));
 }
 
 int BlockByteIndex::Position(int offset, bool roundUp) const {
@@ -80,7 +82,7 @@ int BlockByteIndex::Position(int offset, bool roundUp) const {
   int remaining = at.offset;
   for (int column = 0; column < text.size(); ++column) {
     const int width = codec::ByteLength(text.at(column));
-    if (remaining < width) return block.position() + column + (remaining > 0 && roundUp ? 1 : 0);
+    if (remaining < width) return block.position() + (remaining > 0 && roundUp ? PastCharacter(text, column) : column);
     remaining -= width;
   }
   // Past the text: at its end, or between the CR and the LF after it.

@@ -5,8 +5,10 @@
 #include <QMimeData>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <utility>
 
 #include "app/dropped_files.h"
+#include "app/memo_read_back.h"
 #include "buffer/line_ends.h"
 #include "buffer/sjis_codec.h"
 
@@ -46,8 +48,10 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(false);
-  connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-    if (!composing_ && (removed != 0 || added != 0)) emit edited();
+  connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+    if (composing_ || (removed == 0 && added == 0)) return;
+    lastChange_ = Change{from, from + added};
+    emit edited();
   });
   // A new step replaces every step that was taken back before it; those lie
   // at the end, as steps are kept in the order of the undo stack.
@@ -88,8 +92,10 @@ void Memo::InStep(const std::function<void()>& edit, bool joins) {
   ++stepDepth_;
   joining_ = joins;
   joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
+  lastChange_.reset();
   edit();
   step.endEditBlock();
+  ReadBackLastChange();
   joining_ = false;
   --stepDepth_;
   if (joins) {
@@ -130,10 +136,41 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(shortcut.isAccepted());
     return;
   } else if (!Refuse(event->text()) && !Swallowed(*event)) {
+    if (event->key() == Qt::Key_Backspace) SelectCharacterAndSelectorBeforeCaret();
     PassKey(event);
     return;
   }
   event->accept();
+}
+
+// Backspace would take only the selector and silently give the character its
+// preferred code.
+void Memo::SelectCharacterAndSelectorBeforeCaret() {
+  QTextCursor cursor = textCursor();
+  const int at = cursor.position();
+  if (cursor.hasSelection() || at < 2 || codec::ByteLength(document()->characterAt(at - 1)) != 0) return;
+  cursor.setPosition(at - 2, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void Memo::ReadBackLastChange() {
+  if (!lastChange_) return;
+  // The reported change can take in the document's final separator, which
+  // no cursor may stand after.
+  const int to = std::min(lastChange_->to, document()->characterCount() - 1);
+  const bool joining = std::exchange(joining_, true);
+  QTextCursor step(document());
+  step.joinPreviousEditBlock();
+  int caret = textCursor().position();
+  ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, caret);
+  if (caret != textCursor().position()) {
+    QTextCursor moved = textCursor();
+    moved.setPosition(caret);
+    setTextCursor(moved);
+  }
+  step.endEditBlock();
+  joining_ = joining;
+  lastChange_.reset();  // the reading back's own change
 }
 
 void Memo::PassKey(QKeyEvent* event) {
@@ -222,6 +259,14 @@ void Memo::Undo() {
 void Memo::MarkStep(int stepsBefore, int start, int end) {
   const int stepsAfter = document()->availableUndoSteps();
   if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
+}
+
+// A drop inserts the text (and, moving it within the editor, takes it out
+// of its old place) in an edit block of its own around insertFromMimeData.
+void Memo::dropEvent(QDropEvent* event) {
+  lastChange_.reset();
+  QPlainTextEdit::dropEvent(event);
+  ReadBackLastChange();
 }
 
 void Memo::dragEnterEvent(QDragEnterEvent* event) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/memo_read_back.h"
+
 namespace zumoku {
 
 class Memo : public QPlainTextEdit {
@@ -53,8 +55,12 @@ class Memo : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
   // Dragged files are documents for the window to open, not text to insert.
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  struct Change {
+    int from, to;  // the changed text, as the document reports it once an edit block ends
+  };
   struct Step {
     int from, to;  // undo stack depths around the step
     int start, end;  // the selection before it
@@ -66,6 +72,11 @@ class Memo : public QPlainTextEdit {
   // True when the key press handler swallowed the event's character.
   bool Swallowed(const QKeyEvent& event);
   void PassKey(QKeyEvent* event);
+  void SelectCharacterAndSelectorBeforeCaret();
+  // Makes the text the last edit block changed show what its bytes read back
+  // as, in that block's undo step; the caret moves past a character it would
+  // split.
+  void ReadBackLastChange();
   void PassInputMethod(QInputMethodEvent* event);
   void Insert(const QString& text);
   // Runs an edit in one edit block: a new step, or, joining, the newest
@@ -84,6 +95,7 @@ class Memo : public QPlainTextEdit {
   std::optional<int> runSteps_;
   bool typing_ = false;   // caret moves are the typing's own
   bool joining_ = false;  // the run's record stays while its edit block grows
+  std::optional<Change> lastChange_;
 };
 
 }  // namespace zumoku

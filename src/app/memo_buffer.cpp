@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 
+#include "app/memo_read_back.h"
 #include "buffer/line_ends.h"
 #include "buffer/sjis_codec.h"
 
@@ -64,8 +65,19 @@ void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
 
 void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
   editor_.EndTypingRun();  // commands never join typing
+  // The caret after the text, past a character its last byte joins.
+  const auto changeAndReadBack = [&] {
+    int caret = change();
+    const int end = ReadBackEdit(*editor_.document(), from, caret, NewText::kDecoded, caret);
+    QTextCursor after = editor_.textCursor();
+    if (after.hasSelection() || after.position() != caret) {
+      after.setPosition(caret);
+      editor_.setTextCursor(after);
+    }
+    return end;
+  };
   if (stepDepth_ == 0 || freshHistory_) {
-    WithoutUndo([&] { change(); });
+    WithoutUndo([&] { changeAndReadBack(); });
     return;
   }
   if (!step_) {
@@ -78,7 +90,7 @@ void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
   }
   // Inside the edit block the document reports its changes only when the
   // step ends, but the command reads positions between its writes.
-  const int end = change();
+  const int end = changeAndReadBack();
   positions_.Update(from, end - from);
 }
 
@@ -104,7 +116,6 @@ void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
     cursor.insertText(text);
     return cursor.position();
   });
-  editor_.setTextCursor(cursor);
 }
 
 // Through the widget's own cursor, which then already stands after the text.

@@ -56,11 +56,12 @@ class MemoBuffer : public EditBuffer, private EditLines {
   void EndUpdate() override;
 
   // Replaces the cursor's selection by bytes (inserted line-end rule), not
-  // as a user edit.
+  // as a user edit; the caret after them.
   void ReplaceAsCommand(QTextCursor cursor, std::string_view bytes);
   // A command's change: part of the open undo step, or, outside one, a
   // change that empties the undo history. `change` writes from document
-  // position `from` and returns where its text ends.
+  // position `from` and returns where its text ends. The text then shows
+  // what it reads back as, and the caret stands after it.
   void AsCommand(int from, const std::function<int()>& change);
   void WithoutUndo(const std::function<void()>& change);
   // Clear and Load start a fresh history, even inside a step.

@@ -43,10 +43,10 @@ std::size_t LineStartBefore(std::string_view s, std::size_t offset) {
 }
 
 // Start of the character that contains `offset`, or `offset` itself.
-std::size_t CharStartContaining(std::string_view s, std::size_t offset, CharLengthRule charLengthAt) {
+std::size_t CharStartContaining(std::string_view s, std::size_t offset) {
   std::size_t at = LineStartBefore(s, offset);
   while (at < offset) {
-    const std::size_t next = at + charLengthAt(s, at);
+    const std::size_t next = at + CharLengthAt(s, at);
     if (next > offset) return at;
     at = next;
   }
@@ -54,17 +54,17 @@ std::size_t CharStartContaining(std::string_view s, std::size_t offset, CharLeng
 }
 }  // namespace
 
-std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt) {
+std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset) {
   if (offset >= s.size()) return s.size();
   if (offset > 0 && s[offset] == '\n' && s[offset - 1] == '\r') return offset - 1;
-  return CharStartContaining(s, offset, charLengthAt);
+  return CharStartContaining(s, offset);
 }
 
-std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt) {
+std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset) {
   if (offset >= s.size()) return s.size();
   if (offset > 0 && s[offset] == '\n' && s[offset - 1] == '\r') return offset + 1;
-  const std::size_t start = CharStartContaining(s, offset, charLengthAt);
-  return start == offset ? offset : start + charLengthAt(s, start);
+  const std::size_t start = CharStartContaining(s, offset);
+  return start == offset ? offset : start + CharLengthAt(s, start);
 }
 
 }  // namespace zumoku

@@ -12,12 +12,17 @@ inline bool IsLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-// Byte length of the character that starts at `at` (1 or 2). A lead byte at
-// the end of the text, or before a line-end byte, stands alone.
+inline bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// Byte length of the character that starts at `at` (1 or 2): a lead byte and
+// a trail byte after it are one character, whether code page 932 assigns the
+// pair or not. This is the one rule for searching, for positions and for the
+// characters the editor shows. A lead byte before anything else (a line end,
+// a space, the end of the text) stands alone.
 inline std::size_t CharLengthAt(std::string_view s, std::size_t at) {
-  if (!IsLeadByte(static_cast<unsigned char>(s[at])) || at + 1 >= s.size()) return 1;
-  const char next = s[at + 1];
-  return (next == '\r' || next == '\n') ? 1 : 2;
+  const bool pair = IsLeadByte(static_cast<unsigned char>(s[at])) && at + 1 < s.size() &&
+                    IsTrailByte(static_cast<unsigned char>(s[at + 1]));
+  return pair ? 2 : 1;
 }
 
 // First occurrence of sub in s, matching on any byte.
@@ -30,12 +35,10 @@ std::size_t CharFind(std::string_view sub, std::string_view s, std::size_t from)
 // Count bytes from the 1-based position start, clamped; never fails.
 std::string SubText(std::string_view s, int start, int count);
 
-using CharLengthRule = std::size_t (*)(std::string_view s, std::size_t at);
-
 // The character boundary at or before byte offset `offset` (0-based): a
 // position inside a double-byte character or between CR and LF moves back.
-std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt = CharLengthAt);
+std::size_t FloorToCharBoundary(std::string_view s, std::size_t offset);
 // The same, moving forward to the end of the split character instead.
-std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset, CharLengthRule charLengthAt = CharLengthAt);
+std::size_t CeilToCharBoundary(std::string_view s, std::size_t offset);
 
 }  // namespace zumoku

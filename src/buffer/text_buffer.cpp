@@ -5,20 +5,18 @@
 
 #include "buffer/line_ends.h"
 #include "buffer/sjis.h"
-#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
 void TextBuffer::SetSelStart(int position) {
   const auto clamped = static_cast<std::size_t>(std::clamp<long long>(position, 0, text_.size()));
-  // Characters as the editor shows them: an invalid pair is two.
-  Select(FloorToCharBoundary(text_, clamped, codec::CharLengthAt), 0);
+  Select(FloorToCharBoundary(text_, clamped), 0);
 }
 
 void TextBuffer::SetSelLength(int length) {
   const auto room = static_cast<long long>(text_.size() - selStart_);
   const auto end = selStart_ + static_cast<std::size_t>(std::clamp<long long>(length, 0, room));
-  Select(selStart_, CeilToCharBoundary(text_, end, codec::CharLengthAt) - selStart_);
+  Select(selStart_, CeilToCharBoundary(text_, end) - selStart_);
 }
 
 void TextBuffer::Select(std::size_t start, std::size_t length) {
@@ -29,7 +27,9 @@ void TextBuffer::Select(std::size_t start, std::size_t length) {
 
 void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view bytes) {
   text_.replace(at, length, bytes);
-  selStart_ = at + bytes.size();
+  // A trail byte right after the edit can join the edit's last byte into one
+  // character: the caret then stands after that character.
+  selStart_ = CeilToCharBoundary(text_, at + bytes.size());
   selLength_ = 0;
   modified_ = true;
   typingRun_ = false;

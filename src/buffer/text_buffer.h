@@ -63,8 +63,8 @@ class TextBuffer : public EditBuffer, private EditLines {
   void BeginUpdate() override {}
   void EndUpdate() override {}
 
-  // Replaces [at, at + length) by already normalised bytes; caret after them.
-  // Ends the typing run.
+  // Replaces [at, at + length) by already normalised bytes; caret after them
+  // (after the character the last of them joins). Ends the typing run.
   void Replace(std::size_t at, std::size_t length, std::string_view bytes);
   void UserEdit(std::string_view normalized);
   // A selection that differs from the current one ends the typing run.

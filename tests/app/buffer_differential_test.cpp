@@ -1,5 +1,6 @@
 // TextBuffer and MemoBuffer side by side: seeded random sequences of edits
-// must leave both with the same bytes, selection and Modified flag.
+// must leave both with the same bytes, selection and Modified flag, and the
+// editor showing what its bytes read back as.
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -20,13 +21,16 @@ namespace zumoku::test {
 
 namespace {
 // Pieces of inserted text: line ends of every form, double-byte characters
-// (マ holds a "}" byte; 0xFBFC and 0xFA40 lie above 0xFA), invalid bytes and
-// pairs, NUL. Lead bytes that stand alone come from rows code page 932
-// leaves empty, so no later edit can join them to a character.
-const std::string kPieces[] = {"a", "{", "\r", "\n", "\r\n", "\r\r\n", S("漢"), S("マ"), S("ｱ"), "\xFB\xFC",
-                               "\xFA\x40", "\x85\x40", "\x86\x7D", "\xEB", "\x80", "\xFF", std::string(1, '\0')};
-// What a key can type: one character each, and Enter (the last).
-const std::string kKeys[] = {"a", " ", "}", S("漢"), S("ｱ"), "\xFB\xFC", "\r\n"};
+// (マ holds a "}" byte; 0xFBFC and 0xFA40 lie above 0xFA), a duplicate code
+// in its preferred and other forms (∵ 0x81E6, 0x879A, 0xFA5B), invalid bytes,
+// unassigned pairs, NUL, and lead bytes that stand alone until text after
+// them brings a trail byte.
+const std::string kPieces[] = {"a", "{", "\r", "\n", "\r\n", "\r\r\n", S("漢"), S("マ"), S("ｱ"), "\xFB\xFC", "\xFA\x40",
+                               "\x81\xE6", "\x87\x9A", "\xFA\x5B", "\x85\x40", "\x86\x7D", "\xEB", "\x81", "\x88",
+                               "\x80", "\xFF", std::string(1, '\0')};
+// What a key can type: one character each, and Enter (the last). 亜 is two
+// lead-range bytes, whose pairing shifts after a lone lead byte.
+const std::string kKeys[] = {"a", " ", "}", "@", S("漢"), S("亜"), S("ｱ"), S("∵"), "\xFB\xFC", "\r\n"};
 
 struct Buffers {
   MemoryClipboard clipboard;
@@ -133,6 +137,8 @@ class Sequence {
 
   void Compare() {
     ASSERT_EQ(b_.widget.Text(), b_.text.Text()) << Log();
+    ASSERT_EQ(b_.memo.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), codec::Decode(b_.text.Text()))
+        << Log();
     ASSERT_EQ(b_.widget.SelStart(), b_.text.SelStart()) << Log();
     ASSERT_EQ(b_.widget.SelLength(), b_.text.SelLength()) << Log();
     ASSERT_EQ(b_.widget.Modified(), b_.text.Modified()) << Log();

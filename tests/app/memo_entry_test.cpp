@@ -75,8 +75,49 @@ TEST_F(MemoInput, JisFormsAreTakenTypedComposedAndPasted) {
   QApplication::clipboard()->setText(QStringLiteral("−¢£¬—"));
   buffer.PasteFromClipboard();
   EXPECT_EQ(buffer.Text(), "\x81\x60\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA\x81\x5C");
+  EXPECT_EQ(memo.toPlainText(), QStringLiteral("～∥－￠￡￢―"));  // as the bytes read back
   EXPECT_EQ(buffer.SelStart(), 14);
   EXPECT_TRUE(refusals.isEmpty());
+}
+
+// A lead byte left alone at the end joins the first byte typed, composed,
+// pasted or dropped after it, at once, as it will when the file is opened
+// again.
+TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
+  const std::function<void()> entries[] = {
+      [&] { Key(Qt::Key_At, Qt::NoModifier, QStringLiteral("@")); },
+      [&] { Compose({}, QStringLiteral("@")); },
+      [&] {
+        QApplication::clipboard()->setText(QStringLiteral("@"));
+        buffer.PasteFromClipboard();
+      },
+      [&] {
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("@"));
+        const QPoint end = memo.cursorRect().center();
+        QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(memo.viewport(), &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(memo.viewport(), &drop);
+      },
+  };
+  for (const auto& enter : entries) {
+    buffer.Load("x\x81");
+    memo.moveCursor(QTextCursor::End);
+    enter();
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("x\u3000"));
+    EXPECT_EQ(buffer.Text(), "x\x81\x40");
+    EXPECT_EQ(buffer.SelStart(), 3);
+  }
+}
+
+// The selector that keeps a duplicate code's other form goes with its
+// character, never alone.
+TEST_F(MemoInput, BackspaceTakesACharacterWithItsSelector) {
+  buffer.Load("a\xED\x40");
+  memo.moveCursor(QTextCursor::End);
+  Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+  EXPECT_EQ(buffer.Text(), "a");
 }
 
 TEST_F(MemoInput, CancelledCompositionChangesNothing) {

@@ -27,6 +27,18 @@ TEST(CharPos, NeverMatchesOnATrailByte) {
   for (const auto& row : rows) EXPECT_EQ(CharPos(row.sub, row.s), row.expected) << row.s;
 }
 
+// A lead byte and a trail byte are one character, assigned or not; a lead
+// byte before any other byte stands alone.
+TEST(CharLengthAt, LeadByteTakesOnlyATrailByte) {
+  const struct {
+    const char* bytes;
+    std::size_t length;
+  } rows[] = {{"\x82\x9B", 2}, {"\x85\x40", 2}, {"\x81\x3F", 1}, {"\x81\x40", 2}, {"\x81\x7E", 2},
+              {"\x81\x7F", 1}, {"\x81\x80", 2}, {"\xFC\xFC", 2}, {"\x81\xFD", 1}, {"\x81 ", 1},
+              {"\x81\r", 1},   {"\x81", 1},     {"\x40\x40", 1}};
+  for (const auto& row : rows) EXPECT_EQ(CharLengthAt(row.bytes, 0), row.length) << row.bytes;
+}
+
 TEST(CharPos, AsciiAfterAStrayLeadByteAtLineEndIsFound) {
   // A lead byte before CR stands alone; the line end is never swallowed.
   EXPECT_EQ(CharPos("\r\n}", "\x81\r\n}"), 2);

@@ -62,8 +62,10 @@ TEST_F(SectionHeads, JumpSelectsTheNthWholeHeadOfThatName) {
       {"A", 2, 19, 11},  // the last when fewer are left
       {S("マ表"), 0, 32, 14},
       {"a{b", 0, 46, 13},
+      {"Intro", 0, 63, 15},  // after an unassigned pair, one character
   };
-  SetText(before + "\\section{A}\r\n\\section{A}\r\n" + S("\\section{マ表}") + "\\section{a{b}c}");
+  SetText(before + "\\section{A}\r\n\\section{A}\r\n" + S("\\section{マ表}") + "\\section{a{b}c}" +
+          "\x82\x9B\\section{Intro}");
   for (const auto& row : rows) {
     ASSERT_TRUE(JumpToSection(buffer, row.name, row.nth)) << row.name;
     EXPECT_EQ(buffer.SelStart(), row.start) << row.name;
