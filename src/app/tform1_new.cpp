@@ -18,7 +18,7 @@ void TForm1::N2Click() {
 }
 
 void TForm1::ShowSplash() {
-  TForm4 form4(*this);
+  TForm4 form4(this, {.newDocument = [this] { N2Click(); }, .openFile = [this] { Open1Click(); }});
   quitAtStart_ = form4.exec() == TForm4::kQuit;
 }
 

@@ -2,11 +2,11 @@
 
 #include <QKeyEvent>
 #include <QScreen>
+#include <utility>
 
 #include "app/fonts.h"
 #include "app/place.h"
 #include "app/splash_pictures.h"
-#include "app/tform1.h"
 
 namespace zumoku {
 
@@ -14,8 +14,8 @@ namespace {
 constexpr int kButtonSize = 76;
 }  // namespace
 
-TForm4::TForm4(TForm1& form1)
-    : QDialog(&form1, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), form1_(form1) {
+TForm4::TForm4(QWidget* parent, Commands commands)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), commands_(std::move(commands)) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Zumoku Splash"));
   setFont(WindowFont());
@@ -54,12 +54,12 @@ void TForm4::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm4::BitBtn1Click() {
-  form1_.N2Click();
+  commands_.newDocument();
   accept();
 }
 
 void TForm4::BitBtn2Click() {
-  form1_.Open1Click();
+  commands_.openFile();
   accept();
 }
 

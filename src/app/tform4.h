@@ -3,10 +3,9 @@
 // new document, open a file, or quit.
 #include <QDialog>
 #include <QToolButton>
+#include <functional>
 
 namespace zumoku {
-
-class TForm1;
 
 class TForm4 : public QDialog {
   Q_OBJECT
@@ -15,7 +14,12 @@ class TForm4 : public QDialog {
   // Rejected when closed by Esc or the window system.
   static constexpr int kQuit = 2;
 
-  explicit TForm4(TForm1& form1);
+  // The main window's commands that the first two buttons run.
+  struct Commands {
+    std::function<void()> newDocument;  // "新規作成"
+    std::function<void()> openFile;     // "開く..."
+  };
+  TForm4(QWidget* parent, Commands commands);
 
   QToolButton* BitBtn1;
   QToolButton* BitBtn2;
@@ -35,7 +39,7 @@ class TForm4 : public QDialog {
   QToolButton* Button(const char* name, int left, const QIcon& picture, const QString& caption,
                       const QString& tooltip);
 
-  TForm1& form1_;
+  Commands commands_;
 };
 
 }  // namespace zumoku
