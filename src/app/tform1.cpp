@@ -228,6 +228,10 @@ QString TForm1::StatusPanelText(int panel) const { return statusPanels_[panel]->
 
 void TForm1::SetStatusPanelText(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
 
+std::function<void(const QString&)> TForm1::StatusWriter() {
+  return [this](const QString& text) { SetStatusPanelText(0, text); };
+}
+
 void TForm1::memo1Change() { SetStatusPanelText(0, QString()); }
 
 void TForm1::N4Click() { buffer_->Undo(); }

@@ -45,6 +45,8 @@ class TForm1 : public QMainWindow {
   // Panel 0 shows short messages, panel 1 the context-menu mode.
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
+  // Writes into panel 0: what the windows and helpers that report there are given.
+  std::function<void(const QString&)> StatusWriter();
 
   // The document's file name (empty at start), kept by the document.
   QString CurrentFileName() const;

@@ -4,6 +4,6 @@
 
 namespace zumoku {
 
-void TForm1::N58Click() { (new TSectionManager(*this))->show(); }
+void TForm1::N58Click() { (new TSectionManager(*this, Buffer(), StatusWriter()))->show(); }
 
 }  // namespace zumoku

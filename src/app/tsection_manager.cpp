@@ -7,17 +7,19 @@
 #include <QStyle>
 #include <QToolTip>
 #include <map>
+#include <utility>
 
 #include "app/fonts.h"
 #include "app/place.h"
-#include "app/tform1.h"
 #include "buffer/sjis_codec.h"
 #include "sections/section_heads.h"
 
 namespace zumoku {
 
-TSectionManager::TSectionManager(TForm1& form1)
-    : QWidget(&form1, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), form1_(form1) {
+TSectionManager::TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus)
+    : QWidget(&owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      buffer_(buffer),
+      showStatus_(std::move(showStatus)) {
   setObjectName(QStringLiteral("SectionManager"));
   setWindowTitle(QStringLiteral("SectionManager"));
   setFont(WindowFont());
@@ -34,9 +36,9 @@ TSectionManager::TSectionManager(TForm1& form1)
   FormCreate();
 }
 
-void TSectionManager::FormCreate() { Append(sections::ScanSections(form1_.Buffer())); }
+void TSectionManager::FormCreate() { Append(sections::ScanSections(buffer_)); }
 
-void TSectionManager::Button1Click() { Append(sections::ScanSections(form1_.Buffer())); }
+void TSectionManager::Button1Click() { Append(sections::ScanSections(buffer_)); }
 
 void TSectionManager::Append(const std::vector<std::string>& names) {
   QStringList rows;
@@ -78,8 +80,8 @@ void TSectionManager::ListBox1DblClick() {
   if (selected.isEmpty()) return;
   const Head& head = heads_[static_cast<std::size_t>(ListBox1->row(selected.front()))];
   if (head.name.empty()) return;
-  if (!sections::JumpToSection(form1_.Buffer(), head.name, head.nth)) {
-    form1_.SetStatusPanelText(0, QStringLiteral("セクション「%1」は見つかりませんでした").arg(selected.front()->text()));
+  if (!sections::JumpToSection(buffer_, head.name, head.nth)) {
+    showStatus_(QStringLiteral("セクション「%1」は見つかりませんでした").arg(selected.front()->text()));
   }
   close();
 }

@@ -6,17 +6,20 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
-namespace zumoku {
+#include "buffer/edit_buffer.h"
 
-class TForm1;
+namespace zumoku {
 
 class TSectionManager : public QWidget {
   Q_OBJECT
  public:
-  explicit TSectionManager(TForm1& form1);
+  // Lists the heads of `buffer`'s text on top of `owner`; `showStatus`
+  // tells the main window's status bar that a head has gone.
+  TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus);
 
   QPushButton* Button1;
   QListWidget* ListBox1;
@@ -42,7 +45,8 @@ class TSectionManager : public QWidget {
     int nth = 0;
   };
 
-  TForm1& form1_;
+  EditBuffer& buffer_;
+  std::function<void(const QString&)> showStatus_;
   std::vector<Head> heads_;
 };
 
