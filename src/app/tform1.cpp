@@ -12,6 +12,7 @@
 #include "app/fonts.h"
 #include "app/image_list.h"
 #include "app/menu_items.h"
+#include "app/tool_bar_items.h"
 
 namespace zumoku {
 
@@ -119,30 +120,18 @@ void TForm1::BuildToolBar() {
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
   ImageList1 = MakeImageList1();
 
-  auto addButton = [&](const char* name, int image) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    if (image >= 0) button->setIcon(ImageList1.at(image));
-    bar->addWidget(button);
-    return button;
-  };
-  auto addGap = [&] {
-    auto* gap = new QWidget(bar);
-    gap->setFixedWidth(8);
-    bar->addWidget(gap);
-  };
-  connect(addButton("ToolButton1", kImageNew), &QToolButton::clicked, this, &TForm1::N2Click);
-  connect(addButton("ToolButton2", kImageOpen), &QToolButton::clicked, this, &TForm1::Open1Click);
+  connect(AddToolButton(bar, "ToolButton1", ImageList1.at(kImageNew)), &QToolButton::clicked, this, &TForm1::N2Click);
+  connect(AddToolButton(bar, "ToolButton2", ImageList1.at(kImageOpen)), &QToolButton::clicked, this,
+          &TForm1::Open1Click);
   // The button stays enabled while "上書き保存" is not; Save then runs Save As.
-  connect(addButton("ToolButton3", kImageSave), &QToolButton::clicked, this, &TForm1::Save1Click);
-  addGap();
-  ToolButton4 = addButton("ToolButton4", kImageMath);
+  connect(AddToolButton(bar, "ToolButton3", ImageList1.at(kImageSave)), &QToolButton::clicked, this,
+          &TForm1::Save1Click);
+  AddToolGap(bar);
+  ToolButton4 = AddToolButton(bar, "ToolButton4", ImageList1.at(kImageMath));
   connect(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
-  addGap();
+  AddToolGap(bar);
   // Without an image the button stays raised, so it can still be seen.
-  QToolButton* folder = addButton("ToolButton6", -1);
+  QToolButton* folder = AddToolButton(bar, "ToolButton6", QIcon());
   folder->setAutoRaise(false);
   folder->setFixedSize(23, 22);
   connect(folder, &QToolButton::clicked, this, &TForm1::ToolButton6Click);

@@ -14,6 +14,7 @@
 #include "app/image_list.h"
 #include "app/menu_items.h"
 #include "app/tform1.h"
+#include "app/tool_bar_items.h"
 #include "typeset/run_plan.h"
 
 namespace zumoku {
@@ -89,16 +90,9 @@ void Typesetting::BuildMenu(QAction* before) {
 }
 
 void Typesetting::BuildToolButton(QToolBar* bar) {
-  auto* gap = new QWidget(bar);
-  gap->setFixedWidth(8);
-  bar->addWidget(gap);
-  auto* button = new QToolButton(bar);
-  button->setObjectName(QStringLiteral("TypesetButton1"));
-  button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setIcon(MakeTypesetImage());
+  AddToolGap(bar);
+  QToolButton* button = AddToolButton(bar, "TypesetButton1", MakeTypesetImage());
   button->setToolTip(QStringLiteral("タイプセット (Ctrl+T)"));
-  bar->addWidget(button);
   connect(button, &QToolButton::clicked, &form_, &TForm1::Typeset1Click);
 }
 
