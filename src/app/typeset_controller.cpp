@@ -3,18 +3,12 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextBlock>
-#include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
+#include <utility>
 
-#include "app/image_list.h"
-#include "app/menu_items.h"
-#include "app/tform1.h"
-#include "app/tool_bar_items.h"
 #include "typeset/run_plan.h"
 
 namespace zumoku {
@@ -47,9 +41,8 @@ QString StatusAfter(const typeset::RunResult& result) {
 
 }  // namespace
 
-Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) : QObject(&form), form_(form) {
-  BuildMenu(menuBefore);
-  BuildToolButton(toolBar);
+Typesetting::Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document document)
+    : QObject(&window), window_(window), memo1_(memo1), document_(std::move(document)) {
   BuildDocks();
   progress_.setInterval(kProgressIntervalMs);
   connect(&progress_, &QTimer::timeout, this, &Typesetting::ShowProgress);
@@ -59,13 +52,13 @@ Typesetting::Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar) :
   caretMoved_.setSingleShot(true);
   caretMoved_.setInterval(kCaretSettleMs);
   connect(&caretMoved_, &QTimer::timeout, this, [this] { SyncToCaret(true); });
-  connect(form_.memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-    const int line = form_.memo1->textCursor().blockNumber() + 1;
+  connect(&memo1_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    const int line = memo1_.textCursor().blockNumber() + 1;
     if (line != caretLine_ && synctex_) caretMoved_.start();
   });
   // The caption names the document's file, and changes whenever another
   // file or a new document takes the window.
-  connect(&form_, &QWidget::windowTitleChanged, this, &Typesetting::DocumentReplaced);
+  connect(&window_, &QWidget::windowTitleChanged, this, &Typesetting::DocumentReplaced);
 }
 
 Typesetting::~Typesetting() {
@@ -74,39 +67,17 @@ Typesetting::~Typesetting() {
   for (QProcess* opener : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) opener->disconnect(this);
 }
 
-void Typesetting::BuildMenu(QAction* before) {
-  auto* menu = new QMenu(QStringLiteral("タイプセット"), form_.menuBar());
-  menu->setObjectName(QStringLiteral("TypesetMenu1"));
-  menu->menuAction()->setObjectName(QStringLiteral("TypesetMenu1"));
-  form_.menuBar()->insertMenu(before, menu);
-  QAction* typeset = AddItem(menu, "Typeset1", QStringLiteral("タイプセット"));
-  typeset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-  typeset->setShortcutContext(Qt::WindowShortcut);
-  connect(typeset, &QAction::triggered, &form_, &TForm1::Typeset1Click);
-  connect(AddItem(menu, "StopTypeset1", QStringLiteral("停止")), &QAction::triggered, &form_,
-          &TForm1::StopTypeset1Click);
-  connect(AddItem(menu, "OpenPdf1", QStringLiteral("PDF を外部ビューアで開く")), &QAction::triggered, &form_,
-          &TForm1::OpenPdf1Click);
-}
-
-void Typesetting::BuildToolButton(QToolBar* bar) {
-  AddToolGap(bar);
-  QToolButton* button = AddToolButton(bar, "TypesetButton1", MakeTypesetImage());
-  button->setToolTip(QStringLiteral("タイプセット (Ctrl+T)"));
-  connect(button, &QToolButton::clicked, &form_, &TForm1::Typeset1Click);
-}
-
 void Typesetting::BuildDocks() {
   logPanel_ = new LogPanel;
-  logDock_ = new QDockWidget(QStringLiteral("ログ"), &form_);
+  logDock_ = new QDockWidget(QStringLiteral("ログ"), &window_);
   logDock_->setObjectName(QStringLiteral("LogDock1"));
   logDock_->setWidget(logPanel_);
-  form_.addDockWidget(Qt::BottomDockWidgetArea, logDock_);
+  window_.addDockWidget(Qt::BottomDockWidgetArea, logDock_);
   pdfPanel_ = new PdfPanel;
-  pdfDock_ = new QDockWidget(QStringLiteral("PDF"), &form_);
+  pdfDock_ = new QDockWidget(QStringLiteral("PDF"), &window_);
   pdfDock_->setObjectName(QStringLiteral("PdfDock1"));
   pdfDock_->setWidget(pdfPanel_);
-  form_.addDockWidget(Qt::RightDockWidgetArea, pdfDock_);
+  window_.addDockWidget(Qt::RightDockWidgetArea, pdfDock_);
   // The window keeps its size and layout until the first run.
   logDock_->hide();
   pdfDock_->hide();
@@ -114,7 +85,7 @@ void Typesetting::BuildDocks() {
     if (line > 0) {
       SelectLine(line);
     } else {
-      form_.SetStatusPanelText(0, QStringLiteral("この項目は文書の行を指していません"));
+      document_.showStatus(QStringLiteral("この項目は文書の行を指していません"));
     }
   });
   connect(pdfPanel_->View(), &PdfView::placeClicked, this, &Typesetting::SyncToSource);
@@ -123,13 +94,13 @@ void Typesetting::BuildDocks() {
 void Typesetting::Typeset() {
   // The tools read the file: it must hold the text shown.
   auto saved = [this] {
-    const QFileInfo file(form_.CurrentFileName());
-    return !form_.Buffer().Modified() && file.isAbsolute() && file.exists();
+    const QFileInfo file(document_.fileName());
+    return !document_.modified() && file.isAbsolute() && file.exists();
   };
-  if (!saved()) form_.Save1Click();
+  if (!saved()) document_.save();
   // A cancelled or failed save has said so: nothing to typeset.
   if (!saved()) return;
-  const QString path = form_.CurrentFileName();
+  const QString path = document_.fileName();
   fileName_ = QFileInfo(path).fileName();
   logPanel_->Clear();
   ShowDocks();
@@ -142,15 +113,15 @@ void Typesetting::ShowDocks() {
   logDock_->show();
   pdfDock_->show();
   // First shown: the PDF beside the editor at a readable width, the log low.
-  form_.resizeDocks({pdfDock_}, {form_.width() * 2 / 5}, Qt::Horizontal);
-  form_.resizeDocks({logDock_}, {form_.height() / 4}, Qt::Vertical);
+  window_.resizeDocks({pdfDock_}, {window_.width() * 2 / 5}, Qt::Horizontal);
+  window_.resizeDocks({logDock_}, {window_.height() / 4}, Qt::Vertical);
 }
 
 void Typesetting::Stop() { runner_.Stop(); }
 
 void Typesetting::ShowProgress() {
   if (!runner_.IsRunning()) return;
-  form_.SetStatusPanelText(0, QStringLiteral("%1 実行中… %2 秒").arg(runner_.CurrentStep()).arg(runner_.ElapsedMs() / 1000));
+  document_.showStatus(QStringLiteral("%1 実行中… %2 秒").arg(runner_.CurrentStep()).arg(runner_.ElapsedMs() / 1000));
 }
 
 void Typesetting::Finished(const typeset::RunResult& result) {
@@ -165,7 +136,7 @@ void Typesetting::Finished(const typeset::RunResult& result) {
   }
   logPanel_->ShowEntries(result.log, fileName_);
   logPanel_->AppendOutput(status + u'\n');
-  form_.SetStatusPanelText(0, status);
+  document_.showStatus(status);
 }
 
 bool Typesetting::ShowPdf(const QString& path) {
@@ -181,23 +152,23 @@ void Typesetting::DocumentReplaced() {
   pdfPanel_->Clear();
   // A PDF older than its document shows text the document no longer has.
   const QFileInfo pdf(PdfPathOfDocument());
-  if (pdf.exists() && pdf.lastModified() > QFileInfo(form_.CurrentFileName()).lastModified()) {
+  if (pdf.exists() && pdf.lastModified() > QFileInfo(document_.fileName()).lastModified()) {
     ShowPdf(pdf.filePath());
   }
 }
 
 void Typesetting::SelectLine(int line) {
-  QTextBlock block = form_.memo1->document()->findBlockByNumber(line - 1);
+  QTextBlock block = memo1_.document()->findBlockByNumber(line - 1);
   if (!block.isValid()) return;
   QTextCursor cursor(block);
   cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  form_.memo1->setTextCursor(cursor);
-  form_.memo1->ensureCursorVisible();
-  form_.memo1->setFocus();
+  memo1_.setTextCursor(cursor);
+  memo1_.ensureCursorVisible();
+  memo1_.setFocus();
 }
 
 void Typesetting::SyncToCaret(bool reveal) {
-  caretLine_ = form_.memo1->textCursor().blockNumber() + 1;
+  caretLine_ = memo1_.textCursor().blockNumber() + 1;
   if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_), reveal);
 }
 
@@ -206,12 +177,12 @@ void Typesetting::SyncToSource(int page, QPointF point) {
   if (line) {
     SelectLine(*line);
   } else {
-    form_.SetStatusPanelText(0, QStringLiteral("この場所に対応する文書の行はありません"));
+    document_.showStatus(QStringLiteral("この場所に対応する文書の行はありません"));
   }
 }
 
 QString Typesetting::PdfPathOfDocument() const {
-  const QFileInfo document(form_.CurrentFileName());
+  const QFileInfo document(document_.fileName());
   if (!document.isAbsolute()) return {};
   const std::string pdf = typeset::PdfFileOf(QFile::encodeName(document.fileName()).toStdString());
   return document.absolutePath() + u'/' + QFile::decodeName(pdf.c_str());
@@ -220,14 +191,14 @@ QString Typesetting::PdfPathOfDocument() const {
 void Typesetting::OpenPdf() {
   const QString pdf = PdfPathOfDocument();
   if (pdf.isEmpty() || !QFileInfo::exists(pdf)) {
-    form_.SetStatusPanelText(0, QStringLiteral("PDF がありません。先にタイプセットしてください"));
+    document_.showStatus(QStringLiteral("PDF がありません。先にタイプセットしてください"));
     return;
   }
   const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
   if (!xdgOpen.isEmpty()) {
     OpenWith(xdgOpen, pdf);
   } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) {
-    form_.SetStatusPanelText(0, kNoViewer);
+    document_.showStatus(kNoViewer);
   }
 }
 
@@ -243,16 +214,16 @@ void Typesetting::OpenWith(const QString& xdgOpen, const QString& pdf) {
     opener->deleteLater();
     constexpr int kNoMethodAvailable = 3;
     if (status == QProcess::NormalExit && exitCode == kNoMethodAvailable) {
-      form_.SetStatusPanelText(0, kNoViewer);
+      document_.showStatus(kNoViewer);
     } else if (status != QProcess::NormalExit || exitCode != 0) {
-      form_.SetStatusPanelText(
-          0, QStringLiteral("外部ビューアで PDF を開けませんでした (xdg-open: 終了コード %1)").arg(exitCode));
+      document_.showStatus(
+          QStringLiteral("外部ビューアで PDF を開けませんでした (xdg-open: 終了コード %1)").arg(exitCode));
     }
   });
   connect(opener, &QProcess::errorOccurred, this, [this, opener](QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart) return;
     opener->deleteLater();
-    form_.SetStatusPanelText(0, kNoViewer);
+    document_.showStatus(kNoViewer);
   });
   opener->start(xdgOpen, {pdf});
 }

@@ -1,13 +1,14 @@
 #pragma once
-// Typesetting in the main window: the "タイプセット" menu and toolbar
-// button, the log and PDF docks, the run's progress in status panel 0, and
-// SyncTeX between memo1 and the PDF. The document is saved through the
-// window's own Save flow first; nothing here writes to it.
-#include <QAction>
+// Typesetting in the main window: the run behind the "タイプセット" menu and
+// its toolbar button, the log and PDF docks, the run's progress in status
+// panel 0, and SyncTeX between memo1 and the PDF. The document is saved
+// through the window's own Save flow first; nothing here writes to it.
 #include <QDockWidget>
+#include <QMainWindow>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QTimer>
-#include <QToolBar>
+#include <functional>
 #include <memory>
 
 #include "app/typeset_log_panel.h"
@@ -17,13 +18,19 @@
 
 namespace zumoku {
 
-class TForm1;
-
 class Typesetting : public QObject {
   Q_OBJECT
  public:
-  // The menu goes in before `menuBefore`, the button at the end of `toolBar`.
-  Typesetting(TForm1& form, QAction* menuBefore, QToolBar* toolBar);
+  // What a run needs of the main window's document.
+  struct Document {
+    std::function<QString()> fileName;  // empty until the document has a file
+    std::function<bool()> modified;
+    std::function<void()> save;                      // the window's "上書き保存"
+    std::function<void(const QString&)> showStatus;  // panel 0
+  };
+  // The docks go into `window`; `memo1` is the editor the log and the PDF
+  // point into.
+  Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document document);
   ~Typesetting() override;
 
   void Typeset();
@@ -34,8 +41,6 @@ class Typesetting : public QObject {
   PdfPanel* Pdf() const { return pdfPanel_; }
 
  private:
-  void BuildMenu(QAction* before);
-  void BuildToolButton(QToolBar* bar);
   void BuildDocks();
   void ShowDocks();
   void ShowProgress();
@@ -53,7 +58,9 @@ class Typesetting : public QObject {
   // Shows the PDF at `path` with its SyncTeX look-ups; false when it cannot be read.
   bool ShowPdf(const QString& path);
 
-  TForm1& form_;
+  QMainWindow& window_;
+  QPlainTextEdit& memo1_;
+  Document document_;
   typeset::TypesetRunner runner_;
   LogPanel* logPanel_ = nullptr;
   PdfPanel* pdfPanel_ = nullptr;
