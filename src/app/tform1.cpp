@@ -35,7 +35,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   setCentralWidget(memo1);
   buffer_ = std::make_unique<MemoBuffer>(*memo1);
   connect(memo1, &Memo::edited, this, &TForm1::memo1Change);
-  connect(memo1, &Memo::refused, this, [this](const QString& message) { SetStatusPanelText(0, message); });
+  connect(memo1, &Memo::refused, this, StatusWriter());
   connect(memo1, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
   memo1->SetKeyPressHandler([this](char& key) { RunCommand([&] { memo1KeyPress(key); }); });
 

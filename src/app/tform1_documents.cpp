@@ -15,7 +15,7 @@
 namespace zumoku {
 
 void TForm1::SetUpDocuments() {
-  prompts_ = std::make_unique<WindowPrompts>(*this, *Save1);
+  prompts_ = std::make_unique<WindowPrompts>(*this, *Save1, StatusWriter());
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
   setWindowTitle(QString::fromStdString(document_->Caption()));
   setAcceptDrops(true);

@@ -1,11 +1,11 @@
 #include "app/window_prompts.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include "app/error_box.h"
 #include "app/file_dialog.h"
 #include "app/question_box.h"
-#include "app/tform1.h"
 
 namespace zumoku {
 
@@ -24,27 +24,29 @@ std::optional<std::string> Choose(QWidget* parent, QFileDialog::AcceptMode mode,
 }
 }  // namespace
 
-Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&form_, FromUtf8(question)); }
+Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&window_, FromUtf8(question)); }
 
 UnsavedAnswer WindowPrompts::AskUnsavedChanges(std::string_view question) {
-  return AskQuestionWithCancel(&form_, FromUtf8(question));
+  return AskQuestionWithCancel(&window_, FromUtf8(question));
 }
 
-bool WindowPrompts::AskToReload(std::string_view question) { return zumoku::AskToReload(&form_, FromUtf8(question)); }
+bool WindowPrompts::AskToReload(std::string_view question) { return zumoku::AskToReload(&window_, FromUtf8(question)); }
 
 std::optional<std::string> WindowPrompts::ChooseFileToOpen(std::span<const FileType> types,
                                                            std::string_view presetName) {
-  return Choose(&form_, QFileDialog::AcceptOpen, types, presetName);
+  return Choose(&window_, QFileDialog::AcceptOpen, types, presetName);
 }
 
 std::optional<std::string> WindowPrompts::ChooseFileToSave(std::span<const FileType> types,
                                                            std::string_view presetName) {
-  return Choose(&form_, QFileDialog::AcceptSave, types, presetName);
+  return Choose(&window_, QFileDialog::AcceptSave, types, presetName);
 }
 
-void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&form_, FromUtf8(text)); }
-void WindowPrompts::ShowStatus(std::string_view text) { form_.SetStatusPanelText(0, FromUtf8(text)); }
-void WindowPrompts::SetCaption(std::string_view caption) { form_.setWindowTitle(PlainWindowTitle(FromUtf8(caption))); }
+void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&window_, FromUtf8(text)); }
+void WindowPrompts::ShowStatus(std::string_view text) { showStatus_(FromUtf8(text)); }
+void WindowPrompts::SetCaption(std::string_view caption) {
+  window_.setWindowTitle(PlainWindowTitle(FromUtf8(caption)));
+}
 void WindowPrompts::EnableSave(bool enabled) { save1_.setEnabled(enabled); }
 
 }  // namespace zumoku

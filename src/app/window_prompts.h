@@ -1,17 +1,23 @@
 #pragma once
 // The document commands' prompts in the main window: message boxes, the
 // file dialogs, the error box, status panel 0, the caption and Save1.
+#include <QString>
+#include <functional>
+#include <utility>
+
 #include "documents/prompts.h"
 
 class QAction;
+class QWidget;
 
 namespace zumoku {
 
-class TForm1;
-
 class WindowPrompts : public Prompts {
  public:
-  WindowPrompts(TForm1& form, QAction& save1) : form_(form), save1_(save1) {}
+  // The boxes and dialogs open over `window`, whose caption they set;
+  // `showStatus` writes into panel 0.
+  WindowPrompts(QWidget& window, QAction& save1, std::function<void(const QString&)> showStatus)
+      : window_(window), save1_(save1), showStatus_(std::move(showStatus)) {}
 
   Answer Ask(std::string_view question) override;
   UnsavedAnswer AskUnsavedChanges(std::string_view question) override;
@@ -26,8 +32,9 @@ class WindowPrompts : public Prompts {
   void EnableSave(bool enabled) override;
 
  private:
-  TForm1& form_;
+  QWidget& window_;
   QAction& save1_;
+  std::function<void(const QString&)> showStatus_;
 };
 
 }  // namespace zumoku
