@@ -38,7 +38,6 @@ class Typesetting : public QObject {
   void OpenPdf();
 
   typeset::TypesetRunner& Runner() { return runner_; }
-  PdfPanel* Pdf() const { return pdfPanel_; }
 
  private:
   void BuildDocks();
