@@ -202,6 +202,16 @@ QAction* TForm1::AddFileEntry(QMenu* menu, const char* name, const QString& capt
   return action;
 }
 
+void TForm1::AddRows(QMenu* menu, std::initializer_list<MenuRow> rows) {
+  for (const MenuRow& row : rows) {
+    if (row.slot != nullptr) {
+      AddCommand(menu, row.name, row.caption, row.slot);
+    } else {
+      AddSeparator(menu, row.name);
+    }
+  }
+}
+
 void TForm1::AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste) {
   AddCommand(menu, cut, QStringLiteral("切り取り"), &TForm1::Cut2Click);
   AddCommand(menu, copy, QStringLiteral("コピー"), &TForm1::Copy2Click);

@@ -205,6 +205,14 @@ class TForm1 : public QMainWindow {
   };
   QAction* AddFileEntry(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)(),
                         const FileKeys& keys);
+  // A row of a menu's table: an entry named `name` that runs `slot` as a
+  // command, or, without a slot, a separator named `name`.
+  struct MenuRow {
+    const char* name;
+    QString caption{};
+    void (TForm1::*slot)() = nullptr;
+  };
+  void AddRows(QMenu* menu, std::initializer_list<MenuRow> rows);
   // The cut, copy and paste items that the edit menu and both context menus share.
   void AddClipboardCommands(QMenu* menu, const char* cut, const char* copy, const char* paste);
   // Text context menu helpers.
