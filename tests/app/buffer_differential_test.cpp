@@ -9,8 +9,8 @@
 #include <random>
 #include <sstream>
 
-#include "app/memo.h"
-#include "app/memo_buffer.h"
+#include "app/editor/memo.h"
+#include "app/editor/memo_buffer.h"
 #include "buffer/sjis.h"
 #include "buffer/sjis_codec.h"
 #include "buffer/text_buffer.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/error_box.h"
+#include "app/desktop/error_box.h"
 #include "desktop_state.h"
 #include "form_test.h"
 #include "modal_script.h"

@@ -22,8 +22,8 @@
 #include "form_test.h"
 #include "modal_script.h"
 #include "sjis_text.h"
-#include "app/file_watcher.h"
-#include "app/tform1.h"
+#include "app/desktop/file_watcher.h"
+#include "app/mainwindow/tform1.h"
 
 namespace zumoku::test {
 

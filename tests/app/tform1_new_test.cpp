@@ -4,8 +4,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/tform1.h"
-#include "app/tform3.h"
+#include "app/mainwindow/tform1.h"
+#include "app/dialogs/tform3.h"
 #include "modal_script.h"
 #include "settings_folder_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/mainwindow/tform1.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/tform2.h"
+#include "app/dialogs/tform2.h"
 
 #include <QMessageBox>
 #include <QTest>

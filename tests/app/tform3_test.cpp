@@ -1,4 +1,4 @@
-#include "app/tform3.h"
+#include "app/dialogs/tform3.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/tform5.h"
+#include "app/dialogs/tform5.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +11,8 @@
 #include "math/matrix.h"
 #include "modal.h"
 #include "selected_text.h"
-#include "app/tform1.h"
-#include "app/up_down.h"
+#include "app/mainwindow/tform1.h"
+#include "app/widgets/up_down.h"
 
 namespace zumoku::test {
 

@@ -1,4 +1,4 @@
-#include "app/tform6.h"
+#include "app/dialogs/tform6.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "about/about_config.h"
+#include "about/version_check.h"
 #include "desktop_state.h"
 #include "form_test.h"
 #include "local_server.h"

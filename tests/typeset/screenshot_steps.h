@@ -7,8 +7,8 @@
 #include <QTextBlock>
 #include <string>
 
-#include "app/tform1.h"
-#include "app/typeset_controller.h"
+#include "app/mainwindow/tform1.h"
+#include "app/typesetting/typeset_controller.h"
 
 namespace zumoku::screenshot {
 

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "app/typesetting/typeset_pdf_panel.h"
 #include "settings_folder_fixture.h"
 #include "typeset/log_parser_async.h"
 #include "typeset_fixture.h"
