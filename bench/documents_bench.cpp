@@ -17,7 +17,7 @@
 #include "peak_memory.h"
 #include "bench_support.h"
 #include "buffer/sjis_codec.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku::bench {
 

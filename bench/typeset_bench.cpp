@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/mainwindow/tform1.h"
-#include "app/typesetting/typeset_controller.h"
+#include "app/mainwindow/main_window.h"
+#include "app/typesetting/typesetting.h"
 #include "app/typesetting/typeset_pdf_panel.h"
 #include "bench_support.h"
 #include "buffer/sjis_literal.h"

@@ -7,7 +7,7 @@
 
 #include "app/desktop/command_line.h"
 #include "app/widgets/fonts.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace {
 // Prints what the command line asked for instead of starting; the exit status.

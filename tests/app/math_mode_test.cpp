@@ -8,8 +8,8 @@
 #include "form_test.h"
 #include "modal.h"
 #include "sjis_text.h"
-#include "app/mainwindow/tform1.h"
-#include "app/dialogs/tform5.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/matrix_dialog.h"
 #include "click.h"
 
 namespace zumoku::test {

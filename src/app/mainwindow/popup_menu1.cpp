@@ -2,7 +2,7 @@
 // what each opening shows.
 #include "app/widgets/menu_items.h"
 #include "markup/text_menu_state.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

@@ -23,7 +23,7 @@
 #include "modal_script.h"
 #include "sjis_text.h"
 #include "app/desktop/file_watcher.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku::test {
 

@@ -1,4 +1,4 @@
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 #include <QAction>
 #include <QApplication>

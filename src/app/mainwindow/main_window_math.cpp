@@ -6,8 +6,8 @@
 #include "math/matrix.h"
 #include "app/widgets/image_list.h"
 #include "math/symbol_conversion.h"
-#include "app/mainwindow/tform1.h"
-#include "app/dialogs/tform5.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/matrix_dialog.h"
 #include "math/typing_aid.h"
 
 namespace zumoku {

@@ -1,4 +1,4 @@
-#include "app/dialogs/tform5.h"
+#include "app/dialogs/matrix_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +11,7 @@
 #include "math/matrix.h"
 #include "modal.h"
 #include "selected_text.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 #include "app/widgets/up_down.h"
 
 namespace zumoku::test {

@@ -10,7 +10,7 @@
 
 #include "app/editor/dropped_files.h"
 #include "app/desktop/file_watcher.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

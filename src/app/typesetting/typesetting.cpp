@@ -1,4 +1,4 @@
-#include "app/typesetting/typeset_controller.h"
+#include "app/typesetting/typesetting.h"
 
 #include <QDesktopServices>
 #include <QFile>

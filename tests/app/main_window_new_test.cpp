@@ -4,8 +4,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/mainwindow/tform1.h"
-#include "app/dialogs/tform3.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/document_settings_dialog.h"
 #include "modal_script.h"
 #include "settings_folder_fixture.h"
 

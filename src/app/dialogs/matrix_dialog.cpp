@@ -1,4 +1,4 @@
-#include "app/dialogs/tform5.h"
+#include "app/dialogs/matrix_dialog.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "app/dialogs/tform4.h"
+#include "app/dialogs/splash_window.h"
 
 #include <QKeyEvent>
 #include <QScreen>

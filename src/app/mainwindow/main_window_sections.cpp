@@ -1,6 +1,6 @@
 // The section manager's entry of the text context menu.
-#include "app/mainwindow/tform1.h"
-#include "app/dialogs/tsection_manager.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/section_manager.h"
 
 namespace zumoku {
 

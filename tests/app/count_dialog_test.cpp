@@ -1,4 +1,4 @@
-#include "app/dialogs/tform2.h"
+#include "app/dialogs/count_dialog.h"
 
 #include <QMessageBox>
 #include <QTest>

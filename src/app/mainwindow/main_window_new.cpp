@@ -1,7 +1,7 @@
 // New ("新規作成" and ToolButton1) and the splash window at start.
-#include "app/dialogs/tform3.h"
-#include "app/dialogs/tform4.h"
-#include "app/mainwindow/tform1.h"
+#include "app/dialogs/document_settings_dialog.h"
+#include "app/dialogs/splash_window.h"
+#include "app/mainwindow/main_window.h"
 #include "setup/new_document.h"
 
 namespace zumoku {

@@ -4,9 +4,9 @@
 
 #include "app/widgets/image_list.h"
 #include "app/widgets/menu_items.h"
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 #include "app/widgets/tool_bar_items.h"
-#include "app/typesetting/typeset_controller.h"
+#include "app/typesetting/typesetting.h"
 
 namespace zumoku {
 

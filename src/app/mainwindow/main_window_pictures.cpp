@@ -1,5 +1,5 @@
 // "画像を貼り付ける" of the text context menu.
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 #include "app/desktop/window_pictures.h"
 
 namespace zumoku {

@@ -1,6 +1,6 @@
 // The alignment commands of the text context menu. They act on the blocks
 // found when the menu opened (HasFlushLeft, HasCenter, HasFlushRight).
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

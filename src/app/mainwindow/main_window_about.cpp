@@ -1,5 +1,5 @@
-#include "app/mainwindow/tform1.h"
-#include "app/dialogs/tform6.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/about_window.h"
 
 namespace zumoku {
 

@@ -1,4 +1,4 @@
-#include "app/dialogs/tform6.h"
+#include "app/dialogs/about_window.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>

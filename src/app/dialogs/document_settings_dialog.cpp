@@ -1,4 +1,4 @@
-#include "app/dialogs/tform3.h"
+#include "app/dialogs/document_settings_dialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
-#include "app/dialogs/tform4.h"
+#include "app/dialogs/splash_window.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/mainwindow/tform1.h"
+#include "app/mainwindow/main_window.h"
 #include "modal_script.h"
 #include "settings_folder_fixture.h"
 
