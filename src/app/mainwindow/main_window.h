@@ -2,6 +2,19 @@
 // Form1, the main window: the editor memo1, the main menu, the toolbar, the
 // status bar and the context menus. It wires each component to its command;
 // the commands themselves live in the libraries below app/.
+//
+// The windows, their classes keeping the design's names, their files named
+// by role:
+//
+//   class            file under app/                       role
+//   TForm1           mainwindow/main_window.h              the main window (this file)
+//   TForm2           dialogs/count_dialog.h                the count of items or spaces for a list
+//   TForm3           dialogs/document_settings_dialog.h    New's document class, preamble and title
+//   TForm4           dialogs/splash_window.h               the splash at start: New, Open or quit
+//   TForm5           dialogs/matrix_dialog.h               a matrix's brackets, rows and columns
+//   TForm6           dialogs/about_window.h                the About window and the version check
+//   TSectionManager  dialogs/section_manager.h             the section heads; a double-click selects one
+//   Typesetting      typesetting/typesetting.h             the log and PDF docks of a typesetting run
 #include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
@@ -78,103 +91,101 @@ class TForm1 : public QMainWindow {
   Memo* memo1 = nullptr;
 
  public slots:
-  void FormCreate();
-  void memo1Change();
+  void FormCreate();   // the window made: the splash, panel 1
+  void memo1Change();  // memo1's text changed
 
   // Edit menu and the cut/copy/paste entries of both context menus.
-  void N4Click();
-  void Cut2Click();
-  void Copy2Click();
-  void Paste2Click();
-  void N37Click();
-  void ToolButton6Click();
+  void N4Click();           // 元に戻す
+  void Cut2Click();         // 切り取り
+  void Copy2Click();        // コピー
+  void Paste2Click();       // 貼り付け
+  void N37Click();          // 全て選択
+  void ToolButton6Click();  // ToolButton6: the document's folder
 
   // Font styles ("書体").
-  void N12Click();
-  void N13Click();
-  void emphasis1Click();
-  void Taypewriter1Click();
-  void SansSerif1Click();
-  void SMALLCAPS1Click();
-  void Slanted1Click();
-  void N32Click();
+  void N12Click();           // ボールド：Bold
+  void N13Click();           // イタリック：Italic
+  void emphasis1Click();     // 強調：emphasis
+  void Taypewriter1Click();  // タイプライター：Taypewriter
+  void SansSerif1Click();    // 見出し：Sans Serif
+  void SMALLCAPS1Click();    // 見出し：SMALL CAPS
+  void Slanted1Click();      // 傾斜：Slanted
+  void N32Click();           // 書体修飾を取り消す
 
   // Text context menu: opening, sizes, alignment, inserts, lists, spaces.
-  void PopupMenu1Popup();
-  void N10Huge1Click();
-  void N9huge1Click();
-  void N8LARGE1Click();
-  void N7Large1Click();
-  void N6large1Click();
-  void N5normalsize1Click();
-  void N4small1Click();
-  void N3footnotesize1Click();
-  void N2scriptsize1Click();
-  void N1tiny1Click();
-  void N33Click();
-  void N24Click();
-  void N26Click();
-  void N25Click();
-  void TeX5Click();
-  void LaTeX1Click();
-  void LaTeXe1Click();
-  void N16Click();
-  void N28Click();
-  void marginpar1Click();
-  void reversemarginpar1Click();
-  void N30Click();
-  void Verb2Click();
-  void N15Click();
-  void verbatim1Click();
-  void verbatim2Click();
-  void N40Click();
-  void N55Click();
-  void N56Click();
-  // Inserts a picture from the clipboard or a chosen file as a figure.
-  void N53Click();
-  void itemize1Click();
-  void enumerate1Click();
-  void description1Click();
-  void item1Click();
-  void item2Click();
-  void N20Click();
-  void N21Click();
-  // Opens another section manager.
-  void N58Click();
+  void PopupMenu1Popup();         // PopupMenu1 opening
+  void N10Huge1Click();           // 10：Huge
+  void N9huge1Click();            // 9：huge
+  void N8LARGE1Click();           // 8：LARGE
+  void N7Large1Click();           // 7：Large
+  void N6large1Click();           // 6：large
+  void N5normalsize1Click();      // 5：normalsize（標準）
+  void N4small1Click();           // 4：small
+  void N3footnotesize1Click();    // 3：footnotesize
+  void N2scriptsize1Click();      // 2：scriptsize
+  void N1tiny1Click();            // 1：tiny
+  void N33Click();                // サイズの変更を取り消す
+  void N24Click();                // 左揃え
+  void N26Click();                // 中央揃え
+  void N25Click();                // 右揃え
+  void TeX5Click();               // TeX
+  void LaTeX1Click();             // LaTeX
+  void LaTeXe1Click();            // LaTeX2e
+  void N16Click();                // 引用符：“...”
+  void N28Click();                // 脚注*：\footnote{...}
+  void marginpar1Click();         // 標準：\marginpar{...}
+  void reversemarginpar1Click();  // 逆出力：\reversemarginpar{...}
+  void N30Click();                // 左右別文言：\marginpar[左：...]{右：...}
+  void Verb2Click();              // 文字通りに：\verb|...|
+  void N15Click();                // 空白を明示：\verb*|...|
+  void verbatim1Click();          // verbatim環境
+  void verbatim2Click();          // 空白を明示したverbatim*環境
+  void N40Click();                // 圏点(日本語だけ)
+  void N55Click();                // セクションを追加
+  void N56Click();                // サブセクションを追加
+  void N53Click();                // 画像を貼り付ける: the clipboard's picture or a chosen file, as a figure
+  void itemize1Click();           // 通常の「・」：itemize
+  void enumerate1Click();         // 番号付き：enumerate
+  void description1Click();       // 見出し付き：description
+  void item1Click();              // \itemだけを追加する
+  void item2Click();              // \item[ ]だけを追加する
+  void N20Click();                // 「\」による空白
+  void N21Click();                // 「~」による空白
+  void N58Click();                // セクションマネージャーを開く...: another one at each use
 
   // Math mode: context-menu switching, formulas, matrix, symbols, typing aid.
-  void N44Click();
-  void N47Click();
-  void ToolButton4Click();
-  void PopupMenu2Popup();
-  void N48Click();
-  void equation1Click();
-  void gather1Click();
-  void equation2Click();
-  void gather2Click();
-  void N42Click();
-  void TeX6Click();
-  void memo1KeyPress(char& Key);
+  void N44Click();                // 数式コマンドに変更
+  void N47Click();                // 基本コマンドに変更
+  void ToolButton4Click();        // ToolButton4: the other menu
+  void PopupMenu2Popup();         // PopupMenu2 opening
+  void N48Click();                // $...$の数式環境に入れる
+  void equation1Click();          // 一行数式：equation
+  void gather1Click();            // 複数行の数式：gather
+  void equation2Click();          // 一行式（番号無し）：equation*
+  void gather2Click();            // 複数行の数式（番号無し）：gather*
+  void N42Click();                // 行列
+  void TeX6Click();               // 選択範囲のΘ・｛｝・（）等をTeXのコマンドに置き換える
+  void memo1KeyPress(char& Key);  // a key typed in memo1
 
   // New ("新規作成", ToolButton1 and the splash).
-  void N2Click();
+  void N2Click();  // 新規作成
 
   // Documents ("ファイル" menu, toolbar buttons 2 and 3, dropped files).
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
-  void Exit1Click();
-  void DropFiles(const QStringList& paths);
+  void Open1Click();                         // 開く...
+  void Save1Click();                         // 上書き保存
+  void SaveAs1Click();                       // 名前をつけて保存...
+  void Exit1Click();                         // 終了
+  void DropFiles(const QStringList& paths);  // files dropped on the window
   // Opens a file named on the command line as "開く..." opens a chosen one.
   void OpenFile(const QString& path);
 
   // Help menu: the About window.
-  void N6Click();
+  void N6Click();  // このプログラムについて...
 
   // Typesetting ("タイプセット" menu, its toolbar button).
-  void Typeset1Click();
-  void StopTypeset1Click();
-  void OpenPdf1Click();
+  void Typeset1Click();      // タイプセット
+  void StopTypeset1Click();  // 停止
+  void OpenPdf1Click();      // PDF を外部ビューアで開く
 
  protected:
   // Places the window, frame included, once the frame's size is known.
