@@ -8,7 +8,7 @@
 #include "bench_support.h"
 #include "buffer/sjis_literal.h"
 #include "markup/font_style.h"
-#include "app/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 using namespace zumoku;
 using namespace zumoku::bench;

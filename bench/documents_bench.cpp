@@ -12,12 +12,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/disk_files.h"
+#include "app/desktop/disk_files.h"
 #include "documents/document.h"
 #include "peak_memory.h"
 #include "bench_support.h"
 #include "buffer/sjis_codec.h"
-#include "app/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku::bench {
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "app/typeset_log_panel.h"
+#include "app/typesetting/typeset_log_panel.h"
 #include "bench_support.h"
 #include "buffer/sjis_literal.h"
 #include "typeset/log_parser.h"

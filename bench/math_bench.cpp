@@ -9,7 +9,7 @@
 
 #include "buffer/sjis_literal.h"
 #include "math/symbol_conversion.h"
-#include "app/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

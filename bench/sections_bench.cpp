@@ -5,8 +5,8 @@
 #include <QTextCursor>
 #include <memory>
 
-#include "app/tform1.h"
-#include "app/tsection_manager.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/section_manager.h"
 #include "bench_support.h"
 #include "sections/section_heads.h"
 

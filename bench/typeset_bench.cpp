@@ -12,8 +12,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/tform1.h"
-#include "app/typeset_controller.h"
+#include "app/mainwindow/main_window.h"
+#include "app/typesetting/typesetting.h"
+#include "app/typesetting/typeset_pdf_panel.h"
 #include "bench_support.h"
 #include "buffer/sjis_literal.h"
 #include "typeset/run_plan.h"

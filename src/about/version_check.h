@@ -28,7 +28,6 @@ class VersionCheck : public QObject {
  public:
   VersionCheck(std::string address, QString versionFile, QObject* parent = nullptr);
 
-  HttpClient& Client() { return client_; }
   // Found() or Failed() follows from the event loop.
   void Start();
 

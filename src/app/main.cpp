@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/command_line.h"
-#include "app/fonts.h"
-#include "app/tform1.h"
+#include "app/desktop/command_line.h"
+#include "app/widgets/fonts.h"
+#include "app/mainwindow/main_window.h"
 
 namespace {
 // Prints what the command line asked for instead of starting; the exit status.

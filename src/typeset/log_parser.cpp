@@ -72,7 +72,7 @@ std::optional<FileLineError> ParseFileLineError(std::string_view line) {
   for (size_t colon = line.find(':', 1); colon != std::string_view::npos; colon = line.find(':', colon + 1)) {
     size_t digitsEnd = colon + 1;
     while (digitsEnd < line.size() && IsDigit(line[digitsEnd])) ++digitsEnd;
-    if (digitsEnd == colon + 1 || line.substr(digitsEnd, 2) != ": ") continue;
+    if (digitsEnd == colon + 1 || !line.substr(digitsEnd).starts_with(": ")) continue;
     const auto number = LeadingNumber(line.substr(colon + 1));
     if (!number) continue;
     return FileLineError{line.substr(0, colon), *number, line.substr(digitsEnd + 2)};

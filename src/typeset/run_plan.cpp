@@ -28,12 +28,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
-
-bool EndsWith(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 // The first file whose contents differ, an absent file counting as empty.
 std::optional<std::string> FirstDifference(const std::map<std::string, std::string>& before,
                                            const std::map<std::string, std::string>& after) {
@@ -153,7 +147,7 @@ RunPlan::Contents RunPlan::ReadBackFiles() const {
   // The .aux of each \include'd file.
   for (std::string_view line : Lines(files[JobName() + ".aux"])) {
     constexpr std::string_view kInput = "\\@input{";
-    if (!StartsWith(line, kInput) || !EndsWith(line, "}")) continue;
+    if (!line.starts_with(kInput) || !line.ends_with("}")) continue;
     const std::string name(line.substr(kInput.size(), line.size() - kInput.size() - 1));
     files[name] = Read(name);
   }
@@ -164,10 +158,10 @@ std::string RunPlan::BibliographyRequest() const {
   std::string request;
   bool hasDatabase = false;
   for (const auto& [name, text] : readBack_) {
-    if (!EndsWith(name, ".aux")) continue;
+    if (!name.ends_with(".aux")) continue;
     for (std::string_view line : Lines(text)) {
-      hasDatabase = hasDatabase || StartsWith(line, "\\bibdata{");
-      if (StartsWith(line, "\\citation{") || StartsWith(line, "\\bibdata{") || StartsWith(line, "\\bibstyle{")) {
+      hasDatabase = hasDatabase || line.starts_with("\\bibdata{");
+      if (line.starts_with("\\citation{") || line.starts_with("\\bibdata{") || line.starts_with("\\bibstyle{")) {
         request.append(line).append("\n");
       }
     }

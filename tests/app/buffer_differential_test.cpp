@@ -10,8 +10,8 @@
 #include <random>
 #include <sstream>
 
-#include "app/memo.h"
-#include "app/memo_buffer.h"
+#include "app/editor/memo.h"
+#include "app/editor/memo_buffer.h"
 #include "buffer/sjis.h"
 #include "buffer/sjis_codec.h"
 #include "buffer/text_buffer.h"

@@ -1,4 +1,4 @@
-#include "app/disk_files.h"
+#include "app/desktop/disk_files.h"
 
 #include <QDir>
 #include <QFile>

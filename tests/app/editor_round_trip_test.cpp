@@ -5,12 +5,12 @@
 
 #include <random>
 
-#include "app/disk_files.h"
+#include "app/desktop/disk_files.h"
 #include "documents/document.h"
-#include "app/memo_buffer.h"
+#include "app/editor/memo_buffer.h"
 #include "fake_prompts.h"
 #include "random_bytes.h"
-#include "app/memo.h"
+#include "app/editor/memo.h"
 
 namespace zumoku::test {
 

@@ -1,4 +1,4 @@
-#include "app/file_dialog.h"
+#include "app/desktop/file_dialog.h"
 
 #include <QComboBox>
 #include <QFile>

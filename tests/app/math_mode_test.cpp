@@ -4,12 +4,12 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/image_list.h"
+#include "app/widgets/image_list.h"
 #include "form_test.h"
 #include "modal.h"
 #include "sjis_text.h"
-#include "app/tform1.h"
-#include "app/tform5.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/matrix_dialog.h"
 #include "click.h"
 
 namespace zumoku::test {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "edit_buffer_contract.h"
-#include "app/memo_buffer.h"
-#include "app/memo.h"
+#include "app/editor/memo_buffer.h"
+#include "app/editor/memo.h"
 #include "buffer/sjis_codec.h"
 
 namespace zumoku::test {

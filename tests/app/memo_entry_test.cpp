@@ -11,9 +11,9 @@
 
 #include <functional>
 
-#include "app/memo.h"
-#include "app/memo.h"
-#include "app/memo_buffer.h"
+#include "app/editor/memo.h"
+#include "app/editor/memo.h"
+#include "app/editor/memo_buffer.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {

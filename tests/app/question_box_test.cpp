@@ -1,4 +1,4 @@
-#include "app/question_box.h"
+#include "app/desktop/question_box.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/tsection_manager.h"
+#include "app/dialogs/section_manager.h"
 
 #include <QApplication>
 #include <QPointer>

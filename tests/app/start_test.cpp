@@ -5,9 +5,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "app/tform1.h"
-#include "app/tform3.h"
-#include "app/tform4.h"
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/document_settings_dialog.h"
+#include "app/dialogs/splash_window.h"
 #include "buffer/sjis_codec.h"
 #include "modal_script.h"
 #include "buffer/line_ends.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "sjis_text.h"
-#include "app/tform1.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku::test {
 

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-#include "app/tform1.h"
+#include "app/mainwindow/main_window.h"
 #include "selected_text.h"
 
 namespace zumoku::test {

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/tform1.h"
+#include "app/mainwindow/main_window.h"
 #include "buffer/sjis_literal.h"
 #include "screenshot_steps.h"
 

@@ -7,8 +7,8 @@
 #include <QTextBlock>
 #include <string>
 
-#include "app/tform1.h"
-#include "app/typeset_controller.h"
+#include "app/mainwindow/main_window.h"
+#include "app/typesetting/typesetting.h"
 
 namespace zumoku::screenshot {
 

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <optional>
 
-#include "app/typeset_controller.h"
+#include "app/typesetting/typesetting.h"
 #include "form_test.h"
 #include "latex_documents.h"
 #include "modal_script.h"

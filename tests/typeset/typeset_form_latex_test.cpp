@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "app/typesetting/typeset_pdf_view.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "app/typesetting/typeset_pdf_panel.h"
 #include "settings_folder_fixture.h"
 #include "typeset/log_parser_async.h"
 #include "typeset_fixture.h"
@@ -142,7 +143,7 @@ TEST_P(DocumentReplaced, PanelsDropTheOldDocument) {
   a.log.entries = {{typeset::EntryKind::kError, 4, true, "Undefined control sequence."}};
   emit typesetting.Runner().finished(a);
   auto* errors = form.findChild<QListWidget*>(QStringLiteral("ErrorList1"));
-  QPdfDocument* pdf = typesetting.Pdf()->Document();
+  QPdfDocument* pdf = form.findChild<PdfPanel*>()->Document();
   ASSERT_EQ(errors->count(), 1);
   ASSERT_EQ(pdf->pageCount(), 1);
 

@@ -1,0 +1,52 @@
+#include "app/desktop/window_prompts.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include "app/desktop/error_box.h"
+#include "app/desktop/file_dialog.h"
+#include "app/desktop/question_box.h"
+
+namespace zumoku {
+
+namespace {
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Qt takes "[*]" in a window title as the place of the changed-document
+// mark and drops it; doubled, it stands for itself.
+QString PlainWindowTitle(QString title) { return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")); }
+
+std::optional<std::string> Choose(QWidget* parent, QFileDialog::AcceptMode mode, std::span<const FileType> types,
+                                  std::string_view presetName) {
+  const auto path = ChooseFile(parent, mode, types, FromUtf8(presetName));
+  if (!path) return std::nullopt;
+  return path->toStdString();
+}
+}  // namespace
+
+Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&window_, FromUtf8(question)); }
+
+UnsavedAnswer WindowPrompts::AskUnsavedChanges(std::string_view question) {
+  return AskQuestionWithCancel(&window_, FromUtf8(question));
+}
+
+bool WindowPrompts::AskToReload(std::string_view question) { return zumoku::AskToReload(&window_, FromUtf8(question)); }
+
+std::optional<std::string> WindowPrompts::ChooseFileToOpen(std::span<const FileType> types,
+                                                           std::string_view presetName) {
+  return Choose(&window_, QFileDialog::AcceptOpen, types, presetName);
+}
+
+std::optional<std::string> WindowPrompts::ChooseFileToSave(std::span<const FileType> types,
+                                                           std::string_view presetName) {
+  return Choose(&window_, QFileDialog::AcceptSave, types, presetName);
+}
+
+void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&window_, FromUtf8(text)); }
+void WindowPrompts::ShowStatus(std::string_view text) { showStatus_(FromUtf8(text)); }
+void WindowPrompts::SetCaption(std::string_view caption) {
+  window_.setWindowTitle(PlainWindowTitle(FromUtf8(caption)));
+}
+void WindowPrompts::EnableSave(bool enabled) { save1_.setEnabled(enabled); }
+
+}  // namespace zumoku

@@ -1,0 +1,40 @@
+#pragma once
+// The document commands' prompts in the main window: message boxes, the
+// file dialogs, the error box, status panel 0, the caption and Save1.
+#include <QString>
+#include <functional>
+#include <utility>
+
+#include "documents/prompts.h"
+
+class QAction;
+class QWidget;
+
+namespace zumoku {
+
+class WindowPrompts : public Prompts {
+ public:
+  // The boxes and dialogs open over `window`, whose caption they set;
+  // `showStatus` writes into panel 0.
+  WindowPrompts(QWidget& window, QAction& save1, std::function<void(const QString&)> showStatus)
+      : window_(window), save1_(save1), showStatus_(std::move(showStatus)) {}
+
+  Answer Ask(std::string_view question) override;
+  UnsavedAnswer AskUnsavedChanges(std::string_view question) override;
+  bool AskToReload(std::string_view question) override;
+  std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types,
+                                              std::string_view presetName) override;
+  std::optional<std::string> ChooseFileToSave(std::span<const FileType> types,
+                                              std::string_view presetName) override;
+  void ShowError(std::string_view text) override;
+  void ShowStatus(std::string_view text) override;
+  void SetCaption(std::string_view caption) override;
+  void EnableSave(bool enabled) override;
+
+ private:
+  QWidget& window_;
+  QAction& save1_;
+  std::function<void(const QString&)> showStatus_;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,96 @@
+#include "app/dialogs/section_manager.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QToolTip>
+#include <map>
+#include <utility>
+
+#include "app/widgets/fonts.h"
+#include "app/widgets/place.h"
+#include "buffer/sjis_codec.h"
+#include "sections/section_heads.h"
+
+namespace zumoku {
+
+TSectionManager::TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus)
+    : QWidget(&owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      buffer_(buffer),
+      showStatus_(std::move(showStatus)) {
+  setObjectName(QStringLiteral("SectionManager"));
+  setWindowTitle(QStringLiteral("SectionManager"));
+  setFont(WindowFont());
+  setFixedSize(257, 226);
+  move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+
+  Button1 = Place(new QPushButton(QStringLiteral("更新"), this), "Button1", {0, 0, 75, 25});
+  ListBox1 = Place(new QListWidget(this), "ListBox1", {0, 25, 257, 201});
+  // Rows are one line each; thousands of heads then fill the list at once.
+  ListBox1->setUniformItemSizes(true);
+  ListBox1->viewport()->installEventFilter(this);
+  connect(Button1, &QPushButton::clicked, this, &TSectionManager::Button1Click);
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TSectionManager::ListBox1DblClick);
+  FormCreate();
+}
+
+void TSectionManager::FormCreate() { Append(sections::ScanSections(buffer_)); }
+
+void TSectionManager::Button1Click() { Append(sections::ScanSections(buffer_)); }
+
+void TSectionManager::Append(const std::vector<std::string>& names) {
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(names.size()));
+  std::map<std::string_view, int> seen;
+  for (const std::string& name : names) {
+    rows << codec::Decode(name);
+    heads_.push_back({name, seen[name]++});
+  }
+  ListBox1->addItems(rows);
+}
+
+namespace {
+// Whether the list shows the row's whole name. Every row is as wide as the
+// widest, so what cuts a name off is the edge of the list's viewport.
+bool ShowsWholeName(const QListWidget* list, const QListWidgetItem* row) {
+  const QRect rect = list->visualItemRect(row);
+  const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+  const int textRight = rect.left() + 2 * margin + list->fontMetrics().horizontalAdvance(row->text());
+  return rect.left() >= 0 && textRight <= list->viewport()->width();
+}
+}  // namespace
+
+// A name the list cuts off is shown whole as the row's tooltip.
+bool TSectionManager::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != ListBox1->viewport() || event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QListWidgetItem* row = ListBox1->itemAt(help->pos());
+  if (row && !ShowsWholeName(ListBox1, row)) {
+    QToolTip::showText(help->globalPos(), row->text(), ListBox1->viewport());
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
+}
+
+void TSectionManager::ListBox1DblClick() {
+  const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+  if (selected.isEmpty()) return;
+  const Head& head = heads_[static_cast<std::size_t>(ListBox1->row(selected.front()))];
+  if (head.name.empty()) return;
+  if (!sections::JumpToSection(buffer_, head.name, head.nth)) {
+    showStatus_(QStringLiteral("セクション「%1」は見つかりませんでした").arg(selected.front()->text()));
+  }
+  close();
+}
+
+void TSectionManager::closeEvent(QCloseEvent* event) {
+  event->accept();
+  FormClose();
+}
+
+void TSectionManager::FormClose() { deleteLater(); }
+
+}  // namespace zumoku

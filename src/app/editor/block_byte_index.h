@@ -1,0 +1,45 @@
+#pragma once
+// Byte offsets of the stored Shift_JIS text for positions of the editor's
+// document, and back, without a pass over the text: each block's byte count
+// (its text plus the CR LF after it) is kept in running sums, brought up to
+// date on every change of the document.
+#include <QMetaObject>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <vector>
+
+#include "buffer/running_sums.h"
+
+namespace zumoku {
+
+class BlockByteIndex {
+ public:
+  explicit BlockByteIndex(QTextDocument& document);
+  ~BlockByteIndex();
+  BlockByteIndex(const BlockByteIndex&) = delete;
+  BlockByteIndex& operator=(const BlockByteIndex&) = delete;
+
+  // Stored bytes before document position `position`.
+  int ByteOffset(int position) const;
+  // The document position `offset` stored bytes from the start, clamped to
+  // the text; an offset inside a double-byte character or a line end moves
+  // back to its start, or forward past it when roundUp.
+  int Position(int offset, bool roundUp) const;
+
+  // The blocks from the one holding `from` to the one holding from + added
+  // are new or changed; the blocks after them are the old ones. Done on
+  // every reported change; repeating it for a change already counted
+  // changes nothing.
+  void Update(int from, int added);
+
+ private:
+  // Each block's stored bytes, its line end included.
+  std::vector<int> BlockBytes(const QTextBlock& first, const QTextBlock& last) const;
+  std::vector<int> AllBlockBytes() const;
+
+  QTextDocument& document_;
+  RunningSums blocks_;
+  QMetaObject::Connection connection_;
+};
+
+}  // namespace zumoku

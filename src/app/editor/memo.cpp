@@ -1,0 +1,280 @@
+#include "app/editor/memo.h"
+
+#include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextDocumentFragment>
+#include <algorithm>
+#include <utility>
+
+#include "app/editor/dropped_files.h"
+#include "app/editor/memo_read_back.h"
+#include "buffer/line_ends.h"
+#include "buffer/sjis_codec.h"
+
+namespace zumoku {
+
+namespace {
+// The selection's document bytes, beside its plain text, for pasting back
+// into this program.
+const QString kDocumentBytes = QStringLiteral("application/x-zumoku-shift-jis");
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool EndsLine(const QString& text) { return std::any_of(text.begin(), text.end(), IsLineEnd); }
+
+// Key text that inserts itself; Backspace, Delete and Esc carry control
+// characters, moves and shortcuts none.
+bool IsTyped(const QString& text) {
+  return !text.isEmpty() &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint() || c == u'\t' || IsLineEnd(c); });
+}
+
+QKeyEvent WithText(const QKeyEvent& event, Qt::KeyboardModifiers modifiers, const QString& text) {
+  return QKeyEvent(event.type(), event.key(), modifiers, text, event.isAutoRepeat(), event.count());
+}
+
+// NUL is shown as the stand-in of byte 0 and kept as that byte.
+QChar NulStandIn() {
+  static const QChar standIn = codec::Decode(std::string_view("\0", 1)).front();
+  return standIn;
+}
+}  // namespace
+
+Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
+  setObjectName(QStringLiteral("memo1"));
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setTabChangesFocus(false);
+  connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+    if (composing_ || (removed == 0 && added == 0)) return;
+    lastChange_ = Change{from, from + added};
+    emit edited();
+  });
+  // A new step replaces every step that was taken back before it; those lie
+  // at the end, as steps are kept in the order of the undo stack.
+  connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
+    if (joining_) return;
+    const int depth = document()->availableUndoSteps();
+    while (!steps_.empty() && steps_.back().to >= depth) steps_.pop_back();
+  });
+  const auto moved = [this] {
+    if (!typing_) EndTypingRun();
+  };
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, moved);
+  connect(this, &QPlainTextEdit::selectionChanged, this, moved);
+}
+
+QString Memo::NormalizeLineEnds(const QString& text) {
+  const QStringView view(text);
+  return QString::fromStdU16String(
+      NormalizeInsertedLineEndsToLf(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size()))));
+}
+
+bool Memo::Refuse(const QString& text) {
+  const auto refused = codec::FirstRefused(text);
+  if (!refused) return false;
+  const bool printable = !refused->isSurrogate() && refused->isPrint();
+  emit this->refused(printable
+      ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
+      : QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  return true;
+}
+
+void Memo::AsOneStep(const std::function<void()>& edit) { InStep(edit, false); }
+
+void Memo::InStep(const std::function<void()>& edit, bool joins) {
+  if (stepDepth_ > 0) return edit();  // part of the step around it
+  QTextCursor step = textCursor();
+  const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
+  ++stepDepth_;
+  joining_ = joins;
+  joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
+  lastChange_.reset();
+  edit();
+  step.endEditBlock();
+  ReadBackLastChange();
+  joining_ = false;
+  --stepDepth_;
+  if (joins) {
+    steps_.back().to = document()->availableUndoSteps();
+  } else {
+    MarkStep(from, start, end);
+  }
+}
+
+void Memo::Type(const std::function<void()>& insert, bool endsLine) {
+  const int from = document()->availableUndoSteps();
+  // Only while the run's record is the newest step: its edit block is the
+  // one to grow.
+  const bool joins = runSteps_ == from;
+  typing_ = true;
+  InStep(insert, joins);
+  typing_ = false;
+  const int to = document()->availableUndoSteps();
+  const bool open = !endsLine && (joins || to > from);
+  runSteps_ = open ? std::optional(to) : std::nullopt;
+}
+
+void Memo::keyPressEvent(QKeyEvent* event) {
+  // Taken back and redone outside any step.
+  if (event->matches(QKeySequence::Undo)) {
+    Undo();
+  } else if (event->matches(QKeySequence::Redo)) {
+    redo();
+  } else if (IsEnter(event->key()) && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    // Shift+Enter would insert U+2028, which no document can hold; both
+    // make an ordinary line end.
+    QKeyEvent plain = WithText(*event, event->modifiers() & Qt::KeypadModifier, QStringLiteral("\r"));
+    PassKey(&plain);
+  } else if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) {
+    // A key held with Alt or Ctrl is a shortcut, never text.
+    QKeyEvent shortcut = WithText(*event, event->modifiers(), QString());
+    PassKey(&shortcut);
+    event->setAccepted(shortcut.isAccepted());
+    return;
+  } else if (!Refuse(event->text()) && !Swallowed(*event)) {
+    if (event->key() == Qt::Key_Backspace) SelectCharacterAndSelectorBeforeCaret();
+    PassKey(event);
+    return;
+  }
+  event->accept();
+}
+
+// Backspace would take only the selector and silently give the character its
+// preferred code.
+void Memo::SelectCharacterAndSelectorBeforeCaret() {
+  QTextCursor cursor = textCursor();
+  const int at = cursor.position();
+  if (cursor.hasSelection() || at < 2 || codec::ByteLength(document()->characterAt(at - 1)) != 0) return;
+  cursor.setPosition(at - 2, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void Memo::ReadBackLastChange() {
+  if (!lastChange_) return;
+  // The reported change can take in the document's final separator, which
+  // no cursor may stand after.
+  const int to = std::min(lastChange_->to, document()->characterCount() - 1);
+  const bool joining = std::exchange(joining_, true);
+  QTextCursor step(document());
+  step.joinPreviousEditBlock();
+  int caret = textCursor().position();
+  ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, caret);
+  if (caret != textCursor().position()) {
+    QTextCursor moved = textCursor();
+    moved.setPosition(caret);
+    setTextCursor(moved);
+  }
+  step.endEditBlock();
+  joining_ = joining;
+  lastChange_.reset();  // the reading back's own change
+}
+
+void Memo::PassKey(QKeyEvent* event) {
+  const auto pass = [&] { QPlainTextEdit::keyPressEvent(event); };
+  IsTyped(event->text()) ? Type(pass, EndsLine(event->text())) : AsOneStep(pass);
+}
+
+bool Memo::Swallowed(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (!keyPress_ || text.size() != 1 || !text.at(0).isPrint() || codec::ByteLength(text.at(0)) != 1) return false;
+  const auto bytes = codec::Encode(text);
+  if (!bytes) return false;
+  char key = bytes->front();
+  keyPress_(key);
+  return key == 0;
+}
+
+void Memo::inputMethodEvent(QInputMethodEvent* event) {
+  if (event->commitString().isEmpty() || !Refuse(event->commitString())) {
+    PassInputMethod(event);
+    return;
+  }
+  // Ends the composition without committing the refused text, and without
+  // removing the text a reconversion meant it to replace.
+  QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+  PassInputMethod(&withoutCommit);
+}
+
+void Memo::PassInputMethod(QInputMethodEvent* event) {
+  // Showing or cancelling a composition redraws text but changes none.
+  composing_ = event->commitString().isEmpty() && event->replacementLength() == 0 && !textCursor().hasSelection();
+  const auto pass = [&] { QPlainTextEdit::inputMethodEvent(event); };
+  // A commit that replaces text around the caret is no typing.
+  event->replacementLength() == 0 ? Type(pass, EndsLine(event->commitString())) : AsOneStep(pass);
+  composing_ = false;
+}
+
+// Plain text for other programs; Qt's own rich formats would hide the bytes.
+QMimeData* Memo::createMimeDataFromSelection() const {
+  auto* data = new QMimeData;
+  const QString text = textCursor().selection().toPlainText();
+  data->setText(text);
+  if (const auto bytes = codec::Encode(text)) {
+    data->setData(kDocumentBytes, QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+  }
+  return data;
+}
+
+bool Memo::canInsertFromMimeData(const QMimeData* source) const {
+  return source->hasText() || source->hasFormat(kDocumentBytes);
+}
+
+void Memo::insertFromMimeData(const QMimeData* source) {
+  if (source->hasFormat(kDocumentBytes)) {
+    // Copied or dragged here: exactly the bytes it was, invalid ones included.
+    const QByteArray bytes = source->data(kDocumentBytes);
+    Insert(codec::Decode(NormalizeInsertedLineEnds(std::string_view(bytes.constData(), bytes.size()))));
+    return;
+  }
+  if (!source->hasText()) return;
+  QString text = NormalizeLineEnds(source->text());
+  if (Refuse(QString(text).remove(QChar(0)))) return;
+  Insert(text.replace(QChar(0), NulStandIn()));
+}
+
+void Memo::Insert(const QString& text) {
+  QTextCursor cursor = textCursor();
+  AsOneStep([&] { cursor.insertText(text); });  // a paste is one undo step of its own
+  setTextCursor(cursor);
+}
+
+void Memo::Undo() {
+  EndTypingRun();
+  const int to = document()->availableUndoSteps();
+  undo();
+  const int from = document()->availableUndoSteps();
+  const auto step =
+      std::find_if(steps_.rbegin(), steps_.rend(), [&](const Step& s) { return s.from == from && s.to == to; });
+  if (step == steps_.rend()) return;
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(step->start);
+  cursor.setPosition(step->end, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+void Memo::MarkStep(int stepsBefore, int start, int end) {
+  const int stepsAfter = document()->availableUndoSteps();
+  if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
+}
+
+// A drop inserts the text (and, moving it within the editor, takes it out
+// of its old place) in an edit block of its own around insertFromMimeData.
+void Memo::dropEvent(QDropEvent* event) {
+  lastChange_.reset();
+  QPlainTextEdit::dropEvent(event);
+  ReadBackLastChange();
+}
+
+void Memo::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).isEmpty()) {
+    event->ignore();  // passes the drag on to the window
+    return;
+  }
+  QPlainTextEdit::dragEnterEvent(event);
+}
+
+}  // namespace zumoku

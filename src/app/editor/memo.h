@@ -1,0 +1,101 @@
+#pragma once
+// memo1: the plain-text editor widget. It lets in only text that Shift_JIS
+// can hold, whether typed, composed by an input method, pasted or dropped,
+// and brings pasted line ends to one form. Text copied or dragged out of it
+// carries its document bytes, so it comes back exactly.
+#include <QPlainTextEdit>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/editor/memo_read_back.h"
+
+namespace zumoku {
+
+class Memo : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit Memo(QWidget* parent = nullptr);
+
+  // Line ends of pasted text by the inserted-text rule, each becoming '\n'.
+  static QString NormalizeLineEnds(const QString& text);
+
+  // Sees every character typed on the keyboard that takes one byte in the
+  // document, before it is inserted; setting the byte to 0 swallows it.
+  // Pasted text and input-method commits do not pass through it.
+  using KeyPressHandler = std::function<void(char& key)>;
+  void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+
+  // Takes back the most recent undo step and brings back the selection from
+  // before it.
+  void Undo();
+  // The step that just ended began when the undo stack held `stepsBefore`
+  // steps and [start, end) was selected.
+  void MarkStep(int stepsBefore, int start, int end);
+  // Runs an edit as one undo step of its own, so that Undo takes back what
+  // one paste, cut or deleting key did.
+  void AsOneStep(const std::function<void()>& edit);
+  // Typed insertions (keys and input-method commits) that each start where
+  // the previous one ended form one undo step, a typing run. A typed line end
+  // closes its run, and so does any other change of the text, a move of the
+  // caret or the selection, and Undo; commands close it through this.
+  void EndTypingRun() { runSteps_.reset(); }
+
+ signals:
+  // Text was refused; the message says why, for the status bar.
+  void refused(const QString& message);
+  // The text changed; showing an input method's composition does not count.
+  void edited();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QMimeData* createMimeDataFromSelection() const override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+  // Dragged files are documents for the window to open, not text to insert.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  struct Change {
+    int from, to;  // the changed text, as the document reports it once an edit block ends
+  };
+  struct Step {
+    int from, to;  // undo stack depths around the step
+    int start, end;  // the selection before it
+  };
+
+  // True (and the refusal reported) when text holds a character that the
+  // document cannot store.
+  bool Refuse(const QString& text);
+  // True when the key press handler swallowed the event's character.
+  bool Swallowed(const QKeyEvent& event);
+  void PassKey(QKeyEvent* event);
+  void SelectCharacterAndSelectorBeforeCaret();
+  // Makes the text the last edit block changed show what its bytes read back
+  // as, in that block's undo step; the caret moves past a character it would
+  // split.
+  void ReadBackLastChange();
+  void PassInputMethod(QInputMethodEvent* event);
+  void Insert(const QString& text);
+  // Runs an edit in one edit block: a new step, or, joining, the newest
+  // step grown.
+  void InStep(const std::function<void()>& edit, bool joins);
+  // Runs a typed insertion as part of the open typing run, or as the first
+  // of a new one.
+  void Type(const std::function<void()>& insert, bool endsLine);
+
+  KeyPressHandler keyPress_;
+  bool composing_ = false;
+  int stepDepth_ = 0;
+  std::vector<Step> steps_;
+  // While a typing run is open: the undo stack's depth after its last
+  // insertion. Its record is then the last of steps_.
+  std::optional<int> runSteps_;
+  bool typing_ = false;   // caret moves are the typing's own
+  bool joining_ = false;  // the run's record stays while its edit block grows
+  std::optional<Change> lastChange_;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,181 @@
+#include "app/editor/memo_buffer.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <algorithm>
+#include <functional>
+#include <limits>
+
+#include "app/editor/memo_read_back.h"
+#include "buffer/line_ends.h"
+#include "buffer/sjis_codec.h"
+
+namespace zumoku {
+
+namespace {
+std::string EncodeStored(QStringView text) {
+  auto bytes = codec::Encode(text);
+  if (!bytes) throw UnencodableText();
+  return std::move(*bytes);
+}
+}  // namespace
+
+MemoBuffer::MemoBuffer(Memo& editor)
+    : editor_(editor),
+      positions_(*editor.document()),
+      modifiedWatch_(QObject::connect(&editor_, &Memo::edited, &editor_, [this] { modified_ = true; })) {}
+
+// The widget may outlive the buffer; its edits must then no longer reach it.
+MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
+
+std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
+
+int MemoBuffer::SelStart() const { return positions_.ByteOffset(editor_.textCursor().selectionStart()); }
+
+int MemoBuffer::SelLength() const {
+  const QTextCursor cursor = editor_.textCursor();
+  return positions_.ByteOffset(cursor.selectionEnd()) - positions_.ByteOffset(cursor.selectionStart());
+}
+
+void MemoBuffer::SetSelStart(int position) {
+  QTextCursor cursor = editor_.textCursor();
+  cursor.setPosition(positions_.Position(position, false));
+  editor_.setTextCursor(cursor);
+}
+
+void MemoBuffer::SetSelLength(int length) {
+  QTextCursor cursor = editor_.textCursor();
+  const int start = cursor.selectionStart();
+  const int begin = positions_.ByteOffset(start);
+  const int end = begin + std::clamp(length, 0, std::numeric_limits<int>::max() - begin);
+  cursor.setPosition(start);
+  cursor.setPosition(positions_.Position(end, true), QTextCursor::KeepAnchor);
+  editor_.setTextCursor(cursor);
+  editor_.ensureCursorVisible();
+}
+
+std::string MemoBuffer::SelText() const { return EncodeStored(editor_.textCursor().selectedText()); }
+
+void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
+  QTextDocument* doc = editor_.document();
+  doc->setUndoRedoEnabled(false);  // also empties the history
+  change();
+  doc->setUndoRedoEnabled(true);
+}
+
+void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
+  editor_.EndTypingRun();  // commands never join typing
+  // The caret after the text, past a character its last byte joins.
+  const auto changeAndReadBack = [&] {
+    int caret = change();
+    const int end = ReadBackEdit(*editor_.document(), from, caret, NewText::kDecoded, caret);
+    QTextCursor after = editor_.textCursor();
+    if (after.hasSelection() || after.position() != caret) {
+      after.setPosition(caret);
+      editor_.setTextCursor(after);
+    }
+    return end;
+  };
+  if (stepDepth_ == 0 || freshHistory_) {
+    WithoutUndo([&] { changeAndReadBack(); });
+    return;
+  }
+  if (!step_) {
+    const QTextCursor selection = editor_.textCursor();
+    stepsBefore_ = editor_.document()->availableUndoSteps();
+    selectionStart_ = selection.selectionStart();
+    selectionEnd_ = selection.selectionEnd();
+    step_.emplace(editor_.document());
+    step_->beginEditBlock();
+  }
+  // Inside the edit block the document reports its changes only when the
+  // step ends, but the command reads positions between its writes.
+  const int end = changeAndReadBack();
+  positions_.Update(from, end - from);
+}
+
+bool MemoBuffer::EndUndoStep() {
+  if (stepDepth_ == 0 || --stepDepth_ > 0) return false;
+  freshHistory_ = false;
+  if (!step_) return false;
+  step_->endEditBlock();
+  step_.reset();
+  editor_.MarkStep(stepsBefore_, selectionStart_, selectionEnd_);
+  return true;
+}
+
+void MemoBuffer::StartFreshHistory() {
+  if (step_) step_->endEditBlock();
+  step_.reset();
+  freshHistory_ = stepDepth_ > 0;
+}
+
+void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
+  AsCommand(cursor.selectionStart(), [&] {
+    cursor.insertText(text);
+    return cursor.position();
+  });
+}
+
+// Through the widget's own cursor, which then already stands after the text.
+void MemoBuffer::SetSelText(std::string_view s) {
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
+  AsCommand(editor_.textCursor().selectionStart(), [&] {
+    editor_.insertPlainText(text);
+    return editor_.textCursor().position();
+  });
+  editor_.ensureCursorVisible();
+}
+
+void MemoBuffer::Clear() {
+  StartFreshHistory();
+  editor_.clear();
+  modified_ = false;
+}
+
+void MemoBuffer::Load(std::string_view bytes) {
+  StartFreshHistory();
+  // Decoding already makes each CR LF, lone CR and lone LF one line end,
+  // which is the rule for files; no normalised copy of a large file needed.
+  editor_.setPlainText(codec::Decode(bytes));
+}
+
+int MemoBuffer::Count() const {
+  const QTextDocument* doc = editor_.document();
+  const bool emptyLast = doc->lastBlock().length() == 1;
+  return doc->blockCount() - (emptyLast ? 1 : 0);
+}
+
+std::string MemoBuffer::Get(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return EncodeStored(editor_.document()->findBlockByNumber(index).text());
+}
+
+void MemoBuffer::Put(int index, std::string_view s) {
+  if (index < 0 || index >= Count()) return;
+  const QTextBlock block = editor_.document()->findBlockByNumber(index);
+  QTextCursor cursor(editor_.document());
+  cursor.setPosition(block.position());
+  cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+  ReplaceAsCommand(cursor, s);
+}
+
+void MemoBuffer::Add(std::string_view s) {
+  QTextCursor cursor(editor_.document());
+  cursor.movePosition(QTextCursor::End);
+  const bool startsLine = editor_.document()->lastBlock().length() == 1;
+  const std::string line(s);
+  ReplaceAsCommand(cursor, startsLine ? line + "\r\n" : "\r\n" + line);
+}
+
+void MemoBuffer::BeginUpdate() {
+  if (updateDepth_++ == 0) editor_.setUpdatesEnabled(false);
+}
+
+void MemoBuffer::EndUpdate() {
+  if (updateDepth_ == 0) return;
+  if (--updateDepth_ == 0) editor_.setUpdatesEnabled(true);
+}
+
+}  // namespace zumoku

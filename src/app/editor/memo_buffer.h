@@ -1,0 +1,84 @@
+#pragma once
+// The EditBuffer over the memo1 widget. The widget holds Unicode text; this
+// adapter speaks Shift_JIS bytes with CR LF line ends and converts byte
+// positions through an index of each line's bytes, so commands behave here
+// as on TextBuffer and positions cost the same in any size of document.
+#include <QString>
+#include <QTextCursor>
+#include <functional>
+#include <optional>
+
+#include "app/editor/memo.h"
+
+#include "app/editor/block_byte_index.h"
+#include "buffer/edit_buffer.h"
+
+namespace zumoku {
+
+class MemoBuffer : public EditBuffer, private EditLines {
+ public:
+  explicit MemoBuffer(Memo& editor);
+  ~MemoBuffer() override;
+  MemoBuffer(const MemoBuffer&) = delete;
+  MemoBuffer& operator=(const MemoBuffer&) = delete;
+
+  std::string Text() const override;
+  int SelStart() const override;
+  void SetSelStart(int position) override;
+  int SelLength() const override;
+  void SetSelLength(int length) override;
+  std::string SelText() const override;
+  void SetSelText(std::string_view s) override;
+  EditLines& Lines() override { return *this; }
+  void BeginUndoStep() override { ++stepDepth_; }
+  bool EndUndoStep() override;
+
+  void Clear() override;
+  void Load(std::string_view bytes) override;
+  bool Modified() const override { return modified_; }
+  void SetModified(bool modified) override { modified_ = modified; }
+
+  void Undo() override { editor_.Undo(); }
+  void CutToClipboard() override {
+    editor_.AsOneStep([this] { editor_.cut(); });
+  }
+  void CopyToClipboard() override { editor_.copy(); }
+  void PasteFromClipboard() override { editor_.paste(); }
+  void SelectAll() override { editor_.selectAll(); }
+
+ private:
+  // EditLines
+  int Count() const override;
+  std::string Get(int index) const override;
+  void Put(int index, std::string_view s) override;
+  void Add(std::string_view s) override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
+
+  // Replaces the cursor's selection by bytes (inserted line-end rule), not
+  // as a user edit; the caret after them.
+  void ReplaceAsCommand(QTextCursor cursor, std::string_view bytes);
+  // A command's change: part of the open undo step, or, outside one, a
+  // change that empties the undo history. `change` writes from document
+  // position `from` and returns where its text ends. The text then shows
+  // what it reads back as, and the caret stands after it.
+  void AsCommand(int from, const std::function<int()>& change);
+  void WithoutUndo(const std::function<void()>& change);
+  // Clear and Load start a fresh history, even inside a step.
+  void StartFreshHistory();
+
+  Memo& editor_;
+  BlockByteIndex positions_;
+  bool modified_ = false;
+  QMetaObject::Connection modifiedWatch_;
+  int updateDepth_ = 0;
+  int stepDepth_ = 0;
+  bool freshHistory_ = false;
+  // The open step's edit block and what it replaced, once it has written.
+  std::optional<QTextCursor> step_;
+  int stepsBefore_ = 0;
+  int selectionStart_ = 0;
+  int selectionEnd_ = 0;
+};
+
+}  // namespace zumoku

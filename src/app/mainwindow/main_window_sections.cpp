@@ -1,0 +1,9 @@
+// The section manager's entry of the text context menu.
+#include "app/mainwindow/main_window.h"
+#include "app/dialogs/section_manager.h"
+
+namespace zumoku {
+
+void TForm1::N58Click() { (new TSectionManager(*this, Buffer(), StatusWriter()))->show(); }
+
+}  // namespace zumoku

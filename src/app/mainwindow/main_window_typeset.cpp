@@ -1,0 +1,42 @@
+// The typesetting commands: "タイプセット" (Ctrl+T and its toolbar button),
+// "停止" and "PDF を外部ビューアで開く".
+#include <QMenuBar>
+
+#include "app/widgets/image_list.h"
+#include "app/widgets/menu_items.h"
+#include "app/mainwindow/main_window.h"
+#include "app/widgets/tool_bar_items.h"
+#include "app/typesetting/typesetting.h"
+
+namespace zumoku {
+
+void TForm1::SetUpTypesetting() {
+  auto* menu = new QMenu(QStringLiteral("タイプセット"), menuBar());
+  menu->setObjectName(QStringLiteral("TypesetMenu1"));
+  menu->menuAction()->setObjectName(QStringLiteral("TypesetMenu1"));
+  menuBar()->insertMenu(Find2->menuAction(), menu);
+  QAction* typeset = AddItem(menu, "Typeset1", QStringLiteral("タイプセット"));
+  typeset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  typeset->setShortcutContext(Qt::WindowShortcut);
+  connect(typeset, &QAction::triggered, this, &TForm1::Typeset1Click);
+  connect(AddItem(menu, "StopTypeset1", QStringLiteral("停止")), &QAction::triggered, this, &TForm1::StopTypeset1Click);
+  connect(AddItem(menu, "OpenPdf1", QStringLiteral("PDF を外部ビューアで開く")), &QAction::triggered, this,
+          &TForm1::OpenPdf1Click);
+
+  AddToolGap(ToolBar1);
+  QToolButton* button = AddToolButton(ToolBar1, "TypesetButton1", MakeTypesetImage());
+  button->setToolTip(QStringLiteral("タイプセット (Ctrl+T)"));
+  connect(button, &QToolButton::clicked, this, &TForm1::Typeset1Click);
+
+  typesetting_ = new Typesetting(*this, *memo1,
+                                 {.fileName = [this] { return CurrentFileName(); },
+                                  .modified = [this] { return Buffer().Modified(); },
+                                  .save = [this] { Save1Click(); },
+                                  .showStatus = StatusWriter()});
+}
+
+void TForm1::Typeset1Click() { typesetting_->Typeset(); }
+void TForm1::StopTypeset1Click() { typesetting_->Stop(); }
+void TForm1::OpenPdf1Click() { typesetting_->OpenPdf(); }
+
+}  // namespace zumoku

@@ -1,0 +1,70 @@
+#include "app/typesetting/typeset_log_panel.h"
+
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "buffer/sjis_codec.h"
+
+namespace zumoku {
+
+namespace {
+
+QString KindLabel(typeset::EntryKind kind) {
+  switch (kind) {
+    case typeset::EntryKind::kError: return QStringLiteral("エラー");
+    case typeset::EntryKind::kWarning: return QStringLiteral("警告");
+    case typeset::EntryKind::kBadBox: return QStringLiteral("ボックス");
+  }
+  return {};
+}
+
+QString EntryText(const typeset::LogEntry& entry, const QString& fileName) {
+  const QString file = entry.inDocument ? fileName : QStringLiteral("(別のファイル)");
+  const QString where = entry.line > 0 ? QStringLiteral("%1:%2: ").arg(file).arg(entry.line) : QString();
+  return QStringLiteral("[%1] %2%3").arg(KindLabel(entry.kind), where, codec::Decode(entry.message));
+}
+
+}  // namespace
+
+LogPanel::LogPanel(QWidget* parent)
+    : QWidget(parent), output_(new QPlainTextEdit(this)), entries_(new QListWidget(this)) {
+  setObjectName(QStringLiteral("LogPanel1"));
+  output_->setObjectName(QStringLiteral("LogMemo1"));
+  output_->setReadOnly(true);
+  output_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  entries_->setObjectName(QStringLiteral("ErrorList1"));
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->addWidget(entries_);
+  splitter->addWidget(output_);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter);
+  connect(entries_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { emit lineActivated(item->data(Qt::UserRole).toInt()); });
+}
+
+void LogPanel::Clear() {
+  output_->clear();
+  entries_->clear();
+}
+
+void LogPanel::AppendOutput(const QString& text) {
+  output_->moveCursor(QTextCursor::End);
+  output_->insertPlainText(text);
+  output_->ensureCursorVisible();
+}
+
+void LogPanel::ShowEntries(const typeset::LogSummary& log, const QString& fileName) {
+  entries_->clear();
+  for (const typeset::LogEntry& entry : log.entries) {
+    // Filled before it joins the list, which then signals no change of it.
+    auto* item = new QListWidgetItem(EntryText(entry, fileName));
+    item->setData(Qt::UserRole, entry.inDocument ? entry.line : 0);
+    if (entry.kind == typeset::EntryKind::kError) item->setForeground(QColor(190, 0, 0));
+    entries_->addItem(item);
+  }
+}
+
+}  // namespace zumoku

@@ -1,0 +1,234 @@
+#include "app/typesetting/typesetting.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextBlock>
+#include <QUrl>
+#include <utility>
+
+#include "app/typesetting/typeset_log_panel.h"
+#include "app/typesetting/typeset_pdf_panel.h"
+#include "typeset/run_plan.h"
+#include "typeset/synctex_map.h"
+
+namespace zumoku {
+
+namespace {
+constexpr int kProgressIntervalMs = 500;
+constexpr int kCaretSettleMs = 150;
+const QString kNoViewer = QStringLiteral("PDF を開くビューアが見つかりません");
+
+// What panel 0 says when a run has ended; short, for the panel is narrow.
+QString StatusAfter(const typeset::RunResult& result) {
+  const QString seconds = QString::number(result.elapsedMs / 1000.0, 'f', 1);
+  switch (result.outcome) {
+    case typeset::Outcome::kSucceeded: {
+      const int undefined = typeset::CountUndefinedReferences(result.log);
+      if (undefined == 0) return QStringLiteral("タイプセット完了 (%1 秒)").arg(seconds);
+      return QStringLiteral("タイプセット完了、未定義の参照 %1 件 (%2 秒)").arg(undefined).arg(seconds);
+    }
+    case typeset::Outcome::kFailed: {
+      // A tool can fail without a line in platex's log: pbibtex, mendex, dvipdfmx, a crash.
+      const int errors = result.log.Count(typeset::EntryKind::kError);
+      return QStringLiteral("タイプセット失敗: %1")
+          .arg(errors > 0 ? QStringLiteral("エラー %1 件").arg(errors) : result.message);
+    }
+    case typeset::Outcome::kStopped: return QStringLiteral("タイプセットを停止しました");
+    case typeset::Outcome::kToolsMissing: return result.message;
+  }
+  return {};
+}
+
+}  // namespace
+
+Typesetting::Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document document)
+    : QObject(&window), window_(window), memo1_(memo1), document_(std::move(document)) {
+  BuildDocks();
+  progress_.setInterval(kProgressIntervalMs);
+  connect(&progress_, &QTimer::timeout, this, &Typesetting::ShowProgress);
+  connect(&runner_, &typeset::TypesetRunner::stepStarted, this, &Typesetting::ShowProgress);
+  connect(&runner_, &typeset::TypesetRunner::output, logPanel_, &LogPanel::AppendOutput);
+  connect(&runner_, &typeset::TypesetRunner::finished, this, &Typesetting::Finished);
+  caretMoved_.setSingleShot(true);
+  caretMoved_.setInterval(kCaretSettleMs);
+  connect(&caretMoved_, &QTimer::timeout, this, [this] { SyncToCaret(true); });
+  connect(&memo1_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    const int line = memo1_.textCursor().blockNumber() + 1;
+    if (line != caretLine_ && synctex_) caretMoved_.start();
+  });
+  // The caption names the document's file, and changes whenever another
+  // file or a new document takes the window.
+  connect(&window_, &QWidget::windowTitleChanged, this, &Typesetting::DocumentReplaced);
+}
+
+Typesetting::~Typesetting() {
+  // A viewer's launcher still waiting is ended with the window: it must not
+  // report into a window half gone.
+  for (QProcess* opener : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) opener->disconnect(this);
+}
+
+void Typesetting::BuildDocks() {
+  logPanel_ = new LogPanel;
+  logDock_ = new QDockWidget(QStringLiteral("ログ"), &window_);
+  logDock_->setObjectName(QStringLiteral("LogDock1"));
+  logDock_->setWidget(logPanel_);
+  window_.addDockWidget(Qt::BottomDockWidgetArea, logDock_);
+  pdfPanel_ = new PdfPanel;
+  pdfDock_ = new QDockWidget(QStringLiteral("PDF"), &window_);
+  pdfDock_->setObjectName(QStringLiteral("PdfDock1"));
+  pdfDock_->setWidget(pdfPanel_);
+  window_.addDockWidget(Qt::RightDockWidgetArea, pdfDock_);
+  // The window keeps its size and layout until the first run.
+  logDock_->hide();
+  pdfDock_->hide();
+  connect(logPanel_, &LogPanel::lineActivated, this, [this](int line) {
+    if (line > 0) {
+      SelectLine(line);
+    } else {
+      document_.showStatus(QStringLiteral("この項目は文書の行を指していません"));
+    }
+  });
+  connect(pdfPanel_->View(), &PdfView::placeClicked, this, &Typesetting::SyncToSource);
+}
+
+void Typesetting::Typeset() {
+  // The tools read the file: it must hold the text shown.
+  auto saved = [this] {
+    const QFileInfo file(document_.fileName());
+    return !document_.modified() && file.isAbsolute() && file.exists();
+  };
+  if (!saved()) document_.save();
+  // A cancelled or failed save has said so: nothing to typeset.
+  if (!saved()) return;
+  const QString path = document_.fileName();
+  fileName_ = QFileInfo(path).fileName();
+  logPanel_->Clear();
+  ShowDocks();
+  runner_.Start(path);
+  if (runner_.IsRunning()) progress_.start();
+}
+
+void Typesetting::ShowDocks() {
+  if (pdfDock_->isVisible()) return;
+  logDock_->show();
+  pdfDock_->show();
+  // First shown: the PDF beside the editor at a readable width, the log low.
+  window_.resizeDocks({pdfDock_}, {window_.width() * 2 / 5}, Qt::Horizontal);
+  window_.resizeDocks({logDock_}, {window_.height() / 4}, Qt::Vertical);
+}
+
+void Typesetting::Stop() { runner_.Stop(); }
+
+void Typesetting::ShowProgress() {
+  if (!runner_.IsRunning()) return;
+  document_.showStatus(QStringLiteral("%1 実行中… %2 秒").arg(runner_.CurrentStep()).arg(runner_.ElapsedMs() / 1000));
+}
+
+void Typesetting::Finished(const typeset::RunResult& result) {
+  progress_.stop();
+  QString status = StatusAfter(result);
+  if (result.outcome == typeset::Outcome::kSucceeded) {
+    if (ShowPdf(result.pdfPath)) {
+      SyncToCaret(false);  // the reload keeps the place shown
+    } else {
+      status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
+    }
+  }
+  logPanel_->ShowEntries(result.log, fileName_);
+  logPanel_->AppendOutput(status + u'\n');
+  document_.showStatus(status);
+}
+
+bool Typesetting::ShowPdf(const QString& path) {
+  if (!pdfPanel_->Load(path)) return false;
+  synctex_ = std::make_unique<typeset::SynctexMap>(QFile::encodeName(path).toStdString());
+  return true;
+}
+
+void Typesetting::DocumentReplaced() {
+  runner_.Stop();
+  logPanel_->Clear();
+  synctex_.reset();
+  pdfPanel_->Clear();
+  // A PDF older than its document shows text the document no longer has.
+  const QFileInfo pdf(PdfPathOfDocument());
+  if (pdf.exists() && pdf.lastModified() > QFileInfo(document_.fileName()).lastModified()) {
+    ShowPdf(pdf.filePath());
+  }
+}
+
+void Typesetting::SelectLine(int line) {
+  QTextBlock block = memo1_.document()->findBlockByNumber(line - 1);
+  if (!block.isValid()) return;
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  memo1_.setTextCursor(cursor);
+  memo1_.ensureCursorVisible();
+  memo1_.setFocus();
+}
+
+void Typesetting::SyncToCaret(bool reveal) {
+  caretLine_ = memo1_.textCursor().blockNumber() + 1;
+  if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_), reveal);
+}
+
+void Typesetting::SyncToSource(int page, QPointF point) {
+  const auto line = synctex_ ? synctex_->LineAt(page, point.x(), point.y()) : std::nullopt;
+  if (line) {
+    SelectLine(*line);
+  } else {
+    document_.showStatus(QStringLiteral("この場所に対応する文書の行はありません"));
+  }
+}
+
+QString Typesetting::PdfPathOfDocument() const {
+  const QFileInfo document(document_.fileName());
+  if (!document.isAbsolute()) return {};
+  const std::string pdf = typeset::PdfFileOf(QFile::encodeName(document.fileName()).toStdString());
+  return document.absolutePath() + u'/' + QFile::decodeName(pdf.c_str());
+}
+
+void Typesetting::OpenPdf() {
+  const QString pdf = PdfPathOfDocument();
+  if (pdf.isEmpty() || !QFileInfo::exists(pdf)) {
+    document_.showStatus(QStringLiteral("PDF がありません。先にタイプセットしてください"));
+    return;
+  }
+  const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (!xdgOpen.isEmpty()) {
+    OpenWith(xdgOpen, pdf);
+  } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) {
+    document_.showStatus(kNoViewer);
+  }
+}
+
+// Run here rather than through QDesktopServices, which starts it detached:
+// only its exit code tells that nothing could show the file. It may wait
+// for the viewer to close, so its output goes nowhere.
+void Typesetting::OpenWith(const QString& xdgOpen, const QString& pdf) {
+  auto* opener = new QProcess(this);
+  opener->setStandardInputFile(QProcess::nullDevice());
+  opener->setStandardOutputFile(QProcess::nullDevice());
+  opener->setStandardErrorFile(QProcess::nullDevice());
+  connect(opener, &QProcess::finished, this, [this, opener](int exitCode, QProcess::ExitStatus status) {
+    opener->deleteLater();
+    constexpr int kNoMethodAvailable = 3;
+    if (status == QProcess::NormalExit && exitCode == kNoMethodAvailable) {
+      document_.showStatus(kNoViewer);
+    } else if (status != QProcess::NormalExit || exitCode != 0) {
+      document_.showStatus(
+          QStringLiteral("外部ビューアで PDF を開けませんでした (xdg-open: 終了コード %1)").arg(exitCode));
+    }
+  });
+  connect(opener, &QProcess::errorOccurred, this, [this, opener](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    opener->deleteLater();
+    document_.showStatus(kNoViewer);
+  });
+  opener->start(xdgOpen, {pdf});
+}
+
+}  // namespace zumoku

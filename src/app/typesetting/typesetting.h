@@ -1,0 +1,78 @@
+#pragma once
+// Typesetting in the main window: the run behind the "タイプセット" menu and
+// its toolbar button, the log and PDF docks, the run's progress in status
+// panel 0, and SyncTeX between memo1 and the PDF. The document is saved
+// through the window's own Save flow first; nothing here writes to it.
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "typeset/typeset_runner.h"
+
+namespace zumoku {
+
+class LogPanel;
+class PdfPanel;
+namespace typeset {
+class SynctexMap;
+}
+
+class Typesetting : public QObject {
+  Q_OBJECT
+ public:
+  // What a run needs of the main window's document.
+  struct Document {
+    std::function<QString()> fileName;  // empty until the document has a file
+    std::function<bool()> modified;
+    std::function<void()> save;                      // the window's "上書き保存"
+    std::function<void(const QString&)> showStatus;  // panel 0
+  };
+  // The docks go into `window`; `memo1` is the editor the log and the PDF
+  // point into.
+  Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document document);
+  ~Typesetting() override;
+
+  void Typeset();
+  void Stop();
+  void OpenPdf();
+
+  typeset::TypesetRunner& Runner() { return runner_; }
+
+ private:
+  void BuildDocks();
+  void ShowDocks();
+  void ShowProgress();
+  void Finished(const typeset::RunResult& result);
+  void SelectLine(int line);
+  // Highlights the caret line's boxes in the PDF; `reveal` scrolls to them.
+  void SyncToCaret(bool reveal);
+  void SyncToSource(int page, QPointF point);
+  QString PdfPathOfDocument() const;
+  // Opens the PDF with xdg-open, saying in panel 0 when nothing could show it.
+  void OpenWith(const QString& xdgOpen, const QString& pdf);
+  // Another document took the window's place (Open, a drop, New; also Save
+  // As, which names another file): what the panels showed was the old one's.
+  void DocumentReplaced();
+  // Shows the PDF at `path` with its SyncTeX look-ups; false when it cannot be read.
+  bool ShowPdf(const QString& path);
+
+  QMainWindow& window_;
+  QPlainTextEdit& memo1_;
+  Document document_;
+  typeset::TypesetRunner runner_;
+  LogPanel* logPanel_ = nullptr;
+  PdfPanel* pdfPanel_ = nullptr;
+  QDockWidget* logDock_ = nullptr;
+  QDockWidget* pdfDock_ = nullptr;
+  QTimer progress_;
+  QTimer caretMoved_;
+  int caretLine_ = 0;
+  QString fileName_;  // of the document being typeset
+  std::unique_ptr<typeset::SynctexMap> synctex_;
+};
+
+}  // namespace zumoku

@@ -1,0 +1,143 @@
+#include "app/mainwindow/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "desktop_state.h"
+#include "form_test.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+// The names of a menu's entries in order, a submenu's entries in brackets
+// after its name.
+QString EntryNames(const QMenu* menu) {
+  QStringList names;
+  for (const QAction* action : menu->actions()) {
+    const QMenu* submenu = action->menu();
+    names << (submenu ? submenu->objectName() + u'(' + EntryNames(submenu) + u')' : action->objectName());
+  }
+  return names.join(u' ');
+}
+
+using Form1 = FormTest;
+
+// The component names are how the program is driven from outside.
+TEST_F(Form1, ComponentsCarryTheirNames) {
+  QStringList bar;
+  for (const QAction* menu : form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions()) {
+    bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
+  }
+  EXPECT_EQ(bar.join(u' '), QStringLiteral("File1(N2 Open1 N3 Save1 SaveAs1 N1 Exit1) "
+                                           "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37) "
+                                           "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1) Find2(Find1 Replace1) "
+                                           "N7(N8) Help1(N6)"));
+  EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
+            QStringLiteral("Cut2 Copy2 Paste2 N9 "
+                           "N11(N32 N31 N12 N13 emphasis1 Taypewriter1 SansSerif1 SMALLCAPS1 Slanted1) "
+                           "N14(N33 N34 N10Huge1 N9huge1 N8LARGE1 N7Large1 N6large1 N5normalsize1 N4small1 "
+                           "N3footnotesize1 N2scriptsize1 N1tiny1) "
+                           "N17(itemize1 enumerate1 description1 N35 item1 item2) N22 N24 N26 N25 N23 N16 N28 N10 "
+                           "N19(N20 N21) N18 TeX3(N40 N39 Verb1(Verb2 N15 verbatim1 verbatim2) N27 "
+                           "N29(marginpar1 reversemarginpar1 N30) N38 TeX4(TeX5 LaTeX1 LaTeXe1)) "
+                           "N54(N55 N56 N57 N58) N53 N43 N44"));
+  EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))),
+            QStringLiteral("Cut3 Copy3 Paste3 N45 N48 N52 equation1 gather1 split1 N49(equation2 N50 gather2) N51 "
+                           "N42 N41 TeX6 N46 N47"));
+  for (const char* name : {"memo1", "ToolBar1", "ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
+                           "ToolButton6", "TypesetButton1", "StatusBar1"}) {
+    EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+  }
+  EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
+}
+
+// Only the "ファイル" entries and "タイプセット" have keys; the editor
+// handles the edit keys itself.
+TEST_F(Form1, MainMenuKeys) {
+  const struct {
+    const char* name;
+    const char* keys;
+  } rows[] = {{"N2", "Ctrl+N"},  {"Open1", "Ctrl+O"}, {"Save1", "Ctrl+S"}, {"SaveAs1", "Ctrl+Shift+S"},
+              {"Exit1", "Ctrl+Q"}, {"N4", ""},         {"Cut1", ""},       {"Paste1", ""},
+              {"N37", ""},         {"N6", ""},       {"Typeset1", "Ctrl+T"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(Action(row.name)->shortcut().toString(), QLatin1String(row.keys)) << row.name;
+  }
+}
+
+TEST_F(Form1, StartsEmptyInBasicMode) {
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
+  EXPECT_EQ(form.StatusPanelText(1), QStringLiteral("PopUpモード：基本モード"));
+  EXPECT_EQ(form.StatusPanelText(0), QString());
+  EXPECT_EQ(form.Buffer().Text(), "");
+  EXPECT_FALSE(Action("Save1")->isEnabled());
+  EXPECT_FALSE(Action("Find2")->isEnabled());
+}
+
+TEST_F(Form1, OuterFrameIsPlacedAndSized) {
+  form.show();
+  EXPECT_EQ(form.frameGeometry(), QRect(195, 126, 637, 450));
+  form.hide();
+}
+
+TEST_F(Form1, TypingEmptiesTheMessagePanelOnly) {
+  form.SetStatusPanelText(0, QStringLiteral("ファイルを上書き保存しました"));
+  QTest::keyClick(form.memo1, Qt::Key_A);
+  EXPECT_EQ(form.StatusPanelText(0), QString());
+  EXPECT_EQ(form.StatusPanelText(1), QStringLiteral("PopUpモード：基本モード"));
+}
+
+TEST_F(Form1, EditCommandsRunTheBufferOperations) {
+  QTest::keyClicks(form.memo1, QStringLiteral("abc"));
+  Trigger("N37");
+  EXPECT_EQ(form.Buffer().SelLength(), 3);
+  Trigger("Cut1");
+  EXPECT_EQ(form.Buffer().Text(), "");
+  Trigger("Paste2");
+  Trigger("Paste1");
+  EXPECT_EQ(form.Buffer().Text(), "abcabc");
+  Trigger("N4");
+  EXPECT_EQ(form.Buffer().Text(), "abc");
+  Trigger("N37");
+  Trigger("Copy2");
+  form.Buffer().SetSelStart(3);
+  Trigger("Paste2");
+  EXPECT_EQ(form.Buffer().Text(), "abcabc");
+}
+
+// The document's name comes from a dropped file: a bare name (as New gives),
+// a full path in a Japanese folder, and a file name with ":" and "\".
+TEST_F(Form1, FolderButtonOpensTheDocumentsFolderOnly) {
+  QTemporaryDir temporary;
+  const QString folder = temporary.filePath(QStringLiteral("論文"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  CurrentFolder current(folder);
+  const QString colonAndBackslash = QStringLiteral("a:b\\c.tex");
+  for (const QString& name : {QStringLiteral("NEW_File.tex"), QStringLiteral("main.tex"), colonAndBackslash}) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  UrlCatcher catcher(QStringLiteral("file"));
+  auto* button = form.findChild<QToolButton*>(QStringLiteral("ToolButton6"));
+  button->click();  // no name yet
+  form.DropFiles({QStringLiteral("NEW_File.tex")});
+  ASSERT_EQ(form.CurrentFileName(), QStringLiteral("NEW_File.tex"));
+  button->click();
+  EXPECT_TRUE(catcher.urls.isEmpty());
+  form.DropFiles({folder + QStringLiteral("/main.tex")});
+  button->click();
+  form.DropFiles({folder + u'/' + colonAndBackslash});
+  button->click();
+  ASSERT_EQ(catcher.urls.size(), 2);
+  EXPECT_EQ(catcher.urls.front().toLocalFile(), folder + u'/');
+  EXPECT_EQ(catcher.urls.back().toLocalFile(), folder + u'/');
+}
+
+}  // namespace zumoku::test
