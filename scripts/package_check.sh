@@ -27,11 +27,12 @@ for file in usr/bin/zumoku \
   [ -s "$root/fs/$file" ] || fail "$file is missing"
 done
 # The default settings, and nothing else from their folder.
-for file in src/setting/*.txt; do
-  cmp -s "$file" "$root/fs/usr/share/zumoku/setting/${file#src/setting/}" || fail "$file differs in the package"
+settings="$(ls src/setting | grep -vx CMakeLists.txt)"
+[ "$(ls "$root/fs/usr/share/zumoku/setting")" = "$settings" ] ||
+  fail "the settings folder holds other files than $(echo $settings)"
+for file in $settings; do
+  cmp -s "src/setting/$file" "$root/fs/usr/share/zumoku/setting/$file" || fail "$file differs in the package"
 done
-extra="$(cd "$root/fs/usr/share/zumoku/setting" && ls | grep -v '\.txt$' || true)"
-[ -z "$extra" ] || fail "the settings folder holds more than the settings: $extra"
 for file in usr/share/doc/zumoku/copyright usr/share/man/man1/zumoku.1.gz usr/share/man/ja/man1/zumoku.1.gz; do
   [ -s "$root/fs/$file" ] || fail "$file is missing"
 done
