@@ -4,10 +4,8 @@
 // 0-based byte counts.
 //
 // The interface is the whole set of operations the commands are written
-// against, not only those today's commands call: the new-document, settings
-// and section commands still to come use Clear and the line list's Count,
-// Add and BeginUpdate/EndUpdate. Both buffers implement and the one contract
-// suite tests all of it, so those commands will find it behaving alike.
+// against. Both buffers implement it and the one contract suite tests all of
+// it, so a command behaves in the editor as in its unit test.
 #include <stdexcept>
 #include <string>
 #include <string_view>

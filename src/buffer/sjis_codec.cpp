@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "buffer/edit_buffer.h"
 #include "buffer/line_ends.h"
 #include "buffer/sjis.h"
 
@@ -240,6 +241,12 @@ QString ReadBack(QStringView text) {
   }
   const auto bytes = Encode(kept);
   return bytes ? Decode(*bytes) : kept;
+}
+
+std::string EncodeChecked(QStringView text, LineEnds lineEnds) {
+  auto bytes = Encode(text, lineEnds);
+  if (!bytes) throw UnencodableText();
+  return *std::move(bytes);
 }
 
 }  // namespace zumoku::codec

@@ -29,6 +29,9 @@ enum class LineEnds {
 // Empty when a character cannot be written in Shift_JIS; nothing is ever
 // replaced by a substitute.
 std::optional<std::string> Encode(QStringView text, LineEnds lineEnds = LineEnds::kCrLf);
+// Encode for text that was checked where it entered: a character that cannot
+// be stored is then a fault, thrown as UnencodableText.
+std::string EncodeChecked(QStringView text, LineEnds lineEnds = LineEnds::kCrLf);
 
 // The first character that typed or pasted text may not bring in: one that
 // Shift_JIS cannot hold, a stand-in (only decoding may create those), or a

@@ -16,11 +16,9 @@ namespace zumoku {
 namespace {
 QString Decoded(const std::string& bytes) { return codec::Decode(bytes); }
 
-// Text the boxes let in can always be stored; this guards the writers.
+// Text the boxes let in can always be stored.
 std::string Encoded(const QString& text, codec::LineEnds lineEnds = codec::LineEnds::kAsIs) {
-  auto bytes = codec::Encode(text, lineEnds);
-  if (!bytes) throw UnencodableText();
-  return *std::move(bytes);
+  return codec::EncodeChecked(text, lineEnds);
 }
 }  // namespace
 

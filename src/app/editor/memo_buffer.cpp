@@ -12,14 +12,6 @@
 
 namespace zumoku {
 
-namespace {
-std::string EncodeStored(QStringView text) {
-  auto bytes = codec::Encode(text);
-  if (!bytes) throw UnencodableText();
-  return std::move(*bytes);
-}
-}  // namespace
-
 MemoBuffer::MemoBuffer(Memo& editor)
     : editor_(editor),
       positions_(*editor.document()),
@@ -28,7 +20,7 @@ MemoBuffer::MemoBuffer(Memo& editor)
 // The widget may outlive the buffer; its edits must then no longer reach it.
 MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
 
-std::string MemoBuffer::Text() const { return EncodeStored(editor_.document()->toRawText()); }
+std::string MemoBuffer::Text() const { return codec::EncodeChecked(editor_.document()->toRawText()); }
 
 int MemoBuffer::SelStart() const { return positions_.ByteOffset(editor_.textCursor().selectionStart()); }
 
@@ -54,7 +46,7 @@ void MemoBuffer::SetSelLength(int length) {
   editor_.ensureCursorVisible();
 }
 
-std::string MemoBuffer::SelText() const { return EncodeStored(editor_.textCursor().selectedText()); }
+std::string MemoBuffer::SelText() const { return codec::EncodeChecked(editor_.textCursor().selectedText()); }
 
 void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
   QTextDocument* doc = editor_.document();
@@ -149,7 +141,7 @@ int MemoBuffer::Count() const {
 
 std::string MemoBuffer::Get(int index) const {
   if (index < 0 || index >= Count()) return {};
-  return EncodeStored(editor_.document()->findBlockByNumber(index).text());
+  return codec::EncodeChecked(editor_.document()->findBlockByNumber(index).text());
 }
 
 void MemoBuffer::Put(int index, std::string_view s) {
