@@ -355,7 +355,8 @@ TYPED_TEST_P(EditBufferContract, InvalidBytesSurviveCommandsAndSelections) {
 // Random edits of every kind, the same on the buffer under test and on the
 // plain model: the text, the selection and the line count must stay alike.
 // Long documents and many lines make a position index split and merge its
-// parts.
+// parts. Keys, input-method commits, lone lead bytes, Modified and the text
+// the editor shows are left to the differential test of the two buffers.
 template <typename F>
 class RandomEdits {
  public:
