@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
+
 namespace zumoku::test {
 
 using Action = CommandLine::Action;
@@ -35,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLineRow{"UnknownOption", {kProgram, QStringLiteral("--new")}, Action::kRefuse, {}},
                       CommandLineRow{"TwoFiles", {kProgram, QStringLiteral("a.tex"), QStringLiteral("b.tex")},
                                      Action::kRefuse, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // Qt's parser frames the usage; every word of that frame must be Japanese too.
 TEST(CommandLineUsage, IsJapaneseThroughout) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "modal_script.h"
+#include "row_name.h"
 
 namespace zumoku::test {
 
@@ -47,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerRow{"EscapeAnswersNo", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, Answer::kNo},
         AnswerRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), Answer::kNo},
         AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct CancelRow {
   const char* name;
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         CancelRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), UnsavedAnswer::kNo},
         CancelRow{"Escape", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, UnsavedAnswer::kCancel},
         CancelRow{"CloseButton", [](QDialog* d) { d->close(); }, UnsavedAnswer::kCancel}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // A path is shown as it is, never as markup.
 TEST(QuestionBox, ShowsItsTextPlain) {

@@ -4,6 +4,7 @@
 
 #include "document_fixture.h"
 #include "buffer/line_ends.h"
+#include "row_name.h"
 
 namespace zumoku::test {
 
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineEndRow{"Empty", "", ""},
                       LineEndRow{"InvalidShiftJisAndNul", std::string("\x81\n\xFF\x00\x85\x40", 6),
                                  std::string("\x81\r\n\xFF\x00\x85\x40", 7)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // Any byte string whose line ends are CR LF, valid Shift_JIS or not, is
 // written back exactly as it was read.

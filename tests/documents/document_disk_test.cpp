@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "document_fixture.h"
+#include "row_name.h"
 
 namespace zumoku::test {
 
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveRow{"ChangedNo", kRewrite, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled}, "theirs"},
         SaveRow{"ChangedClosed", kRewrite, {Answer::kClosed}, {kOverwriteChanged, kSaveCancelled}, "theirs"},
         SaveRow{"ChangedToTheSameSize", kSameSize, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled}, "OLD"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // Our own writes are what later changes are measured against.
 TEST_F(DocumentTest, OwnSavesAreNoChange) {
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReloadRow{"ReloadedOverTypedText", true, kRewrite, {Answer::kYes}, {kReloadLosing}, "theirs"},
                       ReloadRow{"TypedTextKept", true, kRewrite, {Answer::kNo}, {kReloadLosing}, "oldx"},
                       ReloadRow{"Deleted", false, kDelete, {}, {kDeleted}, "old"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(DocumentTest, ReloadedTextIsUnchanged) {
   OpenFile("/d/a.tex");
@@ -210,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {kBig + "2048 MB あります。開くには約 18.0 GB のメモリが必要です。開きますか？"}, false},
         SizeRow{"Refused", 2048 * kMiB, {}, {kTooBig}, false},
         SizeRow{"SizeReadAsZero", 0, {}, {}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // A file named at start that does not exist yet: an empty document bound to
 // it, as after saving under that name; another program creating it first is

@@ -1,4 +1,5 @@
 #include "document_fixture.h"
+#include "row_name.h"
 
 namespace zumoku::test {
 
@@ -97,6 +98,7 @@ TEST_F(DocumentTest, MissingFileCannotBeOpened) {
 // a new document). The two commands differ only in the question's name and
 // in what they do after reading.
 enum class Loader { kOpen, kDrop };
+std::string RowLabel(Loader loader) { return loader == Loader::kOpen ? "Open" : "Drop"; }
 
 struct SaveFirstRow {
   const char* name;
@@ -168,9 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
             SaveFirstRow{"WriteFails", Answer::kYes, "/d/ro.tex", {}, true,
                          {kSavePrompt, "error ファイル /d/ro.tex を作成できません"}, false, false}),
         ::testing::Values(Loader::kOpen, Loader::kDrop)),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) == Loader::kOpen ? "Open" : "Drop");
-    });
+    RowName());
 
 // Closing Open's question counts as Yes: the text is saved first. A dropped
 // file's question has Cancel, which Esc and the close button choose: nothing

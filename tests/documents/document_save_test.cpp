@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "document_fixture.h"
+#include "row_name.h"
 
 namespace zumoku::test {
 
@@ -178,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                 false},
         ExitRow{"YesWriteFails", true, {Answer::kYes}, {"/ro/b.tex"}, false,
                 {kExitQuestion, "save ", "error ファイル /ro/b.tex を作成できません"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // With "上書き保存" enabled, Yes to the unsaved-changes question of each
 // command saves to the document's own file, as "上書き保存" does, and the
@@ -227,5 +228,5 @@ INSTANTIATE_TEST_SUITE_P(
                            return d.CurrentFileName() == "/d/next.tex";
                          },
                          {"ask+cancel /d/a.tex" + kUnsaved, kSaved, "caption Zumoku -/d/next.tex"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 }  // namespace zumoku::test

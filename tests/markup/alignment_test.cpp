@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
@@ -14,6 +15,7 @@ const std::string kRightB = "\\begin{flushright}", kRightT = "\\end{flushright}"
 }  // namespace
 
 struct AlignRow {
+  const char* name;
   std::string selection;
   align::Environment environment;
   std::string expected;
@@ -33,38 +35,42 @@ TEST_P(Alignment, AddsExchangesOrRemovesKeepingTheRest) {
 INSTANTIATE_TEST_SUITE_P(
     Selections, Alignment,
     ::testing::Values(
-        AlignRow{"abc", align::kFlushLeft, kLeftB + "abc" + kLeftT},
-        AlignRow{"", align::kCenter, kCenterB + kCenterT},
-        AlignRow{kCenterB + "abc" + kCenterT, align::kCenter, "abc"},
-        AlignRow{kCenterB + "abc" + kCenterT, align::kFlushLeft, kLeftB + "abc" + kLeftT},
-        AlignRow{kCenterB + "abc" + kCenterT, align::kFlushRight, kRightB + "abc" + kRightT},
+        AlignRow{"Added", "abc", align::kFlushLeft, kLeftB + "abc" + kLeftT},
+        AlignRow{"AddedAroundNothing", "", align::kCenter, kCenterB + kCenterT},
+        AlignRow{"OwnBlockRemoved", kCenterB + "abc" + kCenterT, align::kCenter, "abc"},
+        AlignRow{"ExchangedForLeft", kCenterB + "abc" + kCenterT, align::kFlushLeft, kLeftB + "abc" + kLeftT},
+        AlignRow{"ExchangedForRight", kCenterB + "abc" + kCenterT, align::kFlushRight, kRightB + "abc" + kRightT},
         // The line ends inside the block belong to its text and stay.
-        AlignRow{kCenterB + "\r\nabc\r\n" + kCenterT, align::kCenter, "\r\nabc\r\n"},
+        AlignRow{"LineEndsInsideStay", kCenterB + "\r\nabc\r\n" + kCenterT, align::kCenter, "\r\nabc\r\n"},
         // Only the begin text: not a block, so a new block is added.
-        AlignRow{kCenterB + "abc", align::kCenter, kCenterB + kCenterB + "abc" + kCenterT},
+        AlignRow{"BeginOnly", kCenterB + "abc", align::kCenter, kCenterB + kCenterB + "abc" + kCenterT},
         // Text around the block stays.
-        AlignRow{"x" + kCenterB + "abc" + kCenterT + "y", align::kCenter, "xabcy"},
-        AlignRow{"x" + kCenterB + "abc" + kCenterT + "y", align::kFlushLeft, "x" + kLeftB + "abc" + kLeftT + "y"},
+        AlignRow{"TextAroundStaysOnRemoval", "x" + kCenterB + "abc" + kCenterT + "y", align::kCenter, "xabcy"},
+        AlignRow{"TextAroundStaysOnExchange", "x" + kCenterB + "abc" + kCenterT + "y", align::kFlushLeft,
+                 "x" + kLeftB + "abc" + kLeftT + "y"},
         // Other environments inside the block are not taken for its end.
-        AlignRow{kCenterB + "\\begin{itemize}a\\end{itemize}b" + kCenterT, align::kCenter,
+        AlignRow{"OtherEnvironmentInside", kCenterB + "\\begin{itemize}a\\end{itemize}b" + kCenterT, align::kCenter,
                  "\\begin{itemize}a\\end{itemize}b"},
         // Several blocks: each one's texts are taken off or exchanged.
-        AlignRow{kCenterB + "a" + kCenterT + "-" + kCenterB + "b" + kCenterT, align::kCenter, "a-b"},
-        AlignRow{kLeftB + "a" + kLeftT + kRightB + "b" + kRightT, align::kCenter,
+        AlignRow{"SeveralBlocksRemoved", kCenterB + "a" + kCenterT + "-" + kCenterB + "b" + kCenterT, align::kCenter,
+                 "a-b"},
+        AlignRow{"SeveralBlocksExchanged", kLeftB + "a" + kLeftT + kRightB + "b" + kRightT, align::kCenter,
                  kCenterB + "a" + kCenterT + kCenterB + "b" + kCenterT},
         // Own and another block: exchange wins.
-        AlignRow{kCenterB + kLeftB + "a" + kLeftT + kCenterT, align::kCenter,
+        AlignRow{"OwnAroundAnotherExchanged", kCenterB + kLeftB + "a" + kLeftT + kCenterT, align::kCenter,
                  kCenterB + kCenterB + "a" + kCenterT + kCenterT},
-        AlignRow{kCenterB + "a" + kCenterT + kLeftB + "b" + kLeftT, align::kFlushLeft,
+        AlignRow{"OwnBesideAnotherExchanged", kCenterB + "a" + kCenterT + kLeftB + "b" + kLeftT, align::kFlushLeft,
                  kLeftB + "a" + kLeftT + kLeftB + "b" + kLeftT},
         // Texts that do not pair up as blocks: wrapped whole, nothing lost.
-        AlignRow{kCenterT + "abc" + kCenterB, align::kCenter, kCenterB + kCenterT + "abc" + kCenterB + kCenterT},
-        AlignRow{kCenterB + kLeftB + "a" + kCenterT + kLeftT, align::kFlushRight,
+        AlignRow{"EndBeforeBegin", kCenterT + "abc" + kCenterB, align::kCenter,
+                 kCenterB + kCenterT + "abc" + kCenterB + kCenterT},
+        AlignRow{"CrossedBlocks", kCenterB + kLeftB + "a" + kCenterT + kLeftT, align::kFlushRight,
                  kRightB + kCenterB + kLeftB + "a" + kCenterT + kLeftT + kRightT},
         // Double-byte characters whose second byte is "{", "}" or "\".
-        AlignRow{S("\\begin{center}ボマ\\end{center}"), align::kCenter, S("ボマ")},
-        AlignRow{S("\\begin{center}xソend{center}"), align::kCenter,
-                 S("\\begin{center}\\begin{center}xソend{center}\\end{center}")}));
+        AlignRow{"BraceTrailBytes", S("\\begin{center}ボマ\\end{center}"), align::kCenter, S("ボマ")},
+        AlignRow{"BackslashTrailByte", S("\\begin{center}xソend{center}"), align::kCenter,
+                 S("\\begin{center}\\begin{center}xソend{center}\\end{center}")}),
+    RowName());
 
 TEST(Alignment, BlocksArePresentWhenBothTextsStandAnywhere) {
   EXPECT_EQ(align::FindPresentBlocks(kCenterB + "a" + kCenterT), (align::PresentBlocks{false, true, false}));

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
 
 struct StyleRow {
+  const char* name;
   std::string selection, expected;
 };
 
@@ -23,24 +25,28 @@ TEST_P(FontStyle, BoldWrapsOrExchanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Selections, FontStyle,
-    ::testing::Values(StyleRow{"", "\\textbf{}"}, StyleRow{"abc", "\\textbf{abc}"},
-                      StyleRow{"\\textit{abc}", "\\textbf{abc}"}, StyleRow{"\\textbf{abc}", "\\textbf{abc}"},
-                      StyleRow{S("\\textit{マ}"), S("\\textbf{マ}")},
-                      StyleRow{S("\\emph{ボ}"), S("\\textbf{ボ}")},
-                      StyleRow{"\\section*{a}", "\\textbf{a}"},
+    ::testing::Values(StyleRow{"EmptySelection", "", "\\textbf{}"}, StyleRow{"PlainText", "abc", "\\textbf{abc}"},
+                      StyleRow{"ItalicExchanged", "\\textit{abc}", "\\textbf{abc}"},
+                      StyleRow{"BoldKept", "\\textbf{abc}", "\\textbf{abc}"},
+                      StyleRow{"ClosingBraceTrailByte", S("\\textit{マ}"), S("\\textbf{マ}")},
+                      StyleRow{"OpeningBraceTrailByte", S("\\emph{ボ}"), S("\\textbf{ボ}")},
+                      StyleRow{"StarredCommand", "\\section*{a}", "\\textbf{a}"},
                       // Nested braces: the whole argument stays.
-                      StyleRow{"\\textit{a{b}c}", "\\textbf{a{b}c}"},
+                      StyleRow{"NestedBraces", "\\textit{a{b}c}", "\\textbf{a{b}c}"},
                       // Not exactly one command: wrapped whole, nothing lost.
-                      StyleRow{"\\textit{abc} x", "\\textbf{\\textit{abc} x}"},
-                      StyleRow{"\\alpha", "\\textbf{\\alpha}"},
-                      StyleRow{"\\a}b{c}", "\\textbf{\\a}b{c}}"},
-                      StyleRow{"\\textit{abc", "\\textbf{\\textit{abc}"},
-                      StyleRow{"\\textcolor{red}{x}", "\\textbf{\\textcolor{red}{x}}"},
-                      StyleRow{"\\{x}", "\\textbf{\\{x}}"},
+                      StyleRow{"TextAfterTheCommand", "\\textit{abc} x", "\\textbf{\\textit{abc} x}"},
+                      StyleRow{"NoArgument", "\\alpha", "\\textbf{\\alpha}"},
+                      StyleRow{"UnbalancedBraces", "\\a}b{c}", "\\textbf{\\a}b{c}}"},
+                      StyleRow{"UnclosedArgument", "\\textit{abc", "\\textbf{\\textit{abc}"},
+                      StyleRow{"TwoArguments", "\\textcolor{red}{x}", "\\textbf{\\textcolor{red}{x}}"},
+                      StyleRow{"EscapedBrace", "\\{x}", "\\textbf{\\{x}}"},
                       // Control symbols and blanks before the brace are one command.
-                      StyleRow{S("\\.{漢}"), S("\\textbf{漢}")}, StyleRow{"\\'{e}", "\\textbf{e}"},
-                      StyleRow{"\\textit \t{abc}", "\\textbf{abc}"},
-                      StyleRow{"\\\\{x}", "\\textbf{\\\\{x}}"}, StyleRow{"\\ {x}", "\\textbf{\\ {x}}"}));
+                      StyleRow{"EmphasisDots", S("\\.{漢}"), S("\\textbf{漢}")},
+                      StyleRow{"Accent", "\\'{e}", "\\textbf{e}"},
+                      StyleRow{"BlanksBeforeTheBrace", "\\textit \t{abc}", "\\textbf{abc}"},
+                      StyleRow{"LineBreak", "\\\\{x}", "\\textbf{\\\\{x}}"},
+                      StyleRow{"ControlSpace", "\\ {x}", "\\textbf{\\ {x}}"}),
+    RowName());
 
 class FontRemoval : public ::testing::TestWithParam<StyleRow> {};
 
@@ -52,11 +58,14 @@ TEST_P(FontRemoval, LeavesTheArgumentOfOneCommandOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, FontRemoval,
-                         ::testing::Values(StyleRow{"\\textit{abc}", "abc"}, StyleRow{"abc", "abc"},
-                                           StyleRow{"", ""}, StyleRow{S("\\textbf{マ}"), S("マ")},
-                                           StyleRow{"\\textbf{a{b}c}", "a{b}c"},
-                                           StyleRow{"\\textbf{abc} x", "\\textbf{abc} x"},
-                                           StyleRow{"\\textbf", "\\textbf"},
-                                           StyleRow{S("\\.{漢}"), S("漢")}, StyleRow{"\\textbf {abc}", "abc"}));
+                         ::testing::Values(StyleRow{"Italic", "\\textit{abc}", "abc"},
+                                           StyleRow{"PlainText", "abc", "abc"}, StyleRow{"EmptySelection", "", ""},
+                                           StyleRow{"ClosingBraceTrailByte", S("\\textbf{マ}"), S("マ")},
+                                           StyleRow{"NestedBraces", "\\textbf{a{b}c}", "a{b}c"},
+                                           StyleRow{"TextAfterTheCommand", "\\textbf{abc} x", "\\textbf{abc} x"},
+                                           StyleRow{"NoArgument", "\\textbf", "\\textbf"},
+                                           StyleRow{"EmphasisDots", S("\\.{漢}"), S("漢")},
+                                           StyleRow{"BlankBeforeTheBrace", "\\textbf {abc}", "abc"}),
+                         RowName());
 
 }  // namespace zumoku::test

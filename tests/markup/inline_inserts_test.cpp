@@ -3,6 +3,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
@@ -50,47 +51,51 @@ INSTANTIATE_TEST_SUITE_P(
     Logos, InlineInsert,
     ::testing::Values(InsertRow{"TeX", Replace(insert::kTeX), "abc", "\\TeX "},
                       InsertRow{"LaTeX", Replace(insert::kLaTeX), "", "\\LaTeX "},
-                      InsertRow{"LaTeXe", Replace(insert::kLaTeXe), "x", "\\LaTeXe "}));
+                      InsertRow{"LaTeXe", Replace(insert::kLaTeXe), "x", "\\LaTeXe "}),
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Wrappers, InlineInsert,
-    ::testing::Values(InsertRow{"quotes", WrapIn(insert::kQuotes), "abc", "``abc''"},
-                      InsertRow{"footnote", WrapIn(insert::kFootnote), "", "\\footnote{} "},
-                      InsertRow{"marginpar", WrapIn(insert::kMarginpar), "a", "\\marginpar{a}"},
-                      InsertRow{"reversemarginpar", WrapIn(insert::kReverseMarginpar), "a",
+    ::testing::Values(InsertRow{"Quotes", WrapIn(insert::kQuotes), "abc", "``abc''"},
+                      InsertRow{"Footnote", WrapIn(insert::kFootnote), "", "\\footnote{} "},
+                      InsertRow{"Marginpar", WrapIn(insert::kMarginpar), "a", "\\marginpar{a}"},
+                      InsertRow{"ReverseMarginpar", WrapIn(insert::kReverseMarginpar), "a",
                                 "\\reversemarginpar{a}"},
-                      InsertRow{"section", WrapIn(insert::kSection), "Intro", "\\section{Intro}"},
-                      InsertRow{"subsection", WrapIn(insert::kSubsection), "Intro", "\\subsection{Intro}"},
-                      InsertRow{"both margins", kBothMargins, "abc", S("\\marginpar[左：abc]{右：abc}")}));
+                      InsertRow{"Section", WrapIn(insert::kSection), "Intro", "\\section{Intro}"},
+                      InsertRow{"Subsection", WrapIn(insert::kSubsection), "Intro", "\\subsection{Intro}"},
+                      InsertRow{"BothMargins", kBothMargins, "abc", S("\\marginpar[左：abc]{右：abc}")}),
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Verbatim, InlineInsert,
-    ::testing::Values(InsertRow{"verb", Verb(insert::kVerb), "ab", "\\verb|ab|"},
-                      InsertRow{"verb empty", Verb(insert::kVerb), "", "\\verb||"},
-                      InsertRow{"verb bar", Verb(insert::kVerb), "a|b", "a|b", true},
+    ::testing::Values(InsertRow{"Verb", Verb(insert::kVerb), "ab", "\\verb|ab|"},
+                      InsertRow{"VerbEmpty", Verb(insert::kVerb), "", "\\verb||"},
+                      InsertRow{"VerbBar", Verb(insert::kVerb), "a|b", "a|b", true},
                       // ポ's second byte is 0x7C: refused as well.
-                      InsertRow{"verb po", Verb(insert::kVerb), S("ポ"), S("ポ"), true},
-                      InsertRow{"verb bo ma", Verb(insert::kVerb), S("ボマ"), S("\\verb|ボマ|")},
-                      InsertRow{"verb star", Verb(insert::kVerbStar), "a b", "\\verb*|a b|"},
-                      InsertRow{"verb star po", Verb(insert::kVerbStar), S("ポ"), S("ポ"), true},
-                      InsertRow{"block empty", Block(insert::kVerbatim), "",
+                      InsertRow{"VerbBarTrailByte", Verb(insert::kVerb), S("ポ"), S("ポ"), true},
+                      InsertRow{"VerbBraceTrailBytes", Verb(insert::kVerb), S("ボマ"), S("\\verb|ボマ|")},
+                      InsertRow{"VerbStar", Verb(insert::kVerbStar), "a b", "\\verb*|a b|"},
+                      InsertRow{"VerbStarBarTrailByte", Verb(insert::kVerbStar), S("ポ"), S("ポ"), true},
+                      InsertRow{"BlockEmpty", Block(insert::kVerbatim), "",
                                 "\\begin{verbatim}\r\n\r\n\\end{verbatim}\r\n"},
-                      InsertRow{"block", Block(insert::kVerbatim), "a\r\nb",
+                      InsertRow{"Block", Block(insert::kVerbatim), "a\r\nb",
                                 "\\begin{verbatim}\r\na\r\nb\r\n\\end{verbatim}\r\n"},
-                      InsertRow{"block line end", Block(insert::kVerbatim), "a\r\n",
+                      InsertRow{"BlockLineEnd", Block(insert::kVerbatim), "a\r\n",
                                 "\\begin{verbatim}\r\na\r\n\r\n\\end{verbatim}\r\n"},
-                      InsertRow{"star block", Block(insert::kVerbatimStar), "a",
-                                "\\begin{verbatim*}\r\na\r\n\\end{verbatim*}\r\n"}));
+                      InsertRow{"StarBlock", Block(insert::kVerbatimStar), "a",
+                                "\\begin{verbatim*}\r\na\r\n\\end{verbatim*}\r\n"}),
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     EmphasisDots, InlineInsert,
-    ::testing::Values(InsertRow{"three", kDots, S("漢字例"), S("\\.{漢}\\.{字}\\.{例}")},
-                      InsertRow{"odd", kDots, S("漢字a"), S("\\.{漢}\\.{字}a")},
-                      InsertRow{"single first", kDots, S("a漢"), S("a\\.{漢}")},
-                      InsertRow{"line end", kDots, S("漢\r\nボ"), S("\\.{漢}\r\n\\.{ボ}")},
-                      InsertRow{"half-width kana", kDots, S("ｱ字"), S("ｱ\\.{字}")},
+    ::testing::Values(InsertRow{"ThreeKanji", kDots, S("漢字例"), S("\\.{漢}\\.{字}\\.{例}")},
+                      InsertRow{"SingleByteLast", kDots, S("漢字a"), S("\\.{漢}\\.{字}a")},
+                      InsertRow{"SingleByteFirst", kDots, S("a漢"), S("a\\.{漢}")},
+                      InsertRow{"LineEnd", kDots, S("漢\r\nボ"), S("\\.{漢}\r\n\\.{ボ}")},
+                      InsertRow{"HalfWidthKana", kDots, S("ｱ字"), S("ｱ\\.{字}")},
                       // Full-width punctuation is double-byte too (lead byte 0x81).
-                      InsertRow{"punctuation", kDots, S("漢、「字」。"), S("\\.{漢}\\.{、}\\.{「}\\.{字}\\.{」}\\.{。}")},
-                      InsertRow{"ascii", kDots, "ab", "ab"}, InsertRow{"empty", kDots, "", ""}));
+                      InsertRow{"Punctuation", kDots, S("漢、「字」。"), S("\\.{漢}\\.{、}\\.{「}\\.{字}\\.{」}\\.{。}")},
+                      InsertRow{"SingleBytesOnly", kDots, "ab", "ab"}, InsertRow{"Empty", kDots, "", ""}),
+    RowName());
 
 }  // namespace zumoku::test

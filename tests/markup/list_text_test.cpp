@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "markup/item_count.h"
+#include "row_name.h"
 #include "selected_text.h"
 
 namespace zumoku::test {
@@ -36,22 +37,23 @@ TEST_P(ListText, BuildsItsLinesEachEndedByCrCrLf) {
 INSTANTIATE_TEST_SUITE_P(
     Lists, ListText,
     ::testing::Values(
-        ListRow{"itemize", list::kItemize, 4, false,
+        ListRow{"Itemize", list::kItemize, 4, false,
                 "\\begin{itemize}\r\r\n" + Repeat(kItem, 4) + "\\end{itemize}\r\r\n"},
-        ListRow{"itemize none", list::kItemize, 0, false, "\\begin{itemize}\r\r\n\\end{itemize}\r\r\n"},
-        ListRow{"itemize ignores break", list::kItemize, 1, true, "\\begin{itemize}\r\r\n" + kItem +
-                                                                      "\\end{itemize}\r\r\n"},
-        ListRow{"enumerate negative", list::kEnumerate, -3, false,
+        ListRow{"ItemizeWithoutItems", list::kItemize, 0, false, "\\begin{itemize}\r\r\n\\end{itemize}\r\r\n"},
+        ListRow{"ItemizeIgnoresTheBreak", list::kItemize, 1, true,
+                "\\begin{itemize}\r\r\n" + kItem + "\\end{itemize}\r\r\n"},
+        ListRow{"EnumerateNegativeCount", list::kEnumerate, -3, false,
                 "\\begin{enumerate}\r\r\n\\end{enumerate}\r\r\n"},
-        ListRow{"description", list::kDescription, 2, false,
+        ListRow{"Description", list::kDescription, 2, false,
                 "\\begin{description}\r\r\n" + Repeat(kHeading, 2) + "\\end{description}\r\r\n"},
-        ListRow{"description break", list::kDescription, 2, true,
+        ListRow{"DescriptionWithBreak", list::kDescription, 2, true,
                 "\\begin{description}\r\r\n" + Repeat("        \\item[ ] \\mbox{} \\\\ \r\r\n", 2) +
                     "\\end{description}\r\r\n"},
-        ListRow{"items", list::kItems, 3, false, Repeat(kItem, 3)},
-        ListRow{"items none", list::kItems, 0, true, ""},
-        ListRow{"headings", list::kHeadingItems, 1, false, kHeading},
-        ListRow{"headings break", list::kHeadingItems, 1, true, "        \\item[ ] \\mbox{} \\\\\r\r\n"}));
+        ListRow{"Items", list::kItems, 3, false, Repeat(kItem, 3)},
+        ListRow{"NoItems", list::kItems, 0, true, ""},
+        ListRow{"Headings", list::kHeadingItems, 1, false, kHeading},
+        ListRow{"HeadingsWithBreak", list::kHeadingItems, 1, true, "        \\item[ ] \\mbox{} \\\\\r\r\n"}),
+    RowName());
 
 TEST(ListText, OnlyHeadingListsOfferTheLineBreak) {
   EXPECT_FALSE(list::OffersHeadingLineBreak(list::kItemize));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
@@ -38,6 +39,7 @@ TEST(SizeCommands, EmptySelectionsAndGroupsAreWrappedAlike) {
 }
 
 struct RemovalRow {
+  const char* name;
   std::string selection, expected;
 };
 
@@ -53,18 +55,23 @@ TEST_P(SizeRemoval, TakesOffExactlyOneGroup) {
 
 INSTANTIATE_TEST_SUITE_P(
     Selections, SizeRemoval,
-    ::testing::Values(RemovalRow{"{\\Huge abc}", "abc"}, RemovalRow{"{\\Huge a b}", "a b"},
-                      RemovalRow{"{\\tiny {\\Huge abc}}", "{\\Huge abc}"},
-                      RemovalRow{"{\\Huge a{b}c}", "a{b}c"},
-                      RemovalRow{S("{\\Huge マ}"), S("マ")}, RemovalRow{S("{\\Huge ボ}"), S("ボ")},
-                      RemovalRow{"{\\Huge }", ""},
+    ::testing::Values(RemovalRow{"OneWord", "{\\Huge abc}", "abc"}, RemovalRow{"TwoWords", "{\\Huge a b}", "a b"},
+                      RemovalRow{"NestedGroup", "{\\tiny {\\Huge abc}}", "{\\Huge abc}"},
+                      RemovalRow{"NestedBraces", "{\\Huge a{b}c}", "a{b}c"},
+                      RemovalRow{"ClosingBraceTrailByte", S("{\\Huge マ}"), S("マ")},
+                      RemovalRow{"OpeningBraceTrailByte", S("{\\Huge ボ}"), S("ボ")},
+                      RemovalRow{"EmptyGroup", "{\\Huge }", ""},
                       // Not one size group: nothing is taken off, nothing lost.
-                      RemovalRow{"{\\Huge abc} def", "{\\Huge abc} def"}, RemovalRow{"abc", "abc"},
-                      RemovalRow{"", ""}, RemovalRow{"{abc}", "{abc}"}, RemovalRow{"{abc def}", "{abc def}"},
-                      RemovalRow{"{\\Huge abc", "{\\Huge abc"}, RemovalRow{"{\\Huge\r\nab c}", "{\\Huge\r\nab c}"},
+                      RemovalRow{"TextAfterTheGroup", "{\\Huge abc} def", "{\\Huge abc} def"},
+                      RemovalRow{"PlainText", "abc", "abc"}, RemovalRow{"EmptySelection", "", ""},
+                      RemovalRow{"GroupWithoutSize", "{abc}", "{abc}"},
+                      RemovalRow{"GroupOfTwoWordsWithoutSize", "{abc def}", "{abc def}"},
+                      RemovalRow{"UnclosedGroup", "{\\Huge abc", "{\\Huge abc"},
+                      RemovalRow{"LineEndAfterTheSize", "{\\Huge\r\nab c}", "{\\Huge\r\nab c}"},
                       // The full-width blank does not end the declaration.
-                      RemovalRow{S("{\\Huge　abc}"), S("{\\Huge　abc}")},
+                      RemovalRow{"FullWidthBlank", S("{\\Huge　abc}"), S("{\\Huge　abc}")},
                       // マ's second byte is no "}": the group is not closed.
-                      RemovalRow{S("{\\Huge マ"), S("{\\Huge マ")}));
+                      RemovalRow{"TrailByteIsNoClosingBrace", S("{\\Huge マ"), S("{\\Huge マ")}),
+    RowName());
 
 }  // namespace zumoku::test

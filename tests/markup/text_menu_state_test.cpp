@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
 
 struct MenuRow {
+  const char* name;
   std::string selection;
   bool fontRemoval, sizeRemoval;
   align::PresentBlocks alignment;
@@ -23,22 +25,30 @@ TEST_P(TextMenu, OffersTheRemovalsTheCommandsWouldCarryOut) {
 
 INSTANTIATE_TEST_SUITE_P(
     Selections, TextMenu,
-    ::testing::Values(MenuRow{"", false, false, {}}, MenuRow{"abc", false, false, {}},
-                      MenuRow{"\\textbf{abc}", true, false, {}}, MenuRow{"\\textbf{abc} x", false, false, {}},
-                      MenuRow{S("\\textit{マ}"), true, false, {}}, MenuRow{S("\\textit{ボ}"), true, false, {}},
-                      MenuRow{S("\\textit{ポ}"), true, false, {}},
+    ::testing::Values(MenuRow{"EmptySelection", "", false, false, {}}, MenuRow{"PlainText", "abc", false, false, {}},
+                      MenuRow{"Bold", "\\textbf{abc}", true, false, {}},
+                      MenuRow{"TextAfterTheCommand", "\\textbf{abc} x", false, false, {}},
+                      MenuRow{"ClosingBraceTrailByte", S("\\textit{マ}"), true, false, {}},
+                      MenuRow{"OpeningBraceTrailByte", S("\\textit{ボ}"), true, false, {}},
+                      MenuRow{"BarTrailByte", S("\\textit{ポ}"), true, false, {}},
                       // The removal keeps a nested argument whole and refuses
                       // what is not a command, so the menu follows it.
-                      MenuRow{"\\textbf{a{b}c}", true, false, {}}, MenuRow{"\\{x}", false, false, {}},
-                      MenuRow{S("\\.{漢}"), true, false, {}}, MenuRow{"\\textbf {abc}", true, false, {}},
-                      MenuRow{"\\\\{x}", false, false, {}},
-                      MenuRow{"{\\Huge abc}", false, true, {}}, MenuRow{"{abc}", false, false, {}},
-                      MenuRow{"{\\Huge abc} def", false, false, {}}, MenuRow{"{abc def}", false, false, {}},
-                      MenuRow{S("{\\Huge マ}"), false, true, {}},
-                      MenuRow{"\\begin{center}abc\\end{center}", false, false, {false, true, false}},
-                      MenuRow{"\\begin{center}abc", false, false, {}},
-                      MenuRow{"\\end{flushright}\\begin{flushleft}\\begin{flushright}\\end{flushleft}", false, false,
-                              {true, false, true}}));
+                      MenuRow{"NestedBraces", "\\textbf{a{b}c}", true, false, {}},
+                      MenuRow{"EscapedBrace", "\\{x}", false, false, {}},
+                      MenuRow{"EmphasisDots", S("\\.{漢}"), true, false, {}},
+                      MenuRow{"BlankBeforeTheBrace", "\\textbf {abc}", true, false, {}},
+                      MenuRow{"LineBreak", "\\\\{x}", false, false, {}},
+                      MenuRow{"SizeGroup", "{\\Huge abc}", false, true, {}},
+                      MenuRow{"GroupWithoutSize", "{abc}", false, false, {}},
+                      MenuRow{"TextAfterTheSizeGroup", "{\\Huge abc} def", false, false, {}},
+                      MenuRow{"GroupOfTwoWordsWithoutSize", "{abc def}", false, false, {}},
+                      MenuRow{"SizeGroupAroundTrailByte", S("{\\Huge マ}"), false, true, {}},
+                      MenuRow{"CenterBlock", "\\begin{center}abc\\end{center}", false, false, {false, true, false}},
+                      MenuRow{"BeginOnly", "\\begin{center}abc", false, false, {}},
+                      MenuRow{"CrossedTexts",
+                              "\\end{flushright}\\begin{flushleft}\\begin{flushright}\\end{flushleft}", false, false,
+                              {true, false, true}}),
+    RowName());
 
 TEST(TextMenu, AlignmentCaptionsFollowThePresentBlocks) {
   const TextMenuState state = InspectSelection("\\begin{center}abc\\end{center}");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
@@ -14,6 +15,7 @@ TEST(InlineMath, SelectionThatBeginsAndEndsWithADollarSign) {
 }
 
 struct InlineRow {
+  const char* name;
   std::string selection;
   bool inlineMathSelected;
   std::string expected;
@@ -30,14 +32,18 @@ TEST_P(ToggleInline, WrapsOrUnwrapsBetweenNeighbours) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, ToggleInline,
-                         ::testing::Values(InlineRow{"", false, "$$"}, InlineRow{"x^2", false, "$x^2$"},
-                                           InlineRow{S("マ"), false, S("$マ$")},
-                                           InlineRow{"$x^2$", true, "x^2"}, InlineRow{"$", true, ""},
-                                           InlineRow{"$$", true, ""},
-                                           InlineRow{"$a$ and $b$", true, "a$ and $b"},
-                                           InlineRow{S("$マ$"), true, S("マ")}));
+                         ::testing::Values(InlineRow{"WrapNothing", "", false, "$$"},
+                                           InlineRow{"Wrap", "x^2", false, "$x^2$"},
+                                           InlineRow{"WrapDoubleByte", S("マ"), false, S("$マ$")},
+                                           InlineRow{"Unwrap", "$x^2$", true, "x^2"},
+                                           InlineRow{"UnwrapOneDollar", "$", true, ""},
+                                           InlineRow{"UnwrapTwoDollars", "$$", true, ""},
+                                           InlineRow{"UnwrapTwoFormulas", "$a$ and $b$", true, "a$ and $b"},
+                                           InlineRow{"UnwrapDoubleByte", S("$マ$"), true, S("マ")}),
+                         RowName());
 
 struct DisplayRow {
+  const char* name;
   const math::DisplayEnvironment* environment;
   std::string selection, expected;
 };
@@ -55,16 +61,20 @@ TEST_P(Display, WrapsTheSelectionInItsEnvironment) {
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, Display,
-    ::testing::Values(DisplayRow{&math::kEquation, "", "\\begin{equation}\r\n\r\n\\end{equation}"},
-                      DisplayRow{&math::kEquation, "x=1", "\\begin{equation}\r\nx=1\r\n\\end{equation}"},
-                      // Line ends that close the selection follow the block: no empty line inside.
-                      DisplayRow{&math::kGather, "x\r\n", "\\begin{gather}\r\nx\r\n\\end{gather}\r\n"},
-                      DisplayRow{&math::kEquation, "x\r\ny\r\n\r\n",
-                                 "\\begin{equation}\r\nx\r\ny\r\n\\end{equation}\r\n\r\n"},
-                      DisplayRow{&math::kEquationStar, "\r\n", "\\begin{equation*}\r\n\r\n\\end{equation*}\r\n"},
-                      DisplayRow{&math::kGatherStar, S("ア\r\n"), S("\\begin{gather*}\r\nア\r\n\\end{gather*}\r\n")},
-                      DisplayRow{&math::kGatherStar, "x", "\\begin{gather*}\r\nx\r\n\\end{gather*}"},
-                      DisplayRow{&math::kEquationStar, S("ア"), S("\\begin{equation*}\r\nア\r\n\\end{equation*}")}));
+    ::testing::Values(
+        DisplayRow{"EquationAroundNothing", &math::kEquation, "", "\\begin{equation}\r\n\r\n\\end{equation}"},
+        DisplayRow{"Equation", &math::kEquation, "x=1", "\\begin{equation}\r\nx=1\r\n\\end{equation}"},
+        // Line ends that close the selection follow the block: no empty line inside.
+        DisplayRow{"GatherBeforeALineEnd", &math::kGather, "x\r\n", "\\begin{gather}\r\nx\r\n\\end{gather}\r\n"},
+        DisplayRow{"EquationBeforeAnEmptyLine", &math::kEquation, "x\r\ny\r\n\r\n",
+                   "\\begin{equation}\r\nx\r\ny\r\n\\end{equation}\r\n\r\n"},
+        DisplayRow{"EquationStarAroundALineEnd", &math::kEquationStar, "\r\n",
+                   "\\begin{equation*}\r\n\r\n\\end{equation*}\r\n"},
+        DisplayRow{"GatherStarBeforeALineEnd", &math::kGatherStar, S("ア\r\n"),
+                   S("\\begin{gather*}\r\nア\r\n\\end{gather*}\r\n")},
+        DisplayRow{"GatherStar", &math::kGatherStar, "x", "\\begin{gather*}\r\nx\r\n\\end{gather*}"},
+        DisplayRow{"EquationStar", &math::kEquationStar, S("ア"), S("\\begin{equation*}\r\nア\r\n\\end{equation*}")}),
+    RowName());
 
 TEST(Display, AmsmathEnvironmentsNameThePackageAndEquationDoesNot) {
   const struct {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 
 namespace zumoku::test {
 
 struct MatrixRow {
+  const char* name;
   int rows, columns;
   std::string_view environment;
   std::string expected;
@@ -21,13 +23,15 @@ TEST_P(Matrix, RowsHoldTheirColumnNumbers) {
 INSTANTIATE_TEST_SUITE_P(
     Sizes, Matrix,
     ::testing::Values(
-        MatrixRow{2, 2, "pmatrix", "\\begin{pmatrix}\r\n    1 & 2 \\\\\r\n    1 & 2 \r\n\\end{pmatrix}\r\n"},
+        MatrixRow{"TwoByTwo", 2, 2, "pmatrix",
+                  "\\begin{pmatrix}\r\n    1 & 2 \\\\\r\n    1 & 2 \r\n\\end{pmatrix}\r\n"},
         // One row is one row, in the last-row form.
-        MatrixRow{1, 3, "bmatrix", "\\begin{bmatrix}\r\n    1 & 2 & 3 \r\n\\end{bmatrix}\r\n"},
-        MatrixRow{1, 1, "matrix", "\\begin{matrix}\r\n    1 \r\n\\end{matrix}\r\n"},
-        MatrixRow{4, 1, "vmatrix",
+        MatrixRow{"OneRow", 1, 3, "bmatrix", "\\begin{bmatrix}\r\n    1 & 2 & 3 \r\n\\end{bmatrix}\r\n"},
+        MatrixRow{"OneCell", 1, 1, "matrix", "\\begin{matrix}\r\n    1 \r\n\\end{matrix}\r\n"},
+        MatrixRow{"OneColumn", 4, 1, "vmatrix",
                   "\\begin{vmatrix}\r\n    1 \\\\\r\n    1 \\\\\r\n    1 \\\\\r\n    1 \r\n\\end{vmatrix}\r\n"},
-        MatrixRow{2, 2, "cases", "\\begin{cases}\r\n    1 & 2 \\\\\r\n    1 & 2 \r\n\\end{cases}\r\n"}));
+        MatrixRow{"Cases", 2, 2, "cases", "\\begin{cases}\r\n    1 & 2 \\\\\r\n    1 & 2 \r\n\\end{cases}\r\n"}),
+    RowName());
 
 TEST(Matrix, HundredByHundredHasAHundredRowsOfAHundredCells) {
   const std::string text = math::BuildMatrix(100, 100, "Bmatrix");

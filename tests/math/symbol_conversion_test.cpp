@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
@@ -10,6 +11,7 @@ namespace zumoku::test {
 using namespace std::string_literals;
 
 struct ConversionRow {
+  const char* name;
   std::string selection, expected;
 };
 
@@ -26,17 +28,18 @@ TEST_P(SymbolConversion, ReplacesTheSelection) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SymbolConversion,
     ::testing::Values(
-        ConversionRow{"", ""}, ConversionRow{S("Θ"), "\\theta \r\n"},
-        ConversionRow{S("｛ｘ｝＼"), S("\\{ｘ\\}\\backslash \r\n")},
-        ConversionRow{S("サイン（x）"), "\\sin \\left( x\\right) \r\n"},
-        ConversionRow{S("コサイン"), "\\cos \r\n"}, ConversionRow{S("サイン"), "\\sin \r\n"},
-        ConversionRow{S("コサインサインコサイン"), "\\cos \\sin \\cos \r\n"},
+        ConversionRow{"EmptySelection", "", ""}, ConversionRow{"Theta", S("Θ"), "\\theta \r\n"},
+        ConversionRow{"BracesAndBackslash", S("｛ｘ｝＼"), S("\\{ｘ\\}\\backslash \r\n")},
+        ConversionRow{"SineOfParentheses", S("サイン（x）"), "\\sin \\left( x\\right) \r\n"},
+        ConversionRow{"Cosine", S("コサイン"), "\\cos \r\n"}, ConversionRow{"Sine", S("サイン"), "\\sin \r\n"},
+        ConversionRow{"WordsInARow", S("コサインサインコサイン"), "\\cos \\sin \\cos \r\n"},
         // Half-width look-alikes, half-width katakana and the small theta stay.
-        ConversionRow{S("\\{}()ｻｲﾝθ"), S("\\{}()ｻｲﾝθ\r\n")},
+        ConversionRow{"LookAlikesStay", S("\\{}()ｻｲﾝθ"), S("\\{}()ｻｲﾝθ\r\n")},
         // Empty lines stay; a final line end gets no second one.
-        ConversionRow{S("Θ\r\n\r\nx\r\n"), "\\theta \r\n\r\nx\r\n"},
+        ConversionRow{"EmptyLinesStay", S("Θ\r\n\r\nx\r\n"), "\\theta \r\n\r\nx\r\n"},
         // NUL is text like any other: nothing after it is lost.
-        ConversionRow{"a\0"s + S("Θ") + "\0b"s, "a\0\\theta \0b\r\n"s}));
+        ConversionRow{"Nul", "a\0"s + S("Θ") + "\0b"s, "a\0\\theta \0b\r\n"s}),
+    RowName());
 
 TEST(SymbolConversion, PatternsNeverStartOnATrailByte) {
   // ｛ is 81 6F; in 88 81 6F ("亜" then "o") the pair 81 6F straddles two characters.

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 
 namespace zumoku::test {
 
 struct TypedRow {
+  const char* name;
   char key;
   std::string selection, expected;
 };
@@ -23,10 +25,12 @@ TEST_P(TypingAid, CompletesOverTheSelectionAndSwallowsTheKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, TypingAid,
-                         ::testing::Values(TypedRow{'{', "", "{}"}, TypedRow{'^', "", "^{}"},
-                                           TypedRow{'_', "", "_{}"},
+                         ::testing::Values(TypedRow{"Brace", '{', "", "{}"}, TypedRow{"Caret", '^', "", "^{}"},
+                                           TypedRow{"Underscore", '_', "", "_{}"},
                                            // The selection is replaced, not kept inside.
-                                           TypedRow{'{', "xyz", "{}"}, TypedRow{'_', "x", "_{}"}));
+                                           TypedRow{"BraceOverASelection", '{', "xyz", "{}"},
+                                           TypedRow{"UnderscoreOverASelection", '_', "x", "_{}"}),
+                         RowName());
 
 TEST(TypingAid, OtherCharactersPassUntouched) {
   for (const char typed : {'}', 'a', '$', '\\', '[', '(', ' ', '\xb1'}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "selected_text.h"
 #include "sjis_text.h"
 
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         PackageRow{"EmptyText", "", "", false}, PackageRow{"OneLineEnd", "\r\n", "\r\n", false},
         PackageRow{"BlockInEmptyText", "\\begin{gather}\r\n\r\n\\end{gather}",
                    "\\begin{gather}\r\n\r\n\\end{gather}", false}),
-    [](const auto& info) { return info.param.name; });
+    RowName());
 
 TEST(EnsurePackage, SecondCallAddsNothing) {
   SelectedText doc(kClass + "\\usepackage{graphicx}\r\n" + kBody, "");
@@ -127,6 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         AmsmathRow{"NoPreamble", "\\begin{pmatrix}\r\n    1 \r\n\\end{pmatrix}\r\n",
                    "\\begin{pmatrix}\r\n    1 \r\n\\end{pmatrix}\r\n", false},
         AmsmathRow{"FirstLineInTheBody", "\\begin{document}\r\nx\r\n", "\\begin{document}\r\nx\r\n", false}),
-    [](const auto& info) { return info.param.name; });
+    RowName());
 
 }  // namespace zumoku::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "sjis_text.h"
 #include "typeset/log_parser.h"
 
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "LaTeX Font Info:    Checking defaults for OML/cmm/m/it on input line 2.\n"
                 "(Font)              scaled to size 13.8pt on input line 3.\n[1\n\n] (./doc.aux) )\n",
                 {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(ParseLog, AWarningAfterAnInputFileClosedIsTheDocumentsAgain) {
   const auto entries =
@@ -115,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         RerunCase{"HyperrefOutlines", "(rerunfilecheck)                Rerun to get outlines right", true},
         RerunCase{"LongtableWidths", "Package longtable Warning: Table widths have changed. Rerun LaTeX.", true},
         RerunCase{"UndefinedReferencesAlone", "LaTeX Warning: There were undefined references.", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 }  // namespace
 }  // namespace zumoku::typeset

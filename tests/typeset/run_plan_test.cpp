@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "row_name.h"
 #include "typeset/run_plan.h"
 
 namespace zumoku::typeset {
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"doc.bbl", "B"}},
                  {{"doc.ind", "N"}},
                  {"platex", "pbibtex", "mendex", "platex", "platex", "dvipdfmx"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 class ReadBackFile : public ::testing::TestWithParam<const char*> {};
 
@@ -142,7 +143,7 @@ TEST_P(ReadBackFile, ChangedAsksForAnotherRunAndIsNamed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Plan, ReadBackFile, ::testing::Values(".aux", ".toc", ".lof", ".lot", ".out"),
-                         [](const auto& info) { return std::string(info.param + 1); });
+                         test::RowName());
 
 TEST(RunPlan, RunsEachToolInTheDocumentsCode) {
   const RunPlan plan = Plan("doc.tex");
@@ -219,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"PbibtexError", {0, 2}, Clean(), Stage::kFailed, {"pbibtex", 2}},
                       FailureCase{"MendexError", {0, 0, 1}, Clean(), Stage::kFailed, {"mendex", 1}},
                       FailureCase{"DvipdfmxError", {0, 0, 0, 1}, Clean(), Stage::kFailed, {"dvipdfmx", 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(RunPlan, EachStepNamesWhatItLeavesHalfWritten) {
   const Scenario scenario{"", {}, {{{"doc.aux", kCitation}, {"doc.idx", "I"}}}, {}, {}, {}};
@@ -268,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MapCase{"ExplicitNoEmbed", "rml H !HaranoAjiMincho-Regular.otf\n", false},
                       MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false},
                       MapCase{"Empty", "", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 }  // namespace
 }  // namespace zumoku::typeset

@@ -8,6 +8,7 @@
 #include <QTextBlock>
 
 #include "app/typesetting/typeset_pdf_view.h"
+#include "row_name.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\cite{knuth}\r\n\\bibliographystyle{jplain}\r\n"
                    "\\bibliography{missing}\r\n\\end{document}\r\n",
                    "^タイプセット失敗: pbibtex 終了コード 2$"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
   const QString path = Open(QStringLiteral("誤り.tex"), kErrorDocument);
@@ -195,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ViewerCase{"NoXdgOpen", true, std::nullopt, "PDF を開くビューアが見つかりません"},
                       ViewerCase{"ViewerFailed", true, 4,
                                  "外部ビューアで PDF を開けませんでした (xdg-open: 終了コード 4)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace
 }  // namespace zumoku::test

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/typesetting/typeset_pdf_panel.h"
+#include "row_name.h"
 #include "settings_folder_fixture.h"
 #include "typeset/log_parser_async.h"
 #include "typeset_fixture.h"
@@ -164,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Typeset, DocumentReplaced,
                                            ReplaceCase{"DroppedWithAnOlderPdf", Replace::kDrop, -60, 0},
                                            ReplaceCase{"DroppedWithItsNewerPdf", Replace::kDrop, 60, 1},
                                            ReplaceCase{"New", Replace::kNew, 0, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // A run restarted or stopped while the log of the run before is still being
 // read: the older reading must not answer for the newer run.
