@@ -5,7 +5,6 @@
 #include <QMimeData>
 #include <QTextDocumentFragment>
 #include <algorithm>
-#include <utility>
 
 #include "app/editor/dropped_files.h"
 #include "app/editor/memo_read_back.h"
@@ -53,13 +52,6 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
     lastChange_ = Change{from, from + added};
     emit edited();
   });
-  // A new step replaces every step that was taken back before it; those lie
-  // at the end, as steps are kept in the order of the undo stack.
-  connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
-    if (joining_) return;
-    const int depth = document()->availableUndoSteps();
-    while (!steps_.empty() && steps_.back().to >= depth) steps_.pop_back();
-  });
   const auto moved = [this] {
     if (!typing_) EndTypingRun();
   };
@@ -86,23 +78,11 @@ bool Memo::Refuse(const QString& text) {
 void Memo::AsOneStep(const std::function<void()>& edit) { InStep(edit, false); }
 
 void Memo::InStep(const std::function<void()>& edit, bool joins) {
-  if (stepDepth_ > 0) return edit();  // part of the step around it
-  QTextCursor step = textCursor();
-  const int from = document()->availableUndoSteps(), start = step.selectionStart(), end = step.selectionEnd();
-  ++stepDepth_;
-  joining_ = joins;
-  joins ? step.joinPreviousEditBlock() : step.beginEditBlock();
-  lastChange_.reset();
-  edit();
-  step.endEditBlock();
-  ReadBackLastChange();
-  joining_ = false;
-  --stepDepth_;
-  if (joins) {
-    steps_.back().to = document()->availableUndoSteps();
-  } else {
-    MarkStep(from, start, end);
-  }
+  const auto editAfresh = [&] {
+    lastChange_.reset();
+    edit();
+  };
+  steps_.AsOneStep(editAfresh, joins, [this] { ReadBackLastChange(); });
 }
 
 void Memo::Type(const std::function<void()>& insert, bool endsLine) {
@@ -158,18 +138,14 @@ void Memo::ReadBackLastChange() {
   // The reported change can take in the document's final separator, which
   // no cursor may stand after.
   const int to = std::min(lastChange_->to, document()->characterCount() - 1);
-  const bool joining = std::exchange(joining_, true);
-  QTextCursor step(document());
-  step.joinPreviousEditBlock();
-  int caret = textCursor().position();
-  ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, caret);
-  if (caret != textCursor().position()) {
+  steps_.InNewestBlock([&] {
+    int caret = textCursor().position();
+    ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, caret);
+    if (caret == textCursor().position()) return;
     QTextCursor moved = textCursor();
     moved.setPosition(caret);
     setTextCursor(moved);
-  }
-  step.endEditBlock();
-  joining_ = joining;
+  });
   lastChange_.reset();  // the reading back's own change
 }
 
@@ -244,21 +220,7 @@ void Memo::Insert(const QString& text) {
 
 void Memo::Undo() {
   EndTypingRun();
-  const int to = document()->availableUndoSteps();
-  undo();
-  const int from = document()->availableUndoSteps();
-  const auto step =
-      std::find_if(steps_.rbegin(), steps_.rend(), [&](const Step& s) { return s.from == from && s.to == to; });
-  if (step == steps_.rend()) return;
-  QTextCursor cursor = textCursor();
-  cursor.setPosition(step->start);
-  cursor.setPosition(step->end, QTextCursor::KeepAnchor);
-  setTextCursor(cursor);
-}
-
-void Memo::MarkStep(int stepsBefore, int start, int end) {
-  const int stepsAfter = document()->availableUndoSteps();
-  if (stepsAfter > stepsBefore) steps_.push_back({stepsBefore, stepsAfter, start, end});
+  steps_.Undo();
 }
 
 // A drop inserts the text (and, moving it within the editor, takes it out

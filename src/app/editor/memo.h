@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "app/editor/memo_read_back.h"
+#include "app/editor/undo_steps.h"
 
 namespace zumoku {
 
@@ -29,9 +29,8 @@ class Memo : public QPlainTextEdit {
   // Takes back the most recent undo step and brings back the selection from
   // before it.
   void Undo();
-  // The step that just ended began when the undo stack held `stepsBefore`
-  // steps and [start, end) was selected.
-  void MarkStep(int stepsBefore, int start, int end);
+  // The one record of undo steps, which the EditBuffer's commands share.
+  UndoSteps& Steps() { return steps_; }
   // Runs an edit as one undo step of its own, so that Undo takes back what
   // one paste, cut or deleting key did.
   void AsOneStep(const std::function<void()>& edit);
@@ -61,10 +60,6 @@ class Memo : public QPlainTextEdit {
   struct Change {
     int from, to;  // the changed text, as the document reports it once an edit block ends
   };
-  struct Step {
-    int from, to;  // undo stack depths around the step
-    int start, end;  // the selection before it
-  };
 
   // True (and the refusal reported) when text holds a character that the
   // document cannot store.
@@ -88,13 +83,11 @@ class Memo : public QPlainTextEdit {
 
   KeyPressHandler keyPress_;
   bool composing_ = false;
-  int stepDepth_ = 0;
-  std::vector<Step> steps_;
+  UndoSteps steps_{*this};
   // While a typing run is open: the undo stack's depth after its last
-  // insertion. Its record is then the last of steps_.
+  // insertion. Its record is then the newest step's.
   std::optional<int> runSteps_;
-  bool typing_ = false;   // caret moves are the typing's own
-  bool joining_ = false;  // the run's record stays while its edit block grows
+  bool typing_ = false;  // caret moves are the typing's own
   std::optional<Change> lastChange_;
 };
 

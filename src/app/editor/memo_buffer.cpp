@@ -48,13 +48,6 @@ void MemoBuffer::SetSelLength(int length) {
 
 std::string MemoBuffer::SelText() const { return codec::EncodeChecked(editor_.textCursor().selectedText()); }
 
-void MemoBuffer::WithoutUndo(const std::function<void()>& change) {
-  QTextDocument* doc = editor_.document();
-  doc->setUndoRedoEnabled(false);  // also empties the history
-  change();
-  doc->setUndoRedoEnabled(true);
-}
-
 void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
   editor_.EndTypingRun();  // commands never join typing
   // The caret after the text, past a character its last byte joins.
@@ -68,38 +61,10 @@ void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
     }
     return end;
   };
-  if (stepDepth_ == 0 || freshHistory_) {
-    WithoutUndo([&] { changeAndReadBack(); });
-    return;
-  }
-  if (!step_) {
-    const QTextCursor selection = editor_.textCursor();
-    stepsBefore_ = editor_.document()->availableUndoSteps();
-    selectionStart_ = selection.selectionStart();
-    selectionEnd_ = selection.selectionEnd();
-    step_.emplace(editor_.document());
-    step_->beginEditBlock();
-  }
+  int end = from;
   // Inside the edit block the document reports its changes only when the
   // step ends, but the command reads positions between its writes.
-  const int end = changeAndReadBack();
-  positions_.Update(from, end - from);
-}
-
-bool MemoBuffer::EndUndoStep() {
-  if (stepDepth_ == 0 || --stepDepth_ > 0) return false;
-  freshHistory_ = false;
-  if (!step_) return false;
-  step_->endEditBlock();
-  step_.reset();
-  editor_.MarkStep(stepsBefore_, selectionStart_, selectionEnd_);
-  return true;
-}
-
-void MemoBuffer::StartFreshHistory() {
-  if (step_) step_->endEditBlock();
-  step_.reset();
-  freshHistory_ = stepDepth_ > 0;
+  if (editor_.Steps().Write([&] { end = changeAndReadBack(); })) positions_.Update(from, end - from);
 }
 
 void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
@@ -121,13 +86,13 @@ void MemoBuffer::SetSelText(std::string_view s) {
 }
 
 void MemoBuffer::Clear() {
-  StartFreshHistory();
+  editor_.Steps().StartFreshHistory();
   editor_.clear();
   modified_ = false;
 }
 
 void MemoBuffer::Load(std::string_view bytes) {
-  StartFreshHistory();
+  editor_.Steps().StartFreshHistory();
   // Decoding already makes each CR LF, lone CR and lone LF one line end,
   // which is the rule for files; no normalised copy of a large file needed.
   editor_.setPlainText(codec::Decode(bytes));

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QTextCursor>
 #include <functional>
-#include <optional>
 
 #include "app/editor/memo.h"
 
@@ -30,8 +29,8 @@ class MemoBuffer : public EditBuffer, private EditLines {
   std::string SelText() const override;
   void SetSelText(std::string_view s) override;
   EditLines& Lines() override { return *this; }
-  void BeginUndoStep() override { ++stepDepth_; }
-  bool EndUndoStep() override;
+  void BeginUndoStep() override { editor_.Steps().Begin(); }
+  bool EndUndoStep() override { return editor_.Steps().End(); }
 
   void Clear() override;
   void Load(std::string_view bytes) override;
@@ -63,22 +62,12 @@ class MemoBuffer : public EditBuffer, private EditLines {
   // position `from` and returns where its text ends. The text then shows
   // what it reads back as, and the caret stands after it.
   void AsCommand(int from, const std::function<int()>& change);
-  void WithoutUndo(const std::function<void()>& change);
-  // Clear and Load start a fresh history, even inside a step.
-  void StartFreshHistory();
 
   Memo& editor_;
   BlockByteIndex positions_;
   bool modified_ = false;
   QMetaObject::Connection modifiedWatch_;
   int updateDepth_ = 0;
-  int stepDepth_ = 0;
-  bool freshHistory_ = false;
-  // The open step's edit block and what it replaced, once it has written.
-  std::optional<QTextCursor> step_;
-  int stepsBefore_ = 0;
-  int selectionStart_ = 0;
-  int selectionEnd_ = 0;
 };
 
 }  // namespace zumoku
