@@ -36,7 +36,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
 // The main() of every benchmark program: a QApplication (offscreen unless a
 // platform is set), the benchmarks, then each ratio; `beforeExit` runs while
 // the application still exists.
-int RunBenchmarks(int argc, char** argv, std::vector<Ratio> ratios = {},
-                  const std::function<void()>& beforeExit = {});
+int RunBenchmarks(int argc, char** argv, std::vector<Ratio> ratios = {}, const std::function<void()>& beforeExit = {});
 
 }  // namespace zumoku::bench

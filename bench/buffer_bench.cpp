@@ -5,10 +5,10 @@
 #include <QTextCursor>
 #include <memory>
 
+#include "app/mainwindow/main_window.h"
 #include "bench_support.h"
 #include "buffer/sjis_literal.h"
 #include "markup/font_style.h"
-#include "app/mainwindow/main_window.h"
 
 using namespace zumoku;
 using namespace zumoku::bench;
@@ -104,10 +104,13 @@ BENCHMARK(BoldOnOneMegabyte)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
   const std::string large = "/" + std::to_string(kLarge);
-  return RunBenchmarks(argc, argv, {
-      {"SelText write at the end, 50 MB / empty", "SelTextWriteAtEnd" + large, "SelTextWriteAtEnd/0"},
-      {"typing at the end, 50 MB / empty", "TypeAtEnd" + large, "TypeAtEnd/0"},
-      {"SelText read near the end, 50 MB / empty", "SelTextReadNearEnd" + large, "SelTextReadNearEnd/0"},
-      {"SelStart read near the end, 50 MB / empty", "SelStartReadNearEnd" + large, "SelStartReadNearEnd/0"},
-  }, [] { windows.clear(); });  // before the application goes
+  return RunBenchmarks(
+      argc, argv,
+      {
+          {"SelText write at the end, 50 MB / empty", "SelTextWriteAtEnd" + large, "SelTextWriteAtEnd/0"},
+          {"typing at the end, 50 MB / empty", "TypeAtEnd" + large, "TypeAtEnd/0"},
+          {"SelText read near the end, 50 MB / empty", "SelTextReadNearEnd" + large, "SelTextReadNearEnd/0"},
+          {"SelStart read near the end, 50 MB / empty", "SelStartReadNearEnd" + large, "SelStartReadNearEnd/0"},
+      },
+      [] { windows.clear(); });  // before the application goes
 }

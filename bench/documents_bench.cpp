@@ -1,23 +1,23 @@
 // Opening a 50 MB Shift_JIS document into the editor, against the floor of
 // the widget itself (the same bytes decoded by the converter and put into a
 // plain QPlainTextEdit), with peak memory; and saving it back.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <functional>
 #include <memory>
 
 #include "app/desktop/disk_files.h"
-#include "documents/document.h"
-#include "peak_memory.h"
+#include "app/mainwindow/main_window.h"
 #include "bench_support.h"
 #include "buffer/sjis_codec.h"
-#include "app/mainwindow/main_window.h"
+#include "documents/document.h"
+#include "peak_memory.h"
 
 namespace zumoku::bench {
 

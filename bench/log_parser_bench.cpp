@@ -1,9 +1,9 @@
 // Reading platex's log after a run: parsing an 80,000-line log (on a worker
 // thread) against reading the file into memory, as the run reads it; and
 // listing its entries in the log panel, the share of the window's thread.
+#include <benchmark/benchmark.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "app/typesetting/typeset_log_panel.h"
 #include "bench_support.h"

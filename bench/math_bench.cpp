@@ -7,9 +7,9 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 
+#include "app/mainwindow/main_window.h"
 #include "buffer/sjis_literal.h"
 #include "math/symbol_conversion.h"
-#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 
@@ -86,14 +86,16 @@ BENCHMARK(TypingAid)->Arg(0)->Arg(4096)->Arg(50 * kMegabyte)->Unit(benchmark::kM
 }  // namespace zumoku
 
 int main(int argc, char** argv) {
-  return zumoku::bench::RunBenchmarks(argc, argv, {
-      {"symbol conversion, 1 MB per byte / 1 KB per byte", "ConvertSymbols/1048576", "ConvertSymbols/1024", 1024},
-      {"TeX6Click in the editor, 1 MB / conversion alone, 1 MB", "TeX6ClickInEditor", "ConvertSymbols/1048576"},
-      {"typing aid, 50 MB document / empty document", "TypingAid/52428800", "TypingAid/0"},
-      {"plain typing, 50 MB document / empty document", "PlainTyping/52428800", "PlainTyping/0"},
-      // The same kind of line under the caret, only the document's size differs.
-      {"typing aid, 50 MB document / 4 KB document", "TypingAid/52428800", "TypingAid/4096"},
-      {"plain typing, 50 MB document / 4 KB document", "PlainTyping/52428800", "PlainTyping/4096"},
-      {"typing aid / plain typing, 50 MB document", "TypingAid/52428800", "PlainTyping/52428800"},
-  });
+  return zumoku::bench::RunBenchmarks(
+      argc, argv,
+      {
+          {"symbol conversion, 1 MB per byte / 1 KB per byte", "ConvertSymbols/1048576", "ConvertSymbols/1024", 1024},
+          {"TeX6Click in the editor, 1 MB / conversion alone, 1 MB", "TeX6ClickInEditor", "ConvertSymbols/1048576"},
+          {"typing aid, 50 MB document / empty document", "TypingAid/52428800", "TypingAid/0"},
+          {"plain typing, 50 MB document / empty document", "PlainTyping/52428800", "PlainTyping/0"},
+          // The same kind of line under the caret, only the document's size differs.
+          {"typing aid, 50 MB document / 4 KB document", "TypingAid/52428800", "TypingAid/4096"},
+          {"plain typing, 50 MB document / 4 KB document", "PlainTyping/52428800", "PlainTyping/4096"},
+          {"typing aid / plain typing, 50 MB document", "TypingAid/52428800", "PlainTyping/52428800"},
+      });
 }

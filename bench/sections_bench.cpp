@@ -5,8 +5,8 @@
 #include <QTextCursor>
 #include <memory>
 
-#include "app/mainwindow/main_window.h"
 #include "app/dialogs/section_manager.h"
+#include "app/mainwindow/main_window.h"
 #include "bench_support.h"
 #include "sections/section_heads.h"
 

@@ -1,20 +1,20 @@
 // Typesetting: the time from the command to the PDF shown, against the same
 // commands run in a shell; and typing in the editor while a run is going,
 // against typing while idle.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPdfDocument>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <memory>
 
 #include "app/mainwindow/main_window.h"
-#include "app/typesetting/typesetting.h"
 #include "app/typesetting/typeset_pdf_panel.h"
+#include "app/typesetting/typesetting.h"
 #include "bench_support.h"
 #include "buffer/sjis_literal.h"
 #include "typeset/run_plan.h"
@@ -30,8 +30,9 @@ std::string TenPages() {
   for (int section = 1; section <= 20; ++section) {
     text += Sjis("\\section{節の見出し}\r\n");
     for (int paragraph = 0; paragraph < 6; ++paragraph) {
-      text += Sjis("日本語の文章が続きます。組版の速さを測るための本文で、式 $a^2 + b^2 = c^2$ も含みます。"
-                   "段落は数行にわたり、禁則処理と行分割が働きます。\r\n\r\n");
+      text += Sjis(
+          "日本語の文章が続きます。組版の速さを測るための本文で、式 $a^2 + b^2 = c^2$ も含みます。"
+          "段落は数行にわたり、禁則処理と行分割が働きます。\r\n\r\n");
     }
   }
   return text + "\\end{document}\r\n";
@@ -119,11 +120,11 @@ BENCHMARK(TypeIdle)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(TypeWhileRunning)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-  return RunBenchmarks(argc, argv,
-                       {
-                           {"command to PDF shown / the same commands in a shell",
-                            "TypesetToPdfShown/iterations:5/real_time", "ShellRun/iterations:5/real_time"},
-                           {"typing while a run is going / typing while idle", "TypeWhileRunning/real_time",
-                            "TypeIdle/real_time"},
-                       });
+  return RunBenchmarks(
+      argc, argv,
+      {
+          {"command to PDF shown / the same commands in a shell", "TypesetToPdfShown/iterations:5/real_time",
+           "ShellRun/iterations:5/real_time"},
+          {"typing while a run is going / typing while idle", "TypeWhileRunning/real_time", "TypeIdle/real_time"},
+      });
 }

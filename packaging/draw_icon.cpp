@@ -49,18 +49,18 @@ QString Svg() {
   QString svg;
   QTextStream out(&svg);
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kSize << "\" height=\"" << kSize
-      << "\" viewBox=\"0 0 " << kSize << ' ' << kSize << "\">\n";
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kSize << "\" height=\"" << kSize << "\" viewBox=\"0 0 "
+      << kSize << ' ' << kSize << "\">\n";
   for (const Shape& shape : Drawing()) {
     const QString paint = QStringLiteral("fill=\"%1\" stroke=\"%2\" stroke-width=\"%3\" stroke-linejoin=\"round\"")
                               .arg(QLatin1String(shape.fill), QLatin1String(shape.stroke))
                               .arg(shape.strokeWidth);
     if (shape.kind == Shape::kCircle) {
-      out << "  <circle cx=\"" << shape.points[0].x() << "\" cy=\"" << shape.points[0].y() << "\" r=\""
-          << shape.radius << "\" " << paint << "/>\n";
+      out << "  <circle cx=\"" << shape.points[0].x() << "\" cy=\"" << shape.points[0].y() << "\" r=\"" << shape.radius
+          << "\" " << paint << "/>\n";
     } else {
-      out << "  <" << (shape.kind == Shape::kPolygon ? "polygon" : "polyline") << " points=\""
-          << Points(shape.points) << "\" " << paint << "/>\n";
+      out << "  <" << (shape.kind == Shape::kPolygon ? "polygon" : "polyline") << " points=\"" << Points(shape.points)
+          << "\" " << paint << "/>\n";
     }
   }
   out << "</svg>\n";
@@ -74,8 +74,8 @@ QImage Png() {
   painter.setRenderHint(QPainter::Antialiasing);
   for (const Shape& shape : Drawing()) {
     const bool outlined = qstrcmp(shape.stroke, "none") != 0;
-    painter.setPen(outlined ? QPen(QColor(QLatin1String(shape.stroke)), shape.strokeWidth, Qt::SolidLine,
-                                   Qt::FlatCap, Qt::RoundJoin)
+    painter.setPen(outlined ? QPen(QColor(QLatin1String(shape.stroke)), shape.strokeWidth, Qt::SolidLine, Qt::FlatCap,
+                                   Qt::RoundJoin)
                             : QPen(Qt::NoPen));
     painter.setBrush(qstrcmp(shape.fill, "none") != 0 ? QBrush(QColor(QLatin1String(shape.fill))) : QBrush());
     const QPolygonF polygon(QList<QPointF>(shape.points.begin(), shape.points.end()));

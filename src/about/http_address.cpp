@@ -51,8 +51,8 @@ std::variant<HttpAddress, std::string> SplitAddress(std::string_view url) {
 }
 
 std::string RequestBytes(const HttpAddress& address) {
-  return "GET " + address.path + " HTTP/1.0\r\n" +
-         "Host: " + address.host + "\r\n"
+  return "GET " + address.path + " HTTP/1.0\r\n" + "Host: " + address.host +
+         "\r\n"
          "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
          "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n"
          "Content-type: application/x-www-form-urlencoded\r\n"

@@ -86,7 +86,8 @@ void HttpClient::Request(const std::string& url) {
   connectTimer_.start(timeouts_.connect);
   // A dotted address is used as it is: no name server is asked, not even
   // for its name.
-  if (QHostAddress dotted; dotted.setAddress(Text(address_.host)) && dotted.protocol() == QAbstractSocket::IPv4Protocol) {
+  if (QHostAddress dotted;
+      dotted.setAddress(Text(address_.host)) && dotted.protocol() == QAbstractSocket::IPv4Protocol) {
     return ConnectTo(dotted);
   }
   lookupId_ = QHostInfo::lookupHost(Text(address_.host), this, &HttpClient::LookedUp);
@@ -182,7 +183,8 @@ void HttpClient::Fail(const QString& error) {
   Finish();
   // Reported from the event loop, so that no socket notifier is on the stack
   // while the receiver shows a message box.
-  QMetaObject::invokeMethod(this, [this, error] { emit Failed(error); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, error] { emit Failed(error); }, Qt::QueuedConnection);
 }
 
 void HttpClient::Finish() {

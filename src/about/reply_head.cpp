@@ -24,9 +24,9 @@ std::string_view NextField(std::string_view& text) {
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::ranges::equal(text.substr(0, prefix.size()), prefix,
-                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+  return text.size() >= prefix.size() && std::ranges::equal(text.substr(0, prefix.size()), prefix, [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == b;
+         });
 }
 }  // namespace
 

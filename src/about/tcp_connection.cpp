@@ -1,11 +1,11 @@
 #include "about/tcp_connection.h"
 
-#include <algorithm>
 #include <arpa/inet.h>
-#include <cerrno>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 namespace zumoku::about {
 

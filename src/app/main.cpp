@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "app/desktop/command_line.h"
-#include "app/widgets/fonts.h"
 #include "app/mainwindow/main_window.h"
+#include "app/widgets/fonts.h"
 
 namespace {
 // Prints what the command line asked for instead of starting; the exit status.
@@ -17,13 +17,13 @@ int Answer(const zumoku::CommandLine& line) {
   return refused ? 1 : 0;
 }
 
-
 // --version and --help are answered before the window system is reached, so
 // they work without a display too.
 std::optional<int> AnswerWithoutDisplay(int argc, char* argv[]) {
   const QCoreApplication probe(argc, argv);
   const zumoku::CommandLine line = zumoku::ReadCommandLine(QCoreApplication::arguments());
-  if (line.action == zumoku::CommandLine::Action::kShowVersion || line.action == zumoku::CommandLine::Action::kShowHelp) {
+  if (line.action == zumoku::CommandLine::Action::kShowVersion ||
+      line.action == zumoku::CommandLine::Action::kShowHelp) {
     return Answer(line);
   }
   return std::nullopt;

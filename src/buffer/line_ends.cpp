@@ -24,13 +24,9 @@ std::basic_string<Char> Normalize(std::basic_string_view<Char> s, LineEndAt line
 }
 }  // namespace
 
-std::string NormalizeInsertedLineEnds(std::string_view s) {
-  return Normalize(s, InsertedLineEndAt<char>, kLineEnd);
-}
+std::string NormalizeInsertedLineEnds(std::string_view s) { return Normalize(s, InsertedLineEndAt<char>, kLineEnd); }
 
-std::string NormalizeLoadedLineEnds(std::string_view s) {
-  return Normalize(s, LoadedLineEndAt<char>, kLineEnd);
-}
+std::string NormalizeLoadedLineEnds(std::string_view s) { return Normalize(s, LoadedLineEndAt<char>, kLineEnd); }
 
 std::u16string NormalizeInsertedLineEndsToLf(std::u16string_view s) {
   return Normalize(s, InsertedLineEndAt<char16_t>, std::u16string_view(u"\n"));

@@ -94,8 +94,8 @@ void RunningSums::Replace(int first, int count, std::span<const int> values) {
 
   // Only the chunks the change touched can have become empty.
   const auto touchedEnd = chunks_.begin() + std::max(end, chunk + 1);
-  const auto kept = std::remove_if(chunks_.begin() + chunk + 1, touchedEnd,
-                                   [](const std::vector<int>& c) { return c.empty(); });
+  const auto kept =
+      std::remove_if(chunks_.begin() + chunk + 1, touchedEnd, [](const std::vector<int>& c) { return c.empty(); });
   chunks_.erase(kept, touchedEnd);
   if (newSize == 0) {
     chunks_.erase(chunks_.begin() + chunk);

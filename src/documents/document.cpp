@@ -168,7 +168,8 @@ void Document::CheckFileOnDisk() {
       break;
     case FileOnDisk::Change::kChanged: {
       const std::string_view lost = buffer_.Modified() ? "再読み込みすると、保存していない変更は失われます。" : "";
-      if (prompts_.AskToReload(Joined("ファイル ", currentFileName_, kChangedElsewhere, lost, "再読み込みしますか？")) &&
+      if (prompts_.AskToReload(
+              Joined("ファイル ", currentFileName_, kChangedElsewhere, lost, "再読み込みしますか？")) &&
           ReadFrom(currentFileName_)) {
         buffer_.SetModified(false);
       }
@@ -244,10 +245,9 @@ bool Document::ReadFrom(const std::string& path) {
 
 bool Document::MayReadSize(const std::string& path, std::uint64_t size) {
   if (RefuseTooLarge(path, size)) return false;
-  return size <= kAskAbove ||
-         prompts_.Ask(Joined("ファイル ", path, " は ", Megabytes(size), " あります。開くには約 ",
-                             Gigabytes(size * kMemoryPerFileByte), " のメモリが必要です。開きますか？")) ==
-             Answer::kYes;
+  return size <= kAskAbove || prompts_.Ask(Joined("ファイル ", path, " は ", Megabytes(size), " あります。開くには約 ",
+                                                  Gigabytes(size * kMemoryPerFileByte),
+                                                  " のメモリが必要です。開きますか？")) == Answer::kYes;
 }
 
 bool Document::RefuseTooLarge(const std::string& path, std::uint64_t size) {
@@ -262,7 +262,9 @@ bool Document::RefuseSpecialFile(const std::string& path) {
   return true;
 }
 
-void Document::ShowCannotOpen(const std::string& path) { prompts_.ShowError(Joined("ファイル ", path, " は開けません")); }
+void Document::ShowCannotOpen(const std::string& path) {
+  prompts_.ShowError(Joined("ファイル ", path, " は開けません"));
+}
 
 void Document::Adopt(const std::string& path, std::string_view captionSeparator) {
   openDialogName_ = saveDialogName_ = currentFileName_ = path;

@@ -42,10 +42,8 @@ class Prompts {
   // The Open and Save dialogs, starting with presetName and the first file
   // type selected; nullopt when cancelled. The Save dialog asks nothing about
   // existing files and adds no extension.
-  virtual std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types,
-                                                      std::string_view presetName) = 0;
-  virtual std::optional<std::string> ChooseFileToSave(std::span<const FileType> types,
-                                                      std::string_view presetName) = 0;
+  virtual std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types, std::string_view presetName) = 0;
+  virtual std::optional<std::string> ChooseFileToSave(std::span<const FileType> types, std::string_view presetName) = 0;
   virtual void ShowError(std::string_view text) = 0;
   // Panel 0 of the status bar.
   virtual void ShowStatus(std::string_view text) = 0;

@@ -12,9 +12,7 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 // A control symbol is named by one character that is not a letter, as in
 // the accents \' and \. . Blanks, braces and non-ASCII bytes name nothing
 // that takes an argument, and \\ is a line break before a group.
-bool IsSymbolName(char c) {
-  return c > ' ' && c < 0x7F && !IsLetter(c) && c != '{' && c != '}' && c != '\\';
-}
+bool IsSymbolName(char c) { return c > ' ' && c < 0x7F && !IsLetter(c) && c != '{' && c != '}' && c != '\\'; }
 
 // The length of the command name that starts s: letters with an optional
 // "*", or one symbol character; 0 when there is none.

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "markup/command_argument.h"
 #include "buffer/sjis.h"
+#include "markup/command_argument.h"
 
 namespace zumoku::font {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "markup/environment_text.h"
 #include "buffer/sjis.h"
 #include "buffer/sjis_literal.h"
+#include "markup/environment_text.h"
 
 namespace zumoku::insert {
 

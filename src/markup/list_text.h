@@ -27,9 +27,7 @@ inline constexpr ListShape kItems = {"", "        \\item \r", "        \\item \r
 inline constexpr ListShape kHeadingItems = {"", "        \\item[ ] \r", "        \\item[ ] \\mbox{} \\\\\r", ""};
 
 // Whether the count dialog offers the heading line break for this list.
-constexpr bool OffersHeadingLineBreak(const ListShape& shape) {
-  return shape.itemLine != shape.itemLineWithBreak;
-}
+constexpr bool OffersHeadingLineBreak(const ListShape& shape) { return shape.itemLine != shape.itemLineWithBreak; }
 
 // A count of 0 or less gives no item lines.
 std::string ListText(const ListShape& shape, int count, bool headingLineBreak);

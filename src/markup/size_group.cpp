@@ -1,7 +1,7 @@
 #include "markup/size_group.h"
 
-#include "markup/command_argument.h"
 #include "buffer/sjis.h"
+#include "markup/command_argument.h"
 #include "markup/wrap.h"
 
 namespace zumoku::size {

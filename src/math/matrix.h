@@ -10,8 +10,8 @@
 namespace zumoku::math {
 
 // The bracket kinds of the matrix dialog, in the order of its items.
-inline constexpr std::array<std::string_view, 7> kMatrixEnvironments = {
-    "matrix", "vmatrix", "pmatrix", "Vmatrix", "bmatrix", "Bmatrix", "cases"};
+inline constexpr std::array<std::string_view, 7> kMatrixEnvironments = {"matrix",  "vmatrix", "pmatrix", "Vmatrix",
+                                                                        "bmatrix", "Bmatrix", "cases"};
 
 // Rows and columns a matrix may have.
 inline constexpr int kMinMatrixSize = 1;

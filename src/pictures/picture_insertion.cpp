@@ -61,15 +61,17 @@ void PictureInsertion::InsertChosenPicture() {
   }
   const std::string texPath = TexPath(folder, *picture);
   if (!TexCanRead(texPath)) {
-    prompts_.ShowError(Joined("画像 ", texPath,
-                              " は挿入できません。空白、%、#、{、}、'、\"、\\ や日本語などの全角文字を含む名前は、"
-                              "LaTeXで読み込めません。ファイル名を半角英数字にして、文書と同じフォルダーに置いてください"));
+    prompts_.ShowError(
+        Joined("画像 ", texPath,
+               " は挿入できません。空白、%、#、{、}、'、\"、\\ や日本語などの全角文字を含む名前は、"
+               "LaTeXで読み込めません。ファイル名を半角英数字にして、文書と同じフォルダーに置いてください"));
     return;
   }
   if (!TexKnowsExtension(texPath)) {
-    prompts_.ShowError(Joined("画像 ", texPath,
-                              " は挿入できません。拡張子に大文字と小文字が混ざっていると、LaTeXは画像の種類を判別できません。"
-                              "拡張子をすべて小文字（.png など）にしてください"));
+    prompts_.ShowError(
+        Joined("画像 ", texPath,
+               " は挿入できません。拡張子に大文字と小文字が混ざっていると、LaTeXは画像の種類を判別できません。"
+               "拡張子をすべて小文字（.png など）にしてください"));
     return;
   }
   InsertFigure(texPath);

@@ -26,8 +26,7 @@ class PictureSource {
 
 class PictureInsertion {
  public:
-  PictureInsertion(EditBuffer& buffer, Document& document, FileSystem& files, Prompts& prompts,
-                   PictureSource& source);
+  PictureInsertion(EditBuffer& buffer, Document& document, FileSystem& files, Prompts& prompts, PictureSource& source);
 
   // An image on the clipboard is saved as the first free "figN.png" in the
   // document's folder; a document without a file is saved first through the

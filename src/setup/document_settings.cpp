@@ -68,7 +68,8 @@ std::string TitleBlock(std::string_view title, std::string_view author, std::str
 void DeleteSelectedEntry(DocumentSettings& settings, SettingsFiles& files) {
   if (settings.selected == 0) return;
   const auto count = static_cast<int>(settings.entries.size());
-  if (settings.selected > 0 && settings.selected < count) settings.entries.erase(settings.entries.begin() + settings.selected);
+  if (settings.selected > 0 && settings.selected < count)
+    settings.entries.erase(settings.entries.begin() + settings.selected);
   settings.selected = -1;
   if (!settings.entries.empty()) {
     settings.selected = 0;

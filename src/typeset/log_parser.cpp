@@ -239,7 +239,8 @@ class Parser {
 }  // namespace
 
 int LogSummary::Count(EntryKind kind) const {
-  return static_cast<int>(std::count_if(entries.begin(), entries.end(), [&](const LogEntry& e) { return e.kind == kind; }));
+  return static_cast<int>(
+      std::count_if(entries.begin(), entries.end(), [&](const LogEntry& e) { return e.kind == kind; }));
 }
 
 LogSummary ParseLog(std::string_view log, std::string_view mainFile) { return Parser(log, mainFile).Run(); }

@@ -55,25 +55,32 @@ Command RunPlan::Current() const {
     case Stage::kPlatex:
       return {"platex",
               {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
-    case Stage::kPbibtex: return {"pbibtex", {"-kanji=sjis", AsArgument(JobName())}};
-    case Stage::kMendex: return {"mendex", {"-S", AsArgument(JobName() + ".idx")}};
+    case Stage::kPbibtex:
+      return {"pbibtex", {"-kanji=sjis", AsArgument(JobName())}};
+    case Stage::kMendex:
+      return {"mendex", {"-S", AsArgument(JobName() + ".idx")}};
     case Stage::kDvipdfmx: {
       Command dvipdfmx{"dvipdfmx", {}};
       if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
       dvipdfmx.arguments.push_back(AsArgument(JobName() + ".dvi"));
       return dvipdfmx;
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
 std::vector<std::string> RunPlan::PartialOutputs() const {
   switch (stage_) {
-    case Stage::kPlatex: return {JobName() + ".synctex(busy)"};  // renamed only when platex ends
+    case Stage::kPlatex:
+      return {JobName() + ".synctex(busy)"};  // renamed only when platex ends
     case Stage::kPbibtex:
-    case Stage::kMendex: return {toolOutput_};
-    case Stage::kDvipdfmx: return {PdfFile()};
-    default: return {};
+    case Stage::kMendex:
+      return {toolOutput_};
+    case Stage::kDvipdfmx:
+      return {PdfFile()};
+    default:
+      return {};
   }
 }
 

@@ -152,9 +152,14 @@ void TypesetRunner::LogParsed(const LogSummary& log) {
 
 void TypesetRunner::NextStep() {
   switch (plan_->CurrentStage()) {
-    case Stage::kSucceeded: Finish(Outcome::kSucceeded); break;
-    case Stage::kFailed: Finish(Outcome::kFailed, FailureMessage(plan_->FailedStep())); break;
-    default: StartStep();
+    case Stage::kSucceeded:
+      Finish(Outcome::kSucceeded);
+      break;
+    case Stage::kFailed:
+      Finish(Outcome::kFailed, FailureMessage(plan_->FailedStep()));
+      break;
+    default:
+      StartStep();
   }
 }
 

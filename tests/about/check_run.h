@@ -1,9 +1,9 @@
 #pragma once
 // Runs one GET or version check in the event loop until it reports its end.
+#include <gtest/gtest.h>
 #include <QEventLoop>
 #include <QString>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <optional>
 
 #include "qstring_print.h"

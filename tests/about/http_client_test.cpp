@@ -1,12 +1,12 @@
 #include "about/http_client.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "check_run.h"
 #include "local_server.h"
@@ -140,7 +140,6 @@ TEST_F(HttpClientTest, RedirectsAreFollowedUpToFiveTimes) {
   LocalServer endless(loop);
   EXPECT_EQ(Get(endless.Url("/x")).text, QStringLiteral("転送先の指定が 5 回を超えたので中止しました"));
   EXPECT_EQ(endless.Requests().size(), 6u);
-
 }
 
 TEST_F(HttpClientTest, RedirectsOnlyToPlainHttpAddresses) {

@@ -1,9 +1,9 @@
 #include "about/version_check.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "check_run.h"
 #include "local_server.h"
@@ -73,7 +73,8 @@ TEST_F(VersionCheckTest, FailuresGiveTheirText) {
       {{""}, QStringLiteral("サーバーの応答が途中で切れました"), false},
       {{kOk + "0.4", End::kReset}, QStringLiteral("104:Connection reset by peer"), true},
       {{kOk + QByteArray(about::kMaxReplyBytes + 1, 'x')},
-       QStringLiteral("サーバーの応答が大きすぎるので中止しました（1 MiB まで）"), false},
+       QStringLiteral("サーバーの応答が大きすぎるので中止しました（1 MiB まで）"),
+       false},
   };
   for (const auto& row : rows) {
     LocalServer server({row.reply});

@@ -1,11 +1,11 @@
 #include "app/dialogs/about_window.h"
 
+#include <gtest/gtest.h>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "about/about_config.h"
 #include "about/version_check.h"
@@ -73,7 +73,8 @@ TEST_F(AboutWindow, ControlsByName) {
   auto* check = window.GroupBox1->findChild<QPushButton*>(QStringLiteral("Button2"));
   ASSERT_NE(check, nullptr);
   EXPECT_EQ(check->text(), QStringLiteral("<Check"));
-  EXPECT_EQ(check->toolTip(), QStringLiteral("クリックすることで調査します（インターネットに接続できる環境が必要です）"));
+  EXPECT_EQ(check->toolTip(),
+            QStringLiteral("クリックすることで調査します（インターネットに接続できる環境が必要です）"));
   EXPECT_GT(check->x(), window.Label5->x() + window.Label5->width() - 1);
   auto* ok = window.findChild<QPushButton*>(QStringLiteral("Button1"));
   ASSERT_NE(ok, nullptr);
@@ -137,8 +138,8 @@ TEST_F(AboutWindow, HandCursorOverTheLinkLabelsOnly) {
   TForm6 window(nullptr);
   window.show();
   for (QWidget* label : std::initializer_list<QWidget*>{window.Label1, window.Label2, window.Label3, window.Label5}) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), label->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), label->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(label, &move);
   }
   EXPECT_EQ(window.Label1->cursor().shape(), Qt::ArrowCursor);

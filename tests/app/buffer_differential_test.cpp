@@ -1,11 +1,11 @@
 // TextBuffer and MemoBuffer side by side: seeded random sequences of edits
 // must leave both with the same bytes, selection and Modified flag, and the
 // editor showing what its bytes read back as.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <gtest/gtest.h>
 
 #include <random>
 #include <sstream>
@@ -25,9 +25,17 @@ namespace {
 // in its preferred and other forms (∵ 0x81E6, 0x879A, 0xFA5B), invalid bytes,
 // unassigned pairs, NUL, and lead bytes that stand alone until text after
 // them brings a trail byte.
-const std::string kPieces[] = {"a", "{", "\r", "\n", "\r\n", "\r\r\n", S("漢"), S("マ"), S("ｱ"), "\xFB\xFC", "\xFA\x40",
-                               "\x81\xE6", "\x87\x9A", "\xFA\x5B", "\x85\x40", "\x86\x7D", "\xEB", "\x81", "\x88",
-                               "\x80", "\xFF", std::string(1, '\0')};
+const std::string kPieces[] = {"a",        "{",
+                               "\r",       "\n",
+                               "\r\n",     "\r\r\n",
+                               S("漢"),    S("マ"),
+                               S("ｱ"),     "\xFB\xFC",
+                               "\xFA\x40", "\x81\xE6",
+                               "\x87\x9A", "\xFA\x5B",
+                               "\x85\x40", "\x86\x7D",
+                               "\xEB",     "\x81",
+                               "\x88",     "\x80",
+                               "\xFF",     std::string(1, '\0')};
 // What a key can type: one character each, and Enter (the last). 亜 is two
 // lead-range bytes, whose pairing shifts after a lone lead byte.
 const std::string kKeys[] = {"a", " ", "}", "@", S("漢"), S("亜"), S("ｱ"), S("∵"), "\xFB\xFC", "\r\n"};
@@ -94,11 +102,16 @@ class Sequence {
   void Apply() {
     const int length = static_cast<int>(b_.text.Text().size());
     switch (Pick(12)) {
-      case 0: return Type(kKeys[Pick(std::size(kKeys))]);
-      case 1: return Commit();
+      case 0:
+        return Type(kKeys[Pick(std::size(kKeys))]);
+      case 1:
+        return Commit();
       case 2: {
         const int start = Pick(length + 2) - 1, count = Pick(length + 2) - 1;
-        return Both("select", [&](EditBuffer& b) { b.SetSelStart(start); b.SetSelLength(count); });
+        return Both("select", [&](EditBuffer& b) {
+          b.SetSelStart(start);
+          b.SetSelLength(count);
+        });
       }
       case 3: {
         const std::string s = Piece();
@@ -123,15 +136,18 @@ class Sequence {
         });
       }
       case 7:
-      case 8: return Both("undo", [](EditBuffer& b) { b.Undo(); });
+      case 8:
+        return Both("undo", [](EditBuffer& b) { b.Undo(); });
       case 9: {
         const int which = Pick(3);
         return Both("clipboard", [which](EditBuffer& b) {
           which == 0 ? b.CopyToClipboard() : which == 1 ? b.CutToClipboard() : b.PasteFromClipboard();
         });
       }
-      case 10: return Both("selectall", [](EditBuffer& b) { b.SelectAll(); });
-      default: return Both("unmodify", [](EditBuffer& b) { b.SetModified(false); });
+      case 10:
+        return Both("selectall", [](EditBuffer& b) { b.SelectAll(); });
+      default:
+        return Both("unmodify", [](EditBuffer& b) { b.SetModified(false); });
     }
   }
 

@@ -27,16 +27,17 @@ const QString kProgram = QStringLiteral("zumoku");
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReadingTheCommandLine,
-    ::testing::Values(CommandLineRow{"Nothing", {kProgram}, Action::kRun, {}},
-                      CommandLineRow{"AFile", {kProgram, QStringLiteral("論文.tex")}, Action::kRun,
-                                     QStringLiteral("論文.tex")},
-                      CommandLineRow{"AFileNamedLikeAnOption", {kProgram, QStringLiteral("--"), QStringLiteral("-a.tex")},
-                                     Action::kRun, QStringLiteral("-a.tex")},
-                      CommandLineRow{"Version", {kProgram, QStringLiteral("--version")}, Action::kShowVersion, {}},
-                      CommandLineRow{"ShortHelp", {kProgram, QStringLiteral("-h")}, Action::kShowHelp, {}},
-                      CommandLineRow{"UnknownOption", {kProgram, QStringLiteral("--new")}, Action::kRefuse, {}},
-                      CommandLineRow{"TwoFiles", {kProgram, QStringLiteral("a.tex"), QStringLiteral("b.tex")},
-                                     Action::kRefuse, {}}),
+    ::testing::Values(
+        CommandLineRow{"Nothing", {kProgram}, Action::kRun, {}},
+        CommandLineRow{"AFile", {kProgram, QStringLiteral("論文.tex")}, Action::kRun, QStringLiteral("論文.tex")},
+        CommandLineRow{"AFileNamedLikeAnOption",
+                       {kProgram, QStringLiteral("--"), QStringLiteral("-a.tex")},
+                       Action::kRun,
+                       QStringLiteral("-a.tex")},
+        CommandLineRow{"Version", {kProgram, QStringLiteral("--version")}, Action::kShowVersion, {}},
+        CommandLineRow{"ShortHelp", {kProgram, QStringLiteral("-h")}, Action::kShowHelp, {}},
+        CommandLineRow{"UnknownOption", {kProgram, QStringLiteral("--new")}, Action::kRefuse, {}},
+        CommandLineRow{"TwoFiles", {kProgram, QStringLiteral("a.tex"), QStringLiteral("b.tex")}, Action::kRefuse, {}}),
     RowName());
 
 // Qt's parser frames the usage; every word of that frame must be Japanese too.
@@ -48,7 +49,8 @@ TEST(CommandLineUsage, IsJapaneseThroughout) {
   EXPECT_TRUE(help.contains(QStringLiteral("\n引数:\n"))) << help.toStdString();
 
   const QString refused = ReadCommandLine({kProgram, QStringLiteral("--new")}).message;
-  EXPECT_TRUE(refused.startsWith(QStringLiteral("オプション 'new' はありません。\n\n使い方: "))) << refused.toStdString();
+  EXPECT_TRUE(refused.startsWith(QStringLiteral("オプション 'new' はありません。\n\n使い方: ")))
+      << refused.toStdString();
 }
 
 // On a terminal a Japanese character takes two columns: every description

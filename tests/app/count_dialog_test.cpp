@@ -112,8 +112,9 @@ TEST_F(TextMenuTest, CloseBoxKeepsTheLastAnswer) {
   Select("");
   AnswerCount(QStringLiteral("2"), true);
   ChooseInPopupMenu1("description1");
-  EXPECT_EQ(form.Buffer().Text(), "\\begin{description}\r\n        \\item[ ] \\mbox{} \\\\ \r\n"
-                                   "        \\item[ ] \\mbox{} \\\\ \r\n\\end{description}\r\n");
+  EXPECT_EQ(form.Buffer().Text(),
+            "\\begin{description}\r\n        \\item[ ] \\mbox{} \\\\ \r\n"
+            "        \\item[ ] \\mbox{} \\\\ \r\n\\end{description}\r\n");
   Select("");
   CloseCountDialog();
   ChooseInPopupMenu1("item2");
@@ -129,9 +130,8 @@ TEST_F(TextMenuTest, CheckBoxIsOfferedForHeadingListsOnly) {
   const struct {
     const char* name;
     bool enabled;
-  } rows[] = {{"itemize1", false}, {"enumerate1", false}, {"description1", true},
-              {"item1", false},    {"item2", true},       {"N20", false},
-              {"N21", false}};
+  } rows[] = {{"itemize1", false}, {"enumerate1", false}, {"description1", true}, {"item1", false},
+              {"item2", true},     {"N20", false},        {"N21", false}};
   for (const auto& row : rows) {
     bool enabled = !row.enabled;
     WhenModal<TForm2>([&](TForm2* dialog) {
@@ -146,12 +146,12 @@ TEST_F(TextMenuTest, CheckBoxIsOfferedForHeadingListsOnly) {
 TEST_F(TextMenuTest, NumbersThatCannotBeUsedAreReportedAndTheDialogStays) {
   const struct {
     QString typed, message;
-  } rows[] = {{QStringLiteral("abc"), QStringLiteral("'abc' は整数ではありません.")},
-              {QString(), QStringLiteral("'' は整数ではありません.")},
-              {QStringLiteral("1.5"), QStringLiteral("'1.5' は整数ではありません.")},
-              {QStringLiteral("99999999999"), QStringLiteral("'99999999999' は整数ではありません.")},
-              {QStringLiteral("2000000000"),
-               QStringLiteral("'2000000000' は大きすぎます。10000 以下の数を指定してください.")}};
+  } rows[] = {
+      {QStringLiteral("abc"), QStringLiteral("'abc' は整数ではありません.")},
+      {QString(), QStringLiteral("'' は整数ではありません.")},
+      {QStringLiteral("1.5"), QStringLiteral("'1.5' は整数ではありません.")},
+      {QStringLiteral("99999999999"), QStringLiteral("'99999999999' は整数ではありません.")},
+      {QStringLiteral("2000000000"), QStringLiteral("'2000000000' は大きすぎます。10000 以下の数を指定してください.")}};
   for (const auto& row : rows) {
     form.ItemCount = 3;
     QString shown, caption;

@@ -1,10 +1,10 @@
 #include "app/desktop/data_folder.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "desktop_state.h"
 #include "sjis_text.h"

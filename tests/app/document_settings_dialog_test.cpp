@@ -1,10 +1,10 @@
 #include "app/dialogs/document_settings_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTabWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "fake_prompts.h"
 #include "memory_files.h"
@@ -76,7 +76,8 @@ TEST_F(Form3, OpensWithEveryControlInItsInitialState) {
   EXPECT_EQ(dialog->Memo1->toPlainText(), QStringLiteral("\\usepackage{amsmath}\n"));
   EXPECT_EQ(dialog->CheckBox1->text(), QStringLiteral("文書のタイトルを表示・設定する"));
   EXPECT_FALSE(dialog->CheckBox1->isChecked());
-  EXPECT_EQ(dialog->GroupBox1->title(), QStringLiteral("文書のタイトル設定（タイトル内で改行する場合は「\\\\」を利用）"));
+  EXPECT_EQ(dialog->GroupBox1->title(),
+            QStringLiteral("文書のタイトル設定（タイトル内で改行する場合は「\\\\」を利用）"));
   EXPECT_FALSE(dialog->GroupBox1->isEnabled());
   EXPECT_EQ(dialog->Edit1->text() + dialog->Edit2->text() + dialog->Edit3->text(), QStringLiteral("題著者日付"));
   EXPECT_FALSE(TitleControlsEnabled());

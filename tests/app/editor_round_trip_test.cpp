@@ -1,16 +1,16 @@
 // Documents read into the real editor widget and saved back come out byte
 // for byte, invalid Shift_JIS included.
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <random>
 
 #include "app/desktop/disk_files.h"
-#include "documents/document.h"
+#include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
+#include "documents/document.h"
 #include "fake_prompts.h"
 #include "random_bytes.h"
-#include "app/editor/memo.h"
 
 namespace zumoku::test {
 

@@ -1,9 +1,9 @@
 #include "app/desktop/file_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "modal_script.h"
 
@@ -36,13 +36,14 @@ TEST_F(FileDialog, OpenDialogOffersItsListAndStartsWithThePresetName) {
     ASSERT_NE(files, nullptr);
     EXPECT_EQ(files->objectName(), QStringLiteral("OpenDialog1"));
     EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(ShownTypes(files), (QStringList{
-        QStringLiteral("テキスト系ファイル（*.tex;*.txt;*.dat）"),
-        QStringLiteral("テキスト系ファイル（*.tex;*.txt;*.dat）"), QStringLiteral("TeXファイル（*.tex）"),
-        QStringLiteral("テキストファイル（*.txt）"), QStringLiteral("データファイル（*.dat）"),
-        QStringLiteral("任意ファイル（*.*）")}));
+    EXPECT_EQ(ShownTypes(files),
+              (QStringList{QStringLiteral("テキスト系ファイル（*.tex;*.txt;*.dat）"),
+                           QStringLiteral("テキスト系ファイル（*.tex;*.txt;*.dat）"),
+                           QStringLiteral("TeXファイル（*.tex）"), QStringLiteral("テキストファイル（*.txt）"),
+                           QStringLiteral("データファイル（*.dat）"), QStringLiteral("任意ファイル（*.*）")}));
     // Qt reads the patterns from the bracketed tail.
-    EXPECT_EQ(files->nameFilters().front(), QStringLiteral("テキスト系ファイル（*.tex;*.txt;*.dat） (*.tex *.txt *.dat)"));
+    EXPECT_EQ(files->nameFilters().front(),
+              QStringLiteral("テキスト系ファイル（*.tex;*.txt;*.dat） (*.tex *.txt *.dat)"));
     EXPECT_EQ(files->selectedFiles(), QStringList{Path(QStringLiteral("論文.tex"))});
     dialog->accept();
   }});
@@ -55,11 +56,11 @@ TEST_F(FileDialog, SaveDialogOffersItsOwnList) {
     auto* files = qobject_cast<QFileDialog*>(dialog);
     EXPECT_EQ(files->objectName(), QStringLiteral("SaveDialog1"));
     EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(ShownTypes(files), (QStringList{
-        QStringLiteral("テキスト系ファイル（*.txt;*.tex;*.dat）"),
-        QStringLiteral("テキスト系ファイル（*.txt;*.tex;*.dat）"), QStringLiteral("TeXファイル（*.tex）"),
-        QStringLiteral("テキストファイル（*.txt）"), QStringLiteral("datファイル（*.dat）"),
-        QStringLiteral("全てのファイル（*.*）")}));
+    EXPECT_EQ(ShownTypes(files),
+              (QStringList{QStringLiteral("テキスト系ファイル（*.txt;*.tex;*.dat）"),
+                           QStringLiteral("テキスト系ファイル（*.txt;*.tex;*.dat）"),
+                           QStringLiteral("TeXファイル（*.tex）"), QStringLiteral("テキストファイル（*.txt）"),
+                           QStringLiteral("datファイル（*.dat）"), QStringLiteral("全てのファイル（*.*）")}));
     files->reject();
   }});
   EXPECT_EQ(ChooseFile(nullptr, QFileDialog::AcceptSave, kSaveFileTypes, QString()), std::nullopt);

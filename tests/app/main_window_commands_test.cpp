@@ -1,9 +1,9 @@
 // Every command is one undo step, and none lets an exception out.
+#include <gtest/gtest.h>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "form_test.h"
 #include "modal.h"
@@ -75,7 +75,8 @@ TEST_F(Commands, ACommandThatMeetsUnencodableTextChangesNothing) {
   WhenModal<QMessageBox>(answer);
   emit form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))->aboutToShow();
   ASSERT_EQ(errors.size(), 2);
-  EXPECT_TRUE(errors.front().startsWith(QStringLiteral("Shift_JISで表せない文字があるため"))) << errors.front().toStdString();
+  EXPECT_TRUE(errors.front().startsWith(QStringLiteral("Shift_JISで表せない文字があるため")))
+      << errors.front().toStdString();
 }
 
 TEST_F(Commands, CancelledCompositionKeepsTheMessageAndModified) {

@@ -1,5 +1,6 @@
 // The main window as a desktop program uses it: a file named on the command
 // line, and the usual keys of the "ファイル" menu.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/desktop/error_box.h"
 #include "desktop_state.h"

@@ -1,7 +1,9 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QAction>
 #include <QApplication>
-#include <QDragEnterEvent>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -16,14 +18,12 @@
 #include <QWindow>
 #include <cstdio>
 #include <functional>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include "app/desktop/file_watcher.h"
+#include "app/mainwindow/main_window.h"
 #include "form_test.h"
 #include "modal_script.h"
 #include "sjis_text.h"
-#include "app/desktop/file_watcher.h"
-#include "app/mainwindow/main_window.h"
 
 namespace zumoku::test {
 
@@ -247,7 +247,8 @@ TEST_F(Form1Documents, DroppedFifoIsRefusedAtOnce) {
     ModalScript script({Noting(error, Accept())});
     form.DropFiles({fifo});
   }
-  EXPECT_TRUE(error.endsWith(QStringLiteral(": ファイル ") + fifo + QStringLiteral(" は開けません."))) << error.toStdString();
+  EXPECT_TRUE(error.endsWith(QStringLiteral(": ファイル ") + fifo + QStringLiteral(" は開けません.")))
+      << error.toStdString();
   EXPECT_EQ(form.Buffer().Text(), "kept");
   EXPECT_EQ(form.CurrentFileName(), QString());
 }
@@ -299,8 +300,8 @@ TEST_F(Form1Documents, OtherProgramsChangesAreOfferedForReloading) {
     return question;
   };
   WriteFile(QStringLiteral("a.tex"), "two");
-  EXPECT_EQ(answer(Clicking(kReload)),
-            QStringLiteral("情報: ファイル ") + path + QStringLiteral(" は他のプログラムで変更されています。再読み込みしますか？"));
+  EXPECT_EQ(answer(Clicking(kReload)), QStringLiteral("情報: ファイル ") + path +
+                                           QStringLiteral(" は他のプログラムで変更されています。再読み込みしますか？"));
   EXPECT_EQ(form.Buffer().Text(), "two");
 
   const QString replacement = WriteFile(QStringLiteral("a.tex.new"), "three");
@@ -309,7 +310,8 @@ TEST_F(Form1Documents, OtherProgramsChangesAreOfferedForReloading) {
   EXPECT_EQ(form.Buffer().Text(), "two");
 
   ASSERT_TRUE(QFile::remove(path));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return form.StatusPanelText(0).contains(QStringLiteral("削除されました")); }, 5000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return form.StatusPanelText(0).contains(QStringLiteral("削除されました")); }, 5000));
   WriteFile(QStringLiteral("a.tex"), "four");
   answer(Clicking(kReload));
   EXPECT_EQ(form.Buffer().Text(), "four");

@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
-#include "app/mainwindow/main_window.h"
 #include "app/dialogs/document_settings_dialog.h"
+#include "app/mainwindow/main_window.h"
 #include "modal_script.h"
 #include "settings_folder_fixture.h"
 
@@ -37,9 +37,9 @@ class Form1New : public SettingsFolderTest {
 };
 
 TEST_F(Form1New, MenuEntryAndToolButtonBuildTheTemplate) {
-  const std::string expected = S(
-      "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\r\n\\begin{document}\r\n\r\n\\title{A\\\\B}\r\n"
-      "\\author{著者}\r\n\\date{\\today}\r\n\\maketitle\r\n\r\n\r\n\\end{document}\r\n");
+  const std::string expected =
+      S("\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\r\n\\begin{document}\r\n\r\n\\title{A\\\\B}\r\n"
+        "\\author{著者}\r\n\\date{\\today}\r\n\\maketitle\r\n\r\n\r\n\\end{document}\r\n");
   {
     ModalScript script({ConfirmWithTitle(QStringLiteral("A\\\\B"))});
     form->findChild<QAction*>(QStringLiteral("N2"))->trigger();
@@ -55,7 +55,8 @@ TEST_F(Form1New, MenuEntryAndToolButtonBuildTheTemplate) {
   form->Buffer().SetSelText("x");
   QString question;
   {
-    ModalScript script({Noting(question, Clicking(QStringLiteral("いいえ(&N)"))), ConfirmWithTitle(QStringLiteral("C"))});
+    ModalScript script(
+        {Noting(question, Clicking(QStringLiteral("いいえ(&N)"))), ConfirmWithTitle(QStringLiteral("C"))});
     form->findChild<QToolButton*>(QStringLiteral("ToolButton1"))->click();
   }
   EXPECT_EQ(question, QStringLiteral("情報: Zumoku - NEW_File.texは更新されています。保存しますか？"));

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,6 @@
 #include <QImage>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "form_test.h"
 #include "modal_script.h"
@@ -44,7 +44,8 @@ TEST_F(Form1Pictures, ClipboardImageBecomesAPngBesideTheDocument) {
   EXPECT_EQ(QImage(Path("fig1.png")).size(), QSize(4, 3));
   const std::string text = form.Buffer().Text();
   EXPECT_NE(text.find("\\usepackage[dvipdfmx]{graphicx}\r\n\\begin{document}\r\n\\begin{figure}[htbp]"),
-            std::string::npos) << text;
+            std::string::npos)
+      << text;
   EXPECT_NE(text.find("{fig1.png}\r\n"), std::string::npos) << text;
   // Below the block, which the package line above has moved down.
   EXPECT_EQ(form.Buffer().SelStart(), static_cast<int>(text.find("\\end{document}")));

@@ -1,5 +1,6 @@
 #include "app/mainwindow/main_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "desktop_state.h"
 #include "form_test.h"
@@ -64,9 +64,9 @@ TEST_F(Form1, MainMenuKeys) {
   const struct {
     const char* name;
     const char* keys;
-  } rows[] = {{"N2", "Ctrl+N"},  {"Open1", "Ctrl+O"}, {"Save1", "Ctrl+S"}, {"SaveAs1", "Ctrl+Shift+S"},
-              {"Exit1", "Ctrl+Q"}, {"N4", ""},         {"Cut1", ""},       {"Paste1", ""},
-              {"N37", ""},         {"N6", ""},       {"Typeset1", "Ctrl+T"}};
+  } rows[] = {{"N2", "Ctrl+N"},    {"Open1", "Ctrl+O"}, {"Save1", "Ctrl+S"},   {"SaveAs1", "Ctrl+Shift+S"},
+              {"Exit1", "Ctrl+Q"}, {"N4", ""},          {"Cut1", ""},          {"Paste1", ""},
+              {"N37", ""},         {"N6", ""},          {"Typeset1", "Ctrl+T"}};
   for (const auto& row : rows) {
     EXPECT_EQ(Action(row.name)->shortcut().toString(), QLatin1String(row.keys)) << row.name;
   }

@@ -1,16 +1,16 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
+#include "app/dialogs/matrix_dialog.h"
+#include "app/mainwindow/main_window.h"
 #include "app/widgets/image_list.h"
+#include "click.h"
 #include "form_test.h"
 #include "modal.h"
 #include "sjis_text.h"
-#include "app/mainwindow/main_window.h"
-#include "app/dialogs/matrix_dialog.h"
-#include "click.h"
 
 namespace zumoku::test {
 
@@ -93,8 +93,8 @@ TEST_F(MathMode, OpeningTheFormulaMenuRelabelsTheInlineEntry) {
     Select(row.selection);
     QString caption;
     OpenContextMenu([&](QMenu* menu) { caption = menu->findChild<QAction*>(QStringLiteral("N48"))->text(); });
-    EXPECT_EQ(caption, row.inlineMath ? QStringLiteral("$...$の数式環境を解除する")
-                                      : QStringLiteral("$...$の数式環境に入れる"))
+    EXPECT_EQ(caption,
+              row.inlineMath ? QStringLiteral("$...$の数式環境を解除する") : QStringLiteral("$...$の数式環境に入れる"))
         << row.selection;
     EXPECT_EQ(form.InlineMathSelected, row.inlineMath) << row.selection;
   }
@@ -117,12 +117,15 @@ TEST_F(MathMode, FormulaCommandsRunFromTheirEntries) {
     std::string expected;
   } rows[] = {
       {"equation1", preamble + "\\begin{equation}\r\nx\r\n\\end{equation}"},
-      {"gather1", "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n"
-                  "\\begin{gather}\r\nx\r\n\\end{gather}"},
-      {"equation2", "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n"
-                    "\\begin{equation*}\r\nx\r\n\\end{equation*}"},
-      {"gather2", "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n"
-                  "\\begin{gather*}\r\nx\r\n\\end{gather*}"},
+      {"gather1",
+       "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n"
+       "\\begin{gather}\r\nx\r\n\\end{gather}"},
+      {"equation2",
+       "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n"
+       "\\begin{equation*}\r\nx\r\n\\end{equation*}"},
+      {"gather2",
+       "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n"
+       "\\begin{gather*}\r\nx\r\n\\end{gather*}"},
       {"TeX6", preamble + "\\sin \\left( x\\right) \r\n"},
   };
   for (const auto& row : rows) {

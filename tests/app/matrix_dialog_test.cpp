@@ -1,18 +1,18 @@
 #include "app/dialogs/matrix_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
+#include "app/mainwindow/main_window.h"
+#include "app/widgets/up_down.h"
 #include "click.h"
 #include "math/matrix.h"
 #include "modal.h"
 #include "selected_text.h"
-#include "app/mainwindow/main_window.h"
-#include "app/widgets/up_down.h"
 
 namespace zumoku::test {
 
@@ -49,9 +49,9 @@ TEST(MatrixDialog, OpensWithItsComponentsAndDefaults) {
   }
   QStringList items;
   for (const QRadioButton* item : dialog.findChildren<QRadioButton*>()) items << item->text();
-  EXPECT_EQ(items, QStringList({QStringLiteral("…"), QStringLiteral("|…|"), QStringLiteral("(…)"),
-                                QStringLiteral("||…||"), QStringLiteral("[…]"), QStringLiteral("{…}"),
-                                QStringLiteral("{…case")}));
+  EXPECT_EQ(items,
+            QStringList({QStringLiteral("…"), QStringLiteral("|…|"), QStringLiteral("(…)"), QStringLiteral("||…||"),
+                         QStringLiteral("[…]"), QStringLiteral("{…}"), QStringLiteral("{…case")}));
   EXPECT_TRUE(dialog.findChildren<QRadioButton*>().at(2)->isChecked());
   // Column by column: two items a column, the seventh alone in the fourth.
   dialog.show();

@@ -1,14 +1,14 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QStringDecoder>
 #include <QPlainTextDocumentLayout>
+#include <QStringDecoder>
 #include <QTest>
 #include <memory>
 
-#include "edit_buffer_contract.h"
-#include "app/editor/memo_buffer.h"
 #include "app/editor/memo.h"
+#include "app/editor/memo_buffer.h"
 #include "buffer/sjis_codec.h"
+#include "edit_buffer_contract.h"
 
 namespace zumoku::test {
 

@@ -1,5 +1,6 @@
 // How text enters memo1: keys, input-method compositions, the clipboard and
 // drops, sent as the real events.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -7,11 +8,9 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 
-#include "app/editor/memo.h"
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "sjis_text.h"
@@ -36,8 +35,7 @@ class MemoInput : public ::testing::Test {
 };
 
 TEST_F(MemoInput, EnterWithShiftOrCtrlMakesAnOrdinaryLineEnd) {
-  const Qt::KeyboardModifiers rows[] = {Qt::ShiftModifier, Qt::ControlModifier,
-                                        Qt::ShiftModifier | Qt::KeypadModifier};
+  const Qt::KeyboardModifiers rows[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::ShiftModifier | Qt::KeypadModifier};
   for (const auto modifiers : rows) {
     buffer.Clear();
     Key(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
@@ -49,8 +47,8 @@ TEST_F(MemoInput, EnterWithShiftOrCtrlMakesAnOrdinaryLineEnd) {
 
 // Whatever the first character of the key text is.
 TEST_F(MemoInput, KeyTextShiftJisCannotHoldIsRefused) {
-  const char16_t rows[][2] = {{0x200B}, {0x200E}, {0xFEFF}, {0x00AD}, {0xF741}, {0xF781},
-                              {0x2028}, {0xD83D, 0xDE00}};  // the last: 😀, outside the BMP
+  const char16_t rows[][2] = {{0x200B}, {0x200E}, {0xFEFF}, {0x00AD},
+                              {0xF741}, {0xF781}, {0x2028}, {0xD83D, 0xDE00}};  // the last: 😀, outside the BMP
   for (const auto& row : rows) {
     const QString text = row[1] ? QString::fromUtf16(row, 2) : QString(QChar(row[0]));
     Key(Qt::Key_unknown, Qt::NoModifier, text);
@@ -136,9 +134,7 @@ TEST_F(MemoInput, CancelledCompositionChangesNothing) {
 // A reconversion commit replaces text around the caret; refused, it must
 // leave that text in place.
 TEST_F(MemoInput, RefusedCommitKeepsTheTextItWouldReplace) {
-  const struct {
-    int from, length;
-  } rows[] = {{-1, 1}, {-2, 2}, {0, 0}};
+  const struct { int from, length; } rows[] = {{-1, 1}, {-2, 2}, {0, 0}};
   for (const auto& row : rows) {
     buffer.Clear();
     buffer.SetSelText(S("日本"));
@@ -163,8 +159,18 @@ TEST_F(MemoInput, WhatEndsATypingRun) {
     std::string afterUndo;
   } rows[] = {
       {"Shift alone", [&] { Key(Qt::Key_Shift, Qt::ShiftModifier, {}); }, ""},
-      {"a composition", [&] { Compose(QStringLiteral("かん")); Compose({}, QStringLiteral("漢")); }, ""},
-      {"Left and Right", [&] { Key(Qt::Key_Left, Qt::NoModifier, {}); Key(Qt::Key_Right, Qt::NoModifier, {}); }, "ab"},
+      {"a composition",
+       [&] {
+         Compose(QStringLiteral("かん"));
+         Compose({}, QStringLiteral("漢"));
+       },
+       ""},
+      {"Left and Right",
+       [&] {
+         Key(Qt::Key_Left, Qt::NoModifier, {});
+         Key(Qt::Key_Right, Qt::NoModifier, {});
+       },
+       "ab"},
       {"Backspace", [&] { Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")); }, "a"},
       {"a click", [&] { QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, QPoint(1, 1)); }, "ab"},
   };

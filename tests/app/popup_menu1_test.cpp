@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "sjis_text.h"
 #include "form_test.h"
+#include "sjis_text.h"
 
 namespace zumoku::test {
 

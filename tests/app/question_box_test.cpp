@@ -1,9 +1,9 @@
 #include "app/desktop/question_box.h"
 
+#include <gtest/gtest.h>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "modal_script.h"
 #include "row_name.h"
@@ -43,11 +43,11 @@ TEST_P(QuestionBoxAnswers, AreToldApart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, QuestionBoxAnswers,
-    ::testing::Values(
-        AnswerRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, Answer::kYes},
-        AnswerRow{"EscapeAnswersNo", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, Answer::kNo},
-        AnswerRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), Answer::kNo},
-        AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
+    ::testing::Values(AnswerRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); },
+                                Answer::kYes},
+                      AnswerRow{"EscapeAnswersNo", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, Answer::kNo},
+                      AnswerRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), Answer::kNo},
+                      AnswerRow{"CloseButtonIsNeither", [](QDialog* d) { d->close(); }, Answer::kClosed}),
     RowName());
 
 struct CancelRow {
@@ -75,12 +75,12 @@ TEST_P(QuestionWithCancel, EscAndTheCloseButtonCancel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, QuestionWithCancel,
-    ::testing::Values(
-        CancelRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); },
-                  UnsavedAnswer::kYes},
-        CancelRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), UnsavedAnswer::kNo},
-        CancelRow{"Escape", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, UnsavedAnswer::kCancel},
-        CancelRow{"CloseButton", [](QDialog* d) { d->close(); }, UnsavedAnswer::kCancel}),
+    ::testing::Values(CancelRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); },
+                                UnsavedAnswer::kYes},
+                      CancelRow{"ClickNo", Clicking(QStringLiteral("いいえ(&N)")), UnsavedAnswer::kNo},
+                      CancelRow{"Escape", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); },
+                                UnsavedAnswer::kCancel},
+                      CancelRow{"CloseButton", [](QDialog* d) { d->close(); }, UnsavedAnswer::kCancel}),
     RowName());
 
 // A path is shown as it is, never as markup.

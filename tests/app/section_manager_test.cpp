@@ -54,8 +54,7 @@ TEST_F(SectionManager, EachUseOfTheMenuEntryOpensAnotherFilledWindow) {
   Trigger("N58");
   Trigger("N58");
   ASSERT_EQ(Windows().size(), 2);
-  const QStringList names = {QStringLiteral("A"), QStringLiteral("日本マ語"), QString::fromStdString(kLong),
-                             QString()};
+  const QStringList names = {QStringLiteral("A"), QStringLiteral("日本マ語"), QString::fromStdString(kLong), QString()};
   for (TSectionManager* window : Windows()) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());

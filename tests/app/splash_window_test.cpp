@@ -1,9 +1,9 @@
 #include "app/dialogs/splash_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFileDialog>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/mainwindow/main_window.h"
 #include "modal_script.h"

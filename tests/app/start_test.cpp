@@ -1,16 +1,16 @@
 // The program started from another working directory: it reads the settings
 // beside its executable, never a "setting" folder of the working directory.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
-#include "app/mainwindow/main_window.h"
 #include "app/dialogs/document_settings_dialog.h"
 #include "app/dialogs/splash_window.h"
+#include "app/mainwindow/main_window.h"
+#include "buffer/line_ends.h"
 #include "buffer/sjis_codec.h"
 #include "modal_script.h"
-#include "buffer/line_ends.h"
 
 namespace zumoku::test {
 

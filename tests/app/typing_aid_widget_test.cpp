@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "sjis_text.h"
 #include "app/mainwindow/main_window.h"
+#include "sjis_text.h"
 
 namespace zumoku::test {
 

@@ -13,7 +13,7 @@ namespace zumoku::test {
 
 TEST(Codec, DecodesCodePage932) {
   EXPECT_EQ(codec::Decode("\x87\x40"), QString(QChar(0x2460)));  // ①
-  EXPECT_EQ(codec::Decode("\\"), QStringLiteral("\\"));            // a backslash, not a yen sign
+  EXPECT_EQ(codec::Decode("\\"), QStringLiteral("\\"));          // a backslash, not a yen sign
   EXPECT_EQ(codec::Decode(S("漢字\r\nｶﾅ")), QStringLiteral("漢字\nｶﾅ"));
   // Lead bytes 0xF0-0xFC: a user-defined character and IBM extensions.
   EXPECT_EQ(codec::Decode("\xF0\x40\xFA\x40\xFB\xFC"), QStringLiteral("\uE000ⅰ髙"));
@@ -97,11 +97,11 @@ TEST(Codec, LeadByteRangesEndWhereCodePage932Ends) {
     QString shown;  // empty: one private-use stand-in
   } rows[] = {
       {"\x80\x40", 1, QStringLiteral("\uF780@")}, {"\x81\x40", 2, QStringLiteral("\u3000")},
-      {"\x9F\x40", 2, QStringLiteral("檗")},        {"\x9F\x7D", 2, QStringLiteral("毳")},
+      {"\x9F\x40", 2, QStringLiteral("檗")},      {"\x9F\x7D", 2, QStringLiteral("毳")},
       {"\xA0\x40", 1, QStringLiteral("\uF7A0@")}, {"\xDF\x40", 1, QStringLiteral("ﾟ@")},
-      {"\xE0\x40", 2, QStringLiteral("漾")},        {"\xE0\x5C", 2, QStringLiteral("濬")},
-      {"\xEA\xA4", 2, QStringLiteral("熙")},        {"\xEA\xA5", 2, QString()},
-      {"\xFC\x4B", 2, QStringLiteral("黑")},        {"\xFC\x4C", 2, QString()},
+      {"\xE0\x40", 2, QStringLiteral("漾")},      {"\xE0\x5C", 2, QStringLiteral("濬")},
+      {"\xEA\xA4", 2, QStringLiteral("熙")},      {"\xEA\xA5", 2, QString()},
+      {"\xFC\x4B", 2, QStringLiteral("黑")},      {"\xFC\x4C", 2, QString()},
       {"\xFD\x40", 1, QStringLiteral("\uF7FD@")}, {"\x82\x9B", 2, QString()},
   };
   for (const auto& row : rows) {
@@ -115,9 +115,10 @@ TEST(Codec, LeadByteRangesEndWhereCodePage932Ends) {
     }
     EXPECT_EQ(codec::Encode(shown), bytes) << bytes;
   }
-  const std::pair<QString, std::string> typed[] = {
-      {QStringLiteral("檗"), "\x9F\x40"}, {QStringLiteral("毳"), "\x9F\x7D"},
-      {QStringLiteral("漾"), "\xE0\x40"}, {QStringLiteral("濬"), "\xE0\x5C"}};
+  const std::pair<QString, std::string> typed[] = {{QStringLiteral("檗"), "\x9F\x40"},
+                                                   {QStringLiteral("毳"), "\x9F\x7D"},
+                                                   {QStringLiteral("漾"), "\xE0\x40"},
+                                                   {QStringLiteral("濬"), "\xE0\x5C"}};
   for (const auto& [text, bytes] : typed) {
     EXPECT_FALSE(codec::FirstRefused(text).has_value()) << bytes;
     EXPECT_EQ(codec::Encode(text), bytes);
@@ -132,11 +133,11 @@ TEST(Codec, DuplicateCodesAreWrittenBackAsRead) {
     const char* bytes;
     QString shown;
   } rows[] = {
-      {"\xFA\x5C", QStringLiteral("纊")},        {"\xED\x40", QStringLiteral("纊\uFE00")},
-      {"\x81\xE0", QStringLiteral("≒")},         {"\x87\x90", QStringLiteral("≒\uFE00")},
-      {"\x81\xE6", QStringLiteral("∵")},         {"\x87\x9A", QStringLiteral("∵\uFE00")},
-      {"\xFA\x5B", QStringLiteral("∵\uFE01")},  {"\xFA\x40", QStringLiteral("ⅰ")},
-      {"\xEE\xEF", QStringLiteral("ⅰ\uFE00")},  {"\x87\x54", QStringLiteral("Ⅰ")},
+      {"\xFA\x5C", QStringLiteral("纊")},      {"\xED\x40", QStringLiteral("纊\uFE00")},
+      {"\x81\xE0", QStringLiteral("≒")},       {"\x87\x90", QStringLiteral("≒\uFE00")},
+      {"\x81\xE6", QStringLiteral("∵")},       {"\x87\x9A", QStringLiteral("∵\uFE00")},
+      {"\xFA\x5B", QStringLiteral("∵\uFE01")}, {"\xFA\x40", QStringLiteral("ⅰ")},
+      {"\xEE\xEF", QStringLiteral("ⅰ\uFE00")}, {"\x87\x54", QStringLiteral("Ⅰ")},
       {"\xFA\x4A", QStringLiteral("Ⅰ\uFE00")},
   };
   for (const auto& row : rows) {
@@ -152,11 +153,11 @@ TEST(Codec, InvalidBytesComeBackExactly) {
 }
 
 TEST(Codec, RefusesWhatShiftJisCannotHold) {
-  const QString refused[] = {QStringLiteral("é"), QStringLiteral("€"), QStringLiteral("😀"),
-                             QString(QChar(0xF781)),  // a stand-in, which only decoding may make
+  const QString refused[] = {QStringLiteral("é"),       QStringLiteral("€"),       QStringLiteral("😀"),
+                             QString(QChar(0xF781)),     // a stand-in, which only decoding may make
                              codec::Decode("\x85\x40"),  // an unassigned pair's stand-in
-                             QString(QChar(0x00A6)), QString(QChar(0x2028)), QString(QChar(0x200B)),
-                             QStringLiteral("\uFE00"), QStringLiteral("纊\uFE01")};  // selectors that pick no code
+                             QString(QChar(0x00A6)),    QString(QChar(0x2028)),    QString(QChar(0x200B)),
+                             QStringLiteral("\uFE00"),  QStringLiteral("纊\uFE01")};  // selectors that pick no code
   for (const QString& text : refused) {
     EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + text).has_value()) << text.toStdString();
   }

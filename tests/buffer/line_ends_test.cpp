@@ -26,8 +26,12 @@ TEST(LineEnds, InsertedAndLoadedRulesDifferOnlyOnCrCrLf) {
 TEST(LineEnds, EndEveryLineAddsNoLineAfterAFinalLineEnd) {
   const struct {
     std::string in, ended;
-  } rows[] = {{"", ""},           {"a", "a\r\n"},         {"a\r\n", "a\r\n"},
-              {"a\r", "a\r\n"},    {"\r\n\r\n", "\r\n\r\n"}, {"a\rb\nc\r\n\r\nd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
+  } rows[] = {{"", ""},
+              {"a", "a\r\n"},
+              {"a\r\n", "a\r\n"},
+              {"a\r", "a\r\n"},
+              {"\r\n\r\n", "\r\n\r\n"},
+              {"a\rb\nc\r\n\r\nd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
               {"a\r\r\n", "a\r\n\r\n"}};
   for (const auto& row : rows) EXPECT_EQ(EndEveryLine(row.in), row.ended) << row.in;
 }

@@ -18,10 +18,9 @@ TEST(CharPos, NeverMatchesOnATrailByte) {
     std::string sub, s;
     int expected;
   } rows[] = {
-      {"}", S("マ}"), 3},     {"{", S("ボ{"), 3},           {"|", S("|"), 1},
-      {"|", S("ポ|"), 3},      {"}", S("マ"), 0},            {"\\end{", S("表\\end{"), 3},
-      {"ab", "xxab", 3},       {"{", "", 0},                 {"}", S("ソ}") + "}", 3},
-      {"\\", S("表\\"), 3},   {"abc", "ab", 0},            {"}", S("漢\r\nマ"), 0},
+      {"}", S("マ}"), 3},       {"{", S("ボ{"), 3},           {"|", S("|"), 1},  {"|", S("ポ|"), 3},
+      {"}", S("マ"), 0},        {"\\end{", S("表\\end{"), 3}, {"ab", "xxab", 3}, {"{", "", 0},
+      {"}", S("ソ}") + "}", 3}, {"\\", S("表\\"), 3},         {"abc", "ab", 0},  {"}", S("漢\r\nマ"), 0},
       {"}", S("マ\r\nマ}"), 7},
   };
   for (const auto& row : rows) EXPECT_EQ(CharPos(row.sub, row.s), row.expected) << row.s;
@@ -48,8 +47,8 @@ TEST(SubText, ClampsEveryArgument) {
   const struct {
     int start, count;
     std::string expected;
-  } rows[] = {{1, 3, "abc"}, {2, 2, "bc"}, {0, 2, "ab"},  {-5, 1, "a"}, {4, 1, "d"},
-              {6, 1, ""},    {2, 99, "bcde"}, {2, 0, ""}, {2, -1, ""},  {5, 1, "e"}};
+  } rows[] = {{1, 3, "abc"}, {2, 2, "bc"},    {0, 2, "ab"}, {-5, 1, "a"}, {4, 1, "d"},
+              {6, 1, ""},    {2, 99, "bcde"}, {2, 0, ""},   {2, -1, ""},  {5, 1, "e"}};
   for (const auto& row : rows) {
     EXPECT_EQ(SubText("abcde", row.start, row.count), row.expected) << row.start << "," << row.count;
   }
@@ -59,8 +58,7 @@ TEST(CharBoundary, SplitCharactersAndLineEndsMoveOutward) {
   const std::string s = S("a漢\r\nb字");  // a 漢(1,2) CR(3) LF(4) b(5) 字(6,7)
   const struct {
     std::size_t offset, floor, ceil;
-  } rows[] = {{0, 0, 0}, {1, 1, 1}, {2, 1, 3}, {3, 3, 3}, {4, 3, 5},
-              {5, 5, 5}, {7, 6, 8}, {8, 8, 8}, {99, 8, 8}};
+  } rows[] = {{0, 0, 0}, {1, 1, 1}, {2, 1, 3}, {3, 3, 3}, {4, 3, 5}, {5, 5, 5}, {7, 6, 8}, {8, 8, 8}, {99, 8, 8}};
   for (const auto& row : rows) {
     EXPECT_EQ(FloorToCharBoundary(s, row.offset), row.floor) << row.offset;
     EXPECT_EQ(CeilToCharBoundary(s, row.offset), row.ceil) << row.offset;

@@ -2,8 +2,8 @@
 // CR LF and nothing else changed on writing.
 #include <random>
 
-#include "document_fixture.h"
 #include "buffer/line_ends.h"
+#include "document_fixture.h"
 #include "row_name.h"
 
 namespace zumoku::test {
@@ -24,18 +24,17 @@ TEST_P(LineEnds, AreWrittenBackAsCrLf) {
   EXPECT_EQ(files.files["/d/a.tex"], GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documents, LineEnds,
-    ::testing::Values(LineEndRow{"Lf", S("一\n二\n"), S("一\r\n二\r\n")},
-                      LineEndRow{"FinalLineEndKept", "a\r\nb\r\n", "a\r\nb\r\n"},
-                      LineEndRow{"NoFinalLineEndAdded", "a\r\nb", "a\r\nb"},
-                      LineEndRow{"LoneCr", "a\rb\r", "a\r\nb\r\n"},
-                      LineEndRow{"CrCrLfIsTwoLineEnds", "a\r\r\nb", "a\r\n\r\nb"},
-                      LineEndRow{"LfCrIsTwoLineEnds", "a\n\rb", "a\r\n\r\nb"},
-                      LineEndRow{"Empty", "", ""},
-                      LineEndRow{"InvalidShiftJisAndNul", std::string("\x81\n\xFF\x00\x85\x40", 6),
-                                 std::string("\x81\r\n\xFF\x00\x85\x40", 7)}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Documents, LineEnds,
+                         ::testing::Values(LineEndRow{"Lf", S("一\n二\n"), S("一\r\n二\r\n")},
+                                           LineEndRow{"FinalLineEndKept", "a\r\nb\r\n", "a\r\nb\r\n"},
+                                           LineEndRow{"NoFinalLineEndAdded", "a\r\nb", "a\r\nb"},
+                                           LineEndRow{"LoneCr", "a\rb\r", "a\r\nb\r\n"},
+                                           LineEndRow{"CrCrLfIsTwoLineEnds", "a\r\r\nb", "a\r\n\r\nb"},
+                                           LineEndRow{"LfCrIsTwoLineEnds", "a\n\rb", "a\r\n\r\nb"},
+                                           LineEndRow{"Empty", "", ""},
+                                           LineEndRow{"InvalidShiftJisAndNul", std::string("\x81\n\xFF\x00\x85\x40", 6),
+                                                      std::string("\x81\r\n\xFF\x00\x85\x40", 7)}),
+                         RowName());
 
 // Any byte string whose line ends are CR LF, valid Shift_JIS or not, is
 // written back exactly as it was read.

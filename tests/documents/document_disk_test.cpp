@@ -10,7 +10,8 @@ namespace zumoku::test {
 const std::string kChanged = "ファイル /d/a.tex は他のプログラムで変更されています。";
 const std::string kOverwriteChanged = "ask " + kChanged + "上書きしますか？";
 const std::string kReload = "reload " + kChanged + "再読み込みしますか？";
-const std::string kReloadLosing = "reload " + kChanged + "再読み込みすると、保存していない変更は失われます。再読み込みしますか？";
+const std::string kReloadLosing =
+    "reload " + kChanged + "再読み込みすると、保存していない変更は失われます。再読み込みしますか？";
 const std::string kDeleted = "status ファイル /d/a.tex は削除されました。上書き保存で作り直せます";
 const std::string kOverwritten = "status ファイルを上書き保存しました";
 
@@ -201,16 +202,24 @@ const std::string kTooBig = "error ファイル /d/big.tex は 2048 MB ありま
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, LargeFiles,
-    ::testing::Values(
-        SizeRow{"AtTheLimit", 256 * kMiB, {}, {}, true},
-        SizeRow{"AboveItYes", 256 * kMiB + 1, {Answer::kYes},
-                {kBig + "256 MB あります。開くには約 2.3 GB のメモリが必要です。開きますか？"}, true},
-        SizeRow{"AboveItNo", 1024 * kMiB, {Answer::kNo},
-                {kBig + "1024 MB あります。開くには約 9.0 GB のメモリが必要です。開きますか？"}, false},
-        SizeRow{"LastAsked", 2048 * kMiB - 1, {Answer::kClosed},
-                {kBig + "2048 MB あります。開くには約 18.0 GB のメモリが必要です。開きますか？"}, false},
-        SizeRow{"Refused", 2048 * kMiB, {}, {kTooBig}, false},
-        SizeRow{"SizeReadAsZero", 0, {}, {}, true}),
+    ::testing::Values(SizeRow{"AtTheLimit", 256 * kMiB, {}, {}, true},
+                      SizeRow{"AboveItYes",
+                              256 * kMiB + 1,
+                              {Answer::kYes},
+                              {kBig + "256 MB あります。開くには約 2.3 GB のメモリが必要です。開きますか？"},
+                              true},
+                      SizeRow{"AboveItNo",
+                              1024 * kMiB,
+                              {Answer::kNo},
+                              {kBig + "1024 MB あります。開くには約 9.0 GB のメモリが必要です。開きますか？"},
+                              false},
+                      SizeRow{"LastAsked",
+                              2048 * kMiB - 1,
+                              {Answer::kClosed},
+                              {kBig + "2048 MB あります。開くには約 18.0 GB のメモリが必要です。開きますか？"},
+                              false},
+                      SizeRow{"Refused", 2048 * kMiB, {}, {kTooBig}, false},
+                      SizeRow{"SizeReadAsZero", 0, {}, {}, true}),
     RowName());
 
 // A file named at start that does not exist yet: an empty document bound to

@@ -29,8 +29,8 @@ TEST_F(DocumentTest, OpenOnAChangedDocumentAsksNamingTheWholeCaption) {
   prompts.answers = {Answer::kNo};
   prompts.choices = {"/d/b.tex"};
   document.Open();
-  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "open /d/a.tex", "caption Zumoku - /d/b.tex",
-                                 "save1 on"}));
+  EXPECT_EQ(prompts.Take(),
+            (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "open /d/a.tex", "caption Zumoku - /d/b.tex", "save1 on"}));
   EXPECT_EQ(buffer.Text(), "new");
   EXPECT_EQ(files.files["/d/a.tex"], "old");
 }
@@ -70,8 +70,8 @@ TEST_F(DocumentTest, UnreadableFileLeavesEverythingAsItWas) {
   prompts.answers = {Answer::kNo};
   prompts.choices = {"/d/locked.tex"};
   document.Open();
-  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "open /d/a.tex",
-                                 "error ファイル /d/locked.tex は開けません"}));
+  EXPECT_EQ(prompts.Take(),
+            (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "open /d/a.tex", "error ファイル /d/locked.tex は開けません"}));
   EXPECT_EQ(buffer.Text(), "oldx");
   EXPECT_FALSE(buffer.Modified());  // as the answer No left it
   EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");
@@ -106,9 +106,9 @@ struct SaveFirstRow {
   std::optional<std::string> saveChoice;
   std::optional<Answer> overwriteAnswer;  // set when the chosen name exists
   bool unwritable;
-  Log saveLog;     // what happens between the question and the reading
-  bool saved;      // the text was written to the chosen name
-  bool read;       // the new file was read
+  Log saveLog;  // what happens between the question and the reading
+  bool saved;   // the text was written to the chosen name
+  bool read;    // the new file was read
 };
 
 void PrintTo(const SaveFirstRow& row, std::ostream* out) { *out << row.name; }
@@ -158,17 +158,41 @@ INSTANTIATE_TEST_SUITE_P(
     Documents, SaveBeforeLoading,
     ::testing::Combine(
         ::testing::Values(
-            SaveFirstRow{"YesThenCancel", Answer::kYes, std::nullopt, {}, false, {kSavePrompt, kLoadCancelled}, false,
-                         false},
+            SaveFirstRow{
+                "YesThenCancel", Answer::kYes, std::nullopt, {}, false, {kSavePrompt, kLoadCancelled}, false, false},
             SaveFirstRow{"NewName", Answer::kYes, "/d/copy.tex", {}, false, {kSavePrompt}, true, true},
-            SaveFirstRow{"OverwriteYes", Answer::kYes, "/d/exists.tex", Answer::kYes, false,
-                         {kSavePrompt, kOverwriteExists}, true, true},
-            SaveFirstRow{"OverwriteNo", Answer::kYes, "/d/exists.tex", Answer::kNo, false,
-                         {kSavePrompt, kOverwriteExists, kLoadCancelled}, false, false},
-            SaveFirstRow{"OverwriteClosed", Answer::kYes, "/d/exists.tex", Answer::kClosed, false,
-                         {kSavePrompt, kOverwriteExists, kLoadCancelled}, false, false},
-            SaveFirstRow{"WriteFails", Answer::kYes, "/d/ro.tex", {}, true,
-                         {kSavePrompt, "error ファイル /d/ro.tex を作成できません"}, false, false}),
+            SaveFirstRow{"OverwriteYes",
+                         Answer::kYes,
+                         "/d/exists.tex",
+                         Answer::kYes,
+                         false,
+                         {kSavePrompt, kOverwriteExists},
+                         true,
+                         true},
+            SaveFirstRow{"OverwriteNo",
+                         Answer::kYes,
+                         "/d/exists.tex",
+                         Answer::kNo,
+                         false,
+                         {kSavePrompt, kOverwriteExists, kLoadCancelled},
+                         false,
+                         false},
+            SaveFirstRow{"OverwriteClosed",
+                         Answer::kYes,
+                         "/d/exists.tex",
+                         Answer::kClosed,
+                         false,
+                         {kSavePrompt, kOverwriteExists, kLoadCancelled},
+                         false,
+                         false},
+            SaveFirstRow{"WriteFails",
+                         Answer::kYes,
+                         "/d/ro.tex",
+                         {},
+                         true,
+                         {kSavePrompt, "error ファイル /d/ro.tex を作成できません"},
+                         false,
+                         false}),
         ::testing::Values(Loader::kOpen, Loader::kDrop)),
     RowName());
 

@@ -9,8 +9,7 @@ TEST_F(DocumentTest, SaveOnANewDocumentRunsSaveAs) {
   Type("x");
   prompts.choices = {"/d/b.tex"};
   document.Save();
-  EXPECT_EQ(prompts.Take(),
-            (Log{"save ", "caption Zumoku - /d/b.tex", "save1 on", "status /d/b.tex保存完了"}));
+  EXPECT_EQ(prompts.Take(), (Log{"save ", "caption Zumoku - /d/b.tex", "save1 on", "status /d/b.tex保存完了"}));
   EXPECT_EQ(files.files["/d/b.tex"], "x");
 }
 
@@ -45,8 +44,8 @@ TEST_F(DocumentTest, SaveAsNamesTheDocumentAfterTheChosenFile) {
   Type("x");
   prompts.choices = {"/新しい/b.txt"};
   EXPECT_TRUE(document.SaveAs());
-  EXPECT_EQ(prompts.Take(), (Log{"save /d/a.tex", "caption Zumoku - /新しい/b.txt", "save1 on",
-                                 "status /新しい/b.txt保存完了"}));
+  EXPECT_EQ(prompts.Take(),
+            (Log{"save /d/a.tex", "caption Zumoku - /新しい/b.txt", "save1 on", "status /新しい/b.txt保存完了"}));
   EXPECT_EQ(files.files["/新しい/b.txt"], "oldx");
   EXPECT_EQ(files.files["/d/a.tex"], "old");
   EXPECT_EQ(document.CurrentFileName(), "/新しい/b.txt");
@@ -104,7 +103,8 @@ TEST(DocumentUnencodable, SaveRefusesAndWritesNothing) {
   buffer.SetModified(true);
   prompts.choices = {"/d/b.tex"};
   EXPECT_FALSE(document.SaveAs());
-  EXPECT_EQ(prompts.Take(), (Log{"save ", "error Shift_JISで表せない文字があるため、ファイル /d/b.tex に保存できません"}));
+  EXPECT_EQ(prompts.Take(),
+            (Log{"save ", "error Shift_JISで表せない文字があるため、ファイル /d/b.tex に保存できません"}));
   EXPECT_FALSE(files.files.contains("/d/b.tex"));
   EXPECT_TRUE(buffer.Modified());
 }
@@ -163,22 +163,40 @@ const std::string kExitQuestion = "ask+cancel " + kUnsaved;  // nothing opened: 
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, ExitTest,
-    ::testing::Values(
-        ExitRow{"Unchanged", false, {}, {}, true, {}, false},
-        ExitRow{"No", true, {Answer::kNo}, {}, true, {kExitQuestion}, false},
-        // Esc or the close button: Cancel keeps the program and the text.
-        ExitRow{"Cancelled", true, {Answer::kClosed}, {}, false, {kExitQuestion}, false},
-        ExitRow{"YesSaved", true, {Answer::kYes}, {"/d/b.tex"}, true,
-                {kExitQuestion, "save ", "caption Zumoku - /d/b.tex", "save1 on", "status /d/b.tex保存完了"}, true},
-        ExitRow{"YesDialogCancelled", true, {Answer::kYes}, {std::nullopt}, false,
-                {kExitQuestion, "save ", kSaveCancelled}, false},
-        ExitRow{"YesOverwriteDeclinedThenCancelled", true, {Answer::kYes, Answer::kNo},
-                {"/d/exists.tex", std::nullopt}, false,
-                {kExitQuestion, "save ", "ask /d/exists.tex" + kOverwrite, kSaveCancelled, "save /d/exists.tex",
-                 kSaveCancelled},
-                false},
-        ExitRow{"YesWriteFails", true, {Answer::kYes}, {"/ro/b.tex"}, false,
-                {kExitQuestion, "save ", "error ファイル /ro/b.tex を作成できません"}, false}),
+    ::testing::Values(ExitRow{"Unchanged", false, {}, {}, true, {}, false},
+                      ExitRow{"No", true, {Answer::kNo}, {}, true, {kExitQuestion}, false},
+                      // Esc or the close button: Cancel keeps the program and the text.
+                      ExitRow{"Cancelled", true, {Answer::kClosed}, {}, false, {kExitQuestion}, false},
+                      ExitRow{
+                          "YesSaved",
+                          true,
+                          {Answer::kYes},
+                          {"/d/b.tex"},
+                          true,
+                          {kExitQuestion, "save ", "caption Zumoku - /d/b.tex", "save1 on", "status /d/b.tex保存完了"},
+                          true},
+                      ExitRow{"YesDialogCancelled",
+                              true,
+                              {Answer::kYes},
+                              {std::nullopt},
+                              false,
+                              {kExitQuestion, "save ", kSaveCancelled},
+                              false},
+                      ExitRow{"YesOverwriteDeclinedThenCancelled",
+                              true,
+                              {Answer::kYes, Answer::kNo},
+                              {"/d/exists.tex", std::nullopt},
+                              false,
+                              {kExitQuestion, "save ", "ask /d/exists.tex" + kOverwrite, kSaveCancelled,
+                               "save /d/exists.tex", kSaveCancelled},
+                              false},
+                      ExitRow{"YesWriteFails",
+                              true,
+                              {Answer::kYes},
+                              {"/ro/b.tex"},
+                              false,
+                              {kExitQuestion, "save ", "error ファイル /ro/b.tex を作成できません"},
+                              false}),
     RowName());
 
 // With "上書き保存" enabled, Yes to the unsaved-changes question of each
@@ -211,16 +229,15 @@ INSTANTIATE_TEST_SUITE_P(
     Documents, YesSavesToTheOpenFile,
     ::testing::Values(
         SaveFirstCommand{"Exit", [](Document& d) { return d.Exit(); }, {"ask+cancel /d/a.tex" + kUnsaved, kSaved}},
-        SaveFirstCommand{"New",
-                         [](Document& d) { return d.MayReplaceText(); },
-                         {"ask+cancel Zumoku - /d/a.tex" + kUnsaved, kSaved}},
-        SaveFirstCommand{"Open",
-                         [](Document& d) {
-                           d.Open();
-                           return d.CurrentFileName() == "/d/next.tex";
-                         },
-                         {"ask Zumoku - /d/a.tex" + kUnsaved, kSaved, "open /d/a.tex", "caption Zumoku - /d/next.tex",
-                          "save1 on"}},
+        SaveFirstCommand{
+            "New", [](Document& d) { return d.MayReplaceText(); }, {"ask+cancel Zumoku - /d/a.tex" + kUnsaved, kSaved}},
+        SaveFirstCommand{
+            "Open",
+            [](Document& d) {
+              d.Open();
+              return d.CurrentFileName() == "/d/next.tex";
+            },
+            {"ask Zumoku - /d/a.tex" + kUnsaved, kSaved, "open /d/a.tex", "caption Zumoku - /d/next.tex", "save1 on"}},
         SaveFirstCommand{"Drop",
                          [](Document& d) {
                            const std::string dropped[] = {"/d/next.tex"};

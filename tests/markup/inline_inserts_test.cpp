@@ -1,7 +1,7 @@
 #include "markup/inline_inserts.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 
 #include "row_name.h"
 #include "selected_text.h"
@@ -47,20 +47,18 @@ TEST_P(InlineInsert, WritesItsTextInPlaceOfTheSelection) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Logos, InlineInsert,
-    ::testing::Values(InsertRow{"TeX", Replace(insert::kTeX), "abc", "\\TeX "},
-                      InsertRow{"LaTeX", Replace(insert::kLaTeX), "", "\\LaTeX "},
-                      InsertRow{"LaTeXe", Replace(insert::kLaTeXe), "x", "\\LaTeXe "}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Logos, InlineInsert,
+                         ::testing::Values(InsertRow{"TeX", Replace(insert::kTeX), "abc", "\\TeX "},
+                                           InsertRow{"LaTeX", Replace(insert::kLaTeX), "", "\\LaTeX "},
+                                           InsertRow{"LaTeXe", Replace(insert::kLaTeXe), "x", "\\LaTeXe "}),
+                         RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Wrappers, InlineInsert,
     ::testing::Values(InsertRow{"Quotes", WrapIn(insert::kQuotes), "abc", "``abc''"},
                       InsertRow{"Footnote", WrapIn(insert::kFootnote), "", "\\footnote{} "},
                       InsertRow{"Marginpar", WrapIn(insert::kMarginpar), "a", "\\marginpar{a}"},
-                      InsertRow{"ReverseMarginpar", WrapIn(insert::kReverseMarginpar), "a",
-                                "\\reversemarginpar{a}"},
+                      InsertRow{"ReverseMarginpar", WrapIn(insert::kReverseMarginpar), "a", "\\reversemarginpar{a}"},
                       InsertRow{"Section", WrapIn(insert::kSection), "Intro", "\\section{Intro}"},
                       InsertRow{"Subsection", WrapIn(insert::kSubsection), "Intro", "\\subsection{Intro}"},
                       InsertRow{"BothMargins", kBothMargins, "abc", S("\\marginpar[左：abc]{右：abc}")}),
@@ -68,34 +66,33 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Verbatim, InlineInsert,
-    ::testing::Values(InsertRow{"Verb", Verb(insert::kVerb), "ab", "\\verb|ab|"},
-                      InsertRow{"VerbEmpty", Verb(insert::kVerb), "", "\\verb||"},
-                      InsertRow{"VerbBar", Verb(insert::kVerb), "a|b", "a|b", true},
-                      // ポ's second byte is 0x7C: refused as well.
-                      InsertRow{"VerbBarTrailByte", Verb(insert::kVerb), S("ポ"), S("ポ"), true},
-                      InsertRow{"VerbBraceTrailBytes", Verb(insert::kVerb), S("ボマ"), S("\\verb|ボマ|")},
-                      InsertRow{"VerbStar", Verb(insert::kVerbStar), "a b", "\\verb*|a b|"},
-                      InsertRow{"VerbStarBarTrailByte", Verb(insert::kVerbStar), S("ポ"), S("ポ"), true},
-                      InsertRow{"BlockEmpty", Block(insert::kVerbatim), "",
-                                "\\begin{verbatim}\r\n\r\n\\end{verbatim}\r\n"},
-                      InsertRow{"Block", Block(insert::kVerbatim), "a\r\nb",
-                                "\\begin{verbatim}\r\na\r\nb\r\n\\end{verbatim}\r\n"},
-                      InsertRow{"BlockLineEnd", Block(insert::kVerbatim), "a\r\n",
-                                "\\begin{verbatim}\r\na\r\n\r\n\\end{verbatim}\r\n"},
-                      InsertRow{"StarBlock", Block(insert::kVerbatimStar), "a",
-                                "\\begin{verbatim*}\r\na\r\n\\end{verbatim*}\r\n"}),
+    ::testing::Values(
+        InsertRow{"Verb", Verb(insert::kVerb), "ab", "\\verb|ab|"},
+        InsertRow{"VerbEmpty", Verb(insert::kVerb), "", "\\verb||"},
+        InsertRow{"VerbBar", Verb(insert::kVerb), "a|b", "a|b", true},
+        // ポ's second byte is 0x7C: refused as well.
+        InsertRow{"VerbBarTrailByte", Verb(insert::kVerb), S("ポ"), S("ポ"), true},
+        InsertRow{"VerbBraceTrailBytes", Verb(insert::kVerb), S("ボマ"), S("\\verb|ボマ|")},
+        InsertRow{"VerbStar", Verb(insert::kVerbStar), "a b", "\\verb*|a b|"},
+        InsertRow{"VerbStarBarTrailByte", Verb(insert::kVerbStar), S("ポ"), S("ポ"), true},
+        InsertRow{"BlockEmpty", Block(insert::kVerbatim), "", "\\begin{verbatim}\r\n\r\n\\end{verbatim}\r\n"},
+        InsertRow{"Block", Block(insert::kVerbatim), "a\r\nb", "\\begin{verbatim}\r\na\r\nb\r\n\\end{verbatim}\r\n"},
+        InsertRow{"BlockLineEnd", Block(insert::kVerbatim), "a\r\n",
+                  "\\begin{verbatim}\r\na\r\n\r\n\\end{verbatim}\r\n"},
+        InsertRow{"StarBlock", Block(insert::kVerbatimStar), "a", "\\begin{verbatim*}\r\na\r\n\\end{verbatim*}\r\n"}),
     RowName());
 
-INSTANTIATE_TEST_SUITE_P(
-    EmphasisDots, InlineInsert,
-    ::testing::Values(InsertRow{"ThreeKanji", kDots, S("漢字例"), S("\\.{漢}\\.{字}\\.{例}")},
-                      InsertRow{"SingleByteLast", kDots, S("漢字a"), S("\\.{漢}\\.{字}a")},
-                      InsertRow{"SingleByteFirst", kDots, S("a漢"), S("a\\.{漢}")},
-                      InsertRow{"LineEnd", kDots, S("漢\r\nボ"), S("\\.{漢}\r\n\\.{ボ}")},
-                      InsertRow{"HalfWidthKana", kDots, S("ｱ字"), S("ｱ\\.{字}")},
-                      // Full-width punctuation is double-byte too (lead byte 0x81).
-                      InsertRow{"Punctuation", kDots, S("漢、「字」。"), S("\\.{漢}\\.{、}\\.{「}\\.{字}\\.{」}\\.{。}")},
-                      InsertRow{"SingleBytesOnly", kDots, "ab", "ab"}, InsertRow{"Empty", kDots, "", ""}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(EmphasisDots, InlineInsert,
+                         ::testing::Values(InsertRow{"ThreeKanji", kDots, S("漢字例"), S("\\.{漢}\\.{字}\\.{例}")},
+                                           InsertRow{"SingleByteLast", kDots, S("漢字a"), S("\\.{漢}\\.{字}a")},
+                                           InsertRow{"SingleByteFirst", kDots, S("a漢"), S("a\\.{漢}")},
+                                           InsertRow{"LineEnd", kDots, S("漢\r\nボ"), S("\\.{漢}\r\n\\.{ボ}")},
+                                           InsertRow{"HalfWidthKana", kDots, S("ｱ字"), S("ｱ\\.{字}")},
+                                           // Full-width punctuation is double-byte too (lead byte 0x81).
+                                           InsertRow{"Punctuation", kDots, S("漢、「字」。"),
+                                                     S("\\.{漢}\\.{、}\\.{「}\\.{字}\\.{」}\\.{。}")},
+                                           InsertRow{"SingleBytesOnly", kDots, "ab", "ab"},
+                                           InsertRow{"Empty", kDots, "", ""}),
+                         RowName());
 
 }  // namespace zumoku::test

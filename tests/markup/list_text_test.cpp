@@ -49,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListRow{"DescriptionWithBreak", list::kDescription, 2, true,
                 "\\begin{description}\r\r\n" + Repeat("        \\item[ ] \\mbox{} \\\\ \r\r\n", 2) +
                     "\\end{description}\r\r\n"},
-        ListRow{"Items", list::kItems, 3, false, Repeat(kItem, 3)},
-        ListRow{"NoItems", list::kItems, 0, true, ""},
+        ListRow{"Items", list::kItems, 3, false, Repeat(kItem, 3)}, ListRow{"NoItems", list::kItems, 0, true, ""},
         ListRow{"Headings", list::kHeadingItems, 1, false, kHeading},
         ListRow{"HeadingsWithBreak", list::kHeadingItems, 1, true, "        \\item[ ] \\mbox{} \\\\\r\r\n"}),
     RowName());

@@ -12,11 +12,16 @@ TEST(SizeCommands, TenOpeningsWrapWithoutAnyTest) {
   const struct {
     std::string_view opening;
     const char* expected;
-  } rows[] = {{size::kHuge10, "{\\Huge abc}"},           {size::kHuge9, "{\\huge abc}"},
-              {size::kLARGE8, "{\\LARGE abc}"},          {size::kLarge7, "{\\Large abc}"},
-              {size::kLarge6, "{\\large abc}"},          {size::kNormalSize5, "{\\normalsize abc}"},
-              {size::kSmall4, "{\\small abc}"},          {size::kFootnoteSize3, "{\\footnotesize abc}"},
-              {size::kScriptSize2, "{\\scriptsize abc}"}, {size::kTiny1, "{\\tiny abc}"}};
+  } rows[] = {{size::kHuge10, "{\\Huge abc}"},
+              {size::kHuge9, "{\\huge abc}"},
+              {size::kLARGE8, "{\\LARGE abc}"},
+              {size::kLarge7, "{\\Large abc}"},
+              {size::kLarge6, "{\\large abc}"},
+              {size::kNormalSize5, "{\\normalsize abc}"},
+              {size::kSmall4, "{\\small abc}"},
+              {size::kFootnoteSize3, "{\\footnotesize abc}"},
+              {size::kScriptSize2, "{\\scriptsize abc}"},
+              {size::kTiny1, "{\\tiny abc}"}};
   for (const auto& row : rows) {
     SelectedText text("abc");
     size::ApplySize(text.buffer, row.opening);
@@ -53,25 +58,25 @@ TEST_P(SizeRemoval, TakesOffExactlyOneGroup) {
   EXPECT_EQ(size::SizeGroupText(GetParam().selection).has_value(), GetParam().selection != GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Selections, SizeRemoval,
-    ::testing::Values(RemovalRow{"OneWord", "{\\Huge abc}", "abc"}, RemovalRow{"TwoWords", "{\\Huge a b}", "a b"},
-                      RemovalRow{"NestedGroup", "{\\tiny {\\Huge abc}}", "{\\Huge abc}"},
-                      RemovalRow{"NestedBraces", "{\\Huge a{b}c}", "a{b}c"},
-                      RemovalRow{"ClosingBraceTrailByte", S("{\\Huge マ}"), S("マ")},
-                      RemovalRow{"OpeningBraceTrailByte", S("{\\Huge ボ}"), S("ボ")},
-                      RemovalRow{"EmptyGroup", "{\\Huge }", ""},
-                      // Not one size group: nothing is taken off, nothing lost.
-                      RemovalRow{"TextAfterTheGroup", "{\\Huge abc} def", "{\\Huge abc} def"},
-                      RemovalRow{"PlainText", "abc", "abc"}, RemovalRow{"EmptySelection", "", ""},
-                      RemovalRow{"GroupWithoutSize", "{abc}", "{abc}"},
-                      RemovalRow{"GroupOfTwoWordsWithoutSize", "{abc def}", "{abc def}"},
-                      RemovalRow{"UnclosedGroup", "{\\Huge abc", "{\\Huge abc"},
-                      RemovalRow{"LineEndAfterTheSize", "{\\Huge\r\nab c}", "{\\Huge\r\nab c}"},
-                      // The full-width blank does not end the declaration.
-                      RemovalRow{"FullWidthBlank", S("{\\Huge　abc}"), S("{\\Huge　abc}")},
-                      // マ's second byte is no "}": the group is not closed.
-                      RemovalRow{"TrailByteIsNoClosingBrace", S("{\\Huge マ"), S("{\\Huge マ")}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Selections, SizeRemoval,
+                         ::testing::Values(RemovalRow{"OneWord", "{\\Huge abc}", "abc"},
+                                           RemovalRow{"TwoWords", "{\\Huge a b}", "a b"},
+                                           RemovalRow{"NestedGroup", "{\\tiny {\\Huge abc}}", "{\\Huge abc}"},
+                                           RemovalRow{"NestedBraces", "{\\Huge a{b}c}", "a{b}c"},
+                                           RemovalRow{"ClosingBraceTrailByte", S("{\\Huge マ}"), S("マ")},
+                                           RemovalRow{"OpeningBraceTrailByte", S("{\\Huge ボ}"), S("ボ")},
+                                           RemovalRow{"EmptyGroup", "{\\Huge }", ""},
+                                           // Not one size group: nothing is taken off, nothing lost.
+                                           RemovalRow{"TextAfterTheGroup", "{\\Huge abc} def", "{\\Huge abc} def"},
+                                           RemovalRow{"PlainText", "abc", "abc"}, RemovalRow{"EmptySelection", "", ""},
+                                           RemovalRow{"GroupWithoutSize", "{abc}", "{abc}"},
+                                           RemovalRow{"GroupOfTwoWordsWithoutSize", "{abc def}", "{abc def}"},
+                                           RemovalRow{"UnclosedGroup", "{\\Huge abc", "{\\Huge abc"},
+                                           RemovalRow{"LineEndAfterTheSize", "{\\Huge\r\nab c}", "{\\Huge\r\nab c}"},
+                                           // The full-width blank does not end the declaration.
+                                           RemovalRow{"FullWidthBlank", S("{\\Huge　abc}"), S("{\\Huge　abc}")},
+                                           // マ's second byte is no "}": the group is not closed.
+                                           RemovalRow{"TrailByteIsNoClosingBrace", S("{\\Huge マ"), S("{\\Huge マ")}),
+                         RowName());
 
 }  // namespace zumoku::test

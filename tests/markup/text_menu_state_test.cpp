@@ -46,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuRow{"CenterBlock", "\\begin{center}abc\\end{center}", false, false, {false, true, false}},
                       MenuRow{"BeginOnly", "\\begin{center}abc", false, false, {}},
                       MenuRow{"CrossedTexts",
-                              "\\end{flushright}\\begin{flushleft}\\begin{flushright}\\end{flushleft}", false, false,
+                              "\\end{flushright}\\begin{flushleft}\\begin{flushright}\\end{flushleft}",
+                              false,
+                              false,
                               {true, false, true}}),
     RowName());
 

@@ -31,16 +31,14 @@ TEST_P(ToggleInline, WrapsOrUnwrapsBetweenNeighbours) {
   EXPECT_EQ(doc.buffer.SelLength(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Selections, ToggleInline,
-                         ::testing::Values(InlineRow{"WrapNothing", "", false, "$$"},
-                                           InlineRow{"Wrap", "x^2", false, "$x^2$"},
-                                           InlineRow{"WrapDoubleByte", S("マ"), false, S("$マ$")},
-                                           InlineRow{"Unwrap", "$x^2$", true, "x^2"},
-                                           InlineRow{"UnwrapOneDollar", "$", true, ""},
-                                           InlineRow{"UnwrapTwoDollars", "$$", true, ""},
-                                           InlineRow{"UnwrapTwoFormulas", "$a$ and $b$", true, "a$ and $b"},
-                                           InlineRow{"UnwrapDoubleByte", S("$マ$"), true, S("マ")}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Selections, ToggleInline,
+    ::testing::Values(InlineRow{"WrapNothing", "", false, "$$"}, InlineRow{"Wrap", "x^2", false, "$x^2$"},
+                      InlineRow{"WrapDoubleByte", S("マ"), false, S("$マ$")}, InlineRow{"Unwrap", "$x^2$", true, "x^2"},
+                      InlineRow{"UnwrapOneDollar", "$", true, ""}, InlineRow{"UnwrapTwoDollars", "$$", true, ""},
+                      InlineRow{"UnwrapTwoFormulas", "$a$ and $b$", true, "a$ and $b"},
+                      InlineRow{"UnwrapDoubleByte", S("$マ$"), true, S("マ")}),
+    RowName());
 
 struct DisplayRow {
   const char* name;

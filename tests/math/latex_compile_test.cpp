@@ -8,12 +8,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "buffer/text_buffer.h"
 #include "math/formula.h"
 #include "math/matrix.h"
-#include "sjis_text.h"
 #include "math/symbol_conversion.h"
-#include "buffer/text_buffer.h"
 #include "math/typing_aid.h"
+#include "sjis_text.h"
 
 namespace zumoku::test {
 
@@ -94,8 +94,9 @@ TEST_F(LatexDocument, CompilesWithPlatexInShiftJis) {
   EXPECT_EQ(document.find("\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n"), 23u) << document;
   ASSERT_NE(document.find("\\sin \\left( \\theta \\right) "), std::string::npos) << document;
 
-  const fs::path folder = fs::temp_directory_path() /
-                          ("zumoku_latex_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  const fs::path folder =
+      fs::temp_directory_path() /
+      ("zumoku_latex_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   fs::create_directories(folder);
   std::ofstream(folder / "doc.tex", std::ios::binary) << document;
   const std::string command = "cd '" + folder.string() +

@@ -47,7 +47,8 @@ TEST(InsertMatrix, ReplacesTheSelectionAndAddsThePackageLineOnce) {
   SelectedText doc(preamble + "\\begin{document}\r\n", "old", "\r\n\\end{document}\r\n");
   EXPECT_TRUE(math::InsertMatrix(doc.buffer, 2, 2, "pmatrix"));
   const std::string matrix = math::BuildMatrix(2, 2, "pmatrix");
-  const std::string once = preamble + "\\usepackage{amsmath}\r\n\\begin{document}\r\n" + matrix + "\r\n\\end{document}\r\n";
+  const std::string once =
+      preamble + "\\usepackage{amsmath}\r\n\\begin{document}\r\n" + matrix + "\r\n\\end{document}\r\n";
   EXPECT_EQ(doc.buffer.Text(), once);
   EXPECT_EQ(doc.buffer.SelStart(), static_cast<int>(preamble.size() + 20));
   doc.buffer.SetSelStart(static_cast<int>(once.size()));

@@ -37,8 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                    kClass + "\\usepackage{amsmath,x}\\usepackage[a]{y}\r\n" + kBody},
         PackageRow{"AlreadyNamed", kClass + "\\usepackage{amssymb,amsmath}\r\n" + kBody,
                    kClass + "\\usepackage{amssymb,amsmath}\r\n" + kBody},
-        PackageRow{"MentionedInAComment", kClass + "% amsmathless\r\n" + kBody,
-                   kClass + "% amsmathless\r\n" + kBody},
+        PackageRow{"MentionedInAComment", kClass + "% amsmathless\r\n" + kBody, kClass + "% amsmathless\r\n" + kBody},
         PackageRow{"EmptyLineBecomesThePackageLine", kClass + "\r\n" + kBody,
                    kClass + "\\usepackage{amsmath}\r\n" + kBody},
         PackageRow{"OtherTextGetsANewLineAboveIt", kClass + S("% 日本語\r\n") + kBody,
@@ -79,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         PackageRow{"DocumentClassInAComment", "%\\documentclass{x}\r\n\r\n" + kBody,
                    "%\\documentclass{x}\r\n\r\n" + kBody, false},
         PackageRow{"EmptyText", "", "", false}, PackageRow{"OneLineEnd", "\r\n", "\r\n", false},
-        PackageRow{"BlockInEmptyText", "\\begin{gather}\r\n\r\n\\end{gather}",
-                   "\\begin{gather}\r\n\r\n\\end{gather}", false}),
+        PackageRow{"BlockInEmptyText", "\\begin{gather}\r\n\r\n\\end{gather}", "\\begin{gather}\r\n\r\n\\end{gather}",
+                   false}),
     RowName());
 
 TEST(EnsurePackage, SecondCallAddsNothing) {
@@ -123,8 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                    kClass + "\\usepackage{amsmath,graphicx}\r\n" + kBody},
         AmsmathRow{"LoadedWithOptions", kClass + "\\usepackage[fleqn]{amsmath}\r\n" + kBody,
                    kClass + "\\usepackage[fleqn]{amsmath}\r\n" + kBody},
-        AmsmathRow{"PresentInTheBody", kClass + kBody + "%\\usepackage{amsmath}", kClass + kBody +
-                   "%\\usepackage{amsmath}"},
+        AmsmathRow{"PresentInTheBody", kClass + kBody + "%\\usepackage{amsmath}",
+                   kClass + kBody + "%\\usepackage{amsmath}"},
         AmsmathRow{"NoPreamble", "\\begin{pmatrix}\r\n    1 \r\n\\end{pmatrix}\r\n",
                    "\\begin{pmatrix}\r\n    1 \r\n\\end{pmatrix}\r\n", false},
         AmsmathRow{"FirstLineInTheBody", "\\begin{document}\r\nx\r\n", "\\begin{document}\r\nx\r\n", false}),

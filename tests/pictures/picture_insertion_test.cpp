@@ -131,8 +131,8 @@ TEST_F(PictureInsertionTest, ChosenPictures) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.choice.value_or("cancelled"));
     const std::string text = kClass + kBegin + kEnd;
-    files.files = {{"/d/img/a.png", ""}, {"/e/a.png", ""}, {"/d/a.PNG", ""}, {"/d/a b.png", ""},
-                   {"/e/図/a.png", ""}, {"/d/a.gif", ""}, {"/d/doc.pdf", ""}, {"/d/my.doc.pdf", ""},
+    files.files = {{"/d/img/a.png", ""},   {"/e/a.png", ""}, {"/d/a.PNG", ""},   {"/d/a b.png", ""},
+                   {"/e/図/a.png", ""},    {"/d/a.gif", ""}, {"/d/doc.pdf", ""}, {"/d/my.doc.pdf", ""},
                    {"/d/doc.tex.pdf", ""}, {"/d/a.Png", ""}};
     files.special = {"/d/fifo.png"};
     buffer.SetModified(false);
@@ -149,10 +149,10 @@ TEST_F(PictureInsertionTest, ChosenPictures) {
     insertion.Run();
     EXPECT_EQ(source.dialogFolders, std::vector<std::string>{row.document.empty() ? "" : "/d/"});
     EXPECT_EQ(prompts.Take(), row.log);
-    const std::string expected = row.texPath.empty()
-                                     ? text
-                                     : kClass + kGraphicx + kBegin +
-                                           Block(row.texPath, "", pictures::FigureLabel(row.texPath)) + "\r\n" + kEnd;
+    const std::string expected =
+        row.texPath.empty()
+            ? text
+            : kClass + kGraphicx + kBegin + Block(row.texPath, "", pictures::FigureLabel(row.texPath)) + "\r\n" + kEnd;
     EXPECT_EQ(buffer.Text(), expected);
   }
 }

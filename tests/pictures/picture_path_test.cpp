@@ -14,11 +14,9 @@ TEST(PicturePath, RelativeOnlyInsideTheDocumentsFolder) {
     std::string folder, picture, expected;
   };
   const Row rows[] = {
-      {"/d/", "/d/fig.png", "fig.png"},
-      {"/d/", "/d/img/a.png", "img/a.png"},
-      {"/d/", "/e/a.png", "/e/a.png"},
-      {"/d/", "/d2/a.png", "/d2/a.png"},  // a folder that only begins alike
-      {"", "/d/a.png", "/d/a.png"},       // no document file yet
+      {"/d/", "/d/fig.png", "fig.png"}, {"/d/", "/d/img/a.png", "img/a.png"},
+      {"/d/", "/e/a.png", "/e/a.png"},  {"/d/", "/d2/a.png", "/d2/a.png"},  // a folder that only begins alike
+      {"", "/d/a.png", "/d/a.png"},                                         // no document file yet
   };
   for (const Row& row : rows) EXPECT_EQ(TexPath(row.folder, row.picture), row.expected) << row.picture;
   EXPECT_EQ(FolderOf("/d/doc.tex"), "/d/");
@@ -29,8 +27,11 @@ TEST(PicturePath, RefusesNamesLatexCannotRead) {
   for (const std::string name : {"fig1.png", "img/my_plot-2.PNG", "/tmp/a(1).b.png", "a~b$c&d^e.png"}) {
     EXPECT_TRUE(TexCanRead(name)) << name;
   }
-  for (const std::string name : {"a b.png", "a%b.png", "a#b.png", "a{b}.png", "a\\b.png", "a'b.png", "a\"b.png",
-                                 "a\tb.png", "a\x7F" "b.png", "\xE5\x9B\xB3.png", "/home/\xE6\x96\x87/a.png", ""}) {
+  for (const std::string name :
+       {"a b.png", "a%b.png", "a#b.png", "a{b}.png", "a\\b.png", "a'b.png", "a\"b.png", "a\tb.png",
+        "a\x7F"
+        "b.png",
+        "\xE5\x9B\xB3.png", "/home/\xE6\x96\x87/a.png", ""}) {
     EXPECT_FALSE(TexCanRead(name)) << name;
   }
 }

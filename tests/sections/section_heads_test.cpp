@@ -57,12 +57,8 @@ TEST_F(SectionHeads, JumpSelectsTheNthWholeHeadOfThatName) {
     std::string name;
     int nth, start, length;
   } rows[] = {
-      {"A", 0, 6, 11},
-      {"A", 1, 19, 11},
-      {"A", 2, 19, 11},  // the last when fewer are left
-      {S("マ表"), 0, 32, 14},
-      {"a{b", 0, 46, 13},
-      {"Intro", 0, 63, 15},  // after an unassigned pair, one character
+      {"A", 0, 6, 11},        {"A", 1, 19, 11},   {"A", 2, 19, 11},      // the last when fewer are left
+      {S("マ表"), 0, 32, 14}, {"a{b", 0, 46, 13}, {"Intro", 0, 63, 15},  // after an unassigned pair, one character
   };
   SetText(before + "\\section{A}\r\n\\section{A}\r\n" + S("\\section{マ表}") + "\\section{a{b}c}" +
           "\x82\x9B\\section{Intro}");

@@ -1,6 +1,6 @@
+#include "setup/new_document.h"
 #include "buffer/text_buffer.h"
 #include "documents/document.h"
-#include "setup/new_document.h"
 #include "setup_fixture.h"
 
 namespace zumoku::test {
@@ -82,7 +82,8 @@ TEST_F(NewTest, SecondNewGivesTheSecondTemplate) {
     shown.classText = "[titlepage]{jsreport}";
     shown.preamble = "";
   });
-  EXPECT_EQ(buffer.Text(), "\\documentclass[titlepage]{jsreport}\r\n\r\n\\begin{document}\r\n\r\n\r\n\\end{document}\r\n");
+  EXPECT_EQ(buffer.Text(),
+            "\\documentclass[titlepage]{jsreport}\r\n\r\n\\begin{document}\r\n\r\n\r\n\\end{document}\r\n");
   EXPECT_EQ(fields.ClassLine, "\\documentclass[titlepage]{jsreport}");
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Clicks a button of a window or dialog the way a user would.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QString>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace zumoku::test {
 

@@ -3,11 +3,11 @@
 // prompts.
 #include <gtest/gtest.h>
 
+#include "buffer/text_buffer.h"
 #include "documents/document.h"
 #include "fake_prompts.h"
 #include "memory_files.h"
 #include "sjis_text.h"
-#include "buffer/text_buffer.h"
 
 namespace zumoku::test {
 

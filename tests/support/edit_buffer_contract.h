@@ -95,8 +95,12 @@ TYPED_TEST_P(EditBufferContract, InsertedLineEndsBecomeCrLf) {
   const struct {
     std::string in, stored;
   } rows[] = {
-      {"a\r\r\nb", "a\r\nb"},        {"a\r\nb", "a\r\nb"},     {"a\rb", "a\r\nb"},
-      {"a\nb", "a\r\nb"},            {"a\n\rb", "a\r\n\r\nb"}, {"a\r\r\r\nb", "a\r\n\r\nb"},
+      {"a\r\r\nb", "a\r\nb"},
+      {"a\r\nb", "a\r\nb"},
+      {"a\rb", "a\r\nb"},
+      {"a\nb", "a\r\nb"},
+      {"a\n\rb", "a\r\n\r\nb"},
+      {"a\r\r\r\nb", "a\r\n\r\nb"},
       {"\\begin{itemize}\r\r\n", "\\begin{itemize}\r\n"},
   };
   for (const auto& row : rows) {
@@ -207,11 +211,32 @@ TYPED_TEST_P(EditBufferContract, TypingRunsEndAtLineEndsMovesPastesAndCommands) 
     std::string afterUndo;
   } rows[] = {
       {"nothing", [] {}, ""},
-      {"caret away and back", [&] { b.SetSelStart(0); b.SetSelStart(2); }, "ab"},
-      {"selection and back", [&] { this->Select(0, 2); b.SetSelStart(2); }, "ab"},
+      {"caret away and back",
+       [&] {
+         b.SetSelStart(0);
+         b.SetSelStart(2);
+       },
+       "ab"},
+      {"selection and back",
+       [&] {
+         this->Select(0, 2);
+         b.SetSelStart(2);
+       },
+       "ab"},
       {"line end", [&] { this->fixture.Type("\r\n"); }, "ab\r\n"},
-      {"paste", [&] { this->fixture.SetClipboard("P"); b.PasteFromClipboard(); }, "abP"},
-      {"command", [&] { b.BeginUndoStep(); b.SetSelText("X"); b.EndUndoStep(); }, "abX"},
+      {"paste",
+       [&] {
+         this->fixture.SetClipboard("P");
+         b.PasteFromClipboard();
+       },
+       "abP"},
+      {"command",
+       [&] {
+         b.BeginUndoStep();
+         b.SetSelText("X");
+         b.EndUndoStep();
+       },
+       "abX"},
   };
   for (const auto& row : rows) {
     b.Clear();
@@ -369,18 +394,33 @@ class RandomEdits {
     const std::string text = Lines(Pick(4) == 0 ? 300 : 3), piece = Piece(false);
     const int line = Pick(model_.LineCount() + 2);
     switch (Pick(10)) {
-      case 0: return Both("Load", [&] { b_.Load(text); }, [&] { model_.Load(text); });
-      case 1: return Select();
-      case 2: return Type(Piece(true));
-      case 3: return Both("SelText", [&] { b_.SetSelText(text); }, [&] { model_.SetSelText(text); });
-      case 4: return Paste();
-      case 5: return Both("Cut", [&] { b_.CutToClipboard(); }, [&] { model_.Cut(); });
+      case 0:
+        return Both(
+            "Load", [&] { b_.Load(text); }, [&] { model_.Load(text); });
+      case 1:
+        return Select();
+      case 2:
+        return Type(Piece(true));
+      case 3:
+        return Both(
+            "SelText", [&] { b_.SetSelText(text); }, [&] { model_.SetSelText(text); });
+      case 4:
+        return Paste();
+      case 5:
+        return Both(
+            "Cut", [&] { b_.CutToClipboard(); }, [&] { model_.Cut(); });
       case 6:
-        return Both("Command", [&] { b_.SetSelText("\\textbf{" + b_.SelText() + "}"); },
-                    [&] { model_.SetSelText("\\textbf{" + model_.SelText() + "}"); });
-      case 7: return Both("Put", [&] { b_.Lines().Put(line, piece); }, [&] { model_.PutLine(line, piece); });
-      case 8: return Both("Add", [&] { b_.Lines().Add(piece); }, [&] { model_.AddLine(piece); });
-      default: return TypeThenUndo();
+        return Both(
+            "Command", [&] { b_.SetSelText("\\textbf{" + b_.SelText() + "}"); },
+            [&] { model_.SetSelText("\\textbf{" + model_.SelText() + "}"); });
+      case 7:
+        return Both(
+            "Put", [&] { b_.Lines().Put(line, piece); }, [&] { model_.PutLine(line, piece); });
+      case 8:
+        return Both(
+            "Add", [&] { b_.Lines().Add(piece); }, [&] { model_.AddLine(piece); });
+      default:
+        return TypeThenUndo();
     }
   }
 
@@ -408,14 +448,17 @@ class RandomEdits {
     // The clipboard takes only text that Shift_JIS can hold.
     const std::string valid = Piece(true);
     fixture_.SetClipboard(valid + "\r\n" + valid);
-    return Both("Paste", [&] { b_.PasteFromClipboard(); }, [&] { model_.Paste(valid + "\r\n" + valid); });
+    return Both(
+        "Paste", [&] { b_.PasteFromClipboard(); }, [&] { model_.Paste(valid + "\r\n" + valid); });
   }
   // Undo right after a command and one typing run, so that the history holds
   // exactly that run; where the caret lands after it is not compared.
   std::string TypeThenUndo() {
-    Both("SelText", [&] { b_.SetSelText("u"); }, [&] { model_.SetSelText("u"); });
+    Both(
+        "SelText", [&] { b_.SetSelText("u"); }, [&] { model_.SetSelText("u"); });
     Type(Piece(true));
-    Both("Undo", [&] { b_.Undo(); }, [&] { model_.Undo(); });
+    Both(
+        "Undo", [&] { b_.Undo(); }, [&] { model_.Undo(); });
     b_.SetSelStart(0);
     model_.Select(0, 0);
     return "TypeThenUndo";
@@ -425,8 +468,8 @@ class RandomEdits {
   // Typed text is at least one printable character; other text may be
   // empty and may hold bytes that are not Shift_JIS characters.
   std::string Piece(bool typed) {
-    static const std::string pieces[] = {"a", "xyz", "\\section{", "}", S("漢字"), S("マ"), S("ｶﾅ"),
-                                         S("表"), "\x80", "\xFF", std::string(1, '\0')};
+    static const std::string pieces[] = {"a",     "xyz",   "\\section{", "}",    S("漢字"),           S("マ"),
+                                         S("ｶﾅ"), S("表"), "\x80",       "\xFF", std::string(1, '\0')};
     std::string out;
     for (int n = Pick(4) + (typed ? 1 : 0); n > 0; --n) out += pieces[Pick(typed ? 8 : 11)];
     return out;
@@ -464,10 +507,8 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             UndoTakesBackUserEditsOneByOne, TypingRunsEndAtLineEndsMovesPastesAndCommands,
                             UndoOfTypingOverASelectionSelectsItAgain, CommandsEmptyTheUndoHistory,
                             CommandStepIsTakenBackWhole, PositionsInsideAStepFollowItsWrites,
-                            StepsWithoutWritesOrAfterClearLeaveNoUndo,
-                            ClipboardOperations, PastedCrCrLfIsOneLineEnd,
-                            LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte,
-                            InvalidBytesSurviveCommandsAndSelections,
+                            StepsWithoutWritesOrAfterClearLeaveNoUndo, ClipboardOperations, PastedCrCrLfIsOneLineEnd,
+                            LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte, InvalidBytesSurviveCommandsAndSelections,
                             RandomEditsKeepTextAndSelectionOfThePlainModel);
 
 }  // namespace zumoku::test

@@ -114,8 +114,8 @@ class EditModel {
     std::vector<int> at{0};
     for (std::size_t i = 0; i < text_.size(); i = at.back()) {
       const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text_[k]); };
-      const bool pair = text_.compare(i, 2, "\r\n") == 0 ||
-                        (IsLeadByte(byte(i)) && i + 1 < text_.size() && IsTrailByte(byte(i + 1)));
+      const bool pair =
+          text_.compare(i, 2, "\r\n") == 0 || (IsLeadByte(byte(i)) && i + 1 < text_.size() && IsTrailByte(byte(i + 1)));
       at.push_back(static_cast<int>(i) + (pair ? 2 : 1));
     }
     return at;

@@ -1,8 +1,8 @@
 #pragma once
 // A main window driven by its component names, offscreen.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QMenu>
-#include <gtest/gtest.h>
 
 #include "app/mainwindow/main_window.h"
 #include "selected_text.h"

@@ -3,16 +3,16 @@
 // tests. Each connection gets the next scripted reply once its request has
 // ended with an empty line; the requests are kept as received. It runs in
 // the test's own event loop and stops with the test.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <QByteArray>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <deque>
-#include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include <sys/socket.h>
 #include <vector>
 
 namespace zumoku::test {
@@ -36,9 +36,7 @@ class LocalServer {
   }
 
   quint16 Port() const { return server_.serverPort(); }
-  std::string Url(const std::string& path = "") const {
-    return "http://127.0.0.1:" + std::to_string(Port()) + path;
-  }
+  std::string Url(const std::string& path = "") const { return "http://127.0.0.1:" + std::to_string(Port()) + path; }
   const std::vector<QByteArray>& Requests() const { return requests_; }
 
  private:

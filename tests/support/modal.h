@@ -1,13 +1,13 @@
 #pragma once
 // Acts on a modal dialog or a popup menu once the code under test has shown
 // it, from inside the dialog's own event loop; no fixed waits.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace zumoku::test {
 

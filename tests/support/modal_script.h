@@ -2,6 +2,7 @@
 // Answers the modal dialogs that a command opens, one scripted step per
 // dialog, in order. A dialog the script does not expect fails the test and
 // is rejected, so a test never hangs on it.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -12,7 +13,6 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "click.h"
 

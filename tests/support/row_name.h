@@ -14,10 +14,8 @@ namespace zumoku::test {
 
 // A row's label is its `name`.
 template <typename Row>
-  requires requires(const Row& row) { std::string(row.name); }
-std::string RowLabel(const Row& row) {
-  return std::string(row.name);
-}
+requires requires(const Row& row) { std::string(row.name); }
+std::string RowLabel(const Row& row) { return std::string(row.name); }
 
 // A row that is a bare string (a file extension, say) is its own label, less
 // the characters a test name cannot hold.

@@ -1,8 +1,8 @@
 #pragma once
 // A settings folder of the test's own on disk, holding the three files.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <string>
 
 #include "sjis_text.h"

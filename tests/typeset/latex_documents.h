@@ -10,9 +10,9 @@
 namespace zumoku::test {
 
 // Line 3 holds the Japanese text that SyncTeX tests look for.
-inline const std::string kGoodDocument = S(
-    "\\documentclass{jsarticle}\r\n\\begin{document}\r\n日本語の本文です。\r\n\\newpage\r\n二ページ目。\r\n"
-    "\\end{document}\r\n");
+inline const std::string kGoodDocument =
+    S("\\documentclass{jsarticle}\r\n\\begin{document}\r\n日本語の本文です。\r\n\\newpage\r\n二ページ目。\r\n"
+      "\\end{document}\r\n");
 // An undefined command on line 4.
 inline const std::string kErrorDocument =
     S("\\documentclass{jsarticle}\r\n\\begin{document}\r\n最初の行。\r\n誤り\\undefinedcommand です。\r\n"

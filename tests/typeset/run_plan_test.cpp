@@ -262,13 +262,14 @@ TEST_P(FontMapTest, Decides) { EXPECT_EQ(MapEmbedsJapaneseFonts(GetParam().map),
 
 INSTANTIATE_TEST_SUITE_P(
     Map, FontMapTest,
-    ::testing::Values(MapCase{"NoEmbed", "% morisawa5.map\nfutogo-b H FutoGoB101-Bold\nryumin-l H Ryumin-Light\n"
-                                         "rml H Ryumin-Light\ngbm H GothicBBB-Medium\n", false},
+    ::testing::Values(MapCase{"NoEmbed",
+                              "% morisawa5.map\nfutogo-b H FutoGoB101-Bold\nryumin-l H Ryumin-Light\n"
+                              "rml H Ryumin-Light\ngbm H GothicBBB-Medium\n",
+                              false},
                       MapCase{"HaranoAji", "% ptex-haranoaji.map\nrml\tH\tHaranoAjiMincho-Regular.otf\n", true},
                       MapCase{"CollectionFace", "rml H :0:msmincho.TTC\n", true},
                       MapCase{"ExplicitNoEmbed", "rml H !HaranoAjiMincho-Regular.otf\n", false},
-                      MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false},
-                      MapCase{"Empty", "", false}),
+                      MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false}, MapCase{"Empty", "", false}),
     test::RowName());
 
 }  // namespace

@@ -92,7 +92,8 @@ TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
 TEST_F(TypesetRun, PdfShowsAndAReloadKeepsZoomAndPlace) {
   Open(QStringLiteral("doc.tex"), kGoodDocument);
   TypesetAndWait();
-  EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("タイプセット完了"))) << form.StatusPanelText(0).toStdString();
+  EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("タイプセット完了")))
+      << form.StatusPanelText(0).toStdString();
   auto* view = Child<QPdfView>("PdfView1");
   ASSERT_EQ(view->document()->pageCount(), 2);
   Child<QAction>("ZoomOut1")->trigger();
@@ -159,7 +160,8 @@ TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
   QApplication::setActiveWindow(&form);
   QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier);
   ASSERT_TRUE(Runner().IsRunning());
-  EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("platex 実行中"))) << form.StatusPanelText(0).toStdString();
+  EXPECT_TRUE(form.StatusPanelText(0).startsWith(QStringLiteral("platex 実行中")))
+      << form.StatusPanelText(0).toStdString();
   QSignalSpy finished(&Runner(), &typeset::TypesetRunner::finished);
   QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier);
   EXPECT_TRUE(Runner().IsRunning());
@@ -200,4 +202,3 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace zumoku::test
-

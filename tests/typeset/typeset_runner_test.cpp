@@ -1,9 +1,9 @@
 // The runner with the real pLaTeX tool chain on generated documents.
+#include <gtest/gtest.h>
 #include <QFileInfo>
 #include <QPdfDocument>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "latex_documents.h"
 #include "typeset/synctex_map.h"
@@ -31,14 +31,19 @@ class RunnerTest : public ::testing::Test {
 
 TEST_F(RunnerTest, GoodDocumentGivesAPdfWithItsPages) {
   const QString tex = folder.Write(QStringLiteral("良い文書.tex"), test::kGoodDocument);
-  const QByteArray before = [&] { QFile f(tex); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+  const QByteArray before = [&] {
+    QFile f(tex);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+  }();
   const RunResult result = Run(tex);
   ASSERT_EQ(result.outcome, Outcome::kSucceeded) << result.message.toStdString();
   EXPECT_EQ(result.platexRuns, 2);  // the first .aux is new
   QPdfDocument pdf;
   ASSERT_EQ(pdf.load(result.pdfPath), QPdfDocument::Error::None);
   EXPECT_EQ(pdf.pageCount(), 2);
-  EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("日本語の本文です"))) << pdf.getAllText(0).text().toStdString();
+  EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("日本語の本文です")))
+      << pdf.getAllText(0).text().toStdString();
   QFile after(tex);
   ASSERT_TRUE(after.open(QIODevice::ReadOnly));
   EXPECT_EQ(after.readAll(), before);

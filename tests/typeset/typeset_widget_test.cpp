@@ -28,7 +28,8 @@ QString WritePdf(LatexFolder& folder, const QString& name) {
 
 TEST_F(TypesetWidgets, MenuFollowsEditWithItsThreeEntries) {
   const QList<QAction*> menus = form.menuBar()->actions();
-  const auto edit = std::find_if(menus.begin(), menus.end(), [this](QAction* a) { return a->menu() == form.findChild<QMenu*>("Edit1"); });
+  const auto edit = std::find_if(menus.begin(), menus.end(),
+                                 [this](QAction* a) { return a->menu() == form.findChild<QMenu*>("Edit1"); });
   ASSERT_LT(edit + 1, menus.end());
   EXPECT_EQ((*(edit + 1))->objectName(), QStringLiteral("TypesetMenu1"));
   EXPECT_EQ((*(edit + 1))->text(), QStringLiteral("タイプセット"));
@@ -121,8 +122,12 @@ class DocumentReplaced : public SettingsFolderTest, public ::testing::WithParamI
   }
   void ReplaceWith(const QString& b) {
     switch (GetParam().how) {
-      case Replace::kOpen: OpenFile(b); break;
-      case Replace::kDrop: form.DropFiles({b}); break;
+      case Replace::kOpen:
+        OpenFile(b);
+        break;
+      case Replace::kDrop:
+        form.DropFiles({b});
+        break;
       case Replace::kNew: {
         ModalScript script({Accept()});  // the document settings dialog
         form.N2Click();

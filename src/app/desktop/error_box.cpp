@@ -11,9 +11,7 @@ QString ApplicationTitle(const QString& executablePath) {
   return name.left(1) + name.mid(1).toLower();
 }
 
-QString WithClosingPeriod(const QString& text) {
-  return (!text.isEmpty() && text.back() > u'.') ? text + u'.' : text;
-}
+QString WithClosingPeriod(const QString& text) { return (!text.isEmpty() && text.back() > u'.') ? text + u'.' : text; }
 
 void ShowErrorBox(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()),

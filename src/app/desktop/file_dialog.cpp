@@ -6,8 +6,8 @@ QStringList NameFilters(std::span<const FileType> types) {
   QStringList filters;
   for (const FileType& type : types) {
     const QString patterns = QString::fromUtf8(type.patterns.data(), type.patterns.size()).replace(u';', u' ');
-    filters << QString::fromUtf8(type.description.data(), type.description.size()) + QStringLiteral(" (") +
-                   patterns + u')';
+    filters << QString::fromUtf8(type.description.data(), type.description.size()) + QStringLiteral(" (") + patterns +
+                   u')';
   }
   return filters;
 }

@@ -22,10 +22,8 @@ class WindowPrompts : public Prompts {
   Answer Ask(std::string_view question) override;
   UnsavedAnswer AskUnsavedChanges(std::string_view question) override;
   bool AskToReload(std::string_view question) override;
-  std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types,
-                                              std::string_view presetName) override;
-  std::optional<std::string> ChooseFileToSave(std::span<const FileType> types,
-                                              std::string_view presetName) override;
+  std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types, std::string_view presetName) override;
+  std::optional<std::string> ChooseFileToSave(std::span<const FileType> types, std::string_view presetName) override;
   void ShowError(std::string_view text) override;
   void ShowStatus(std::string_view text) override;
   void SetCaption(std::string_view caption) override;

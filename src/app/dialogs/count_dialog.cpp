@@ -2,11 +2,11 @@
 
 #include <QKeyEvent>
 
-#include "app/widgets/dialog_style.h"
 #include "app/desktop/error_box.h"
+#include "app/widgets/dialog_style.h"
 #include "app/widgets/fonts.h"
-#include "markup/item_count.h"
 #include "app/widgets/place.h"
+#include "markup/item_count.h"
 
 namespace zumoku {
 
@@ -26,9 +26,10 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setFont(WindowFont());
   setFixedSize(433, 106);
 
-  Label1 = Place(new QLabel(QStringLiteral("予め、いくつ「\\item」を表示しますか？（以降、追加の際は手入力をお願い致します。）"),
-                            this),
-                 "Label1", {3, 3, 427, 12});
+  Label1 = Place(
+      new QLabel(QStringLiteral("予め、いくつ「\\item」を表示しますか？（以降、追加の際は手入力をお願い致します。）"),
+                 this),
+      "Label1", {3, 3, 427, 12});
   Edit1 = Place(new QLineEdit(this), "Edit1", {156, 27, 97, 20});
   UpDown1 = Place(new UpDown(Edit1, 0, 100, 4, this), "UpDown1", {253, 27, 15, 20});
   CheckBox1 = Place(new QCheckBox(QStringLiteral("見出しの直後に改行を入れる"), this), "CheckBox1", {132, 54, 172, 13});

@@ -5,9 +5,9 @@
 #include <QTabWidget>
 
 #include "app/desktop/error_box.h"
+#include "app/editor/sjis_validator.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/place.h"
-#include "app/editor/sjis_validator.h"
 #include "buffer/edit_buffer.h"
 #include "buffer/sjis_codec.h"
 
@@ -23,9 +23,7 @@ std::string Encoded(const QString& text, codec::LineEnds lineEnds = codec::LineE
 }  // namespace
 
 TForm3::TForm3(QWidget* parent, SettingsFiles& files, NewDocumentTemplate& fields, const DocumentSettings& loaded)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      files_(files),
-      fields_(fields) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), files_(files), fields_(fields) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("文書設定"));
   setFont(WindowFont());
@@ -81,11 +79,12 @@ void TForm3::BuildPage(QWidget* page) {
   Memo1->setTabChangesFocus(true);
   connect(Memo1, &Memo::refused, this, &TForm3::ShowRefusal);
 
-  CheckBox1 = Place(new QCheckBox(QStringLiteral("文書のタイトルを表示・設定する"), page), "CheckBox1",
-                    {8, 140, 300, 18});
+  CheckBox1 =
+      Place(new QCheckBox(QStringLiteral("文書のタイトルを表示・設定する"), page), "CheckBox1", {8, 140, 300, 18});
   connect(CheckBox1, &QCheckBox::toggled, this, &TForm3::CheckBox1Click);
-  GroupBox1 = Place(new QGroupBox(QStringLiteral("文書のタイトル設定（タイトル内で改行する場合は「\\\\」を利用）"), page),
-                    "GroupBox1", {8, 162, 412, 92});
+  GroupBox1 =
+      Place(new QGroupBox(QStringLiteral("文書のタイトル設定（タイトル内で改行する場合は「\\\\」を利用）"), page),
+            "GroupBox1", {8, 162, 412, 92});
   BuildTitleGroup();
 }
 
@@ -94,8 +93,8 @@ void TForm3::BuildTitleGroup() {
   Edit2 = TitleEdit("Edit2", "Label4", QStringLiteral("作者："), 42);
   Edit3 = TitleEdit("Edit3", "Label5", QStringLiteral("日付："), 66);
   Edit3->resize(140, Edit3->height());
-  CheckBox2 = Place(new QCheckBox(QStringLiteral("タイトルページを独立させる"), GroupBox1), "CheckBox2",
-                    {222, 67, 184, 18});
+  CheckBox2 =
+      Place(new QCheckBox(QStringLiteral("タイトルページを独立させる"), GroupBox1), "CheckBox2", {222, 67, 184, 18});
   connect(CheckBox2, &QCheckBox::toggled, this, &TForm3::CheckBox2Click);
 }
 

@@ -2,14 +2,14 @@
 
 #include <QPushButton>
 
-#include "app/widgets/dialog_style.h"
 #include "app/desktop/error_box.h"
+#include "app/widgets/dialog_style.h"
 #include "app/widgets/fonts.h"
-#include "app/widgets/place.h"
 #include "app/widgets/gap_label.h"
-#include "math/matrix.h"
-#include "markup/parse_integer.h"
+#include "app/widgets/place.h"
 #include "app/widgets/up_down.h"
+#include "markup/parse_integer.h"
+#include "math/matrix.h"
 
 namespace zumoku {
 
@@ -34,7 +34,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
   setFont(WindowFont());
   setFixedSize(310, 134);
 
-  const QStringList brackets = {QStringLiteral("…"),  QStringLiteral("|…|"),  QStringLiteral("(…)"),
+  const QStringList brackets = {QStringLiteral("…"),     QStringLiteral("|…|"), QStringLiteral("(…)"),
                                 QStringLiteral("||…||"), QStringLiteral("[…]"), QStringLiteral("{…}"),
                                 QStringLiteral("{…case")};
   RadioGroup1 = Place(new RadioGroup(QStringLiteral("行列の括弧の種類"), brackets, kBracketColumns, this),
@@ -52,8 +52,8 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
 
   connect(NonDefaultButton(this, "Button1", QStringLiteral("OK"), QRect(207, 105, 100, 25)), &QPushButton::clicked,
           this, &TForm5::Button1Click);
-  connect(NonDefaultButton(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)),
-          &QPushButton::clicked, this, &TForm5::reject);
+  connect(NonDefaultButton(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)), &QPushButton::clicked,
+          this, &TForm5::reject);
 }
 
 std::optional<int> TForm5::ReadSize(const QLineEdit* edit, const QString& what) {

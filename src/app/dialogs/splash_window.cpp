@@ -25,8 +25,8 @@ TForm4::TForm4(QWidget* parent, Commands commands)
                    QStringLiteral("文書ファイルを新規に作成します。"));
   BitBtn2 = Button("BitBtn2", 78, OpenFilePicture(), QStringLiteral("ファイルを開く"),
                    QStringLiteral("既に製作されたファイルを開きます"));
-  BitBtn3 = Button("BitBtn3", 162, QuitPicture(), QStringLiteral("終了する"),
-                   QStringLiteral("アプリケーションを終了します"));
+  BitBtn3 =
+      Button("BitBtn3", 162, QuitPicture(), QStringLiteral("終了する"), QStringLiteral("アプリケーションを終了します"));
   connect(BitBtn1, &QToolButton::clicked, this, &TForm4::BitBtn1Click);
   connect(BitBtn2, &QToolButton::clicked, this, &TForm4::BitBtn2Click);
   connect(BitBtn3, &QToolButton::clicked, this, &TForm4::BitBtn3Click);

@@ -36,8 +36,7 @@ class TForm4 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QToolButton* Button(const char* name, int left, const QIcon& picture, const QString& caption,
-                      const QString& tooltip);
+  QToolButton* Button(const char* name, int left, const QIcon& picture, const QString& caption, const QString& tooltip);
 
   Commands commands_;
 };

@@ -69,9 +69,8 @@ bool Memo::Refuse(const QString& text) {
   const auto refused = codec::FirstRefused(text);
   if (!refused) return false;
   const bool printable = !refused->isSurrogate() && refused->isPrint();
-  emit this->refused(printable
-      ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
-      : QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  emit this->refused(printable ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
+                               : QStringLiteral("Shift_JISで表せない文字は入力できません"));
   return true;
 }
 

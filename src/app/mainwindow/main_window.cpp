@@ -195,7 +195,7 @@ QAction* TForm1::AddCommand(QMenu* menu, const char* name, const QString& captio
 }
 
 QAction* TForm1::AddFileEntry(QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)(),
-                             const FileKeys& keys) {
+                              const FileKeys& keys) {
   QAction* action = AddItem(menu, name, caption);
   SetStandardKeys(*action, keys.key, keys.fallback);
   connect(action, &QAction::triggered, this, slot);

@@ -24,17 +24,17 @@
 #include <functional>
 #include <memory>
 
-#include "markup/alignment.h"
 #include "app/desktop/disk_files.h"
-#include "documents/document.h"
-#include "app/editor/memo_buffer.h"
-#include "markup/list_text.h"
-#include "app/editor/memo.h"
-#include "app/desktop/window_prompts.h"
 #include "app/desktop/settings_folder.h"
+#include "app/desktop/window_prompts.h"
+#include "app/editor/memo.h"
+#include "app/editor/memo_buffer.h"
+#include "documents/document.h"
+#include "markup/alignment.h"
+#include "markup/list_text.h"
+#include "pictures/picture_insertion.h"
 #include "setup/document_settings.h"
 #include "setup/settings_files.h"
-#include "pictures/picture_insertion.h"
 
 namespace zumoku {
 

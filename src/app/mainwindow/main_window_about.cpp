@@ -1,5 +1,5 @@
-#include "app/mainwindow/main_window.h"
 #include "app/dialogs/about_window.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <vector>
 
-#include "app/editor/dropped_files.h"
 #include "app/desktop/file_watcher.h"
+#include "app/editor/dropped_files.h"
 #include "app/mainwindow/main_window.h"
 
 namespace zumoku {
@@ -85,7 +85,8 @@ void TForm1::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Runs once the drop has returned: the flow may show dialogs, and the
   // program the files came from should not wait for them.
-  QMetaObject::invokeMethod(this, [this, paths] { DropFiles(paths); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, paths] { DropFiles(paths); }, Qt::QueuedConnection);
 }
 
 }  // namespace zumoku

@@ -1,6 +1,6 @@
 // The "書体" commands of the text context menu.
-#include "markup/font_style.h"
 #include "app/mainwindow/main_window.h"
+#include "markup/font_style.h"
 
 namespace zumoku {
 

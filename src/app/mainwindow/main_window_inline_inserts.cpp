@@ -1,7 +1,7 @@
 // Logos, quotes, footnotes, margin notes, verbatim text, emphasis dots and
 // section heads of the text context menu.
-#include "markup/inline_inserts.h"
 #include "app/mainwindow/main_window.h"
+#include "markup/inline_inserts.h"
 
 namespace zumoku {
 

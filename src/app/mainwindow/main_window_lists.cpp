@@ -1,8 +1,8 @@
 // The "箇条書き" and "空白" commands: each asks for a count in a fresh count
 // dialog and inserts with the last answer given (kept when the dialog is
 // closed by its close box).
-#include "app/mainwindow/main_window.h"
 #include "app/dialogs/count_dialog.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

@@ -2,12 +2,12 @@
 // the formula menu.
 #include <QTextCursor>
 
+#include "app/dialogs/matrix_dialog.h"
+#include "app/mainwindow/main_window.h"
+#include "app/widgets/image_list.h"
 #include "math/formula.h"
 #include "math/matrix.h"
-#include "app/widgets/image_list.h"
 #include "math/symbol_conversion.h"
-#include "app/mainwindow/main_window.h"
-#include "app/dialogs/matrix_dialog.h"
 #include "math/typing_aid.h"
 
 namespace zumoku {
@@ -23,9 +23,7 @@ void TForm1::SetPopupMode(PopupMode mode) {
 void TForm1::N44Click() { SetPopupMode(PopupMode::Math); }
 void TForm1::N47Click() { SetPopupMode(PopupMode::Basic); }
 
-void TForm1::ToolButton4Click() {
-  SetPopupMode(popupMode_ == PopupMode::Basic ? PopupMode::Math : PopupMode::Basic);
-}
+void TForm1::ToolButton4Click() { SetPopupMode(popupMode_ == PopupMode::Basic ? PopupMode::Math : PopupMode::Basic); }
 
 void TForm1::PopupMenu2Popup() {
   InlineMathSelected = math::IsInlineMath(Buffer().SelText());

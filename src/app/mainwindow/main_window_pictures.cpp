@@ -1,6 +1,6 @@
 // "画像を貼り付ける" of the text context menu.
-#include "app/mainwindow/main_window.h"
 #include "app/desktop/window_pictures.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

@@ -1,6 +1,6 @@
 // The section manager's entry of the text context menu.
-#include "app/mainwindow/main_window.h"
 #include "app/dialogs/section_manager.h"
+#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

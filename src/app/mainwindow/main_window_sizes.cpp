@@ -1,6 +1,6 @@
 // The "文字サイズ" commands of the text context menu.
-#include "markup/size_group.h"
 #include "app/mainwindow/main_window.h"
+#include "markup/size_group.h"
 
 namespace zumoku {
 

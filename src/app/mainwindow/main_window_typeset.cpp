@@ -2,11 +2,11 @@
 // "停止" and "PDF を外部ビューアで開く".
 #include <QMenuBar>
 
+#include "app/mainwindow/main_window.h"
+#include "app/typesetting/typesetting.h"
 #include "app/widgets/image_list.h"
 #include "app/widgets/menu_items.h"
-#include "app/mainwindow/main_window.h"
 #include "app/widgets/tool_bar_items.h"
-#include "app/typesetting/typesetting.h"
 
 namespace zumoku {
 

@@ -1,8 +1,8 @@
 // PopupMenu1, the editor's context menu for text commands: its item tree and
 // what each opening shows.
+#include "app/mainwindow/main_window.h"
 #include "app/widgets/menu_items.h"
 #include "markup/text_menu_state.h"
-#include "app/mainwindow/main_window.h"
 
 namespace zumoku {
 

@@ -1,6 +1,6 @@
 // PopupMenu2, the formula context menu that memo1 shows in Math mode.
-#include "app/widgets/menu_items.h"
 #include "app/mainwindow/main_window.h"
+#include "app/widgets/menu_items.h"
 
 namespace zumoku {
 

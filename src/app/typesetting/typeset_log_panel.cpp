@@ -11,9 +11,12 @@ namespace {
 
 QString KindLabel(typeset::EntryKind kind) {
   switch (kind) {
-    case typeset::EntryKind::kError: return QStringLiteral("エラー");
-    case typeset::EntryKind::kWarning: return QStringLiteral("警告");
-    case typeset::EntryKind::kBadBox: return QStringLiteral("ボックス");
+    case typeset::EntryKind::kError:
+      return QStringLiteral("エラー");
+    case typeset::EntryKind::kWarning:
+      return QStringLiteral("警告");
+    case typeset::EntryKind::kBadBox:
+      return QStringLiteral("ボックス");
   }
   return {};
 }

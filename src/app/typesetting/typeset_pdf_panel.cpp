@@ -26,9 +26,8 @@ PdfPanel::PdfPanel(QWidget* parent) : QWidget(parent), document_(new QPdfDocumen
   };
   addAction("ZoomIn1", QStringLiteral("拡大"), QKeySequence::ZoomIn, [this] { Zoom(kZoomStep); });
   addAction("ZoomOut1", QStringLiteral("縮小"), QKeySequence::ZoomOut, [this] { Zoom(1 / kZoomStep); });
-  addAction("FitWidth1", QStringLiteral("幅に合わせる"), QKeySequence(), [this] {
-    view_->setZoomMode(QPdfView::ZoomMode::FitToWidth);
-  });
+  addAction("FitWidth1", QStringLiteral("幅に合わせる"), QKeySequence(),
+            [this] { view_->setZoomMode(QPdfView::ZoomMode::FitToWidth); });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -36,8 +36,10 @@ QString StatusAfter(const typeset::RunResult& result) {
       return QStringLiteral("タイプセット失敗: %1")
           .arg(errors > 0 ? QStringLiteral("エラー %1 件").arg(errors) : result.message);
     }
-    case typeset::Outcome::kStopped: return QStringLiteral("タイプセットを停止しました");
-    case typeset::Outcome::kToolsMissing: return result.message;
+    case typeset::Outcome::kStopped:
+      return QStringLiteral("タイプセットを停止しました");
+    case typeset::Outcome::kToolsMissing:
+      return result.message;
   }
   return {};
 }

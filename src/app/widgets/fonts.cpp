@@ -7,8 +7,8 @@ namespace zumoku {
 namespace {
 QFont GothicFont(int pixelSize) {
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                    QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                    QStringLiteral("Noto Sans CJK JP")});
   font.setPixelSize(pixelSize);
   return font;
 }

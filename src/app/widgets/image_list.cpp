@@ -64,8 +64,8 @@ void FloppyDisk(QPainter& p) {
 
 // The word is drawn at a legible size and condensed to the icon's width.
 void ColouredWord(QPainter& p, const QString& word) {
-  static const QColor colours[] = {QColor(220, 30, 30), QColor(20, 140, 40), QColor(30, 70, 220),
-                                   QColor(200, 110, 0), QColor(150, 30, 170)};
+  static const QColor colours[] = {QColor(220, 30, 30), QColor(20, 140, 40), QColor(30, 70, 220), QColor(200, 110, 0),
+                                   QColor(150, 30, 170)};
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(10);
   font.setBold(true);

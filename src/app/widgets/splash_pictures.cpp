@@ -22,7 +22,8 @@ void Sheet(QPainter& p, const QRectF& r) {
   p.setPen(QPen(QColor(90, 90, 90), 1.2));
   p.setBrush(Qt::white);
   p.drawPath(sheet);
-  p.drawPolyline(QPolygonF({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}}));
+  p.drawPolyline(
+      QPolygonF({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}}));
 }
 }  // namespace
 
