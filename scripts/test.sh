@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, then the
-# AddressSanitizer + UndefinedBehaviorSanitizer build, then the Debian
-# package made from the normal build.
+# Sets up, checks the formatting, builds and runs every test: the normal
+# build with warnings as errors, then the AddressSanitizer +
+# UndefinedBehaviorSanitizer build, then the Debian package made from the
+# normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+echo "== format"
+scripts/format_check.sh
 export QT_QPA_PLATFORM=offscreen
 # The tests run with an empty home folder of their own, which must stay
 # empty: no test may write into a user's home.
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
-for preset in default asan; do
+for preset in dev asan; do
   echo "== $preset build"
   scripts/build.sh "$preset"
   HOME="$home" ctest --preset "$preset" --parallel 2 "$@"
