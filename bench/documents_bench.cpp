@@ -120,6 +120,7 @@ class SaveToPath : public Prompts {
   std::optional<std::string> ChooseFileToSave(std::span<const FileType>, std::string_view) override { return path_; }
   void ShowError(std::string_view) override {}
   void ShowStatus(std::string_view) override {}
+  void ShowFormat(std::string_view) override {}
   void SetCaption(std::string_view) override {}
   void EnableSave(bool) override {}
 

@@ -24,6 +24,25 @@ std::basic_string<Char> Normalize(std::basic_string_view<Char> s, LineEndAt line
 }
 }  // namespace
 
+LineEndStyle DetectLineEndStyle(std::string_view bytes) {
+  // A CR is usually on the first line, so only LF-only files are searched to the end.
+  if (bytes.find('\r') != std::string_view::npos) return LineEndStyle::kCrLf;
+  return bytes.find('\n') != std::string_view::npos ? LineEndStyle::kLf : LineEndStyle::kCrLf;
+}
+
+std::string WithLineEndStyle(std::string stored, LineEndStyle style) {
+  if (style == LineEndStyle::kCrLf) return stored;
+  const std::string_view s = stored;
+  std::string written;
+  written.reserve(s.size());
+  std::size_t at = 0;
+  for (std::size_t end; (end = s.find(kLineEnd, at)) != std::string_view::npos; at = end + kLineEnd.size()) {
+    written.append(s.substr(at, end - at)).push_back('\n');
+  }
+  written.append(s.substr(at));
+  return written;
+}
+
 std::string NormalizeInsertedLineEnds(std::string_view s) { return Normalize(s, InsertedLineEndAt<char>, kLineEnd); }
 
 std::string NormalizeLoadedLineEnds(std::string_view s) { return Normalize(s, LoadedLineEndAt<char>, kLineEnd); }

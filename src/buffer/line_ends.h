@@ -11,6 +11,17 @@ namespace zumoku {
 // The stored line end.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// How a file ends its lines. Text is stored with CR LF whatever the file had;
+// only writing a file uses its style.
+enum class LineEndStyle { kCrLf, kLf };
+
+// LF when every line end in `bytes` is a lone LF; CR LF when any CR is there
+// (CR LF, a lone CR, or mixed ends) and when there is no line end at all.
+LineEndStyle DetectLineEndStyle(std::string_view bytes);
+
+// Stored text with its line ends written in `style`.
+std::string WithLineEndStyle(std::string stored, LineEndStyle style);
+
 // Text read from a file: CR LF, a CR not followed by LF and an LF not preceded
 // by CR each make one line end, so CR CR LF is two. The length of the line end
 // that starts at `at` (0 when there is none).

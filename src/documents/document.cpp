@@ -48,7 +48,9 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 Document::Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts)
-    : buffer_(buffer), files_(files), prompts_(prompts), disk_(files), caption_(kProgramCaption) {}
+    : buffer_(buffer), files_(files), prompts_(prompts), disk_(files), caption_(kProgramCaption) {
+  ShowFormat();
+}
 
 void Document::Open() {
   while (buffer_.Modified()) {
@@ -73,6 +75,7 @@ void Document::OpenFile(const std::string& path) {
     return;
   }
   buffer_.Load("");
+  SetLineEnds(LineEndStyle::kCrLf);
   disk_.RememberRead(path, std::nullopt, "");
   Adopt(path, kCaptionSeparator);
   EnableSave();
@@ -111,6 +114,7 @@ bool Document::SaveAs() {
   SetCaption(Joined(kProgramCaption, kCaptionSeparator, path));
   buffer_.SetModified(false);
   EnableSave();
+  ShowFormat();
   prompts_.ShowStatus(Joined(currentFileName_, kSavedAs));
   return true;
 }
@@ -154,6 +158,7 @@ void Document::AdoptNewDocument() {
   saveEnabled_ = false;
   prompts_.EnableSave(false);
   buffer_.SetModified(false);
+  SetLineEnds(LineEndStyle::kCrLf);
   disk_.Forget();
 }
 
@@ -213,7 +218,7 @@ bool Document::WriteTo(const std::string& path, bool becomesDocumentFile) {
   if (RefuseSpecialFile(path)) return false;
   std::string text;
   try {
-    text = buffer_.Text();
+    text = WithLineEndStyle(buffer_.Text(), lineEnds_);
   } catch (const UnencodableText&) {
     prompts_.ShowError(Joined("Shift_JISで表せない文字があるため、ファイル ", path, " に保存できません"));
     return false;
@@ -239,6 +244,7 @@ bool Document::ReadFrom(const std::string& path) {
   // The size the disk reported may be 0 (/proc) or out of date.
   if (RefuseTooLarge(path, bytes->size())) return false;
   buffer_.Load(*bytes);
+  SetLineEnds(DetectLineEndStyle(*bytes));
   disk_.RememberRead(path, stamp, *bytes);
   return true;
 }
@@ -282,5 +288,12 @@ void Document::EnableSave() {
   saveEnabled_ = true;
   prompts_.EnableSave(true);
 }
+
+void Document::SetLineEnds(LineEndStyle style) {
+  lineEnds_ = style;
+  ShowFormat();
+}
+
+void Document::ShowFormat() { prompts_.ShowFormat(lineEnds_ == LineEndStyle::kLf ? "Shift_JIS LF" : "Shift_JIS CRLF"); }
 
 }  // namespace zumoku

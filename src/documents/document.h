@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "buffer/edit_buffer.h"
+#include "buffer/line_ends.h"
 #include "documents/file_on_disk.h"
 #include "documents/file_system.h"
 #include "documents/prompts.h"
@@ -99,6 +100,9 @@ class Document {
   void Adopt(const std::string& path, std::string_view captionSeparator);
   void SetCaption(std::string caption);
   void EnableSave();
+  void SetLineEnds(LineEndStyle style);
+  // Names the encoding and line ends in the format panel.
+  void ShowFormat();
 
   EditBuffer& buffer_;
   FileSystem& files_;
@@ -110,6 +114,9 @@ class Document {
   std::string saveDialogName_;
   bool saveEnabled_ = false;
   bool hasFile_ = false;
+  // The line ends the file is written with: those of the file last read,
+  // kept by Save As; CR LF for a new document.
+  LineEndStyle lineEnds_ = LineEndStyle::kCrLf;
 };
 
 }  // namespace zumoku

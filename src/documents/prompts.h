@@ -47,6 +47,9 @@ class Prompts {
   virtual void ShowError(std::string_view text) = 0;
   // Panel 0 of the status bar.
   virtual void ShowStatus(std::string_view text) = 0;
+  // The status panel that names the document's encoding and line ends,
+  // such as "Shift_JIS CRLF".
+  virtual void ShowFormat(std::string_view format) = 0;
   virtual void SetCaption(std::string_view caption) = 0;
   // The enabled state of "上書き保存".
   virtual void EnableSave(bool enabled) = 0;

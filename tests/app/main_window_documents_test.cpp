@@ -77,11 +77,13 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
   EXPECT_FALSE(form.Buffer().Modified());
 
   form.memo1->moveCursor(QTextCursor::End);
+  QTest::keyClick(form.memo1, Qt::Key_Return);
   QInputMethodEvent typed;  // Japanese arrives from the input method
   typed.setCommitString(QStringLiteral("です"));
   QApplication::sendEvent(form.memo1, &typed);
   Trigger("Save1");
-  EXPECT_EQ(ReadFile(path), S("\\section{序論}\r\n本文です"));
+  // The file's line ends were LF, and so is the typed one.
+  EXPECT_EQ(ReadFile(path), "\\section{\x8f\x98\x98\x5f}\n\x96\x7b\x95\xb6\n\x82\xc5\x82\xb7");
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ファイルを上書き保存しました"));
 
   form.Buffer().Clear();
@@ -89,7 +91,15 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
     ModalScript script({Choose(path)});
     Click(&form, QStringLiteral("ToolButton2"));
   }
-  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文です"));
+  EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文\nです"));
+}
+
+TEST_F(Form1Documents, FormatPanelShowsTheLineEndsOfTheFileRead) {
+  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS CRLF"));
+  form.DropFiles({WriteFile(QStringLiteral("lf.tex"), "a\nb\n")});
+  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS LF"));
+  form.DropFiles({WriteFile(QStringLiteral("crlf.tex"), "a\r\nb\r\n")});
+  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS CRLF"));
 }
 
 TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {

@@ -1,5 +1,5 @@
 // Documents go to disk byte for byte: the loaded line-end rule on reading,
-// CR LF and nothing else changed on writing.
+// and on writing LF for a file whose line ends were all LF, CR LF otherwise.
 #include <random>
 
 #include "buffer/line_ends.h"
@@ -18,14 +18,18 @@ void PrintTo(const LineEndRow& row, std::ostream* out) { *out << row.name; }
 
 class LineEnds : public DocumentTest, public ::testing::WithParamInterface<LineEndRow> {};
 
-TEST_P(LineEnds, AreWrittenBackAsCrLf) {
+TEST_P(LineEnds, AreWrittenBackInTheFilesStyle) {
   OpenFile("/d/a.tex", GetParam().file);
   document.Save();
   EXPECT_EQ(files.files["/d/a.tex"], GetParam().written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, LineEnds,
-                         ::testing::Values(LineEndRow{"Lf", S("一\n二\n"), S("一\r\n二\r\n")},
+                         ::testing::Values(LineEndRow{"LfOnlyStaysLf", "\x88\xea\nb\n", "\x88\xea\nb\n"},
+                                           LineEndRow{"LfOnlyWithoutFinalLineEnd", "a\n\nb", "a\n\nb"},
+                                           LineEndRow{"MixedBecomesCrLf", "a\nb\r\nc\n", "a\r\nb\r\nc\r\n"},
+                                           LineEndRow{"FinalLoneCrMakesCrLf", "a\nb\r", "a\r\nb\r\n"},
+                                           LineEndRow{"NoLineEnd", "a\x88\xea", "a\x88\xea"},
                                            LineEndRow{"FinalLineEndKept", "a\r\nb\r\n", "a\r\nb\r\n"},
                                            LineEndRow{"NoFinalLineEndAdded", "a\r\nb", "a\r\nb"},
                                            LineEndRow{"LoneCr", "a\rb\r", "a\r\nb\r\n"},
@@ -33,8 +37,30 @@ INSTANTIATE_TEST_SUITE_P(Documents, LineEnds,
                                            LineEndRow{"LfCrIsTwoLineEnds", "a\n\rb", "a\r\n\r\nb"},
                                            LineEndRow{"Empty", "", ""},
                                            LineEndRow{"InvalidShiftJisAndNul", std::string("\x81\n\xFF\x00\x85\x40", 6),
-                                                      std::string("\x81\r\n\xFF\x00\x85\x40", 7)}),
+                                                      std::string("\x81\n\xFF\x00\x85\x40", 6)}),
                          RowName());
+
+// The style is that of the file last read (opened, dropped or reloaded);
+// Save As keeps it and New starts with CR LF.
+TEST_F(DocumentTest, LineEndStyleFollowsTheFileLastRead) {
+  OpenFile("/d/a.tex", "a\n");
+  EXPECT_EQ(prompts.format, "Shift_JIS LF");
+  prompts.choices = {"/d/b.tex"};
+  document.SaveAs();
+  EXPECT_EQ(files.files["/d/b.tex"], "a\n");
+  files.files["/d/b.tex"] = "b\r\n";
+  prompts.answers = {Answer::kYes};
+  document.CheckFileOnDisk();
+  EXPECT_EQ(prompts.format, "Shift_JIS CRLF");
+  files.files["/d/c.tex"] = "c\n";
+  document.DropFiles(std::vector<std::string>{"/d/c.tex"});
+  EXPECT_EQ(prompts.format, "Shift_JIS LF");
+  document.AdoptNewDocument();
+  EXPECT_EQ(prompts.format, "Shift_JIS CRLF");
+  prompts.choices = {"/d/d.tex"};
+  document.SaveAs();
+  EXPECT_EQ(files.files["/d/d.tex"], "c\r\n");
+}
 
 // Any byte string whose line ends are CR LF, valid Shift_JIS or not, is
 // written back exactly as it was read.

@@ -58,9 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         SaveRow{"ChangedToTheSameSize", kSameSize, {Answer::kNo}, {kOverwriteChanged, kSaveCancelled}, "OLD"}),
     RowName());
 
-// Our own writes are what later changes are measured against.
+// Our own writes, with the line ends as written, are what later changes are
+// measured against.
 TEST_F(DocumentTest, OwnSavesAreNoChange) {
-  OpenFile("/d/a.tex");
+  OpenFile("/d/a.tex", "old\n");
   Type("x");
   document.Save();
   Type("y");
@@ -68,10 +69,11 @@ TEST_F(DocumentTest, OwnSavesAreNoChange) {
   prompts.choices = {"/d/b.tex"};
   document.SaveAs();
   document.Save();
+  files.Touch("/d/b.tex");
   document.CheckFileOnDisk();
   EXPECT_EQ(prompts.Take(), (Log{kOverwritten, kOverwritten, "save /d/a.tex", "caption Zumoku - /d/b.tex", "save1 on",
                                  "status /d/b.tex保存完了", kOverwritten}));
-  EXPECT_EQ(files.files["/d/b.tex"], "oldxy");
+  EXPECT_EQ(files.files["/d/b.tex"], "old\nxy");
 }
 
 TEST_F(DocumentTest, ExitStaysWhenTheChangedFileIsNotOverwritten) {

@@ -29,6 +29,8 @@ class FakePrompts : public Prompts {
   Log log;
   std::span<const FileType> openTypes, saveTypes;
   std::string status;
+  // The format panel; not logged, it follows every open and New.
+  std::string format;
 
   Answer Ask(std::string_view question) override {
     log.push_back("ask " + std::string(question));
@@ -66,6 +68,7 @@ class FakePrompts : public Prompts {
     status = text;
     log.push_back("status " + status);
   }
+  void ShowFormat(std::string_view text) override { format = text; }
   void SetCaption(std::string_view caption) override { log.push_back("caption " + std::string(caption)); }
   void EnableSave(bool enabled) override { log.push_back(enabled ? "save1 on" : "save1 off"); }
 

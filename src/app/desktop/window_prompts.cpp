@@ -44,6 +44,7 @@ std::optional<std::string> WindowPrompts::ChooseFileToSave(std::span<const FileT
 
 void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&window_, FromUtf8(text)); }
 void WindowPrompts::ShowStatus(std::string_view text) { showStatus_(FromUtf8(text)); }
+void WindowPrompts::ShowFormat(std::string_view format) { showFormat_(FromUtf8(format)); }
 void WindowPrompts::SetCaption(std::string_view caption) {
   window_.setWindowTitle(PlainWindowTitle(FromUtf8(caption)));
 }

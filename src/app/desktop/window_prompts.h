@@ -1,6 +1,7 @@
 #pragma once
 // The document commands' prompts in the main window: message boxes, the
-// file dialogs, the error box, status panel 0, the caption and Save1.
+// file dialogs, the error box, status panel 0, the format panel, the caption
+// and Save1.
 #include <QString>
 #include <functional>
 #include <utility>
@@ -15,9 +16,10 @@ namespace zumoku {
 class WindowPrompts : public Prompts {
  public:
   // The boxes and dialogs open over `window`, whose caption they set;
-  // `showStatus` writes into panel 0.
-  WindowPrompts(QWidget& window, QAction& save1, std::function<void(const QString&)> showStatus)
-      : window_(window), save1_(save1), showStatus_(std::move(showStatus)) {}
+  // `showStatus` writes into panel 0, `showFormat` into the format panel.
+  WindowPrompts(QWidget& window, QAction& save1, std::function<void(const QString&)> showStatus,
+                std::function<void(const QString&)> showFormat)
+      : window_(window), save1_(save1), showStatus_(std::move(showStatus)), showFormat_(std::move(showFormat)) {}
 
   Answer Ask(std::string_view question) override;
   UnsavedAnswer AskUnsavedChanges(std::string_view question) override;
@@ -26,6 +28,7 @@ class WindowPrompts : public Prompts {
   std::optional<std::string> ChooseFileToSave(std::span<const FileType> types, std::string_view presetName) override;
   void ShowError(std::string_view text) override;
   void ShowStatus(std::string_view text) override;
+  void ShowFormat(std::string_view format) override;
   void SetCaption(std::string_view caption) override;
   void EnableSave(bool enabled) override;
 
@@ -33,6 +36,7 @@ class WindowPrompts : public Prompts {
   QWidget& window_;
   QAction& save1_;
   std::function<void(const QString&)> showStatus_;
+  std::function<void(const QString&)> showFormat_;
 };
 
 }  // namespace zumoku

@@ -141,7 +141,7 @@ void TForm1::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar1"));
   bar->setSizeGripEnabled(true);
-  for (int panel = 0; panel < 2; ++panel) {
+  for (int panel = 0; panel < 3; ++panel) {
     statusPanels_[panel] = new QLabel(bar);
     statusPanels_[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
     statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -150,6 +150,7 @@ void TForm1::BuildStatusBar() {
   statusPanels_[0]->setFixedWidth(200);
   bar->addWidget(statusPanels_[0]);
   bar->addWidget(statusPanels_[1], 1);
+  bar->addWidget(statusPanels_[2]);
 }
 
 bool TForm1::RunCommand(const std::function<void()>& command) {

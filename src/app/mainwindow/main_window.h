@@ -55,7 +55,8 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   EditBuffer& Buffer() { return *buffer_; }
-  // Panel 0 shows short messages, panel 1 the context-menu mode.
+  // Panel 0 shows short messages, panel 1 the context-menu mode, panel 2 the
+  // document's encoding and line ends.
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
   // Writes into panel 0: what the windows and helpers that report there are given.
@@ -263,7 +264,7 @@ class TForm1 : public QMainWindow {
   QMenu* PopupMenu2 = nullptr;
   QAction* N48 = nullptr;
   PopupMode popupMode_ = PopupMode::Basic;
-  QLabel* statusPanels_[2] = {};
+  QLabel* statusPanels_[3] = {};
   int commandDepth_ = 0;
   bool commandFailed_ = false;
   // Documents.

@@ -15,7 +15,8 @@
 namespace zumoku {
 
 void TForm1::SetUpDocuments() {
-  prompts_ = std::make_unique<WindowPrompts>(*this, *Save1, StatusWriter());
+  prompts_ = std::make_unique<WindowPrompts>(*this, *Save1, StatusWriter(),
+                                             [this](const QString& format) { SetStatusPanelText(2, format); });
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
   setWindowTitle(QString::fromStdString(document_->Caption()));
   setAcceptDrops(true);
