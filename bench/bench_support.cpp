@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <string_view>
 
-#include "buffer/sjis_literal.h"
-
 namespace zumoku::bench {
 
 namespace {

@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "buffer/literal.h"
+
 namespace zumoku::bench {
+
+// Shift_JIS bytes of readable UTF-8 text.
+inline std::string Sjis(std::string_view utf8) { return Literal(utf8, Encoding::kShiftJis); }
 
 // Exactly `bytes` of mixed Japanese prose and LaTeX lines, CR LF, built the
 // same way on every run.

@@ -7,7 +7,6 @@
 
 #include "app/mainwindow/main_window.h"
 #include "bench_support.h"
-#include "buffer/sjis_literal.h"
 #include "markup/font_style.h"
 
 using namespace zumoku;
@@ -29,7 +28,7 @@ TForm1& Window(std::size_t bytes) {
   if (!window || bytes == 0) {
     window = std::make_unique<TForm1>();
     window->show();
-    if (bytes > 0) window->Buffer().Load(MakeDocument(bytes));
+    if (bytes > 0) window->Buffer().Load(MakeDocument(bytes), Encoding::kShiftJis);
     QApplication::processEvents();
   }
   return *window;
@@ -87,7 +86,7 @@ void BoldOnOneMegabyte(benchmark::State& state) {
   const std::string text = MakeDocument(1u << 20);
   for (auto _ : state) {
     state.PauseTiming();
-    window.Buffer().Load(text);
+    window.Buffer().Load(text, Encoding::kShiftJis);
     window.Buffer().SelectAll();
     state.ResumeTiming();
     font::ApplyStyle(window.Buffer(), font::kBold);

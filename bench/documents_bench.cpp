@@ -15,7 +15,7 @@
 #include "app/desktop/disk_files.h"
 #include "app/mainwindow/main_window.h"
 #include "bench_support.h"
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 #include "documents/document.h"
 #include "peak_memory.h"
 
@@ -157,7 +157,7 @@ void BM_DecodeConverter(benchmark::State& state) {
 void BM_DecodeLossless(benchmark::State& state) {
   const std::string& bytes = TheSample().bytes;
   for (auto _ : state) {
-    const QString text = codec::Decode(bytes);
+    const QString text = codec::Decode(bytes, Encoding::kShiftJis);
     benchmark::DoNotOptimize(text.data());
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));

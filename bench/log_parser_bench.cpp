@@ -7,7 +7,6 @@
 
 #include "app/typesetting/typeset_log_panel.h"
 #include "bench_support.h"
-#include "buffer/sjis_literal.h"
 #include "typeset/log_parser.h"
 
 using namespace zumoku;

@@ -8,7 +8,6 @@
 #include <QTextCursor>
 
 #include "app/mainwindow/main_window.h"
-#include "buffer/sjis_literal.h"
 #include "math/symbol_conversion.h"
 
 namespace zumoku {
@@ -19,7 +18,7 @@ constexpr std::size_t kMegabyte = 1 << 20;
 
 void ConvertSymbols(benchmark::State& state) {
   const std::string selection = MakeDocument(static_cast<std::size_t>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(math::ConvertSymbols(selection));
+  for (auto _ : state) benchmark::DoNotOptimize(math::ConvertSymbols(selection, Encoding::kShiftJis));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * selection.size()));
 }
 BENCHMARK(ConvertSymbols)->Arg(1024)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
@@ -31,7 +30,7 @@ void TeX6ClickInEditor(benchmark::State& state) {
   const std::string text = MakeDocument(kMegabyte);
   for (auto _ : state) {
     state.PauseTiming();
-    form.Buffer().Load(text);
+    form.Buffer().Load(text, Encoding::kShiftJis);
     form.Buffer().SelectAll();
     state.ResumeTiming();
     form.TeX6Click();
@@ -48,7 +47,7 @@ void Press(QWidget* widget, Qt::Key key, const QString& text = {}) {
 // the middle of a document of `bytes`.
 void ShowWithCaretInTheMiddle(TForm1& form, std::size_t bytes) {
   form.show();
-  form.Buffer().Load(MakeDocument(bytes));
+  form.Buffer().Load(MakeDocument(bytes), Encoding::kShiftJis);
   QTextCursor middle(form.memo1->document());
   middle.setPosition(form.memo1->document()->characterCount() / 2);
   form.memo1->setTextCursor(middle);

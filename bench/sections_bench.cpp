@@ -41,7 +41,7 @@ TForm1& Window(std::size_t bytes) {
   if (!window) {
     window = std::make_unique<TForm1>();
     window->show();
-    window->Buffer().Load(WithHeads(MakeDocument(bytes), kHeads));
+    window->Buffer().Load(WithHeads(MakeDocument(bytes), kHeads), Encoding::kShiftJis);
     QApplication::processEvents();
   }
   return *window;

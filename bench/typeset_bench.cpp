@@ -16,7 +16,6 @@
 #include "app/typesetting/typeset_pdf_panel.h"
 #include "app/typesetting/typesetting.h"
 #include "bench_support.h"
-#include "buffer/sjis_literal.h"
 #include "typeset/run_plan.h"
 
 using namespace zumoku;

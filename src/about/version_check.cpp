@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "about/about_config.h"
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 
 namespace zumoku::about {
 
@@ -31,7 +31,7 @@ void VersionCheck::Fetched() {
   file.remove();
   const std::string_view text =
       VersionText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  emit Found(codec::Decode(text).left(kMaxVersionCharacters));
+  emit Found(codec::Decode(text, Encoding::kShiftJis).left(kMaxVersionCharacters));
 }
 
 }  // namespace zumoku::about

@@ -1,7 +1,7 @@
 #pragma once
 // The text of the one document and its selection, as every command sees it:
-// Shift_JIS bytes whose line ends are always CR LF; positions and lengths are
-// 0-based byte counts.
+// bytes in the document's encoding whose line ends are always CR LF;
+// positions and lengths are 0-based byte counts, and never split a character.
 //
 // The interface is the whole set of operations the commands are written
 // against. Both buffers implement it and the one contract suite tests all of
@@ -10,13 +10,15 @@
 #include <string>
 #include <string_view>
 
+#include "buffer/encoding.h"
+
 namespace zumoku {
 
-// Thrown by a text read when the text holds a character that Shift_JIS
-// cannot hold. Entry checks keep such text out; this guards the writers.
+// Thrown by a text read when the text holds a character that the document's
+// encoding cannot hold. Entry checks keep such text out; this guards the writers.
 class UnencodableText : public std::runtime_error {
  public:
-  UnencodableText() : std::runtime_error("text holds a character that Shift_JIS cannot hold") {}
+  UnencodableText() : std::runtime_error("text holds a character that its encoding cannot hold") {}
 };
 
 // The text seen as a list of lines split at the stored line ends. An empty
@@ -54,10 +56,13 @@ class EditBuffer {
   virtual void BeginUndoStep() = 0;
   virtual bool EndUndoStep() = 0;
 
-  virtual void Clear() = 0;  // empty text, Modified false
+  // The encoding of the bytes every read gives and every write takes.
+  virtual Encoding TextEncoding() const = 0;
+  virtual void Clear() = 0;  // empty text, Modified false; the encoding stays
   // Replaces the whole text with a document read from a file (loaded-text
-  // line-end rule); empties the undo history, leaves Modified to the caller.
-  virtual void Load(std::string_view bytes) = 0;
+  // line-end rule) in `encoding`, which the text then keeps; empties the
+  // undo history, leaves Modified to the caller.
+  virtual void Load(std::string_view bytes, Encoding encoding) = 0;
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
 

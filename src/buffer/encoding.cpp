@@ -28,9 +28,24 @@ Lead LeadOf(unsigned char b) {
 }
 
 // U+F700-U+F7FF is EF 9C 80 to EF 9F BF.
-bool IsStandInRange(unsigned char lead, unsigned char second) { return lead == 0xEF && second >= 0x9C && second <= 0x9F; }
+bool IsStandInRange(unsigned char lead, unsigned char second) {
+  return lead == 0xEF && second >= 0x9C && second <= 0x9F;
+}
+
+// U+FF61-U+FF9F, EF BD A1 to EF BE 9F.
+bool IsHalfWidthKatakana(std::string_view c) {
+  if (c.size() != 3 || static_cast<unsigned char>(c[0]) != 0xEF) return false;
+  const auto second = static_cast<unsigned char>(c[1]);
+  const auto third = static_cast<unsigned char>(c[2]);
+  return (second == 0xBD && third >= 0xA1) || (second == 0xBE && third <= 0x9F);
+}
 
 }  // namespace
+
+bool IsFullWidth(std::string_view c, Encoding encoding) {
+  if (encoding == Encoding::kShiftJis) return c.size() == 2;
+  return c.size() > 1 && !IsHalfWidthKatakana(c);
+}
 
 std::size_t Utf8CharLengthAt(std::string_view s, std::size_t at) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[at + i]); };

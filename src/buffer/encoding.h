@@ -21,7 +21,12 @@ enum class Encoding : std::uint8_t { kShiftJis, kUtf8 };
 std::size_t Utf8CharLengthAt(std::string_view s, std::size_t at);
 
 inline std::size_t CharLengthAt(std::string_view s, std::size_t at, Encoding encoding) {
-  return encoding == Encoding::kUtf8 ? Utf8CharLengthAt(s, at) : CharLengthAt(s, at);
+  return encoding == Encoding::kUtf8 ? Utf8CharLengthAt(s, at) : SjisCharLengthAt(s, at);
 }
+
+// True for a full-width character: one that Shift_JIS stores in two bytes,
+// as the character `c` (one character's bytes) is in either encoding. In
+// UTF-8 that is every character past ASCII but the half-width katakana.
+bool IsFullWidth(std::string_view c, Encoding encoding);
 
 }  // namespace zumoku

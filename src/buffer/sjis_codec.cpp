@@ -13,16 +13,16 @@
 #include "buffer/line_ends.h"
 #include "buffer/sjis.h"
 
-namespace zumoku::codec {
+namespace zumoku::codec::sjis {
 
 namespace {
 
-constexpr char16_t kStandInBase = 0xF700;  // a lone byte b is U+F700 + b
+constexpr char16_t kStandInBase = kByteStandInBase;
 // Unassigned pairs, in code order, after the user-defined characters
 // (U+E000-U+E757) and before the lone bytes' stand-ins.
 constexpr char16_t kFirstPairStandIn = 0xE758;
 constexpr char16_t kLastPairStandIn = kStandInBase - 1;
-constexpr char16_t kLastStandIn = kStandInBase + 0xFF;
+constexpr char16_t kLastStandIn = kLastByteStandIn;
 // VARIATION SELECTOR-1 and -2: a character's second and third code (∵ has
 // three: 0x81E6, 0x879A, 0xFA5B).
 constexpr char16_t kFirstSelector = 0xFE00;
@@ -32,6 +32,7 @@ constexpr char16_t kParagraphSeparator = 0x2029;
 
 bool IsSelector(char16_t u) { return u >= kFirstSelector && u <= kLastSelector; }
 bool IsStandIn(char16_t u) { return u >= kFirstPairStandIn && u <= kLastStandIn; }
+bool IsNulStandIn(char16_t u) { return u == kStandInBase; }
 
 // Tables generated once from the system converter, so that converting a
 // large document is a lookup per byte and the converter's rules stay the
@@ -164,7 +165,7 @@ QString Decode(std::string_view bytes) {
       at += LoadedLineEndAt(bytes, at);
       continue;
     }
-    if (zumoku::CharLengthAt(bytes, at) == 2) {
+    if (zumoku::SjisCharLengthAt(bytes, at) == 2) {
       const auto code = (b << 8) | static_cast<unsigned char>(bytes[at + 1]);
       o[n++] = t.pair[code];
       if (const char16_t s = t.selector[code]) o[n++] = s;
@@ -213,18 +214,14 @@ std::optional<std::string> Encode(QStringView text, LineEnds lineEnds) {
   return out;
 }
 
+bool IsStandIn(QChar c) { return IsStandIn(c.unicode()) && !IsNulStandIn(c.unicode()); }
+
 int ByteLength(QChar c) {
   const char16_t u = c.unicode();
   if (u == u'\n' || u == kParagraphSeparator) return 2;
   if (IsSelector(u)) return 0;
   const int w = ConverterTables().width[u];
   return w == 0 ? 2 : w;
-}
-
-int ByteLength(QStringView text) {
-  int bytes = 0;
-  for (const QChar c : text) bytes += ByteLength(c);
-  return bytes;
 }
 
 bool JoinsNextByte(QChar c) {
@@ -239,14 +236,8 @@ QString ReadBack(QStringView text) {
   for (const QChar c : text) {
     if (!IsSelector(c.unicode()) || t.OtherCode(kept.isEmpty() ? QChar() : kept.back(), c.unicode()) != 0) kept += c;
   }
-  const auto bytes = Encode(kept);
+  const auto bytes = Encode(kept, LineEnds::kCrLf);
   return bytes ? Decode(*bytes) : kept;
 }
 
-std::string EncodeChecked(QStringView text, LineEnds lineEnds) {
-  auto bytes = Encode(text, lineEnds);
-  if (!bytes) throw UnencodableText();
-  return *std::move(bytes);
-}
-
-}  // namespace zumoku::codec
+}  // namespace zumoku::codec::sjis

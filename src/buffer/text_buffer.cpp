@@ -3,20 +3,20 @@
 #include <algorithm>
 #include <utility>
 
+#include "buffer/char_positions.h"
 #include "buffer/line_ends.h"
-#include "buffer/sjis.h"
 
 namespace zumoku {
 
 void TextBuffer::SetSelStart(int position) {
   const auto clamped = static_cast<std::size_t>(std::clamp<long long>(position, 0, text_.size()));
-  Select(FloorToCharBoundary(text_, clamped), 0);
+  Select(FloorToCharBoundary(text_, clamped, encoding_), 0);
 }
 
 void TextBuffer::SetSelLength(int length) {
   const auto room = static_cast<long long>(text_.size() - selStart_);
   const auto end = selStart_ + static_cast<std::size_t>(std::clamp<long long>(length, 0, room));
-  Select(selStart_, CeilToCharBoundary(text_, end) - selStart_);
+  Select(selStart_, CeilToCharBoundary(text_, end, encoding_) - selStart_);
 }
 
 void TextBuffer::Select(std::size_t start, std::size_t length) {
@@ -29,7 +29,7 @@ void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view by
   text_.replace(at, length, bytes);
   // A trail byte right after the edit can join the edit's last byte into one
   // character: the caret then stands after that character.
-  selStart_ = CeilToCharBoundary(text_, at + bytes.size());
+  selStart_ = CeilToCharBoundary(text_, at + bytes.size(), encoding_);
   selLength_ = 0;
   modified_ = true;
   typingRun_ = false;
@@ -67,7 +67,8 @@ void TextBuffer::Clear() {
   modified_ = false;
 }
 
-void TextBuffer::Load(std::string_view bytes) {
+void TextBuffer::Load(std::string_view bytes, Encoding encoding) {
+  encoding_ = encoding;
   text_ = NormalizeLoadedLineEnds(bytes);
   selStart_ = selLength_ = 0;
   StartFreshHistory();

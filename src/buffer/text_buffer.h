@@ -24,8 +24,9 @@ class TextBuffer : public EditBuffer, private EditLines {
   void BeginUndoStep() override { ++stepDepth_; }
   bool EndUndoStep() override;
 
+  Encoding TextEncoding() const override { return encoding_; }
   void Clear() override;
-  void Load(std::string_view bytes) override;
+  void Load(std::string_view bytes, Encoding encoding) override;
   bool Modified() const override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }
 
@@ -77,6 +78,7 @@ class TextBuffer : public EditBuffer, private EditLines {
 
   Clipboard& clipboard_;
   std::string text_;
+  Encoding encoding_ = Encoding::kShiftJis;
   std::size_t selStart_ = 0;
   std::size_t selLength_ = 0;
   bool modified_ = false;

@@ -1,5 +1,9 @@
 #include "documents/document.h"
 
+#include <variant>
+
+#include "buffer/transcode.h"
+
 namespace zumoku {
 
 namespace {
@@ -74,8 +78,8 @@ void Document::OpenFile(const std::string& path) {
     OpenExisting(path);
     return;
   }
-  buffer_.Load("");
-  SetLineEnds(LineEndStyle::kCrLf);
+  buffer_.Load("", newFormat_.encoding);
+  SetFormat(newFormat_);
   disk_.RememberRead(path, std::nullopt, "");
   Adopt(path, kCaptionSeparator);
   EnableSave();
@@ -158,7 +162,7 @@ void Document::AdoptNewDocument() {
   saveEnabled_ = false;
   prompts_.EnableSave(false);
   buffer_.SetModified(false);
-  SetLineEnds(LineEndStyle::kCrLf);
+  SetFormat({buffer_.TextEncoding(), newFormat_.byteOrderMark, newFormat_.lineEnds});
   disk_.Forget();
 }
 
@@ -218,9 +222,10 @@ bool Document::WriteTo(const std::string& path, bool becomesDocumentFile) {
   if (RefuseSpecialFile(path)) return false;
   std::string text;
   try {
-    text = WithLineEndStyle(buffer_.Text(), lineEnds_);
+    text = FileBytes(buffer_.Text(), format_);
   } catch (const UnencodableText&) {
-    prompts_.ShowError(Joined("Shift_JISで表せない文字があるため、ファイル ", path, " に保存できません"));
+    prompts_.ShowError(
+        Joined(EncodingName(format_.encoding), "で表せない文字があるため、ファイル ", path, " に保存できません"));
     return false;
   }
   if (!files_.Write(path, text)) {
@@ -231,7 +236,7 @@ bool Document::WriteTo(const std::string& path, bool becomesDocumentFile) {
   return true;
 }
 
-bool Document::ReadFrom(const std::string& path) {
+bool Document::ReadFrom(const std::string& path, std::optional<Encoding> encoding) {
   if (RefuseSpecialFile(path)) return false;
   // Taken before reading: a write in between shows as a change later.
   const auto stamp = files_.Stamp(path);
@@ -243,8 +248,11 @@ bool Document::ReadFrom(const std::string& path) {
   }
   // The size the disk reported may be 0 (/proc) or out of date.
   if (RefuseTooLarge(path, bytes->size())) return false;
-  buffer_.Load(*bytes);
-  SetLineEnds(DetectLineEndStyle(*bytes));
+  const DetectedFormat detected = DetectFormat(*bytes, newFormat_.encoding);
+  TextFormat format = detected.format;
+  if (encoding) format.encoding = *encoding;
+  buffer_.Load(detected.text, format.encoding);
+  SetFormat(format);
   disk_.RememberRead(path, stamp, *bytes);
   return true;
 }
@@ -289,11 +297,48 @@ void Document::EnableSave() {
   prompts_.EnableSave(true);
 }
 
-void Document::SetLineEnds(LineEndStyle style) {
-  lineEnds_ = style;
+void Document::SetFormat(const TextFormat& format) {
+  format_ = format;
   ShowFormat();
 }
 
-void Document::ShowFormat() { prompts_.ShowFormat(lineEnds_ == LineEndStyle::kLf ? "Shift_JIS LF" : "Shift_JIS CRLF"); }
+void Document::ShowFormat() { prompts_.ShowFormat(FormatName(format_)); }
+
+void Document::ReopenAs(Encoding encoding) {
+  if (!hasFile_) return;
+  if (buffer_.Modified() && prompts_.Ask(Joined("開き直すと、保存していない変更は失われます。", EncodingName(encoding),
+                                                " として開き直しますか？")) != Answer::kYes) {
+    return;
+  }
+  if (ReadFrom(currentFileName_, encoding)) buffer_.SetModified(false);
+}
+
+bool Document::SaveInFormat(const TextFormat& format) {
+  const Encoding from = buffer_.TextEncoding();
+  const int caret = buffer_.SelStart();
+  const std::string text = buffer_.Text();
+  auto converted = Transcode(text, from, format.encoding);
+  if (const auto* refused = std::get_if<Unconvertible>(&converted)) {
+    prompts_.ShowError(UnconvertibleMessage(*refused, format.encoding));
+    return false;
+  }
+  if (format.encoding != from) {
+    // The caret stays before the same character.
+    const auto before = Transcode(std::string_view(text).substr(0, caret), from, format.encoding);
+    buffer_.Load(std::get<std::string>(converted), format.encoding);
+    buffer_.SetSelStart(static_cast<int>(std::get<std::string>(before).size()));
+  }
+  if (format != format_) buffer_.SetModified(true);
+  SetFormat(format);
+  return saveEnabled_ ? Save() : SaveAs();
+}
+
+std::string Document::UnconvertibleMessage(const Unconvertible& refused, Encoding to) {
+  const std::string line = std::to_string(refused.line);
+  if (refused.character.empty()) {
+    return Joined(line, " 行目に文字として読めないバイトがあるため、", EncodingName(to), " に変換できません");
+  }
+  return Joined(line, " 行目の「", refused.character, "」は ", EncodingName(to), " で表せないため、変換できません");
+}
 
 }  // namespace zumoku

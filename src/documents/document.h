@@ -4,15 +4,18 @@
 // programs make to the file. It talks to the user only through Prompts and to
 // the disk only through FileSystem.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "buffer/edit_buffer.h"
 #include "buffer/line_ends.h"
+#include "buffer/transcode.h"
 #include "documents/file_on_disk.h"
 #include "documents/file_system.h"
 #include "documents/prompts.h"
+#include "documents/text_format.h"
 
 namespace zumoku {
 
@@ -38,6 +41,19 @@ class Document {
   // Opens the first of the dropped files; the others are ignored. Cancel at
   // the unsaved-changes question leaves everything as it was.
   void DropFiles(std::span<const std::string> paths);
+
+  // Reads the document's file again as `encoding`, after asking when that
+  // would lose unsaved changes.
+  void ReopenAs(Encoding encoding);
+  // Converts the text to `format` and saves it as Save does (Save As while
+  // "上書き保存" is disabled). Text that the new encoding cannot hold is
+  // refused, naming its first such character and line; nothing is written.
+  bool SaveInFormat(const TextFormat& format);
+  const TextFormat& Format() const { return format_; }
+  // New documents, and files of ASCII text only, take this encoding; new
+  // documents take its line ends too.
+  void SetNewDocumentFormat(const TextFormat& format) { newFormat_ = format; }
+  const TextFormat& NewDocumentFormat() const { return newFormat_; }
 
   // Before New replaces the text: the unsaved-changes question of Open. Yes
   // saves as Open does; true when the text may be replaced (saved, answered
@@ -83,8 +99,9 @@ class Document {
   // the document's file, or to the file that `becomesDocumentFile`, makes
   // the written bytes the ones later changes are measured against.
   bool WriteTo(const std::string& path, bool becomesDocumentFile = false);
-  // Reads a file into the buffer, or shows why it cannot and returns false.
-  bool ReadFrom(const std::string& path);
+  // Reads a file into the buffer, in its own encoding or in `encoding`, or
+  // shows why it cannot and returns false.
+  bool ReadFrom(const std::string& path, std::optional<Encoding> encoding = std::nullopt);
   // Large files take memory many times their size: above one limit the
   // user is asked, from another on the file is refused. False when not to
   // be read.
@@ -100,7 +117,8 @@ class Document {
   void Adopt(const std::string& path, std::string_view captionSeparator);
   void SetCaption(std::string caption);
   void EnableSave();
-  void SetLineEnds(LineEndStyle style);
+  void SetFormat(const TextFormat& format);
+  static std::string UnconvertibleMessage(const Unconvertible& refused, Encoding to);
   // Names the encoding and line ends in the format panel.
   void ShowFormat();
 
@@ -114,9 +132,10 @@ class Document {
   std::string saveDialogName_;
   bool saveEnabled_ = false;
   bool hasFile_ = false;
-  // The line ends the file is written with: those of the file last read,
-  // kept by Save As; CR LF for a new document.
-  LineEndStyle lineEnds_ = LineEndStyle::kCrLf;
+  // How the file is written: as the file last read was, kept by Save As;
+  // newFormat_ for a new document.
+  TextFormat format_;
+  TextFormat newFormat_;
 };
 
 }  // namespace zumoku

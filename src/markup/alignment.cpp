@@ -4,18 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 #include "markup/wrap.h"
 
 namespace zumoku::align {
 
-bool IsPresent(std::string_view s, Environment environment) {
+bool IsPresent(std::string_view s, Environment environment, Encoding encoding) {
   const EnvironmentTexts& texts = kEnvironments[environment];
-  return CharPos(texts.begin, s) != 0 && CharPos(texts.end, s) != 0;
+  return CharPos(texts.begin, s, encoding) != 0 && CharPos(texts.end, s, encoding) != 0;
 }
 
-PresentBlocks FindPresentBlocks(std::string_view s) {
-  return {IsPresent(s, kFlushLeft), IsPresent(s, kCenter), IsPresent(s, kFlushRight)};
+PresentBlocks FindPresentBlocks(std::string_view s, Encoding encoding) {
+  return {IsPresent(s, kFlushLeft, encoding), IsPresent(s, kCenter, encoding), IsPresent(s, kFlushRight, encoding)};
 }
 
 namespace {
@@ -41,7 +41,7 @@ std::optional<Mark> MarkAt(std::string_view s, std::size_t at) {
 }
 
 // The alignment texts of s in order, found on character boundaries only.
-std::vector<Mark> FindMarks(std::string_view s) {
+std::vector<Mark> FindMarks(std::string_view s, Encoding encoding) {
   std::vector<Mark> marks;
   std::size_t at = 0;
   while (at < s.size()) {
@@ -49,7 +49,7 @@ std::vector<Mark> FindMarks(std::string_view s) {
       marks.push_back(*mark);
       at += mark->Length();
     } else {
-      at += CharLengthAt(s, at);
+      at += CharLengthAt(s, at, encoding);
     }
   }
   return marks;
@@ -104,7 +104,7 @@ void Align(EditBuffer& buffer, Environment environment, const PresentBlocks& pre
   const EnvironmentTexts& own = kEnvironments[environment];
   const std::string s = buffer.SelText();
   const bool exchange = OtherIsPresent(environment, present);
-  const std::vector<Mark> marks = FindMarks(s);
+  const std::vector<Mark> marks = FindMarks(s, buffer.TextEncoding());
   if (!(exchange || present[environment]) || !PairUp(marks)) {
     Wrap(buffer, {own.begin, own.end});
     return;

@@ -31,8 +31,8 @@ using PresentBlocks = std::array<bool, kEnvironmentCount>;
 
 // A block counts as present when the selection holds both its begin and its
 // end text, anywhere and in any order.
-bool IsPresent(std::string_view s, Environment environment);
-PresentBlocks FindPresentBlocks(std::string_view s);
+bool IsPresent(std::string_view s, Environment environment, Encoding encoding);
+PresentBlocks FindPresentBlocks(std::string_view s, Encoding encoding);
 
 // Another present block: its begin and end texts become those of
 // `environment`. Otherwise its own present block: its begin and end texts

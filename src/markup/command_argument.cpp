@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 
 namespace zumoku {
 
@@ -26,9 +26,9 @@ std::size_t CommandNameLength(std::string_view s) {
 }
 }  // namespace
 
-int MatchingClosePos(std::string_view s, int open) {
+int MatchingClosePos(std::string_view s, int open, Encoding encoding) {
   int depth = 0;
-  for (std::size_t at = static_cast<std::size_t>(open - 1); at < s.size(); at += CharLengthAt(s, at)) {
+  for (std::size_t at = static_cast<std::size_t>(open - 1); at < s.size(); at += CharLengthAt(s, at, encoding)) {
     if (s[at] == '{') ++depth;
     if (s[at] == '}' && --depth == 0) return static_cast<int>(at) + 1;
   }
@@ -41,7 +41,7 @@ bool IsCommandName(std::string_view name) {
   return std::all_of(name.begin(), name.end(), IsLetter);
 }
 
-std::optional<BracePositions> SingleCommandArgument(std::string_view s) {
+std::optional<BracePositions> SingleCommandArgument(std::string_view s, Encoding encoding) {
   if (BytePos("\\", s) != 1) return std::nullopt;
   const std::size_t nameLength = CommandNameLength(s.substr(1));
   if (nameLength == 0) return std::nullopt;
@@ -49,7 +49,7 @@ std::optional<BracePositions> SingleCommandArgument(std::string_view s) {
   const std::size_t brace = s.find_first_not_of(" \t", 1 + nameLength);
   if (brace == std::string_view::npos || s[brace] != '{') return std::nullopt;
   const int open = static_cast<int>(brace) + 1;
-  const int close = MatchingClosePos(s, open);
+  const int close = MatchingClosePos(s, open, encoding);
   if (close != static_cast<int>(s.size())) return std::nullopt;
   return BracePositions{open, close};
 }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "buffer/encoding.h"
+
 namespace zumoku {
 
 // 1-based positions in the selection of the "{" that opens the argument and
@@ -16,7 +18,7 @@ struct BracePositions {
 
 // The position of the "}" that closes the group opened at the 1-based
 // position open (nested groups counted, Shift_JIS-aware); 0 when unclosed.
-int MatchingClosePos(std::string_view s, int open);
+int MatchingClosePos(std::string_view s, int open, Encoding encoding);
 
 // ASCII letters, optionally followed by "*": the name after a backslash.
 bool IsCommandName(std::string_view name);
@@ -26,6 +28,6 @@ bool IsCommandName(std::string_view name);
 // letter, a blank nor a brace, as in \.{漢} or \'{e}), optional blanks, "{",
 // an argument with balanced braces, and the matching "}" as its last byte.
 // nullopt for every other shape.
-std::optional<BracePositions> SingleCommandArgument(std::string_view s);
+std::optional<BracePositions> SingleCommandArgument(std::string_view s, Encoding encoding);
 
 }  // namespace zumoku

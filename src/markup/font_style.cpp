@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 #include "markup/command_argument.h"
 
 namespace zumoku::font {
@@ -15,14 +15,14 @@ std::string Argument(std::string_view s, const BracePositions& braces) {
 
 void ApplyStyle(EditBuffer& buffer, std::string_view opening) {
   const std::string s = buffer.SelText();
-  const auto braces = SingleCommandArgument(s);
+  const auto braces = SingleCommandArgument(s, buffer.TextEncoding());
   const std::string inner = braces ? Argument(s, *braces) : s;
   buffer.SetSelText(std::string(opening) + inner + "}");
 }
 
 void RemoveStyle(EditBuffer& buffer) {
   const std::string s = buffer.SelText();
-  if (const auto braces = SingleCommandArgument(s)) buffer.SetSelText(Argument(s, *braces));
+  if (const auto braces = SingleCommandArgument(s, buffer.TextEncoding())) buffer.SetSelText(Argument(s, *braces));
 }
 
 }  // namespace zumoku::font

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "buffer/sjis.h"
-#include "buffer/sjis_literal.h"
+#include "buffer/char_positions.h"
+#include "buffer/literal.h"
 #include "markup/environment_text.h"
 
 namespace zumoku::insert {
 
 void MarginNoteBothSides(EditBuffer& buffer) {
-  static const std::string left = "\\marginpar[" + Sjis("左：");
-  static const std::string right = "]{" + Sjis("右：");
+  const std::string left = "\\marginpar[" + Literal("左：", buffer.TextEncoding());
+  const std::string right = "]{" + Literal("右：", buffer.TextEncoding());
   const std::string s = buffer.SelText();
   buffer.SetSelText(left + s + right + s + "}");
 }
@@ -25,11 +25,12 @@ void VerbatimBlock(EditBuffer& buffer, std::string_view environment) {
 
 void EmphasisDots(EditBuffer& buffer) {
   const std::string s = buffer.SelText();
+  const Encoding encoding = buffer.TextEncoding();
   std::string dotted;
   for (std::size_t at = 0; at < s.size();) {
-    const std::size_t length = CharLengthAt(s, at);
+    const std::size_t length = CharLengthAt(s, at, encoding);
     const std::string_view c = std::string_view(s).substr(at, length);
-    if (length == 2) {
+    if (IsFullWidth(c, encoding)) {
       dotted.append("\\.{").append(c).append("}");
     } else {
       dotted.append(c);

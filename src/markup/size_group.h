@@ -27,7 +27,7 @@ void ApplySize(EditBuffer& buffer, std::string_view opening);
 // a declaration name, one blank, the text, and the "}" that closes the
 // opening "{" as its last byte. nullopt for every other selection, so that
 // taking a group off never drops text that is not part of the declaration.
-std::optional<std::string> SizeGroupText(std::string_view s);
+std::optional<std::string> SizeGroupText(std::string_view s, Encoding encoding);
 
 // Replaces a selection that is exactly one size group by its text; leaves
 // every other selection alone.

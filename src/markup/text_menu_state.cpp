@@ -5,8 +5,9 @@
 
 namespace zumoku {
 
-TextMenuState InspectSelection(std::string_view s) {
-  return {SingleCommandArgument(s).has_value(), size::SizeGroupText(s).has_value(), align::FindPresentBlocks(s)};
+TextMenuState InspectSelection(std::string_view s, Encoding encoding) {
+  return {SingleCommandArgument(s, encoding).has_value(), size::SizeGroupText(s, encoding).has_value(),
+          align::FindPresentBlocks(s, encoding)};
 }
 
 std::string_view AlignmentCaption(const TextMenuState& state, align::Environment environment) {

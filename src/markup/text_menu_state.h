@@ -4,6 +4,7 @@
 // sets the alignment captions and the flags the alignment commands act on).
 #include <string_view>
 
+#include "buffer/encoding.h"
 #include "markup/alignment.h"
 
 namespace zumoku {
@@ -15,7 +16,7 @@ struct TextMenuState {
   align::PresentBlocks alignment = {};
 };
 
-TextMenuState InspectSelection(std::string_view s);
+TextMenuState InspectSelection(std::string_view s, Encoding encoding);
 
 // The caption of an alignment entry (UTF-8) for the state of its block.
 std::string_view AlignmentCaption(const TextMenuState& state, align::Environment environment);

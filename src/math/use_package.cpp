@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "buffer/char_positions.h"
 #include "buffer/line_ends.h"
-#include "buffer/sjis.h"
 
 namespace zumoku::math {
 
@@ -19,12 +19,12 @@ std::string PackageLine(std::string_view package, std::string_view options = {})
 }
 
 // The part of a line before its comment: a "%" that no backslash escapes.
-std::string_view CodeOf(std::string_view line) {
+std::string_view CodeOf(std::string_view line, Encoding encoding) {
   for (std::size_t at = 0; at < line.size();) {
     if (line[at] == '%') return line.substr(0, at);
-    // A backslash is never a trail byte here, so it escapes the next character.
+    // A backslash is never inside a character here, so it escapes the next one.
     const bool escapes = line[at] == '\\' && at + 1 < line.size();
-    at += escapes ? 1 + CharLengthAt(line, at + 1) : CharLengthAt(line, at);
+    at += escapes ? 1 + CharLengthAt(line, at + 1, encoding) : CharLengthAt(line, at, encoding);
   }
   return line;
 }
@@ -36,20 +36,20 @@ struct Preamble {
   std::vector<std::string_view> lines;
 };
 
-std::optional<Preamble> FindPreamble(std::string_view text) {
+std::optional<Preamble> FindPreamble(std::string_view text, Encoding encoding) {
   Preamble preamble;
   bool inClass = false;  // the class's options may run over several lines
   std::size_t start = 0;
   for (int index = 0;; ++index) {
     const std::size_t end = text.find(kLineEnd, start);
     const std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
-    const std::string_view code = CodeOf(line);
+    const std::string_view code = CodeOf(line, encoding);
     if (!preamble.lines.empty()) {
       preamble.lines.push_back(line);
-      if (CharPos("\\begin{document}", code) != 0) return preamble;
-    } else if (const int at = inClass ? 1 : CharPos("\\documentclass", code); at != 0) {
+      if (CharPos("\\begin{document}", code, encoding) != 0) return preamble;
+    } else if (const int at = inClass ? 1 : CharPos("\\documentclass", code, encoding); at != 0) {
       inClass = true;
-      if (CharPos("}", code.substr(static_cast<std::size_t>(at - 1))) != 0) {
+      if (CharPos("}", code.substr(static_cast<std::size_t>(at - 1)), encoding) != 0) {
         preamble.first = index;
         preamble.lines.push_back(line);
       }
@@ -78,8 +78,8 @@ std::optional<std::string_view> ListAfter(std::string_view code) {
 // True when `command` (\usepackage or \RequirePackage) names the package in
 // its list, with or without options: "\usepackage[fleqn]{amsmath}",
 // "\usepackage{amssymb, amsmath}".
-bool NamesPackage(std::string_view code, std::string_view command, std::string_view package) {
-  for (int at = CharPos(command, code); at != 0; at = CharPos(command, code)) {
+bool NamesPackage(std::string_view code, std::string_view command, std::string_view package, Encoding encoding) {
+  for (int at = CharPos(command, code, encoding); at != 0; at = CharPos(command, code, encoding)) {
     code.remove_prefix(static_cast<std::size_t>(at - 1) + command.size());
     std::string_view list = ListAfter(code).value_or(std::string_view());
     while (!list.empty()) {
@@ -91,10 +91,11 @@ bool NamesPackage(std::string_view code, std::string_view command, std::string_v
   return false;
 }
 
-bool LoadsPackage(const Preamble& preamble, std::string_view package) {
+bool LoadsPackage(const Preamble& preamble, std::string_view package, Encoding encoding) {
   std::string code;
-  for (const std::string_view line : preamble.lines) code.append(CodeOf(line)).append("\n");
-  return NamesPackage(code, "\\usepackage", package) || NamesPackage(code, "\\RequirePackage", package);
+  for (const std::string_view line : preamble.lines) code.append(CodeOf(line, encoding)).append("\n");
+  return NamesPackage(code, "\\usepackage", package, encoding) ||
+         NamesPackage(code, "\\RequirePackage", package, encoding);
 }
 
 void AddLineAfter(EditBuffer& buffer, int index, std::string_view line) {
@@ -104,23 +105,27 @@ void AddLineAfter(EditBuffer& buffer, int index, std::string_view line) {
 
 // EnsurePackageLine on the buffer's text, already read.
 bool AddPackageLine(EditBuffer& buffer, std::string_view text, std::string_view package, std::string_view options) {
-  const auto preamble = FindPreamble(text);
+  const Encoding encoding = buffer.TextEncoding();
+  const auto preamble = FindPreamble(text, encoding);
   if (!preamble) return false;
-  if (!LoadsPackage(*preamble, package)) AddLineAfter(buffer, preamble->first, PackageLine(package, options));
+  if (!LoadsPackage(*preamble, package, encoding)) AddLineAfter(buffer, preamble->first, PackageLine(package, options));
   return true;
 }
 }  // namespace
 
 bool EnsureUsePackage(EditBuffer& buffer, std::string_view package) {
   const std::string text = buffer.Text();
-  const auto preamble = FindPreamble(text);
+  const Encoding encoding = buffer.TextEncoding();
+  const auto preamble = FindPreamble(text, encoding);
   if (!preamble) return false;
   // The package line lies between the class line and the body's first line.
   const bool hasPackageLine = preamble->lines.size() > 2;
   const std::string_view line = hasPackageLine ? preamble->lines[1] : std::string_view();
-  if ((hasPackageLine && CharPos(package, line) != 0) || LoadsPackage(*preamble, package)) return true;
+  if ((hasPackageLine && CharPos(package, line, encoding) != 0) || LoadsPackage(*preamble, package, encoding)) {
+    return true;
+  }
   const int index = preamble->first + 1;
-  if (const int at = CharPos(kUsePackage, CodeOf(line)); hasPackageLine && at != 0) {
+  if (const int at = CharPos(kUsePackage, CodeOf(line, encoding), encoding); hasPackageLine && at != 0) {
     std::string named(line);
     named.insert(at - 1 + kUsePackage.size(), std::string(package) + ",");
     buffer.Lines().Put(index, named);
@@ -139,7 +144,8 @@ bool EnsurePackageLine(EditBuffer& buffer, std::string_view package, std::string
 
 bool EnsureAmsmathLine(EditBuffer& buffer) {
   const std::string text = buffer.Text();
-  return CharPos(PackageLine("amsmath"), text) != 0 || AddPackageLine(buffer, text, "amsmath", {});
+  return CharPos(PackageLine("amsmath"), text, buffer.TextEncoding()) != 0 ||
+         AddPackageLine(buffer, text, "amsmath", {});
 }
 
 }  // namespace zumoku::math

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 #include "markup/environment_text.h"
 
 namespace zumoku::pictures {
@@ -22,10 +22,10 @@ std::string FigureLabel(std::string_view texPath) {
   return label;
 }
 
-std::string UniqueFigureLabel(std::string_view text, std::string_view texPath) {
+std::string UniqueFigureLabel(std::string_view text, std::string_view texPath, Encoding encoding) {
   const std::string label = FigureLabel(texPath);
   std::string unique = label;
-  for (int n = 2; CharPos(LabelCommand(unique), text) != 0; ++n) unique = label + "-" + std::to_string(n);
+  for (int n = 2; CharPos(LabelCommand(unique), text, encoding) != 0; ++n) unique = label + "-" + std::to_string(n);
   return unique;
 }
 

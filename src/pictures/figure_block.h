@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "buffer/encoding.h"
+
 namespace zumoku::pictures {
 
 // "fig:" and the file name without its folder and extension, with every
@@ -12,7 +14,7 @@ std::string FigureLabel(std::string_view texPath);
 
 // A label that `text` does not define yet: FigureLabel, or FigureLabel with
 // "-2", "-3"... when the same picture is already in the document.
-std::string UniqueFigureLabel(std::string_view text, std::string_view texPath);
+std::string UniqueFigureLabel(std::string_view text, std::string_view texPath, Encoding encoding);
 
 // The figure environment in CR LF lines, no line end after "\end{figure}":
 //   \begin{figure}[htbp]

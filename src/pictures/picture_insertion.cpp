@@ -87,7 +87,7 @@ void PictureInsertion::InsertFigure(const std::string& texPath) {
   caption.resize(caption.size() - after.size());
   if (after.empty() && end < text.size() && text[end] != '\r') after = kLineEnd;
   const std::string before(start > 0 && text[start - 1] != '\n' ? kLineEnd : std::string_view());
-  const std::string block = FigureBlock(texPath, caption, UniqueFigureLabel(text, texPath));
+  const std::string block = FigureBlock(texPath, caption, UniqueFigureLabel(text, texPath, buffer_.TextEncoding()));
   const std::string inserted = before + block + after;
   buffer_.SetSelText(inserted);
   auto caret = static_cast<int>(start + inserted.size());

@@ -1,6 +1,6 @@
 #include "sections/section_heads.h"
 
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 
 namespace zumoku::sections {
 
@@ -13,14 +13,15 @@ constexpr auto kNone = std::string_view::npos;
 std::vector<std::string> ScanSections(EditBuffer& buffer) {
   const int caret = buffer.SelStart();
   const std::string text = buffer.Text();
+  const Encoding encoding = buffer.TextEncoding();
   std::vector<std::string> names;
   bool closeLeft = true;  // once no "}" follows a head, none follows a later one
-  for (auto head = CharFind(kHead, text, 0); head != kNone;) {
+  for (auto head = CharFind(kHead, text, 0, encoding); head != kNone;) {
     const std::size_t name = head + kHead.size();
-    const std::size_t close = closeLeft ? CharFind(kClose, text, name) : kNone;
+    const std::size_t close = closeLeft ? CharFind(kClose, text, name, encoding) : kNone;
     closeLeft = close != kNone;
     names.push_back(closeLeft ? text.substr(name, close - name) : std::string());
-    head = CharFind(kHead, text, closeLeft ? close + kClose.size() : name);
+    head = CharFind(kHead, text, closeLeft ? close + kClose.size() : name, encoding);
   }
   buffer.SetSelStart(caret);
   return names;
@@ -29,9 +30,10 @@ std::vector<std::string> ScanSections(EditBuffer& buffer) {
 bool JumpToSection(EditBuffer& buffer, std::string_view name, int nth) {
   const std::string head = std::string(kHead) + std::string(name) + std::string(kClose);
   const std::string text = buffer.Text();
+  const Encoding encoding = buffer.TextEncoding();
   std::size_t at = kNone;
-  for (auto found = CharFind(head, text, 0); found != kNone && nth-- >= 0;
-       found = CharFind(head, text, found + head.size())) {
+  for (auto found = CharFind(head, text, 0, encoding); found != kNone && nth-- >= 0;
+       found = CharFind(head, text, found + head.size(), encoding)) {
     at = found;
   }
   if (at == kNone) return false;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 #include "setup/settings_files.h"
 
 namespace zumoku {
@@ -20,7 +20,7 @@ std::string RemoveAll(std::string_view text, std::string_view sub) {
       at += sub.size();
       continue;
     }
-    const std::size_t length = CharLengthAt(text, at);
+    const std::size_t length = SjisCharLengthAt(text, at);
     kept.append(text.substr(at, length));
     at += length;
   }
@@ -32,7 +32,7 @@ char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t at = 0; at < a.size();) {
-    const std::size_t length = CharLengthAt(a, at);
+    const std::size_t length = SjisCharLengthAt(a, at);
     if (length == 1 ? FoldAscii(a[at]) != FoldAscii(b[at]) : a.substr(at, 2) != b.substr(at, 2)) return false;
     at += length;
   }
@@ -40,7 +40,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 }  // namespace
 
-bool NamesTitlePage(std::string_view classText) { return CharPos(kTitlePage, classText) != 0; }
+bool NamesTitlePage(std::string_view classText) { return CharPos(kTitlePage, classText, Encoding::kShiftJis) != 0; }
 
 std::string WithTitlePage(std::string_view classText) {
   std::string text(classText);

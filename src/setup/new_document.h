@@ -21,8 +21,8 @@ using ShowSettingsDialog = std::function<void(const DocumentSettings& loaded)>;
 void NewDocument(Document& document, EditBuffer& buffer, SettingsFiles& files, const NewDocumentTemplate& fields,
                  const ShowSettingsDialog& showDialog);
 
-// The template appended line by line to an emptied buffer; the caret ends
-// at the very end.
-void WriteTemplate(EditBuffer& buffer, const NewDocumentTemplate& fields);
+// The template appended line by line to a buffer emptied for a document in
+// `encoding`; the caret ends at the very end.
+void WriteTemplate(EditBuffer& buffer, const NewDocumentTemplate& fields, Encoding encoding);
 
 }  // namespace zumoku

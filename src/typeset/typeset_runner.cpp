@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 
 namespace zumoku::typeset {
 
@@ -175,7 +175,7 @@ void TypesetRunner::ReadOutput(bool flush) {
   // Only whole lines are decoded, so that no character is split.
   const qsizetype end = flush ? pending_.size() : pending_.lastIndexOf('\n') + 1;
   if (end <= 0) return;
-  QString text = codec::Decode(std::string_view(pending_.constData(), end));
+  QString text = codec::Decode(std::string_view(pending_.constData(), end), Encoding::kShiftJis);
   pending_.remove(0, end);
   if (flush && !text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
   emit output(text);

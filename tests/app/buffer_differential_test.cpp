@@ -12,8 +12,8 @@
 
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
+#include "buffer/codec.h"
 #include "buffer/sjis.h"
-#include "buffer/sjis_codec.h"
 #include "buffer/text_buffer.h"
 #include "sjis_text.h"
 
@@ -82,7 +82,7 @@ class Sequence {
     b_.text.Type(key);
     const bool enter = key == "\r\n";
     QKeyEvent press(QEvent::KeyPress, enter ? Qt::Key_Return : Qt::Key_unknown, Qt::NoModifier,
-                    enter ? QStringLiteral("\r") : codec::Decode(key));
+                    enter ? QStringLiteral("\r") : codec::Decode(key, Encoding::kShiftJis));
     QApplication::sendEvent(&b_.memo, &press);
     Compare();
   }
@@ -94,7 +94,7 @@ class Sequence {
     log_ << "commit ";
     b_.text.Type(text);
     QInputMethodEvent commit;
-    commit.setCommitString(codec::Decode(text));
+    commit.setCommitString(codec::Decode(text, Encoding::kShiftJis));
     QApplication::sendEvent(&b_.memo, &commit);
     Compare();
   }
@@ -153,7 +153,8 @@ class Sequence {
 
   void Compare() {
     ASSERT_EQ(b_.widget.Text(), b_.text.Text()) << Log();
-    ASSERT_EQ(b_.memo.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), codec::Decode(b_.text.Text()))
+    ASSERT_EQ(b_.memo.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
+              codec::Decode(b_.text.Text(), Encoding::kShiftJis))
         << Log();
     ASSERT_EQ(b_.widget.SelStart(), b_.text.SelStart()) << Log();
     ASSERT_EQ(b_.widget.SelLength(), b_.text.SelLength()) << Log();

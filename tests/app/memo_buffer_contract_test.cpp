@@ -7,7 +7,7 @@
 
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 #include "edit_buffer_contract.h"
 
 namespace zumoku::test {
@@ -28,13 +28,13 @@ struct MemoBufferFixture {
   EditBuffer& Buffer() { return buffer; }
   void SetClipboard(std::string_view bytes) {
     // The clipboard carries the platform's own text, line ends untouched.
-    QStringDecoder decoder("Shift_JIS");
+    QStringDecoder decoder(buffer.TextEncoding() == Encoding::kUtf8 ? "UTF-8" : "Shift_JIS");
     QApplication::clipboard()->setText(decoder.decode(QByteArrayView(bytes.data(), bytes.size())));
   }
   std::optional<std::string> ClipboardText() const {
-    return codec::Encode(Memo::NormalizeLineEnds(QApplication::clipboard()->text()));
+    return codec::Encode(Memo::NormalizeLineEnds(QApplication::clipboard()->text()), buffer.TextEncoding());
   }
-  void Type(std::string_view bytes) { TypeText(memo, codec::Decode(bytes)); }
+  void Type(std::string_view bytes) { TypeText(memo, codec::Decode(bytes, buffer.TextEncoding())); }
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(MemoBuffer, EditBufferContract, MemoBufferFixture);

@@ -100,7 +100,7 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
       },
   };
   for (const auto& enter : entries) {
-    buffer.Load("x\x81");
+    buffer.Load("x\x81", Encoding::kShiftJis);
     memo.moveCursor(QTextCursor::End);
     enter();
     EXPECT_EQ(memo.toPlainText(), QStringLiteral("x\u3000"));
@@ -112,7 +112,7 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
 // The selector that keeps a duplicate code's other form goes with its
 // character, never alone.
 TEST_F(MemoInput, BackspaceTakesACharacterWithItsSelector) {
-  buffer.Load("a\xED\x40");
+  buffer.Load("a\xED\x40", Encoding::kShiftJis);
   memo.moveCursor(QTextCursor::End);
   Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
   EXPECT_EQ(buffer.Text(), "a");
@@ -188,7 +188,7 @@ TEST_F(MemoInput, WhatEndsATypingRun) {
 // back as exactly the same bytes.
 TEST_F(MemoInput, ItsOwnTextComesBackByteForByte) {
   const std::string bytes = std::string("x\0y\x80\xFF\x81", 6) + S("マ") + "\r\n\xFD";
-  buffer.Load(bytes);
+  buffer.Load(bytes, Encoding::kShiftJis);
   buffer.SelectAll();
   buffer.CopyToClipboard();
   buffer.SetSelStart(static_cast<int>(bytes.size()));

@@ -8,8 +8,8 @@
 #include "app/dialogs/document_settings_dialog.h"
 #include "app/dialogs/splash_window.h"
 #include "app/mainwindow/main_window.h"
+#include "buffer/codec.h"
 #include "buffer/line_ends.h"
-#include "buffer/sjis_codec.h"
 #include "modal_script.h"
 
 namespace zumoku::test {
@@ -19,7 +19,8 @@ QStringList FileLines(const QString& path) {
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
   QStringList lines;
-  for (const std::string& line : SplitLoadedLines(file.readAll().toStdString())) lines << codec::Decode(line);
+  for (const std::string& line : SplitLoadedLines(file.readAll().toStdString()))
+    lines << codec::Decode(line, Encoding::kShiftJis);
   return lines;
 }
 

@@ -1,4 +1,4 @@
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,17 @@
 namespace zumoku::test {
 
 TEST(Codec, DecodesCodePage932) {
-  EXPECT_EQ(codec::Decode("\x87\x40"), QString(QChar(0x2460)));  // ①
-  EXPECT_EQ(codec::Decode("\\"), QStringLiteral("\\"));          // a backslash, not a yen sign
-  EXPECT_EQ(codec::Decode(S("漢字\r\nｶﾅ")), QStringLiteral("漢字\nｶﾅ"));
+  EXPECT_EQ(codec::Decode("\x87\x40", Encoding::kShiftJis), QString(QChar(0x2460)));  // ①
+  EXPECT_EQ(codec::Decode("\\", Encoding::kShiftJis), QStringLiteral("\\"));          // a backslash, not a yen sign
+  EXPECT_EQ(codec::Decode(S("漢字\r\nｶﾅ"), Encoding::kShiftJis), QStringLiteral("漢字\nｶﾅ"));
   // Lead bytes 0xF0-0xFC: a user-defined character and IBM extensions.
-  EXPECT_EQ(codec::Decode("\xF0\x40\xFA\x40\xFB\xFC"), QStringLiteral("\uE000ⅰ髙"));
-  EXPECT_EQ(codec::Encode(QStringLiteral("\uE000ⅰ髙")), "\xF0\x40\xFA\x40\xFB\xFC");
+  EXPECT_EQ(codec::Decode("\xF0\x40\xFA\x40\xFB\xFC", Encoding::kShiftJis), QStringLiteral("\uE000ⅰ髙"));
+  EXPECT_EQ(codec::Encode(QStringLiteral("\uE000ⅰ髙"), Encoding::kShiftJis), "\xF0\x40\xFA\x40\xFB\xFC");
 }
 
-std::string RoundTrip(std::string_view stored) { return codec::Encode(codec::Decode(stored)).value(); }
+std::string RoundTrip(std::string_view stored) {
+  return codec::Encode(codec::Decode(stored, Encoding::kShiftJis), Encoding::kShiftJis).value();
+}
 
 // Every byte string, valid or not, comes back exactly.
 TEST(Codec, EveryByteStringSurvivesARoundTrip) {
@@ -42,7 +44,9 @@ TEST(Codec, DecodingAFileAppliesTheLoadedLineEndRule) {
       const int kind = pick(random);  // line-end bytes and lead bytes often, to meet each other
       c = static_cast<char>(kind == 0 ? '\r' : kind == 1 ? '\n' : kind == 2 ? 0x81 : byte(random));
     }
-    ASSERT_EQ(codec::Decode(bytes), codec::Decode(NormalizeLoadedLineEnds(bytes))) << round;
+    ASSERT_EQ(codec::Decode(bytes, Encoding::kShiftJis),
+              codec::Decode(NormalizeLoadedLineEnds(bytes), Encoding::kShiftJis))
+        << round;
   }
 }
 
@@ -77,10 +81,10 @@ TEST(Codec, ShowsEachCharacterOfTheBoundaryRuleAsOne) {
   for (int round = 0; round < 5000; ++round) {
     const std::string stored = RandomStoredBytes(random, 64);
     std::size_t at = 0;
-    for (const QChar c : codec::Decode(stored)) {
-      const int width = codec::ByteLength(c);
+    for (const QChar c : codec::Decode(stored, Encoding::kShiftJis)) {
+      const int width = codec::ByteLength(c, Encoding::kShiftJis);
       if (width == 0) continue;  // a variation selector, part of the character before it
-      const std::size_t expected = c == u'\n' ? 2 : CharLengthAt(stored, at);
+      const std::size_t expected = c == u'\n' ? 2 : SjisCharLengthAt(stored, at);
       ASSERT_EQ(std::size_t(width), expected) << round << " at " << at;
       at += expected;
     }
@@ -106,22 +110,22 @@ TEST(Codec, LeadByteRangesEndWhereCodePage932Ends) {
   };
   for (const auto& row : rows) {
     const std::string bytes = row.bytes;
-    const QString shown = codec::Decode(bytes);
-    EXPECT_EQ(CharLengthAt(bytes, 0), row.length) << bytes;
+    const QString shown = codec::Decode(bytes, Encoding::kShiftJis);
+    EXPECT_EQ(SjisCharLengthAt(bytes, 0), row.length) << bytes;
     if (row.shown.isEmpty()) {
       EXPECT_TRUE(shown.size() == 1 && shown[0].category() == QChar::Other_PrivateUse) << bytes;
     } else {
       EXPECT_EQ(shown, row.shown) << bytes;
     }
-    EXPECT_EQ(codec::Encode(shown), bytes) << bytes;
+    EXPECT_EQ(codec::Encode(shown, Encoding::kShiftJis), bytes) << bytes;
   }
   const std::pair<QString, std::string> typed[] = {{QStringLiteral("檗"), "\x9F\x40"},
                                                    {QStringLiteral("毳"), "\x9F\x7D"},
                                                    {QStringLiteral("漾"), "\xE0\x40"},
                                                    {QStringLiteral("濬"), "\xE0\x5C"}};
   for (const auto& [text, bytes] : typed) {
-    EXPECT_FALSE(codec::FirstRefused(text).has_value()) << bytes;
-    EXPECT_EQ(codec::Encode(text), bytes);
+    EXPECT_FALSE(codec::FirstRefused(text, Encoding::kShiftJis).has_value()) << bytes;
+    EXPECT_EQ(codec::Encode(text, Encoding::kShiftJis), bytes);
   }
 }
 
@@ -141,28 +145,34 @@ TEST(Codec, DuplicateCodesAreWrittenBackAsRead) {
       {"\xFA\x4A", QStringLiteral("Ⅰ\uFE00")},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(codec::Decode(row.bytes), row.shown) << row.bytes;
-    EXPECT_EQ(codec::Encode(row.shown), std::string(row.bytes)) << row.bytes;
-    EXPECT_EQ(codec::ByteLength(row.shown), 2) << row.bytes;
+    EXPECT_EQ(codec::Decode(row.bytes, Encoding::kShiftJis), row.shown) << row.bytes;
+    EXPECT_EQ(codec::Encode(row.shown, Encoding::kShiftJis), std::string(row.bytes)) << row.bytes;
+    EXPECT_EQ(codec::ByteLength(row.shown, Encoding::kShiftJis), 2) << row.bytes;
   }
 }
 
 TEST(Codec, InvalidBytesComeBackExactly) {
   const std::string bytes("\x80\xA0\xFD\xFE\xFF\x85\x40\x81\x7F\x00\x81", 11);
-  EXPECT_EQ(codec::Encode(codec::Decode(bytes)), bytes);
+  EXPECT_EQ(codec::Encode(codec::Decode(bytes, Encoding::kShiftJis), Encoding::kShiftJis), bytes);
 }
 
 TEST(Codec, RefusesWhatShiftJisCannotHold) {
-  const QString refused[] = {QStringLiteral("é"),       QStringLiteral("€"),       QStringLiteral("😀"),
-                             QString(QChar(0xF781)),     // a stand-in, which only decoding may make
-                             codec::Decode("\x85\x40"),  // an unassigned pair's stand-in
-                             QString(QChar(0x00A6)),    QString(QChar(0x2028)),    QString(QChar(0x200B)),
-                             QStringLiteral("\uFE00"),  QStringLiteral("纊\uFE01")};  // selectors that pick no code
+  const QString refused[] = {QStringLiteral("é"),
+                             QStringLiteral("€"),
+                             QStringLiteral("😀"),
+                             QString(QChar(0xF781)),  // a stand-in, which only decoding may make
+                             codec::Decode("\x85\x40", Encoding::kShiftJis),  // an unassigned pair's stand-in
+                             QString(QChar(0x00A6)),
+                             QString(QChar(0x2028)),
+                             QString(QChar(0x200B)),
+                             QStringLiteral("\uFE00"),
+                             QStringLiteral("纊\uFE01")};  // selectors that pick no code
   for (const QString& text : refused) {
-    EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + text).has_value()) << text.toStdString();
+    EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + text, Encoding::kShiftJis).has_value())
+        << text.toStdString();
   }
-  EXPECT_FALSE(codec::Encode(QStringLiteral("é")).has_value());
-  EXPECT_FALSE(codec::FirstRefused(QStringLiteral("漢字かなｶﾅ①\n\t纊\uFE00")).has_value());
+  EXPECT_FALSE(codec::Encode(QStringLiteral("é"), Encoding::kShiftJis).has_value());
+  EXPECT_FALSE(codec::FirstRefused(QStringLiteral("漢字かなｶﾅ①\n\t纊\uFE00"), Encoding::kShiftJis).has_value());
 }
 
 // What Japanese input methods on Linux produce: the JIS X 0208 forms of
@@ -175,16 +185,16 @@ TEST(Codec, TakesJisFormsAsTheirShiftJisCharacters) {
               {0x00A3, "\x81\x92"}, {0x00AC, "\x81\xCA"}, {0x2014, "\x81\x5C"}};
   for (const auto& row : rows) {
     const QString text(QChar(row.jis));
-    EXPECT_FALSE(codec::FirstRefused(text).has_value()) << std::hex << int(row.jis);
-    EXPECT_EQ(codec::Encode(text), std::string(row.bytes)) << std::hex << int(row.jis);
-    EXPECT_EQ(codec::ByteLength(QChar(row.jis)), 2);
+    EXPECT_FALSE(codec::FirstRefused(text, Encoding::kShiftJis).has_value()) << std::hex << int(row.jis);
+    EXPECT_EQ(codec::Encode(text, Encoding::kShiftJis), std::string(row.bytes)) << std::hex << int(row.jis);
+    EXPECT_EQ(codec::ByteLength(QChar(row.jis), Encoding::kShiftJis), 2);
   }
 }
 
 TEST(Codec, ByteLengthsMatchTheStoredForm) {
-  const QString text = codec::Decode(S("a漢ｶ\r\n") + "\x80");
+  const QString text = codec::Decode(S("a漢ｶ\r\n") + "\x80", Encoding::kShiftJis);
   int total = 0;
-  for (const QChar c : text) total += codec::ByteLength(c);
+  for (const QChar c : text) total += codec::ByteLength(c, Encoding::kShiftJis);
   EXPECT_EQ(total, 7);
 }
 

@@ -1,4 +1,4 @@
-#include "buffer/sjis.h"
+#include "buffer/char_positions.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ TEST(CharPos, NeverMatchesOnATrailByte) {
       {"}", S("ソ}") + "}", 3}, {"\\", S("表\\"), 3},         {"abc", "ab", 0},  {"}", S("漢\r\nマ"), 0},
       {"}", S("マ\r\nマ}"), 7},
   };
-  for (const auto& row : rows) EXPECT_EQ(CharPos(row.sub, row.s), row.expected) << row.s;
+  for (const auto& row : rows) EXPECT_EQ(CharPos(row.sub, row.s, Encoding::kShiftJis), row.expected) << row.s;
 }
 
 // A lead byte and a trail byte are one character, assigned or not; a lead
@@ -35,12 +35,12 @@ TEST(CharLengthAt, LeadByteTakesOnlyATrailByte) {
   } rows[] = {{"\x82\x9B", 2}, {"\x85\x40", 2}, {"\x81\x3F", 1}, {"\x81\x40", 2}, {"\x81\x7E", 2},
               {"\x81\x7F", 1}, {"\x81\x80", 2}, {"\xFC\xFC", 2}, {"\x81\xFD", 1}, {"\x81 ", 1},
               {"\x81\r", 1},   {"\x81", 1},     {"\x40\x40", 1}};
-  for (const auto& row : rows) EXPECT_EQ(CharLengthAt(row.bytes, 0), row.length) << row.bytes;
+  for (const auto& row : rows) EXPECT_EQ(SjisCharLengthAt(row.bytes, 0), row.length) << row.bytes;
 }
 
 TEST(CharPos, AsciiAfterAStrayLeadByteAtLineEndIsFound) {
   // A lead byte before CR stands alone; the line end is never swallowed.
-  EXPECT_EQ(CharPos("\r\n}", "\x81\r\n}"), 2);
+  EXPECT_EQ(CharPos("\r\n}", "\x81\r\n}", Encoding::kShiftJis), 2);
 }
 
 TEST(SubText, ClampsEveryArgument) {
@@ -60,8 +60,8 @@ TEST(CharBoundary, SplitCharactersAndLineEndsMoveOutward) {
     std::size_t offset, floor, ceil;
   } rows[] = {{0, 0, 0}, {1, 1, 1}, {2, 1, 3}, {3, 3, 3}, {4, 3, 5}, {5, 5, 5}, {7, 6, 8}, {8, 8, 8}, {99, 8, 8}};
   for (const auto& row : rows) {
-    EXPECT_EQ(FloorToCharBoundary(s, row.offset), row.floor) << row.offset;
-    EXPECT_EQ(CeilToCharBoundary(s, row.offset), row.ceil) << row.offset;
+    EXPECT_EQ(FloorToCharBoundary(s, row.offset, Encoding::kShiftJis), row.floor) << row.offset;
+    EXPECT_EQ(CeilToCharBoundary(s, row.offset, Encoding::kShiftJis), row.ceil) << row.offset;
   }
 }
 

@@ -13,7 +13,7 @@ struct TextBufferFixture {
   // One key per character; CR LF is Enter.
   void Type(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
-      const std::size_t length = bytes.substr(at, 2) == "\r\n" ? 2 : CharLengthAt(bytes, at);
+      const std::size_t length = bytes.substr(at, 2) == "\r\n" ? 2 : CharLengthAt(bytes, at, buffer.TextEncoding());
       buffer.Type(bytes.substr(at, length));
       at += length;
     }

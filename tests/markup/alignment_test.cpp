@@ -26,7 +26,8 @@ class Alignment : public ::testing::TestWithParam<AlignRow> {};
 // The blocks are looked for as the menu's opening does, then the command runs.
 TEST_P(Alignment, AddsExchangesOrRemovesKeepingTheRest) {
   SelectedText text(GetParam().selection);
-  align::Align(text.buffer, GetParam().environment, align::FindPresentBlocks(GetParam().selection));
+  align::Align(text.buffer, GetParam().environment,
+               align::FindPresentBlocks(GetParam().selection, Encoding::kShiftJis));
   EXPECT_EQ(text.Inside(), GetParam().expected);
   EXPECT_EQ(text.buffer.SelStart(), 1 + static_cast<int>(GetParam().expected.size()));
   EXPECT_EQ(text.buffer.SelLength(), 0);
@@ -73,10 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(Alignment, BlocksArePresentWhenBothTextsStandAnywhere) {
-  EXPECT_EQ(align::FindPresentBlocks(kCenterB + "a" + kCenterT), (align::PresentBlocks{false, true, false}));
-  EXPECT_EQ(align::FindPresentBlocks(kRightT + "a" + kRightB), (align::PresentBlocks{false, false, true}));
-  EXPECT_EQ(align::FindPresentBlocks(kLeftB + kCenterT), (align::PresentBlocks{false, false, false}));
-  EXPECT_EQ(align::FindPresentBlocks(S("\\begin{center}xソend{center}")), (align::PresentBlocks{}));
+  EXPECT_EQ(align::FindPresentBlocks(kCenterB + "a" + kCenterT, Encoding::kShiftJis),
+            (align::PresentBlocks{false, true, false}));
+  EXPECT_EQ(align::FindPresentBlocks(kRightT + "a" + kRightB, Encoding::kShiftJis),
+            (align::PresentBlocks{false, false, true}));
+  EXPECT_EQ(align::FindPresentBlocks(kLeftB + kCenterT, Encoding::kShiftJis),
+            (align::PresentBlocks{false, false, false}));
+  EXPECT_EQ(align::FindPresentBlocks(S("\\begin{center}xソend{center}"), Encoding::kShiftJis),
+            (align::PresentBlocks{}));
 }
 
 }  // namespace zumoku::test

@@ -55,7 +55,8 @@ TEST_P(SizeRemoval, TakesOffExactlyOneGroup) {
   size::RemoveSize(text.buffer);
   EXPECT_EQ(text.Inside(), GetParam().expected);
   EXPECT_EQ(text.buffer.Modified(), GetParam().selection != GetParam().expected);
-  EXPECT_EQ(size::SizeGroupText(GetParam().selection).has_value(), GetParam().selection != GetParam().expected);
+  EXPECT_EQ(size::SizeGroupText(GetParam().selection, Encoding::kShiftJis).has_value(),
+            GetParam().selection != GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, SizeRemoval,

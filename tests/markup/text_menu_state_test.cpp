@@ -17,7 +17,7 @@ struct MenuRow {
 class TextMenu : public ::testing::TestWithParam<MenuRow> {};
 
 TEST_P(TextMenu, OffersTheRemovalsTheCommandsWouldCarryOut) {
-  const TextMenuState state = InspectSelection(GetParam().selection);
+  const TextMenuState state = InspectSelection(GetParam().selection, Encoding::kShiftJis);
   EXPECT_EQ(state.showFontRemoval, GetParam().fontRemoval);
   EXPECT_EQ(state.showSizeRemoval, GetParam().sizeRemoval);
   EXPECT_EQ(state.alignment, GetParam().alignment);
@@ -53,12 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(TextMenu, AlignmentCaptionsFollowThePresentBlocks) {
-  const TextMenuState state = InspectSelection("\\begin{center}abc\\end{center}");
+  const TextMenuState state = InspectSelection("\\begin{center}abc\\end{center}", Encoding::kShiftJis);
   EXPECT_EQ(AlignmentCaption(state, align::kFlushLeft), "左揃え");
   EXPECT_EQ(AlignmentCaption(state, align::kCenter), "中央揃えの解除");
   EXPECT_EQ(AlignmentCaption(state, align::kFlushRight), "右揃え");
   const TextMenuState all = InspectSelection(
-      "\\begin{flushleft}\\end{flushleft}\\begin{center}\\end{center}\\begin{flushright}\\end{flushright}");
+      "\\begin{flushleft}\\end{flushleft}\\begin{center}\\end{center}\\begin{flushright}\\end{flushright}",
+      Encoding::kShiftJis);
   EXPECT_EQ(AlignmentCaption(all, align::kFlushLeft), "左揃えの解除");
   EXPECT_EQ(AlignmentCaption(all, align::kFlushRight), "右揃えの解除");
 }

@@ -47,15 +47,15 @@ TEST(SymbolConversion, PatternsNeverStartOnATrailByte) {
   ASSERT_EQ(straddling,
             "\x88\x9f"
             "o");
-  EXPECT_EQ(math::ReplaceCharacters("\x81\x81\x6f", "\x81\x6f", "X"), "\x81\x81\x6f");
-  EXPECT_EQ(math::ReplaceCharacters("a\x81\x6f\x81\x6f", "\x81\x6f", "X"), "aXX");
+  EXPECT_EQ(math::ReplaceCharacters("\x81\x81\x6f", "\x81\x6f", "X", Encoding::kShiftJis), "\x81\x81\x6f");
+  EXPECT_EQ(math::ReplaceCharacters("a\x81\x6f\x81\x6f", "\x81\x6f", "X", Encoding::kShiftJis), "aXX");
   // ン (83 93) then サイン: only the real word matches.
-  EXPECT_EQ(math::ConvertSymbols(S("ンサイン")), S("ン") + "\\sin \r\n");
+  EXPECT_EQ(math::ConvertSymbols(S("ンサイン"), Encoding::kShiftJis), S("ン") + "\\sin \r\n");
 }
 
 TEST(SymbolConversion, ReplacedTextIsNotSearchedAgain) {
-  EXPECT_EQ(math::ReplaceCharacters("aaaa", "aa", "a"), "aa");
-  EXPECT_EQ(math::ReplaceCharacters("abc", "", "x"), "abc");
+  EXPECT_EQ(math::ReplaceCharacters("aaaa", "aa", "a", Encoding::kShiftJis), "aa");
+  EXPECT_EQ(math::ReplaceCharacters("abc", "", "x", Encoding::kShiftJis), "abc");
 }
 
 }  // namespace zumoku::test

@@ -138,7 +138,7 @@ TEST_F(PictureInsertionTest, ChosenPictures) {
     buffer.SetModified(false);
     if (row.document.empty()) {
       document.AdoptNewDocument();
-      buffer.Load(text);
+      buffer.Load(text, Encoding::kShiftJis);
       prompts.Take();
     } else {
       OpenFile(row.document, text);

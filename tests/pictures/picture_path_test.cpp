@@ -56,8 +56,8 @@ TEST(FigureBlock, LabelsAreUniqueAndPlain) {
   EXPECT_EQ(FigureLabel("img/a$b.v2.png"), "fig:a-b.v2");
   EXPECT_EQ(FigureLabel("fig1.png"), "fig:fig1");
   const std::string text = "\\label{fig:fig1}\r\n\\label{fig:fig1-2}\r\n\\label{fig:fig10}";
-  EXPECT_EQ(UniqueFigureLabel(text, "fig1.png"), "fig:fig1-3");
-  EXPECT_EQ(UniqueFigureLabel(text, "fig2.png"), "fig:fig2");
+  EXPECT_EQ(UniqueFigureLabel(text, "fig1.png", Encoding::kShiftJis), "fig:fig1-3");
+  EXPECT_EQ(UniqueFigureLabel(text, "fig2.png", Encoding::kShiftJis), "fig:fig2");
 }
 
 }  // namespace zumoku::test

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "buffer/edit_buffer.h"
+#include "buffer/literal.h"
 #include "edit_model.h"
 #include "sjis_text.h"
 
@@ -361,7 +362,7 @@ TYPED_TEST_P(EditBufferContract, PastedCrCrLfIsOneLineEnd) {
 
 TYPED_TEST_P(EditBufferContract, LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte) {
   const std::string invalid = std::string("\x80\xA0\xFD\xFF\x85\x40", 6) + std::string(1, '\0') + "\x81";
-  this->buffer().Load("a\r\r\nb\nc\rd" + invalid);
+  this->buffer().Load("a\r\r\nb\nc\rd" + invalid, Encoding::kShiftJis);
   EXPECT_EQ(this->buffer().Text(), "a\r\n\r\nb\r\nc\r\nd" + invalid);
   EXPECT_EQ(this->buffer().Lines().Count(), 5);
   this->buffer().SelectAll();
@@ -385,7 +386,10 @@ TYPED_TEST_P(EditBufferContract, InvalidBytesSurviveCommandsAndSelections) {
 template <typename F>
 class RandomEdits {
  public:
-  explicit RandomEdits(F& fixture) : fixture_(fixture), b_(fixture.Buffer()) {}
+  RandomEdits(F& fixture, Encoding encoding)
+      : fixture_(fixture), b_(fixture.Buffer()), model_(encoding), encoding_(encoding) {
+    b_.Load("", encoding);
+  }
 
   const EditModel& Model() const { return model_; }
 
@@ -396,7 +400,7 @@ class RandomEdits {
     switch (Pick(10)) {
       case 0:
         return Both(
-            "Load", [&] { b_.Load(text); }, [&] { model_.Load(text); });
+            "Load", [&] { b_.Load(text, encoding_); }, [&] { model_.Load(text); });
       case 1:
         return Select();
       case 2:
@@ -468,8 +472,9 @@ class RandomEdits {
   // Typed text is at least one printable character; other text may be
   // empty and may hold bytes that are not Shift_JIS characters.
   std::string Piece(bool typed) {
-    static const std::string pieces[] = {"a",     "xyz",   "\\section{", "}",    S("漢字"),           S("マ"),
-                                         S("ｶﾅ"), S("表"), "\x80",       "\xFF", std::string(1, '\0')};
+    const auto L = [this](std::string_view utf8) { return Literal(utf8, encoding_); };
+    const std::string pieces[] = {"a",     "xyz",   "\\section{", "}",    L("漢字"),           L("マ"),
+                                  L("ｶﾅ"), L("表"), "\x80",       "\xFF", std::string(1, '\0')};
     std::string out;
     for (int n = Pick(4) + (typed ? 1 : 0); n > 0; --n) out += pieces[Pick(typed ? 8 : 11)];
     return out;
@@ -484,19 +489,47 @@ class RandomEdits {
   F& fixture_;
   EditBuffer& b_;
   EditModel model_;
+  Encoding encoding_;
   std::mt19937 random_{20261207};
 };
 
 TYPED_TEST_P(EditBufferContract, RandomEditsKeepTextAndSelectionOfThePlainModel) {
-  RandomEdits<TypeParam> edits(this->fixture);
-  const EditModel& model = edits.Model();
-  for (int step = 0; step < 400; ++step) {
-    const std::string name = edits.Step();
-    ASSERT_EQ(this->buffer().Text(), model.Text()) << "step " << step << " " << name;
-    ASSERT_EQ(this->buffer().SelStart(), model.SelStart()) << "step " << step << " " << name;
-    ASSERT_EQ(this->buffer().SelLength(), model.SelLength()) << "step " << step << " " << name;
-    ASSERT_EQ(this->buffer().Lines().Count(), model.LineCount()) << "step " << step << " " << name;
+  for (const Encoding encoding : {Encoding::kShiftJis, Encoding::kUtf8}) {
+    RandomEdits<TypeParam> edits(this->fixture, encoding);
+    const EditModel& model = edits.Model();
+    const std::string in = encoding == Encoding::kUtf8 ? " (UTF-8)" : " (Shift_JIS)";
+    for (int step = 0; step < 400; ++step) {
+      const std::string name = edits.Step() + in;
+      ASSERT_EQ(this->buffer().Text(), model.Text()) << "step " << step << " " << name;
+      ASSERT_EQ(this->buffer().SelStart(), model.SelStart()) << "step " << step << " " << name;
+      ASSERT_EQ(this->buffer().SelLength(), model.SelLength()) << "step " << step << " " << name;
+      ASSERT_EQ(this->buffer().Lines().Count(), model.LineCount()) << "step " << step << " " << name;
+    }
   }
+}
+
+// Positions count a UTF-8 document's own bytes, and no position splits one
+// of its characters (up to four bytes) or a byte sequence that is none.
+TYPED_TEST_P(EditBufferContract, Utf8PositionsCountItsOwnBytes) {
+  EditBuffer& b = this->buffer();
+  const std::string text =
+      "\xE6\xBC\xA2"
+      "a\xF0\x9F\x98\x80\xE3\x81x\r\n";  // 漢 a 😀, two invalid bytes, x
+  b.Load(text, Encoding::kUtf8);
+  this->Select(1, 0);
+  EXPECT_EQ(b.SelStart(), 0);
+  this->Select(5, 1);  // inside 😀, to its end
+  EXPECT_EQ(b.SelStart(), 4);
+  EXPECT_EQ(b.SelLength(), 4);
+  this->Select(8, 1);  // an invalid byte is a character of its own
+  EXPECT_EQ(b.SelText(), "\xE3");
+  b.SetSelText(b.SelText() + "\x81");
+  b.SelectAll();
+  b.SetSelText(b.SelText());
+  EXPECT_EQ(b.Text(),
+            "\xE6\xBC\xA2"
+            "a\xF0\x9F\x98\x80\xE3\x81\x81x\r\n");
+  EXPECT_EQ(b.TextEncoding(), Encoding::kUtf8);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelection,
@@ -509,6 +542,6 @@ REGISTER_TYPED_TEST_SUITE_P(EditBufferContract, EmptyTextHasNoLinesAndNoSelectio
                             CommandStepIsTakenBackWhole, PositionsInsideAStepFollowItsWrites,
                             StepsWithoutWritesOrAfterClearLeaveNoUndo, ClipboardOperations, PastedCrCrLfIsOneLineEnd,
                             LoadUsesTheLoadedLineEndRuleAndKeepsEveryByte, InvalidBytesSurviveCommandsAndSelections,
-                            RandomEditsKeepTextAndSelectionOfThePlainModel);
+                            RandomEditsKeepTextAndSelectionOfThePlainModel, Utf8PositionsCountItsOwnBytes);
 
 }  // namespace zumoku::test

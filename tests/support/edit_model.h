@@ -9,12 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "buffer/sjis.h"
+#include "buffer/encoding.h"
 
 namespace zumoku::test {
 
 class EditModel {
  public:
+  explicit EditModel(Encoding encoding = Encoding::kShiftJis) : encoding_(encoding) {}
+
   const std::string& Text() const { return text_; }
   int SelStart() const { return start_; }
   int SelLength() const { return length_; }
@@ -109,11 +111,16 @@ class EditModel {
     return lines;
   }
   // Every character boundary, from the start: CR LF is one character, and so
-  // is a lead byte with a trail byte after it.
+  // is a Shift_JIS lead byte with a trail byte after it, or a well-formed
+  // UTF-8 sequence.
   std::vector<int> Boundaries() const {
     std::vector<int> at{0};
     for (std::size_t i = 0; i < text_.size(); i = at.back()) {
       const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text_[k]); };
+      if (encoding_ == Encoding::kUtf8 && text_.compare(i, 2, "\r\n") != 0) {
+        at.push_back(static_cast<int>(i + Utf8CharLengthAt(text_, i)));
+        continue;
+      }
       const bool pair =
           text_.compare(i, 2, "\r\n") == 0 || (IsLeadByte(byte(i)) && i + 1 < text_.size() && IsTrailByte(byte(i + 1)));
       at.push_back(static_cast<int>(i) + (pair ? 2 : 1));
@@ -150,6 +157,7 @@ class EditModel {
     typingRun_ = false;
   }
 
+  Encoding encoding_;
   std::string text_;
   int start_ = 0;
   int length_ = 0;

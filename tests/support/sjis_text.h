@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/sjis_literal.h"
+#include "buffer/literal.h"
 
 namespace zumoku::test {
 
-inline std::string S(std::string_view utf8) { return Sjis(utf8); }
+inline std::string S(std::string_view utf8) { return Literal(utf8, Encoding::kShiftJis); }
 
 }  // namespace zumoku::test

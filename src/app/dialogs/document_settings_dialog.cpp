@@ -8,17 +8,17 @@
 #include "app/editor/sjis_validator.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/place.h"
+#include "buffer/codec.h"
 #include "buffer/edit_buffer.h"
-#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
 namespace {
-QString Decoded(const std::string& bytes) { return codec::Decode(bytes); }
+QString Decoded(const std::string& bytes) { return codec::Decode(bytes, Encoding::kShiftJis); }
 
 // Text the boxes let in can always be stored.
 std::string Encoded(const QString& text, codec::LineEnds lineEnds = codec::LineEnds::kAsIs) {
-  return codec::EncodeChecked(text, lineEnds);
+  return codec::EncodeChecked(text, Encoding::kShiftJis, lineEnds);
 }
 }  // namespace
 

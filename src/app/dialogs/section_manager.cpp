@@ -11,7 +11,7 @@
 
 #include "app/widgets/fonts.h"
 #include "app/widgets/place.h"
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 #include "sections/section_heads.h"
 
 namespace zumoku {
@@ -45,7 +45,7 @@ void TSectionManager::Append(const std::vector<std::string>& names) {
   rows.reserve(static_cast<qsizetype>(names.size()));
   std::map<std::string_view, int> seen;
   for (const std::string& name : names) {
-    rows << codec::Decode(name);
+    rows << codec::Decode(name, buffer_.TextEncoding());
     heads_.push_back({name, seen[name]++});
   }
   ListBox1->addItems(rows);

@@ -4,18 +4,20 @@
 #include <algorithm>
 #include <vector>
 
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 
 namespace zumoku {
 
 namespace {
 constexpr int kLineEndBytes = 2;
 
-// The column after the character at `column` and the variation selector
-// that picks its code, which takes no byte.
-int PastCharacter(QStringView text, int column) {
-  ++column;
-  while (column < text.size() && codec::ByteLength(text[column]) == 0) ++column;
+// The column after the character at `column`: past both halves of a
+// surrogate pair and the variation selector that picks its code, which takes
+// no byte.
+int PastCharacter(QStringView text, int column, Encoding encoding) {
+  const bool pair = text[column].isHighSurrogate() && column + 1 < text.size() && text[column + 1].isLowSurrogate();
+  column += pair ? 2 : 1;
+  while (column < text.size() && codec::ByteLength(text[column], encoding) == 0) ++column;
   return column;
 }
 }  // namespace
@@ -27,6 +29,12 @@ BlockByteIndex::BlockByteIndex(QTextDocument& document) : document_(document) {
 }
 
 BlockByteIndex::~BlockByteIndex() { QObject::disconnect(connection_); }
+
+void BlockByteIndex::SetEncoding(Encoding encoding) {
+  if (encoding == encoding_) return;
+  encoding_ = encoding;
+  Update(0, document_.characterCount());
+}
 
 void BlockByteIndex::Update(int from, int added) {
   const int end = document_.characterCount() - 1;
@@ -44,7 +52,7 @@ void BlockByteIndex::Update(int from, int added) {
 std::vector<int> BlockByteIndex::BlockBytes(const QTextBlock& first, const QTextBlock& last) const {
   std::vector<int> bytes;
   for (QTextBlock block = first;; block = block.next()) {
-    bytes.push_back(codec::ByteLength(block.text()) + kLineEndBytes);
+    bytes.push_back(codec::ByteLength(block.text(), encoding_) + kLineEndBytes);
     if (block == last) return bytes;
   }
 }
@@ -60,7 +68,7 @@ std::vector<int> BlockByteIndex::AllBlockBytes() const {
       bytes.push_back(count);
       count = kLineEndBytes;
     } else {
-      count += codec::ByteLength(c);
+      count += codec::ByteLength(c, encoding_);
     }
   }
   bytes.push_back(count);
@@ -71,7 +79,7 @@ int BlockByteIndex::ByteOffset(int position) const {
   const QTextBlock block = document_.findBlock(position);
   const int column = position - block.position();
   const int before = blocks_.SumBefore(block.blockNumber());
-  return column == 0 ? before : before + codec::ByteLength(QStringView(block.text()).left(column));
+  return column == 0 ? before : before + codec::ByteLength(QStringView(block.text()).left(column), encoding_);
 }
 
 int BlockByteIndex::Position(int offset, bool roundUp) const {
@@ -80,10 +88,12 @@ int BlockByteIndex::Position(int offset, bool roundUp) const {
   const QTextBlock block = document_.findBlockByNumber(at.index);
   const QString text = block.text();
   int remaining = at.offset;
-  for (int column = 0; column < text.size(); ++column) {
-    const int width = codec::ByteLength(text.at(column));
-    if (remaining < width) return block.position() + (remaining > 0 && roundUp ? PastCharacter(text, column) : column);
+  for (int column = 0; column < text.size();) {
+    const int next = PastCharacter(text, column, encoding_);
+    const int width = codec::ByteLength(QStringView(text).mid(column, next - column), encoding_);
+    if (remaining < width) return block.position() + (remaining > 0 && roundUp ? next : column);
     remaining -= width;
+    column = next;
   }
   // Past the text: at its end, or between the CR and the LF after it.
   const int end = block.position() + static_cast<int>(text.size());

@@ -1,5 +1,5 @@
 #pragma once
-// Byte offsets of the stored Shift_JIS text for positions of the editor's
+// Byte offsets of the stored text, in the document's encoding, for positions of the editor's
 // document, and back, without a pass over the text: each block's byte count
 // (its text plus the CR LF after it) is kept in running sums, brought up to
 // date on every change of the document.
@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <vector>
 
+#include "buffer/encoding.h"
 #include "buffer/running_sums.h"
 
 namespace zumoku {
@@ -18,6 +19,9 @@ class BlockByteIndex {
   ~BlockByteIndex();
   BlockByteIndex(const BlockByteIndex&) = delete;
   BlockByteIndex& operator=(const BlockByteIndex&) = delete;
+
+  // Counts the document's characters in `encoding` from now on.
+  void SetEncoding(Encoding encoding);
 
   // Stored bytes before document position `position`.
   int ByteOffset(int position) const;
@@ -38,6 +42,7 @@ class BlockByteIndex {
   std::vector<int> AllBlockBytes() const;
 
   QTextDocument& document_;
+  Encoding encoding_ = Encoding::kShiftJis;
   RunningSums blocks_;
   QMetaObject::Connection connection_;
 };

@@ -8,15 +8,18 @@
 
 #include "app/editor/dropped_files.h"
 #include "app/editor/memo_read_back.h"
+#include "buffer/codec.h"
 #include "buffer/line_ends.h"
-#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
 namespace {
 // The selection's document bytes, beside its plain text, for pasting back
-// into this program.
-const QString kDocumentBytes = QStringLiteral("application/x-zumoku-shift-jis");
+// into a document of the same encoding in this program.
+QString DocumentBytesFormat(Encoding encoding) {
+  return encoding == Encoding::kUtf8 ? QStringLiteral("application/x-zumoku-utf-8")
+                                     : QStringLiteral("application/x-zumoku-shift-jis");
+}
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -36,7 +39,7 @@ QKeyEvent WithText(const QKeyEvent& event, Qt::KeyboardModifiers modifiers, cons
 
 // NUL is shown as the stand-in of byte 0 and kept as that byte.
 QChar NulStandIn() {
-  static const QChar standIn = codec::Decode(std::string_view("\0", 1)).front();
+  static const QChar standIn = codec::Decode(std::string_view("\0", 1), Encoding::kShiftJis).front();
   return standIn;
 }
 }  // namespace
@@ -66,11 +69,16 @@ QString Memo::NormalizeLineEnds(const QString& text) {
 }
 
 bool Memo::Refuse(const QString& text) {
-  const auto refused = codec::FirstRefused(text);
+  const auto refused = codec::FirstRefused(text, encoding_);
   if (!refused) return false;
   const bool printable = !refused->isSurrogate() && refused->isPrint();
-  emit this->refused(printable ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
-                               : QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  if (encoding_ == Encoding::kUtf8) {
+    emit this->refused(printable ? QStringLiteral("「%1」は文書に入力できない文字です").arg(*refused)
+                                 : QStringLiteral("文書に入力できない文字です"));
+  } else {
+    emit this->refused(printable ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
+                                 : QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  }
   return true;
 }
 
@@ -127,7 +135,7 @@ void Memo::keyPressEvent(QKeyEvent* event) {
 void Memo::SelectCharacterAndSelectorBeforeCaret() {
   QTextCursor cursor = textCursor();
   const int at = cursor.position();
-  if (cursor.hasSelection() || at < 2 || codec::ByteLength(document()->characterAt(at - 1)) != 0) return;
+  if (cursor.hasSelection() || at < 2 || codec::ByteLength(document()->characterAt(at - 1), encoding_) != 0) return;
   cursor.setPosition(at - 2, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
 }
@@ -139,7 +147,7 @@ void Memo::ReadBackLastChange() {
   const int to = std::min(lastChange_->to, document()->characterCount() - 1);
   steps_.InNewestBlock([&] {
     int caret = textCursor().position();
-    ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, caret);
+    ReadBackEdit(*document(), std::min(lastChange_->from, to), to, NewText::kEntered, encoding_, caret);
     if (caret == textCursor().position()) return;
     QTextCursor moved = textCursor();
     moved.setPosition(caret);
@@ -155,8 +163,10 @@ void Memo::PassKey(QKeyEvent* event) {
 
 bool Memo::Swallowed(const QKeyEvent& event) {
   const QString text = event.text();
-  if (!keyPress_ || text.size() != 1 || !text.at(0).isPrint() || codec::ByteLength(text.at(0)) != 1) return false;
-  const auto bytes = codec::Encode(text);
+  if (!keyPress_ || text.size() != 1 || !text.at(0).isPrint() || codec::ByteLength(text.at(0), encoding_) != 1) {
+    return false;
+  }
+  const auto bytes = codec::Encode(text, encoding_);
   if (!bytes) return false;
   char key = bytes->front();
   keyPress_(key);
@@ -188,21 +198,21 @@ QMimeData* Memo::createMimeDataFromSelection() const {
   auto* data = new QMimeData;
   const QString text = textCursor().selection().toPlainText();
   data->setText(text);
-  if (const auto bytes = codec::Encode(text)) {
-    data->setData(kDocumentBytes, QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+  if (const auto bytes = codec::Encode(text, encoding_)) {
+    data->setData(DocumentBytesFormat(encoding_), QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
   }
   return data;
 }
 
 bool Memo::canInsertFromMimeData(const QMimeData* source) const {
-  return source->hasText() || source->hasFormat(kDocumentBytes);
+  return source->hasText() || source->hasFormat(DocumentBytesFormat(encoding_));
 }
 
 void Memo::insertFromMimeData(const QMimeData* source) {
-  if (source->hasFormat(kDocumentBytes)) {
+  if (const QString format = DocumentBytesFormat(encoding_); source->hasFormat(format)) {
     // Copied or dragged here: exactly the bytes it was, invalid ones included.
-    const QByteArray bytes = source->data(kDocumentBytes);
-    Insert(codec::Decode(NormalizeInsertedLineEnds(std::string_view(bytes.constData(), bytes.size()))));
+    const QByteArray bytes = source->data(format);
+    Insert(codec::Decode(NormalizeInsertedLineEnds(std::string_view(bytes.constData(), bytes.size())), encoding_));
     return;
   }
   if (!source->hasText()) return;

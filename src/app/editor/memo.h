@@ -1,6 +1,6 @@
 #pragma once
-// memo1: the plain-text editor widget. It lets in only text that Shift_JIS
-// can hold, whether typed, composed by an input method, pasted or dropped,
+// memo1: the plain-text editor widget. It lets in only text that the
+// document's encoding can hold, whether typed, composed by an input method, pasted or dropped,
 // and brings pasted line ends to one form. Text copied or dragged out of it
 // carries its document bytes, so it comes back exactly.
 #include <QPlainTextEdit>
@@ -9,6 +9,7 @@
 
 #include "app/editor/memo_read_back.h"
 #include "app/editor/undo_steps.h"
+#include "buffer/encoding.h"
 
 namespace zumoku {
 
@@ -25,6 +26,11 @@ class Memo : public QPlainTextEdit {
   // Pasted text and input-method commits do not pass through it.
   using KeyPressHandler = std::function<void(char& key)>;
   void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+
+  // The encoding of the document's bytes, which decides what text may come
+  // in and how it is stored; set before the document's text.
+  Encoding TextEncoding() const { return encoding_; }
+  void SetTextEncoding(Encoding encoding) { encoding_ = encoding; }
 
   // Takes back the most recent undo step and brings back the selection from
   // before it.
@@ -89,6 +95,7 @@ class Memo : public QPlainTextEdit {
   std::optional<int> runSteps_;
   bool typing_ = false;  // caret moves are the typing's own
   std::optional<Change> lastChange_;
+  Encoding encoding_ = Encoding::kShiftJis;
 };
 
 }  // namespace zumoku

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "app/editor/memo_read_back.h"
+#include "buffer/codec.h"
 #include "buffer/line_ends.h"
-#include "buffer/sjis_codec.h"
 
 namespace zumoku {
 
@@ -20,7 +20,9 @@ MemoBuffer::MemoBuffer(Memo& editor)
 // The widget may outlive the buffer; its edits must then no longer reach it.
 MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
 
-std::string MemoBuffer::Text() const { return codec::EncodeChecked(editor_.document()->toRawText()); }
+std::string MemoBuffer::Text() const {
+  return codec::EncodeChecked(editor_.document()->toRawText(), editor_.TextEncoding());
+}
 
 int MemoBuffer::SelStart() const { return positions_.ByteOffset(editor_.textCursor().selectionStart()); }
 
@@ -46,14 +48,16 @@ void MemoBuffer::SetSelLength(int length) {
   editor_.ensureCursorVisible();
 }
 
-std::string MemoBuffer::SelText() const { return codec::EncodeChecked(editor_.textCursor().selectedText()); }
+std::string MemoBuffer::SelText() const {
+  return codec::EncodeChecked(editor_.textCursor().selectedText(), editor_.TextEncoding());
+}
 
 void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
   editor_.EndTypingRun();  // commands never join typing
   // The caret after the text, past a character its last byte joins.
   const auto changeAndReadBack = [&] {
     int caret = change();
-    const int end = ReadBackEdit(*editor_.document(), from, caret, NewText::kDecoded, caret);
+    const int end = ReadBackEdit(*editor_.document(), from, caret, NewText::kDecoded, editor_.TextEncoding(), caret);
     QTextCursor after = editor_.textCursor();
     if (after.hasSelection() || after.position() != caret) {
       after.setPosition(caret);
@@ -68,7 +72,7 @@ void MemoBuffer::AsCommand(int from, const std::function<int()>& change) {
 }
 
 void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
-  const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes));
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(bytes), editor_.TextEncoding());
   AsCommand(cursor.selectionStart(), [&] {
     cursor.insertText(text);
     return cursor.position();
@@ -77,7 +81,7 @@ void MemoBuffer::ReplaceAsCommand(QTextCursor cursor, std::string_view bytes) {
 
 // Through the widget's own cursor, which then already stands after the text.
 void MemoBuffer::SetSelText(std::string_view s) {
-  const QString text = codec::Decode(NormalizeInsertedLineEnds(s));
+  const QString text = codec::Decode(NormalizeInsertedLineEnds(s), editor_.TextEncoding());
   AsCommand(editor_.textCursor().selectionStart(), [&] {
     editor_.insertPlainText(text);
     return editor_.textCursor().position();
@@ -91,11 +95,15 @@ void MemoBuffer::Clear() {
   modified_ = false;
 }
 
-void MemoBuffer::Load(std::string_view bytes) {
+void MemoBuffer::Load(std::string_view bytes, Encoding encoding) {
   editor_.Steps().StartFreshHistory();
+  editor_.SetTextEncoding(encoding);
   // Decoding already makes each CR LF, lone CR and lone LF one line end,
   // which is the rule for files; no normalised copy of a large file needed.
-  editor_.setPlainText(codec::Decode(bytes));
+  const QString text = codec::Decode(bytes, encoding);
+  editor_.clear();
+  positions_.SetEncoding(encoding);
+  editor_.setPlainText(text);
 }
 
 int MemoBuffer::Count() const {
@@ -106,7 +114,7 @@ int MemoBuffer::Count() const {
 
 std::string MemoBuffer::Get(int index) const {
   if (index < 0 || index >= Count()) return {};
-  return codec::EncodeChecked(editor_.document()->findBlockByNumber(index).text());
+  return codec::EncodeChecked(editor_.document()->findBlockByNumber(index).text(), editor_.TextEncoding());
 }
 
 void MemoBuffer::Put(int index, std::string_view s) {

@@ -1,6 +1,6 @@
 #pragma once
 // The EditBuffer over the memo1 widget. The widget holds Unicode text; this
-// adapter speaks Shift_JIS bytes with CR LF line ends and converts byte
+// adapter speaks the document's bytes with CR LF line ends and converts byte
 // positions through an index of each line's bytes, so commands behave here
 // as on TextBuffer and positions cost the same in any size of document.
 #include <QString>
@@ -32,8 +32,9 @@ class MemoBuffer : public EditBuffer, private EditLines {
   void BeginUndoStep() override { editor_.Steps().Begin(); }
   bool EndUndoStep() override { return editor_.Steps().End(); }
 
+  Encoding TextEncoding() const override { return editor_.TextEncoding(); }
   void Clear() override;
-  void Load(std::string_view bytes) override;
+  void Load(std::string_view bytes, Encoding encoding) override;
   bool Modified() const override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }
 

@@ -1,9 +1,12 @@
 #pragma once
-// After an edit the editor shows what the edited bytes read back as. A lead
-// byte shown alone joins a trail byte written after it into one character,
-// and each character after it in the line can then shift by a byte; text
+// After an edit the editor shows what the edited bytes read back as. Bytes
+// shown alone (a Shift_JIS lead byte, the start of a UTF-8 sequence) join
+// bytes written after them into one character, and each character after
+// them in the line can then shift; text
 // entered in a form its bytes do not decode to (〜 for ～) takes that form.
 #include <QTextDocument>
+
+#include "buffer/encoding.h"
 
 namespace zumoku {
 
@@ -13,10 +16,10 @@ enum class NewText {
 };
 
 // [from, to) is the text an edit put in the document (empty after a
-// deletion). Reads it back with what it can join: a lone lead byte before it,
+// deletion). Reads it back with what it can join: bytes shown alone before it,
 // and, when its end joins the next byte, the rest of the line. `caret`, a
 // position in the text read, moves to the end of a character it would split.
 // Returns the end of the text read.
-int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, int& caret);
+int ReadBackEdit(QTextDocument& document, int from, int to, NewText newText, Encoding encoding, int& caret);
 
 }  // namespace zumoku

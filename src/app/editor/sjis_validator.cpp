@@ -1,6 +1,6 @@
 #include "app/editor/sjis_validator.h"
 
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 
 namespace zumoku {
 
@@ -9,7 +9,7 @@ QValidator::State SjisValidator::validate(QString& input, int&) const {
     emit refused(QStringLiteral("改行は入力できません"));
     return Invalid;
   }
-  if (!codec::Encode(input, codec::LineEnds::kAsIs)) {
+  if (!codec::Encode(input, Encoding::kShiftJis, codec::LineEnds::kAsIs)) {
     emit refused(QStringLiteral("Shift_JISで表せない文字は入力できません"));
     return Invalid;
   }

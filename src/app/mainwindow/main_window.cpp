@@ -82,6 +82,7 @@ void TForm1::BuildMainMenu() {
   Save1->setEnabled(false);
   AddFileEntry(file, "SaveAs1", QStringLiteral("名前をつけて保存..."), &TForm1::SaveAs1Click,
                {QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S});
+  BuildEncodingEntries(file);
   AddSeparator(file, "N1");
   AddFileEntry(file, "Exit1", QStringLiteral("終了"), &TForm1::Exit1Click, {QKeySequence::Quit, Qt::CTRL | Qt::Key_Q});
 

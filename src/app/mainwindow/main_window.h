@@ -172,10 +172,15 @@ class TForm1 : public QMainWindow {
   void N2Click();  // 新規作成
 
   // Documents ("ファイル" menu, toolbar buttons 2 and 3, dropped files).
-  void Open1Click();                         // 開く...
-  void Save1Click();                         // 上書き保存
-  void SaveAs1Click();                       // 名前をつけて保存...
-  void Exit1Click();                         // 終了
+  void Open1Click();    // 開く...
+  void Save1Click();    // 上書き保存
+  void SaveAs1Click();  // 名前をつけて保存...
+  void Exit1Click();    // 終了
+
+  // Encodings ("ファイル" menu).
+  void ReopenShiftJis1Click();               // 文字コードを指定して開き直す：Shift_JIS
+  void ReopenUtf81Click();                   // 文字コードを指定して開き直す：UTF-8
+  void SaveInFormat1Click();                 // 文字コードを変えて保存...
   void DropFiles(const QStringList& paths);  // files dropped on the window
   // Opens a file named on the command line as "開く..." opens a chosen one.
   void OpenFile(const QString& path);
@@ -200,6 +205,8 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildMainMenu();
+  // "文字コードを指定して開き直す" and "文字コードを変えて保存...".
+  void BuildEncodingEntries(QMenu* file);
   void BuildToolBar();
   void BuildStatusBar();
   void BuildPopupMenu1();
@@ -250,7 +257,8 @@ class TForm1 : public QMainWindow {
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once
   // The components the window reads or changes after building them.
   QAction* Save1 = nullptr;
-  QMenu* Find2 = nullptr;  // the typesetting menu goes in before it
+  QMenu* Reopen1 = nullptr;  // enabled while the document has a file
+  QMenu* Find2 = nullptr;    // the typesetting menu goes in before it
   QToolBar* ToolBar1 = nullptr;
   QToolButton* ToolButton4 = nullptr;
   QMenu* PopupMenu1 = nullptr;

@@ -98,7 +98,7 @@ void TForm1::BuildPopupMenu1() {
 }
 
 void TForm1::PopupMenu1Popup() {
-  const TextMenuState state = InspectSelection(Buffer().SelText());
+  const TextMenuState state = InspectSelection(Buffer().SelText(), Buffer().TextEncoding());
   for (QAction* item : {N32, N31}) item->setVisible(state.showFontRemoval);
   for (QAction* item : {N33, N34}) item->setVisible(state.showSizeRemoval);
   const struct {

@@ -3,7 +3,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "buffer/sjis_codec.h"
+#include "buffer/codec.h"
 
 namespace zumoku {
 
@@ -24,7 +24,8 @@ QString KindLabel(typeset::EntryKind kind) {
 QString EntryText(const typeset::LogEntry& entry, const QString& fileName) {
   const QString file = entry.inDocument ? fileName : QStringLiteral("(別のファイル)");
   const QString where = entry.line > 0 ? QStringLiteral("%1:%2: ").arg(file).arg(entry.line) : QString();
-  return QStringLiteral("[%1] %2%3").arg(KindLabel(entry.kind), where, codec::Decode(entry.message));
+  return QStringLiteral("[%1] %2%3")
+      .arg(KindLabel(entry.kind), where, codec::Decode(entry.message, Encoding::kShiftJis));
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+// The encoding commands: reading the document's file again in a chosen
+// encoding, and saving it in another encoding or with other line ends.
+#include "app/dialogs/format_dialog.h"
+#include "app/mainwindow/main_window.h"
+#include "app/widgets/menu_items.h"
+
+namespace zumoku {
+
+void TForm1::BuildEncodingEntries(QMenu* file) {
+  AddSeparator(file, "EncodingSeparator1");
+  Reopen1 = file->addMenu(QStringLiteral("文字コードを指定して開き直す"));
+  Reopen1->setObjectName(QStringLiteral("Reopen1"));
+  // Document flows, not commands of the text: no undo step around them.
+  const auto add = [this](QMenu* menu, const char* name, const QString& caption, void (TForm1::*slot)()) {
+    connect(AddItem(menu, name, caption), &QAction::triggered, this, slot);
+  };
+  add(Reopen1, "ReopenShiftJis1", QStringLiteral("Shift_JIS"), &TForm1::ReopenShiftJis1Click);
+  add(Reopen1, "ReopenUtf81", QStringLiteral("UTF-8"), &TForm1::ReopenUtf81Click);
+  add(file, "SaveInFormat1", QStringLiteral("文字コードを変えて保存..."), &TForm1::SaveInFormat1Click);
+  connect(file, &QMenu::aboutToShow, this, [this] { Reopen1->setEnabled(document_->HasFile()); });
+}
+
+void TForm1::ReopenShiftJis1Click() { document_->ReopenAs(Encoding::kShiftJis); }
+
+void TForm1::ReopenUtf81Click() { document_->ReopenAs(Encoding::kUtf8); }
+
+void TForm1::SaveInFormat1Click() {
+  const auto format = FormatDialog::Ask(this, document_->Format());
+  if (!format) return;
+  document_->SaveInFormat(*format);
+  WatchDocumentFile();
+}
+
+}  // namespace zumoku

@@ -1,0 +1,97 @@
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+#include <string>
+
+#include "documents/text_format.h"
+
+namespace zumoku {
+
+namespace {
+// Magic comments stand at the top of a file.
+constexpr int kMagicCommentLines = 10;
+
+std::string Lowercase(std::string_view s) {
+  std::string lower(s);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  return lower;
+}
+
+// The name after `key` up to a blank, ';' or the end: "utf-8" in
+// "coding: utf-8 -*-".
+std::string_view NameAfter(std::string_view line, std::string_view key) {
+  const auto at = line.find(key);
+  if (at == std::string_view::npos) return {};
+  std::string_view rest = line.substr(at + key.size());
+  rest.remove_prefix(std::min(rest.find_first_not_of(" \t="), rest.size()));
+  return rest.substr(0, rest.find_first_of(" \t;\r\n"));
+}
+
+std::optional<Encoding> EncodingNamed(std::string_view name) {
+  if (name.starts_with("utf-8") || name.starts_with("utf8")) return Encoding::kUtf8;
+  static constexpr std::array<std::string_view, 7> kShiftJisNames = {
+      "shift_jis", "shift-jis", "shiftjis", "sjis", "cp932", "windows-31j", "japanese-shift-jis"};
+  const auto named = [&](std::string_view sjis) { return name.starts_with(sjis); };
+  if (std::any_of(kShiftJisNames.begin(), kShiftJisNames.end(), named)) return Encoding::kShiftJis;
+  return std::nullopt;
+}
+
+// A "%#!" line names the command that typesets the file.
+std::optional<Encoding> CommandLineEncoding(std::string_view line) {
+  if (line.find("uplatex") != std::string_view::npos) return Encoding::kUtf8;
+  return EncodingNamed(NameAfter(line, "-kanji"));
+}
+
+std::optional<Encoding> MagicCommentEncoding(std::string_view line) {
+  const std::string lower = Lowercase(line.substr(0, line.find_first_of("\r\n")));
+  if (!lower.starts_with("%")) return std::nullopt;
+  if (lower.starts_with("%#!")) return CommandLineEncoding(lower);
+  if (const auto named = EncodingNamed(NameAfter(lower, "coding:"))) return named;
+  return EncodingNamed(NameAfter(lower, "!tex encoding"));
+}
+
+std::optional<Encoding> FirstMagicComment(std::string_view text) {
+  for (int line = 0; line < kMagicCommentLines && !text.empty(); ++line) {
+    if (const auto encoding = MagicCommentEncoding(text)) return encoding;
+    const auto end = text.find('\n');
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return std::nullopt;
+}
+
+enum class Bytes { kAscii, kUtf8, kOther };
+
+Bytes Classify(std::string_view text) {
+  Bytes found = Bytes::kAscii;
+  for (std::size_t at = 0; at < text.size();) {
+    if (static_cast<unsigned char>(text[at]) < 0x80) {
+      ++at;
+      continue;
+    }
+    const std::size_t length = Utf8CharLengthAt(text, at);
+    if (length == 1) return Bytes::kOther;
+    found = Bytes::kUtf8;
+    at += length;
+  }
+  return found;
+}
+}  // namespace
+
+DetectedFormat DetectFormat(std::string_view bytes, Encoding plain) {
+  DetectedFormat detected{{}, bytes};
+  detected.format.lineEnds = DetectLineEndStyle(bytes);
+  if (bytes.starts_with(kByteOrderMark)) {
+    detected.format.encoding = Encoding::kUtf8;
+    detected.format.byteOrderMark = true;
+    detected.text.remove_prefix(kByteOrderMark.size());
+  } else if (const auto named = FirstMagicComment(bytes)) {
+    detected.format.encoding = *named;
+  } else {
+    const Bytes kind = Classify(bytes);
+    detected.format.encoding = kind == Bytes::kAscii ? plain : kind == Bytes::kUtf8 ? Encoding::kUtf8 : Encoding::kShiftJis;
+  }
+  return detected;
+}
+
+}  // namespace zumoku
