@@ -46,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"MagicCommentTooLow", "\r\n\r\n\r\n\r\n\r\n%#!uplatex\r\n\\documentclass{jsarticle}\r\n", kUtf8,
                    kPlatex},
         ChoiceCase{"TrailByteEscapesNoPercent", "\x95\x5C%\\documentclass{ujarticle}\r\n", kSjis, kPlatex},
-        ChoiceCase{"TrailByteStartsNoCommand", "\x95\x5C" "documentclass{ujarticle}\r\n", kSjis, kPlatex}),
+        ChoiceCase{"TrailByteStartsNoCommand",
+                   "\x95\x5C"
+                   "documentclass{ujarticle}\r\n",
+                   kSjis, kPlatex}),
     test::RowName());
 
 }  // namespace

@@ -73,7 +73,7 @@ class Typesetting : public QObject {
   QTimer progress_;
   QTimer caretMoved_;
   int caretLine_ = 0;
-  QString fileName_;  // of the document being typeset
+  QString fileName_;                         // of the document being typeset
   Encoding encoding_ = Encoding::kShiftJis;  // its bytes', and so its log's
   std::unique_ptr<typeset::SynctexMap> synctex_;
 };
