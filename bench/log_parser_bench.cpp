@@ -97,7 +97,7 @@ void ListEntries(benchmark::State& state) {
   const typeset::LogSummary summary = typeset::ParseLog(std::string_view(log.constData(), log.size()), "doc.tex");
   LogPanel panel;
   panel.show();
-  for (auto _ : state) panel.ShowEntries(summary, QStringLiteral("doc.tex"));
+  for (auto _ : state) panel.ShowEntries(summary, QStringLiteral("doc.tex"), Encoding::kShiftJis);
   state.counters["entries"] = static_cast<double>(summary.entries.size());
 }
 

@@ -89,7 +89,9 @@ DetectedFormat DetectFormat(std::string_view bytes, Encoding plain) {
     detected.format.encoding = *named;
   } else {
     const Bytes kind = Classify(bytes);
-    detected.format.encoding = kind == Bytes::kAscii ? plain : kind == Bytes::kUtf8 ? Encoding::kUtf8 : Encoding::kShiftJis;
+    detected.format.encoding = kind == Bytes::kAscii  ? plain
+                               : kind == Bytes::kUtf8 ? Encoding::kUtf8
+                                                      : Encoding::kShiftJis;
   }
   return detected;
 }

@@ -143,7 +143,7 @@ class Parser {
       return;
     }
     if (auto error = ParseFileLineError(line)) {
-      Add(EntryKind::kError, error->line, IsMainFile(error->file), std::string(error->message));
+      Add(EntryKind::kError, error->line, IsErrorInMainFile(error->file), std::string(error->message));
       skippingBlock_ = true;  // the context lines quote the source
     } else if (line.starts_with("! ")) {
       Add(EntryKind::kError, ContextLine(), InMainFile(), std::string(line.substr(2)));
@@ -223,6 +223,15 @@ class Parser {
     std::string_view first = firstFile_;
     if (first.starts_with("./")) first.remove_prefix(2);
     return file == mainFile_ || (!first.empty() && file == first);
+  }
+
+  // pLaTeX reading UTF-8 writes a name outside ASCII before an error in its
+  // inner code (EUC-JP), though "(name" showed the name's own bytes: such a
+  // name is judged by the file open where the error stands.
+  bool IsErrorInMainFile(std::string_view file) const {
+    const bool ascii =
+        std::all_of(file.begin(), file.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return IsMainFile(file) || (!ascii && InMainFile());
   }
 
   std::string_view log_;

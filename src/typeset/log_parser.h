@@ -1,10 +1,10 @@
 #pragma once
-// Reads a pLaTeX log (Shift_JIS bytes, run with -file-line-error) for what
-// the user has to act on: errors, LaTeX, class and package warnings,
-// overfull and underfull boxes, and whether the log asks for another run
-// to settle cross-references. Plain C++: the log is never decoded here,
-// since every pattern it looks for is ASCII and no Shift_JIS trail byte is
-// one of '(', ')', ':' or a digit.
+// Reads a pLaTeX or upLaTeX log (bytes in the document's encoding, run with
+// -file-line-error) for what the user has to act on: errors, LaTeX, class
+// and package warnings, overfull and underfull boxes, and whether the log
+// asks for another run to settle cross-references. Plain C++: the log is
+// never decoded here, since every pattern it looks for is ASCII and no byte
+// inside a Shift_JIS or UTF-8 character is one of '(', ')', ':' or a digit.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +17,7 @@ struct LogEntry {
   EntryKind kind = EntryKind::kError;
   int line = 0;             // 1-based source line; 0 when the log names none
   bool inDocument = false;  // the line is one of the typeset document's own
-  std::string message;      // Shift_JIS bytes, continuation lines joined
+  std::string message;      // in the document's encoding, continuation lines joined
 
   bool operator==(const LogEntry&) const = default;
 };
@@ -29,7 +29,7 @@ struct LogSummary {
   int Count(EntryKind kind) const;
 };
 
-// `mainFile` is the file name platex was given, as bytes.
+// `mainFile` is the file name LaTeX was given, as bytes.
 LogSummary ParseLog(std::string_view log, std::string_view mainFile);
 
 }  // namespace zumoku::typeset

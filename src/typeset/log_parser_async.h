@@ -1,5 +1,5 @@
 #pragma once
-// Reads and parses platex's log on a worker thread, so that a long log
+// Reads and parses LaTeX's log on a worker thread, so that a long log
 // leaves the window responsive. Only the latest request is answered: a
 // result that a newer request or Cancel overtook is dropped.
 #include <QObject>

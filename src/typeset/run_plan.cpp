@@ -47,18 +47,23 @@ std::optional<std::string> FirstDifference(const std::map<std::string, std::stri
 
 }  // namespace
 
-RunPlan::RunPlan(std::string texFile, bool embedFonts, FileReader read)
-    : texFile_(std::move(texFile)), embedFonts_(embedFonts), read_(std::move(read)), readBack_(ReadBackFiles()) {}
+RunPlan::RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read)
+    : texFile_(std::move(texFile)),
+      tools_(tools),
+      embedFonts_(embedFonts),
+      read_(std::move(read)),
+      readBack_(ReadBackFiles()) {}
 
 Command RunPlan::Current() const {
   switch (stage_) {
-    case Stage::kPlatex:
-      return {"platex",
-              {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
-    case Stage::kPbibtex:
-      return {"pbibtex", {"-kanji=sjis", AsArgument(JobName())}};
+    case Stage::kLatex:
+      return {
+          tools_.Latex(),
+          {tools_.KanjiOption(), "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
+    case Stage::kBibtex:
+      return {tools_.Bibtex(), {tools_.KanjiOption(), AsArgument(JobName())}};
     case Stage::kMendex:
-      return {"mendex", {"-S", AsArgument(JobName() + ".idx")}};
+      return {"mendex", {tools_.MendexOption(), AsArgument(JobName() + ".idx")}};
     case Stage::kDvipdfmx: {
       Command dvipdfmx{"dvipdfmx", {}};
       if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
@@ -72,9 +77,9 @@ Command RunPlan::Current() const {
 
 std::vector<std::string> RunPlan::PartialOutputs() const {
   switch (stage_) {
-    case Stage::kPlatex:
-      return {JobName() + ".synctex(busy)"};  // renamed only when platex ends
-    case Stage::kPbibtex:
+    case Stage::kLatex:
+      return {JobName() + ".synctex(busy)"};  // renamed only when LaTeX ends
+    case Stage::kBibtex:
     case Stage::kMendex:
       return {toolOutput_};
     case Stage::kDvipdfmx:
@@ -84,18 +89,18 @@ std::vector<std::string> RunPlan::PartialOutputs() const {
   }
 }
 
-void RunPlan::PlatexFinished(int exitCode, const LogSummary& log) {
+void RunPlan::LatexFinished(int exitCode, const LogSummary& log) {
   if (exitCode != 0 || log.Count(EntryKind::kError) > 0) return Fail(exitCode);
   Contents now = ReadBackFiles();
   const auto changed = FirstDifference(readBack_, now);
   readBack_ = std::move(now);
   rerunNeeded_ = changed || log.rerunRequested;
   rerunCause_ = changed.value_or("");
-  ChooseNext(Stage::kPlatex);
+  ChooseNext(Stage::kLatex);
 }
 
 void RunPlan::ToolFinished(int exitCode) {
-  const bool onlyWarnings = stage_ == Stage::kPbibtex && exitCode == 1;
+  const bool onlyWarnings = stage_ == Stage::kBibtex && exitCode == 1;
   if (exitCode != 0 && !onlyWarnings) return Fail(exitCode);
   if (stage_ == Stage::kDvipdfmx) {
     stage_ = Stage::kSucceeded;
@@ -109,11 +114,11 @@ void RunPlan::ToolFinished(int exitCode) {
 }
 
 void RunPlan::ChooseNext(Stage done) {
-  if (done == Stage::kPlatex) {
+  if (done == Stage::kLatex) {
     const std::string request = BibliographyRequest();
     if (!request.empty() && request != bibliographyDone_) {
       bibliographyDone_ = request;
-      return StartTool(Stage::kPbibtex, JobName() + ".bbl");
+      return StartTool(Stage::kBibtex, JobName() + ".bbl");
     }
   }
   if (done != Stage::kMendex) {
@@ -124,9 +129,9 @@ void RunPlan::ChooseNext(Stage done) {
       return StartTool(Stage::kMendex, JobName() + ".ind");
     }
   }
-  if (rerunNeeded_ && platexRuns_ < kMaxPlatexRuns) {
-    ++platexRuns_;
-    stage_ = Stage::kPlatex;
+  if (rerunNeeded_ && latexRuns_ < kMaxLatexRuns) {
+    ++latexRuns_;
+    stage_ = Stage::kLatex;
   } else {
     stage_ = Stage::kDvipdfmx;
   }

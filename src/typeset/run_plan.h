@@ -1,9 +1,10 @@
 #pragma once
-// The commands of one typesetting run, decided one at a time: platex; pbibtex
-// when the .aux asks for a bibliography; mendex when there is an index;
-// platex again while what it reads back (.aux, .toc, .lof, .lot, .out, the
-// .bbl and the .ind) changes, at most kMaxPlatexRuns runs in all; then
-// dvipdfmx. The plan only decides, reading the files through a function it
+// The commands of one typesetting run, decided one at a time: the engine's
+// LaTeX (platex or uplatex); its BibTeX (pbibtex or upbibtex) when the .aux
+// asks for a bibliography; mendex when there is an index; LaTeX again while
+// what it reads back (.aux, .toc, .lof, .lot, .out, the .bbl and the .ind)
+// changes, at most kMaxLatexRuns runs in all; then dvipdfmx. Each tool reads
+// and writes the document's encoding. The plan only decides, reading the files through a function it
 // is given; the runner starts the processes and reads the logs.
 #include <functional>
 #include <map>
@@ -13,10 +14,11 @@
 
 #include "typeset/log_parser.h"
 #include "typeset/output_names.h"
+#include "typeset/toolchain.h"
 
 namespace zumoku::typeset {
 
-inline constexpr int kMaxPlatexRuns = 5;
+inline constexpr int kMaxLatexRuns = 5;
 // Harano Aji, which TeX Live ships; passed when the system's own map
 // embeds no Japanese font.
 inline constexpr const char* kEmbeddingMap = "ptex-haranoaji.map";
@@ -28,7 +30,7 @@ struct Command {
   bool operator==(const Command&) const = default;
 };
 
-enum class Stage { kPlatex, kPbibtex, kMendex, kDvipdfmx, kSucceeded, kFailed };
+enum class Stage { kLatex, kBibtex, kMendex, kDvipdfmx, kSucceeded, kFailed };
 
 // The step that ended the run in failure.
 struct Failure {
@@ -42,25 +44,26 @@ using FileReader = std::function<std::optional<std::string>(const std::string& n
 class RunPlan {
  public:
   // `texFile` is the document's name inside its folder, where the commands
-  // run. The files platex reads back are remembered as they are now.
-  RunPlan(std::string texFile, bool embedFonts, FileReader read);
+  // run. The files LaTeX reads back are remembered as they are now.
+  RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read);
 
   Stage CurrentStage() const { return stage_; }
   // The command to run now; only while a tool runs.
   Command Current() const;
-  int PlatexRuns() const { return platexRuns_; }
-  // What made platex run again: the file that changed, or empty when only
+  int LatexRuns() const { return latexRuns_; }
+  // What made LaTeX run again: the file that changed, or empty when only
   // its log asked for it.
   const std::string& RerunCause() const { return rerunCause_; }
   const Failure& FailedStep() const { return failure_; }
   // What the current command leaves half-written when it is ended.
   std::vector<std::string> PartialOutputs() const;
 
-  // The current command ended; `log` is platex's log, read after it ended.
-  void PlatexFinished(int exitCode, const LogSummary& log);
-  // pbibtex, mendex or dvipdfmx ended.
+  // The current command ended; `log` is LaTeX's log, read after it ended.
+  void LatexFinished(int exitCode, const LogSummary& log);
+  // BibTeX, mendex or dvipdfmx ended.
   void ToolFinished(int exitCode);
 
+  const Toolchain& Tools() const { return tools_; }
   const std::string& TexFile() const { return texFile_; }
   // What the commands write next to the document.
   std::string JobName() const { return JobNameOf(texFile_); }
@@ -73,24 +76,25 @@ class RunPlan {
 
   std::string Read(const std::string& name) const;
   Contents ReadBackFiles() const;
-  // The .aux lines pbibtex reads; empty when no bibliography is asked for.
+  // The .aux lines BibTeX reads; empty when no bibliography is asked for.
   std::string BibliographyRequest() const;
-  // After platex, pbibtex or mendex: the next step, each check starting
+  // After LaTeX, BibTeX or mendex: the next step, each check starting
   // from the step after `done`.
   void ChooseNext(Stage done);
   void Fail(int exitCode);
-  // Starts a tool whose output platex reads back, remembering that output.
+  // Starts a tool whose output LaTeX reads back, remembering that output.
   void StartTool(Stage stage, const std::string& output);
 
   std::string texFile_;
+  Toolchain tools_;
   bool embedFonts_;
   FileReader read_;
-  Stage stage_ = Stage::kPlatex;
-  int platexRuns_ = 1;
-  Contents readBack_;                            // as the next platex run finds them
-  std::optional<std::string> bibliographyDone_;  // the request pbibtex last answered
+  Stage stage_ = Stage::kLatex;
+  int latexRuns_ = 1;
+  Contents readBack_;                            // as the next LaTeX run finds them
+  std::optional<std::string> bibliographyDone_;  // the request BibTeX last answered
   std::optional<std::string> indexDone_;         // the .idx mendex last read
-  std::string toolOutput_;                       // of pbibtex or mendex, while it runs
+  std::string toolOutput_;                       // of BibTeX or mendex, while it runs
   std::string toolOutputBefore_;
   bool rerunNeeded_ = false;
   std::string rerunCause_;

@@ -52,21 +52,27 @@ TypesetRunner::TypesetRunner(QObject* parent) : QObject(parent) {
 
 TypesetRunner::~TypesetRunner() { Abandon(); }
 
-QProcessEnvironment TypesetRunner::ToolEnvironment() {
+QProcessEnvironment TypesetRunner::ToolEnvironment(const Toolchain& tools) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  // pLaTeX writes its terminal in the locale's code unless told otherwise.
+  // pLaTeX writes its terminal in the locale's code unless told otherwise
+  // (its log follows -kanji).
   environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-  environment.insert(QStringLiteral("PTEX_KANJI_ENC"), QStringLiteral("sjis"));
+  environment.insert(QStringLiteral("PTEX_KANJI_ENC"), QString::fromStdString(tools.KanjiEncoding()));
   environment.insert(QStringLiteral("max_print_line"), QStringLiteral("10000"));
   return environment;
 }
 
-void TypesetRunner::Start(const QString& texPath) {
+void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
   Abandon();
   plan_.reset();
   clock_.start();
-  // pbibtex and mendex are looked for when a document needs them.
-  const QString missing = MissingToolsMessage({QStringLiteral("platex"), QStringLiteral("dvipdfmx")});
+  const QByteArray text = ReadFile(texPath);
+  const Toolchain tools = ChooseToolchain(std::string_view(text.constData(), text.size()), encoding);
+  if (!tools.CanTypeset()) {
+    return Finish(Outcome::kFailed, QStringLiteral("upLaTeX の文書は UTF-8 で保存してください"));
+  }
+  // BibTeX and mendex are looked for when a document needs them.
+  const QString missing = MissingToolsMessage({QString::fromStdString(tools.Latex()), QStringLiteral("dvipdfmx")});
   if (!missing.isEmpty()) return Finish(Outcome::kToolsMissing, missing);
   const QFileInfo info(texPath);
   folder_ = info.absolutePath();
@@ -76,7 +82,7 @@ void TypesetRunner::Start(const QString& texPath) {
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return file.readAll().toStdString();
   };
-  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), EmbedFonts(), read);
+  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(), read);
   StartStep();
 }
 
@@ -101,11 +107,11 @@ void TypesetRunner::Abandon() {
 
 QString TypesetRunner::CurrentStep() const {
   if (!plan_) return {};
-  const Command command = plan_->Current();
-  if (plan_->CurrentStage() == Stage::kPlatex && plan_->PlatexRuns() > 1) {
-    return QStringLiteral("platex (%1 回目)").arg(plan_->PlatexRuns());
+  const QString program = QString::fromStdString(plan_->Current().program);
+  if (plan_->CurrentStage() == Stage::kLatex && plan_->LatexRuns() > 1) {
+    return QStringLiteral("%1 (%2 回目)").arg(program).arg(plan_->LatexRuns());
   }
-  return QString::fromStdString(command.program);
+  return program;
 }
 
 void TypesetRunner::StartStep() {
@@ -117,7 +123,7 @@ void TypesetRunner::StartStep() {
   for (const std::string& argument : command.arguments) arguments << QFile::decodeName(argument.c_str());
   process_ = new QProcess(this);
   process_->setWorkingDirectory(folder_);
-  process_->setProcessEnvironment(ToolEnvironment());
+  process_->setProcessEnvironment(ToolEnvironment(plan_->Tools()));
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setStandardInputFile(QProcess::nullDevice());
   connect(process_, &QProcess::readyRead, this, [this] { ReadOutput(false); });
@@ -126,7 +132,7 @@ void TypesetRunner::StartStep() {
     if (error == QProcess::FailedToStart) StepFinished(-1, QProcess::CrashExit);
   });
   emit stepStarted(CurrentStep());
-  if (plan_->CurrentStage() == Stage::kPlatex && plan_->PlatexRuns() > 1) emit output(RerunReason());
+  if (plan_->CurrentStage() == Stage::kLatex && plan_->LatexRuns() > 1) emit output(RerunReason());
   emit output(QStringLiteral("> %1 %2\n").arg(program, arguments.join(u' ')));
   process_->start(QStandardPaths::findExecutable(program), arguments);
 }
@@ -135,8 +141,8 @@ void TypesetRunner::StepFinished(int exitCode, QProcess::ExitStatus status) {
   ReadOutput(true);
   EndProcess();
   if (status != QProcess::NormalExit) exitCode = -1;
-  if (plan_->CurrentStage() == Stage::kPlatex) {
-    platexExitCode_ = exitCode;
+  if (plan_->CurrentStage() == Stage::kLatex) {
+    latexExitCode_ = exitCode;
     logParser_.Parse(folder_ + u'/' + QFile::decodeName(plan_->LogFile().c_str()), plan_->TexFile());
     return;
   }
@@ -146,7 +152,7 @@ void TypesetRunner::StepFinished(int exitCode, QProcess::ExitStatus status) {
 
 void TypesetRunner::LogParsed(const LogSummary& log) {
   lastLog_ = log;
-  plan_->PlatexFinished(platexExitCode_, lastLog_);
+  plan_->LatexFinished(latexExitCode_, lastLog_);
   NextStep();
 }
 
@@ -165,8 +171,9 @@ void TypesetRunner::NextStep() {
 
 QString TypesetRunner::RerunReason() const {
   const std::string& cause = plan_->RerunCause();
-  if (cause.empty()) return QStringLiteral("ログが再実行を求めたため platex をもう一度実行します\n");
-  return QStringLiteral("%1 が変わったため platex をもう一度実行します\n").arg(QFile::decodeName(cause.c_str()));
+  const QString latex = QString::fromStdString(plan_->Tools().Latex());
+  if (cause.empty()) return QStringLiteral("ログが再実行を求めたため %1 をもう一度実行します\n").arg(latex);
+  return QStringLiteral("%1 が変わったため %2 をもう一度実行します\n").arg(QFile::decodeName(cause.c_str()), latex);
 }
 
 void TypesetRunner::ReadOutput(bool flush) {
@@ -175,7 +182,7 @@ void TypesetRunner::ReadOutput(bool flush) {
   // Only whole lines are decoded, so that no character is split.
   const qsizetype end = flush ? pending_.size() : pending_.lastIndexOf('\n') + 1;
   if (end <= 0) return;
-  QString text = codec::Decode(std::string_view(pending_.constData(), end), Encoding::kShiftJis);
+  QString text = codec::Decode(std::string_view(pending_.constData(), end), plan_->Tools().encoding);
   pending_.remove(0, end);
   if (flush && !text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
   emit output(text);
@@ -200,7 +207,7 @@ void TypesetRunner::Finish(Outcome outcome, const QString& message) {
   result.message = message;
   if (plan_) {
     result.log = lastLog_;
-    result.platexRuns = plan_->PlatexRuns();
+    result.latexRuns = plan_->LatexRuns();
     if (outcome == Outcome::kSucceeded) result.pdfPath = folder_ + u'/' + QFile::decodeName(plan_->PdfFile().c_str());
   }
   result.elapsedMs = clock_.elapsed();

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the commands of a RunPlan one after another with QProcess, in the
 // document's folder, without blocking the event loop. The tools' output is
-// passed on in whole lines, decoded losslessly from Shift_JIS.
+// passed on in whole lines, decoded from the document's encoding.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
@@ -19,10 +19,10 @@ enum class Outcome { kSucceeded, kFailed, kStopped, kToolsMissing };
 
 struct RunResult {
   Outcome outcome = Outcome::kFailed;
-  LogSummary log;   // of the last platex run
+  LogSummary log;   // of the last LaTeX run
   QString pdfPath;  // where the PDF is, after a success
   QString message;  // why the run could not start, or which step failed
-  int platexRuns = 0;
+  int latexRuns = 0;
   qint64 elapsedMs = 0;
 };
 
@@ -32,18 +32,19 @@ class TypesetRunner : public QObject {
   explicit TypesetRunner(QObject* parent = nullptr);
   ~TypesetRunner() override;
 
-  // Typesets the file at texPath; a run still going is ended first.
-  void Start(const QString& texPath);
+  // Typesets the file at texPath, whose bytes are in `encoding`, with the
+  // engine the file asks for; a run still going is ended first.
+  void Start(const QString& texPath, Encoding encoding);
   // Ends the run going on, if any; it finishes as stopped.
   void Stop();
   bool IsRunning() const { return plan_ != nullptr; }
-  // What runs now, e.g. "platex (2 回目)".
+  // What runs now, e.g. "platex (2 回目)" or "upbibtex".
   QString CurrentStep() const;
   qint64 ElapsedMs() const { return clock_.elapsed(); }
 
-  // The environment the tools run in: their messages in Shift_JIS and
-  // unwrapped, so that file names and messages stay on one line.
-  static QProcessEnvironment ToolEnvironment();
+  // The environment the tools run in: their messages in the document's
+  // encoding and unwrapped, so that file names and messages stay on one line.
+  static QProcessEnvironment ToolEnvironment(const Toolchain& tools);
 
  signals:
   void output(const QString& lines);
@@ -53,7 +54,7 @@ class TypesetRunner : public QObject {
  private:
   void StartStep();
   void StepFinished(int exitCode, QProcess::ExitStatus status);
-  // The log of the platex step that ended, read off the GUI thread.
+  // The log of the LaTeX step that ended, read off the GUI thread.
   void LogParsed(const LogSummary& log);
   void NextStep();
   void ReadOutput(bool flush);
@@ -71,7 +72,7 @@ class TypesetRunner : public QObject {
   QString fileName_;
   QByteArray pending_;
   AsyncLogParser logParser_;
-  int platexExitCode_ = 0;
+  int latexExitCode_ = 0;
   LogSummary lastLog_;
   QElapsedTimer clock_;
   std::optional<bool> embedFonts_;

@@ -45,6 +45,13 @@ INSTANTIATE_TEST_SUITE_P(
         LogCase{"ErrorInAnotherFile",
                 "(./chap1.tex\n./chap1.tex:2: Missing $ inserted.\n\n)\n",
                 {{kError, 2, false, "Missing $ inserted."}}},
+        // "\xB8\xED\xA4\xEA" and "\xBE\xCF" are names in EUC-JP, pLaTeX's inner code.
+        LogCase{"ErrorNamingTheDocumentInAnotherCode",
+                "./\xB8\xED\xA4\xEA.tex:4: Undefined control sequence.\n\n",
+                {{kError, 4, true, "Undefined control sequence."}}},
+        LogCase{"ErrorNamingAnotherFileInAnotherCode",
+                "(./chap1.tex\n./\xBE\xCF.tex:2: Missing $ inserted.\n\n)\n",
+                {{kError, 2, false, "Missing $ inserted."}}},
         LogCase{"WindowsPathWithDriveColon",
                 "C:\\work\\doc.tex:12: Extra }, or forgotten $.\n\n",
                 {{kError, 12, false, "Extra }, or forgotten $."}}},

@@ -17,7 +17,9 @@ FileReader ReaderOf(const Files& folder) {
 
 const Files kNoFiles;
 
-RunPlan Plan(const char* texFile, bool embedFonts = true) { return RunPlan(texFile, embedFonts, ReaderOf(kNoFiles)); }
+RunPlan Plan(const char* texFile, bool embedFonts = true) {
+  return RunPlan(texFile, Toolchain{}, embedFonts, ReaderOf(kNoFiles));
+}
 
 LogSummary Clean() { return {}; }
 LogSummary AskingRerun() { return {{}, true}; }
@@ -41,7 +43,7 @@ struct Scenario {
 class Simulation {
  public:
   explicit Simulation(const Scenario& scenario)
-      : scenario_(scenario), folder_(scenario.before), plan_("doc.tex", false, ReaderOf(folder_)) {}
+      : scenario_(scenario), folder_(scenario.before), plan_("doc.tex", Toolchain{}, false, ReaderOf(folder_)) {}
 
   std::vector<std::string> Run(const std::function<void(const RunPlan&)>& eachStep = {}) {
     std::vector<std::string> programs;
@@ -51,8 +53,8 @@ class Simulation {
       programs.push_back(program);
       if (program == "platex") {
         const auto& writes = scenario_.platexWrites;
-        Write(writes[std::min<size_t>(plan_.PlatexRuns(), writes.size()) - 1]);
-        plan_.PlatexFinished(0, Clean());
+        Write(writes[std::min<size_t>(plan_.LatexRuns(), writes.size()) - 1]);
+        plan_.LatexFinished(0, Clean());
       } else {
         Write(program == "pbibtex" ? scenario_.pbibtexWrites : program == "mendex" ? scenario_.mendexWrites : Files{});
         plan_.ToolFinished(0);
@@ -145,24 +147,53 @@ TEST_P(ReadBackFile, ChangedAsksForAnotherRunAndIsNamed) {
 INSTANTIATE_TEST_SUITE_P(Plan, ReadBackFile, ::testing::Values(".aux", ".toc", ".lof", ".lot", ".out"),
                          test::RowName());
 
-TEST(RunPlan, RunsEachToolInTheDocumentsCode) {
-  const RunPlan plan = Plan("doc.tex");
-  EXPECT_EQ(
-      plan.Current(),
-      (Command{"platex", {"-kanji=sjis", "-interaction=nonstopmode", "-file-line-error", "-synctex=1", "doc.tex"}}));
+struct ToolsCase {
+  const char* name;
+  Toolchain tools;
+  std::vector<Command> commands;  // LaTeX, BibTeX, mendex
+};
+
+class ToolsOfTheEngine : public ::testing::TestWithParam<ToolsCase> {};
+
+// A name that starts like an option is passed as a path.
+TEST_P(ToolsOfTheEngine, RunEachInTheDocumentsCode) {
   const Files folder = {{"-draft.aux", kCitation}, {"-draft.idx", "I"}};
-  RunPlan dashed("-draft.tex", false, ReaderOf(folder));
-  EXPECT_EQ(dashed.Current().arguments.back(), "./-draft.tex");
-  dashed.PlatexFinished(0, Clean());
-  EXPECT_EQ(dashed.Current(), (Command{"pbibtex", {"-kanji=sjis", "./-draft"}}));
-  dashed.ToolFinished(0);
-  EXPECT_EQ(dashed.Current(), (Command{"mendex", {"-S", "./-draft.idx"}}));
-  EXPECT_EQ(Plan("&fmt.tex").Current().arguments.back(), "./&fmt.tex");
+  RunPlan plan("-draft.tex", GetParam().tools, false, ReaderOf(folder));
+  std::vector<Command> commands = {plan.Current()};
+  plan.LatexFinished(0, Clean());
+  commands.push_back(plan.Current());
+  plan.ToolFinished(0);
+  commands.push_back(plan.Current());
+  EXPECT_EQ(commands, GetParam().commands);
 }
+
+Command Latex(const char* program, const char* kanji) {
+  return {program, {kanji, "-interaction=nonstopmode", "-file-line-error", "-synctex=1", "./-draft.tex"}};
+}
+
+INSTANTIATE_TEST_SUITE_P(Plan, ToolsOfTheEngine,
+                         ::testing::Values(ToolsCase{"ShiftJisPlatex",
+                                                     {Engine::kPlatex, Encoding::kShiftJis},
+                                                     {Latex("platex", "-kanji=sjis"),
+                                                      {"pbibtex", {"-kanji=sjis", "./-draft"}},
+                                                      {"mendex", {"-S", "./-draft.idx"}}}},
+                                           ToolsCase{"Utf8Platex",
+                                                     {Engine::kPlatex, Encoding::kUtf8},
+                                                     {Latex("platex", "-kanji=utf8"),
+                                                      {"pbibtex", {"-kanji=utf8", "./-draft"}},
+                                                      {"mendex", {"-U", "./-draft.idx"}}}},
+                                           ToolsCase{"Utf8Uplatex",
+                                                     {Engine::kUplatex, Encoding::kUtf8},
+                                                     {Latex("uplatex", "-kanji=utf8"),
+                                                      {"upbibtex", {"-kanji=utf8", "./-draft"}},
+                                                      {"mendex", {"-U", "./-draft.idx"}}}}),
+                         test::RowName());
+
+TEST(RunPlan, FormatLikeNameIsMadeAPath) { EXPECT_EQ(Plan("&fmt.tex").Current().arguments.back(), "./&fmt.tex"); }
 
 TEST(RunPlan, CleanRunGoesToDvipdfmxWithTheEmbeddingMap) {
   RunPlan plan = Plan("doc.tex");
-  plan.PlatexFinished(0, Clean());
+  plan.LatexFinished(0, Clean());
   ASSERT_EQ(plan.CurrentStage(), Stage::kDvipdfmx);
   EXPECT_EQ(plan.Current(), (Command{"dvipdfmx", {"-f", "ptex-haranoaji.map", "doc.dvi"}}));
   plan.ToolFinished(0);
@@ -172,16 +203,16 @@ TEST(RunPlan, CleanRunGoesToDvipdfmxWithTheEmbeddingMap) {
 
 TEST(RunPlan, NoMapWhenTheSystemEmbedsAlready) {
   RunPlan plan = Plan("-draft.tex", false);
-  plan.PlatexFinished(0, Clean());
+  plan.LatexFinished(0, Clean());
   EXPECT_EQ(plan.Current().arguments, std::vector<std::string>{"./-draft.dvi"});
 }
 
 TEST(RunPlan, LogAskingForARerunIsHeededAtMostFiveRunsInAll) {
   RunPlan plan = Plan("doc.tex");
-  for (int run = 1; run <= kMaxPlatexRuns; ++run) {
-    ASSERT_EQ(plan.CurrentStage(), Stage::kPlatex) << run;
-    EXPECT_EQ(plan.PlatexRuns(), run);
-    plan.PlatexFinished(0, AskingRerun());
+  for (int run = 1; run <= kMaxLatexRuns; ++run) {
+    ASSERT_EQ(plan.CurrentStage(), Stage::kLatex) << run;
+    EXPECT_EQ(plan.LatexRuns(), run);
+    plan.LatexFinished(0, AskingRerun());
   }
   EXPECT_EQ(plan.CurrentStage(), Stage::kDvipdfmx);
 }
@@ -198,10 +229,10 @@ class RunFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(RunFailure, EndsTheRunNamingTheStep) {
   const Files folder = {{"doc.aux", kCitation}, {"doc.idx", "I"}};
-  RunPlan plan("doc.tex", false, ReaderOf(folder));
+  RunPlan plan("doc.tex", Toolchain{}, false, ReaderOf(folder));
   for (int exitCode : GetParam().exitCodes) {
-    if (plan.CurrentStage() == Stage::kPlatex) {
-      plan.PlatexFinished(exitCode, GetParam().platexLog);
+    if (plan.CurrentStage() == Stage::kLatex) {
+      plan.LatexFinished(exitCode, GetParam().platexLog);
     } else {
       plan.ToolFinished(exitCode);
     }

@@ -5,7 +5,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "buffer/codec.h"
 #include "latex_documents.h"
+#include "row_name.h"
 #include "typeset/synctex_map.h"
 #include "typeset/typeset_runner.h"
 
@@ -16,9 +18,9 @@ using test::LatexFolder;
 
 class RunnerTest : public ::testing::Test {
  protected:
-  RunResult Run(const QString& path) {
+  RunResult Run(const QString& path, Encoding encoding = Encoding::kShiftJis) {
     QSignalSpy finished(&runner, &TypesetRunner::finished);
-    runner.Start(path);
+    runner.Start(path, encoding);
     if (finished.isEmpty()) {
       EXPECT_TRUE(finished.wait(30000));
     }
@@ -38,7 +40,7 @@ TEST_F(RunnerTest, GoodDocumentGivesAPdfWithItsPages) {
   }();
   const RunResult result = Run(tex);
   ASSERT_EQ(result.outcome, Outcome::kSucceeded) << result.message.toStdString();
-  EXPECT_EQ(result.platexRuns, 2);  // the first .aux is new
+  EXPECT_EQ(result.latexRuns, 2);  // the first .aux is new
   QPdfDocument pdf;
   ASSERT_EQ(pdf.load(result.pdfPath), QPdfDocument::Error::None);
   EXPECT_EQ(pdf.pageCount(), 2);
@@ -59,16 +61,71 @@ TEST_F(RunnerTest, ErrorOnAKnownLineIsReported) {
   EXPECT_TRUE(first.inDocument);
 }
 
+struct Utf8Case {
+  const char* name;
+  const char* documentClass;
+  const char* latex;  // the engine that runs it
+};
+
+class Utf8Document : public RunnerTest, public ::testing::WithParamInterface<Utf8Case> {
+ protected:
+  // The document's UTF-8 bytes, as they are in this source file.
+  QString Write(const QString& name, const std::string& body) {
+    return folder.Write(name, std::string("\\documentclass{") + GetParam().documentClass + "}\n\\begin{document}\n" +
+                                  body + "\\end{document}\n");
+  }
+  QString Output() const { return output_.join(QString()); }
+
+ private:
+  QStringList output_;
+  QMetaObject::Connection collect_ =
+      QObject::connect(&runner, &TypesetRunner::output, [this](const QString& lines) { output_ << lines; });
+};
+
+TEST_P(Utf8Document, RunsItsEngineAndFindsTheErrorLine) {
+  const RunResult broken =
+      Run(Write(QStringLiteral("誤り.tex"), "最初の行。\n\\errmessage{日本語の誤り}\n"), Encoding::kUtf8);
+  ASSERT_EQ(broken.outcome, Outcome::kFailed) << broken.message.toStdString();
+  ASSERT_FALSE(broken.log.entries.empty());
+  const LogEntry& error = broken.log.entries.front();
+  EXPECT_EQ(error.kind, EntryKind::kError);
+  EXPECT_EQ(error.line, 4);
+  EXPECT_TRUE(error.inDocument);
+  EXPECT_EQ(codec::Decode(error.message, Encoding::kUtf8), QStringLiteral("日本語の誤り."));
+  EXPECT_TRUE(Output().contains(QStringLiteral("> %1 -kanji=utf8 ").arg(GetParam().latex))) << Output().toStdString();
+  EXPECT_TRUE(Output().contains(QStringLiteral(".tex:4: 日本語の誤り."))) << Output().toStdString();
+
+  const RunResult good = Run(Write(QStringLiteral("良い.tex"), "日本語の本文です。\n"), Encoding::kUtf8);
+  ASSERT_EQ(good.outcome, Outcome::kSucceeded) << good.message.toStdString();
+  QPdfDocument pdf;
+  ASSERT_EQ(pdf.load(good.pdfPath), QPdfDocument::Error::None);
+  EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("日本語の本文です")));
+  EXPECT_TRUE(Output().contains(QStringLiteral("%1 をもう一度実行します").arg(GetParam().latex)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, Utf8Document,
+                         ::testing::Values(Utf8Case{"Platex", "jsarticle", "platex"},
+                                           Utf8Case{"Uplatex", "ujarticle", "uplatex"}),
+                         test::RowName());
+
+// Its class files are UTF-8: upLaTeX cannot read a Shift_JIS document.
+TEST_F(RunnerTest, ShiftJisUplatexDocumentIsRefused) {
+  const RunResult result = Run(folder.Write(QStringLiteral("up.tex"), "\\documentclass{ujarticle}\r\n"));
+  EXPECT_EQ(result.outcome, Outcome::kFailed);
+  EXPECT_EQ(result.message, QStringLiteral("upLaTeX の文書は UTF-8 で保存してください"));
+  EXPECT_FALSE(QFileInfo::exists(folder.Path(QStringLiteral("up.log"))));
+}
+
 TEST_F(RunnerTest, CrossReferenceNeedsASecondRun) {
   const RunResult result = Run(folder.Write(QStringLiteral("ref.tex"), test::kRerunDocument));
   EXPECT_EQ(result.outcome, Outcome::kSucceeded);
-  EXPECT_EQ(result.platexRuns, 2);
+  EXPECT_EQ(result.latexRuns, 2);
   EXPECT_EQ(result.log.Count(EntryKind::kWarning), 0);
 }
 
 TEST_F(RunnerTest, StopEndsTheRun) {
   QSignalSpy finished(&runner, &TypesetRunner::finished);
-  runner.Start(folder.Write(QStringLiteral("loop.tex"), test::kEndlessDocument));
+  runner.Start(folder.Write(QStringLiteral("loop.tex"), test::kEndlessDocument), Encoding::kShiftJis);
   ASSERT_TRUE(runner.IsRunning());
   const QString busy = folder.Path(QStringLiteral("loop.synctex(busy)"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(busy); }, 10000));  // platex is writing

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "app/typesetting/typeset_log_panel.h"
 #include "app/typesetting/typeset_pdf_panel.h"
 #include "row_name.h"
 #include "settings_folder_fixture.h"
@@ -188,6 +189,28 @@ TEST(AsyncLogParser, OnlyTheLatestRequestAnswers) {
   ASSERT_EQ(parsed.size(), 1);
   EXPECT_EQ(parsed[0][0].value<typeset::LogSummary>().entries.at(0).line, 2);
 }
+
+struct EntryCase {
+  const char* name;
+  std::string message;  // as the log holds it
+  Encoding encoding;
+};
+
+class LogEntryText : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(LogEntryText, IsDecodedInTheDocumentsEncoding) {
+  LogPanel panel;
+  panel.ShowEntries({{{typeset::EntryKind::kError, 4, true, GetParam().message}}, false}, QStringLiteral("doc.tex"),
+                    GetParam().encoding);
+  const auto* list = panel.findChild<QListWidget*>(QStringLiteral("ErrorList1"));
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("[エラー] doc.tex:4: 環境 表 は未定義です"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Typeset, LogEntryText,
+                         ::testing::Values(EntryCase{"ShiftJis", S("環境 表 は未定義です"), Encoding::kShiftJis},
+                                           EntryCase{"Utf8", "環境 表 は未定義です", Encoding::kUtf8}),
+                         RowName());
 
 }  // namespace
 }  // namespace zumoku::test

@@ -7,6 +7,7 @@
 #include "app/widgets/image_list.h"
 #include "app/widgets/menu_items.h"
 #include "app/widgets/tool_bar_items.h"
+#include "buffer/encoding.h"
 
 namespace zumoku {
 
@@ -30,6 +31,8 @@ void TForm1::SetUpTypesetting() {
 
   typesetting_ = new Typesetting(*this, *memo1,
                                  {.fileName = [this] { return CurrentFileName(); },
+                                  // Shift_JIS until the buffer knows the encoding of its document.
+                                  .encoding = [this] { return Buffer().TextEncoding(); },
                                   .modified = [this] { return Buffer().Modified(); },
                                   .save = [this] { Save1Click(); },
                                   .showStatus = StatusWriter()});

@@ -21,11 +21,10 @@ QString KindLabel(typeset::EntryKind kind) {
   return {};
 }
 
-QString EntryText(const typeset::LogEntry& entry, const QString& fileName) {
+QString EntryText(const typeset::LogEntry& entry, const QString& fileName, Encoding encoding) {
   const QString file = entry.inDocument ? fileName : QStringLiteral("(別のファイル)");
   const QString where = entry.line > 0 ? QStringLiteral("%1:%2: ").arg(file).arg(entry.line) : QString();
-  return QStringLiteral("[%1] %2%3")
-      .arg(KindLabel(entry.kind), where, codec::Decode(entry.message, Encoding::kShiftJis));
+  return QStringLiteral("[%1] %2%3").arg(KindLabel(entry.kind), where, codec::Decode(entry.message, encoding));
 }
 
 }  // namespace
@@ -60,11 +59,11 @@ void LogPanel::AppendOutput(const QString& text) {
   output_->ensureCursorVisible();
 }
 
-void LogPanel::ShowEntries(const typeset::LogSummary& log, const QString& fileName) {
+void LogPanel::ShowEntries(const typeset::LogSummary& log, const QString& fileName, Encoding encoding) {
   entries_->clear();
   for (const typeset::LogEntry& entry : log.entries) {
     // Filled before it joins the list, which then signals no change of it.
-    auto* item = new QListWidgetItem(EntryText(entry, fileName));
+    auto* item = new QListWidgetItem(EntryText(entry, fileName, encoding));
     item->setData(Qt::UserRole, entry.inDocument ? entry.line : 0);
     if (entry.kind == typeset::EntryKind::kError) item->setForeground(QColor(190, 0, 0));
     entries_->addItem(item);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "buffer/encoding.h"
 #include "typeset/log_parser.h"
 
 namespace zumoku {
@@ -17,8 +18,9 @@ class LogPanel : public QWidget {
 
   void Clear();
   void AppendOutput(const QString& text);
-  // Lists the entries; `fileName` names the document in them.
-  void ShowEntries(const typeset::LogSummary& log, const QString& fileName);
+  // Lists the entries, whose messages are in `encoding`; `fileName` names
+  // the document in them.
+  void ShowEntries(const typeset::LogSummary& log, const QString& fileName, Encoding encoding);
 
  signals:
   // An entry of the document was double-clicked (or entered); 0 when the

@@ -107,9 +107,10 @@ void Typesetting::Typeset() {
   if (!saved()) return;
   const QString path = document_.fileName();
   fileName_ = QFileInfo(path).fileName();
+  encoding_ = document_.encoding();
   logPanel_->Clear();
   ShowDocks();
-  runner_.Start(path);
+  runner_.Start(path, encoding_);
   if (runner_.IsRunning()) progress_.start();
 }
 
@@ -139,7 +140,7 @@ void Typesetting::Finished(const typeset::RunResult& result) {
       status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
     }
   }
-  logPanel_->ShowEntries(result.log, fileName_);
+  logPanel_->ShowEntries(result.log, fileName_, encoding_);
   logPanel_->AppendOutput(status + u'\n');
   document_.showStatus(status);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "buffer/encoding.h"
 #include "typeset/typeset_runner.h"
 
 namespace zumoku {
@@ -26,7 +27,8 @@ class Typesetting : public QObject {
  public:
   // What a run needs of the main window's document.
   struct Document {
-    std::function<QString()> fileName;  // empty until the document has a file
+    std::function<QString()> fileName;   // empty until the document has a file
+    std::function<Encoding()> encoding;  // of the document's bytes, which the tools read
     std::function<bool()> modified;
     std::function<void()> save;                      // the window's "上書き保存"
     std::function<void(const QString&)> showStatus;  // panel 0
@@ -71,7 +73,8 @@ class Typesetting : public QObject {
   QTimer progress_;
   QTimer caretMoved_;
   int caretLine_ = 0;
-  QString fileName_;  // of the document being typeset
+  QString fileName_;                         // of the document being typeset
+  Encoding encoding_ = Encoding::kShiftJis;  // its bytes', and so its log's
   std::unique_ptr<typeset::SynctexMap> synctex_;
 };
 
