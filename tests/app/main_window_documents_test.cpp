@@ -95,11 +95,11 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
 }
 
 TEST_F(Form1Documents, FormatPanelShowsTheLineEndsOfTheFileRead) {
-  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS CRLF"));
+  EXPECT_EQ(form.StatusPanelText(3), QStringLiteral("Shift_JIS CRLF"));
   form.DropFiles({WriteFile(QStringLiteral("lf.tex"), "a\nb\n")});
-  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS LF"));
+  EXPECT_EQ(form.StatusPanelText(3), QStringLiteral("Shift_JIS LF"));
   form.DropFiles({WriteFile(QStringLiteral("crlf.tex"), "a\r\nb\r\n")});
-  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS CRLF"));
+  EXPECT_EQ(form.StatusPanelText(3), QStringLiteral("Shift_JIS CRLF"));
 }
 
 TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
