@@ -15,13 +15,20 @@ struct BracketPair {
 
 std::optional<BracketPair> PairOf(QChar c) {
   switch (c.unicode()) {
-    case u'{': return BracketPair{u'}', 1};
-    case u'[': return BracketPair{u']', 1};
-    case u'(': return BracketPair{u')', 1};
-    case u'}': return BracketPair{u'{', -1};
-    case u']': return BracketPair{u'[', -1};
-    case u')': return BracketPair{u'(', -1};
-    default: return std::nullopt;
+    case u'{':
+      return BracketPair{u'}', 1};
+    case u'[':
+      return BracketPair{u']', 1};
+    case u'(':
+      return BracketPair{u')', 1};
+    case u'}':
+      return BracketPair{u'{', -1};
+    case u']':
+      return BracketPair{u'[', -1};
+    case u')':
+      return BracketPair{u'(', -1};
+    default:
+      return std::nullopt;
   }
 }
 

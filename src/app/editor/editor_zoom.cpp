@@ -9,9 +9,19 @@
 namespace zumoku {
 
 namespace {
-constexpr qreal kStep = 1;  // points
+// In the unit the font was given in, points or pixels.
 constexpr qreal kSmallest = 4;
 constexpr qreal kLargest = 96;
+
+qreal SizeOf(const QFont& font) { return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize(); }
+
+void Resize(QFont& font, qreal size) {
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(size);
+  } else {
+    font.setPixelSize(qRound(size));
+  }
+}
 
 void AddShortcut(Memo& memo, const QKeySequence& keys, const std::function<void()>& act) {
   auto* shortcut = new QShortcut(keys, &memo);
@@ -20,7 +30,7 @@ void AddShortcut(Memo& memo, const QKeySequence& keys, const std::function<void(
 }
 }  // namespace
 
-EditorZoom::EditorZoom(Memo& memo) : QObject(&memo), memo_(memo), restoredSize_(memo.font().pointSizeF()) {
+EditorZoom::EditorZoom(Memo& memo) : QObject(&memo), memo_(memo), restoredSize_(SizeOf(memo.font())) {
   // Ctrl+= too: on many keyboards "+" needs Shift.
   for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
     AddShortcut(memo, keys, [this] { ZoomBy(1); });
@@ -32,13 +42,13 @@ EditorZoom::EditorZoom(Memo& memo) : QObject(&memo), memo_(memo), restoredSize_(
 
 void EditorZoom::ZoomBy(int steps) {
   QFont font = memo_.font();
-  font.setPointSizeF(std::clamp(font.pointSizeF() + steps * kStep, kSmallest, kLargest));
+  Resize(font, std::clamp(SizeOf(font) + steps, kSmallest, kLargest));
   memo_.setFont(font);
 }
 
 void EditorZoom::Restore() {
   QFont font = memo_.font();
-  font.setPointSizeF(restoredSize_);
+  Resize(font, restoredSize_);
   memo_.setFont(font);
 }
 
