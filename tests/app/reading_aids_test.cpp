@@ -2,9 +2,9 @@
 // bracket partners, zoom; the main window's caret panel, "行へ移動..." and
 // the title's mark of unsaved changes.
 #include <gtest/gtest.h>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QInputDialog>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>

@@ -40,6 +40,11 @@ std::optional<Record> RecordOf(const QTextBlock& block) {
                 (packed & kCurrentBit) != 0};
 }
 
+highlight::ScannedLine Scan(const QTextBlock& block, LineState start) {
+  const QString text = block.text();
+  return highlight::ScanLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()), start);
+}
+
 bool IsCurrent(const QTextBlock& block) {
   const auto record = RecordOf(block);
   return record && record->current;
@@ -88,19 +93,27 @@ bool ShownTextHighlighter::eventFilter(QObject* watched, QEvent* event) {
 void ShownTextHighlighter::HighlightShown() {
   const auto shown = memo_.ShownBlocks();
   if (shown.empty()) return;
-  QTextBlock from = shown.front().block;
+  LineState state = StateBefore(shown.front().block);
+  for (const auto& [block, bounds] : shown) {
+    const bool changed = Highlight(block, state);
+    if (block == shown.back().block && changed) SchedulePropagation(block.next());
+  }
+}
+
+// Reads the lines back to the nearest up-to-date one for their states only:
+// colours for them would cost a layout each.
+LineState ShownTextHighlighter::StateBefore(const QTextBlock& first) {
+  QTextBlock from = first;
   for (int back = 0; back < kLookBack && from.previous().isValid() && !IsCurrent(from.previous()); ++back) {
     from = from.previous();
   }
   LineState state = StateAfter(from.previous());
-  const QTextBlock last = shown.back().block;
-  for (QTextBlock block = from; block.isValid(); block = block.next()) {
-    const bool changed = Highlight(block, state);
-    if (block == last) {
-      if (changed) SchedulePropagation(block.next());
-      return;
-    }
+  for (QTextBlock block = from; block != first; block = block.next()) {
+    const LineState start = state;
+    state = Scan(block, start).end;
+    block.setUserState(Pack({start, state, false}));
   }
+  return state;
 }
 
 bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) {
@@ -109,9 +122,7 @@ bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) 
     state = record->end;
     return false;
   }
-  const QString text = block.text();
-  const auto scanned =
-      highlight::ScanLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()), state);
+  const auto scanned = Scan(block, state);
   QList<QTextLayout::FormatRange> ranges;
   ranges.reserve(static_cast<qsizetype>(scanned.spans.size()));
   for (const auto& span : scanned.spans) {

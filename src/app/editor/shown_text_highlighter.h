@@ -29,6 +29,8 @@ class ShownTextHighlighter : public QObject {
 
  private:
   void HighlightShown();
+  // The state the line of `first` starts in.
+  highlight::LineState StateBefore(const QTextBlock& first);
   // Brings one block up to date for a line starting in `state`, which
   // becomes its end state; true when that end state differs from the one
   // recorded before.
