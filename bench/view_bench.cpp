@@ -68,23 +68,23 @@ void OpenAndPaint(Editor& editor) {
 void Open(benchmark::State& state) { TimeOnFreshDocument(state, state.range(0) != 0, OpenAndPaint, true); }
 
 void PaintFirstPage(benchmark::State& state) {
-  TimeOnFreshDocument(state, true, [](Editor& editor) {
+  TimeOnFreshDocument(state, state.range(0) != 0, [](Editor& editor) {
     editor.CaretToBlock(editor.memo.document()->firstBlock());
     editor.Paint();
   });
 }
 
 void JumpToLastLineAndPaint(benchmark::State& state) {
-  TimeOnFreshDocument(state, true, [](Editor& editor) {
+  TimeOnFreshDocument(state, state.range(0) != 0, [](Editor& editor) {
     editor.CaretToBlock(editor.memo.document()->lastBlock());
     editor.Paint();
   });
 }
 
 // A typed key, painted, with the caret in the middle of the document (or
-// in an empty one).
+// in an empty one); the second argument turns the aids on.
 void Keystroke(benchmark::State& state) {
-  Editor editor(true);
+  Editor editor(state.range(1) != 0);
   if (state.range(0) != 0) editor.buffer.Load(LargeDocument());
   const QTextDocument& document = *editor.memo.document();
   editor.CaretToBlock(document.findBlockByNumber(document.blockCount() / 2));
@@ -102,18 +102,20 @@ void Keystroke(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(Open)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
-BENCHMARK(PaintFirstPage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
-BENCHMARK(JumpToLastLineAndPaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
-BENCHMARK(Keystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintFirstPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(JumpToLastLineAndPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(Keystroke)->Args({0, 1})->Args({1, 1})->Args({1, 0})->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  return RunBenchmarks(argc, argv,
-                       {
-                           {"opening 50 MB, highlighting and line numbers / without", "Open/1/iterations:3/manual_time",
-                            "Open/0/iterations:3/manual_time"},
-                           {"a painted keystroke, middle of 50 MB / empty, highlighting on", "Keystroke/1",
-                            "Keystroke/0"},
-                           {"jump to the last line of 50 MB and paint / paint the first page",
-                            "JumpToLastLineAndPaint/iterations:3/manual_time", "PaintFirstPage/iterations:3/manual_time"},
-                       });
+  const std::string manual = "/iterations:3/manual_time";
+  return RunBenchmarks(
+      argc, argv,
+      {
+          {"opening 50 MB, highlighting and line numbers / without", "Open/1" + manual, "Open/0" + manual},
+          {"a painted keystroke, middle of 50 MB / empty, highlighting on", "Keystroke/1/1", "Keystroke/0/1"},
+          {"the same keystroke in 50 MB, highlighting on / off", "Keystroke/1/1", "Keystroke/1/0"},
+          {"jump to the last line of 50 MB and paint / paint the first page, highlighting on",
+           "JumpToLastLineAndPaint/1" + manual, "PaintFirstPage/1" + manual},
+          {"the same without the reading aids", "JumpToLastLineAndPaint/0" + manual, "PaintFirstPage/0" + manual},
+      });
 }
