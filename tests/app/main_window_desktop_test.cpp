@@ -13,6 +13,7 @@
 #include "desktop_state.h"
 #include "form_test.h"
 #include "modal_script.h"
+#include "shown_caption.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -37,7 +38,7 @@ TEST_F(Form1CommandLine, AFileIsOpenedByteForByteUnderItsFullPath) {
 
   const QString path = QDir(folder.path()).absoluteFilePath(QStringLiteral("論文.tex"));
   EXPECT_EQ(form.Buffer().Text(), bytes);
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku - ") + path);
   EXPECT_EQ(form.CurrentFileName(), path);
   EXPECT_TRUE(Action("Save1")->isEnabled());
   EXPECT_FALSE(form.Buffer().Modified());
@@ -49,7 +50,7 @@ TEST_F(Form1CommandLine, AFileNotYetThereStartsAnEmptyDocumentBoundToIt) {
   const QString path = folder.filePath(QStringLiteral("新規.tex"));
   ModalScript none({});
   form.OpenFile(path);
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku - ") + path);
   EXPECT_EQ(form.CurrentFileName(), path);
   EXPECT_EQ(form.Buffer().Text(), "");
   form.Buffer().SetSelText(S("序論"));
@@ -68,7 +69,7 @@ TEST_F(Form1CommandLine, AFileInAMissingFolderGivesTheErrorBoxAndAnEmptyDocument
   }
   EXPECT_EQ(error, ApplicationTitle(QCoreApplication::applicationFilePath()) + QStringLiteral(": ファイル ") + path +
                        QStringLiteral(" は開けません."));
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku"));
   EXPECT_EQ(form.CurrentFileName(), QString());
   EXPECT_FALSE(Action("Save1")->isEnabled());
 }

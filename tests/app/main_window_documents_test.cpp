@@ -23,6 +23,7 @@
 #include "app/mainwindow/main_window.h"
 #include "form_test.h"
 #include "modal_script.h"
+#include "shown_caption.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -71,7 +72,7 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
     Trigger("Open1");
   }
   EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("\\section{序論}\n本文"));
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku - ") + path);
   EXPECT_EQ(form.CurrentFileName(), path);
   EXPECT_TRUE(Save1Enabled());
   EXPECT_FALSE(form.Buffer().Modified());
@@ -95,11 +96,11 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
 }
 
 TEST_F(Form1Documents, FormatPanelShowsTheLineEndsOfTheFileRead) {
-  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS CRLF"));
+  EXPECT_EQ(form.StatusPanelText(3), QStringLiteral("Shift_JIS CRLF"));
   form.DropFiles({WriteFile(QStringLiteral("lf.tex"), "a\nb\n")});
-  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS LF"));
+  EXPECT_EQ(form.StatusPanelText(3), QStringLiteral("Shift_JIS LF"));
   form.DropFiles({WriteFile(QStringLiteral("crlf.tex"), "a\r\nb\r\n")});
-  EXPECT_EQ(form.StatusPanelText(2), QStringLiteral("Shift_JIS CRLF"));
+  EXPECT_EQ(form.StatusPanelText(3), QStringLiteral("Shift_JIS CRLF"));
 }
 
 TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
@@ -113,7 +114,7 @@ TEST_F(Form1Documents, SaveButtonRunsSaveAsWhileSaveIsDisabled) {
   }
   EXPECT_EQ(ReadFile(path), S("漢字"));
   EXPECT_TRUE(Save1Enabled());
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku - ") + path);
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku - ") + path);
   EXPECT_EQ(form.StatusPanelText(0), path + QStringLiteral("保存完了"));
 }
 
@@ -196,7 +197,7 @@ TEST_F(Form1Documents, DroppedFilesGoToTheWindowWhichOpensTheFirst) {
   data.setText(urls.front().toLocalFile());  // file managers offer the path as text too
   DragAndDrop(data);
   EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("一"));
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku -") + Path(QStringLiteral("一.tex")));
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku -") + Path(QStringLiteral("一.tex")));
   EXPECT_EQ(form.CurrentFileName(), Path(QStringLiteral("一.tex")));
   EXPECT_FALSE(Save1Enabled());
 }
@@ -206,7 +207,7 @@ TEST_F(Form1Documents, DroppedTextStillGoesIntoTheEditor) {
   data.setText(QStringLiteral("漢字"));
   DragAndDrop(data);
   EXPECT_EQ(form.memo1->toPlainText(), QStringLiteral("漢字"));
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zumoku"));
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku*"));  // no file name, the mark of the change
 }
 
 TEST_F(Form1Documents, DropOnAChangedDocumentNamesTheCurrentFile) {

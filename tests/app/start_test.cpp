@@ -11,6 +11,7 @@
 #include "buffer/codec.h"
 #include "buffer/line_ends.h"
 #include "modal_script.h"
+#include "shown_caption.h"
 
 namespace zumoku::test {
 
@@ -51,7 +52,7 @@ TEST(Start, SettingsComeFromBesideTheExecutable) {
                           form3->Button1->click();
                         }});
     TForm1 form1({.splash = true});
-    EXPECT_EQ(form1.windowTitle(), QStringLiteral("Zumoku - NEW_File.tex"));
+    EXPECT_EQ(ShownCaption(form1), QStringLiteral("Zumoku - NEW_File.tex"));
     EXPECT_EQ(form1.Buffer().Lines().Get(0), "\\documentclass{jsarticle}");
   }
   EXPECT_EQ(entries, FileLines(beside + QStringLiteral("documentclass.txt")));

@@ -13,8 +13,10 @@ namespace {
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Qt takes "[*]" in a window title as the place of the changed-document
-// mark and drops it; doubled, it stands for itself.
-QString PlainWindowTitle(QString title) { return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")); }
+// mark; doubled, it stands for itself. The mark goes at the caption's end.
+QString MarkableWindowTitle(QString title) {
+  return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]");
+}
 
 std::optional<std::string> Choose(QWidget* parent, QFileDialog::AcceptMode mode, std::span<const FileType> types,
                                   std::string_view presetName) {
@@ -46,7 +48,7 @@ void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&window_, Fr
 void WindowPrompts::ShowStatus(std::string_view text) { showStatus_(FromUtf8(text)); }
 void WindowPrompts::ShowFormat(std::string_view format) { showFormat_(FromUtf8(format)); }
 void WindowPrompts::SetCaption(std::string_view caption) {
-  window_.setWindowTitle(PlainWindowTitle(FromUtf8(caption)));
+  window_.setWindowTitle(MarkableWindowTitle(FromUtf8(caption)));
 }
 void WindowPrompts::EnableSave(bool enabled) { save1_.setEnabled(enabled); }
 

@@ -240,6 +240,18 @@ void Memo::dropEvent(QDropEvent* event) {
   ReadBackLastChange();
 }
 
+std::vector<Memo::ShownBlock> Memo::ShownBlocks() const {
+  std::vector<ShownBlock> shown;
+  const QPointF offset = contentOffset();
+  const qreal bottom = viewport()->height();
+  for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+    const QRectF bounds = blockBoundingGeometry(block).translated(offset);
+    if (bounds.top() > bottom) break;
+    if (block.isVisible()) shown.push_back({block, bounds});
+  }
+  return shown;
+}
+
 void Memo::dragEnterEvent(QDragEnterEvent* event) {
   if (!LocalFiles(event->mimeData()).isEmpty()) {
     event->ignore();  // passes the drag on to the window

@@ -4,9 +4,12 @@
 // and brings pasted line ends to one form. Text copied or dragged out of it
 // carries its document bytes, so it comes back exactly.
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "app/editor/extra_selection_layers.h"
 #include "app/editor/memo_read_back.h"
 #include "app/editor/undo_steps.h"
 #include "buffer/encoding.h"
@@ -45,6 +48,19 @@ class Memo : public QPlainTextEdit {
   // closes its run, and so does any other change of the text, a move of the
   // caret or the selection, and Undo; commands close it through this.
   void EndTypingRun() { runSteps_.reset(); }
+
+  // The blocks the viewport shows, top down, each with its bounds in
+  // viewport coordinates: what the margin and the highlighter draw for.
+  struct ShownBlock {
+    QTextBlock block;
+    QRectF bounds;
+  };
+  std::vector<ShownBlock> ShownBlocks() const;
+  // Room left of the text, for the line numbers.
+  void SetLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
+  // Every marking of text by extra selections goes through here, so that
+  // markings from several sources show together.
+  ExtraSelectionLayers& SelectionLayers() { return selectionLayers_; }
 
  signals:
   // Text was refused; the message says why, for the status bar.
@@ -96,6 +112,7 @@ class Memo : public QPlainTextEdit {
   bool typing_ = false;  // caret moves are the typing's own
   std::optional<Change> lastChange_;
   Encoding encoding_ = Encoding::kShiftJis;
+  ExtraSelectionLayers selectionLayers_{*this};
 };
 
 }  // namespace zumoku

@@ -15,7 +15,7 @@ namespace zumoku {
 MemoBuffer::MemoBuffer(Memo& editor)
     : editor_(editor),
       positions_(*editor.document()),
-      modifiedWatch_(QObject::connect(&editor_, &Memo::edited, &editor_, [this] { modified_ = true; })) {}
+      modifiedWatch_(QObject::connect(&editor_, &Memo::edited, &editor_, [this] { SetModified(true); })) {}
 
 // The widget may outlive the buffer; its edits must then no longer reach it.
 MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
@@ -92,7 +92,13 @@ void MemoBuffer::SetSelText(std::string_view s) {
 void MemoBuffer::Clear() {
   editor_.Steps().StartFreshHistory();
   editor_.clear();
-  modified_ = false;
+  SetModified(false);
+}
+
+void MemoBuffer::SetModified(bool modified) {
+  if (modified == modified_) return;
+  modified_ = modified;
+  if (modifiedWatcher_) modifiedWatcher_(modified);
 }
 
 void MemoBuffer::Load(std::string_view bytes, Encoding encoding) {

@@ -36,7 +36,9 @@ class MemoBuffer : public EditBuffer, private EditLines {
   void Clear() override;
   void Load(std::string_view bytes, Encoding encoding) override;
   bool Modified() const override { return modified_; }
-  void SetModified(bool modified) override { modified_ = modified; }
+  void SetModified(bool modified) override;
+  // Told each time Modified() turns true or false.
+  void SetModifiedWatcher(std::function<void(bool)> watcher) { modifiedWatcher_ = std::move(watcher); }
 
   void Undo() override { editor_.Undo(); }
   void CutToClipboard() override {
@@ -67,6 +69,7 @@ class MemoBuffer : public EditBuffer, private EditLines {
   Memo& editor_;
   BlockByteIndex positions_;
   bool modified_ = false;
+  std::function<void(bool)> modifiedWatcher_;
   QMetaObject::Connection modifiedWatch_;
   int updateDepth_ = 0;
 };

@@ -48,6 +48,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   SetUpNew(startUp.settingsFolder);
   SetUpTypesetting();
   SetUpPictures();
+  SetUpView();
   memo1->setFocus();
   FormCreate();
 }
@@ -93,6 +94,9 @@ void TForm1::BuildMainMenu() {
   AddClipboardCommands(edit, "Cut1", "Copy1", "Paste1");
   AddSeparator(edit, "N36");
   AddCommand(edit, "N37", QStringLiteral("全て選択"), &TForm1::N37Click);
+  QAction* goToLine = AddItem(edit, "GoToLine1", QStringLiteral("行へ移動..."));
+  goToLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  connect(goToLine, &QAction::triggered, this, &TForm1::GoToLine1Click);
 
   Find2 = bar->addMenu(QStringLiteral("検索"));
   Find2->setObjectName(QStringLiteral("Find2"));
@@ -142,7 +146,7 @@ void TForm1::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar1"));
   bar->setSizeGripEnabled(true);
-  for (int panel = 0; panel < 3; ++panel) {
+  for (int panel = 0; panel < 4; ++panel) {
     statusPanels_[panel] = new QLabel(bar);
     statusPanels_[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
     statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -152,6 +156,7 @@ void TForm1::BuildStatusBar() {
   bar->addWidget(statusPanels_[0]);
   bar->addWidget(statusPanels_[1], 1);
   bar->addWidget(statusPanels_[2]);
+  bar->addWidget(statusPanels_[3]);
 }
 
 bool TForm1::RunCommand(const std::function<void()>& command) {

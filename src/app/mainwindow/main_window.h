@@ -56,7 +56,7 @@ class TForm1 : public QMainWindow {
 
   EditBuffer& Buffer() { return *buffer_; }
   // Panel 0 shows short messages, panel 1 the context-menu mode, panel 2 the
-  // document's encoding and line ends.
+  // caret's line and column, panel 3 the document's encoding and line ends.
   QString StatusPanelText(int panel) const;
   void SetStatusPanelText(int panel, const QString& text);
   // Writes into panel 0: what the windows and helpers that report there are given.
@@ -101,6 +101,7 @@ class TForm1 : public QMainWindow {
   void Copy2Click();        // コピー
   void Paste2Click();       // 貼り付け
   void N37Click();          // 全て選択
+  void GoToLine1Click();    // 行へ移動...
   void ToolButton6Click();  // ToolButton6: the document's folder
 
   // Font styles ("書体").
@@ -251,6 +252,9 @@ class TForm1 : public QMainWindow {
   void ShowSplash();
   void SetUpTypesetting();
   void SetUpPictures();
+  // Highlighting, line numbers, the caret's place, the changed-document mark.
+  void SetUpView();
+  void ShowCaretPlace();
 
   bool framePlaced_ = false;
   std::unique_ptr<MemoBuffer> buffer_;
@@ -272,7 +276,7 @@ class TForm1 : public QMainWindow {
   QMenu* PopupMenu2 = nullptr;
   QAction* N48 = nullptr;
   PopupMode popupMode_ = PopupMode::Basic;
-  QLabel* statusPanels_[3] = {};
+  QLabel* statusPanels_[4] = {};
   int commandDepth_ = 0;
   bool commandFailed_ = false;
   // Documents.

@@ -16,9 +16,9 @@ namespace zumoku {
 
 void TForm1::SetUpDocuments() {
   prompts_ = std::make_unique<WindowPrompts>(*this, *Save1, StatusWriter(),
-                                             [this](const QString& format) { SetStatusPanelText(2, format); });
+                                             [this](const QString& format) { SetStatusPanelText(3, format); });
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
-  setWindowTitle(QString::fromStdString(document_->Caption()));
+  prompts_->SetCaption(document_->Caption());
   setAcceptDrops(true);
   fileWatcher_ = new FileWatcher(this);
   connect(fileWatcher_, &FileWatcher::changed, this, &TForm1::CheckDocumentFile);

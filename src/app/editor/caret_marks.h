@@ -1,0 +1,29 @@
+#pragma once
+// Marks around memo1's caret: a subtle background on its line, and the
+// bracket next to it together with its partner.
+#include <QObject>
+#include <QTextEdit>
+#include <optional>
+
+namespace zumoku {
+
+class Memo;
+
+// The partner of the bracket at `at` ({ } [ ] ( )), looked for at most
+// kBraceSearchLimit characters away, brackets of the same kind nesting.
+inline constexpr int kBraceSearchLimit = 10000;
+std::optional<int> MatchingBrace(const QTextDocument& document, int at);
+
+class CaretMarks : public QObject {
+  Q_OBJECT
+ public:
+  explicit CaretMarks(Memo& memo);
+
+ private:
+  void Mark();
+  QTextEdit::ExtraSelection Marked(int at, const QTextCharFormat& format) const;
+
+  Memo& memo_;
+};
+
+}  // namespace zumoku

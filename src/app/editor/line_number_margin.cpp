@@ -1,0 +1,77 @@
+#include "app/editor/line_number_margin.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "app/editor/memo.h"
+
+namespace zumoku {
+
+namespace {
+constexpr int kPadding = 4;  // each side of the numbers
+
+int Digits(int number) {
+  int digits = 1;
+  for (; number >= 10; number /= 10) ++digits;
+  return digits;
+}
+}  // namespace
+
+LineNumberMargin::LineNumberMargin(Memo& memo) : QWidget(&memo), memo_(memo) {
+  setObjectName(QStringLiteral("LineNumberMargin"));
+  connect(&memo, &QPlainTextEdit::blockCountChanged, this, &LineNumberMargin::FitWidth);
+  connect(&memo, &QPlainTextEdit::updateRequest, this, &LineNumberMargin::FollowEditor);
+  // The bold number moves with the caret.
+  connect(&memo, &QPlainTextEdit::cursorPositionChanged, this, qOverload<>(&QWidget::update));
+  memo.installEventFilter(this);
+  FitWidth();
+  show();
+}
+
+int LineNumberMargin::WidthForNumbers() const {
+  return 2 * kPadding + fontMetrics().horizontalAdvance(u'9') * Digits(memo_.blockCount());
+}
+
+void LineNumberMargin::FitWidth() {
+  const int width = WidthForNumbers();
+  if (width == this->width()) return;
+  memo_.SetLeftMargin(width);
+  Place();
+}
+
+void LineNumberMargin::Place() {
+  const QRect area = memo_.contentsRect();
+  setGeometry(area.left(), area.top(), WidthForNumbers(), memo_.viewport()->height());
+}
+
+bool LineNumberMargin::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) Place();
+  if (event->type() == QEvent::FontChange) FitWidth();
+  return QWidget::eventFilter(watched, event);
+}
+
+void LineNumberMargin::FollowEditor(const QRect& rect, int dy) {
+  if (dy != 0) {
+    scroll(0, dy);
+  } else {
+    update(0, rect.y(), width(), rect.height());
+  }
+}
+
+void LineNumberMargin::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), palette().color(QPalette::Window));
+  painter.setPen(palette().color(QPalette::PlaceholderText));
+  const int caretBlock = memo_.textCursor().blockNumber();
+  const int lineHeight = fontMetrics().height();
+  for (const auto& [block, bounds] : memo_.ShownBlocks()) {
+    const bool caret = block.blockNumber() == caretBlock;
+    QFont font = painter.font();
+    font.setBold(caret);
+    painter.setFont(font);
+    const QRect place(0, static_cast<int>(bounds.top()), width() - kPadding, lineHeight);
+    painter.drawText(place, Qt::AlignRight | Qt::AlignVCenter, QString::number(block.blockNumber() + 1));
+  }
+}
+
+}  // namespace zumoku

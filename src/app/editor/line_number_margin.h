@@ -1,0 +1,29 @@
+#pragma once
+// The margin left of memo1's text: each shown block's number, the caret's in
+// bold; as wide as the largest number needs.
+#include <QWidget>
+
+namespace zumoku {
+
+class Memo;
+
+class LineNumberMargin : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LineNumberMargin(Memo& memo);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Follows the editor's size.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int WidthForNumbers() const;
+  void FitWidth();
+  void Place();
+  void FollowEditor(const QRect& rect, int dy);
+
+  Memo& memo_;
+};
+
+}  // namespace zumoku

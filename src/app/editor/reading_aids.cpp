@@ -1,0 +1,18 @@
+#include "app/editor/reading_aids.h"
+
+#include "app/editor/caret_marks.h"
+#include "app/editor/editor_zoom.h"
+#include "app/editor/line_number_margin.h"
+#include "app/editor/memo.h"
+#include "app/editor/shown_text_highlighter.h"
+
+namespace zumoku {
+
+void AddReadingAids(Memo& memo) {
+  new ShownTextHighlighter(memo);
+  new LineNumberMargin(memo);
+  new CaretMarks(memo);
+  new EditorZoom(memo);
+}
+
+}  // namespace zumoku

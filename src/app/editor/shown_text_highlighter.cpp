@@ -1,0 +1,181 @@
+#include "app/editor/shown_text_highlighter.h"
+
+#include <QEvent>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <optional>
+
+#include "app/editor/memo.h"
+
+namespace zumoku {
+
+namespace {
+using highlight::LineState;
+using highlight::SpanKind;
+
+// How far back from the first shown block a state is looked for before the
+// text state is assumed: jumping into a large document never reads it all.
+constexpr int kLookBack = 2000;
+// Blocks carried on per idle step.
+constexpr int kPropagationStep = 500;
+
+// A block's user state: the states its line started and ended in, and
+// whether its colours are those of its current text. -1 (Qt's default): never
+// highlighted.
+struct Record {
+  LineState start;
+  LineState end;
+  bool current;
+};
+constexpr int kCurrentBit = 1 << 16;
+
+int Pack(const Record& record) {
+  return static_cast<int>(record.end) | static_cast<int>(record.start) << 8 | (record.current ? kCurrentBit : 0);
+}
+
+std::optional<Record> RecordOf(const QTextBlock& block) {
+  const int packed = block.userState();
+  if (packed < 0) return std::nullopt;
+  return Record{static_cast<LineState>((packed >> 8) & 0xFF), static_cast<LineState>(packed & 0xFF),
+                (packed & kCurrentBit) != 0};
+}
+
+highlight::ScannedLine Scan(const QTextBlock& block, LineState start) {
+  const QString text = block.text();
+  return highlight::ScanLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()), start);
+}
+
+bool IsCurrent(const QTextBlock& block) {
+  const auto record = RecordOf(block);
+  return record && record->current;
+}
+
+// What a line after `block` starts in, as far as is known.
+LineState StateAfter(const QTextBlock& block) {
+  const auto record = block.isValid() ? RecordOf(block) : std::nullopt;
+  return record ? record->end : LineState::kText;
+}
+
+QTextCharFormat Coloured(const QColor& colour, bool italic = false) {
+  QTextCharFormat format;
+  format.setForeground(colour);
+  if (italic) format.setFontItalic(true);
+  return format;
+}
+
+QColor Between(const QColor& a, const QColor& b) {
+  return QColor::fromRgbF((a.redF() + b.redF()) / 2, (a.greenF() + b.greenF()) / 2, (a.blueF() + b.blueF()) / 2);
+}
+}  // namespace
+
+ShownTextHighlighter::ShownTextHighlighter(Memo& memo) : QObject(&memo), memo_(memo) {
+  // The platform palette's own colours, so a dark theme stays readable.
+  const QPalette palette = memo.palette();
+  formats_[static_cast<int>(SpanKind::kCommand)] = Coloured(palette.color(QPalette::Link));
+  formats_[static_cast<int>(SpanKind::kComment)] = Coloured(palette.color(QPalette::PlaceholderText), true);
+  formats_[static_cast<int>(SpanKind::kMath)] = Coloured(palette.color(QPalette::LinkVisited));
+  formats_[static_cast<int>(SpanKind::kEnvironment)] = Coloured(palette.color(QPalette::Link), true);
+  formats_[static_cast<int>(SpanKind::kBracket)] =
+      Coloured(Between(palette.color(QPalette::Text), palette.color(QPalette::Link)));
+  propagation_.setInterval(0);
+  propagation_.setSingleShot(true);
+  connect(&propagation_, &QTimer::timeout, this, &ShownTextHighlighter::Propagate);
+  connect(memo.document(), &QTextDocument::contentsChange, this,
+          [this](int from, int, int added) { Changed(from, added); });
+  memo.viewport()->installEventFilter(this);
+}
+
+bool ShownTextHighlighter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) HighlightShown();
+  return QObject::eventFilter(watched, event);
+}
+
+void ShownTextHighlighter::HighlightShown() {
+  const auto shown = memo_.ShownBlocks();
+  if (shown.empty()) return;
+  LineState state = StateBefore(shown.front().block);
+  for (const auto& [block, bounds] : shown) {
+    const bool changed = Highlight(block, state);
+    if (block == shown.back().block && changed) SchedulePropagation(block.next());
+  }
+}
+
+// Reads the lines back to the nearest up-to-date one for their states only:
+// colours for them would cost a layout each.
+LineState ShownTextHighlighter::StateBefore(const QTextBlock& first) {
+  QTextBlock from = first;
+  for (int back = 0; back < kLookBack && from.previous().isValid() && !IsCurrent(from.previous()); ++back) {
+    from = from.previous();
+  }
+  LineState state = StateAfter(from.previous());
+  for (QTextBlock block = from; block != first; block = block.next()) {
+    const LineState start = state;
+    state = Scan(block, start).end;
+    block.setUserState(Pack({start, state, false}));
+  }
+  return state;
+}
+
+bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) {
+  const auto record = RecordOf(block);
+  if (record && record->current && record->start == state) {
+    state = record->end;
+    return false;
+  }
+  const auto scanned = Scan(block, state);
+  QList<QTextLayout::FormatRange> ranges;
+  ranges.reserve(static_cast<qsizetype>(scanned.spans.size()));
+  for (const auto& span : scanned.spans) {
+    ranges.push_back({span.start, span.length, formats_.at(static_cast<std::size_t>(span.kind))});
+  }
+  block.layout()->setFormats(ranges);
+  // As QSyntaxHighlighter does: lays the block out again without counting
+  // as a change of the text.
+  memo_.document()->markContentsDirty(block.position(), block.length());
+  QTextBlock(block).setUserState(Pack({state, scanned.end, true}));
+  const bool changed = !record || record->end != scanned.end;
+  state = scanned.end;
+  return changed;
+}
+
+void ShownTextHighlighter::Changed(int from, int added) {
+  QTextDocument& document = *memo_.document();
+  const QTextBlock first = document.findBlock(from);
+  const QTextBlock last = document.findBlock(from + added);
+  for (QTextBlock block = first; block.isValid(); block = block.next()) {
+    if (const auto record = RecordOf(block)) block.setUserState(Pack({record->start, record->end, false}));
+    if (block == last) break;
+  }
+  SchedulePropagation(first);
+}
+
+void ShownTextHighlighter::SchedulePropagation(const QTextBlock& from) {
+  if (!from.isValid()) return;
+  if (pendingFrom_.isNull() || from.position() < pendingFrom_.position()) {
+    pendingFrom_ = QTextCursor(from);
+  }
+  pendingLast_ = std::max(pendingLast_, from.position());
+  propagation_.start();
+}
+
+void ShownTextHighlighter::Propagate() {
+  QTextBlock block = pendingFrom_.block();
+  pendingFrom_ = QTextCursor();
+  LineState state = StateAfter(block.previous());
+  for (int step = 0; step < kPropagationStep; ++step, block = block.next()) {
+    if (!block.isValid()) return;
+    // Blocks never shown get their colours when they are; a later change
+    // may still wait beyond them.
+    if (!RecordOf(block)) {
+      if (pendingLast_ > block.position()) SchedulePropagation(memo_.document()->findBlock(pendingLast_));
+      return;
+    }
+    if (!Highlight(block, state) && block.position() >= pendingLast_) {
+      pendingLast_ = -1;
+      return;
+    }
+  }
+  SchedulePropagation(block);
+}
+
+}  // namespace zumoku

@@ -1,0 +1,52 @@
+#pragma once
+// LaTeX colours in memo1, for the blocks the viewport shows only: opening or
+// scrolling a large document costs what one screen costs. Each block keeps
+// the state its line started and ended in; a change re-highlights from the
+// changed line until the state is the same as before, the shown lines at
+// once and the rest in small steps while the program is idle. The colours
+// are formats of the layout, not of the text: no byte changes.
+#include <QObject>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTimer>
+#include <array>
+
+#include "highlight/latex_line_scanner.h"
+
+namespace zumoku {
+
+class Memo;
+
+class ShownTextHighlighter : public QObject {
+  Q_OBJECT
+ public:
+  explicit ShownTextHighlighter(Memo& memo);
+
+ protected:
+  // The viewport is about to paint: its blocks get their colours first.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void HighlightShown();
+  // The state the line of `first` starts in.
+  highlight::LineState StateBefore(const QTextBlock& first);
+  // Brings one block up to date for a line starting in `state`, which
+  // becomes its end state; true when that end state differs from the one
+  // recorded before.
+  bool Highlight(const QTextBlock& block, highlight::LineState& state);
+  void Changed(int from, int added);
+  // Carries a changed end state on to the blocks highlighted before.
+  void Propagate();
+  void SchedulePropagation(const QTextBlock& from);
+
+  Memo& memo_;
+  std::array<QTextCharFormat, 5> formats_;  // by SpanKind
+  QTimer propagation_;
+  // Blocks from here on may need their start state carried to them, at
+  // least up to the last scheduled one.
+  QTextCursor pendingFrom_;
+  int pendingLast_ = -1;
+};
+
+}  // namespace zumoku

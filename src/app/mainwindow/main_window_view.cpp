@@ -1,0 +1,46 @@
+// Reading the document: highlighting and line numbers in memo1, the caret's
+// line and column in panel 2, "行へ移動...", and the window title's mark
+// for unsaved changes.
+#include <QInputDialog>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "app/desktop/error_box.h"
+#include "app/editor/reading_aids.h"
+#include "app/mainwindow/main_window.h"
+#include "app/widgets/dialog_style.h"
+#include "markup/parse_integer.h"
+
+namespace zumoku {
+
+void TForm1::SetUpView() {
+  AddReadingAids(*memo1);
+  connect(memo1, &QPlainTextEdit::cursorPositionChanged, this, &TForm1::ShowCaretPlace);
+  ShowCaretPlace();
+  buffer_->SetModifiedWatcher([this](bool modified) { setWindowModified(modified); });
+}
+
+void TForm1::ShowCaretPlace() {
+  const QTextCursor caret = memo1->textCursor();
+  // 桁 counts characters, so a pair of surrogates is one.
+  const QStringView before = QStringView(caret.block().text()).left(caret.positionInBlock());
+  const auto column =
+      before.size() - std::count_if(before.begin(), before.end(), [](QChar c) { return c.isLowSurrogate(); });
+  SetStatusPanelText(2, QStringLiteral("%1 行 %2 桁").arg(caret.blockNumber() + 1).arg(column + 1));
+}
+
+void TForm1::GoToLine1Click() {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(this, QStringLiteral("行へ移動"), QStringLiteral("行番号："),
+                                             QLineEdit::Normal, QString(), &accepted);
+  if (!accepted) return;
+  const auto line = ParseInteger(text.toStdString());
+  if (!line || *line < 1 || *line > memo1->blockCount()) {
+    ShowErrorBox(this, NotWholeNumberMessage(text));
+    return;
+  }
+  memo1->setTextCursor(QTextCursor(memo1->document()->findBlockByNumber(*line - 1)));
+  memo1->ensureCursorVisible();
+}
+
+}  // namespace zumoku

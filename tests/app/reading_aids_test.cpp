@@ -1,0 +1,220 @@
+// memo1 as a LaTeX reader: colours for the shown blocks, line numbers,
+// bracket partners, zoom; the main window's caret panel, "行へ移動..." and
+// the title's mark of unsaved changes.
+#include <gtest/gtest.h>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include "app/editor/caret_marks.h"
+#include "app/editor/line_number_margin.h"
+#include "form_test.h"
+#include "modal_script.h"
+#include "row_name.h"
+#include "shown_caption.h"
+
+namespace zumoku::test {
+namespace {
+
+class ReadingAids : public FormTest {
+ protected:
+  void SetUp() override {
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+  void SetText(const QString& text) {
+    form.memo1->setPlainText(text);
+    form.Buffer().SetModified(false);
+  }
+  QTextBlock Block(int number) const { return form.memo1->document()->findBlockByNumber(number); }
+  void PutCaret(int block, int column) {
+    QTextCursor caret(Block(block));
+    caret.setPosition(Block(block).position() + column);
+    form.memo1->setTextCursor(caret);
+  }
+  // Paints the viewport now, which colours what it shows.
+  void Paint() { form.memo1->viewport()->repaint(); }
+  bool Coloured(int block) const { return !Block(block).layout()->formats().isEmpty(); }
+  QString Panel(int index) const {
+    return form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(index))->text();
+  }
+};
+
+QString Lines(int count) { return QStringLiteral("\\section{a}\n").repeated(count - 1) + QStringLiteral("x"); }
+
+TEST_F(ReadingAids, MarginWidthFollowsTheDigitsOfTheLastLineNumber) {
+  auto* margin = form.findChild<LineNumberMargin*>(QStringLiteral("LineNumberMargin"));
+  ASSERT_NE(margin, nullptr);
+  std::map<int, int> widthByLines;
+  for (const int lines : {1, 9, 10, 99, 100}) {
+    SetText(Lines(lines));
+    widthByLines[lines] = margin->width();
+    EXPECT_GE(form.memo1->viewport()->x(), margin->width()) << lines << " lines: the text starts right of the margin";
+  }
+  EXPECT_EQ(widthByLines[1], widthByLines[9]);
+  EXPECT_EQ(widthByLines[10], widthByLines[99]);
+  EXPECT_LT(widthByLines[9], widthByLines[10]);
+  EXPECT_LT(widthByLines[99], widthByLines[100]);
+}
+
+TEST_F(ReadingAids, OnlyTheShownBlocksAreColouredAndNoTextChanges) {
+  SetText(Lines(2000));
+  Paint();
+  EXPECT_TRUE(Coloured(0));
+  EXPECT_FALSE(Coloured(1999));
+  EXPECT_FALSE(form.Buffer().Modified());
+  EXPECT_FALSE(form.memo1->document()->isUndoAvailable());
+}
+
+TEST_F(ReadingAids, AnEditCarriesTheNewStateToTheLinesAfterIt) {
+  SetText(QStringLiteral("a\nb\nc"));
+  Paint();
+  EXPECT_FALSE(Coloured(2));
+  PutCaret(0, 0);
+  QTest::keyClicks(form.memo1, QStringLiteral("$$"));
+  Paint();
+  EXPECT_TRUE(Coloured(1));
+  EXPECT_TRUE(Coloured(2));
+  QTest::keyClick(form.memo1, Qt::Key_Backspace);
+  QTest::keyClick(form.memo1, Qt::Key_Backspace);
+  Paint();
+  EXPECT_FALSE(Coloured(2));
+}
+
+struct GoToRow {
+  const char* name;
+  QString entry;
+  int line;  // 0: the entry is refused and the caret stays
+};
+
+class GoToLine : public ReadingAids, public ::testing::WithParamInterface<GoToRow> {};
+
+TEST_P(GoToLine, CtrlGMovesTheCaretToTheLineStartOrRefusesTheEntry) {
+  SetText(Lines(300));
+  PutCaret(1, 3);
+  const GoToRow& row = GetParam();
+  std::deque<ModalScript::Step> steps{[&](QDialog* dialog) {
+    static_cast<QInputDialog*>(dialog)->setTextValue(row.entry);
+    dialog->accept();
+  }};
+  if (row.line == 0) {
+    steps.push_back([&](QDialog* dialog) {
+      EXPECT_EQ(static_cast<QMessageBox*>(dialog)->text(), QStringLiteral("'%1' は整数ではありません.").arg(row.entry));
+      dialog->accept();
+    });
+  }
+  {
+    ModalScript script(std::move(steps));
+    QTest::keyClick(form.memo1, Qt::Key_G, Qt::ControlModifier);
+  }
+  const QTextCursor caret = form.memo1->textCursor();
+  EXPECT_EQ(caret.blockNumber(), row.line == 0 ? 1 : row.line - 1);
+  EXPECT_EQ(caret.positionInBlock(), row.line == 0 ? 3 : 0);
+  if (row.line == 0) return;
+  const QRect shown = form.memo1->viewport()->rect();
+  EXPECT_TRUE(shown.contains(form.memo1->cursorRect())) << "the line is scrolled into view";
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, GoToLine,
+                         ::testing::Values(GoToRow{"FirstLine", QStringLiteral("1"), 1},
+                                           GoToRow{"LastLine", QStringLiteral("300"), 300},
+                                           GoToRow{"Zero", QStringLiteral("0"), 0},
+                                           GoToRow{"PastTheEnd", QStringLiteral("301"), 0},
+                                           GoToRow{"NotANumber", QStringLiteral("十"), 0}),
+                         RowName());
+
+TEST_F(ReadingAids, CaretPanelFollowsTheCaretInCharacters) {
+  SetText(QStringLiteral("ab\n表\U0001F600x\nc"));
+  const struct {
+    int block, position;
+    QString shown;
+  } rows[] = {
+      {0, 0, QStringLiteral("1 行 1 桁")},
+      {0, 2, QStringLiteral("1 行 3 桁")},
+      {1, 3, QStringLiteral("2 行 3 桁")},  // a surrogate pair is one character
+      {2, 1, QStringLiteral("3 行 2 桁")},
+  };
+  for (const auto& row : rows) {
+    PutCaret(row.block, row.position);
+    EXPECT_EQ(Panel(2), row.shown);
+  }
+  QTest::keyClick(form.memo1, Qt::Key_Up);
+  EXPECT_EQ(Panel(2), QStringLiteral("2 行 2 桁"));
+}
+
+TEST_F(ReadingAids, TitleMarkFollowsModified) {
+  SetText(QString());
+  EXPECT_FALSE(form.isWindowModified());
+  QTest::keyClicks(form.memo1, QStringLiteral("a"));
+  EXPECT_TRUE(form.isWindowModified());
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku*"));
+  form.Buffer().SetModified(false);
+  EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku"));
+}
+
+TEST_F(ReadingAids, ZoomChangesOnlyTheEditorsFontSize) {
+  const QFont restored = form.memo1->font();
+  const QFont window = form.font();
+  const auto size = [&] { return QFontInfo(form.memo1->font()).pixelSize(); };
+  const int start = size();
+  QTest::keyClick(form.memo1, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_GT(size(), start);
+  QTest::keyClick(form.memo1, Qt::Key_Minus, Qt::ControlModifier);
+  QTest::keyClick(form.memo1, Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_LT(size(), start);
+  QWheelEvent wheel(QPointF(5, 5), form.memo1->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                    QPoint(0, 2 * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::ControlModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(form.memo1->viewport(), &wheel);
+  EXPECT_GT(size(), start);
+  QTest::keyClick(form.memo1, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(form.memo1->font(), restored);
+  EXPECT_EQ(form.font(), window);
+  EXPECT_EQ(form.memo1->textCursor().block().text(), QString()) << "no key reached the text";
+}
+
+TEST_F(ReadingAids, CaretMarksTheBracketBesideItAndItsPartner) {
+  SetText(QStringLiteral("\\frac{a}{b}"));
+  const auto marked = [&] {
+    QList<int> starts;
+    for (const auto& selection : form.memo1->extraSelections()) {
+      if (selection.cursor.hasSelection()) starts << selection.cursor.selectionStart();
+    }
+    return starts;
+  };
+  PutCaret(0, 5);  // before "{a}"
+  EXPECT_EQ(marked(), (QList<int>{5, 7}));
+  PutCaret(0, 11);  // after "{b}"
+  EXPECT_EQ(marked(), (QList<int>{10, 8}));
+  PutCaret(0, 2);
+  EXPECT_EQ(marked(), QList<int>{});
+}
+
+TEST(MatchingBrace, NestsAndGivesUpPastTheLimit) {
+  const QString far(kBraceSearchLimit - 1, u'x');
+  const struct {
+    const char* name;
+    QString text;
+    int at;
+    std::optional<int> partner;
+  } rows[] = {
+      {"Nested", QStringLiteral("{[(a)]{}}"), 0, 8},
+      {"Backwards", QStringLiteral("{[(a)]{}}"), 5, 1},
+      {"Unmatched", QStringLiteral("{a"), 0, std::nullopt},
+      {"NoBracket", QStringLiteral("a}"), 0, std::nullopt},
+      {"AtTheLimit", u'{' + far + u'}', 0, kBraceSearchLimit},
+      {"PastTheLimit", u'{' + far + u'x' + u'}', 0, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    QTextDocument document(row.text);
+    EXPECT_EQ(MatchingBrace(document, row.at), row.partner) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace zumoku::test
