@@ -183,6 +183,32 @@ void Document::CheckFileOnDisk() {
   }
 }
 
+std::string Document::BytesToSave() const { return WithLineEndStyle(buffer_.Text(), lineEnds_); }
+
+bool Document::OpenListedFile(const std::string& path) {
+  if (!files_.Exists(path)) {
+    ShowCannotOpen(path);
+    return false;
+  }
+  if (MayReplaceText()) OpenExisting(path);
+  return true;
+}
+
+void Document::Recover(const std::string& path, std::string_view bytes) {
+  if (path.empty()) {
+    AdoptNewDocument();
+  } else {
+    // Measured against the file as it is now, so that Save does not ask
+    // about a change this program made before it ended.
+    disk_.RememberRead(path, files_.Stamp(path), files_.Read(path).value_or(""));
+    Adopt(path, kCaptionSeparator);
+    EnableSave();
+  }
+  buffer_.Load(bytes);
+  SetLineEnds(DetectLineEndStyle(bytes));
+  buffer_.SetModified(true);
+}
+
 Answer Document::AskToSave(std::string_view name) { return prompts_.Ask(Joined(name, kUnsavedQuestion)); }
 
 UnsavedAnswer Document::AskToSaveOrCancel(std::string_view name) {
@@ -218,7 +244,7 @@ bool Document::WriteTo(const std::string& path, bool becomesDocumentFile) {
   if (RefuseSpecialFile(path)) return false;
   std::string text;
   try {
-    text = WithLineEndStyle(buffer_.Text(), lineEnds_);
+    text = BytesToSave();
   } catch (const UnencodableText&) {
     prompts_.ShowError(Joined("Shift_JISで表せない文字があるため、ファイル ", path, " に保存できません"));
     return false;
