@@ -28,9 +28,7 @@ Lead LeadOf(unsigned char b) {
 }
 
 // U+F700-U+F7FF is EF 9C 80 to EF 9F BF.
-bool IsStandInRange(unsigned char lead, unsigned char second) {
-  return lead == 0xEF && second >= 0x9C && second <= 0x9F;
-}
+bool IsStandInRange(unsigned char lead, unsigned char second) { return lead == 0xEF && second >= 0x9C && second <= 0x9F; }
 
 }  // namespace
 
