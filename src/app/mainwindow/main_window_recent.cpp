@@ -44,8 +44,10 @@ void TForm1::FillRecentMenu() {
 }
 
 void TForm1::RecentFileClick(const QString& path) {
-  if (!document_->OpenListedFile(path.toStdString())) recent_.Remove(path.toStdString());
-  DocumentCommandDone();
+  if (document_->OpenListedFile(path.toStdString())) return DocumentCommandDone();
+  // Gone: the document, even when it was that file, stays as it was.
+  recent_.Remove(path.toStdString());
+  RememberRecentFiles();
 }
 
 void TForm1::ClearRecent1Click() {
