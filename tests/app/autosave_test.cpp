@@ -93,7 +93,8 @@ TEST_F(Autosaving, AFolderThatCannotBeWrittenIsToldOnceAndTypingGoesOn) {
   // A file where the folder should be: no user, not even root, can write there.
   WriteBytes(QDir(data.path()).filePath(QStringLiteral("recovery")), "");
   EXPECT_FALSE(AutosaveNow(*form));
-  EXPECT_TRUE(form->StatusPanelText(0).startsWith(QStringLiteral("自動保存できません"))) << form->StatusPanelText(0).toStdString();
+  EXPECT_TRUE(form->StatusPanelText(0).startsWith(QStringLiteral("自動保存できません")))
+      << form->StatusPanelText(0).toStdString();
   form->SetStatusPanelText(0, QString());
   TypeAtEnd(*form, "c");
   EXPECT_FALSE(AutosaveNow(*form));
@@ -175,17 +176,19 @@ TEST_P(RecoveryWindowChoice, KeepsOrDeletesTheFile) {
   EXPECT_EQ(RecoveryFiles(data.path()).size(), GetParam().kept ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, RecoveryWindowChoice,
-    ::testing::Values(WindowRow{"Later", {Clicking(QStringLiteral("後で"))}, true},
-                      WindowRow{"DiscardYes", {Clicking(QStringLiteral("破棄")), Clicking(QStringLiteral("はい(&Y)"))}, false},
-                      WindowRow{"DiscardNo",
-                                {[](QDialog* window) {
-                                   Click(window, QStringLiteral("破棄"));
-                                   Click(window, QStringLiteral("後で"));
-                                 },
-                                 Clicking(kNo)},
-                                true}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Buttons, RecoveryWindowChoice,
+                         ::testing::Values(WindowRow{"Later", {Clicking(QStringLiteral("後で"))}, true},
+                                           WindowRow{
+                                               "DiscardYes",
+                                               {Clicking(QStringLiteral("破棄")), Clicking(QStringLiteral("はい(&Y)"))},
+                                               false},
+                                           WindowRow{"DiscardNo",
+                                                     {[](QDialog* window) {
+                                                        Click(window, QStringLiteral("破棄"));
+                                                        Click(window, QStringLiteral("後で"));
+                                                      },
+                                                      Clicking(kNo)},
+                                                     true}),
+                         RowName{});
 
 }  // namespace zumoku::test

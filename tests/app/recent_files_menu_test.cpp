@@ -95,10 +95,11 @@ TEST_P(WindowPlace, IsKeptUnlessOffEveryScreen) {
   EXPECT_EQ(GetParam().measured(*form), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, WindowPlace,
-                         ::testing::Values(PlaceRow{"OnScreen", {40, 30, 500, 300}, &QWidget::geometry, {40, 30, 500, 300}},
-                                           PlaceRow{"OffEveryScreen", {9000, 9000, 500, 300}, &QWidget::frameGeometry,
-                                                    {195, 126, 637, 450}}),
-                         RowName{});
+INSTANTIATE_TEST_SUITE_P(
+    Places, WindowPlace,
+    ::testing::Values(PlaceRow{"OnScreen", {40, 30, 500, 300}, &QWidget::geometry, {40, 30, 500, 300}},
+                      PlaceRow{
+                          "OffEveryScreen", {9000, 9000, 500, 300}, &QWidget::frameGeometry, {195, 126, 637, 450}}),
+    RowName{});
 
 }  // namespace zumoku::test

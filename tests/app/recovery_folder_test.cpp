@@ -31,12 +31,12 @@ TEST_P(RecordsReadBack, AsWritten) {
   EXPECT_EQ(ParseRecord(FormatRecord(record)), record);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, RecordsReadBack,
-    ::testing::Values(RecordRow{"Plain", {ThisProcess(), 1765432100, "/home/u/paper/main.tex"}},
-                      RecordRow{"JapaneseBlanksAndLineEnd", {Gone(5, "b"), 1, "/home/u/論文 2/a\nb.tex"}},
-                      RecordRow{"NoFile", {ThisProcess(), 0, ""}}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Records, RecordsReadBack,
+                         ::testing::Values(RecordRow{"Plain", {ThisProcess(), 1765432100, "/home/u/paper/main.tex"}},
+                                           RecordRow{"JapaneseBlanksAndLineEnd",
+                                                     {Gone(5, "b"), 1, "/home/u/論文 2/a\nb.tex"}},
+                                           RecordRow{"NoFile", {ThisProcess(), 0, ""}}),
+                         RowName{});
 
 TEST(RecoveryRecord, OtherTextIsNone) {
   for (const char* text : {"", "zumoku-recovery 2\npid 1\nstarted 1\nboot b\nsaved 1\npath /a",

@@ -31,13 +31,15 @@ TEST_P(Recovering, IsUnsavedAndSaveWritesTheBytesBack) {
 INSTANTIATE_TEST_SUITE_P(
     Documents, Recovering,
     ::testing::Values(
-        RecoverRow{"FileChangedByTheLostRun", "/d/a.tex", "old\r\n", "new\nline\n", {"status ファイルを上書き保存しました"}},
+        RecoverRow{
+            "FileChangedByTheLostRun", "/d/a.tex", "old\r\n", "new\nline\n", {"status ファイルを上書き保存しました"}},
         RecoverRow{"FileGone", "/d/a.tex", "", "new\r\n", {"status ファイルを上書き保存しました"}},
-        RecoverRow{"NoFile",
-                   "",
-                   "",
-                   "new",
-                   {"save NEW_File.tex", "caption Zumoku - /d/chosen.tex", "save1 on", "status /d/chosen.tex保存完了"}}),
+        RecoverRow{
+            "NoFile",
+            "",
+            "",
+            "new",
+            {"save NEW_File.tex", "caption Zumoku - /d/chosen.tex", "save1 on", "status /d/chosen.tex保存完了"}}),
     RowName{});
 
 TEST_F(DocumentTest, AListedFileThatIsGoneIsReportedAndTheTextKept) {

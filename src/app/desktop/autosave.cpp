@@ -11,7 +11,10 @@ Autosave::Autosave(QObject* parent, const Document& document, const EditBuffer& 
       buffer_(buffer),
       folder_(std::move(folder)),
       showStatus_(std::move(showStatus)),
-      writer_([this](bool ok) { QMetaObject::invokeMethod(this, [this, ok] { Written(ok); }, Qt::QueuedConnection); }) {
+      writer_([this](bool ok) {
+        QMetaObject::invokeMethod(
+            this, [this, ok] { Written(ok); }, Qt::QueuedConnection);
+      }) {
   setObjectName(QStringLiteral("Autosave1"));
   connect(&timer_, &QTimer::timeout, this, &Autosave::SaveNow);
 }
@@ -34,7 +37,8 @@ void Autosave::SaveNow() {
     slotDocument_ = DocumentPath();
     slot_ = folder_.SlotFor(slotDocument_, self_);
   }
-  const RecoveryRecord record{.writer = self_, .savedAt = QDateTime::currentSecsSinceEpoch(), .documentPath = slotDocument_};
+  const RecoveryRecord record{
+      .writer = self_, .savedAt = QDateTime::currentSecsSinceEpoch(), .documentPath = slotDocument_};
   writer_.Post([folder = folder_, slot = *slot_, record, bytes = std::move(bytes)] {
     return folder.Write(slot, record, bytes);
   });
@@ -65,7 +69,8 @@ void Autosave::RemoveFile() {
 
 void Autosave::Written(bool ok) {
   if (!ok && !failureTold_) {
-    showStatus_(QStringLiteral("自動保存できません（%1 に書き込めません）").arg(QString::fromStdString(folder_.Path())));
+    showStatus_(
+        QStringLiteral("自動保存できません（%1 に書き込めません）").arg(QString::fromStdString(folder_.Path())));
   }
   failureTold_ = !ok;
   emit written(ok);

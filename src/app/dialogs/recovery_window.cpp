@@ -68,7 +68,8 @@ void RecoveryWindow::RestoreButton1Click() {
 void RecoveryWindow::DiscardButton1Click() {
   QTreeWidgetItem* item = ListView1->currentItem();
   if (item == nullptr) return;
-  const QString question = QStringLiteral("%1 の復元用の内容を破棄しますか？破棄すると元に戻せません。").arg(item->text(0));
+  const QString question =
+      QStringLiteral("%1 の復元用の内容を破棄しますか？破棄すると元に戻せません。").arg(item->text(0));
   if (AskQuestion(this, question) != Answer::kYes) return;
   actions_.discard(ChosenRow());
   delete item;

@@ -23,7 +23,8 @@ RecoveryWindow::Row RowOf(const RecoveryRecord& record) {
 }  // namespace
 
 void TForm1::SetUpRecovery(const QString& dataFolder) {
-  recovery_ = std::make_unique<RecoveryFolder>(files_, QDir(dataFolder).filePath(QStringLiteral("recovery")).toStdString());
+  recovery_ =
+      std::make_unique<RecoveryFolder>(files_, QDir(dataFolder).filePath(QStringLiteral("recovery")).toStdString());
   autosave_ = new Autosave(this, *document_, *buffer_, *recovery_, StatusWriter());
   autosave_->SetInterval(programSettings_->AutosaveSeconds());
 }
