@@ -73,6 +73,24 @@ TEST_F(RecentFilesMenu, ClearingEmptiesTheList) {
   EXPECT_TRUE(Entries(*NewForm()).isEmpty());
 }
 
+TEST_F(RecentFilesMenu, TheFileDialogsStartWhereAFileWasLastChosen) {
+  const QString file = WriteDocument(QStringLiteral("第 2 章/a.tex"), "a");
+  {
+    ModalScript script({Choose(file)});
+    form->findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+  }
+  const auto next = NewForm();
+  QString shown;
+  {
+    ModalScript script({[&](QDialog* dialog) {
+      shown = qobject_cast<QFileDialog*>(dialog)->directory().absolutePath();
+      dialog->reject();
+    }});
+    next->findChild<QAction*>(QStringLiteral("SaveAs1"))->trigger();
+  }
+  EXPECT_EQ(shown, QFileInfo(file).absolutePath());
+}
+
 struct PlaceRow {
   const char* name;
   QRect left;  // the window's place when it was closed, frame left out

@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "app/desktop/autosave.h"
 #include "app/desktop/error_box.h"
 #include "app/mainwindow/file_menu_keys.h"
 #include "app/widgets/fonts.h"
@@ -56,7 +57,8 @@ TForm1::TForm1(const StartUp& startUp)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// Autosave's worker writes through files_: it ends before the members go.
+TForm1::~TForm1() { delete autosave_; }
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
