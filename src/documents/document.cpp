@@ -187,6 +187,35 @@ void Document::CheckFileOnDisk() {
   }
 }
 
+std::string Document::BytesToSave() const { return FileBytes(buffer_.Text(), format_); }
+
+bool Document::OpenListedFile(const std::string& path) {
+  if (!files_.Exists(path)) {
+    ShowCannotOpen(path);
+    return false;
+  }
+  if (MayReplaceText()) OpenExisting(path);
+  return true;
+}
+
+void Document::Recover(const std::string& path, std::string_view bytes) {
+  if (path.empty()) {
+    AdoptNewDocument();
+  } else {
+    // Measured against the file as it is now, so that Save does not ask
+    // about a change this program made before it ended.
+    disk_.RememberRead(path, files_.Stamp(path), files_.Read(path).value_or(""));
+    Adopt(path, kCaptionSeparator);
+    EnableSave();
+  }
+  // The recovery file holds the bytes Save would have written: its
+  // encoding, byte-order mark and line ends are found as for any file.
+  const DetectedFormat detected = DetectFormat(bytes, newFormat_.encoding);
+  buffer_.Load(detected.text, detected.format.encoding);
+  SetFormat(detected.format);
+  buffer_.SetModified(true);
+}
+
 Answer Document::AskToSave(std::string_view name) { return prompts_.Ask(Joined(name, kUnsavedQuestion)); }
 
 UnsavedAnswer Document::AskToSaveOrCancel(std::string_view name) {
@@ -222,7 +251,7 @@ bool Document::WriteTo(const std::string& path, bool becomesDocumentFile) {
   if (RefuseSpecialFile(path)) return false;
   std::string text;
   try {
-    text = FileBytes(buffer_.Text(), format_);
+    text = BytesToSave();
   } catch (const UnencodableText&) {
     prompts_.ShowError(
         Joined(EncodingName(format_.encoding), "で表せない文字があるため、ファイル ", path, " に保存できません"));

@@ -69,6 +69,18 @@ class Document {
   // change of the disk is told once.
   void CheckFileOnDisk();
 
+  // The exact bytes Save writes: the text in the document's encoding and
+  // line ends. Throws UnencodableText when the text cannot be encoded.
+  std::string BytesToSave() const;
+  // A file from the recent-files list: the unsaved-changes question of New,
+  // then the file is opened as Open opens a chosen one. A missing file is
+  // reported as one that cannot be opened, and false is returned.
+  bool OpenListedFile(const std::string& path);
+  // Text kept from an earlier run that ended without saving: `bytes` become
+  // the text, counted as unsaved, bound to `path` (empty: a new document)
+  // so that "上書き保存" writes it there.
+  void Recover(const std::string& path, std::string_view bytes);
+
   // Empty at start, otherwise the full path of the file last opened, dropped
   // or saved under a new name.
   const std::string& CurrentFileName() const { return currentFileName_; }

@@ -36,7 +36,8 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
   for (const QAction* menu : form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions()) {
     bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
   }
-  EXPECT_EQ(bar.join(u' '), QStringLiteral("File1(N2 Open1 N3 Save1 SaveAs1 EncodingSeparator1 Reopen1(ReopenShiftJis1 "
+  EXPECT_EQ(bar.join(u' '), QStringLiteral("File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
+                                           "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
                                            "ReopenUtf81) SaveInFormat1 N1 Exit1) "
                                            "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1) "
                                            "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1) Find2(Find1 Replace1) "

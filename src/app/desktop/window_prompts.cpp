@@ -1,6 +1,7 @@
 #include "app/desktop/window_prompts.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "app/desktop/error_box.h"
@@ -18,13 +19,16 @@ QString MarkableWindowTitle(QString title) {
   return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]");
 }
 
-std::optional<std::string> Choose(QWidget* parent, QFileDialog::AcceptMode mode, std::span<const FileType> types,
-                                  std::string_view presetName) {
-  const auto path = ChooseFile(parent, mode, types, FromUtf8(presetName));
+}  // namespace
+
+std::optional<std::string> WindowPrompts::Choose(QFileDialog::AcceptMode mode, std::span<const FileType> types,
+                                                 std::string_view presetName) {
+  const auto path =
+      ChooseFile(&window_, mode, types, FromUtf8(presetName), folders_ ? folders_->LastFolder() : QString());
   if (!path) return std::nullopt;
+  if (folders_) folders_->SetLastFolder(QFileInfo(*path).absolutePath());
   return path->toStdString();
 }
-}  // namespace
 
 Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&window_, FromUtf8(question)); }
 
@@ -36,12 +40,12 @@ bool WindowPrompts::AskToReload(std::string_view question) { return zumoku::AskT
 
 std::optional<std::string> WindowPrompts::ChooseFileToOpen(std::span<const FileType> types,
                                                            std::string_view presetName) {
-  return Choose(&window_, QFileDialog::AcceptOpen, types, presetName);
+  return Choose(QFileDialog::AcceptOpen, types, presetName);
 }
 
 std::optional<std::string> WindowPrompts::ChooseFileToSave(std::span<const FileType> types,
                                                            std::string_view presetName) {
-  return Choose(&window_, QFileDialog::AcceptSave, types, presetName);
+  return Choose(QFileDialog::AcceptSave, types, presetName);
 }
 
 void WindowPrompts::ShowError(std::string_view text) { ShowErrorBox(&window_, FromUtf8(text)); }

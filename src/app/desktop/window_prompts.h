@@ -2,10 +2,12 @@
 // The document commands' prompts in the main window: message boxes, the
 // file dialogs, the error box, status panel 0, the format panel, the caption
 // and Save1.
+#include <QFileDialog>
 #include <QString>
 #include <functional>
 #include <utility>
 
+#include "app/desktop/program_settings.h"
 #include "documents/prompts.h"
 
 class QAction;
@@ -32,11 +34,19 @@ class WindowPrompts : public Prompts {
   void SetCaption(std::string_view caption) override;
   void EnableSave(bool enabled) override;
 
+  // The Open and Save dialogs start in the folder last chosen in either, as
+  // `settings` keep it, when the document names no folder of its own.
+  void RememberFoldersIn(ProgramSettings& settings) { folders_ = &settings; }
+
  private:
+  std::optional<std::string> Choose(QFileDialog::AcceptMode mode, std::span<const FileType> types,
+                                    std::string_view presetName);
+
   QWidget& window_;
   QAction& save1_;
   std::function<void(const QString&)> showStatus_;
   std::function<void(const QString&)> showFormat_;
+  ProgramSettings* folders_ = nullptr;
 };
 
 }  // namespace zumoku

@@ -1,18 +1,21 @@
 #include "app/mainwindow/main_window.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
 
+#include "app/desktop/autosave.h"
 #include "app/desktop/error_box.h"
 #include "app/mainwindow/file_menu_keys.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/image_list.h"
 #include "app/widgets/menu_items.h"
 #include "app/widgets/tool_bar_items.h"
+#include "recovery/recovery_folder.h"
 
 namespace zumoku {
 
@@ -23,7 +26,8 @@ constexpr QRect kFrameGeometry(195, 126, 637, 450);
 
 TForm1::TForm1() : TForm1(StartUp{}) {}
 
-TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
+TForm1::TForm1(const StartUp& startUp)
+    : programSettings_(std::make_unique<ProgramSettings>(startUp.dataFolder)), splash_(startUp.splash) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Zumoku"));
   setFont(WindowFont());
@@ -45,6 +49,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   BuildPopupMenu1();
   BuildPopupMenu2();
   SetUpDocuments();
+  SetUpRecovery(startUp.dataFolder);
   SetUpNew(startUp.settingsFolder);
   SetUpTypesetting();
   SetUpPictures();
@@ -53,17 +58,34 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// Autosave's worker writes through files_: it ends before the members go.
+TForm1::~TForm1() { delete autosave_; }
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (framePlaced_) return;
   framePlaced_ = true;
-  setGeometry(kFrameGeometry.marginsRemoved(windowHandle()->frameMargins()));
+  PlaceWindow();
+}
+
+void TForm1::PlaceWindow() {
+  const auto place = programSettings_->Window();
+  // A screen that was there when the window closed may be gone now.
+  if (!place || QGuiApplication::screenAt(place->geometry.center()) == nullptr) {
+    setGeometry(kFrameGeometry.marginsRemoved(windowHandle()->frameMargins()));
+    return;
+  }
+  setGeometry(place->geometry);
+  restoreState(place->state);
+  if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::RememberWindowPlace() {
+  programSettings_->SetWindow({.geometry = normalGeometry(), .maximized = isMaximized(), .state = saveState()});
 }
 
 void TForm1::FormCreate() {
-  if (splash_) ShowSplash();
+  if (!OfferRecovery() && splash_) ShowSplash();
   SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード"));
 }
 
@@ -77,6 +99,7 @@ void TForm1::BuildMainMenu() {
   AddFileEntry(file, "N2", QStringLiteral("新規作成"), &TForm1::N2Click, {QKeySequence::New, Qt::CTRL | Qt::Key_N});
   AddFileEntry(file, "Open1", QStringLiteral("開く..."), &TForm1::Open1Click,
                {QKeySequence::Open, Qt::CTRL | Qt::Key_O});
+  BuildRecentMenu(file);
   AddSeparator(file, "N3");
   Save1 = AddFileEntry(file, "Save1", QStringLiteral("上書き保存"), &TForm1::Save1Click,
                        {QKeySequence::Save, Qt::CTRL | Qt::Key_S});

@@ -24,12 +24,15 @@
 #include <functional>
 #include <memory>
 
+#include "app/desktop/data_folder.h"
 #include "app/desktop/disk_files.h"
+#include "app/desktop/program_settings.h"
 #include "app/desktop/settings_folder.h"
 #include "app/desktop/window_prompts.h"
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "documents/document.h"
+#include "documents/recent_files.h"
 #include "markup/alignment.h"
 #include "markup/list_text.h"
 #include "pictures/picture_insertion.h"
@@ -40,15 +43,20 @@ namespace zumoku {
 
 class Typesetting;
 class FileWatcher;
+class Autosave;
+class RecoveryFolder;
+struct LeftRecovery;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
   // The real program starts with the splash window; tests build the window
-  // without it and may read the settings from a folder of their own.
+  // without it and may read the settings from a folder of their own, and
+  // keep the program's settings file and recovery files in another.
   struct StartUp {
     bool splash = false;
     std::string settingsFolder = SettingsFolder();
+    QString dataFolder = DataFolder();
   };
   TForm1();
   explicit TForm1(const StartUp& startUp);
@@ -186,6 +194,10 @@ class TForm1 : public QMainWindow {
   // Opens a file named on the command line as "開く..." opens a chosen one.
   void OpenFile(const QString& path);
 
+  // "最近使ったファイル": one of its entries, and "一覧を消去".
+  void RecentFileClick(const QString& path);
+  void ClearRecent1Click();
+
   // Help menu: the About window.
   void N6Click();  // このプログラムについて...
 
@@ -248,6 +260,22 @@ class TForm1 : public QMainWindow {
   // Watches the file the document names now, after a command that may have
   // named or written it.
   void WatchDocumentFile();
+  // After each document command: the file watched, the recent files, the
+  // recovery file of text that is saved or gone.
+  void DocumentCommandDone();
+  // Autosave, and the recovery window at start.
+  void SetUpRecovery(const QString& dataFolder);
+  // Offers what earlier runs left unsaved; true when a document was restored.
+  bool OfferRecovery();
+  // False when its bytes cannot be read (the error box said so).
+  bool RestoreLeft(const LeftRecovery& left);
+  // "最近使ったファイル", filled again from recent_ at each change.
+  void BuildRecentMenu(QMenu* file);
+  void FillRecentMenu();
+  void RememberRecentFiles();
+  // The window's place and layout of the last run, or the first-start default.
+  void PlaceWindow();
+  void RememberWindowPlace();
   void SetUpNew(const std::string& settingsFolder);
   void ShowSplash();
   void SetUpTypesetting();
@@ -257,6 +285,7 @@ class TForm1 : public QMainWindow {
   void ShowCaretPlace();
 
   bool framePlaced_ = false;
+  std::unique_ptr<ProgramSettings> programSettings_;
   std::unique_ptr<MemoBuffer> buffer_;
   QList<QIcon> ImageList1;  // the toolbar's images, drawn once
   // The components the window reads or changes after building them.
@@ -284,6 +313,10 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<WindowPrompts> prompts_;
   std::unique_ptr<Document> document_;
   FileWatcher* fileWatcher_ = nullptr;
+  std::unique_ptr<RecoveryFolder> recovery_;
+  Autosave* autosave_ = nullptr;
+  RecentFiles recent_;
+  QMenu* Recent1 = nullptr;
   std::unique_ptr<SettingsFiles> settings_;
   std::unique_ptr<pictures::PictureSource> pictureSource_;
   std::unique_ptr<pictures::PictureInsertion> pictures_;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <vector>
 
+#include "app/desktop/autosave.h"
 #include "app/desktop/file_watcher.h"
 #include "app/editor/dropped_files.h"
 #include "app/mainwindow/main_window.h"
@@ -17,6 +18,7 @@ namespace zumoku {
 void TForm1::SetUpDocuments() {
   prompts_ = std::make_unique<WindowPrompts>(*this, *Save1, StatusWriter(),
                                              [this](const QString& format) { SetStatusPanelText(3, format); });
+  prompts_->RememberFoldersIn(*programSettings_);
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
   prompts_->SetCaption(document_->Caption());
   setAcceptDrops(true);
@@ -28,17 +30,17 @@ QString TForm1::CurrentFileName() const { return QString::fromStdString(document
 
 void TForm1::Open1Click() {
   document_->Open();
-  WatchDocumentFile();
+  DocumentCommandDone();
 }
 
 void TForm1::Save1Click() {
   document_->Save();
-  WatchDocumentFile();
+  DocumentCommandDone();
 }
 
 void TForm1::SaveAs1Click() {
   document_->SaveAs();
-  WatchDocumentFile();
+  DocumentCommandDone();
 }
 
 void TForm1::Exit1Click() { close(); }
@@ -47,7 +49,7 @@ void TForm1::Exit1Click() { close(); }
 // button do not depend on the working folder.
 void TForm1::OpenFile(const QString& path) {
   document_->OpenFile(QFileInfo(path).absoluteFilePath().toStdString());
-  WatchDocumentFile();
+  DocumentCommandDone();
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -67,13 +69,26 @@ void TForm1::CheckDocumentFile() {
 
 void TForm1::WatchDocumentFile() { fileWatcher_->Watch(document_->HasFile() ? CurrentFileName() : QString()); }
 
-void TForm1::closeEvent(QCloseEvent* event) { event->setAccepted(document_->Exit()); }
+void TForm1::DocumentCommandDone() {
+  WatchDocumentFile();
+  if (document_->HasFile()) recent_.Add(document_->CurrentFileName());
+  RememberRecentFiles();
+  autosave_->DocumentChanged();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  event->setAccepted(document_->Exit());
+  if (!event->isAccepted()) return;
+  // Saved, or thrown away by the user's own answer.
+  autosave_->Discard();
+  RememberWindowPlace();
+}
 
 void TForm1::DropFiles(const QStringList& paths) {
   std::vector<std::string> files;
   for (const QString& path : paths) files.push_back(path.toStdString());
   document_->DropFiles(files);
-  WatchDocumentFile();
+  DocumentCommandDone();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {

@@ -15,6 +15,7 @@ void TForm1::N2Click() {
     TForm3 form3(this, *settings_, Template, loaded);
     form3.exec();
   });
+  DocumentCommandDone();
 }
 
 void TForm1::ShowSplash() {
