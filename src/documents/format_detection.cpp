@@ -62,6 +62,15 @@ std::optional<Encoding> FirstMagicComment(std::string_view text) {
 
 enum class Bytes { kAscii, kUtf8, kOther };
 
+// Well-formed UTF-8 that the editor keeps as bytes (U+F700-U+F7FF, EF 9C 80
+// to EF 9F BF) is still UTF-8.
+std::size_t SequenceLengthAt(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  const bool keptAsBytes = at + 2 < text.size() && byte(0) == 0xEF && byte(1) >= 0x9C && byte(1) <= 0x9F &&
+                           byte(2) >= 0x80 && byte(2) <= 0xBF;
+  return keptAsBytes ? 3 : Utf8CharLengthAt(text, at);
+}
+
 Bytes Classify(std::string_view text) {
   Bytes found = Bytes::kAscii;
   for (std::size_t at = 0; at < text.size();) {
@@ -69,7 +78,7 @@ Bytes Classify(std::string_view text) {
       ++at;
       continue;
     }
-    const std::size_t length = Utf8CharLengthAt(text, at);
+    const std::size_t length = SequenceLengthAt(text, at);
     if (length == 1) return Bytes::kOther;
     found = Bytes::kUtf8;
     at += length;

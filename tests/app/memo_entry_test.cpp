@@ -109,6 +109,23 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
   }
 }
 
+// UTF-8 bytes shown alone join into one character once what stood between
+// them is deleted, whether by a key or by a command, up to four bytes back.
+TEST_F(MemoInput, Utf8BytesJoinWhenWhatSeparatedThemIsDeleted) {
+  for (const bool byKey : {true, false}) {
+    buffer.Load(
+        "\xF0\x9F\x98"
+        "a\x80z",
+        Encoding::kUtf8);
+    buffer.SetSelStart(3);
+    buffer.SetSelLength(1);
+    byKey ? Key(Qt::Key_Delete, Qt::NoModifier, QString()) : buffer.SetSelText("");
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("\U0001F600z")) << byKey;
+    EXPECT_EQ(buffer.Text(), "\xF0\x9F\x98\x80z");
+    EXPECT_EQ(buffer.SelStart(), 4) << byKey;  // never inside the joined character
+  }
+}
+
 // The selector that keeps a duplicate code's other form goes with its
 // character, never alone.
 TEST_F(MemoInput, BackspaceTakesACharacterWithItsSelector) {
