@@ -24,10 +24,12 @@ TEST(Utf8, CharacterLengths) {
       {"\xED\xA0\x80", 1},      // a surrogate
       {"\xF4\x90\x80\x80", 1},  // past U+10FFFF
       {"\xE6\xBC", 1},          // cut short
-      {"\xE6" "a\xA2", 1},      // no continuation
-      {"\x80", 1},              // a continuation alone
-      {"\xEF\x9C\x80", 1},      // U+F700: the editor's stand-in of byte 0, kept as bytes
-      {"\xEF\xA0\x80", 3},      // U+F800, past the stand-ins
+      {"\xE6"
+       "a\xA2",
+       1},                  // no continuation
+      {"\x80", 1},          // a continuation alone
+      {"\xEF\x9C\x80", 1},  // U+F700: the editor's stand-in of byte 0, kept as bytes
+      {"\xEF\xA0\x80", 3},  // U+F800, past the stand-ins
   };
   for (const auto& row : rows) EXPECT_EQ(Utf8CharLengthAt(row.bytes, 0), row.length) << row.bytes;
 }
@@ -47,7 +49,7 @@ TEST(Utf8, AnyBytesSurviveTheEditorsText) {
 TEST(Utf8, EntryTakesEveryCharacterButStandInsAndLineSeparators) {
   EXPECT_FALSE(codec::FirstRefused(QStringLiteral("é€漢ｶ\U0001F600\n\uFE00"), Encoding::kUtf8));
   for (const QString& refused : {QStringLiteral("\u2028"), QString(QChar(0xF780)), QString(QChar(0)),
-                                QString(QChar(0xD83D)), QString(QChar(0xDE00))}) {
+                                 QString(QChar(0xD83D)), QString(QChar(0xDE00))}) {
     EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + refused, Encoding::kUtf8)) << refused.toStdString();
   }
 }

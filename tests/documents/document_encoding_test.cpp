@@ -34,24 +34,38 @@ TEST_P(Detection, DecidesWithoutAsking) {
 INSTANTIATE_TEST_SUITE_P(
     Files, Detection,
     ::testing::Values(
-        DetectionRow{"ByteOrderMark", "\xEF\xBB\xBF" "a\r\n", kSjis, {kUtf8, true, LineEndStyle::kCrLf}},
-        DetectionRow{"ByteOrderMarkWithInvalidBytes", "\xEF\xBB\xBF\x82\xA0\n", kSjis, {kUtf8, true, LineEndStyle::kLf}},
+        DetectionRow{"ByteOrderMark",
+                     "\xEF\xBB\xBF"
+                     "a\r\n",
+                     kSjis,
+                     {kUtf8, true, LineEndStyle::kCrLf}},
+        DetectionRow{
+            "ByteOrderMarkWithInvalidBytes", "\xEF\xBB\xBF\x82\xA0\n", kSjis, {kUtf8, true, LineEndStyle::kLf}},
         DetectionRow{"ValidUtf8WithKana", "\xE3\x81\x82\r\n", kSjis, {kUtf8, false, LineEndStyle::kCrLf}},
         DetectionRow{"ShiftJisKana", "\x82\xA0\r\n", kUtf8, {kSjis, false, LineEndStyle::kCrLf}},
         // E3 81 82 reads as UTF-8 あ, the rest does not.
-        DetectionRow{"ShiftJisValidAsUtf8ForAShortRun", "\xE3\x81\x82\x8A\xBF\n", kSjis, {kSjis, false, LineEndStyle::kLf}},
+        DetectionRow{
+            "ShiftJisValidAsUtf8ForAShortRun", "\xE3\x81\x82\x8A\xBF\n", kSjis, {kSjis, false, LineEndStyle::kLf}},
         DetectionRow{"Utf8WithAnInvalidByte", "\xE3\x81\x82\xFF", kSjis, {kSjis, false, LineEndStyle::kCrLf}},
         DetectionRow{"AsciiTakesShiftJis", "\\section{a}\n", kSjis, {kSjis, false, LineEndStyle::kLf}},
         DetectionRow{"AsciiTakesUtf8", "\\section{a}\n", kUtf8, {kUtf8, false, LineEndStyle::kLf}},
         DetectionRow{"Empty", "", kSjis, {kSjis, false, LineEndStyle::kCrLf}},
         DetectionRow{"UplatexCommand", "%#!uplatex\n\x82\xA0", kSjis, {kUtf8, false, LineEndStyle::kLf}},
-        DetectionRow{"PlatexKanjiUtf8", "% x\r\n%#!platex -kanji=utf8 a\r\n", kSjis, {kUtf8, false, LineEndStyle::kCrLf}},
+        DetectionRow{
+            "PlatexKanjiUtf8", "% x\r\n%#!platex -kanji=utf8 a\r\n", kSjis, {kUtf8, false, LineEndStyle::kCrLf}},
         DetectionRow{"EmacsCoding", "% -*- coding: utf-8 -*-\n", kSjis, {kUtf8, false, LineEndStyle::kLf}},
         DetectionRow{"TexEncoding", "% !TEX encoding = UTF-8\n", kSjis, {kUtf8, false, LineEndStyle::kLf}},
-        DetectionRow{"MagicCommentNamesShiftJis", "% !TEX encoding = Shift_JIS\n\xE3\x81\x82", kSjis,
+        DetectionRow{"MagicCommentNamesShiftJis",
+                     "% !TEX encoding = Shift_JIS\n\xE3\x81\x82",
+                     kSjis,
                      {kSjis, false, LineEndStyle::kLf}},
-        DetectionRow{"MagicCommentWithInvalidBytes", "%#!platex -kanji=utf8\n\x82\xA0", kSjis, {kUtf8, false, LineEndStyle::kLf}},
-        DetectionRow{"CommentPastTheFirstLinesIsText", "\n\n\n\n\n\n\n\n\n\n% -*- coding: utf-8 -*-\n\x82\xA0", kSjis,
+        DetectionRow{"MagicCommentWithInvalidBytes",
+                     "%#!platex -kanji=utf8\n\x82\xA0",
+                     kSjis,
+                     {kUtf8, false, LineEndStyle::kLf}},
+        DetectionRow{"CommentPastTheFirstLinesIsText",
+                     "\n\n\n\n\n\n\n\n\n\n% -*- coding: utf-8 -*-\n\x82\xA0",
+                     kSjis,
                      {kSjis, false, LineEndStyle::kLf}}),
     RowName());
 
@@ -74,15 +88,16 @@ TEST_P(Utf8RoundTrip, SavesTheBytesItOpened) {
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, Utf8RoundTrip,
-    ::testing::Values(
-        RoundTripRow{"InvalidBytesAndNul", std::string("\xEF\xBB\xBF\xE3\x81\x82\xFF\x00\xE3\x81\r\n\xC0\xAF\xED\xA0\x80", 16),
-                     std::string("\xEF\xBB\xBF\xE3\x81\x82\xFF\x00\xE3\x81\r\n\xC0\xAF\xED\xA0\x80", 16)},
-        RoundTripRow{"FinalLoneCr", "\xE3\x81\x82\r\na\r", "\xE3\x81\x82\r\na\r\n"},
-        RoundTripRow{"LfOnly", "\xE3\x81\x82\nb\n", "\xE3\x81\x82\nb\n"},
-        RoundTripRow{"CrLf", "\xE3\x81\x82\r\nb\r\n", "\xE3\x81\x82\r\nb\r\n"},
-        RoundTripRow{"MixedBecomesCrLf", "\xE3\x81\x82\nb\r\n", "\xE3\x81\x82\r\nb\r\n"},
-        RoundTripRow{"StandInRangeKeptAsBytes", "\xE3\x81\x82\xEF\x9C\x80", "\xE3\x81\x82\xEF\x9C\x80"},
-        RoundTripRow{"FourByteCharacter", "\xF0\x9F\x98\x80\xE2\x82\xAC", "\xF0\x9F\x98\x80\xE2\x82\xAC"}),
+    ::testing::Values(RoundTripRow{"InvalidBytesAndNul",
+                                   std::string("\xEF\xBB\xBF\xE3\x81\x82\xFF\x00\xE3\x81\r\n\xC0\xAF\xED\xA0\x80", 16),
+                                   std::string("\xEF\xBB\xBF\xE3\x81\x82\xFF\x00\xE3\x81\r\n\xC0\xAF\xED\xA0\x80", 16)},
+                      RoundTripRow{"FinalLoneCr", "\xE3\x81\x82\r\na\r", "\xE3\x81\x82\r\na\r\n"},
+                      RoundTripRow{"LfOnly", "\xE3\x81\x82\nb\n", "\xE3\x81\x82\nb\n"},
+                      RoundTripRow{"CrLf", "\xE3\x81\x82\r\nb\r\n", "\xE3\x81\x82\r\nb\r\n"},
+                      RoundTripRow{"MixedBecomesCrLf", "\xE3\x81\x82\nb\r\n", "\xE3\x81\x82\r\nb\r\n"},
+                      RoundTripRow{"StandInRangeKeptAsBytes", "\xE3\x81\x82\xEF\x9C\x80", "\xE3\x81\x82\xEF\x9C\x80"},
+                      RoundTripRow{"FourByteCharacter", "\xF0\x9F\x98\x80\xE2\x82\xAC",
+                                   "\xF0\x9F\x98\x80\xE2\x82\xAC"}),
     RowName());
 
 using DocumentEncodings = DocumentTest;
