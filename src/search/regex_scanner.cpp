@@ -1,0 +1,27 @@
+#include "search/regex_scanner.h"
+
+#include "buffer/sjis_codec.h"
+
+namespace zumoku::search {
+
+// The codec decodes Shift_JIS; a UTF-8 document will be decoded by its own rule.
+RegexScanner::RegexScanner(std::string_view text, const QRegularExpression& expression, Encoding encoding)
+    : expression_(expression), decoded_(codec::Decode(text)), positions_(text, decoded_, encoding) {}
+
+std::optional<Match> RegexScanner::Next(std::size_t from) {
+  const QRegularExpressionMatch found = expression_.match(decoded_, positions_.IndexAt(from));
+  if (!found.hasMatch()) return std::nullopt;
+  Match match;
+  for (int group = 0; group <= found.lastCapturedIndex(); ++group) {
+    if (found.capturedStart(group) < 0) {
+      match.groups.emplace_back();
+      continue;
+    }
+    const std::size_t start = positions_.ByteAt(found.capturedStart(group));
+    match.groups.push_back(Span{start, positions_.ByteAt(found.capturedEnd(group)) - start});
+  }
+  match.span = *match.groups.front();
+  return match;
+}
+
+}  // namespace zumoku::search
