@@ -35,7 +35,8 @@ std::size_t PreviousCharStart(std::string_view text, std::size_t at, Encoding en
 // No word character on both sides of either end of the match.
 bool IsWholeWord(std::string_view text, Span span, Encoding encoding) {
   const auto splitsWord = [&](std::size_t at) {
-    return at > 0 && IsWordCharAt(text, at, encoding) && IsWordCharAt(text, PreviousCharStart(text, at, encoding), encoding);
+    return at > 0 && IsWordCharAt(text, at, encoding) &&
+           IsWordCharAt(text, PreviousCharStart(text, at, encoding), encoding);
   };
   return span.length > 0 && !splitsWord(span.start) && !splitsWord(span.End());
 }

@@ -38,33 +38,42 @@ TEST_P(FindAll, FindsEveryWholeCharacterMatch) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FindAll,
-    ::testing::Values(
-        FindAllRow{"Plain", "abcabc", "bc", kPlain, {{1, 2}, {4, 2}}},
-        FindAllRow{"EmptyPatternFindsNothing", "abc", "", kPlain, {}},
-        FindAllRow{"CaseFolds", "Abc aBC", "abc", kPlain, {{0, 3}, {4, 3}}},
-        FindAllRow{"CaseKept", "Abc aBC abc", "abc", kCase, {{8, 3}}},
-        FindAllRow{"TrailBackslash", "\x83\x5C\\", "\\", kPlain, {{2, 1}}},
-        FindAllRow{"TrailPipe", "\x83\x7C|", "|", kPlain, {{2, 1}}},
-        FindAllRow{"TrailOpenBrace", "\x83\x7B{", "{", kPlain, {{2, 1}}},
-        FindAllRow{"TrailCloseBrace", "\x83\x7D}", "}", kPlain, {{2, 1}}},
-        FindAllRow{"TrailLetterNotFolded", "\x83\x41" "a", "A", kPlain, {{2, 1}}},
-        FindAllRow{"DoubleByteComparedExactly", "\x83\x41", "\x83\x61", kPlain, {}},
-        FindAllRow{"MatchNeverEndsInsideACharacter", "a\x83\x5C", "a\x83", kPlain, {}},
-        FindAllRow{"InvalidBytesAround", "\x80x\xFFx\x83", "x", kPlain, {{1, 1}, {3, 1}}},
-        FindAllRow{"WholeWord", "cat concat cat_x cat.", "cat", kWord, {{0, 3}, {17, 3}}},
-        FindAllRow{"WholeWordAfterTrailByte", "\x83\x61" "b", "b", kWord, {{2, 1}}},
-        FindAllRow{"WholeWordOfPunctuation", "a{b}", "{", kWord, {{1, 1}}},
-        FindAllRow{"Regex", "a1 b22", "[a-z](\\d+)", kRegex, {{0, 2}, {3, 3}}},
-        FindAllRow{"RegexWholeCharacters", "\x95\x5C\x83\x5Cx", ".", kRegex, {{0, 2}, {2, 2}, {4, 1}}},
-        FindAllRow{"RegexTrailBackslash", "\x83\x5C\\", "\\\\", kRegex, {{2, 1}}},
-        FindAllRow{"RegexCaseFolds", "ABC", "abc", kRegex, {{0, 3}}},
-        FindAllRow{"RegexLineStartAfterCrLf", "ab\r\ncd", "^c", kRegex, {{4, 1}}},
-        FindAllRow{"RegexAfterInvalidBytes", "\x80\xFF\x83\r\nab", "b", kRegex, {{6, 1}}},
-        FindAllRow{"RegexAfterVariationSelector", "\xED\x40x\xED\x40x", "x", kRegex, {{2, 1}, {5, 1}}},
-        FindAllRow{"RegexEmptyMatchesEnd", "baab", "a*", kRegex, {{0, 0}, {1, 2}, {4, 0}}},
-        FindAllRow{"RegexEmptyMatchesStepWholeCharacters", "\x95\x5C", "x*", kRegex, {{0, 0}, {2, 0}}},
-        FindAllRow{"RegexWholeWord", "cat concat", "c.t", kRegexWord, {{0, 3}}},
-        FindAllRow{"InvalidRegexFindsNothing", "(a", "(", kRegex, {}}),
+    ::testing::Values(FindAllRow{"Plain", "abcabc", "bc", kPlain, {{1, 2}, {4, 2}}},
+                      FindAllRow{"EmptyPatternFindsNothing", "abc", "", kPlain, {}},
+                      FindAllRow{"CaseFolds", "Abc aBC", "abc", kPlain, {{0, 3}, {4, 3}}},
+                      FindAllRow{"CaseKept", "Abc aBC abc", "abc", kCase, {{8, 3}}},
+                      FindAllRow{"TrailBackslash", "\x83\x5C\\", "\\", kPlain, {{2, 1}}},
+                      FindAllRow{"TrailPipe", "\x83\x7C|", "|", kPlain, {{2, 1}}},
+                      FindAllRow{"TrailOpenBrace", "\x83\x7B{", "{", kPlain, {{2, 1}}},
+                      FindAllRow{"TrailCloseBrace", "\x83\x7D}", "}", kPlain, {{2, 1}}},
+                      FindAllRow{"TrailLetterNotFolded",
+                                 "\x83\x41"
+                                 "a",
+                                 "A",
+                                 kPlain,
+                                 {{2, 1}}},
+                      FindAllRow{"DoubleByteComparedExactly", "\x83\x41", "\x83\x61", kPlain, {}},
+                      FindAllRow{"MatchNeverEndsInsideACharacter", "a\x83\x5C", "a\x83", kPlain, {}},
+                      FindAllRow{"InvalidBytesAround", "\x80x\xFFx\x83", "x", kPlain, {{1, 1}, {3, 1}}},
+                      FindAllRow{"WholeWord", "cat concat cat_x cat.", "cat", kWord, {{0, 3}, {17, 3}}},
+                      FindAllRow{"WholeWordAfterTrailByte",
+                                 "\x83\x61"
+                                 "b",
+                                 "b",
+                                 kWord,
+                                 {{2, 1}}},
+                      FindAllRow{"WholeWordOfPunctuation", "a{b}", "{", kWord, {{1, 1}}},
+                      FindAllRow{"Regex", "a1 b22", "[a-z](\\d+)", kRegex, {{0, 2}, {3, 3}}},
+                      FindAllRow{"RegexWholeCharacters", "\x95\x5C\x83\x5Cx", ".", kRegex, {{0, 2}, {2, 2}, {4, 1}}},
+                      FindAllRow{"RegexTrailBackslash", "\x83\x5C\\", "\\\\", kRegex, {{2, 1}}},
+                      FindAllRow{"RegexCaseFolds", "ABC", "abc", kRegex, {{0, 3}}},
+                      FindAllRow{"RegexLineStartAfterCrLf", "ab\r\ncd", "^c", kRegex, {{4, 1}}},
+                      FindAllRow{"RegexAfterInvalidBytes", "\x80\xFF\x83\r\nab", "b", kRegex, {{6, 1}}},
+                      FindAllRow{"RegexAfterVariationSelector", "\xED\x40x\xED\x40x", "x", kRegex, {{2, 1}, {5, 1}}},
+                      FindAllRow{"RegexEmptyMatchesEnd", "baab", "a*", kRegex, {{0, 0}, {1, 2}, {4, 0}}},
+                      FindAllRow{"RegexEmptyMatchesStepWholeCharacters", "\x95\x5C", "x*", kRegex, {{0, 0}, {2, 0}}},
+                      FindAllRow{"RegexWholeWord", "cat concat", "c.t", kRegexWord, {{0, 3}}},
+                      FindAllRow{"InvalidRegexFindsNothing", "(a", "(", kRegex, {}}),
     test::RowName());
 
 struct StepRow {
@@ -82,7 +91,8 @@ class FindStep : public ::testing::TestWithParam<StepRow> {};
 TEST_P(FindStep, FindsFromTheSelectionAndWraps) {
   const auto& row = GetParam();
   const Search search = Make(row.pattern, row.options);
-  const auto found = row.forward ? search.FindNext(row.text, row.selection) : search.FindPrevious(row.text, row.selection);
+  const auto found =
+      row.forward ? search.FindNext(row.text, row.selection) : search.FindPrevious(row.text, row.selection);
   ASSERT_EQ(found.has_value(), row.expected.has_value());
   if (!found) return;
   EXPECT_EQ(found->match.span, *row.expected);
@@ -134,10 +144,25 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceRow{"RegexGroups", "a1 b2", "([a-z])(\\d)", kRegex, std::nullopt, "\\2\\1", "1a 2b", 2},
         ReplaceRow{"RegexWholeMatchAndBackslash", "a", "a", kRegex, std::nullopt, "\\\\textbf{\\0}", "\\textbf{a}", 1},
         ReplaceRow{"RegexUnmatchedGroupIsEmpty", "a", "a(x)?", kRegex, std::nullopt, "[\\1]", "[]", 1},
-        ReplaceRow{"TrailByteIsNoReference", "a", "a", kRegex, std::nullopt, "\x83\x5C" "1", "\x83\x5C" "1", 1},
-        ReplaceRow{"InvalidBytesKept", "\x80" "a\xFF" "a\x83", "a", kPlain, std::nullopt, "b", "\x80" "b\xFF" "b\x83", 2},
-        ReplaceRow{"RegexKeepsInvalidBytes", "\x80" "a\xFF\r\na\xED\x40", "a", kRegex, std::nullopt, "\x95\x5C",
-                   "\x80\x95\x5C\xFF\r\n\x95\x5C\xED\x40", 2},
+        ReplaceRow{"TrailByteIsNoReference", "a", "a", kRegex, std::nullopt,
+                   "\x83\x5C"
+                   "1",
+                   "\x83\x5C"
+                   "1",
+                   1},
+        ReplaceRow{"InvalidBytesKept",
+                   "\x80"
+                   "a\xFF"
+                   "a\x83",
+                   "a", kPlain, std::nullopt, "b",
+                   "\x80"
+                   "b\xFF"
+                   "b\x83",
+                   2},
+        ReplaceRow{"RegexKeepsInvalidBytes",
+                   "\x80"
+                   "a\xFF\r\na\xED\x40",
+                   "a", kRegex, std::nullopt, "\x95\x5C", "\x80\x95\x5C\xFF\r\n\x95\x5C\xED\x40", 2},
         ReplaceRow{"EmptyMatches", "ab", "x*", kRegex, std::nullopt, "-", "-a-b-", 3},
         ReplaceRow{"NoMatch", "ab", "x", kPlain, std::nullopt, "-", "ab", 0}),
     test::RowName());

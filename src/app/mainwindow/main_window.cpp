@@ -48,6 +48,7 @@ TForm1::TForm1(const StartUp& startUp) : splash_(startUp.splash) {
   SetUpNew(startUp.settingsFolder);
   SetUpTypesetting();
   SetUpPictures();
+  SetUpFind();
   memo1->setFocus();
   FormCreate();
 }
@@ -93,12 +94,7 @@ void TForm1::BuildMainMenu() {
   AddSeparator(edit, "N36");
   AddCommand(edit, "N37", QStringLiteral("全て選択"), &TForm1::N37Click);
 
-  Find2 = bar->addMenu(QStringLiteral("検索"));
-  Find2->setObjectName(QStringLiteral("Find2"));
-  Find2->menuAction()->setObjectName(QStringLiteral("Find2"));
-  AddItem(Find2, "Find1", QStringLiteral("検索..."));
-  AddItem(Find2, "Replace1", QStringLiteral("置換..."));
-  Find2->menuAction()->setEnabled(false);
+  BuildFindMenu();
 
   QMenu* settings = bar->addMenu(QStringLiteral("設定"));
   settings->setObjectName(QStringLiteral("N7"));

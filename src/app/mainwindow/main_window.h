@@ -40,6 +40,7 @@ namespace zumoku {
 
 class Typesetting;
 class FileWatcher;
+class FindBar;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -180,6 +181,12 @@ class TForm1 : public QMainWindow {
   // Opens a file named on the command line as "開く..." opens a chosen one.
   void OpenFile(const QString& path);
 
+  // Find ("検索" menu): the find bar under memo1.
+  void Find1Click();          // 検索...
+  void Replace1Click();       // 置換...
+  void FindNext1Click();      // 次を検索
+  void FindPrevious1Click();  // 前を検索
+
   // Help menu: the About window.
   void N6Click();  // このプログラムについて...
 
@@ -244,6 +251,8 @@ class TForm1 : public QMainWindow {
   void ShowSplash();
   void SetUpTypesetting();
   void SetUpPictures();
+  void BuildFindMenu();
+  void SetUpFind();
 
   bool framePlaced_ = false;
   std::unique_ptr<MemoBuffer> buffer_;
@@ -280,6 +289,7 @@ class TForm1 : public QMainWindow {
 
   // Typesetting.
   Typesetting* typesetting_ = nullptr;
+  FindBar* findBar_ = nullptr;
 };
 
 }  // namespace zumoku
