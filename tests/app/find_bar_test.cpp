@@ -179,6 +179,9 @@ TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(std::make_pair(marks[i].cursor.selectionStart(), marks[i].cursor.selectionEnd()), expected[i]);
   }
+  form.memo1->moveCursor(QTextCursor::End);
+  QTest::keyClicks(form.memo1, "ab");  // the marks step aside while typing and come back
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.memo1->extraSelections().size() == 4; }));
   QTest::keyClick(Part<QComboBox>("FindText")->lineEdit(), Qt::Key_Escape);
   EXPECT_FALSE(bar()->isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&] { return form.memo1->extraSelections().isEmpty(); }));

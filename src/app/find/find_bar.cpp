@@ -213,6 +213,7 @@ void FindBar::ReplaceAll() {
   const search::Span range = InSelection->isChecked() ? Selection() : search::Span{0, text.size()};
   const search::Replacement replaced = search::ReplaceAll(*search, text, range, Bytes(ReplaceText->text()));
   if (replaced.count == 0) return NotFound();
+  services_.status(QString());  // the command's own message then shows, even when it is the same
   services_.runCommand([&] {
     EditBuffer& buffer = services_.buffer;
     buffer.SetSelStart(static_cast<int>(replaced.span.start));

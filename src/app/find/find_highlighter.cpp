@@ -9,6 +9,9 @@
 namespace zumoku {
 
 namespace {
+// Long enough to fall between the keys of someone typing steadily.
+constexpr int kTypingPause = 250;
+
 QTextCharFormat MatchFormat() {
   QTextCharFormat format;
   format.setBackground(QColor(255, 224, 102));
@@ -27,11 +30,12 @@ FindHighlighter::FindHighlighter(QPlainTextEdit& editor) : QObject(&editor), edi
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &FindHighlighter::Refresh);
-  const auto later = [this] {
+  afterTyping_.setSingleShot(true);
+  connect(&afterTyping_, &QTimer::timeout, this, &FindHighlighter::TypingPaused);
+  connect(editor_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
     if (search_) refresh_.start();
-  };
-  connect(editor_.verticalScrollBar(), &QScrollBar::valueChanged, this, later);
-  connect(&editor_, &QPlainTextEdit::textChanged, this, later);
+  });
+  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindHighlighter::Edited);
   editor_.viewport()->installEventFilter(this);
 }
 
@@ -40,20 +44,41 @@ void FindHighlighter::SetSearch(std::optional<search::Search> search) {
   refresh_.start();
 }
 
+void FindHighlighter::Edited() {
+  if (!search_) return;
+  SetMarks({});
+  sinceEdit_.start();
+  if (!afterTyping_.isActive()) afterTyping_.start(kTypingPause);
+}
+
+void FindHighlighter::TypingPaused() {
+  const qint64 left = kTypingPause - sinceEdit_.elapsed();
+  if (left > 0) return afterTyping_.start(static_cast<int>(left));
+  Refresh();
+}
+
 bool FindHighlighter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize && search_) refresh_.start();
   return QObject::eventFilter(watched, event);
 }
 
 void FindHighlighter::Refresh() {
+  refresh_.stop();
+  afterTyping_.stop();
   QList<QTextEdit::ExtraSelection> marks;
   if (search_) {
     const QRect view = editor_.viewport()->rect();
     marks = MarksIn(editor_.cursorForPosition(view.topLeft()).block(),
                     editor_.cursorForPosition(view.bottomRight()).block());
   }
-  // Unchanged marks (typing moves them along) cost no repaint of the view.
-  if (Bounds(marks) != Bounds(editor_.extraSelections())) editor_.setExtraSelections(marks);
+  SetMarks(std::move(marks));
+}
+
+// Unchanged marks cost no repaint of the view.
+void FindHighlighter::SetMarks(QList<QTextEdit::ExtraSelection> marks) {
+  if (Bounds(marks) == Bounds(marks_)) return;
+  marks_ = std::move(marks);
+  editor_.setExtraSelections(marks_);
 }
 
 QList<QTextEdit::ExtraSelection> FindHighlighter::MarksIn(const QTextBlock& first, const QTextBlock& last) const {
