@@ -3,6 +3,7 @@
 // of a text of that size, and typing with 1,000 matches marked in view
 // against typing with the find bar closed.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -67,10 +68,12 @@ void TextRead(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(form.Buffer().Text());
 }
 
-// "次を検索" from the top to the one match near the end.
-void FindNearEnd(benchmark::State& state) {
+// "次を検索" from the top to the one match near the end, as plain text or
+// as a regular expression.
+void FindNearEnd(benchmark::State& state, bool regularExpression) {
   TForm1& form = Window();
   form.Find1Click();
+  Part<QCheckBox>("RegularExpression")->setChecked(regularExpression);
   Part<QComboBox>("FindText")->setEditText(QString::fromStdString(kTarget));
   for (auto _ : state) {
     form.Buffer().SetSelStart(0);
@@ -78,6 +81,9 @@ void FindNearEnd(benchmark::State& state) {
     if (form.Buffer().SelLength() != static_cast<int>(kTarget.size())) state.SkipWithError("not found");
   }
 }
+
+void FindText(benchmark::State& state) { FindNearEnd(state, false); }
+void FindRegularExpression(benchmark::State& state) { FindNearEnd(state, true); }
 
 // One write of the whole text as one undo step.
 void TextWrite(benchmark::State& state) {
@@ -91,10 +97,12 @@ void TextWrite(benchmark::State& state) {
   }
 }
 
-// すべて置換 of "@@" by "##" and back, 100,000 matches each time.
-void ReplaceAll(benchmark::State& state) {
+// すべて置換 of "@@" by "##" and back, 100,000 matches each time, as plain
+// text or as a regular expression.
+void ReplaceAll(benchmark::State& state, bool regularExpression) {
   TForm1& form = Window();
   form.Replace1Click();
+  Part<QCheckBox>("RegularExpression")->setChecked(regularExpression);
   int n = 0;
   for (auto _ : state) {
     const bool forth = n++ % 2 == 0;
@@ -106,6 +114,9 @@ void ReplaceAll(benchmark::State& state) {
     }
   }
 }
+
+void ReplaceText(benchmark::State& state) { ReplaceAll(state, false); }
+void ReplaceRegularExpression(benchmark::State& state) { ReplaceAll(state, true); }
 
 // A window whose view is full of matches of "a", the bar open or closed.
 std::unique_ptr<TForm1> ViewOfMatches(benchmark::State& state, bool barOpen) {
@@ -157,9 +168,11 @@ void TypeWithBarClosed(benchmark::State& state) { TypeAndErase(state, false); }
 }  // namespace
 
 BENCHMARK(TextRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(FindNearEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(FindText)->Unit(benchmark::kMillisecond);
+BENCHMARK(FindRegularExpression)->Unit(benchmark::kMillisecond);
 BENCHMARK(TextWrite)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(ReplaceAll)->Unit(benchmark::kMillisecond)->Iterations(4);
+BENCHMARK(ReplaceText)->Unit(benchmark::kMillisecond)->Iterations(4);
+BENCHMARK(ReplaceRegularExpression)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(TypeWithBarOpen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TypeWithBarClosed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ScrollWithBarOpen)->Unit(benchmark::kMicrosecond);
@@ -169,8 +182,10 @@ int main(int argc, char** argv) {
   return RunBenchmarks(
       argc, argv,
       {
-          {"find the one match near the end / Text read, 50 MB", "FindNearEnd", "TextRead"},
-          {"replace all of 100,000 matches / one Text write, 50 MB", "ReplaceAll", "TextWrite"},
+          {"find the one match near the end / Text read, 50 MB", "FindText", "TextRead"},
+          {"the same as a regular expression / Text read", "FindRegularExpression", "TextRead"},
+          {"replace all of 100,000 matches / one Text write, 50 MB", "ReplaceAll/iterations:4",
+           "TextWrite/iterations:3"},
           {"typing with the bar open, matches marked / bar closed", "TypeWithBarOpen", "TypeWithBarClosed"},
       },
       [] { window.reset(); });  // before the application goes

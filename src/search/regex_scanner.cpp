@@ -9,7 +9,11 @@ RegexScanner::RegexScanner(std::string_view text, const QRegularExpression& expr
     : expression_(expression), decoded_(codec::Decode(text)), positions_(text, decoded_, encoding) {}
 
 std::optional<Match> RegexScanner::Next(std::size_t from) {
-  const QRegularExpressionMatch found = expression_.match(decoded_, positions_.IndexAt(from));
+  // The codec's text is well-formed UTF-16; checking it at every call would
+  // cost a pass over the whole text per match.
+  const QRegularExpressionMatch found =
+      expression_.match(decoded_, positions_.IndexAt(from), QRegularExpression::NormalMatch,
+                        QRegularExpression::DontCheckSubjectStringMatchOption);
   if (!found.hasMatch()) return std::nullopt;
   Match match;
   for (int group = 0; group <= found.lastCapturedIndex(); ++group) {

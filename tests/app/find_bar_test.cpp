@@ -31,15 +31,6 @@ class FindBarTest : public FormTest {
   }
 };
 
-TEST_F(FindBarTest, MenuIsEnabledWithItsKeys) {
-  EXPECT_TRUE(Action("Find2")->isEnabled());
-  const std::pair<const char*, QKeySequence> keys[] = {{"Find1", QKeySequence(Qt::CTRL | Qt::Key_F)},
-                                                       {"FindNext1", QKeySequence(Qt::Key_F3)},
-                                                       {"FindPrevious1", QKeySequence(Qt::SHIFT | Qt::Key_F3)},
-                                                       {"Replace1", QKeySequence(Qt::CTRL | Qt::Key_H)}};
-  for (const auto& [name, key] : keys) EXPECT_EQ(Action(name)->shortcut(), key) << name;
-}
-
 // Ctrl+F takes the selection as the search text; Enter, F3, Shift+F3 and
 // Shift+Enter step through the matches, wrapping at either end.
 TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
