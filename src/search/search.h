@@ -57,7 +57,6 @@ class Search {
 
   // Empty when the pattern is usable; otherwise why not, in Japanese (UTF-8).
   const std::string& Error() const { return error_; }
-  const Options& Settings() const { return options_; }
   Encoding TextEncoding() const { return encoding_; }
 
   // The first match at or after `from` that is not `selection` itself,

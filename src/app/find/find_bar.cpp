@@ -60,7 +60,6 @@ void FindBar::BuildFindRow() {
   FindText->setObjectName(QStringLiteral("FindText"));
   FindText->setEditable(true);
   FindText->setInsertPolicy(QComboBox::NoInsert);
-  FindText->setMaxCount(kSearchHistory);
   auto* validator = new SjisValidator(FindText);
   connect(validator, &SjisValidator::refused, this, services_.status);
   FindText->setValidator(validator);

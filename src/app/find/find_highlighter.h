@@ -25,11 +25,12 @@ class FindHighlighter : public QObject {
 
  private:
   void Refresh();
+  // Gives the editor the marks, unless they are the ones it has.
+  void SetMarks(QList<QTextEdit::ExtraSelection> marks);
   // Takes the marks away while the user types: each mark is drawn by
   // drawing its line once more, and each moves with every edit before it,
   // which a key would pay for every mark in view. They come back once
   // typing pauses.
-  void SetMarks(QList<QTextEdit::ExtraSelection> marks);
   void Edited();
   void TypingPaused();
   // The matches in the lines from `first` to `last`, as document positions.
