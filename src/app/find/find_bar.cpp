@@ -41,7 +41,7 @@ FindBar::FindBar(const Services& services, QWidget* parent) : QWidget(parent), s
   BuildFindRow();
   BuildOptionRow();
   BuildReplaceRow();
-  highlighter_ = new FindHighlighter(services_.editor);
+  highlighter_ = new FindHighlighter(services_.editor, this);
   hide();
 }
 

@@ -26,7 +26,7 @@ std::vector<std::pair<int, int>> Bounds(const QList<QTextEdit::ExtraSelection>& 
 }
 }  // namespace
 
-FindHighlighter::FindHighlighter(QPlainTextEdit& editor) : QObject(&editor), editor_(editor) {
+FindHighlighter::FindHighlighter(QPlainTextEdit& editor, QObject* parent) : QObject(parent), editor_(editor) {
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &FindHighlighter::Refresh);

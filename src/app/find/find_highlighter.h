@@ -15,7 +15,7 @@ namespace zumoku {
 class FindHighlighter : public QObject {
   Q_OBJECT
  public:
-  explicit FindHighlighter(QPlainTextEdit& editor);
+  FindHighlighter(QPlainTextEdit& editor, QObject* parent);
 
   // What to mark; nothing clears the marks.
   void SetSearch(std::optional<search::Search> search);
