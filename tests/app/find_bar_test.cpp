@@ -59,6 +59,9 @@ TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
     EXPECT_EQ(Selection(), step.selection) << step.key;
     EXPECT_EQ(form.StatusPanelText(0), step.status) << step.key;
   }
+  QTest::keyClick(form.memo1, Qt::Key_H, Qt::ControlModifier);  // not the editor's own key
+  EXPECT_TRUE(Part<QLineEdit>("ReplaceText")->isVisible());
+  EXPECT_EQ(form.Buffer().Text(), "ab x ab x ab");
 }
 
 TEST_F(FindBarTest, NoMatchSaysSoAndKeepsTheSelection) {
