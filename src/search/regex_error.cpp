@@ -1,6 +1,7 @@
 #include "search/regex_error.h"
 
 #include <QString>
+#include <algorithm>
 #include <utility>
 
 namespace zumoku::search {
@@ -21,14 +22,20 @@ constexpr std::pair<const char*, const char*> kFaults[] = {
     {"unrecognized character follows \\", "「\\」の後ろの文字が使えません"},
     {"lookbehind assertion is not fixed length", "後読みの長さが決まっていません"},
 };
+
+// Ours for the common faults; for the others Qt's own Japanese translation
+// where the program loaded it and it has the message, or a general one.
+QString Fault(const QString& error) {
+  for (const auto& [english, japanese] : kFaults) {
+    if (error.startsWith(QLatin1String(english))) return QString::fromUtf8(japanese);
+  }
+  const bool translated = std::any_of(error.begin(), error.end(), [](QChar c) { return c.unicode() > 0x7F; });
+  return translated ? error : QStringLiteral("正規表現として読めません");
+}
 }  // namespace
 
 std::string RegexErrorText(const QRegularExpression& expression) {
-  const QString error = expression.errorString();
-  QString fault = QStringLiteral("正規表現として読めません");
-  for (const auto& [english, japanese] : kFaults) {
-    if (error.startsWith(QLatin1String(english))) fault = QString::fromUtf8(japanese);
-  }
+  const QString fault = Fault(expression.errorString());
   const QString where = QStringLiteral("（%1 文字目）").arg(expression.patternErrorOffset() + 1);
   return (QStringLiteral("正規表現の誤り: ") + fault + where).toStdString();
 }
