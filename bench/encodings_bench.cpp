@@ -89,12 +89,11 @@ BENCHMARK(Open)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseManualTime()-
 BENCHMARK(TypeAtEnd)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  return RunBenchmarks(argc, argv,
-                       {
-                           {"opening 50 MB, UTF-8 / Shift_JIS", "Open/1/iterations:3/manual_time",
-                            "Open/0/iterations:3/manual_time"},
-                           {"typing at the end of 50 MB of UTF-8 / of an empty UTF-8 document", "TypeAtEnd/1",
-                            "TypeAtEnd/0"},
-                       },
-                       [] { windows.clear(); });
+  return RunBenchmarks(
+      argc, argv,
+      {
+          {"opening 50 MB, UTF-8 / Shift_JIS", "Open/1/iterations:3/manual_time", "Open/0/iterations:3/manual_time"},
+          {"typing at the end of 50 MB of UTF-8 / of an empty UTF-8 document", "TypeAtEnd/1", "TypeAtEnd/0"},
+      },
+      [] { windows.clear(); });
 }

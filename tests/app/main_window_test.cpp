@@ -36,12 +36,13 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
   for (const QAction* menu : form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions()) {
     bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
   }
-  EXPECT_EQ(bar.join(u' '), QStringLiteral("File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
-                                           "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
-                                           "ReopenUtf81) SaveInFormat1 N1 Exit1) "
-                                           "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1) "
-                                           "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1) Find2(Find1 Replace1) "
-                                           "N7(N8) Help1(N6)"));
+  EXPECT_EQ(bar.join(u' '),
+            QStringLiteral("File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
+                           "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
+                           "ReopenUtf81) SaveInFormat1 N1 Exit1) "
+                           "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1) "
+                           "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
+                           "N7(N8) Help1(N6)"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
             QStringLiteral("Cut2 Copy2 Paste2 N9 "
                            "N11(N32 N31 N12 N13 emphasis1 Taypewriter1 SansSerif1 SMALLCAPS1 Slanted1) "
@@ -61,15 +62,27 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
   EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
 }
 
-// Only the "ファイル" entries and "タイプセット" have keys; the editor
-// handles the edit keys itself.
+// Only the "ファイル", "タイプセット" and "検索" entries have keys; the
+// editor handles the edit keys itself.
 TEST_F(Form1, MainMenuKeys) {
   const struct {
     const char* name;
     const char* keys;
-  } rows[] = {{"N2", "Ctrl+N"},    {"Open1", "Ctrl+O"}, {"Save1", "Ctrl+S"},   {"SaveAs1", "Ctrl+Shift+S"},
-              {"Exit1", "Ctrl+Q"}, {"N4", ""},          {"Cut1", ""},          {"Paste1", ""},
-              {"N37", ""},         {"N6", ""},          {"Typeset1", "Ctrl+T"}};
+  } rows[] = {{"N2", "Ctrl+N"},
+              {"Open1", "Ctrl+O"},
+              {"Save1", "Ctrl+S"},
+              {"SaveAs1", "Ctrl+Shift+S"},
+              {"Exit1", "Ctrl+Q"},
+              {"N4", ""},
+              {"Cut1", ""},
+              {"Paste1", ""},
+              {"N37", ""},
+              {"N6", ""},
+              {"Typeset1", "Ctrl+T"},
+              {"Find1", "Ctrl+F"},
+              {"FindNext1", "F3"},
+              {"FindPrevious1", "Shift+F3"},
+              {"Replace1", "Ctrl+H"}};
   for (const auto& row : rows) {
     EXPECT_EQ(Action(row.name)->shortcut().toString(), QLatin1String(row.keys)) << row.name;
   }
@@ -81,7 +94,7 @@ TEST_F(Form1, StartsEmptyInBasicMode) {
   EXPECT_EQ(form.StatusPanelText(0), QString());
   EXPECT_EQ(form.Buffer().Text(), "");
   EXPECT_FALSE(Action("Save1")->isEnabled());
-  EXPECT_FALSE(Action("Find2")->isEnabled());
+  EXPECT_TRUE(Action("Find2")->isEnabled());
 }
 
 TEST_F(Form1, OuterFrameIsPlacedAndSized) {

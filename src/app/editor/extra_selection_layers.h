@@ -12,10 +12,11 @@ namespace zumoku {
 
 class ExtraSelectionLayers {
  public:
-  enum Layer { kCaretLine, kBraces, kLayerCount };
+  enum Layer { kCaretLine, kFindMatches, kBraces, kLayerCount };
 
   explicit ExtraSelectionLayers(QPlainTextEdit& editor) : editor_(editor) {}
   void Set(Layer layer, QList<QTextEdit::ExtraSelection> selections);
+  const QList<QTextEdit::ExtraSelection>& Get(Layer layer) const { return layers_.at(layer); }
 
  private:
   QPlainTextEdit& editor_;

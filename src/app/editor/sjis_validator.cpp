@@ -9,8 +9,10 @@ QValidator::State SjisValidator::validate(QString& input, int&) const {
     emit refused(QStringLiteral("改行は入力できません"));
     return Invalid;
   }
-  if (!codec::Encode(input, Encoding::kShiftJis, codec::LineEnds::kAsIs)) {
-    emit refused(QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  const Encoding encoding = encoding_ ? encoding_() : Encoding::kShiftJis;
+  if (!codec::Encode(input, encoding, codec::LineEnds::kAsIs)) {
+    emit refused(encoding == Encoding::kShiftJis ? QStringLiteral("Shift_JISで表せない文字は入力できません")
+                                                 : QStringLiteral("文書に入力できない文字です"));
     return Invalid;
   }
   return Acceptable;

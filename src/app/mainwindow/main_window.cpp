@@ -54,6 +54,7 @@ TForm1::TForm1(const StartUp& startUp)
   SetUpTypesetting();
   SetUpPictures();
   SetUpView();
+  SetUpFind();
   memo1->setFocus();
   FormCreate();
 }
@@ -121,12 +122,7 @@ void TForm1::BuildMainMenu() {
   goToLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
   connect(goToLine, &QAction::triggered, this, &TForm1::GoToLine1Click);
 
-  Find2 = bar->addMenu(QStringLiteral("検索"));
-  Find2->setObjectName(QStringLiteral("Find2"));
-  Find2->menuAction()->setObjectName(QStringLiteral("Find2"));
-  AddItem(Find2, "Find1", QStringLiteral("検索..."));
-  AddItem(Find2, "Replace1", QStringLiteral("置換..."));
-  Find2->menuAction()->setEnabled(false);
+  BuildFindMenu();
 
   QMenu* settings = bar->addMenu(QStringLiteral("設定"));
   settings->setObjectName(QStringLiteral("N7"));

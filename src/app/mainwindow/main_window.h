@@ -46,6 +46,7 @@ class FileWatcher;
 class Autosave;
 class RecoveryFolder;
 struct LeftRecovery;
+class FindBar;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -197,6 +198,11 @@ class TForm1 : public QMainWindow {
   // "最近使ったファイル": one of its entries, and "一覧を消去".
   void RecentFileClick(const QString& path);
   void ClearRecent1Click();
+  // Find ("検索" menu): the find bar under memo1.
+  void Find1Click();          // 検索...
+  void Replace1Click();       // 置換...
+  void FindNext1Click();      // 次を検索
+  void FindPrevious1Click();  // 前を検索
 
   // Help menu: the About window.
   void N6Click();  // このプログラムについて...
@@ -283,6 +289,9 @@ class TForm1 : public QMainWindow {
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();
   void ShowCaretPlace();
+  // The "検索" menu and the find bar under memo1.
+  void BuildFindMenu();
+  void SetUpFind();
 
   bool framePlaced_ = false;
   std::unique_ptr<ProgramSettings> programSettings_;
@@ -325,6 +334,7 @@ class TForm1 : public QMainWindow {
 
   // Typesetting.
   Typesetting* typesetting_ = nullptr;
+  FindBar* findBar_ = nullptr;
 };
 
 }  // namespace zumoku

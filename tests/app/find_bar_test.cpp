@@ -1,0 +1,187 @@
+// The "検索" menu and the find bar, driven by component names and keys.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/find/find_bar.h"
+#include "form_test.h"
+
+namespace zumoku::test {
+namespace {
+
+class FindBarTest : public FormTest {
+ protected:
+  FindBar* bar() { return form.findChild<FindBar*>(QStringLiteral("FindBar")); }
+  template <typename Widget>
+  Widget* Part(const char* name) {
+    auto* widget = form.findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  void SetSearch(const QString& text) { Part<QComboBox>("FindText")->setEditText(text); }
+  std::pair<int, int> Selection() { return {form.Buffer().SelStart(), form.Buffer().SelLength()}; }
+  void ShowActive() {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+};
+
+// Ctrl+F takes the selection as the search text; Enter, F3, Shift+F3 and
+// Shift+Enter step through the matches, wrapping at either end.
+TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
+  ShowActive();
+  form.Buffer().Load("ab x ab x ab", Encoding::kShiftJis);
+  form.Buffer().SetSelLength(2);
+  QTest::keyClick(form.memo1, Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(bar()->isVisible());
+  EXPECT_EQ(Part<QComboBox>("FindText")->currentText(), QStringLiteral("ab"));
+  QLineEdit* box = Part<QComboBox>("FindText")->lineEdit();
+  ASSERT_TRUE(box->hasFocus());
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::pair<int, int> selection;
+    QString status;
+  } steps[] = {
+      {Qt::Key_Return, {}, {5, 2}, ""},
+      {Qt::Key_F3, {}, {10, 2}, ""},
+      {Qt::Key_F3, {}, {0, 2}, QStringLiteral("文書の先頭から検索しました")},
+      {Qt::Key_F3, Qt::ShiftModifier, {10, 2}, QStringLiteral("文書の末尾から検索しました")},
+      {Qt::Key_Return, Qt::ShiftModifier, {5, 2}, ""},
+  };
+  for (const auto& step : steps) {
+    QTest::keyClick(box, step.key, step.modifiers);
+    EXPECT_EQ(Selection(), step.selection) << step.key;
+    EXPECT_EQ(form.StatusPanelText(0), step.status) << step.key;
+  }
+  QTest::keyClick(form.memo1, Qt::Key_H, Qt::ControlModifier);  // not the editor's own key
+  EXPECT_TRUE(Part<QLineEdit>("ReplaceText")->isVisible());
+  EXPECT_EQ(form.Buffer().Text(), "ab x ab x ab");
+}
+
+TEST_F(FindBarTest, NoMatchSaysSoAndKeepsTheSelection) {
+  form.Buffer().Load("abc", Encoding::kShiftJis);
+  form.Buffer().SetSelStart(1);
+  Trigger("Find1");
+  SetSearch(QStringLiteral("表"));
+  Trigger("FindNext1");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("「表」は見つかりませんでした"));
+  EXPECT_EQ(Selection(), std::make_pair(1, 0));
+}
+
+// Bytes that are no character, a ソ whose second byte is "\" and a
+// duplicate code must come back exactly.
+const std::string kRaw = "\x80\\a\x83\x5C\\b\r\n\xFF\\\xED\x40\\";
+
+TEST_F(FindBarTest, ReplaceSelectedMatchThenFindNext) {
+  form.Buffer().Load(kRaw, Encoding::kShiftJis);
+  Trigger("Replace1");
+  SetSearch(QStringLiteral("\\"));
+  Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("/"));
+  Part<QPushButton>("ReplaceButton")->click();  // nothing selected yet: finds the first
+  EXPECT_EQ(Selection(), std::make_pair(1, 1));
+  EXPECT_EQ(form.Buffer().Text(), kRaw);
+  Part<QPushButton>("ReplaceButton")->click();
+  EXPECT_EQ(form.Buffer().Text(), "\x80/a\x83\x5C\\b\r\n\xFF\\\xED\x40\\");
+  EXPECT_EQ(Selection(), std::make_pair(5, 1));
+}
+
+TEST_F(FindBarTest, ReplaceAllIsOneUndoStep) {
+  form.Buffer().Load(kRaw, Encoding::kShiftJis);
+  Trigger("Replace1");
+  SetSearch(QStringLiteral("\\"));
+  Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("￥"));
+  Part<QPushButton>("ReplaceAllButton")->click();
+  EXPECT_EQ(form.Buffer().Text(),
+            "\x80\x81\x8F"
+            "a\x83\x5C\x81\x8F"
+            "b\r\n\xFF\x81\x8F\xED\x40\x81\x8F");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("4 件置換しました"));
+  Trigger("N4");
+  EXPECT_EQ(form.Buffer().Text(), kRaw);
+}
+
+TEST_F(FindBarTest, ReplaceAllInSelectionOnlyKeepsItSelected) {
+  form.Buffer().Load("a a a a", Encoding::kShiftJis);
+  form.Buffer().SetSelStart(2);
+  form.Buffer().SetSelLength(3);
+  Trigger("Replace1");
+  SetSearch(QStringLiteral("a"));
+  Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("bb"));
+  Part<QCheckBox>("InSelection")->setChecked(true);
+  Part<QPushButton>("ReplaceAllButton")->click();
+  EXPECT_EQ(form.Buffer().Text(), "a bb bb a");
+  EXPECT_EQ(Selection(), std::make_pair(2, 5));
+}
+
+TEST_F(FindBarTest, RegexGroupsAndErrors) {
+  form.Buffer().Load("x1 y2", Encoding::kShiftJis);
+  Trigger("Replace1");
+  Part<QCheckBox>("RegularExpression")->setChecked(true);
+  SetSearch(QStringLiteral("([a-z])("));
+  Part<QPushButton>("ReplaceAllButton")->click();
+  EXPECT_TRUE(Part<QLabel>("FindError")->text().startsWith(QStringLiteral("正規表現の誤り: ")))
+      << Part<QLabel>("FindError")->text().toStdString();
+  SetSearch(QStringLiteral("([a-z])(\\d)"));
+  Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("\\2\\1"));
+  Part<QPushButton>("ReplaceAllButton")->click();
+  EXPECT_EQ(form.Buffer().Text(), "1x 2y");
+  EXPECT_TRUE(Part<QLabel>("FindError")->text().isEmpty());
+}
+
+TEST_F(FindBarTest, BoxesRefuseTextShiftJisCannotHold) {
+  Trigger("Replace1");
+  for (QLineEdit* box : {Part<QComboBox>("FindText")->lineEdit(), Part<QLineEdit>("ReplaceText")}) {
+    box->clear();
+    QTest::keyClick(box, Qt::Key_A);
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("é"));
+    QApplication::sendEvent(box, &accented);
+    EXPECT_EQ(box->text(), QStringLiteral("a"));
+    EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("Shift_JISで表せない文字は入力できません"));
+  }
+}
+
+TEST_F(FindBarTest, KeepsTheLastTenSearchTexts) {
+  form.Buffer().Load("text", Encoding::kShiftJis);
+  Trigger("Find1");
+  for (int n = 0; n < 12; ++n) {
+    SetSearch(QString::number(n % 11));
+    Trigger("FindNext1");
+  }
+  QComboBox* box = Part<QComboBox>("FindText");
+  ASSERT_EQ(box->count(), 10);
+  EXPECT_EQ(box->itemText(0), QStringLiteral("0"));
+  EXPECT_EQ(box->itemText(1), QStringLiteral("10"));
+  EXPECT_EQ(box->itemText(9), QStringLiteral("2"));
+}
+
+TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
+  const auto Marks = [&] { return form.memo1->SelectionLayers().Get(ExtraSelectionLayers::kFindMatches); };
+  ShowActive();
+  form.Buffer().Load(
+      "ab\x83\x5C"
+      "ab\r\nab",
+      Encoding::kShiftJis);
+  Trigger("Find1");
+  SetSearch(QStringLiteral("AB"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().size() == 3; }));
+  const auto marks = Marks();
+  const std::pair<int, int> expected[] = {{0, 2}, {3, 5}, {6, 8}};  // widget positions: ソ is one
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(std::make_pair(marks[i].cursor.selectionStart(), marks[i].cursor.selectionEnd()), expected[i]);
+  }
+  form.memo1->moveCursor(QTextCursor::End);
+  QTest::keyClicks(form.memo1, "ab");  // the marks step aside while typing and come back
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().size() == 4; }));
+  QTest::keyClick(Part<QComboBox>("FindText")->lineEdit(), Qt::Key_Escape);
+  EXPECT_FALSE(bar()->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().isEmpty(); }));
+}
+
+}  // namespace
+}  // namespace zumoku::test
