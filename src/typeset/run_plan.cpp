@@ -5,6 +5,8 @@
 #include <cctype>
 #include <set>
 
+#include "typeset/tool_commands.h"
+
 namespace zumoku::typeset {
 
 namespace {
@@ -47,16 +49,18 @@ std::optional<std::string> FirstDifference(const std::map<std::string, std::stri
 
 }  // namespace
 
-RunPlan::RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read)
+RunPlan::RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read, PlanCommands commands)
     : texFile_(std::move(texFile)),
       tools_(tools),
       embedFonts_(embedFonts),
       read_(std::move(read)),
+      commands_(std::move(commands)),
       readBack_(ReadBackFiles()) {}
 
 Command RunPlan::Current() const {
   switch (stage_) {
     case Stage::kLatex:
+      if (!commands_.latex.empty()) return UserLatex();
       return {
           tools_.Latex(),
           {tools_.KanjiOption(), "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
@@ -65,14 +69,22 @@ Command RunPlan::Current() const {
     case Stage::kMendex:
       return {"mendex", {tools_.MendexOption(), AsArgument(JobName() + ".idx")}};
     case Stage::kDvipdfmx: {
-      Command dvipdfmx{"dvipdfmx", {}};
-      if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
+      Command dvipdfmx{commands_.dviToPdf, {}};
+      // The map is dvipdfmx's; another tool has its own way with fonts.
+      if (embedFonts_ && commands_.dviToPdf == "dvipdfmx") dvipdfmx.arguments = {"-f", kEmbeddingMap};
+      dvipdfmx.arguments.insert(dvipdfmx.arguments.end(), commands_.dviToPdfOptions.begin(),
+                                commands_.dviToPdfOptions.end());
       dvipdfmx.arguments.push_back(AsArgument(JobName() + ".dvi"));
       return dvipdfmx;
     }
     default:
       return {};
   }
+}
+
+Command RunPlan::UserLatex() const {
+  std::vector<std::string> words = WithFileName(commands_.latex, AsArgument(texFile_));
+  return {words.front(), std::vector<std::string>(words.begin() + 1, words.end())};
 }
 
 std::vector<std::string> RunPlan::PartialOutputs() const {
