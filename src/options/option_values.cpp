@@ -57,8 +57,7 @@ const Text kTexts[] = {
      CheckShiftJisEngine},
     {"typeset/utf8Engine", [](ProgramOptions& o) -> std::string& { return o.typeset.commands.utf8Engine; },
      CheckUtf8Engine},
-    {"typeset/dviToPdf", [](ProgramOptions& o) -> std::string& { return o.typeset.commands.dviToPdf; },
-     CheckDviToPdf},
+    {"typeset/dviToPdf", [](ProgramOptions& o) -> std::string& { return o.typeset.commands.dviToPdf; }, CheckDviToPdf},
     {"typeset/dviToPdfOptions", [](ProgramOptions& o) -> std::string& { return o.typeset.commands.dviToPdfOptions; },
      NoCheck},
     {"typeset/pdfViewer", [](ProgramOptions& o) -> std::string& { return o.typeset.pdfViewer; }, NoCheck},
@@ -67,9 +66,9 @@ const Text kTexts[] = {
 const Choice<Encoding> kEncoding{"newDocument/encoding",
                                  [](ProgramOptions& o) -> Encoding& { return o.document.newFormat.encoding; },
                                  {{{Encoding::kShiftJis, "Shift_JIS"}, {Encoding::kUtf8, "UTF-8"}}}};
-const Choice<LineEndStyle> kLineEnds{
-    "newDocument/lineEnds", [](ProgramOptions& o) -> LineEndStyle& { return o.document.newFormat.lineEnds; },
-    {{{LineEndStyle::kCrLf, "CRLF"}, {LineEndStyle::kLf, "LF"}}}};
+const Choice<LineEndStyle> kLineEnds{"newDocument/lineEnds",
+                                     [](ProgramOptions& o) -> LineEndStyle& { return o.document.newFormat.lineEnds; },
+                                     {{{LineEndStyle::kCrLf, "CRLF"}, {LineEndStyle::kLf, "LF"}}}};
 
 // Reads each key into its field; a key that is there but does not read
 // is named and its field keeps the default.

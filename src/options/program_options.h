@@ -34,7 +34,7 @@ struct TypesetOptions {
 };
 
 struct DocumentOptions {
-  TextFormat newFormat;  // of new documents
+  TextFormat newFormat;      // of new documents
   int autosaveSeconds = 60;  // 0: no autosave
   bool operator==(const DocumentOptions&) const = default;
 };

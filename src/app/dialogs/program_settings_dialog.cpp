@@ -106,8 +106,9 @@ QWidget* ProgramSettingsDialog::EditorTab() {
   FontFamilyBox = Named(new QFontComboBox(page), "FontFamilyBox");
   FontSizeEdit = Named(new QLineEdit(page), "FontSizeEdit");
   TabWidthEdit = Named(new QLineEdit(page), "TabWidthEdit");
-  form->addRow(QStringLiteral("フォント："),
-               WithMessage(FontFamilyBox, Checked(FontFamilyBox->lineEdit(), "FontFamilyMessage", options::CheckFontFamily)));
+  form->addRow(
+      QStringLiteral("フォント："),
+      WithMessage(FontFamilyBox, Checked(FontFamilyBox->lineEdit(), "FontFamilyMessage", options::CheckFontFamily)));
   form->addRow(QStringLiteral("文字の大きさ（ピクセル）："),
                WithMessage(FontSizeEdit, Checked(FontSizeEdit, "FontSizeMessage", [](std::string_view text) {
                              return options::CheckNumber(text, options::kFontPixels);
@@ -131,8 +132,9 @@ QWidget* ProgramSettingsDialog::TypingTab() {
   QWidget* page = Page(form);
   TypingAidCheck =
       Named(new QCheckBox(QStringLiteral("「{」「^」「_」を入力したら閉じ括弧を補う"), page), "TypingAidCheck");
-  StepOverBraceCheck = Named(
-      new QCheckBox(QStringLiteral("補った「}」の前で「}」を入力したら、その「}」を飛び越す"), page), "StepOverBraceCheck");
+  StepOverBraceCheck =
+      Named(new QCheckBox(QStringLiteral("補った「}」の前で「}」を入力したら、その「}」を飛び越す"), page),
+            "StepOverBraceCheck");
   form->addRow(TypingAidCheck);
   form->addRow(StepOverBraceCheck);
   return page;
@@ -148,7 +150,8 @@ QWidget* ProgramSettingsDialog::TypesetTab() {
   PdfViewerEdit = Named(new QLineEdit(page), "PdfViewerEdit");
   PdfViewerEdit->setPlaceholderText(QStringLiteral("空欄：デスクトップの既定のビューア"));
   for (const auto& [box, encoding, name, caption] :
-       {std::tuple{ShiftJisEngineBox, Encoding::kShiftJis, "ShiftJisEngineMessage", QStringLiteral("Shift_JIS の文書：")},
+       {std::tuple{ShiftJisEngineBox, Encoding::kShiftJis, "ShiftJisEngineMessage",
+                   QStringLiteral("Shift_JIS の文書：")},
         std::tuple{Utf8EngineBox, Encoding::kUtf8, "Utf8EngineMessage", QStringLiteral("UTF-8 の文書：")}}) {
     form->addRow(caption, WithMessage(box, Checked(box->lineEdit(), name, [encoding](std::string_view engine) {
                                         return options::CheckEngine(engine, encoding);

@@ -21,9 +21,8 @@ bool InsertedBraces::StepOver() {
   ForgetGone();
   const QTextCursor caret = memo_.textCursor();
   if (caret.hasSelection()) return false;
-  const auto found = std::find_if(braces_.begin(), braces_.end(), [&](const QTextCursor& brace) {
-    return brace.selectionStart() == caret.position();
-  });
+  const auto found = std::find_if(braces_.begin(), braces_.end(),
+                                  [&](const QTextCursor& brace) { return brace.selectionStart() == caret.position(); });
   if (found == braces_.end()) return false;
   braces_.erase(found);
   memo_.moveCursor(QTextCursor::NextCharacter);

@@ -19,7 +19,8 @@ void TForm1::SetUpOptions() {
   if (!read.unreadableKeys.empty()) {
     QStringList keys;
     for (const std::string& key : read.unreadableKeys) keys << QString::fromStdString(key);
-    SetStatusPanelText(0, QStringLiteral("設定の読めない値は既定値にしました（%1）").arg(keys.join(QStringLiteral("、"))));
+    SetStatusPanelText(0,
+                       QStringLiteral("設定の読めない値は既定値にしました（%1）").arg(keys.join(QStringLiteral("、"))));
   }
   ApplyOptions(read.options);
 }
