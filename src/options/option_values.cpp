@@ -42,6 +42,7 @@ const Flag kFlags[] = {
     {"editor/braceMatching", [](ProgramOptions& o) -> bool& { return o.editor.braceMatching; }},
     {"typing/typingAid", [](ProgramOptions& o) -> bool& { return o.typing.typingAid; }},
     {"typing/stepOverClosingBrace", [](ProgramOptions& o) -> bool& { return o.typing.stepOverClosingBrace; }},
+    {"typeset/useLatexmk", [](ProgramOptions& o) -> bool& { return o.typeset.commands.useLatexmk; }},
 };
 
 const Number kNumbers[] = {

@@ -28,6 +28,9 @@ struct PlanCommands {
   std::vector<std::string> latex;  // empty: the engine's own; "%f" stands for the document
   std::string dviToPdf = "dvipdfmx";
   std::vector<std::string> dviToPdfOptions;  // before the DVI file
+  // One latexmk run does all steps with the engine's tools; only with the
+  // engine's own LaTeX.
+  bool latexmk = false;
 };
 
 struct Command {
@@ -83,6 +86,9 @@ class RunPlan {
 
   // The user's LaTeX command line, on the document.
   Command UserLatex() const;
+  Command Latexmk() const;
+  // The DVI-to-PDF tool's options, before the DVI file.
+  std::vector<std::string> DviToPdfOptions() const;
   std::string Read(const std::string& name) const;
   Contents ReadBackFiles() const;
   // The .aux lines BibTeX reads; empty when no bibliography is asked for.

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of a typesetting run as the user chose them: the engine for
-// each encoding, the DVI-to-PDF tool and options of its own. An engine is
+// each encoding, the DVI-to-PDF tool and options of its own, latexmk. An engine is
 // empty (the document's words choose, see ChooseToolchain), "platex" or
 // "uplatex", or a command line in which "%f" stands for the document's file.
 #include <string>
@@ -18,6 +18,8 @@ struct ToolCommands {
   std::string utf8Engine;
   std::string dviToPdf = "dvipdfmx";
   std::string dviToPdfOptions;  // before the DVI file's name
+  // latexmk, where it is installed, runs the standard engines' whole chain.
+  bool useLatexmk = false;
 
   const std::string& EngineFor(Encoding encoding) const {
     return encoding == Encoding::kUtf8 ? utf8Engine : shiftJisEngine;

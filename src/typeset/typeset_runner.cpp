@@ -82,10 +82,13 @@ void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
   if (commands.latex.empty() && !tools.CanTypeset()) {
     return Finish(Outcome::kFailed, QStringLiteral("upLaTeX の文書は UTF-8 で保存してください"));
   }
-  // BibTeX and mendex are looked for when a document needs them.
-  const std::string& latex = commands.latex.empty() ? tools.Latex() : commands.latex.front();
+  // BibTeX and mendex are looked for when a document needs them; latexmk,
+  // found, looks for its tools itself.
+  const std::string latex = commands.latex.empty() ? tools.Latex() : commands.latex.front();
   const QString missing =
-      MissingToolsMessage({QFile::decodeName(latex.c_str()), QFile::decodeName(commands.dviToPdf.c_str())});
+      commands.latexmk
+          ? QString()
+          : MissingToolsMessage({QFile::decodeName(latex.c_str()), QFile::decodeName(commands.dviToPdf.c_str())});
   if (!missing.isEmpty()) return Finish(Outcome::kToolsMissing, missing);
   const QFileInfo info(texPath);
   folder_ = info.absolutePath();
@@ -106,6 +109,8 @@ PlanCommands TypesetRunner::CommandsFor(Encoding encoding, Toolchain& tools) con
   if (engine == "uplatex") tools.engine = Engine::kUplatex;
   PlanCommands commands;
   if (IsCommandLine(engine)) commands.latex = Words(engine);
+  commands.latexmk = commands_.useLatexmk && commands.latex.empty() &&
+                     !QStandardPaths::findExecutable(QStringLiteral("latexmk")).isEmpty();
   // The DVI-to-PDF command line's own options come before the extra ones;
   // a blank one keeps the standard tool.
   std::vector<std::string> dviToPdf = Words(commands_.dviToPdf);

@@ -196,10 +196,10 @@ TEST_F(ProgramSettingsTest, GarbageValuesLoadAsDefaultsWithOneMessage) {
              "[typeset]\nshiftJisEngine=mytex file\nutf8Engine=a, b\n"
              "[newDocument]\nencoding=EBCDIC\n[autosave]\nintervalSeconds=-5\n\xff\xfe=\x01\n[broken\n");
   Open();
-  EXPECT_EQ(Panel(0),
-            QStringLiteral("設定の読めない値は既定値にしました（editor/lineNumbers、editor/fontPixels、editor/tabWidth、"
-                           "autosave/intervalSeconds、editor/fontFamily、typeset/shiftJisEngine、typeset/utf8Engine、"
-                           "newDocument/encoding）"));
+  EXPECT_EQ(Panel(0), QStringLiteral(
+                          "設定の読めない値は既定値にしました（editor/lineNumbers、editor/fontPixels、editor/tabWidth、"
+                          "autosave/intervalSeconds、editor/fontFamily、typeset/shiftJisEngine、typeset/utf8Engine、"
+                          "newDocument/encoding）"));
   EXPECT_EQ(OptionsShown(), options::ProgramOptions{});
   EXPECT_EQ(form->memo1->font().pixelSize(), 16);
 }
@@ -208,7 +208,8 @@ TEST_F(ProgramSettingsTest, EngineAndDviToPdfCommandsRunOnAJapaneseFileNameWithS
   const QString argv = data.filePath(QStringLiteral("argv.txt"));
   // Each tool records its arguments, one bracketed word each; the
   // DVI-to-PDF one leaves a PDF, the viewer says it ran.
-  const QByteArray record = "#!/bin/sh\nprintf '[%s]' \"$@\" >> '" + argv.toUtf8() + "'\necho >> '" + argv.toUtf8() + "'\n";
+  const QByteArray record =
+      "#!/bin/sh\nprintf '[%s]' \"$@\" >> '" + argv.toUtf8() + "'\necho >> '" + argv.toUtf8() + "'\n";
   WriteBytes(data.filePath(QStringLiteral("engine")), record, true);
   WriteBytes(data.filePath(QStringLiteral("dvi")), record + "for last; do :; done\n: > \"${last%.dvi}.pdf\"\n", true);
   WriteBytes(data.filePath(QStringLiteral("viewer")), record, true);
@@ -230,6 +231,29 @@ TEST_F(ProgramSettingsTest, EngineAndDviToPdfCommandsRunOnAJapaneseFileNameWithS
   EXPECT_EQ(QString::fromUtf8(ReadBytes(argv)),
             QStringLiteral("[-x][--in=論文 下書き.tex]\n[-q][-p][a5 x][論文 下書き.dvi]\n[%1][--page=1]\n")
                 .arg(data.filePath(QStringLiteral("論文 下書き.pdf"))));
+}
+
+TEST_F(ProgramSettingsTest, LatexmkWhereInstalledRunsTheWholeChain) {
+  const QString argv = data.filePath(QStringLiteral("argv.txt"));
+  // Records its first and last arguments, leaves the PDF.
+  WriteBytes(data.filePath(QStringLiteral("latexmk")),
+             "#!/bin/sh\nfor last; do :; done\nprintf '[%s]' \"$1\" \"$last\" > '" + argv.toUtf8() +
+                 "'\n: > \"${last%.tex}.pdf\"\n",
+             true);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", data.path().toUtf8() + ':' + path);
+  Open();
+  InDialog([](ProgramSettingsDialog& dialog) { dialog.LatexmkCheck->setChecked(true); });
+  const QString tex = data.filePath(QStringLiteral("論文 下書き.tex"));
+  WriteBytes(tex, "\\documentclass{jsarticle}\r\n");
+  form->OpenFile(tex);
+  QSignalSpy finished(&form->findChild<Typesetting*>()->Runner(), &typeset::TypesetRunner::finished);
+  form->findChild<QAction*>(QStringLiteral("Typeset1"))->trigger();
+  const bool ended = finished.wait(10000);
+  qputenv("PATH", path);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(finished.front().front().value<typeset::RunResult>().outcome, typeset::Outcome::kSucceeded);
+  EXPECT_EQ(QString::fromUtf8(ReadBytes(argv)), QStringLiteral("[-pdfdvi][論文 下書き.tex]"));
 }
 
 struct RefusedRow {
@@ -277,7 +301,7 @@ TEST(ProgramSettingsDialogDefaults, RestoresEveryFieldButTakesNothingUntilOk) {
   options::ProgramOptions changed;
   changed.editor = {"IPAGothic", 20, 4, false, false, false, false};
   changed.typing = {false, true};
-  changed.typeset = {{"platex", "uplatex", "dvipdfm", "-z 0"}, "evince"};
+  changed.typeset = {{"platex", "uplatex", "dvipdfm", "-z 0", true}, "evince"};
   changed.document = {{Encoding::kUtf8, false, LineEndStyle::kLf}, 0};
   ProgramSettingsDialog dialog(nullptr, changed);
   EXPECT_EQ(dialog.Options(), changed);

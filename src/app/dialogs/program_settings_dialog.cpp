@@ -147,6 +147,9 @@ QWidget* ProgramSettingsDialog::TypesetTab() {
   Utf8EngineBox = EngineBox(page, "Utf8EngineBox", {QStringLiteral("platex"), QStringLiteral("uplatex")});
   DviToPdfEdit = Named(new QLineEdit(page), "DviToPdfEdit");
   DvipdfmxOptionsEdit = Named(new QLineEdit(page), "DvipdfmxOptionsEdit");
+  LatexmkCheck =
+      Named(new QCheckBox(QStringLiteral("latexmk がインストールされていれば使う（platex / uplatex のとき）"), page),
+            "LatexmkCheck");
   PdfViewerEdit = Named(new QLineEdit(page), "PdfViewerEdit");
   PdfViewerEdit->setPlaceholderText(QStringLiteral("空欄：デスクトップの既定のビューア"));
   for (const auto& [box, encoding, name, caption] :
@@ -161,6 +164,7 @@ QWidget* ProgramSettingsDialog::TypesetTab() {
   form->addRow(QStringLiteral("DVI から PDF へ："),
                WithMessage(DviToPdfEdit, Checked(DviToPdfEdit, "DviToPdfMessage", options::CheckDviToPdf)));
   form->addRow(QStringLiteral("dvipdfmx の追加オプション："), DvipdfmxOptionsEdit);
+  form->addRow(LatexmkCheck);
   form->addRow(QStringLiteral("PDF ビューア："), PdfViewerEdit);
   return page;
 }
@@ -198,6 +202,7 @@ void ProgramSettingsDialog::Show(const ProgramOptions& options) {
   Utf8EngineBox->setEditText(QString::fromStdString(commands.utf8Engine));
   DviToPdfEdit->setText(QString::fromStdString(commands.dviToPdf));
   DvipdfmxOptionsEdit->setText(QString::fromStdString(commands.dviToPdfOptions));
+  LatexmkCheck->setChecked(commands.useLatexmk);
   PdfViewerEdit->setText(QString::fromStdString(options.typeset.pdfViewer));
   const auto& format = options.document.newFormat;
   NewEncodingBox->setCurrentIndex(format.encoding == Encoding::kUtf8 ? 1 : 0);
@@ -222,6 +227,7 @@ ProgramOptions ProgramSettingsDialog::Options() const {
   commands.utf8Engine = StdText(Utf8EngineBox->lineEdit());
   commands.dviToPdf = StdText(DviToPdfEdit);
   commands.dviToPdfOptions = StdText(DvipdfmxOptionsEdit);
+  commands.useLatexmk = LatexmkCheck->isChecked();
   options.typeset.pdfViewer = StdText(PdfViewerEdit);
   options.document.newFormat.encoding = kEncodings[NewEncodingBox->currentIndex()].first;
   options.document.newFormat.lineEnds = NewLineEndsBox->currentIndex() == 1 ? LineEndStyle::kLf : LineEndStyle::kCrLf;

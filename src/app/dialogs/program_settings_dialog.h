@@ -45,6 +45,7 @@ class ProgramSettingsDialog : public QDialog {
   QComboBox* Utf8EngineBox;
   QLineEdit* DviToPdfEdit;
   QLineEdit* DvipdfmxOptionsEdit;
+  QCheckBox* LatexmkCheck;
   QLineEdit* PdfViewerEdit;
   // 文書
   QComboBox* NewEncodingBox;
