@@ -86,7 +86,7 @@ QString Typed(TForm1& form, const QString& keys) {
 // marks of single characters are there.
 QString Marks(TForm1& form, bool wholeLine) {
   form.memo1->setPlainText(QStringLiteral("{}"));
-  form.memo1->moveCursor(QTextCursor::Start);
+  // A move the marks follow, ending before "{".
   form.memo1->moveCursor(QTextCursor::End);
   form.memo1->moveCursor(QTextCursor::Start);
   bool found = false;

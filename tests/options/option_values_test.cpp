@@ -30,8 +30,8 @@ TEST(OptionValues, EveryOptionReadsBackAsWritten) {
 }
 
 TEST(OptionValues, ValuesAtTheEndsOfTheirRangesAreKept) {
-  const ReadOptions read = ReadFrom(
-      {{"editor/fontPixels", "6"}, {"editor/tabWidth", "16"}, {"autosave/intervalSeconds", "3600"}});
+  const ReadOptions read =
+      ReadFrom({{"editor/fontPixels", "6"}, {"editor/tabWidth", "16"}, {"autosave/intervalSeconds", "3600"}});
   EXPECT_TRUE(read.unreadableKeys.empty());
   EXPECT_EQ(read.options.editor.fontPixels, 6);
   EXPECT_EQ(read.options.document.autosaveSeconds, 3600);
