@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth
-  texlive-lang-japanese poppler-utils
+  texlive-lang-japanese poppler-utils latexmk
   qt6-translations-l10n
   dpkg-dev desktop-file-utils appstream lintian
   qt6-pdf-dev libsynctex-dev

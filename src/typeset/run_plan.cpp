@@ -5,6 +5,8 @@
 #include <cctype>
 #include <set>
 
+#include "typeset/tool_commands.h"
+
 namespace zumoku::typeset {
 
 namespace {
@@ -13,6 +15,23 @@ namespace {
 // (by TeX) as a format.
 std::string AsArgument(const std::string& file) {
   return !file.empty() && (file.front() == '-' || file.front() == '&') ? "./" + file : file;
+}
+
+// A word as the shell reads it back, whatever it holds.
+std::string ShellQuoted(std::string_view word) {
+  std::string quoted = "'";
+  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// `name` = `text` in latexmk's Perl, as a string that takes `text` literally.
+std::string PerlSetting(std::string_view name, std::string_view text) {
+  std::string quoted = "$" + std::string(name) + " = '";
+  for (const char c : text) {
+    if (c == '\'' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "';";
 }
 
 // Every line of `text`, without its line end.
@@ -47,16 +66,19 @@ std::optional<std::string> FirstDifference(const std::map<std::string, std::stri
 
 }  // namespace
 
-RunPlan::RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read)
+RunPlan::RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read, PlanCommands commands)
     : texFile_(std::move(texFile)),
       tools_(tools),
       embedFonts_(embedFonts),
       read_(std::move(read)),
+      commands_(std::move(commands)),
       readBack_(ReadBackFiles()) {}
 
 Command RunPlan::Current() const {
   switch (stage_) {
     case Stage::kLatex:
+      if (commands_.latexmk) return Latexmk();
+      if (!commands_.latex.empty()) return UserLatex();
       return {
           tools_.Latex(),
           {tools_.KanjiOption(), "-interaction=nonstopmode", "-file-line-error", "-synctex=1", AsArgument(texFile_)}};
@@ -65,8 +87,7 @@ Command RunPlan::Current() const {
     case Stage::kMendex:
       return {"mendex", {tools_.MendexOption(), AsArgument(JobName() + ".idx")}};
     case Stage::kDvipdfmx: {
-      Command dvipdfmx{"dvipdfmx", {}};
-      if (embedFonts_) dvipdfmx.arguments = {"-f", kEmbeddingMap};
+      Command dvipdfmx{commands_.dviToPdf, DviToPdfOptions()};
       dvipdfmx.arguments.push_back(AsArgument(JobName() + ".dvi"));
       return dvipdfmx;
     }
@@ -75,9 +96,37 @@ Command RunPlan::Current() const {
   }
 }
 
+Command RunPlan::UserLatex() const {
+  std::vector<std::string> words = WithFileName(commands_.latex, AsArgument(texFile_));
+  return {words.front(), std::vector<std::string>(words.begin() + 1, words.end())};
+}
+
+std::vector<std::string> RunPlan::DviToPdfOptions() const {
+  std::vector<std::string> options;
+  // The map is dvipdfmx's; another tool has its own way with fonts.
+  if (embedFonts_ && commands_.dviToPdf == "dvipdfmx") options = {"-f", kEmbeddingMap};
+  options.insert(options.end(), commands_.dviToPdfOptions.begin(), commands_.dviToPdfOptions.end());
+  return options;
+}
+
+// latexmk fills in %O (its options), %S (the source), %B (the job name)
+// and %D (the output).
+Command RunPlan::Latexmk() const {
+  std::string dviToPdf = ShellQuoted(commands_.dviToPdf);
+  for (const std::string& option : DviToPdfOptions()) dviToPdf += " " + ShellQuoted(option);
+  const std::string latex =
+      tools_.Latex() + " " + tools_.KanjiOption() + " -interaction=nonstopmode -file-line-error -synctex=1 %O %S";
+  return {"latexmk",
+          {"-pdfdvi", "-e", PerlSetting("latex", latex), "-e",
+           PerlSetting("bibtex", tools_.Bibtex() + " " + tools_.KanjiOption() + " %O %B"), "-e",
+           PerlSetting("makeindex", "mendex " + tools_.MendexOption() + " %O -o %D %S"), "-e",
+           PerlSetting("dvipdf", dviToPdf + " %O -o %D %S"), AsArgument(texFile_)}};
+}
+
 std::vector<std::string> RunPlan::PartialOutputs() const {
   switch (stage_) {
     case Stage::kLatex:
+      if (commands_.latexmk) return {JobName() + ".synctex(busy)", PdfFile()};
       return {JobName() + ".synctex(busy)"};  // renamed only when LaTeX ends
     case Stage::kBibtex:
     case Stage::kMendex:
@@ -91,6 +140,10 @@ std::vector<std::string> RunPlan::PartialOutputs() const {
 
 void RunPlan::LatexFinished(int exitCode, const LogSummary& log) {
   if (exitCode != 0 || log.Count(EntryKind::kError) > 0) return Fail(exitCode);
+  if (commands_.latexmk) {
+    stage_ = Stage::kSucceeded;
+    return;
+  }
   Contents now = ReadBackFiles();
   const auto changed = FirstDifference(readBack_, now);
   readBack_ = std::move(now);

@@ -23,6 +23,16 @@ inline constexpr int kMaxLatexRuns = 5;
 // embeds no Japanese font.
 inline constexpr const char* kEmbeddingMap = "ptex-haranoaji.map";
 
+// The user's commands in place of the standard ones, split into words.
+struct PlanCommands {
+  std::vector<std::string> latex;  // empty: the engine's own; "%f" stands for the document
+  std::string dviToPdf = "dvipdfmx";
+  std::vector<std::string> dviToPdfOptions;  // before the DVI file
+  // One latexmk run does all steps with the engine's tools; only with the
+  // engine's own LaTeX.
+  bool latexmk = false;
+};
+
 struct Command {
   std::string program;
   std::vector<std::string> arguments;
@@ -45,7 +55,7 @@ class RunPlan {
  public:
   // `texFile` is the document's name inside its folder, where the commands
   // run. The files LaTeX reads back are remembered as they are now.
-  RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read);
+  RunPlan(std::string texFile, Toolchain tools, bool embedFonts, FileReader read, PlanCommands commands = {});
 
   Stage CurrentStage() const { return stage_; }
   // The command to run now; only while a tool runs.
@@ -74,6 +84,11 @@ class RunPlan {
   // File name to contents, an absent file read as empty.
   using Contents = std::map<std::string, std::string>;
 
+  // The user's LaTeX command line, on the document.
+  Command UserLatex() const;
+  Command Latexmk() const;
+  // The DVI-to-PDF tool's options, before the DVI file.
+  std::vector<std::string> DviToPdfOptions() const;
   std::string Read(const std::string& name) const;
   Contents ReadBackFiles() const;
   // The .aux lines BibTeX reads; empty when no bibliography is asked for.
@@ -89,6 +104,7 @@ class RunPlan {
   Toolchain tools_;
   bool embedFonts_;
   FileReader read_;
+  PlanCommands commands_;
   Stage stage_ = Stage::kLatex;
   int latexRuns_ = 1;
   Contents readBack_;                            // as the next LaTeX run finds them

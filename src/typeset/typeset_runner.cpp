@@ -37,6 +37,16 @@ QString MissingToolsMessage(const QStringList& tools) {
       .arg(missing.join(QStringLiteral(" と ")));
 }
 
+// A command line's words as a program's arguments, each in the file
+// system's bytes: no shell reads them.
+std::vector<std::string> Words(const std::string& commandLine) {
+  std::vector<std::string> words;
+  for (const QString& word : QProcess::splitCommand(QString::fromStdString(commandLine))) {
+    words.push_back(QFile::encodeName(word).toStdString());
+  }
+  return words;
+}
+
 QString FailureMessage(const Failure& failure) {
   const QString program = QString::fromStdString(failure.program);
   // Short enough for panel 0.
@@ -67,12 +77,18 @@ void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
   plan_.reset();
   clock_.start();
   const QByteArray text = ReadFile(texPath);
-  const Toolchain tools = ChooseToolchain(std::string_view(text.constData(), text.size()), encoding);
-  if (!tools.CanTypeset()) {
+  Toolchain tools = ChooseToolchain(std::string_view(text.constData(), text.size()), encoding);
+  PlanCommands commands = CommandsFor(encoding, tools);
+  if (commands.latex.empty() && !tools.CanTypeset()) {
     return Finish(Outcome::kFailed, QStringLiteral("upLaTeX の文書は UTF-8 で保存してください"));
   }
-  // BibTeX and mendex are looked for when a document needs them.
-  const QString missing = MissingToolsMessage({QString::fromStdString(tools.Latex()), QStringLiteral("dvipdfmx")});
+  // BibTeX and mendex are looked for when a document needs them; latexmk,
+  // found, looks for its tools itself.
+  const std::string latex = commands.latex.empty() ? tools.Latex() : commands.latex.front();
+  const QString missing =
+      commands.latexmk
+          ? QString()
+          : MissingToolsMessage({QFile::decodeName(latex.c_str()), QFile::decodeName(commands.dviToPdf.c_str())});
   if (!missing.isEmpty()) return Finish(Outcome::kToolsMissing, missing);
   const QFileInfo info(texPath);
   folder_ = info.absolutePath();
@@ -82,8 +98,29 @@ void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return file.readAll().toStdString();
   };
-  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(), read);
+  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(), read,
+                                    std::move(commands));
   StartStep();
+}
+
+PlanCommands TypesetRunner::CommandsFor(Encoding encoding, Toolchain& tools) const {
+  const std::string& engine = commands_.EngineFor(encoding);
+  if (engine == "platex") tools.engine = Engine::kPlatex;
+  if (engine == "uplatex") tools.engine = Engine::kUplatex;
+  PlanCommands commands;
+  if (IsCommandLine(engine)) commands.latex = Words(engine);
+  commands.latexmk = commands_.useLatexmk && commands.latex.empty() &&
+                     !QStandardPaths::findExecutable(QStringLiteral("latexmk")).isEmpty();
+  // The DVI-to-PDF command line's own options come before the extra ones;
+  // a blank one keeps the standard tool.
+  std::vector<std::string> dviToPdf = Words(commands_.dviToPdf);
+  if (!dviToPdf.empty()) {
+    commands.dviToPdf = dviToPdf.front();
+    commands.dviToPdfOptions.assign(dviToPdf.begin() + 1, dviToPdf.end());
+  }
+  const std::vector<std::string> extra = Words(commands_.dviToPdfOptions);
+  commands.dviToPdfOptions.insert(commands.dviToPdfOptions.end(), extra.begin(), extra.end());
+  return commands;
 }
 
 bool TypesetRunner::EmbedFonts() {

@@ -12,6 +12,7 @@
 #include "typeset/log_parser.h"
 #include "typeset/log_parser_async.h"
 #include "typeset/run_plan.h"
+#include "typeset/tool_commands.h"
 
 namespace zumoku::typeset {
 
@@ -35,6 +36,9 @@ class TypesetRunner : public QObject {
   // Typesets the file at texPath, whose bytes are in `encoding`, with the
   // engine the file asks for; a run still going is ended first.
   void Start(const QString& texPath, Encoding encoding);
+  // The user's commands, for the runs that start from now on.
+  void SetCommands(const ToolCommands& commands) { commands_ = commands; }
+  const ToolCommands& Commands() const { return commands_; }
   // Ends the run going on, if any; it finishes as stopped.
   void Stop();
   bool IsRunning() const { return plan_ != nullptr; }
@@ -66,6 +70,11 @@ class TypesetRunner : public QObject {
   QString RerunReason() const;
   bool EmbedFonts();
 
+  // The plan's commands for a document in `encoding`; `tools` takes a
+  // forced engine.
+  PlanCommands CommandsFor(Encoding encoding, Toolchain& tools) const;
+
+  ToolCommands commands_;
   std::unique_ptr<RunPlan> plan_;
   QProcess* process_ = nullptr;
   QString folder_;

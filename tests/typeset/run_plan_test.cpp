@@ -191,6 +191,32 @@ INSTANTIATE_TEST_SUITE_P(Plan, ToolsOfTheEngine,
 
 TEST(RunPlan, FormatLikeNameIsMadeAPath) { EXPECT_EQ(Plan("&fmt.tex").Current().arguments.back(), "./&fmt.tex"); }
 
+TEST(RunPlan, UserCommandsTakeTheFileForPercentFAndTheirOwnOptions) {
+  RunPlan plan("-a b.tex", Toolchain{}, true, ReaderOf(kNoFiles),
+               {.latex = {"mytex", "-in=%f", "%f"}, .dviToPdf = "dvipdfm", .dviToPdfOptions = {"-p", "a5"}});
+  EXPECT_EQ(plan.Current(), (Command{"mytex", {"-in=./-a b.tex", "./-a b.tex"}}));
+  plan.LatexFinished(0, Clean());
+  // The embedding map is dvipdfmx's alone.
+  EXPECT_EQ(plan.Current(), (Command{"dvipdfm", {"-p", "a5", "./-a b.dvi"}}));
+}
+
+TEST(RunPlan, LatexmkRunsTheWholeChainWithTheEnginesToolsQuoted) {
+  for (const int exitCode : {0, 12}) {
+    RunPlan plan("doc.tex", Toolchain{Engine::kUplatex, Encoding::kUtf8}, true, ReaderOf(kNoFiles),
+                 {.latex = {}, .dviToPdf = "dvipdfmx", .dviToPdfOptions = {"-V", "o'k"}, .latexmk = true});
+    EXPECT_EQ(
+        plan.Current(),
+        (Command{"latexmk",
+                 {"-pdfdvi", "-e",
+                  "$latex = 'uplatex -kanji=utf8 -interaction=nonstopmode -file-line-error -synctex=1 %O %S';", "-e",
+                  "$bibtex = 'upbibtex -kanji=utf8 %O %B';", "-e", "$makeindex = 'mendex -U %O -o %D %S';", "-e",
+                  R"($dvipdf = '\'dvipdfmx\' \'-f\' \'ptex-haranoaji.map\' \'-V\' \'o\'\\\'\'k\' %O -o %D %S';)",
+                  "doc.tex"}}));
+    plan.LatexFinished(exitCode, Clean());
+    EXPECT_EQ(plan.CurrentStage(), exitCode == 0 ? Stage::kSucceeded : Stage::kFailed) << exitCode;
+  }
+}
+
 TEST(RunPlan, CleanRunGoesToDvipdfmxWithTheEmbeddingMap) {
   RunPlan plan = Plan("doc.tex");
   plan.LatexFinished(0, Clean());

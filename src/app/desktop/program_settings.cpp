@@ -5,8 +5,6 @@
 namespace zumoku {
 
 namespace {
-constexpr int kDefaultAutosaveSeconds = 60;
-const QString kAutosave = QStringLiteral("autosave/intervalSeconds");
 const QString kRecent = QStringLiteral("files/recent");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kGeometry = QStringLiteral("window/geometry");
@@ -17,13 +15,22 @@ const QString kState = QStringLiteral("window/state");
 ProgramSettings::ProgramSettings(const QString& dataFolder)
     : settings_(QDir(dataFolder).filePath(QStringLiteral("zumoku.ini")), QSettings::IniFormat) {}
 
-int ProgramSettings::AutosaveSeconds() const {
-  bool valid = false;
-  const int seconds = settings_.value(kAutosave, kDefaultAutosaveSeconds).toInt(&valid);
-  return valid && seconds >= 0 ? seconds : kDefaultAutosaveSeconds;
+options::ReadOptions ProgramSettings::Options() const {
+  return options::ReadProgramOptions([this](const std::string& key) -> std::optional<std::string> {
+    const QVariant value = settings_.value(QString::fromStdString(key));
+    if (!value.isValid()) return std::nullopt;
+    // Commas outside quotes, as a hand-edited file may have, make a list.
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').toStdString();
+    return value.toString().toStdString();
+  });
 }
 
-void ProgramSettings::SetAutosaveSeconds(int seconds) { settings_.setValue(kAutosave, seconds); }
+void ProgramSettings::SetOptions(const options::ProgramOptions& options) {
+  for (const auto& [key, text] : options::OptionValues(options)) {
+    settings_.setValue(QString::fromStdString(key), QString::fromStdString(text));
+  }
+  settings_.sync();
+}
 
 QStringList ProgramSettings::RecentFiles() const { return settings_.value(kRecent).toStringList(); }
 

@@ -1,14 +1,17 @@
 #pragma once
 // The program's own settings, kept in one INI file (zumoku.ini) in its data
-// folder: the autosave interval, the recent files, the window's place and
-// layout, and the folder the file dialogs last showed. Each value is written
-// when it changes, so a crash keeps it.
+// folder: the options of "プログラムの設定", the recent files, the window's
+// place and layout, and the folder the file dialogs last showed. Each value
+// is written when it changes, so a crash keeps it; QSettings replaces the
+// file as a whole, never leaving it half-written.
 #include <QByteArray>
 #include <QRect>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+#include "options/option_values.h"
 
 namespace zumoku {
 
@@ -17,9 +20,9 @@ class ProgramSettings {
   // The settings file in `dataFolder`.
   explicit ProgramSettings(const QString& dataFolder);
 
-  // Seconds between two autosaves; 0 turns autosave off.
-  int AutosaveSeconds() const;
-  void SetAutosaveSeconds(int seconds);
+  // The options, a value that cannot be read taking its default.
+  options::ReadOptions Options() const;
+  void SetOptions(const options::ProgramOptions& options);
 
   QStringList RecentFiles() const;
   void SetRecentFiles(const QStringList& paths);

@@ -59,6 +59,16 @@ CaretMarks::CaretMarks(Memo& memo) : QObject(&memo), memo_(memo) {
   Mark();
 }
 
+void CaretMarks::SetCaretLineShown(bool shown) {
+  caretLine_ = shown;
+  Mark();
+}
+
+void CaretMarks::SetBracesShown(bool shown) {
+  braces_ = shown;
+  Mark();
+}
+
 QTextEdit::ExtraSelection CaretMarks::Marked(int at, const QTextCharFormat& format) const {
   QTextCursor cursor(memo_.document());
   cursor.setPosition(at);
@@ -73,7 +83,8 @@ void CaretMarks::Mark() {
   line.format.setProperty(QTextFormat::FullWidthSelection, true);
   line.cursor = memo_.textCursor();
   line.cursor.clearSelection();
-  memo_.SelectionLayers().Set(ExtraSelectionLayers::kCaretLine, {line});
+  memo_.SelectionLayers().Set(ExtraSelectionLayers::kCaretLine,
+                              caretLine_ ? QList{line} : QList<QTextEdit::ExtraSelection>{});
 
   QTextCharFormat brace;
   brace.setBackground(Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.45));
@@ -81,7 +92,7 @@ void CaretMarks::Mark() {
   const int caret = memo_.textCursor().position();
   // The bracket after the caret, else the one before it.
   for (const int at : {caret, caret - 1}) {
-    if (at < 0) continue;
+    if (at < 0 || !braces_) continue;
     if (const auto partner = MatchingBrace(*memo_.document(), at)) {
       braces = {Marked(at, brace), Marked(*partner, brace)};
       break;

@@ -19,11 +19,16 @@ class CaretMarks : public QObject {
  public:
   explicit CaretMarks(Memo& memo);
 
+  void SetCaretLineShown(bool shown);
+  void SetBracesShown(bool shown);
+
  private:
   void Mark();
   QTextEdit::ExtraSelection Marked(int at, const QTextCharFormat& format) const;
 
   Memo& memo_;
+  bool caretLine_ = true;
+  bool braces_ = true;
 };
 
 }  // namespace zumoku

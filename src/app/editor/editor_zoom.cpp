@@ -40,6 +40,11 @@ EditorZoom::EditorZoom(Memo& memo) : QObject(&memo), memo_(memo), restoredSize_(
   memo.viewport()->installEventFilter(this);
 }
 
+void EditorZoom::SetFont(const QFont& font) {
+  restoredSize_ = SizeOf(font);
+  memo_.setFont(font);
+}
+
 void EditorZoom::ZoomBy(int steps) {
   QFont font = memo_.font();
   Resize(font, std::clamp(SizeOf(font) + steps, kSmallest, kLargest));

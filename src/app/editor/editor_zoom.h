@@ -1,6 +1,7 @@
 #pragma once
 // Zooming memo1: Ctrl+wheel, Ctrl++ and Ctrl+- change the editor's font
 // size, Ctrl+0 brings back the size it had before; nothing else changes.
+#include <QFont>
 #include <QObject>
 
 namespace zumoku {
@@ -12,6 +13,8 @@ class EditorZoom : public QObject {
  public:
   explicit EditorZoom(Memo& memo);
 
+  // A new font for the editor, the size Restore comes back to.
+  void SetFont(const QFont& font);
   void ZoomBy(int steps);
   void Restore();
 

@@ -32,9 +32,16 @@ int LineNumberMargin::WidthForNumbers() const {
   return 2 * kPadding + fontMetrics().horizontalAdvance(u'9') * Digits(memo_.blockCount());
 }
 
+void LineNumberMargin::SetShown(bool shown) {
+  shown_ = shown;
+  setVisible(shown);
+  FitWidth();
+}
+
 void LineNumberMargin::FitWidth() {
-  const int width = WidthForNumbers();
-  if (width == this->width()) return;
+  const int width = shown_ ? WidthForNumbers() : 0;
+  if (width == givenWidth_) return;
+  givenWidth_ = width;
   memo_.SetLeftMargin(width);
   Place();
 }

@@ -12,6 +12,9 @@ class LineNumberMargin : public QWidget {
  public:
   explicit LineNumberMargin(Memo& memo);
 
+  // Hidden, the margin gives its room back to the text.
+  void SetShown(bool shown);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   // Follows the editor's size.
@@ -24,6 +27,8 @@ class LineNumberMargin : public QWidget {
   void FollowEditor(const QRect& rect, int dy);
 
   Memo& memo_;
+  bool shown_ = true;
+  int givenWidth_ = -1;  // the room last given to the margin
 };
 
 }  // namespace zumoku

@@ -50,6 +50,7 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(false);
+  SetTabWidth(tabWidth_);
   connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
     if (composing_ || (removed == 0 && added == 0)) return;
     lastChange_ = Change{from, from + added};
@@ -103,6 +104,16 @@ void Memo::Type(const std::function<void()>& insert, bool endsLine) {
   const int to = document()->availableUndoSteps();
   const bool open = !endsLine && (joins || to > from);
   runSteps_ = open ? std::optional(to) : std::nullopt;
+}
+
+void Memo::SetTabWidth(int spaces) {
+  tabWidth_ = spaces;
+  setTabStopDistance(spaces * fontMetrics().horizontalAdvance(u' '));
+}
+
+void Memo::changeEvent(QEvent* event) {
+  QPlainTextEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange) SetTabWidth(tabWidth_);
 }
 
 void Memo::keyPressEvent(QKeyEvent* event) {

@@ -56,6 +56,8 @@ class Memo : public QPlainTextEdit {
     QRectF bounds;
   };
   std::vector<ShownBlock> ShownBlocks() const;
+  // A tab's width in spaces of the editor's font, kept when the font changes.
+  void SetTabWidth(int spaces);
   // Room left of the text, for the line numbers.
   void SetLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
   // Every marking of text by extra selections goes through here, so that
@@ -70,6 +72,7 @@ class Memo : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   QMimeData* createMimeDataFromSelection() const override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -112,6 +115,7 @@ class Memo : public QPlainTextEdit {
   bool typing_ = false;  // caret moves are the typing's own
   std::optional<Change> lastChange_;
   Encoding encoding_ = Encoding::kShiftJis;
+  int tabWidth_ = 8;
   ExtraSelectionLayers selectionLayers_{*this};
 };
 

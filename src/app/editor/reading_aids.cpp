@@ -8,11 +8,11 @@
 
 namespace zumoku {
 
-void AddReadingAids(Memo& memo) {
-  new ShownTextHighlighter(memo);
-  new LineNumberMargin(memo);
-  new CaretMarks(memo);
-  new EditorZoom(memo);
+ReadingAids AddReadingAids(Memo& memo) {
+  return {.highlighter = new ShownTextHighlighter(memo),
+          .margin = new LineNumberMargin(memo),
+          .caretMarks = new CaretMarks(memo),
+          .zoom = new EditorZoom(memo)};
 }
 
 }  // namespace zumoku

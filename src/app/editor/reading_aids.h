@@ -5,7 +5,19 @@
 namespace zumoku {
 
 class Memo;
+class ShownTextHighlighter;
+class LineNumberMargin;
+class CaretMarks;
+class EditorZoom;
 
-void AddReadingAids(Memo& memo);
+// Each switched on; owned by the editor.
+struct ReadingAids {
+  ShownTextHighlighter* highlighter;
+  LineNumberMargin* margin;
+  CaretMarks* caretMarks;
+  EditorZoom* zoom;
+};
+
+ReadingAids AddReadingAids(Memo& memo);
 
 }  // namespace zumoku

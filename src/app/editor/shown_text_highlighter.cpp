@@ -85,8 +85,25 @@ ShownTextHighlighter::ShownTextHighlighter(Memo& memo) : QObject(&memo), memo_(m
   memo.viewport()->installEventFilter(this);
 }
 
+void ShownTextHighlighter::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  propagation_.stop();
+  pendingFrom_ = QTextCursor();
+  pendingLast_ = -1;
+  // Every block forgets its colours and states: turned on again, each is
+  // highlighted as if never shown.
+  QTextDocument& document = *memo_.document();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    block.layout()->clearFormats();
+    block.setUserState(-1);
+  }
+  document.markContentsDirty(0, document.characterCount());
+  memo_.viewport()->update();
+}
+
 bool ShownTextHighlighter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Paint) HighlightShown();
+  if (event->type() == QEvent::Paint && enabled_) HighlightShown();
   return QObject::eventFilter(watched, event);
 }
 
@@ -139,6 +156,7 @@ bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) 
 }
 
 void ShownTextHighlighter::Changed(int from, int added) {
+  if (!enabled_) return;
   QTextDocument& document = *memo_.document();
   const QTextBlock first = document.findBlock(from);
   const QTextBlock last = document.findBlock(from + added);

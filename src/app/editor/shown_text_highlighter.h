@@ -23,6 +23,9 @@ class ShownTextHighlighter : public QObject {
  public:
   explicit ShownTextHighlighter(Memo& memo);
 
+  // Turned off, the text loses its colours at once.
+  void SetEnabled(bool enabled);
+
  protected:
   // The viewport is about to paint: its blocks get their colours first.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +50,7 @@ class ShownTextHighlighter : public QObject {
   // least up to the last scheduled one.
   QTextCursor pendingFrom_;
   int pendingLast_ = -1;
+  bool enabled_ = true;
 };
 
 }  // namespace zumoku

@@ -10,6 +10,7 @@
 
 #include "app/desktop/autosave.h"
 #include "app/desktop/error_box.h"
+#include "app/editor/inserted_braces.h"
 #include "app/mainwindow/file_menu_keys.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/image_list.h"
@@ -34,7 +35,6 @@ TForm1::TForm1(const StartUp& startUp)
   setGeometry(kFrameGeometry);  // until the frame is known
 
   memo1 = new Memo(this);
-  memo1->setFont(EditorFont());
   memo1->setContextMenuPolicy(Qt::CustomContextMenu);
   setCentralWidget(memo1);
   buffer_ = std::make_unique<MemoBuffer>(*memo1);
@@ -55,6 +55,7 @@ TForm1::TForm1(const StartUp& startUp)
   SetUpPictures();
   SetUpView();
   SetUpFind();
+  SetUpOptions();
   memo1->setFocus();
   FormCreate();
 }
@@ -126,7 +127,7 @@ void TForm1::BuildMainMenu() {
 
   QMenu* settings = bar->addMenu(QStringLiteral("設定"));
   settings->setObjectName(QStringLiteral("N7"));
-  AddItem(settings, "N8", QStringLiteral("プログラムの設定..."));
+  connect(AddItem(settings, "N8", QStringLiteral("プログラムの設定...")), &QAction::triggered, this, &TForm1::N8Click);
 
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
   help->setObjectName(QStringLiteral("Help1"));

@@ -14,6 +14,7 @@
 //   TForm5           dialogs/matrix_dialog.h               a matrix's brackets, rows and columns
 //   TForm6           dialogs/about_window.h                the About window and the version check
 //   TSectionManager  dialogs/section_manager.h             the section heads; a double-click selects one
+//   ProgramSettingsDialog  dialogs/program_settings_dialog.h  "プログラムの設定": the program's options
 //   Typesetting      typesetting/typesetting.h             the log and PDF docks of a typesetting run
 #include <QKeySequence>
 #include <QLabel>
@@ -31,10 +32,12 @@
 #include "app/desktop/window_prompts.h"
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
+#include "app/editor/reading_aids.h"
 #include "documents/document.h"
 #include "documents/recent_files.h"
 #include "markup/alignment.h"
 #include "markup/list_text.h"
+#include "options/program_options.h"
 #include "pictures/picture_insertion.h"
 #include "setup/document_settings.h"
 #include "setup/settings_files.h"
@@ -44,6 +47,7 @@ namespace zumoku {
 class Typesetting;
 class FileWatcher;
 class Autosave;
+class InsertedBraces;
 class RecoveryFolder;
 struct LeftRecovery;
 class FindBar;
@@ -204,6 +208,9 @@ class TForm1 : public QMainWindow {
   void FindNext1Click();      // 次を検索
   void FindPrevious1Click();  // 前を検索
 
+  // "設定" menu.
+  void N8Click();  // プログラムの設定...
+
   // Help menu: the About window.
   void N6Click();  // このプログラムについて...
 
@@ -288,6 +295,10 @@ class TForm1 : public QMainWindow {
   void SetUpPictures();
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();
+  // The options of the settings file, put into effect; unreadable values
+  // are named once in panel 0.
+  void SetUpOptions();
+  void ApplyOptions(const options::ProgramOptions& options);
   void ShowCaretPlace();
   // The "検索" menu and the find bar under memo1.
   void BuildFindMenu();
@@ -335,6 +346,11 @@ class TForm1 : public QMainWindow {
   // Typesetting.
   Typesetting* typesetting_ = nullptr;
   FindBar* findBar_ = nullptr;
+
+  // "プログラムの設定" and what it switches.
+  options::ProgramOptions options_;
+  ReadingAids readingAids_{};
+  std::unique_ptr<InsertedBraces> insertedBraces_;
 };
 
 }  // namespace zumoku

@@ -3,6 +3,7 @@
 #include <QTextCursor>
 
 #include "app/dialogs/matrix_dialog.h"
+#include "app/editor/inserted_braces.h"
 #include "app/mainwindow/main_window.h"
 #include "app/widgets/image_list.h"
 #include "math/formula.h"
@@ -60,9 +61,18 @@ void TForm1::N42Click() {
 }
 
 void TForm1::memo1KeyPress(char& Key) {
+  const options::TypingOptions& typing = options_.typing;
+  if (typing.stepOverClosingBrace && Key == '}' && insertedBraces_->StepOver()) {
+    Key = 0;
+    return;
+  }
+  if (!typing.typingAid) return;
   // Moved on the widget itself: a byte position would cost a walk through
   // the whole document on every keystroke.
-  if (math::CompleteTypedCharacter(Buffer(), Key)) memo1->moveCursor(QTextCursor::PreviousCharacter);
+  if (math::CompleteTypedCharacter(Buffer(), Key)) {
+    memo1->moveCursor(QTextCursor::PreviousCharacter);
+    insertedBraces_->RememberAfterCaret();
+  }
 }
 
 }  // namespace zumoku

@@ -26,7 +26,6 @@ void TForm1::SetUpRecovery(const QString& dataFolder) {
   recovery_ =
       std::make_unique<RecoveryFolder>(files_, QDir(dataFolder).filePath(QStringLiteral("recovery")).toStdString());
   autosave_ = new Autosave(this, *document_, *buffer_, *recovery_, StatusWriter());
-  autosave_->SetInterval(programSettings_->AutosaveSeconds());
 }
 
 bool TForm1::OfferRecovery() {

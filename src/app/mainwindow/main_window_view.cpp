@@ -14,7 +14,7 @@
 namespace zumoku {
 
 void TForm1::SetUpView() {
-  AddReadingAids(*memo1);
+  readingAids_ = AddReadingAids(*memo1);
   connect(memo1, &QPlainTextEdit::cursorPositionChanged, this, &TForm1::ShowCaretPlace);
   ShowCaretPlace();
   buffer_->SetModifiedWatcher([this](bool modified) { setWindowModified(modified); });

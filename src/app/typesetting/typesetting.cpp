@@ -13,6 +13,7 @@
 #include "app/typesetting/typeset_pdf_panel.h"
 #include "typeset/run_plan.h"
 #include "typeset/synctex_map.h"
+#include "typeset/tool_commands.h"
 
 namespace zumoku {
 
@@ -201,10 +202,27 @@ void Typesetting::OpenPdf() {
     return;
   }
   const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-  if (!xdgOpen.isEmpty()) {
+  if (!pdfViewer_.isEmpty()) {
+    OpenWithViewer(pdf);
+  } else if (!xdgOpen.isEmpty()) {
     OpenWith(xdgOpen, pdf);
   } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) {
     document_.showStatus(kNoViewer);
+  }
+}
+
+// The viewer goes on by itself; only a failed start is told.
+void Typesetting::OpenWithViewer(const QString& pdf) {
+  QStringList words = QProcess::splitCommand(pdfViewer_);
+  if (!words.join(u' ').contains(QLatin1String(typeset::kFileNameMark))) words << QLatin1String(typeset::kFileNameMark);
+  std::vector<std::string> named;
+  for (const QString& word : words) named.push_back(word.toStdString());
+  named = typeset::WithFileName(std::move(named), pdf.toStdString());
+  QStringList arguments;
+  for (const std::string& word : named) arguments << QString::fromStdString(word);
+  const QString program = arguments.takeFirst();
+  if (!QProcess::startDetached(program, arguments)) {
+    document_.showStatus(QStringLiteral("PDF ビューア %1 を起動できません").arg(program));
   }
 }
 

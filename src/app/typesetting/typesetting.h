@@ -41,6 +41,9 @@ class Typesetting : public QObject {
   void Typeset();
   void Stop();
   void OpenPdf();
+  // The command line "PDF を外部ビューアで開く" runs, "%f" standing for the
+  // PDF (put last when it is missing); empty: the desktop's own viewer.
+  void SetPdfViewer(const QString& commandLine) { pdfViewer_ = commandLine.trimmed(); }
 
   typeset::TypesetRunner& Runner() { return runner_; }
 
@@ -56,6 +59,7 @@ class Typesetting : public QObject {
   QString PdfPathOfDocument() const;
   // Opens the PDF with xdg-open, saying in panel 0 when nothing could show it.
   void OpenWith(const QString& xdgOpen, const QString& pdf);
+  void OpenWithViewer(const QString& pdf);
   // Another document took the window's place (Open, a drop, New; also Save
   // As, which names another file): what the panels showed was the old one's.
   void DocumentReplaced();
@@ -73,6 +77,7 @@ class Typesetting : public QObject {
   QTimer progress_;
   QTimer caretMoved_;
   int caretLine_ = 0;
+  QString pdfViewer_;
   QString fileName_;                         // of the document being typeset
   Encoding encoding_ = Encoding::kShiftJis;  // its bytes', and so its log's
   std::unique_ptr<typeset::SynctexMap> synctex_;

@@ -5,16 +5,19 @@
 namespace zumoku {
 
 namespace {
-QFont GothicFont(int pixelSize) {
+QFont GothicFont(const QString& family, int pixelSize) {
+  QStringList families = {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                          QStringLiteral("Noto Sans CJK JP")};
+  families.removeAll(family);
+  families.prepend(family);
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("Noto Sans CJK JP")});
+  font.setFamilies(families);
   font.setPixelSize(pixelSize);
   return font;
 }
 }  // namespace
 
-QFont WindowFont() { return GothicFont(12); }
-QFont EditorFont() { return GothicFont(16); }
+QFont WindowFont() { return GothicFont(QStringLiteral("ＭＳ Ｐゴシック"), 12); }
+QFont EditorFont(const QString& family, int pixelSize) { return GothicFont(family, pixelSize); }
 
 }  // namespace zumoku
