@@ -13,6 +13,10 @@ namespace zumoku {
 
 enum class Encoding : std::uint8_t { kShiftJis, kUtf8 };
 
+// Magic comments, which name a file's encoding and the command that
+// typesets it, are read in its first lines only.
+inline constexpr int kMagicCommentLines = 10;
+
 // Byte length (1 to 4) of the well-formed UTF-8 sequence that starts at `at`;
 // 1 for a byte that starts none (each such byte is a character of its own).
 // Overlong forms, surrogates and code points past U+10FFFF are not

@@ -9,8 +9,6 @@
 namespace zumoku {
 
 namespace {
-// Magic comments stand at the top of a file.
-constexpr int kMagicCommentLines = 10;
 
 std::string Lowercase(std::string_view s) {
   std::string lower(s);

@@ -15,9 +15,6 @@ namespace zumoku::typeset {
 
 enum class Engine : std::uint8_t { kPlatex, kUplatex };
 
-// Lines at the top of the document that a magic comment is looked for in.
-inline constexpr int kMagicCommentLines = 5;
-
 struct Toolchain {
   Engine engine = Engine::kPlatex;
   Encoding encoding = Encoding::kShiftJis;
