@@ -23,7 +23,8 @@ void TForm1::SetUpView() {
 void TForm1::ShowCaretPlace() {
   const QTextCursor caret = memo1->textCursor();
   // 桁 counts characters, so a pair of surrogates is one.
-  const QStringView before = QStringView(caret.block().text()).left(caret.positionInBlock());
+  const QString line = caret.block().text();
+  const QStringView before = QStringView(line).left(caret.positionInBlock());
   const auto column =
       before.size() - std::count_if(before.begin(), before.end(), [](QChar c) { return c.isLowSurrogate(); });
   SetStatusPanelText(2, QStringLiteral("%1 行 %2 桁").arg(caret.blockNumber() + 1).arg(column + 1));
