@@ -9,11 +9,7 @@
 #include <QTest>
 
 #include "app/mainwindow/main_window.h"
-#include "buffer/literal.h"
-
-namespace {
-std::string Sjis(std::string_view utf8) { return zumoku::Literal(utf8, zumoku::Encoding::kShiftJis); }
-}  // namespace
+#include "sjis_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -21,12 +17,13 @@ int main(int argc, char** argv) {
   zumoku::TForm1 form;
   form.show();
   form.resize(900, 560);  // after the window placed itself
-  form.Buffer().Load(Sjis("\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\section{はじめに}\r\n"
-                          "この文書では、ソフトウェアの表示について述べます。\r\n\\subsection{背景}\r\n"
-                          "表示の速さは、文書の大きさによらないことが望まれます。\r\n\\section{方法}\r\n"
-                          "\\subsection{測定}\r\n測定は同じ計算機で三回ずつ行いました。\r\n\\section{結果}\r\n"
-                          "結果を表\\ref{tab:1}に示します。\r\n\\end{document}\r\n"),
-                     zumoku::Encoding::kShiftJis);
+  form.Buffer().Load(
+      zumoku::test::S("\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\section{はじめに}\r\n"
+                      "この文書では、ソフトウェアの表示について述べます。\r\n\\subsection{背景}\r\n"
+                      "表示の速さは、文書の大きさによらないことが望まれます。\r\n\\section{方法}\r\n"
+                      "\\subsection{測定}\r\n測定は同じ計算機で三回ずつ行いました。\r\n\\section{結果}\r\n"
+                      "結果を表\\ref{tab:1}に示します。\r\n\\end{document}\r\n"),
+      zumoku::Encoding::kShiftJis);
   form.Replace1Click();
   form.findChild<QCheckBox*>(QStringLiteral("RegularExpression"))->setChecked(true);
   form.findChild<QComboBox*>(QStringLiteral("FindText"))->setEditText(QStringLiteral("\\\\(sub)?section\\{"));

@@ -10,18 +10,14 @@
 #include <string>
 
 #include "app/mainwindow/main_window.h"
-#include "buffer/literal.h"
-
-namespace {
-std::string Sjis(std::string_view utf8) { return zumoku::Literal(utf8, zumoku::Encoding::kShiftJis); }
-}  // namespace
+#include "sjis_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) return 2;
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("note.tex"));
-  const std::string text = Sjis(
+  const std::string text = zumoku::test::S(
       "\\documentclass{jsarticle}\r\n"
       "\\usepackage{amsmath} % 数式のため\r\n"
       "\\begin{document}\r\n"

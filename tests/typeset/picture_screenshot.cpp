@@ -12,12 +12,8 @@
 #include <string>
 
 #include "app/mainwindow/main_window.h"
-#include "buffer/literal.h"
 #include "screenshot_steps.h"
-
-namespace {
-std::string Sjis(std::string_view utf8) { return zumoku::Literal(utf8, zumoku::Encoding::kShiftJis); }
-}  // namespace
+#include "sjis_text.h"
 
 namespace {
 
@@ -44,8 +40,8 @@ int main(int argc, char** argv) {
   if (argc != 2) return 2;
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("report.tex"));
-  const std::string caption = Sjis("四半期ごとの売上の推移");
-  const std::string text = Sjis(
+  const std::string caption = zumoku::test::S("四半期ごとの売上の推移");
+  const std::string text = zumoku::test::S(
                                "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\section{売上}\r\n"
                                "売上は年を通して伸びました（図\\ref{fig:fig1}）。\r\n") +
                            caption + "\r\n\\end{document}\r\n";

@@ -9,19 +9,15 @@
 #include <string>
 
 #include "app/mainwindow/main_window.h"
-#include "buffer/literal.h"
 #include "screenshot_steps.h"
-
-namespace {
-std::string Sjis(std::string_view utf8) { return zumoku::Literal(utf8, zumoku::Encoding::kShiftJis); }
-}  // namespace
+#include "sjis_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) return 2;
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("論文.tex"));
-  const std::string good = Sjis(
+  const std::string good = zumoku::test::S(
       "\\documentclass{jsarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\n\\section{はじめに}\r\n"
       "これは Zumoku でタイプセットした文書です。Shift\\_JIS の原稿から PDF までキー一つで進みます。\r\n\r\n"
       "\\section{数式}\r\n円の面積は $S = \\pi r^2$ です。\r\n\\begin{gather}\r\n"
