@@ -55,7 +55,7 @@ class BusyWriter {
       : folder_(files_, s.data.filePath(QStringLiteral("busy")).toStdString()),
         slot_(folder_.SlotFor("/bench/main.tex", ThisProcess())),
         bytes_(s.bytes),
-        writer_([this](bool) {
+        writer_([this](std::error_code) {
           ++writes_;
           if (!stopping_) writer_.Post(Job());
         }) {

@@ -9,7 +9,9 @@
 //   preferred one for its character (0xED40 and 0xFA5C are both 纊) is shown
 //   as the character followed by a variation selector, which takes no byte of
 //   its own and picks that code when the text is written;
-// - UTF-8: a sequence that is not well-formed is shown byte by byte.
+// - UTF-8: a sequence that is not well-formed is shown byte by byte, and so
+//   are NEL, U+2028 and U+2029, which the widget would take for its own line
+//   breaks (U+2029 in widget text is always the widget's line end).
 // Text the user enters takes the preferred code.
 #include <QString>
 #include <QStringView>

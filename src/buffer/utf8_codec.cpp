@@ -12,6 +12,9 @@ bool IsByteStandIn(char16_t u) { return u >= kByteStandInBase && u <= kLastByteS
 // Only NUL and the bytes above 0x7F are ever shown as stand-ins.
 bool IsStoredByte(char16_t u) { return u == kByteStandInBase || (IsByteStandIn(u) && u - kByteStandInBase >= 0x80); }
 bool IsLineEnd(char16_t u) { return u == u'\n' || u == kParagraphSeparator; }
+// Characters the editor widget would take for its own line breaks: a file's
+// bytes for them are shown as stand-ins, so they are written back as they were.
+bool BreaksLines(char32_t c) { return c == 0x85 || c == kLineSeparator || c == kParagraphSeparator; }
 
 char32_t CodePoint(std::string_view s, std::size_t at, std::size_t length) {
   static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
@@ -60,7 +63,8 @@ QString Decode(std::string_view bytes) {
     } else if (b != 0 && b < 0x80) {
       o[n++] = QChar(b);
       ++at;
-    } else if (const std::size_t length = Utf8CharLengthAt(bytes, at); length > 1) {
+    } else if (const std::size_t length = Utf8CharLengthAt(bytes, at);
+               length > 1 && !BreaksLines(CodePoint(bytes, at, length))) {
       const char32_t c = CodePoint(bytes, at, length);
       if (QChar::requiresSurrogates(c)) {
         o[n++] = QChar(QChar::highSurrogate(c));
@@ -108,7 +112,7 @@ std::optional<QChar> FirstRefused(QStringView text) {
       ++at;
       continue;
     }
-    if (u == 0 || u == kLineSeparator || IsByteStandIn(u) || text[at].isSurrogate()) return text[at];
+    if (u == 0 || BreaksLines(u) || IsByteStandIn(u) || text[at].isSurrogate()) return text[at];
   }
   return std::nullopt;
 }

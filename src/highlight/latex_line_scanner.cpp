@@ -42,6 +42,7 @@ bool IsVerbatim(LineState state) { return state == LineState::kVerbatim || state
 bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 class Scanner {
  public:
@@ -62,6 +63,9 @@ class Scanner {
   int Size() const { return static_cast<int>(line_.size()); }
   char16_t At(int i) const { return i < Size() ? line_[i] : u'\0'; }
   bool InMath() const { return state_ != LineState::kText; }
+  // UTF-16 units of the character at `i`: a span never splits a surrogate pair.
+  int CharLength(int i) const { return IsHighSurrogate(At(i)) && IsLowSurrogate(At(i + 1)) ? 2 : 1; }
+  std::u16string_view Character(int i) const { return line_.substr(i, CharLength(i)); }
 
   void Add(int start, int length, SpanKind kind) {
     if (length <= 0) return;
@@ -89,7 +93,9 @@ class Scanner {
       Add(at_++, 1, SpanKind::kBracket);
       return;
     }
-    AddPlain(at_++, 1);
+    const int length = CharLength(at_);
+    AddPlain(at_, length);
+    at_ += length;
   }
 
   void Dollar() {
@@ -117,7 +123,7 @@ class Scanner {
     if (IsLetter(At(at_))) {
       while (IsLetter(At(at_))) ++at_;
     } else if (at_ < Size()) {
-      at_ += IsHighSurrogate(line_[at_]) && at_ + 1 < Size() ? 2 : 1;
+      at_ += CharLength(at_);
     }
     const std::u16string_view name = line_.substr(start + 1, at_ - start - 1);
     const LineState before = state_;
@@ -154,9 +160,10 @@ class Scanner {
   void Verb() {
     if (At(at_) == u'*') Add(at_++, 1, SpanKind::kCommand);
     if (at_ >= Size()) return;
-    const char16_t delimiter = line_[at_];
-    const auto close = line_.find(delimiter, at_ + 1);
-    at_ = close == std::u16string_view::npos ? Size() : static_cast<int>(close) + 1;
+    const std::u16string_view delimiter = Character(at_);
+    at_ += static_cast<int>(delimiter.size());
+    while (at_ < Size() && Character(at_) != delimiter) at_ += CharLength(at_);
+    at_ = std::min(at_ + static_cast<int>(delimiter.size()), Size());
   }
 
   // The body up to its own \end, unhighlighted; that \end is read as usual

@@ -3,6 +3,7 @@
 // by the system; with the process's start time and the boot it ran in, it
 // names one run of one program.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zumoku {
@@ -17,8 +18,11 @@ struct ProcessIdentity {
 
 // The identity of the process that calls it.
 ProcessIdentity ThisProcess();
+// The identity of process `pid`; nullopt when there is none.
+std::optional<ProcessIdentity> IdentityOf(int pid);
 
-// True while the process `identity` names is still running.
+// True while the process `identity` names is still running: a process that
+// has ended but whose parent has not collected it yet (a zombie) is not.
 bool IsRunning(const ProcessIdentity& identity);
 
 }  // namespace zumoku

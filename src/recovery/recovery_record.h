@@ -20,7 +20,9 @@ struct RecoveryRecord {
 };
 
 std::string FormatRecord(const RecoveryRecord& record);
-// nullopt for text that FormatRecord did not write.
+// nullopt for text that FormatRecord did not write, and for a record whose
+// fields are out of range (a pid that cannot be, a time before 1970 or after
+// 9999, a document path that is relative or holds "." or "..").
 std::optional<RecoveryRecord> ParseRecord(std::string_view text);
 
 }  // namespace zumoku

@@ -51,8 +51,8 @@ QRegularExpression::PatternOptions RegexOptions(const Options& options) {
 Search::Search(std::string_view pattern, const Options& options, Encoding encoding)
     : pattern_(pattern), options_(options), encoding_(encoding) {
   if (!options_.regularExpression) return;
-  compiled_ =
-      std::make_unique<Compiled>(QRegularExpression(codec::Decode(pattern_, encoding_), RegexOptions(options_)));
+  compiled_ = std::make_unique<Compiled>(
+      Compiled{QRegularExpression(codec::Decode(pattern_, encoding_), RegexOptions(options_))});
   if (!compiled_->expression.isValid()) error_ = RegexErrorText(compiled_->expression);
 }
 

@@ -95,12 +95,29 @@ TEST_F(Autosaving, AFolderThatCannotBeWrittenIsToldOnceAndTypingGoesOn) {
   EXPECT_FALSE(AutosaveNow(*form));
   EXPECT_TRUE(form->StatusPanelText(0).startsWith(QStringLiteral("自動保存できません")))
       << form->StatusPanelText(0).toStdString();
+  EXPECT_TRUE(form->StatusPanelText(0).contains(QStringLiteral("同じ名前のファイルがあります")))
+      << form->StatusPanelText(0).toStdString();
   form->SetStatusPanelText(0, QString());
   TypeAtEnd(*form, "c");
   EXPECT_FALSE(AutosaveNow(*form));
   EXPECT_EQ(form->StatusPanelText(0), QString());
   EXPECT_EQ(form->Buffer().Text(), "a\r\nb\r\n" + kTypedBytes + "c");
   EXPECT_EQ(ReadBytes(path), "a\nb\n");
+}
+
+TEST_F(Autosaving, AnUnchangedDocumentGetsNoRecoveryFile) {
+  Trigger(*form, "Save1");
+  EXPECT_FALSE(form->findChild<Autosave*>(QStringLiteral("Autosave1"))->SaveNow());
+}
+
+// The interval: 0 (and anything below) turns autosave off.
+TEST_F(Autosaving, IntervalsAtAndBelowZeroTurnItOff) {
+  auto* autosave = form->findChild<Autosave*>(QStringLiteral("Autosave1"));
+  const auto* timer = autosave->findChild<QTimer*>(QStringLiteral("AutosaveTimer"));
+  for (const auto& [seconds, on] : {std::pair{1, true}, {0, false}, {5, true}, {-5, false}}) {
+    autosave->SetInterval(seconds);
+    EXPECT_EQ(timer->isActive(), on) << seconds;
+  }
 }
 
 TEST_F(Autosaving, DocumentsOfTheSameNameInOtherFoldersKeepTheirOwnFiles) {
@@ -167,7 +184,7 @@ TEST_P(RecoveryWindowChoice, KeepsOrDeletesTheFile) {
   RecoveryFolder folder(files, QDir(data.path()).filePath(QStringLiteral("recovery")).toStdString());
   ProcessIdentity gone = ThisProcess();
   gone.started += 1;
-  ASSERT_TRUE(folder.Write(folder.SlotFor("", gone), {gone, 1, ""}, "left"));
+  ASSERT_EQ(folder.Write(folder.SlotFor("", gone), {gone, 1, ""}, "left"), std::error_code());
   {
     ModalScript script(GetParam().steps);
     const auto form = NewForm();

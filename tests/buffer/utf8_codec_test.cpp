@@ -37,8 +37,10 @@ TEST(Utf8, CharacterLengths) {
 TEST(Utf8, AnyBytesSurviveTheEditorsText) {
   std::mt19937 random(23);
   for (int round = 0; round < 5000; ++round) {
-    // Mostly well-formed text, with random bytes between.
-    std::string stored = RandomStoredBytes(random, 16) + "\xE6\xBC\xA2\xF0\x9F\x98\x80" + RandomStoredBytes(random, 16);
+    // Mostly well-formed text, with random bytes between, and the characters
+    // the widget would break lines at (U+2029, U+2028, NEL).
+    std::string stored = RandomStoredBytes(random, 16) +
+                         "\xE6\xBC\xA2\xF0\x9F\x98\x80\xE2\x80\xA9\xE2\x80\xA8\xC2\x85" + RandomStoredBytes(random, 16);
     stored = NormalizeLoadedLineEnds(stored);
     const QString shown = codec::Decode(stored, Encoding::kUtf8);
     ASSERT_EQ(codec::Encode(shown, Encoding::kUtf8), stored) << round;
@@ -48,8 +50,8 @@ TEST(Utf8, AnyBytesSurviveTheEditorsText) {
 
 TEST(Utf8, EntryTakesEveryCharacterButStandInsAndLineSeparators) {
   EXPECT_FALSE(codec::FirstRefused(QStringLiteral("é€漢ｶ\U0001F600\n\uFE00"), Encoding::kUtf8));
-  for (const QString& refused : {QStringLiteral("\u2028"), QString(QChar(0xF780)), QString(QChar(0)),
-                                 QString(QChar(0xD83D)), QString(QChar(0xDE00))}) {
+  for (const QString& refused : {QStringLiteral("\u2028"), QStringLiteral("\u0085"), QString(QChar(0xF780)),
+                                 QString(QChar(0)), QString(QChar(0xD83D)), QString(QChar(0xDE00))}) {
     EXPECT_TRUE(codec::FirstRefused(QStringLiteral("ok") + refused, Encoding::kUtf8)) << refused.toStdString();
   }
 }

@@ -62,7 +62,7 @@ const CommandRow kCommands[] = {
 
 // Japanese whose Shift_JIS second bytes are '\', '{', '|' and '}', full-width
 // symbols, half-width katakana and a command around Japanese.
-constexpr std::string_view kBody = "表示ソ能 構{x}\\textbf{漢字}ｶﾅ Θ｛x｝＼（y）コサイン $a$ \\verb|ソ|";
+constexpr std::string_view kBody = "表示ソ能 構{x}\\textbf{漢字}ｶﾅﾟ Θ｛x｝＼（y）コサイン $a$ \\verb|ソ|";
 constexpr std::string_view kBefore = "\\documentclass{jsarticle}\r\n\\usepackage{graphicx}\r\n\\begin{document}\r\n";
 constexpr std::string_view kAfter = "\r\n\\end{document}\r\n";
 

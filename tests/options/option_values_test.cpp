@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "options/option_values.h"
+#include "row_name.h"
 
 namespace zumoku::options {
 namespace {
@@ -36,6 +38,37 @@ TEST(OptionValues, ValuesAtTheEndsOfTheirRangesAreKept) {
   EXPECT_EQ(read.options.editor.fontPixels, 6);
   EXPECT_EQ(read.options.document.autosaveSeconds, 3600);
 }
+
+// A value typed into zumoku.ini by hand, and the option it sets.
+struct HandWrittenRow {
+  const char* name;
+  const char* key;
+  const char* text;
+  std::function<void(ProgramOptions&)> expected;
+};
+
+class HandWrittenValue : public ::testing::TestWithParam<HandWrittenRow> {};
+
+TEST_P(HandWrittenValue, IsReadAsItSays) {
+  const HandWrittenRow& row = GetParam();
+  ProgramOptions expected;
+  row.expected(expected);
+  const ReadOptions read = ReadFrom({{row.key, row.text}});
+  EXPECT_EQ(read.options, expected);
+  EXPECT_TRUE(read.unreadableKeys.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, HandWrittenValue,
+    ::testing::Values(HandWrittenRow{"LineEndsLf", "newDocument/lineEnds", "LF",
+                                     [](ProgramOptions& o) { o.document.newFormat.lineEnds = LineEndStyle::kLf; }},
+                      HandWrittenRow{"LineEndsCrLf", "newDocument/lineEnds", "CRLF",
+                                     [](ProgramOptions& o) { o.document.newFormat.lineEnds = LineEndStyle::kCrLf; }},
+                      HandWrittenRow{"EncodingUtf8", "newDocument/encoding", "UTF-8",
+                                     [](ProgramOptions& o) { o.document.newFormat.encoding = Encoding::kUtf8; }},
+                      HandWrittenRow{"AutosaveOff", "autosave/intervalSeconds", "0",
+                                     [](ProgramOptions& o) { o.document.autosaveSeconds = 0; }}),
+    test::RowName());
 
 }  // namespace
 }  // namespace zumoku::options

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include "app/desktop/write_error_text.h"
+
 namespace zumoku {
 
 Autosave::Autosave(QObject* parent, const Document& document, const EditBuffer& buffer, RecoveryFolder folder,
@@ -11,11 +13,13 @@ Autosave::Autosave(QObject* parent, const Document& document, const EditBuffer& 
       buffer_(buffer),
       folder_(std::move(folder)),
       showStatus_(std::move(showStatus)),
-      writer_([this](bool ok) {
+      timer_(this),
+      writer_([this](std::error_code error) {
         QMetaObject::invokeMethod(
-            this, [this, ok] { Written(ok); }, Qt::QueuedConnection);
+            this, [this, error] { Written(error); }, Qt::QueuedConnection);
       }) {
   setObjectName(QStringLiteral("Autosave1"));
+  timer_.setObjectName(QStringLiteral("AutosaveTimer"));
   connect(&timer_, &QTimer::timeout, this, &Autosave::SaveNow);
 }
 
@@ -24,14 +28,14 @@ void Autosave::SetInterval(int seconds) {
   timer_.start(seconds * 1000);
 }
 
-void Autosave::SaveNow() {
+bool Autosave::SaveNow() {
   DocumentChanged();
-  if (!buffer_.Modified()) return;
+  if (!buffer_.Modified()) return false;
   std::string bytes;
   try {
     bytes = document_.BytesToSave();
   } catch (const UnencodableText&) {
-    return;  // Save tells why such text cannot be written
+    return false;  // Save tells why such text cannot be written
   }
   if (!slot_) {
     slotDocument_ = DocumentPath();
@@ -42,6 +46,7 @@ void Autosave::SaveNow() {
   writer_.Post([folder = folder_, slot = *slot_, record, bytes = std::move(bytes)] {
     return folder.Write(slot, record, bytes);
   });
+  return true;
 }
 
 void Autosave::DocumentChanged() {
@@ -67,13 +72,13 @@ void Autosave::RemoveFile() {
   slot_.reset();
 }
 
-void Autosave::Written(bool ok) {
-  if (!ok && !failureTold_) {
-    showStatus_(
-        QStringLiteral("自動保存できません（%1 に書き込めません）").arg(QString::fromStdString(folder_.Path())));
+void Autosave::Written(std::error_code error) {
+  if (error && !failureTold_) {
+    showStatus_(QStringLiteral("自動保存できません（%1 に書き込めません：%2）")
+                    .arg(QString::fromStdString(folder_.Path()), WriteErrorText(error)));
   }
-  failureTold_ = !ok;
-  emit written(ok);
+  failureTold_ = static_cast<bool>(error);
+  emit written(!error);
 }
 
 }  // namespace zumoku

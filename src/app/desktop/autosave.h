@@ -27,8 +27,8 @@ class Autosave : public QObject {
   void SetInterval(int seconds);
 
   // Writes the recovery file now if there are unsaved changes, and removes
-  // it if there are none.
-  void SaveNow();
+  // it if there are none. True when a write was started.
+  bool SaveNow();
   // After a command that may have saved, named or replaced the document:
   // removes the recovery file of text that is saved or gone.
   void DocumentChanged();
@@ -46,14 +46,14 @@ class Autosave : public QObject {
   // The document's file, empty for a document that has none.
   std::string DocumentPath() const;
   void RemoveFile();
-  void Written(bool ok);
+  void Written(std::error_code error);
 
   const Document& document_;
   const EditBuffer& buffer_;
   RecoveryFolder folder_;
   std::function<void(const QString&)> showStatus_;
   const ProcessIdentity self_ = ThisProcess();
-  QTimer timer_;
+  QTimer timer_;  // "AutosaveTimer", active while autosave is on
   // This program's recovery file, once written, and the document it holds.
   std::optional<RecoverySlot> slot_;
   std::string slotDocument_;

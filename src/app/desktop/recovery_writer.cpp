@@ -9,7 +9,8 @@ namespace {
 constexpr int kNiceness = 10;
 }  // namespace
 
-RecoveryWriter::RecoveryWriter(std::function<void(bool)> done) : done_(std::move(done)), thread_([this] { Run(); }) {}
+RecoveryWriter::RecoveryWriter(std::function<void(std::error_code)> done)
+    : done_(std::move(done)), thread_([this] { Run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
   {
@@ -47,12 +48,12 @@ void RecoveryWriter::Run() {
     waiting_.reset();
     writing_ = true;
     lock.unlock();
-    const bool written = job();
+    const std::error_code error = job();
     lock.lock();
     writing_ = false;
     changed_.notify_all();
     lock.unlock();
-    done_(written);
+    done_(error);
     lock.lock();
   }
 }

@@ -6,16 +6,17 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace zumoku {
 
 class RecoveryWriter {
  public:
-  using Job = std::function<bool()>;  // true when written
+  using Job = std::function<std::error_code()>;  // why it was not written, empty when it was
 
   // `done` gets each job's result, on the worker thread.
-  explicit RecoveryWriter(std::function<void(bool)> done);
+  explicit RecoveryWriter(std::function<void(std::error_code)> done);
   // Finishes a write under way; one still waiting is dropped.
   ~RecoveryWriter();
   RecoveryWriter(const RecoveryWriter&) = delete;
@@ -29,7 +30,7 @@ class RecoveryWriter {
  private:
   void Run();
 
-  std::function<void(bool)> done_;
+  std::function<void(std::error_code)> done_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::optional<Job> waiting_;
