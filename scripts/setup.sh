@@ -11,6 +11,8 @@ packages=(
   dpkg-dev desktop-file-utils appstream lintian
   qt6-pdf-dev libsynctex-dev
 )
+# clang's fuzzer and sanitizer runtimes, for the fuzz targets' run.
+if command -v clang++-14 >/dev/null; then packages+=(libclang-rt-14-dev); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

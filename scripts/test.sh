@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, checks the formatting, builds and runs every test: the normal
 # build with warnings as errors, then the AddressSanitizer +
-# UndefinedBehaviorSanitizer build, then the Debian package made from the
-# normal build.
+# UndefinedBehaviorSanitizer build, the fuzz targets' short run (with
+# clang), then the Debian package made from the normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -18,6 +18,12 @@ for preset in dev asan; do
   scripts/build.sh "$preset"
   HOME="$home" ctest --preset "$preset" --parallel 2 "$@"
 done
+# The fuzz targets' smoke run, a few seconds each, where clang is there.
+if command -v clang++ >/dev/null; then
+  echo "== fuzz build"
+  scripts/build.sh fuzz
+  HOME="$home" ctest --preset fuzz
+fi
 written="$(find "$home" -mindepth 1 | head -20)"
 if [ -n "$written" ]; then
   echo "tests wrote into the home folder:" >&2
