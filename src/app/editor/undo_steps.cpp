@@ -16,7 +16,9 @@ void WithoutUndo(QTextDocument& document, const std::function<void()>& change) {
 
 UndoSteps::UndoSteps(QPlainTextEdit& editor) : editor_(editor) {
   // A new step replaces every step that was taken back before it; those lie
-  // at the end, as steps are kept in the order of the undo stack.
+  // at the end, as steps are kept in the order of the undo stack. Only the
+  // memory they hold is at stake: a record left with the new step's range
+  // lies under the new step's own, and Undo takes the newest that fits.
   QObject::connect(editor_.document(), &QTextDocument::undoCommandAdded, &editor_, [this] {
     if (joining_) return;
     const int depth = Depth();
