@@ -103,7 +103,8 @@ std::optional<LeftRecovery> RecoveryFolder::Left(const std::filesystem::path& re
   const auto writer = NamedWriter(name, record->documentPath);
   if (!writer) return std::nullopt;
   const RecoverySlot slot = SlotFor(record->documentPath, *writer);
-  if (slot.recordPath != recordPath.string() || !IsRegularFile(slot.bytesPath) || IsRunning(record->writer)) {
+  if (std::filesystem::path(slot.recordPath).filename() != name || !IsRegularFile(slot.bytesPath) ||
+      IsRunning(record->writer)) {
     return std::nullopt;
   }
   return LeftRecovery{slot, *record};
