@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/find/find_bar.h"
@@ -40,8 +42,9 @@ TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
   QTest::keyClick(form.memo1, Qt::Key_F, Qt::ControlModifier);
   ASSERT_TRUE(bar()->isVisible());
   EXPECT_EQ(Part<QComboBox>("FindText")->currentText(), QStringLiteral("ab"));
-  QLineEdit* box = Part<QComboBox>("FindText")->lineEdit();
-  ASSERT_TRUE(box->hasFocus());
+  // Keys go where a window system sends them: to the focus widget.
+  QWidget* box = QApplication::focusWidget();
+  ASSERT_EQ(box, Part<QComboBox>("FindText"));
   const struct {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -160,6 +163,19 @@ TEST_F(FindBarTest, KeepsTheLastTenSearchTexts) {
   EXPECT_EQ(box->itemText(9), QStringLiteral("2"));
 }
 
+// The history is offered in the list; typing never takes an entry from it.
+TEST_F(FindBarTest, TypedTextIsNotCompletedFromTheHistory) {
+  ShowActive();
+  form.Buffer().Load("\\section{a}", Encoding::kShiftJis);
+  Trigger("Find1");
+  SetSearch(QStringLiteral("\\section{a}"));
+  Trigger("FindNext1");
+  QComboBox* box = Part<QComboBox>("FindText");
+  box->clearEditText();
+  QTest::keyClicks(QApplication::focusWidget(), "\\s");
+  EXPECT_EQ(box->currentText(), QStringLiteral("\\s"));
+}
+
 TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
   const auto Marks = [&] { return form.memo1->SelectionLayers().Get(ExtraSelectionLayers::kFindMatches); };
   ShowActive();
@@ -178,9 +194,33 @@ TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
   form.memo1->moveCursor(QTextCursor::End);
   QTest::keyClicks(form.memo1, "ab");  // the marks step aside while typing and come back
   ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().size() == 4; }));
-  QTest::keyClick(Part<QComboBox>("FindText")->lineEdit(), Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(bar()->isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().isEmpty(); }));
+}
+
+// Opening a file clears the editor while the marks' cursors point into it.
+TEST_F(FindBarTest, OpeningFilesWhileMatchesAreMarked) {
+  const auto Marks = [&] { return form.memo1->SelectionLayers().Get(ExtraSelectionLayers::kFindMatches).size(); };
+  QTemporaryDir folder;
+  const auto Drop = [&](const std::string& bytes) {
+    const QString path = folder.filePath(QStringLiteral("%1.tex").arg(bytes.size()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
+    form.DropFiles({path});
+    ASSERT_EQ(form.Buffer().Text(), bytes);
+  };
+  ShowActive();
+  Drop("ab ab ab\r\nab\r\n");
+  QTest::keyClick(form.memo1, Qt::Key_F, Qt::ControlModifier);
+  QTest::keyClicks(QApplication::focusWidget(), "ab");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Marks() == 4; }));
+  for (const std::string bytes : {"x ab", "ab ab x"}) {
+    Drop(bytes);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Marks() == std::count(bytes.begin(), bytes.end(), 'a'); }));
+  }
 }
 
 }  // namespace

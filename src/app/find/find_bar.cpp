@@ -67,10 +67,14 @@ void FindBar::BuildFindRow() {
   FindText->setObjectName(QStringLiteral("FindText"));
   FindText->setEditable(true);
   FindText->setInsertPolicy(QComboBox::NoInsert);
+  FindText->setCompleter(nullptr);  // the history is offered in the list only; typed text stays as typed
   auto* validator = new SjisValidator(FindText);
   FollowDocumentEncoding(*validator);
   connect(validator, &SjisValidator::refused, this, services_.status);
   FindText->setValidator(validator);
+  // The box holds the focus and hands keys to its line edit directly,
+  // past any filter there; tests may send keys to the line edit itself.
+  FindText->installEventFilter(this);
   FindText->lineEdit()->installEventFilter(this);
   connect(FindText, &QComboBox::editTextChanged, this, &FindBar::UpdateMarks);
   row->addWidget(FindText, 1);
@@ -141,7 +145,7 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && watched == FindText->lineEdit()) {
+    if (enter && (watched == FindText || watched == FindText->lineEdit())) {
       (key->modifiers() & Qt::ShiftModifier) ? FindPrevious() : FindNext();
       return true;
     }

@@ -35,7 +35,10 @@ FindHighlighter::FindHighlighter(Memo& editor, QObject* parent) : QObject(parent
   connect(editor_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
     if (search_) refresh_.start();
   });
-  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindHighlighter::Edited);
+  // Queued: QTextDocument::clear() (opening a file) reports its changes
+  // while it has set its list of cursors aside, and puts that list back
+  // afterwards, so a mark's cursor freed in the handler would stay in it.
+  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindHighlighter::Edited, Qt::QueuedConnection);
   editor_.viewport()->installEventFilter(this);
 }
 
