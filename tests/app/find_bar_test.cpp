@@ -1,6 +1,7 @@
 // The "検索" menu and the find bar, driven by component names and keys.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -65,6 +66,21 @@ TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
   QTest::keyClick(form.memo1, Qt::Key_H, Qt::ControlModifier);  // not the editor's own key
   EXPECT_TRUE(Part<QLineEdit>("ReplaceText")->isVisible());
   EXPECT_EQ(form.Buffer().Text(), "ab x ab x ab");
+}
+
+// A selection over a line end is not taken as the search text; a line end
+// pasted into the box finds one.
+TEST_F(FindBarTest, LineEndsInTheSearchText) {
+  ShowActive();
+  form.Buffer().Load("ab\r\ncd", Encoding::kShiftJis);
+  form.Buffer().SelectAll();
+  Trigger("Find1");
+  EXPECT_EQ(Part<QComboBox>("FindText")->currentText(), QString());
+  QApplication::clipboard()->setText(QStringLiteral("b\nc"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  form.Buffer().SetSelStart(0);
+  Trigger("FindNext1");
+  EXPECT_EQ(Selection(), std::make_pair(1, 4));
 }
 
 TEST_F(FindBarTest, NoMatchSaysSoAndKeepsTheSelection) {
