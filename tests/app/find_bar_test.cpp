@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "app/find/find_bar.h"
 #include "form_test.h"
@@ -219,23 +220,29 @@ TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
 TEST_F(FindBarTest, OpeningFilesWhileMatchesAreMarked) {
   const auto Marks = [&] { return form.memo1->SelectionLayers().Get(ExtraSelectionLayers::kFindMatches).size(); };
   QTemporaryDir folder;
-  const auto Drop = [&](const std::string& bytes) {
-    const QString path = folder.filePath(QStringLiteral("%1.tex").arg(bytes.size()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    file.close();
-    form.DropFiles({path});
-    ASSERT_EQ(form.Buffer().Text(), bytes);
+  const QString path = folder.filePath(QStringLiteral("a.tex"));
+  const struct {
+    const char* way;
+    std::string bytes;
+    std::function<void()> open;
+  } ways[] = {
+      {"drop", "ab ab ab\r\nab\r\n", [&] { form.DropFiles({path}); }},
+      {"recent file", "x ab", [&] { form.OpenFile(path); }},
+      {"reopen", "ab ab x", [&] { Trigger("ReopenShiftJis1"); }},
+      {"drop again", "ab", [&] { form.DropFiles({path}); }},
   };
   ShowActive();
-  Drop("ab ab ab\r\nab\r\n");
-  QTest::keyClick(form.memo1, Qt::Key_F, Qt::ControlModifier);
+  Trigger("Find1");
   QTest::keyClicks(QApplication::focusWidget(), "ab");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Marks() == 4; }));
-  for (const std::string bytes : {"x ab", "ab ab x"}) {
-    Drop(bytes);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Marks() == std::count(bytes.begin(), bytes.end(), 'a'); }));
+  for (const auto& way : ways) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(way.bytes.data(), static_cast<qint64>(way.bytes.size()));
+    file.close();
+    way.open();
+    ASSERT_EQ(form.Buffer().Text(), way.bytes) << way.way;
+    const auto count = std::count(way.bytes.begin(), way.bytes.end(), 'a');
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Marks() == count; })) << way.way;
   }
 }
 
