@@ -7,13 +7,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
 #include "app/find/find_bar.h"
+#include "app/find/long_pass.h"
 #include "form_test.h"
+#include "modal.h"
 
 namespace zumoku::test {
 namespace {
@@ -152,6 +155,37 @@ TEST_F(FindBarTest, RegexGroupsAndErrors) {
   Part<QPushButton>("ReplaceAllButton")->click();
   EXPECT_EQ(form.Buffer().Text(), "1x 2y");
   EXPECT_TRUE(Part<QLabel>("FindError")->text().isEmpty());
+}
+
+// 25 x: past the regular expression library's limit, though "w" matches.
+TEST_F(FindBarTest, TooComplexRegexIsAnErrorNotANoMatch) {
+  form.Buffer().Load(std::string(25, 'x') + "w", Encoding::kShiftJis);
+  Trigger("Find1");
+  Part<QCheckBox>("RegularExpression")->setChecked(true);
+  SetSearch(QStringLiteral("(x+x+)+y|w"));
+  Trigger("FindNext1");
+  const QString message = QStringLiteral("正規表現が複雑すぎるため検索を中止しました");
+  EXPECT_EQ(Part<QLabel>("FindError")->text(), message);
+  EXPECT_EQ(form.StatusPanelText(0), message);
+}
+
+// Each match of this pattern reads to the end of the text: the pass would
+// take hours, and キャンセル stops it with nothing changed.
+TEST_F(FindBarTest, LongReplaceAllCanBeCancelled) {
+  std::string text;
+  while (text.size() < kLongPassBytes) text += std::string(60, 'a') + "\r\n";
+  form.Buffer().Load(text, Encoding::kShiftJis);
+  Trigger("Replace1");
+  Part<QCheckBox>("RegularExpression")->setChecked(true);
+  SetSearch(QStringLiteral("a(?=[^z]*\\n)"));
+  Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("b"));
+  WhenModal<QProgressDialog>([](QProgressDialog* progress) {
+    EXPECT_EQ(progress->labelText(), QStringLiteral("すべて置換しています…"));
+    progress->findChild<QPushButton*>()->click();
+  });
+  Part<QPushButton>("ReplaceAllButton")->click();
+  EXPECT_EQ(form.Buffer().Text(), text);
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("すべて置換をキャンセルしました"));
 }
 
 TEST_F(FindBarTest, BoxesRefuseTextShiftJisCannotHold) {

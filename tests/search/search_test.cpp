@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         FindAllRow{"DuplicateCodeFirst", "\xED\x40\xFA\x5C", "\xFA\x5C", kPlain, {{0, 2}, {2, 2}}},
         FindAllRow{"RegexDuplicateCodes", "\x87\x90\x81\xE0", "\x81\xE0", kRegex, {{0, 2}, {2, 2}}},
         // A, a character with a variation selector, B, C: whole visible characters.
+        FindAllRow{"RegexStaysInItsLine", "ab\r\nab", "b[^z]*", kRegex, {{1, 1}, {5, 1}}},
+        FindAllRow{"RegexNamingALineEndCrossesIt", "a\r\nb", "a\\nb", kRegex, {{0, 4}}},
         FindAllRow{"RegexSkipsVariationSelector", "\x41\xED\x5D\x42\x43", "..", kRegex, {{0, 3}, {3, 2}}},
         FindAllRow{"TrailBackslash", "\x83\x5C\\", "\\", kPlain, {{2, 1}}},
         FindAllRow{"TrailPipe", "\x83\x7C|", "|", kPlain, {{2, 1}}},
@@ -206,6 +208,28 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceRow{"EmptyMatches", "ab", "x*", kRegex, std::nullopt, "-", "-a-b-", 3},
         ReplaceRow{"NoMatch", "ab", "x", kPlain, std::nullopt, "-", "ab", 0}),
     test::RowName());
+
+// 25 x: past the library's limit for this pattern, though "w" matches.
+TEST(RegexLimit, IsReportedNeverTakenForNoMatch) {
+  const Search search = Make("(x+x+)+y|w", kRegex);
+  const std::string text = std::string(25, 'x') + "w";
+  EXPECT_THROW(search.FindAll(text), TooComplex);
+  EXPECT_THROW(search.FindNext(text, {}), TooComplex);
+  EXPECT_STREQ(TooComplex().what(), "正規表現が複雑すぎるため検索を中止しました");
+}
+
+TEST(ReplaceAllProgress, StoppingLeavesNothingToReplace) {
+  const std::string text = "a a a";
+  std::vector<std::size_t> told;
+  const auto stopAtSecond = [&](std::size_t done) {
+    told.push_back(done);
+    return told.size() < 2;
+  };
+  const Replacement result = ReplaceAll(Make("a", kPlain), text, {0, text.size()}, "b", stopAtSecond);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(result.count, 0);
+  EXPECT_EQ(told, (std::vector<std::size_t>{0, 1}));
+}
 
 TEST(RegexError, InvalidPatternIsExplainedInJapanese) {
   const Search search = Make("a(b", kRegex);

@@ -7,6 +7,7 @@
 
 #include "app/editor/sjis_validator.h"
 #include "app/find/find_highlighter.h"
+#include "app/find/long_pass.h"
 #include "app/find/search_history.h"
 #include "buffer/codec.h"
 #include "search/replace.h"
@@ -181,14 +182,41 @@ void FindBar::FindNext() {
   if (FindText->currentText().isEmpty()) return OpenFind();
   const auto search = CurrentSearch();
   if (!search) return;
-  ShowFound(search->FindNext(services_.buffer.Text(), Selection()), true);
+  const std::string text = services_.buffer.Text();
+  const search::Span selection = Selection();
+  std::optional<search::Found> found;
+  if (Run(QStringLiteral("検索"), text.size(),
+          [&](const search::Progress&) { found = search->FindNext(text, selection); })) {
+    ShowFound(found, true);
+  }
 }
 
 void FindBar::FindPrevious() {
   if (FindText->currentText().isEmpty()) return OpenFind();
   const auto search = CurrentSearch();
   if (!search) return;
-  ShowFound(search->FindPrevious(services_.buffer.Text(), Selection()), false);
+  const std::string text = services_.buffer.Text();
+  const search::Span selection = Selection();
+  std::optional<search::Found> found;
+  if (Run(QStringLiteral("検索"), text.size(),
+          [&](const search::Progress&) { found = search->FindPrevious(text, selection); })) {
+    ShowFound(found, false);
+  }
+}
+
+bool FindBar::Run(const QString& what, std::size_t size, const std::function<void(const search::Progress&)>& pass) {
+  try {
+    if (size < kLongPassBytes) {
+      pass({});
+      return true;
+    }
+    if (RunLongPass(this, what, size, pass)) return true;
+    services_.status(QStringLiteral("%1をキャンセルしました").arg(what));
+  } catch (const search::TooComplex& error) {
+    FindError->setText(QString::fromUtf8(error.what()));
+    services_.status(FindError->text());
+  }
+  return false;
 }
 
 void FindBar::ShowFound(const std::optional<search::Found>& found, bool forward) {
@@ -210,7 +238,13 @@ void FindBar::ReplaceOne() {
   const auto search = CurrentSearch();
   if (!search) return;
   const std::string text = services_.buffer.Text();
-  if (const auto match = search->MatchAt(text, Selection())) {
+  const search::Span selection = Selection();
+  std::optional<search::Match> match;
+  if (!Run(QStringLiteral("置換"), text.size(),
+           [&](const search::Progress&) { match = search->MatchAt(text, selection); })) {
+    return;
+  }
+  if (match) {
     const std::string bytes = search->Expand(text, *match, Bytes(ReplaceText->text(), search->TextEncoding()));
     services_.runCommand([&] { services_.buffer.SetSelText(bytes); });
   }
@@ -224,8 +258,13 @@ void FindBar::ReplaceAll() {
   RememberSearch(*FindText, FindText->currentText());
   const std::string text = services_.buffer.Text();
   const search::Span range = InSelection->isChecked() ? Selection() : search::Span{0, text.size()};
-  const search::Replacement replaced =
-      search::ReplaceAll(*search, text, range, Bytes(ReplaceText->text(), search->TextEncoding()));
+  const std::string replacement = Bytes(ReplaceText->text(), search->TextEncoding());
+  search::Replacement replaced;
+  if (!Run(QStringLiteral("すべて置換"), range.length, [&](const search::Progress& progress) {
+        replaced = search::ReplaceAll(*search, text, range, replacement, progress);
+      })) {
+    return;
+  }
   if (replaced.count == 0) return NotFound();
   services_.status(QString());  // the command's own message then shows, even when it is the same
   services_.runCommand([&] {
