@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 #include "app/find/find_bar.h"
 #include "app/find/long_pass.h"
 #include "form_test.h"
-#include "modal.h"
 
 namespace zumoku::test {
 namespace {
@@ -179,10 +179,15 @@ TEST_F(FindBarTest, LongReplaceAllCanBeCancelled) {
   Part<QCheckBox>("RegularExpression")->setChecked(true);
   SetSearch(QStringLiteral("a(?=[^z]*\\n)"));
   Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("b"));
-  WhenModal<QProgressDialog>([](QProgressDialog* progress) {
+  QTimer whenShown;  // the dialog shows once the pass has taken a moment
+  QObject::connect(&whenShown, &QTimer::timeout, [&] {
+    auto* progress = form.findChild<QProgressDialog*>(QStringLiteral("LongPassProgress"));
+    if (progress == nullptr || !progress->isVisible()) return;
+    whenShown.stop();
     EXPECT_EQ(progress->labelText(), QStringLiteral("すべて置換しています…"));
     progress->findChild<QPushButton*>()->click();
   });
+  whenShown.start(20);
   Part<QPushButton>("ReplaceAllButton")->click();
   EXPECT_EQ(form.Buffer().Text(), text);
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("すべて置換をキャンセルしました"));

@@ -1,9 +1,9 @@
 #pragma once
 // A long pass over a document's text (replacing every match in a large
-// document) runs on a worker thread while the window waits behind a dialog
-// that shows how far it has come and offers キャンセル. The pass works on
-// its own copy of what it reads; the caller changes the document only after
-// it has finished.
+// document) runs on a worker thread while the window takes no input; after a
+// moment a dialog shows how far it has come and offers キャンセル. The pass
+// works on what it was given; the caller changes the document only after it
+// has finished.
 #include <QString>
 #include <QWidget>
 #include <cstddef>
