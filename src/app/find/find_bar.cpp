@@ -178,30 +178,20 @@ search::Span FindBar::Selection() const {
           static_cast<std::size_t>(services_.buffer.SelLength())};
 }
 
-void FindBar::FindNext() {
-  if (FindText->currentText().isEmpty()) return OpenFind();
-  const auto search = CurrentSearch();
-  if (!search) return;
-  const std::string text = services_.buffer.Text();
-  const search::Span selection = Selection();
-  std::optional<search::Found> found;
-  if (Run(QStringLiteral("検索"), text.size(),
-          [&](const search::Progress&) { found = search->FindNext(text, selection); })) {
-    ShowFound(found, true);
-  }
-}
+void FindBar::FindNext() { Step(true); }
+void FindBar::FindPrevious() { Step(false); }
 
-void FindBar::FindPrevious() {
+void FindBar::Step(bool forward) {
   if (FindText->currentText().isEmpty()) return OpenFind();
   const auto search = CurrentSearch();
   if (!search) return;
   const std::string text = services_.buffer.Text();
   const search::Span selection = Selection();
   std::optional<search::Found> found;
-  if (Run(QStringLiteral("検索"), text.size(),
-          [&](const search::Progress&) { found = search->FindPrevious(text, selection); })) {
-    ShowFound(found, false);
-  }
+  const auto pass = [&](const search::Progress&) {
+    found = forward ? search->FindNext(text, selection) : search->FindPrevious(text, selection);
+  };
+  if (Run(QStringLiteral("検索"), text.size(), pass)) ShowFound(found, forward);
 }
 
 bool FindBar::Run(const QString& what, std::size_t size, const std::function<void(const search::Progress&)>& pass) {
