@@ -266,7 +266,7 @@ TEST_F(FindBarTest, OpeningFilesWhileMatchesAreMarked) {
     std::function<void()> open;
   } ways[] = {
       {"drop", "ab ab ab\r\nab\r\n", [&] { form.DropFiles({path}); }},
-      {"recent file", "x ab", [&] { form.OpenFile(path); }},
+      {"recent file", "x ab", [&] { Trigger("RecentFile1"); }},
       {"reopen", "ab ab x", [&] { Trigger("ReopenShiftJis1"); }},
       {"drop again", "ab", [&] { form.DropFiles({path}); }},
   };
