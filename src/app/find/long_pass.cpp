@@ -46,6 +46,7 @@ class InputBlocker : public QObject {
       case QEvent::Wheel:
       case QEvent::InputMethod:
       case QEvent::Drop:
+      case QEvent::Close:  // the window and the document stay while the pass reads them
         return true;
       default:
         return false;
