@@ -15,9 +15,12 @@ struct Replacement {
   Span span;
   std::string bytes;
   int count = 0;
+  bool stopped = false;  // by the progress callback: nothing to replace
 };
 
 // The matches are looked for in `range` alone, as if it were the whole text.
-Replacement ReplaceAll(const Search& search, std::string_view text, Span range, std::string_view replacement);
+// Throws TooComplex as the search does.
+Replacement ReplaceAll(const Search& search, std::string_view text, Span range, std::string_view replacement,
+                       const Progress& progress = {});
 
 }  // namespace zumoku::search

@@ -13,7 +13,10 @@ namespace zumoku::search {
 
 struct Search::Compiled {
   QRegularExpression expression;
+  bool crossesLines = false;
 };
+
+TooComplex::TooComplex() : std::runtime_error("正規表現が複雑すぎるため検索を中止しました") {}
 
 namespace {
 bool IsWordByte(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -41,6 +44,14 @@ bool IsWholeWord(std::string_view text, Span span, Encoding encoding) {
   return span.length > 0 && !splitsWord(span.start) && !splitsWord(span.End());
 }
 
+// Only a pattern that names a line end is matched against the whole text;
+// any other is matched line by line, so that one match never scans past its
+// line and a search costs the same for each line however long the text.
+bool NamesLineEnd(const QString& pattern) {
+  static const QRegularExpression lineEnd(QStringLiteral(R"(\n|\\[nrR])"));
+  return pattern.contains(lineEnd);
+}
+
 QRegularExpression::PatternOptions RegexOptions(const Options& options) {
   QRegularExpression::PatternOptions flags = QRegularExpression::MultilineOption;
   if (!options.matchCase) flags |= QRegularExpression::CaseInsensitiveOption;
@@ -51,8 +62,9 @@ QRegularExpression::PatternOptions RegexOptions(const Options& options) {
 Search::Search(std::string_view pattern, const Options& options, Encoding encoding)
     : pattern_(pattern), options_(options), encoding_(encoding) {
   if (!options_.regularExpression) return;
-  compiled_ = std::make_unique<Compiled>(
-      Compiled{QRegularExpression(codec::Decode(pattern_, encoding_), RegexOptions(options_))});
+  const QString decoded = codec::Decode(pattern_, encoding_);
+  compiled_ =
+      std::make_unique<Compiled>(Compiled{QRegularExpression(decoded, RegexOptions(options_)), NamesLineEnd(decoded)});
   if (!compiled_->expression.isValid()) error_ = RegexErrorText(compiled_->expression);
 }
 
@@ -62,7 +74,9 @@ Search& Search::operator=(Search&&) noexcept = default;
 
 std::unique_ptr<Scanner> Search::ScannerFor(std::string_view text) const {
   if (pattern_.empty() || !error_.empty()) return nullptr;
-  if (compiled_) return std::make_unique<RegexScanner>(text, compiled_->expression, encoding_);
+  if (compiled_) {
+    return std::make_unique<RegexScanner>(text, compiled_->expression, compiled_->crossesLines, encoding_);
+  }
   return std::make_unique<ByteScanner>(text, pattern_, options_.matchCase, encoding_);
 }
 
@@ -93,10 +107,10 @@ std::optional<Found> Search::FindNext(std::string_view text, Span selection) con
 
 std::optional<Found> Search::FindPrevious(std::string_view text, Span selection) const {
   std::optional<Match> before, last;
-  for (Match& match : FindAll(text)) {
+  ForEach(text, [&](Match&& match) {
     if (match.span.start < selection.start) before = match;
     last = std::move(match);
-  }
+  });
   if (before) return Found{std::move(*before), false};
   if (last) return Found{std::move(*last), true};
   return std::nullopt;
@@ -112,19 +126,25 @@ std::optional<Match> Search::MatchAt(std::string_view text, Span selection) cons
 
 std::vector<Match> Search::FindAll(std::string_view text) const {
   std::vector<Match> matches;
+  ForEach(text, [&](Match&& match) { matches.push_back(std::move(match)); });
+  return matches;
+}
+
+bool Search::ForEach(std::string_view text, const std::function<void(Match&&)>& each, const Progress& progress) const {
   const auto scanner = ScannerFor(text);
-  if (!scanner) return matches;
+  if (!scanner) return true;
   std::optional<std::size_t> lastEnd;
   for (std::size_t from = 0; from <= text.size();) {
+    if (progress && !progress(from)) return false;
     auto match = Next(*scanner, text, from);
     if (!match) break;
     const Span span = match->span;
     from = span.length > 0 ? span.End() : CharEnd(text, span.start);
     if (span.length == 0 && lastEnd == span.start) continue;
     lastEnd = span.End();
-    matches.push_back(std::move(*match));
+    each(std::move(*match));
   }
-  return matches;
+  return true;
 }
 
 std::string Search::Expand(std::string_view text, const Match& match, std::string_view replacement) const {

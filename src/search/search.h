@@ -3,8 +3,10 @@
 // character boundary of the document's encoding, so a search for "\" never
 // finds the second byte of ソ (0x83 0x5C). Positions are 0-based byte offsets.
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +41,19 @@ struct Found {
   bool wrapped = false;
 };
 
-// The matches of one pattern in one text, in text order.
+// A regular expression that ran into the library's limit on the work one
+// match may take: the search stopped, and there may be matches it missed.
+class TooComplex : public std::runtime_error {
+ public:
+  TooComplex();
+};
+
+// Told how far a long pass has come (a byte offset into its text); false
+// stops the pass.
+using Progress = std::function<bool(std::size_t done)>;
+
+// The matches of one pattern in one text, in text order. Next throws
+// TooComplex when the pattern hit the limit.
 class Scanner {
  public:
   virtual ~Scanner() = default;
@@ -59,6 +73,7 @@ class Search {
   const std::string& Error() const { return error_; }
   Encoding TextEncoding() const { return encoding_; }
 
+  // Every search throws TooComplex when a regular expression hit the limit.
   // The first match at or after `from` that is not `selection` itself,
   // going on from the start of the text when there is none.
   std::optional<Found> FindNext(std::string_view text, Span selection) const;
@@ -69,6 +84,9 @@ class Search {
   // Every match, none overlapping another; an empty match never directly
   // follows another match, so the list always ends.
   std::vector<Match> FindAll(std::string_view text) const;
+  // The matches FindAll lists, one at a time, as they are found: no list of
+  // them is kept. False when `progress` stopped the pass.
+  bool ForEach(std::string_view text, const std::function<void(Match&&)>& each, const Progress& progress = {}) const;
 
   // The bytes that replace `match`: the replacement as it stands, or, for a
   // regular expression, with \0 to \9 taking a group's bytes and \\ one "\".

@@ -1,14 +1,21 @@
 // The "検索" menu and the find bar, driven by component names and keys.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "app/find/find_bar.h"
+#include "app/find/long_pass.h"
 #include "form_test.h"
 
 namespace zumoku::test {
@@ -40,8 +47,9 @@ TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
   QTest::keyClick(form.memo1, Qt::Key_F, Qt::ControlModifier);
   ASSERT_TRUE(bar()->isVisible());
   EXPECT_EQ(Part<QComboBox>("FindText")->currentText(), QStringLiteral("ab"));
-  QLineEdit* box = Part<QComboBox>("FindText")->lineEdit();
-  ASSERT_TRUE(box->hasFocus());
+  // Keys go where a window system sends them: to the focus widget.
+  QWidget* box = QApplication::focusWidget();
+  ASSERT_EQ(box, Part<QComboBox>("FindText"));
   const struct {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -62,6 +70,21 @@ TEST_F(FindBarTest, KeysStepThroughMatchesAndWrap) {
   QTest::keyClick(form.memo1, Qt::Key_H, Qt::ControlModifier);  // not the editor's own key
   EXPECT_TRUE(Part<QLineEdit>("ReplaceText")->isVisible());
   EXPECT_EQ(form.Buffer().Text(), "ab x ab x ab");
+}
+
+// A selection over a line end is not taken as the search text; a line end
+// pasted into the box finds one.
+TEST_F(FindBarTest, LineEndsInTheSearchText) {
+  ShowActive();
+  form.Buffer().Load("ab\r\ncd", Encoding::kShiftJis);
+  form.Buffer().SelectAll();
+  Trigger("Find1");
+  EXPECT_EQ(Part<QComboBox>("FindText")->currentText(), QString());
+  QApplication::clipboard()->setText(QStringLiteral("b\nc"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  form.Buffer().SetSelStart(0);
+  Trigger("FindNext1");
+  EXPECT_EQ(Selection(), std::make_pair(1, 4));
 }
 
 TEST_F(FindBarTest, NoMatchSaysSoAndKeepsTheSelection) {
@@ -134,6 +157,42 @@ TEST_F(FindBarTest, RegexGroupsAndErrors) {
   EXPECT_TRUE(Part<QLabel>("FindError")->text().isEmpty());
 }
 
+// 25 x: past the regular expression library's limit, though "w" matches.
+TEST_F(FindBarTest, TooComplexRegexIsAnErrorNotANoMatch) {
+  form.Buffer().Load(std::string(25, 'x') + "w", Encoding::kShiftJis);
+  Trigger("Find1");
+  Part<QCheckBox>("RegularExpression")->setChecked(true);
+  SetSearch(QStringLiteral("(x+x+)+y|w"));
+  Trigger("FindNext1");
+  const QString message = QStringLiteral("正規表現が複雑すぎるため検索を中止しました");
+  EXPECT_EQ(Part<QLabel>("FindError")->text(), message);
+  EXPECT_EQ(form.StatusPanelText(0), message);
+}
+
+// Each match of this pattern reads to the end of the text: the pass would
+// take hours, and キャンセル stops it with nothing changed.
+TEST_F(FindBarTest, LongReplaceAllCanBeCancelled) {
+  std::string text;
+  while (text.size() < kLongPassBytes) text += std::string(60, 'a') + "\r\n";
+  form.Buffer().Load(text, Encoding::kShiftJis);
+  Trigger("Replace1");
+  Part<QCheckBox>("RegularExpression")->setChecked(true);
+  SetSearch(QStringLiteral("a(?=[^z]*\\n)"));
+  Part<QLineEdit>("ReplaceText")->setText(QStringLiteral("b"));
+  QTimer whenShown;  // the dialog shows once the pass has taken a moment
+  QObject::connect(&whenShown, &QTimer::timeout, [&] {
+    auto* progress = form.findChild<QProgressDialog*>(QStringLiteral("LongPassProgress"));
+    if (progress == nullptr || !progress->isVisible()) return;
+    whenShown.stop();
+    EXPECT_EQ(progress->labelText(), QStringLiteral("すべて置換しています…"));
+    progress->findChild<QPushButton*>()->click();
+  });
+  whenShown.start(20);
+  Part<QPushButton>("ReplaceAllButton")->click();
+  EXPECT_EQ(form.Buffer().Text(), text);
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("すべて置換をキャンセルしました"));
+}
+
 TEST_F(FindBarTest, BoxesRefuseTextShiftJisCannotHold) {
   Trigger("Replace1");
   for (QLineEdit* box : {Part<QComboBox>("FindText")->lineEdit(), Part<QLineEdit>("ReplaceText")}) {
@@ -160,6 +219,19 @@ TEST_F(FindBarTest, KeepsTheLastTenSearchTexts) {
   EXPECT_EQ(box->itemText(9), QStringLiteral("2"));
 }
 
+// The history is offered in the list; typing never takes an entry from it.
+TEST_F(FindBarTest, TypedTextIsNotCompletedFromTheHistory) {
+  ShowActive();
+  form.Buffer().Load("\\section{a}", Encoding::kShiftJis);
+  Trigger("Find1");
+  SetSearch(QStringLiteral("\\section{a}"));
+  Trigger("FindNext1");
+  QComboBox* box = Part<QComboBox>("FindText");
+  box->clearEditText();
+  QTest::keyClicks(QApplication::focusWidget(), "\\s");
+  EXPECT_EQ(box->currentText(), QStringLiteral("\\s"));
+}
+
 TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
   const auto Marks = [&] { return form.memo1->SelectionLayers().Get(ExtraSelectionLayers::kFindMatches); };
   ShowActive();
@@ -178,9 +250,39 @@ TEST_F(FindBarTest, MarksMatchesInViewWhileOpen) {
   form.memo1->moveCursor(QTextCursor::End);
   QTest::keyClicks(form.memo1, "ab");  // the marks step aside while typing and come back
   ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().size() == 4; }));
-  QTest::keyClick(Part<QComboBox>("FindText")->lineEdit(), Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(bar()->isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&] { return Marks().isEmpty(); }));
+}
+
+// Opening a file clears the editor while the marks' cursors point into it.
+TEST_F(FindBarTest, OpeningFilesWhileMatchesAreMarked) {
+  const auto Marks = [&] { return form.memo1->SelectionLayers().Get(ExtraSelectionLayers::kFindMatches).size(); };
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("a.tex"));
+  const struct {
+    const char* way;
+    std::string bytes;
+    std::function<void()> open;
+  } ways[] = {
+      {"drop", "ab ab ab\r\nab\r\n", [&] { form.DropFiles({path}); }},
+      {"recent file", "x ab", [&] { Trigger("RecentFile1"); }},
+      {"reopen", "ab ab x", [&] { Trigger("ReopenShiftJis1"); }},
+      {"drop again", "ab", [&] { form.DropFiles({path}); }},
+  };
+  ShowActive();
+  Trigger("Find1");
+  QTest::keyClicks(QApplication::focusWidget(), "ab");
+  for (const auto& way : ways) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(way.bytes.data(), static_cast<qint64>(way.bytes.size()));
+    file.close();
+    way.open();
+    ASSERT_EQ(form.Buffer().Text(), way.bytes) << way.way;
+    const auto count = std::count(way.bytes.begin(), way.bytes.end(), 'a');
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Marks() == count; })) << way.way;
+  }
 }
 
 }  // namespace

@@ -46,6 +46,25 @@ INSTANTIATE_TEST_SUITE_P(
         FindAllRow{"EmptyPatternFindsNothing", "abc", "", kPlain, {}},
         FindAllRow{"CaseFolds", "Abc aBC", "abc", kPlain, {{0, 3}, {4, 3}}},
         FindAllRow{"CaseKept", "Abc aBC abc", "abc", kCase, {{8, 3}}},
+        FindAllRow{"CaseFoldsTheLastLetter", "Zeta", "z", kPlain, {{0, 1}}},
+        FindAllRow{"CrIsTheWholeLineEnd", "a\r\nb", "\r", kPlain, {{1, 2}}},
+        FindAllRow{"NeverStartsInsideCrLf", "a\r\nb", "\nb", kPlain, {{1, 3}}},
+        FindAllRow{"LineEndMatchesEachKind", "a\r\nb\nc\rd", "\r\n", kPlain, {{1, 2}, {4, 1}, {6, 1}}},
+        FindAllRow{"Utf8CrLfIsOneCharacter", "a\r\nb", "\r", kPlain, {{1, 2}}, Encoding::kUtf8},
+        // 纊 ED40 / FA5C, ≒ 8790 / 81E0: a character under either of its codes.
+        FindAllRow{"DuplicateCodes",
+                   "\xED\x40\xFA\x5C"
+                   "a\x87\x90"
+                   "a\x81\xE0",
+                   "a\x81\xE0",
+                   kPlain,
+                   {{4, 3}, {7, 3}}},
+        FindAllRow{"DuplicateCodeFirst", "\xED\x40\xFA\x5C", "\xFA\x5C", kPlain, {{0, 2}, {2, 2}}},
+        FindAllRow{"RegexDuplicateCodes", "\x87\x90\x81\xE0", "\x81\xE0", kRegex, {{0, 2}, {2, 2}}},
+        // A, a character with a variation selector, B, C: whole visible characters.
+        FindAllRow{"RegexStaysInItsLine", "ab\r\nab", "b[^z]*", kRegex, {{1, 1}, {5, 1}}},
+        FindAllRow{"RegexNamingALineEndCrossesIt", "a\r\nb", "a\\nb", kRegex, {{0, 4}}},
+        FindAllRow{"RegexSkipsVariationSelector", "\x41\xED\x5D\x42\x43", "..", kRegex, {{0, 3}, {3, 2}}},
         FindAllRow{"TrailBackslash", "\x83\x5C\\", "\\", kPlain, {{2, 1}}},
         FindAllRow{"TrailPipe", "\x83\x7C|", "|", kPlain, {{2, 1}}},
         FindAllRow{"TrailOpenBrace", "\x83\x7B{", "{", kPlain, {{2, 1}}},
@@ -183,9 +202,34 @@ INSTANTIATE_TEST_SUITE_P(
                    "\x80"
                    "a\xFF\r\na\xED\x40",
                    "a", kRegex, std::nullopt, "\x95\x5C", "\x80\x95\x5C\xFF\r\n\x95\x5C\xED\x40", 2},
+        ReplaceRow{"CrLfReplacedWhole", "a\r\nb", "\r", kPlain, std::nullopt, "X", "aXb", 1},
+        ReplaceRow{"DuplicateCodesTakeTheTypedCode", "\xED\x40-\xFA\x5C", "\xFA\x5C", kPlain, std::nullopt, "\xFA\x5C",
+                   "\xFA\x5C-\xFA\x5C", 2},
         ReplaceRow{"EmptyMatches", "ab", "x*", kRegex, std::nullopt, "-", "-a-b-", 3},
         ReplaceRow{"NoMatch", "ab", "x", kPlain, std::nullopt, "-", "ab", 0}),
     test::RowName());
+
+// 25 x: past the library's limit for this pattern, though "w" matches.
+TEST(RegexLimit, IsReportedNeverTakenForNoMatch) {
+  const Search search = Make("(x+x+)+y|w", kRegex);
+  const std::string text = std::string(25, 'x') + "w";
+  EXPECT_THROW(search.FindAll(text), TooComplex);
+  EXPECT_THROW(search.FindNext(text, {}), TooComplex);
+  EXPECT_STREQ(TooComplex().what(), "正規表現が複雑すぎるため検索を中止しました");
+}
+
+TEST(ReplaceAllProgress, StoppingLeavesNothingToReplace) {
+  const std::string text = "a a a";
+  std::vector<std::size_t> told;
+  const auto stopAtSecond = [&](std::size_t done) {
+    told.push_back(done);
+    return told.size() < 2;
+  };
+  const Replacement result = ReplaceAll(Make("a", kPlain), text, {0, text.size()}, "b", stopAtSecond);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(result.count, 0);
+  EXPECT_EQ(told, (std::vector<std::size_t>{0, 1}));
+}
 
 TEST(RegexError, InvalidPatternIsExplainedInJapanese) {
   const Search search = Make("a(b", kRegex);

@@ -5,7 +5,7 @@
 namespace zumoku {
 
 QValidator::State SjisValidator::validate(QString& input, int&) const {
-  if (input.contains(u'\n') || input.contains(u'\r')) {
+  if (!encoding_ && (input.contains(u'\n') || input.contains(u'\r'))) {
     emit refused(QStringLiteral("改行は入力できません"));
     return Invalid;
   }

@@ -2,7 +2,8 @@
 // Keeps out of a one-line box what its settings file cannot store: a
 // character Shift_JIS cannot hold, or a line break, which would split the
 // file's line. The refused input is undone and the reason reported. A box
-// whose text goes into the document follows the document's encoding instead.
+// whose text goes into the document follows the document's encoding instead,
+// and takes line ends, which the document holds.
 #include <QValidator>
 #include <functional>
 

@@ -7,6 +7,7 @@
 
 #include "app/editor/sjis_validator.h"
 #include "app/find/find_highlighter.h"
+#include "app/find/long_pass.h"
 #include "app/find/search_history.h"
 #include "buffer/codec.h"
 #include "search/replace.h"
@@ -67,10 +68,14 @@ void FindBar::BuildFindRow() {
   FindText->setObjectName(QStringLiteral("FindText"));
   FindText->setEditable(true);
   FindText->setInsertPolicy(QComboBox::NoInsert);
+  FindText->setCompleter(nullptr);  // the history is offered in the list only; typed text stays as typed
   auto* validator = new SjisValidator(FindText);
   FollowDocumentEncoding(*validator);
   connect(validator, &SjisValidator::refused, this, services_.status);
   FindText->setValidator(validator);
+  // The box holds the focus and hands keys to its line edit directly,
+  // past any filter there; tests may send keys to the line edit itself.
+  FindText->installEventFilter(this);
   FindText->lineEdit()->installEventFilter(this);
   connect(FindText, &QComboBox::editTextChanged, this, &FindBar::UpdateMarks);
   row->addWidget(FindText, 1);
@@ -141,7 +146,7 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && watched == FindText->lineEdit()) {
+    if (enter && (watched == FindText || watched == FindText->lineEdit())) {
       (key->modifiers() & Qt::ShiftModifier) ? FindPrevious() : FindNext();
       return true;
     }
@@ -173,18 +178,35 @@ search::Span FindBar::Selection() const {
           static_cast<std::size_t>(services_.buffer.SelLength())};
 }
 
-void FindBar::FindNext() {
+void FindBar::FindNext() { Step(true); }
+void FindBar::FindPrevious() { Step(false); }
+
+void FindBar::Step(bool forward) {
   if (FindText->currentText().isEmpty()) return OpenFind();
   const auto search = CurrentSearch();
   if (!search) return;
-  ShowFound(search->FindNext(services_.buffer.Text(), Selection()), true);
+  const std::string text = services_.buffer.Text();
+  const search::Span selection = Selection();
+  std::optional<search::Found> found;
+  const auto pass = [&](const search::Progress&) {
+    found = forward ? search->FindNext(text, selection) : search->FindPrevious(text, selection);
+  };
+  if (Run(QStringLiteral("検索"), text.size(), pass)) ShowFound(found, forward);
 }
 
-void FindBar::FindPrevious() {
-  if (FindText->currentText().isEmpty()) return OpenFind();
-  const auto search = CurrentSearch();
-  if (!search) return;
-  ShowFound(search->FindPrevious(services_.buffer.Text(), Selection()), false);
+bool FindBar::Run(const QString& what, std::size_t size, const std::function<void(const search::Progress&)>& pass) {
+  try {
+    if (size < kLongPassBytes) {
+      pass({});
+      return true;
+    }
+    if (RunLongPass(this, what, size, pass)) return true;
+    services_.status(QStringLiteral("%1をキャンセルしました").arg(what));
+  } catch (const search::TooComplex& error) {
+    FindError->setText(QString::fromUtf8(error.what()));
+    services_.status(FindError->text());
+  }
+  return false;
 }
 
 void FindBar::ShowFound(const std::optional<search::Found>& found, bool forward) {
@@ -206,7 +228,13 @@ void FindBar::ReplaceOne() {
   const auto search = CurrentSearch();
   if (!search) return;
   const std::string text = services_.buffer.Text();
-  if (const auto match = search->MatchAt(text, Selection())) {
+  const search::Span selection = Selection();
+  std::optional<search::Match> match;
+  if (!Run(QStringLiteral("置換"), text.size(),
+           [&](const search::Progress&) { match = search->MatchAt(text, selection); })) {
+    return;
+  }
+  if (match) {
     const std::string bytes = search->Expand(text, *match, Bytes(ReplaceText->text(), search->TextEncoding()));
     services_.runCommand([&] { services_.buffer.SetSelText(bytes); });
   }
@@ -220,8 +248,13 @@ void FindBar::ReplaceAll() {
   RememberSearch(*FindText, FindText->currentText());
   const std::string text = services_.buffer.Text();
   const search::Span range = InSelection->isChecked() ? Selection() : search::Span{0, text.size()};
-  const search::Replacement replaced =
-      search::ReplaceAll(*search, text, range, Bytes(ReplaceText->text(), search->TextEncoding()));
+  const std::string replacement = Bytes(ReplaceText->text(), search->TextEncoding());
+  search::Replacement replaced;
+  if (!Run(QStringLiteral("すべて置換"), range.length, [&](const search::Progress& progress) {
+        replaced = search::ReplaceAll(*search, text, range, replacement, progress);
+      })) {
+    return;
+  }
   if (replaced.count == 0) return NotFound();
   services_.status(QString());  // the command's own message then shows, even when it is the same
   services_.runCommand([&] {

@@ -65,6 +65,12 @@ class FindBar : public QWidget {
   void Open(bool replacing);
   // The search the boxes describe, or none (its error shown) when there is none.
   std::optional<search::Search> CurrentSearch();
+  // Finds the next match, or the previous one, and selects it.
+  void Step(bool forward);
+  // Runs a search over a text of `size` bytes, a long one off the GUI thread
+  // with its progress shown. False, the reason shown, when it was cancelled
+  // or the pattern was too complex.
+  bool Run(const QString& what, std::size_t size, const std::function<void(const search::Progress&)>& pass);
   void ShowFound(const std::optional<search::Found>& found, bool forward);
   void NotFound();
   search::Span Selection() const;

@@ -35,7 +35,10 @@ FindHighlighter::FindHighlighter(Memo& editor, QObject* parent) : QObject(parent
   connect(editor_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
     if (search_) refresh_.start();
   });
-  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindHighlighter::Edited);
+  // Queued: QTextDocument::clear() (opening a file) reports its changes
+  // while it has set its list of cursors aside, and puts that list back
+  // afterwards, so a mark's cursor freed in the handler would stay in it.
+  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindHighlighter::Edited, Qt::QueuedConnection);
   editor_.viewport()->installEventFilter(this);
 }
 
@@ -91,8 +94,14 @@ QList<QTextEdit::ExtraSelection> FindHighlighter::MarksIn(const QTextBlock& firs
   const auto bytes = codec::Encode(shown, editor_.TextEncoding());
   if (!bytes) return {};
   search::PositionMap positions(*bytes, shown, search_->TextEncoding());
+  std::vector<search::Match> matches;
+  try {
+    matches = search_->FindAll(*bytes);
+  } catch (const search::TooComplex&) {
+    return {};  // the bar says so when the user searches
+  }
   QList<QTextEdit::ExtraSelection> marks;
-  for (const search::Match& match : search_->FindAll(*bytes)) {
+  for (const search::Match& match : matches) {
     if (match.span.length == 0) continue;
     QTextCursor cursor(editor_.document());
     cursor.setPosition(first.position() + static_cast<int>(positions.IndexAt(match.span.start)));
