@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "%#!platex -kanji=utf8\n\x82\xA0",
                      kSjis,
                      {kUtf8, false, LineEndStyle::kLf}},
+        DetectionRow{
+            "CodingOutsideACommentIsText", "\\verb|coding: utf-8|\n\x82\xA0", kSjis, {kSjis, false, LineEndStyle::kLf}},
         DetectionRow{"CommentPastTheFirstLinesIsText",
                      "\n\n\n\n\n\n\n\n\n\n% -*- coding: utf-8 -*-\n\x82\xA0",
                      kSjis,

@@ -89,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "LaTeX Warning: Reference `s' on page 1 undefined on input line 9.\n",
                 {{kError, 7, true, "Undefined control sequence."},
                  {kWarning, 9, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 9."}}},
+        LogCase{"ParenthesisOnALaterContextLineClosesNoFile",
+                "./doc.tex:7: Undefined control sequence.\nl.7 \\foo\n   bar)\n\n"
+                "LaTeX Warning: Reference `s' on page 1 undefined on input line 9.\n",
+                {{kError, 7, true, "Undefined control sequence."},
+                 {kWarning, 9, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 9."}}},
         LogCase{"TextOpenedInParenthesesStaysInTheDocument",
                 "(note\nLaTeX Warning: Reference `s' on page 1 undefined on input line 4.\n",
                 {{kWarning, 4, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 4."}}},

@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"doc.bbl", "B"}},
                  {},
                  {"platex", "pbibtex", "platex", "platex", "dvipdfmx"}},
+        Scenario{"CitationWithoutDatabaseRunsNoPbibtex", {}, {{{"doc.aux", "\\citation{knuth}\n"}}}, {}, {}, kTwice},
         Scenario{"UnchangedBibliographyNeedsNoRerun",
                  {{"doc.aux", kCitationNumbered}, {"doc.bbl", "B"}},
                  {{{"doc.aux", kCitationNumbered}}},

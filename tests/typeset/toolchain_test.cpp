@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"NoClass", "\\section{a}\r\n", kUtf8, kPlatex},
         ChoiceCase{"Ujarticle", "\\documentclass[a4paper,11pt]{ujarticle}\r\n", kUtf8, kUplatex},
         ChoiceCase{"UjbookAcrossLines", "\\documentclass\n  [dvipdfmx]\n  { ujbook }\n", kUtf8, kUplatex},
+        ChoiceCase{"VerticalUtbook", "\\documentclass{utbook}\r\n", kUtf8, kUplatex},
         ChoiceCase{"UplatexOption", "\\documentclass[dvipdfmx,\r\n uplatex]{jsarticle}\r\n", kUtf8, kUplatex},
         ChoiceCase{"CommentedOutClass", "% \\documentclass{ujreport}\r\n\\documentclass{jsarticle}\r\n", kUtf8,
                    kPlatex},
