@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "buffer/codec.h"
+#include "typeset/folder_file.h"
 
 namespace zumoku::typeset {
 
@@ -93,10 +94,8 @@ void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
   const QFileInfo info(texPath);
   folder_ = info.absolutePath();
   fileName_ = info.fileName();
-  auto read = [folder = folder_](const std::string& name) -> std::optional<std::string> {
-    QFile file(folder + u'/' + QFile::decodeName(name.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll().toStdString();
+  auto read = [folder = QFile::encodeName(folder_).toStdString()](const std::string& name) {
+    return ReadFileInFolder(folder, name);
   };
   plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(), read,
                                     std::move(commands));

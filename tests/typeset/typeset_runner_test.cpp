@@ -1,5 +1,6 @@
 // The runner with the real pLaTeX tool chain on generated documents.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QFileInfo>
 #include <QPdfDocument>
 #include <QSignalSpy>
@@ -134,6 +135,17 @@ TEST_F(RunnerTest, StopEndsTheRun) {
   EXPECT_EQ(finished.at(0).at(0).value<RunResult>().outcome, Outcome::kStopped);
   EXPECT_FALSE(runner.IsRunning());
   EXPECT_FALSE(QFileInfo::exists(busy));
+}
+
+// The .aux of an earlier run is read before LaTeX starts, on the window's
+// thread: a FIFO it names must not hold the window (LaTeX itself may wait on
+// it, and Stop ends that).
+TEST_F(RunnerTest, AuxNamingAFifoHoldsNothingUp) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(folder.Path(QStringLiteral("pipe.aux"))).constData(), 0600), 0);
+  folder.Write(QStringLiteral("doc.aux"), "\\relax \n\\@input{pipe.aux}\n");
+  runner.Start(folder.Write(QStringLiteral("doc.tex"), test::kGoodDocument), Encoding::kShiftJis);
+  EXPECT_TRUE(runner.IsRunning());
+  runner.Stop();
 }
 
 TEST_F(RunnerTest, MissingToolsNameThePackage) {
