@@ -16,15 +16,15 @@ QByteArray ReadFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The system's own map decides whether PDFs embed Japanese fonts.
-bool SystemEmbedsJapaneseFonts() {
+// The system's own map, which decides whether PDFs embed Japanese fonts;
+// empty when there is none.
+QByteArray SystemKanjiMap() {
   const QString kpsewhich = QStandardPaths::findExecutable(QStringLiteral("kpsewhich"));
-  if (kpsewhich.isEmpty()) return false;
+  if (kpsewhich.isEmpty()) return {};
   QProcess lookUp;
   lookUp.start(kpsewhich, {QStringLiteral("kanjix.map")});
-  if (!lookUp.waitForFinished(5000)) return false;
-  const QByteArray map = ReadFile(QString::fromLocal8Bit(lookUp.readAllStandardOutput().trimmed()));
-  return MapEmbedsJapaneseFonts(std::string_view(map.constData(), map.size()));
+  if (!lookUp.waitForFinished(5000)) return {};
+  return ReadFile(QString::fromLocal8Bit(lookUp.readAllStandardOutput().trimmed()));
 }
 
 // Empty when every tool is on the PATH.
@@ -97,7 +97,7 @@ void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
   auto read = [folder = QFile::encodeName(folder_).toStdString()](const std::string& name) {
     return ReadFileInFolder(folder, name);
   };
-  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(), read,
+  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(tools.engine), read,
                                     std::move(commands));
   StartStep();
 }
@@ -122,9 +122,9 @@ PlanCommands TypesetRunner::CommandsFor(Encoding encoding, Toolchain& tools) con
   return commands;
 }
 
-bool TypesetRunner::EmbedFonts() {
-  if (!embedFonts_) embedFonts_ = !SystemEmbedsJapaneseFonts();
-  return *embedFonts_;
+bool TypesetRunner::EmbedFonts(Engine engine) {
+  if (!systemKanjiMap_) systemKanjiMap_ = SystemKanjiMap();
+  return !MapEmbedsJapaneseFonts(std::string_view(systemKanjiMap_->constData(), systemKanjiMap_->size()), engine);
 }
 
 void TypesetRunner::Stop() {

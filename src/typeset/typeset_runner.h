@@ -68,7 +68,8 @@ class TypesetRunner : public QObject {
   // Ends the process and removes what it was writing.
   void Abandon();
   QString RerunReason() const;
-  bool EmbedFonts();
+  // Whether the engine's PDFs need our map to embed Japanese fonts.
+  bool EmbedFonts(Engine engine);
 
   // The plan's commands for a document in `encoding`; `tools` takes a
   // forced engine.
@@ -84,7 +85,7 @@ class TypesetRunner : public QObject {
   int latexExitCode_ = 0;
   LogSummary lastLog_;
   QElapsedTimer clock_;
-  std::optional<bool> embedFonts_;
+  std::optional<QByteArray> systemKanjiMap_;  // read at the first run
 };
 
 }  // namespace zumoku::typeset

@@ -49,20 +49,18 @@ TEST_P(ReadInFolder, ReadsOnlyRegularFilesOfTheFolderTree) {
   EXPECT_EQ(ReadFileInFolder(tree.Doc().string(), GetParam().file), GetParam().result);
 }
 
-INSTANTIATE_TEST_SUITE_P(Aux, ReadInFolder,
-                         ::testing::Values(ReadCase{"InTheFolder", "ch1.aux", "inside"},
-                                           ReadCase{"InASubfolder", "sub/ch2.aux", "below"},
-                                           ReadCase{"LinkInsideTheFolder", "in-link.aux", "inside"},
-                                           ReadCase{"Missing", "none.aux", std::nullopt},
-                                           ReadCase{"BesideTheFolder", "../outside.aux", std::nullopt},
-                                           ReadCase{"DeviceThroughParents", "../../../../../../../../dev/zero",
-                                                    std::nullopt},
-                                           ReadCase{"AbsolutePath", "/dev/zero", std::nullopt},
-                                           ReadCase{"LinkOutOfTheFolder", "out-link.aux", std::nullopt},
-                                           ReadCase{"Fifo", "pipe.aux", std::nullopt},
-                                           ReadCase{"Folder", "sub", std::nullopt},
-                                           ReadCase{"PastTheSizeBound", "huge.aux", std::nullopt}),
-                         test::RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Aux, ReadInFolder,
+    ::testing::Values(ReadCase{"InTheFolder", "ch1.aux", "inside"}, ReadCase{"InASubfolder", "sub/ch2.aux", "below"},
+                      ReadCase{"LinkInsideTheFolder", "in-link.aux", "inside"},
+                      ReadCase{"Missing", "none.aux", std::nullopt},
+                      ReadCase{"BesideTheFolder", "../outside.aux", std::nullopt},
+                      ReadCase{"DeviceThroughParents", "../../../../../../../../dev/zero", std::nullopt},
+                      ReadCase{"AbsolutePath", "/dev/zero", std::nullopt},
+                      ReadCase{"LinkOutOfTheFolder", "out-link.aux", std::nullopt},
+                      ReadCase{"Fifo", "pipe.aux", std::nullopt}, ReadCase{"Folder", "sub", std::nullopt},
+                      ReadCase{"PastTheSizeBound", "huge.aux", std::nullopt}),
+    test::RowName());
 
 }  // namespace
 }  // namespace zumoku::typeset

@@ -211,7 +211,7 @@ TEST(RunPlan, LatexmkRunsTheWholeChainWithTheEnginesToolsQuoted) {
                  {"-pdfdvi", "-e",
                   "$latex = 'uplatex -kanji=utf8 -interaction=nonstopmode -file-line-error -synctex=1 %O %S';", "-e",
                   "$bibtex = 'upbibtex -kanji=utf8 %O %B';", "-e", "$makeindex = 'mendex -U %O -o %D %S';", "-e",
-                  R"($dvipdf = '\'dvipdfmx\' \'-f\' \'ptex-haranoaji.map\' \'-V\' \'o\'\\\'\'k\' %O -o %D %S';)",
+                  R"($dvipdf = '\'dvipdfmx\' \'-f\' \'uptex-haranoaji.map\' \'-V\' \'o\'\\\'\'k\' %O -o %D %S';)",
                   "doc.tex"}}));
     plan.LatexFinished(exitCode, Clean());
     EXPECT_EQ(plan.CurrentStage(), exitCode == 0 ? Stage::kSucceeded : Stage::kFailed) << exitCode;
@@ -312,22 +312,29 @@ struct MapCase {
   const char* name;
   const char* map;
   bool embeds;
+  Engine engine = Engine::kPlatex;
 };
 
 class FontMapTest : public ::testing::TestWithParam<MapCase> {};
 
-TEST_P(FontMapTest, Decides) { EXPECT_EQ(MapEmbedsJapaneseFonts(GetParam().map), GetParam().embeds); }
+TEST_P(FontMapTest, Decides) {
+  EXPECT_EQ(MapEmbedsJapaneseFonts(GetParam().map, GetParam().engine), GetParam().embeds);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Map, FontMapTest,
-    ::testing::Values(MapCase{"NoEmbed",
-                              "% morisawa5.map\nfutogo-b H FutoGoB101-Bold\nryumin-l H Ryumin-Light\n"
-                              "rml H Ryumin-Light\ngbm H GothicBBB-Medium\n",
-                              false},
-                      MapCase{"HaranoAji", "% ptex-haranoaji.map\nrml\tH\tHaranoAjiMincho-Regular.otf\n", true},
-                      MapCase{"CollectionFace", "rml H :0:msmincho.TTC\n", true},
-                      MapCase{"ExplicitNoEmbed", "rml H !HaranoAjiMincho-Regular.otf\n", false},
-                      MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false}, MapCase{"Empty", "", false}),
+    ::testing::Values(
+        MapCase{"NoEmbed",
+                "% morisawa5.map\nfutogo-b H FutoGoB101-Bold\nryumin-l H Ryumin-Light\n"
+                "rml H Ryumin-Light\ngbm H GothicBBB-Medium\n",
+                false},
+        MapCase{"HaranoAji", "% ptex-haranoaji.map\nrml\tH\tHaranoAjiMincho-Regular.otf\n", true},
+        MapCase{"CollectionFace", "rml H :0:msmincho.TTC\n", true},
+        MapCase{"ExplicitNoEmbed", "rml H !HaranoAjiMincho-Regular.otf\n", false},
+        MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false}, MapCase{"Empty", "", false},
+        MapCase{"UplatexFace", "rml H !Ryumin-Light\nuprml-h UniJIS-UTF16-H HaranoAjiMincho-Regular.otf\n", true,
+                Engine::kUplatex},
+        MapCase{"PlatexFaceOnlyForUplatex", "rml H HaranoAjiMincho-Regular.otf\n", false, Engine::kUplatex}),
     test::RowName());
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <sys/stat.h>
 #include <QFileInfo>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "buffer/codec.h"
 #include "latex_documents.h"
+#include "qstring_print.h"
 #include "row_name.h"
 #include "typeset/synctex_map.h"
 #include "typeset/typeset_runner.h"
@@ -16,6 +18,22 @@ namespace zumoku::typeset {
 namespace {
 
 using test::LatexFolder;
+
+// The fonts of a PDF that pdffonts lists as not embedded.
+QStringList FontsNotEmbedded(const QString& pdf) {
+  QProcess pdffonts;
+  pdffonts.start(QStringLiteral("pdffonts"), {pdf});
+  pdffonts.waitForFinished();
+  const QStringList lines = QString::fromLocal8Bit(pdffonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+  // Below two lines of heading, a long name pushes the columns right: "emb"
+  // is the fifth word from the end ("emb sub uni object ID").
+  QStringList notEmbedded;
+  for (const QString& line : lines.mid(2)) {
+    const QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() < 5 || words[words.size() - 5] != QStringLiteral("yes")) notEmbedded << line;
+  }
+  return notEmbedded;
+}
 
 class RunnerTest : public ::testing::Test {
  protected:
@@ -102,6 +120,7 @@ TEST_P(Utf8Document, RunsItsEngineAndFindsTheErrorLine) {
   ASSERT_EQ(pdf.load(good.pdfPath), QPdfDocument::Error::None);
   EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("日本語の本文です")));
   EXPECT_TRUE(Output().contains(QStringLiteral("%1 をもう一度実行します").arg(GetParam().latex)));
+  EXPECT_EQ(FontsNotEmbedded(good.pdfPath), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Utf8Document,
