@@ -197,7 +197,10 @@ void RunPlan::StartTool(Stage stage, const std::string& output) {
 }
 
 void RunPlan::Fail(int exitCode) {
-  failure_ = {Current().program, exitCode};
+  const std::string logFile = stage_ == Stage::kBibtex   ? JobName() + ".blg"
+                              : stage_ == Stage::kMendex ? JobName() + ".ilg"
+                                                         : std::string();
+  failure_ = {Current().program, exitCode, stage_, logFile};
   stage_ = Stage::kFailed;
 }
 

@@ -43,6 +43,8 @@ enum class Stage { kLatex, kBibtex, kMendex, kDvipdfmx, kSucceeded, kFailed };
 struct Failure {
   std::string program;
   int exitCode = 0;  // negative when the tool crashed or could not start
+  Stage stage = Stage::kLatex;
+  std::string logFile = {};  // BibTeX's .blg or mendex's .ilg, which says why; empty for the others
 };
 
 // A file of the document's folder by its name; nullopt when there is none.

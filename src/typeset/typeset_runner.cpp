@@ -6,6 +6,7 @@
 
 #include "buffer/codec.h"
 #include "typeset/folder_file.h"
+#include "typeset/tool_log_parser.h"
 
 namespace zumoku::typeset {
 
@@ -48,9 +49,12 @@ std::vector<std::string> Words(const std::string& commandLine) {
   return words;
 }
 
-QString FailureMessage(const Failure& failure) {
+// The tool's first error in its own words, else its exit code.
+QString FailureMessage(const Failure& failure, const LogSummary& toolLog, Encoding encoding) {
   const QString program = QString::fromStdString(failure.program);
-  // Short enough for panel 0.
+  const auto error = std::find_if(toolLog.entries.begin(), toolLog.entries.end(),
+                                  [](const LogEntry& entry) { return entry.kind == EntryKind::kError; });
+  if (error != toolLog.entries.end()) return program + QStringLiteral(": ") + codec::Decode(error->message, encoding);
   if (failure.exitCode < 0) return QStringLiteral("%1 異常終了").arg(program);
   return QStringLiteral("%1 終了コード %2").arg(program).arg(failure.exitCode);
 }
@@ -198,7 +202,7 @@ void TypesetRunner::NextStep() {
       Finish(Outcome::kSucceeded);
       break;
     case Stage::kFailed:
-      Finish(Outcome::kFailed, FailureMessage(plan_->FailedStep()));
+      FinishFailed();
       break;
     default:
       StartStep();
@@ -237,10 +241,21 @@ void TypesetRunner::EndProcess() {
   pending_.clear();
 }
 
-void TypesetRunner::Finish(Outcome outcome, const QString& message) {
+void TypesetRunner::FinishFailed() {
+  const Failure& failure = plan_->FailedStep();
+  LogSummary toolLog;
+  if (!failure.logFile.empty()) {
+    const std::string text = ReadFileInFolder(QFile::encodeName(folder_).toStdString(), failure.logFile).value_or("");
+    toolLog = failure.stage == Stage::kBibtex ? ParseBibtexLog(text) : ParseIndexLog(text);
+  }
+  Finish(Outcome::kFailed, FailureMessage(failure, toolLog, plan_->Tools().encoding), toolLog);
+}
+
+void TypesetRunner::Finish(Outcome outcome, const QString& message, const LogSummary& toolLog) {
   RunResult result;
   result.outcome = outcome;
   result.message = message;
+  result.toolLog = toolLog;
   if (plan_) {
     result.log = lastLog_;
     result.latexRuns = plan_->LatexRuns();

@@ -267,17 +267,19 @@ TEST_P(RunFailure, EndsTheRunNamingTheStep) {
   EXPECT_EQ(plan.CurrentStage(), GetParam().end);
   EXPECT_EQ(plan.FailedStep().program, GetParam().failure.program);
   EXPECT_EQ(plan.FailedStep().exitCode, GetParam().failure.exitCode);
+  EXPECT_EQ(plan.FailedStep().logFile, GetParam().failure.logFile);
 }
 
 // The steps: platex, pbibtex, mendex, dvipdfmx (nothing changes).
 INSTANTIATE_TEST_SUITE_P(
     Plan, RunFailure,
-    ::testing::Values(FailureCase{"ErrorInTheLog", {0}, WithError(), Stage::kFailed, {"platex", 0}},
-                      FailureCase{"PlatexCrashed", {-1}, AskingRerun(), Stage::kFailed, {"platex", -1}},
-                      FailureCase{"PbibtexWarnedOnly", {0, 1}, Clean(), Stage::kMendex, {}},
-                      FailureCase{"PbibtexError", {0, 2}, Clean(), Stage::kFailed, {"pbibtex", 2}},
-                      FailureCase{"MendexError", {0, 0, 1}, Clean(), Stage::kFailed, {"mendex", 1}},
-                      FailureCase{"DvipdfmxError", {0, 0, 0, 1}, Clean(), Stage::kFailed, {"dvipdfmx", 1}}),
+    ::testing::Values(
+        FailureCase{"ErrorInTheLog", {0}, WithError(), Stage::kFailed, {"platex", 0}},
+        FailureCase{"PlatexCrashed", {-1}, AskingRerun(), Stage::kFailed, {"platex", -1}},
+        FailureCase{"PbibtexWarnedOnly", {0, 1}, Clean(), Stage::kMendex, {}},
+        FailureCase{"PbibtexError", {0, 2}, Clean(), Stage::kFailed, {"pbibtex", 2, Stage::kBibtex, "doc.blg"}},
+        FailureCase{"MendexError", {0, 0, 1}, Clean(), Stage::kFailed, {"mendex", 1, Stage::kMendex, "doc.ilg"}},
+        FailureCase{"DvipdfmxError", {0, 0, 0, 1}, Clean(), Stage::kFailed, {"dvipdfmx", 1}}),
     test::RowName());
 
 TEST(RunPlan, EachStepNamesWhatItLeavesHalfWritten) {

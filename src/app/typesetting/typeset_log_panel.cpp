@@ -22,7 +22,9 @@ QString KindLabel(typeset::EntryKind kind) {
 }
 
 QString EntryText(const typeset::LogEntry& entry, const QString& fileName, Encoding encoding) {
-  const QString file = entry.inDocument ? fileName : QStringLiteral("(別のファイル)");
+  const QString file = entry.inDocument      ? fileName
+                       : !entry.file.empty() ? codec::Decode(entry.file, encoding)
+                                             : QStringLiteral("(別のファイル)");
   const QString where = entry.line > 0 ? QStringLiteral("%1:%2: ").arg(file).arg(entry.line) : QString();
   return QStringLiteral("[%1] %2%3").arg(KindLabel(entry.kind), where, codec::Decode(entry.message, encoding));
 }

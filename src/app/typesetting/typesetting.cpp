@@ -141,7 +141,10 @@ void Typesetting::Finished(const typeset::RunResult& result) {
       status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
     }
   }
-  logPanel_->ShowEntries(result.log, fileName_, encoding_);
+  // A failed BibTeX's or mendex's own words first: they say why the run ended.
+  typeset::LogSummary entries = result.toolLog;
+  entries.entries.insert(entries.entries.end(), result.log.entries.begin(), result.log.entries.end());
+  logPanel_->ShowEntries(entries, fileName_, encoding_);
   logPanel_->AppendOutput(status + u'\n');
   document_.showStatus(status);
 }
