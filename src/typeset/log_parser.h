@@ -33,4 +33,8 @@ struct LogSummary {
 // `mainFile` is the file name LaTeX was given, as bytes.
 LogSummary ParseLog(std::string_view log, std::string_view mainFile);
 
+// Whether the entry is LaTeX refusing a half-width kana (U+FF61 to U+FF9F),
+// which pLaTeX cannot typeset from UTF-8 ("Unicode character ... (U+FF76)").
+bool IsHalfWidthKanaError(const LogEntry& entry);
+
 }  // namespace zumoku::typeset

@@ -212,5 +212,33 @@ INSTANTIATE_TEST_SUITE_P(Typeset, LogEntryText,
                                            EntryCase{"Utf8", "環境 表 は未定義です", Encoding::kUtf8}),
                          RowName());
 
+struct KanaCase {
+  const char* name;
+  std::string message;
+  bool hint;  // follows the entry
+};
+
+class HalfWidthKana : public ::testing::TestWithParam<KanaCase> {};
+
+TEST_P(HalfWidthKana, RefusedOneIsFollowedOnceByWhatAvoidsIt) {
+  LogPanel panel;
+  const typeset::LogEntry entry{typeset::EntryKind::kError, 3, true, GetParam().message};
+  panel.ShowEntries({{entry, entry}, false}, QStringLiteral("doc.tex"), Encoding::kUtf8);
+  const auto* list = panel.findChild<QListWidget*>(QStringLiteral("ErrorList1"));
+  ASSERT_EQ(list->count(), GetParam().hint ? 3 : 2);
+  if (GetParam().hint) {
+    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral("%#!uplatex"))) << list->item(1)->text().toStdString();
+    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral("全角カナ")));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typeset, HalfWidthKana,
+    ::testing::Values(KanaCase{"Ka", "LaTeX Error: Unicode character ^^ef^^bd^^b6 (U+FF76)", true},
+                      KanaCase{"SemiVoicedMark", "LaTeX Error: Unicode character ^^ef^^be^^9f (U+FF9F)", true},
+                      KanaCase{"FullWidthDigit", "LaTeX Error: Unicode character ^^ef^^bc^^91 (U+FF11)", false},
+                      KanaCase{"OtherError", "Undefined control sequence.", false}),
+    RowName());
+
 }  // namespace
 }  // namespace zumoku::test
