@@ -160,9 +160,12 @@ TEST_F(TypesetRun, CaretLineIsHighlightedAndCtrlClickFindsTheLine) {
   const typeset::PdfBox box = view->Boxes().front();
   const QRect page = view->PageRect(box.page);
   ASSERT_TRUE(view->viewport()->rect().intersects(page));  // scrolled into view
-  form.memo1->moveCursor(QTextCursor::Start);
+  form.memo1->moveCursor(QTextCursor::Start);              // \documentclass, which prints nothing
+  EXPECT_TRUE(QTest::qWaitFor([&] { return view->Boxes().empty(); }, 5000));
   const QPointF at = page.topLeft() + QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at.toPoint());
+  ASSERT_FALSE(view->Boxes().empty());  // the clicked line's, at once
+  EXPECT_EQ(view->Boxes().front().page, 1);
   EXPECT_EQ(form.memo1->textCursor().blockNumber(), 4);
   EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("二ページ目。"));
 }

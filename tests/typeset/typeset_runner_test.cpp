@@ -188,6 +188,7 @@ TEST_F(RunnerTest, SynctexMapsALineToPageOneAndBack) {
   const PdfBox& box = boxes.front();
   EXPECT_EQ(map.LineAt(box.page, box.x + 2, box.y + box.height / 2), 3);
   EXPECT_EQ(map.BoxesOfLine(5).front().page, 1);
+  EXPECT_TRUE(map.BoxesOfLine(1).empty());  // \documentclass prints nothing
 }
 
 }  // namespace

@@ -186,6 +186,9 @@ void Typesetting::SyncToSource(int page, QPointF point) {
   const auto line = synctex_ ? synctex_->LineAt(page, point.x(), point.y()) : std::nullopt;
   if (line) {
     SelectLine(*line);
+    // The place clicked is in view: its line's boxes take the highlight now.
+    caretMoved_.stop();
+    SyncToCaret(false);
   } else {
     document_.showStatus(QStringLiteral("この場所に対応する文書の行はありません"));
   }
