@@ -170,6 +170,23 @@ TEST_F(TypesetRun, CaretLineIsHighlightedAndCtrlClickFindsTheLine) {
   EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("二ページ目。"));
 }
 
+TEST_F(TypesetRun, PdfPlaceFromTheMenuShowsTheCaretLineOrSaysItPrintsNothing) {
+  Open(QStringLiteral("doc.tex"), kGoodDocument);
+  TypesetAndWait();
+  auto* view = form.findChild<PdfView*>(QStringLiteral("PdfView1"));
+  view->verticalScrollBar()->setValue(0);
+  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(4)));  // line 5, page 2
+  QApplication::setActiveWindow(&form);
+  QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_FALSE(view->Boxes().empty());  // at once, not when the caret settles
+  EXPECT_EQ(view->Boxes().front().page, 1);
+  EXPECT_TRUE(view->viewport()->rect().intersects(view->PageRect(1)));
+  form.memo1->moveCursor(QTextCursor::Start);
+  Trigger("SyncToPdf1");
+  EXPECT_TRUE(view->Boxes().empty());
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("この行は PDF に何も出力していません"));
+}
+
 TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {
   Open(QStringLiteral("loop.tex"), kEndlessDocument);
   QApplication::setActiveWindow(&form);

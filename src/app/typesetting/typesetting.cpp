@@ -21,6 +21,7 @@ namespace {
 constexpr int kProgressIntervalMs = 500;
 constexpr int kCaretSettleMs = 150;
 const QString kNoViewer = QStringLiteral("PDF を開くビューアが見つかりません");
+const QString kNoPdfYet = QStringLiteral("PDF がありません。先にタイプセットしてください");
 
 // What panel 0 says when a run has ended; short, for the panel is narrow.
 QString StatusAfter(const typeset::RunResult& result) {
@@ -194,6 +195,19 @@ void Typesetting::SyncToSource(int page, QPointF point) {
   }
 }
 
+void Typesetting::ShowCaretInPdf() {
+  if (!synctex_ || !synctex_->IsValid()) {
+    document_.showStatus(kNoPdfYet);
+    return;
+  }
+  ShowDocks();
+  caretMoved_.stop();
+  SyncToCaret(true);
+  if (pdfPanel_->View()->Boxes().empty()) {
+    document_.showStatus(QStringLiteral("この行は PDF に何も出力していません"));
+  }
+}
+
 QString Typesetting::PdfPathOfDocument() const {
   const QFileInfo document(document_.fileName());
   if (!document.isAbsolute()) return {};
@@ -204,7 +218,7 @@ QString Typesetting::PdfPathOfDocument() const {
 void Typesetting::OpenPdf() {
   const QString pdf = PdfPathOfDocument();
   if (pdf.isEmpty() || !QFileInfo::exists(pdf)) {
-    document_.showStatus(QStringLiteral("PDF がありません。先にタイプセットしてください"));
+    document_.showStatus(kNoPdfYet);
     return;
   }
   const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
