@@ -72,7 +72,7 @@ void ShellRun(benchmark::State& state) {
       "cd '" + TheSample().folder.path().toStdString() +
       "' && LC_ALL=C PTEX_KANJI_ENC=sjis max_print_line=10000 platex -kanji=sjis -interaction=nonstopmode "
       "-file-line-error -synctex=1 shell.tex >/dev/null && dvipdfmx -f " +
-      typeset::kEmbeddingMap + " shell.dvi >/dev/null 2>&1";
+      typeset::Toolchain{}.EmbeddingMap() + " shell.dvi >/dev/null 2>&1";
   for (auto _ : state) {
     if (std::system(command.c_str()) != 0) state.SkipWithError("the shell run failed");
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The two rules that bring line ends to the stored form CR LF, written once
 // for the stored bytes and for the widget's UTF-16 text alike.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -30,6 +31,15 @@ constexpr std::size_t LoadedLineEndAt(std::basic_string_view<Char> s, std::size_
   if (s[at] == Char('\n')) return 1;
   if (s[at] != Char('\r')) return 0;
   return at + 1 < s.size() && s[at + 1] == Char('\n') ? 2 : 1;
+}
+
+// The next line of text read from a file, by the loaded-text rule, without
+// its line end; `rest` keeps what follows.
+inline std::string_view TakeLoadedLine(std::string_view& rest) {
+  const std::size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+  const std::string_view line = rest.substr(0, end);
+  rest.remove_prefix(end == rest.size() ? end : end + LoadedLineEndAt(rest, end));
+  return line;
 }
 
 // Text written by commands or pasted: as loaded text, except that CR CR LF is

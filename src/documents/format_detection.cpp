@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "buffer/line_ends.h"
 #include "documents/text_format.h"
 
 namespace zumoku {
@@ -42,7 +43,7 @@ std::optional<Encoding> CommandLineEncoding(std::string_view line) {
 }
 
 std::optional<Encoding> MagicCommentEncoding(std::string_view line) {
-  const std::string lower = Lowercase(line.substr(0, line.find_first_of("\r\n")));
+  const std::string lower = Lowercase(line);
   if (!lower.starts_with("%")) return std::nullopt;
   if (lower.starts_with("%#!")) return CommandLineEncoding(lower);
   if (const auto named = EncodingNamed(NameAfter(lower, "coding:"))) return named;
@@ -51,9 +52,7 @@ std::optional<Encoding> MagicCommentEncoding(std::string_view line) {
 
 std::optional<Encoding> FirstMagicComment(std::string_view text) {
   for (int line = 0; line < kMagicCommentLines && !text.empty(); ++line) {
-    if (const auto encoding = MagicCommentEncoding(text)) return encoding;
-    const auto end = text.find('\n');
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (const auto encoding = MagicCommentEncoding(TakeLoadedLine(text))) return encoding;
   }
   return std::nullopt;
 }

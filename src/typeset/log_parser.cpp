@@ -254,4 +254,18 @@ int LogSummary::Count(EntryKind kind) const {
 
 LogSummary ParseLog(std::string_view log, std::string_view mainFile) { return Parser(log, mainFile).Run(); }
 
+bool IsHalfWidthKanaError(const LogEntry& entry) {
+  constexpr std::string_view kCode = "(U+";
+  const std::string_view message = entry.message;
+  const size_t at = message.find(kCode);
+  if (entry.kind != EntryKind::kError || message.find("Unicode character") == std::string_view::npos ||
+      at == std::string_view::npos) {
+    return false;
+  }
+  unsigned code = 0;
+  const char* digits = message.data() + at + kCode.size();
+  const auto [end, error] = std::from_chars(digits, message.data() + message.size(), code, 16);
+  return error == std::errc() && end - digits == 4 && code >= 0xFF61 && code <= 0xFF9F;
+}
+
 }  // namespace zumoku::typeset

@@ -18,6 +18,7 @@ struct LogEntry {
   int line = 0;             // 1-based source line; 0 when the log names none
   bool inDocument = false;  // the line is one of the typeset document's own
   std::string message;      // in the document's encoding, continuation lines joined
+  std::string file = {};    // the file of `line` when a tool's own log names it
 
   bool operator==(const LogEntry&) const = default;
 };
@@ -31,5 +32,9 @@ struct LogSummary {
 
 // `mainFile` is the file name LaTeX was given, as bytes.
 LogSummary ParseLog(std::string_view log, std::string_view mainFile);
+
+// Whether the entry is LaTeX refusing a half-width kana (U+FF61 to U+FF9F),
+// which pLaTeX cannot typeset from UTF-8 ("Unicode character ... (U+FF76)").
+bool IsHalfWidthKanaError(const LogEntry& entry);
 
 }  // namespace zumoku::typeset

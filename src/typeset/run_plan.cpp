@@ -104,7 +104,7 @@ Command RunPlan::UserLatex() const {
 std::vector<std::string> RunPlan::DviToPdfOptions() const {
   std::vector<std::string> options;
   // The map is dvipdfmx's; another tool has its own way with fonts.
-  if (embedFonts_ && commands_.dviToPdf == "dvipdfmx") options = {"-f", kEmbeddingMap};
+  if (embedFonts_ && commands_.dviToPdf == "dvipdfmx") options = {"-f", tools_.EmbeddingMap()};
   options.insert(options.end(), commands_.dviToPdfOptions.begin(), commands_.dviToPdfOptions.end());
   return options;
 }
@@ -197,7 +197,10 @@ void RunPlan::StartTool(Stage stage, const std::string& output) {
 }
 
 void RunPlan::Fail(int exitCode) {
-  failure_ = {Current().program, exitCode};
+  const std::string logFile = stage_ == Stage::kBibtex   ? JobName() + ".blg"
+                              : stage_ == Stage::kMendex ? JobName() + ".ilg"
+                                                         : std::string();
+  failure_ = {Current().program, exitCode, stage_, logFile};
   stage_ = Stage::kFailed;
 }
 
@@ -269,13 +272,14 @@ bool IsFontFile(std::string_view name) {
 
 }  // namespace
 
-bool MapEmbedsJapaneseFonts(std::string_view map) {
+bool MapEmbedsJapaneseFonts(std::string_view map, Engine engine) {
+  // "rml H <font>", "uprml-h UniJIS-UTF16-H <font>": the Mincho face every
+  // document of the engine uses; a leading '!' asks dvipdfmx not to embed it.
+  const std::string_view mincho = engine == Engine::kUplatex ? "uprml-h" : "rml";
   while (!map.empty()) {
     const size_t end = std::min(map.find('\n'), map.size());
     const auto fields = Fields(map.substr(0, end));
-    // "rml H <font>": the Mincho face every pLaTeX document uses; a leading
-    // '!' asks dvipdfmx not to embed it.
-    if (fields.size() >= 3 && fields[0] == "rml") return fields[2].front() != '!' && IsFontFile(fields[2]);
+    if (fields.size() >= 3 && fields[0] == mincho) return fields[2].front() != '!' && IsFontFile(fields[2]);
     map.remove_prefix(std::min(end + 1, map.size()));
   }
   return false;

@@ -19,9 +19,6 @@
 namespace zumoku::typeset {
 
 inline constexpr int kMaxLatexRuns = 5;
-// Harano Aji, which TeX Live ships; passed when the system's own map
-// embeds no Japanese font.
-inline constexpr const char* kEmbeddingMap = "ptex-haranoaji.map";
 
 // The user's commands in place of the standard ones, split into words.
 struct PlanCommands {
@@ -46,6 +43,8 @@ enum class Stage { kLatex, kBibtex, kMendex, kDvipdfmx, kSucceeded, kFailed };
 struct Failure {
   std::string program;
   int exitCode = 0;  // negative when the tool crashed or could not start
+  Stage stage = Stage::kLatex;
+  std::string logFile = {};  // BibTeX's .blg or mendex's .ilg, which says why; empty for the others
 };
 
 // A file of the document's folder by its name; nullopt when there is none.
@@ -121,8 +120,8 @@ class RunPlan {
 int CountUndefinedReferences(const LogSummary& log);
 
 // Whether a dvipdfmx map (the system's kanjix.map) names a font file for
-// the Japanese Mincho face, that is whether PDFs get Japanese fonts
-// embedded without our own map.
-bool MapEmbedsJapaneseFonts(std::string_view map);
+// the engine's Japanese Mincho face, that is whether its PDFs get Japanese
+// fonts embedded without our own map.
+bool MapEmbedsJapaneseFonts(std::string_view map, Engine engine);
 
 }  // namespace zumoku::typeset

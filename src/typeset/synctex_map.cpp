@@ -16,6 +16,9 @@ std::vector<PdfBox> SynctexMap::BoxesOfLine(int line) const {
   const char* name = scanner_ ? synctex_scanner_get_name(scanner_, kDocumentTag) : nullptr;
   if (!name || synctex_display_query(scanner_, name, line, 0, -1) <= 0) return boxes;
   while (synctex_node_p node = synctex_scanner_next_result(scanner_)) {
+    // For a line that printed nothing the query answers with the next line
+    // that did: those boxes are not this line's.
+    if (synctex_node_tag(node) != kDocumentTag || synctex_node_line(node) != line) continue;
     const int page = synctex_node_page(node) - 1;
     if (!boxes.empty() && page != boxes.front().page) continue;
     const double height = synctex_node_box_visible_height(node);

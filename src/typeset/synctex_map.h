@@ -25,7 +25,7 @@ class SynctexMap {
 
   bool IsValid() const { return scanner_ != nullptr; }
   // The boxes typeset from a line (1-based) of the document, all on the
-  // page of the first one; empty when the line made nothing visible.
+  // page of the first one; empty when the line printed nothing.
   std::vector<PdfBox> BoxesOfLine(int line) const;
   // The document's line that made the place, if the place is the document's.
   std::optional<int> LineAt(int page, double x, double y) const;

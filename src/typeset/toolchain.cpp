@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "buffer/line_ends.h"
+
 namespace zumoku::typeset {
 
 namespace {
@@ -14,15 +16,6 @@ std::string_view Trimmed(std::string_view text) {
   const size_t start = text.find_first_not_of(kSpaces);
   if (start == std::string_view::npos) return {};
   return text.substr(start, text.find_last_not_of(kSpaces) - start + 1);
-}
-
-// The next line of `text` without its line end; `text` keeps the rest.
-std::string_view TakeLine(std::string_view& text) {
-  const size_t end = std::min(text.find('\n'), text.size());
-  std::string_view line = text.substr(0, end);
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  text.remove_prefix(std::min(end + 1, text.size()));
-  return line;
 }
 
 // `%#!platex ...` or `%#!uplatex ...`; another program is no engine of ours.
@@ -81,20 +74,33 @@ bool AsksForUplatex(std::string_view classLine) {
          HasOption(options, "uplatex");
 }
 
+// The class command stands at the top of a preamble: it is looked for in
+// the text's first bytes only, and its options and name within a few lines,
+// so that an unclosed bracket does not make the choice read the whole text.
+constexpr size_t kClassSearchBytes = 1 << 20;
+constexpr int kClassCommandLines = 100;
+
 Engine ClassEngine(std::string_view text, Encoding encoding) {
   constexpr std::string_view kCommand = "\\documentclass";
-  std::optional<std::string> classLine;  // from the command to the brace that closes the name
-  while (!text.empty()) {
-    const std::string line = AsciiBeforeComment(TakeLine(text), encoding);
-    if (classLine) {
-      *classLine += '\n' + line;
+  text = text.substr(0, kClassSearchBytes);
+  std::string classLine;  // from the command to the brace that closes the name
+  int classLines = 0;     // lines of it read so far
+  while (!text.empty() && classLines < kClassCommandLines) {
+    const std::string line = AsciiBeforeComment(TakeLoadedLine(text), encoding);
+    size_t newPart = classLine.size();
+    if (classLines > 0) {
+      classLine += '\n' + line;
     } else if (const size_t at = line.find(kCommand); at != std::string::npos) {
       classLine = line.substr(at + kCommand.size());
+      newPart = 0;
     } else if (line.find("\\begin{document}") != std::string::npos) {
       break;  // a part of a document, without a class of its own
+    } else {
+      continue;
     }
-    if (classLine && classLine->find('}') != std::string::npos) {
-      return AsksForUplatex(*classLine) ? Engine::kUplatex : Engine::kPlatex;
+    ++classLines;
+    if (classLine.find('}', newPart) != std::string::npos) {
+      return AsksForUplatex(classLine) ? Engine::kUplatex : Engine::kPlatex;
     }
   }
   return Engine::kPlatex;
@@ -107,7 +113,7 @@ Toolchain ChooseToolchain(std::string_view text, Encoding encoding) {
   if (encoding == Encoding::kUtf8 && text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::string_view top = text;
   for (int line = 0; line < kMagicCommentLines && !top.empty(); ++line) {
-    if (const auto engine = MagicCommentEngine(TakeLine(top))) return {*engine, encoding};
+    if (const auto engine = MagicCommentEngine(TakeLoadedLine(top))) return {*engine, encoding};
   }
   return {ClassEngine(text, encoding), encoding};
 }

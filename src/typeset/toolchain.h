@@ -27,6 +27,10 @@ struct Toolchain {
   std::string KanjiEncoding() const { return encoding == Encoding::kUtf8 ? "utf8" : "sjis"; }
   std::string KanjiOption() const { return "-kanji=" + KanjiEncoding(); }
   std::string MendexOption() const { return encoding == Encoding::kUtf8 ? "-U" : "-S"; }
+  // Harano Aji, which TeX Live ships, in dvipdfmx's map for the engine's
+  // fonts (upLaTeX's are others than pLaTeX's): passed when the system's
+  // own map embeds no Japanese font.
+  std::string EmbeddingMap() const { return engine == Engine::kUplatex ? "uptex-haranoaji.map" : "ptex-haranoaji.map"; }
   // upLaTeX's own class files are UTF-8: told to read Shift_JIS, it misreads
   // them, and left to guess, it misreads the document.
   bool CanTypeset() const { return !(engine == Engine::kUplatex && encoding == Encoding::kShiftJis); }

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 
 #include "buffer/codec.h"
+#include "typeset/folder_file.h"
+#include "typeset/tool_log_parser.h"
 
 namespace zumoku::typeset {
 
@@ -15,15 +17,15 @@ QByteArray ReadFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The system's own map decides whether PDFs embed Japanese fonts.
-bool SystemEmbedsJapaneseFonts() {
+// The system's own map, which decides whether PDFs embed Japanese fonts;
+// empty when there is none.
+QByteArray SystemKanjiMap() {
   const QString kpsewhich = QStandardPaths::findExecutable(QStringLiteral("kpsewhich"));
-  if (kpsewhich.isEmpty()) return false;
+  if (kpsewhich.isEmpty()) return {};
   QProcess lookUp;
   lookUp.start(kpsewhich, {QStringLiteral("kanjix.map")});
-  if (!lookUp.waitForFinished(5000)) return false;
-  const QByteArray map = ReadFile(QString::fromLocal8Bit(lookUp.readAllStandardOutput().trimmed()));
-  return MapEmbedsJapaneseFonts(std::string_view(map.constData(), map.size()));
+  if (!lookUp.waitForFinished(5000)) return {};
+  return ReadFile(QString::fromLocal8Bit(lookUp.readAllStandardOutput().trimmed()));
 }
 
 // Empty when every tool is on the PATH.
@@ -47,9 +49,12 @@ std::vector<std::string> Words(const std::string& commandLine) {
   return words;
 }
 
-QString FailureMessage(const Failure& failure) {
+// The tool's first error in its own words, else its exit code.
+QString FailureMessage(const Failure& failure, const LogSummary& toolLog, Encoding encoding) {
   const QString program = QString::fromStdString(failure.program);
-  // Short enough for panel 0.
+  const auto error = std::find_if(toolLog.entries.begin(), toolLog.entries.end(),
+                                  [](const LogEntry& entry) { return entry.kind == EntryKind::kError; });
+  if (error != toolLog.entries.end()) return program + QStringLiteral(": ") + codec::Decode(error->message, encoding);
   if (failure.exitCode < 0) return QStringLiteral("%1 異常終了").arg(program);
   return QStringLiteral("%1 終了コード %2").arg(program).arg(failure.exitCode);
 }
@@ -93,12 +98,10 @@ void TypesetRunner::Start(const QString& texPath, Encoding encoding) {
   const QFileInfo info(texPath);
   folder_ = info.absolutePath();
   fileName_ = info.fileName();
-  auto read = [folder = folder_](const std::string& name) -> std::optional<std::string> {
-    QFile file(folder + u'/' + QFile::decodeName(name.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll().toStdString();
+  auto read = [folder = QFile::encodeName(folder_).toStdString()](const std::string& name) {
+    return ReadFileInFolder(folder, name);
   };
-  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(), read,
+  plan_ = std::make_unique<RunPlan>(QFile::encodeName(fileName_).toStdString(), tools, EmbedFonts(tools.engine), read,
                                     std::move(commands));
   StartStep();
 }
@@ -123,9 +126,9 @@ PlanCommands TypesetRunner::CommandsFor(Encoding encoding, Toolchain& tools) con
   return commands;
 }
 
-bool TypesetRunner::EmbedFonts() {
-  if (!embedFonts_) embedFonts_ = !SystemEmbedsJapaneseFonts();
-  return *embedFonts_;
+bool TypesetRunner::EmbedFonts(Engine engine) {
+  if (!systemKanjiMap_) systemKanjiMap_ = SystemKanjiMap();
+  return !MapEmbedsJapaneseFonts(std::string_view(systemKanjiMap_->constData(), systemKanjiMap_->size()), engine);
 }
 
 void TypesetRunner::Stop() {
@@ -199,7 +202,7 @@ void TypesetRunner::NextStep() {
       Finish(Outcome::kSucceeded);
       break;
     case Stage::kFailed:
-      Finish(Outcome::kFailed, FailureMessage(plan_->FailedStep()));
+      FinishFailed();
       break;
     default:
       StartStep();
@@ -238,10 +241,21 @@ void TypesetRunner::EndProcess() {
   pending_.clear();
 }
 
-void TypesetRunner::Finish(Outcome outcome, const QString& message) {
+void TypesetRunner::FinishFailed() {
+  const Failure& failure = plan_->FailedStep();
+  LogSummary toolLog;
+  if (!failure.logFile.empty()) {
+    const std::string text = ReadFileInFolder(QFile::encodeName(folder_).toStdString(), failure.logFile).value_or("");
+    toolLog = failure.stage == Stage::kBibtex ? ParseBibtexLog(text) : ParseIndexLog(text);
+  }
+  Finish(Outcome::kFailed, FailureMessage(failure, toolLog, plan_->Tools().encoding), toolLog);
+}
+
+void TypesetRunner::Finish(Outcome outcome, const QString& message, const LogSummary& toolLog) {
   RunResult result;
   result.outcome = outcome;
   result.message = message;
+  result.toolLog = toolLog;
   if (plan_) {
     result.log = lastLog_;
     result.latexRuns = plan_->LatexRuns();

@@ -20,9 +20,11 @@ enum class Outcome { kSucceeded, kFailed, kStopped, kToolsMissing };
 
 struct RunResult {
   Outcome outcome = Outcome::kFailed;
-  LogSummary log;   // of the last LaTeX run
-  QString pdfPath;  // where the PDF is, after a success
-  QString message;  // why the run could not start, or which step failed
+  LogSummary log;      // of the last LaTeX run
+  LogSummary toolLog;  // of the BibTeX or mendex run that failed, in its own words
+  QString pdfPath;     // where the PDF is, after a success
+  // Why the run could not start, or which step failed (and why, when its own log says).
+  QString message;
   int latexRuns = 0;
   qint64 elapsedMs = 0;
 };
@@ -62,13 +64,16 @@ class TypesetRunner : public QObject {
   void LogParsed(const LogSummary& log);
   void NextStep();
   void ReadOutput(bool flush);
-  void Finish(Outcome outcome, const QString& message = {});
+  void Finish(Outcome outcome, const QString& message = {}, const LogSummary& toolLog = {});
+  // Ends the run after a failed step, with what the step's own log says.
+  void FinishFailed();
   // Ends the process, or the reading of its log, without letting it report.
   void EndProcess();
   // Ends the process and removes what it was writing.
   void Abandon();
   QString RerunReason() const;
-  bool EmbedFonts();
+  // Whether the engine's PDFs need our map to embed Japanese fonts.
+  bool EmbedFonts(Engine engine);
 
   // The plan's commands for a document in `encoding`; `tools` takes a
   // forced engine.
@@ -84,7 +89,7 @@ class TypesetRunner : public QObject {
   int latexExitCode_ = 0;
   LogSummary lastLog_;
   QElapsedTimer clock_;
-  std::optional<bool> embedFonts_;
+  std::optional<QByteArray> systemKanjiMap_;  // read at the first run
 };
 
 }  // namespace zumoku::typeset

@@ -63,6 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "%#!platex -kanji=utf8\n\x82\xA0",
                      kSjis,
                      {kUtf8, false, LineEndStyle::kLf}},
+        DetectionRow{
+            "CodingOutsideACommentIsText", "\\verb|coding: utf-8|\n\x82\xA0", kSjis, {kSjis, false, LineEndStyle::kLf}},
+        DetectionRow{
+            "MagicCommentAfterALoneCr", "\r% -*- coding: utf-8 -*-\r", kSjis, {kUtf8, false, LineEndStyle::kCrLf}},
         DetectionRow{"CommentPastTheFirstLinesIsText",
                      "\n\n\n\n\n\n\n\n\n\n% -*- coding: utf-8 -*-\n\x82\xA0",
                      kSjis,

@@ -3,6 +3,7 @@
 #include "row_name.h"
 #include "sjis_text.h"
 #include "typeset/log_parser.h"
+#include "typeset/tool_log_parser.h"
 
 namespace zumoku::typeset {
 namespace {
@@ -89,6 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "LaTeX Warning: Reference `s' on page 1 undefined on input line 9.\n",
                 {{kError, 7, true, "Undefined control sequence."},
                  {kWarning, 9, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 9."}}},
+        LogCase{"ParenthesisOnALaterContextLineClosesNoFile",
+                "./doc.tex:7: Undefined control sequence.\nl.7 \\foo\n   bar)\n\n"
+                "LaTeX Warning: Reference `s' on page 1 undefined on input line 9.\n",
+                {{kError, 7, true, "Undefined control sequence."},
+                 {kWarning, 9, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 9."}}},
         LogCase{"TextOpenedInParenthesesStaysInTheDocument",
                 "(note\nLaTeX Warning: Reference `s' on page 1 undefined on input line 4.\n",
                 {{kWarning, 4, true, "LaTeX Warning: Reference `s' on page 1 undefined on input line 4."}}},
@@ -126,6 +132,55 @@ INSTANTIATE_TEST_SUITE_P(
         RerunCase{"HyperrefOutlines", "(rerunfilecheck)                Rerun to get outlines right", true},
         RerunCase{"LongtableWidths", "Package longtable Warning: Table widths have changed. Rerun LaTeX.", true},
         RerunCase{"UndefinedReferencesAlone", "LaTeX Warning: There were undefined references.", false}),
+    test::RowName());
+
+struct ToolLogCase {
+  const char* name;
+  LogSummary (*parse)(std::string_view);
+  std::string log;
+  std::vector<LogEntry> expected;
+};
+
+class ToolLogTest : public ::testing::TestWithParam<ToolLogCase> {};
+
+TEST_P(ToolLogTest, FindsTheEntriesWithTheirFiles) {
+  EXPECT_EQ(GetParam().parse(GetParam().log).entries, GetParam().expected);
+}
+
+// "\xE8\xAB\x96\xE6\x96\x87" is 論文 in UTF-8, as mendex -U writes it.
+INSTANTIATE_TEST_SUITE_P(
+    Log, ToolLogTest,
+    ::testing::Values(
+        ToolLogCase{"MendexWordWithoutReading",
+                    ParseIndexLog,
+                    "Scanning input file m.idx.\nError: \xE8\xAB\x96\xE6\x96\x87 is no entry in dictionary file in "
+                    "m.idx, line 1....done (0 entries accepted, 1 rejected).\n1 errors, written in m.ilg.\n",
+                    {{kError, 1, false, "\xE8\xAB\x96\xE6\x96\x87 is no entry in dictionary file", "m.idx"}}},
+        ToolLogCase{"MendexWarningWithoutPlace",
+                    ParseIndexLog,
+                    "Warning: no style file.\n",
+                    {{kWarning, 0, false, "no style file.", ""}}},
+        ToolLogCase{"BibtexErrorInTheDatabase",
+                    ParseBibtexLog,
+                    "Database file #1: refs.bib\nIllegal end of database file---line 1 of file refs.bib\n : @book{k,\n"
+                    "I'm skipping whatever remains of this entry\n",
+                    {{kError, 1, false, "Illegal end of database file", "refs.bib"}}},
+        ToolLogCase{"BibtexPlaceBelowTheError",
+                    ParseBibtexLog,
+                    "I couldn't open database file refs.bib\n---line 3 of file m.aux\n",
+                    {{kError, 3, false, "I couldn't open database file refs.bib", "m.aux"}}},
+        ToolLogCase{"BibtexErrorWhileReading",
+                    ParseBibtexLog,
+                    "I found no \\bibdata command---while reading file m.aux\n",
+                    {{kError, 0, false, "I found no \\bibdata command", "m.aux"}}},
+        ToolLogCase{"BibtexWarningWithItsPlaceBelow",
+                    ParseBibtexLog,
+                    "Warning--I'm ignoring k's extra \"year\" field\n--line 5 of file refs.bib\n",
+                    {{kWarning, 5, false, "I'm ignoring k's extra \"year\" field", "refs.bib"}}},
+        ToolLogCase{"BibtexWarningAlone",
+                    ParseBibtexLog,
+                    "Warning--I didn't find a database entry for \"x\"\n(There was 1 warning)\n",
+                    {{kWarning, 0, false, "I didn't find a database entry for \"x\"", ""}}}),
     test::RowName());
 
 }  // namespace

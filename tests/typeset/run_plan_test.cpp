@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"doc.bbl", "B"}},
                  {},
                  {"platex", "pbibtex", "platex", "platex", "dvipdfmx"}},
+        Scenario{"CitationWithoutDatabaseRunsNoPbibtex", {}, {{{"doc.aux", "\\citation{knuth}\n"}}}, {}, {}, kTwice},
         Scenario{"UnchangedBibliographyNeedsNoRerun",
                  {{"doc.aux", kCitationNumbered}, {"doc.bbl", "B"}},
                  {{{"doc.aux", kCitationNumbered}}},
@@ -210,7 +211,7 @@ TEST(RunPlan, LatexmkRunsTheWholeChainWithTheEnginesToolsQuoted) {
                  {"-pdfdvi", "-e",
                   "$latex = 'uplatex -kanji=utf8 -interaction=nonstopmode -file-line-error -synctex=1 %O %S';", "-e",
                   "$bibtex = 'upbibtex -kanji=utf8 %O %B';", "-e", "$makeindex = 'mendex -U %O -o %D %S';", "-e",
-                  R"($dvipdf = '\'dvipdfmx\' \'-f\' \'ptex-haranoaji.map\' \'-V\' \'o\'\\\'\'k\' %O -o %D %S';)",
+                  R"($dvipdf = '\'dvipdfmx\' \'-f\' \'uptex-haranoaji.map\' \'-V\' \'o\'\\\'\'k\' %O -o %D %S';)",
                   "doc.tex"}}));
     plan.LatexFinished(exitCode, Clean());
     EXPECT_EQ(plan.CurrentStage(), exitCode == 0 ? Stage::kSucceeded : Stage::kFailed) << exitCode;
@@ -266,17 +267,19 @@ TEST_P(RunFailure, EndsTheRunNamingTheStep) {
   EXPECT_EQ(plan.CurrentStage(), GetParam().end);
   EXPECT_EQ(plan.FailedStep().program, GetParam().failure.program);
   EXPECT_EQ(plan.FailedStep().exitCode, GetParam().failure.exitCode);
+  EXPECT_EQ(plan.FailedStep().logFile, GetParam().failure.logFile);
 }
 
 // The steps: platex, pbibtex, mendex, dvipdfmx (nothing changes).
 INSTANTIATE_TEST_SUITE_P(
     Plan, RunFailure,
-    ::testing::Values(FailureCase{"ErrorInTheLog", {0}, WithError(), Stage::kFailed, {"platex", 0}},
-                      FailureCase{"PlatexCrashed", {-1}, AskingRerun(), Stage::kFailed, {"platex", -1}},
-                      FailureCase{"PbibtexWarnedOnly", {0, 1}, Clean(), Stage::kMendex, {}},
-                      FailureCase{"PbibtexError", {0, 2}, Clean(), Stage::kFailed, {"pbibtex", 2}},
-                      FailureCase{"MendexError", {0, 0, 1}, Clean(), Stage::kFailed, {"mendex", 1}},
-                      FailureCase{"DvipdfmxError", {0, 0, 0, 1}, Clean(), Stage::kFailed, {"dvipdfmx", 1}}),
+    ::testing::Values(
+        FailureCase{"ErrorInTheLog", {0}, WithError(), Stage::kFailed, {"platex", 0}},
+        FailureCase{"PlatexCrashed", {-1}, AskingRerun(), Stage::kFailed, {"platex", -1}},
+        FailureCase{"PbibtexWarnedOnly", {0, 1}, Clean(), Stage::kMendex, {}},
+        FailureCase{"PbibtexError", {0, 2}, Clean(), Stage::kFailed, {"pbibtex", 2, Stage::kBibtex, "doc.blg"}},
+        FailureCase{"MendexError", {0, 0, 1}, Clean(), Stage::kFailed, {"mendex", 1, Stage::kMendex, "doc.ilg"}},
+        FailureCase{"DvipdfmxError", {0, 0, 0, 1}, Clean(), Stage::kFailed, {"dvipdfmx", 1}}),
     test::RowName());
 
 TEST(RunPlan, EachStepNamesWhatItLeavesHalfWritten) {
@@ -311,22 +314,29 @@ struct MapCase {
   const char* name;
   const char* map;
   bool embeds;
+  Engine engine = Engine::kPlatex;
 };
 
 class FontMapTest : public ::testing::TestWithParam<MapCase> {};
 
-TEST_P(FontMapTest, Decides) { EXPECT_EQ(MapEmbedsJapaneseFonts(GetParam().map), GetParam().embeds); }
+TEST_P(FontMapTest, Decides) {
+  EXPECT_EQ(MapEmbedsJapaneseFonts(GetParam().map, GetParam().engine), GetParam().embeds);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Map, FontMapTest,
-    ::testing::Values(MapCase{"NoEmbed",
-                              "% morisawa5.map\nfutogo-b H FutoGoB101-Bold\nryumin-l H Ryumin-Light\n"
-                              "rml H Ryumin-Light\ngbm H GothicBBB-Medium\n",
-                              false},
-                      MapCase{"HaranoAji", "% ptex-haranoaji.map\nrml\tH\tHaranoAjiMincho-Regular.otf\n", true},
-                      MapCase{"CollectionFace", "rml H :0:msmincho.TTC\n", true},
-                      MapCase{"ExplicitNoEmbed", "rml H !HaranoAjiMincho-Regular.otf\n", false},
-                      MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false}, MapCase{"Empty", "", false}),
+    ::testing::Values(
+        MapCase{"NoEmbed",
+                "% morisawa5.map\nfutogo-b H FutoGoB101-Bold\nryumin-l H Ryumin-Light\n"
+                "rml H Ryumin-Light\ngbm H GothicBBB-Medium\n",
+                false},
+        MapCase{"HaranoAji", "% ptex-haranoaji.map\nrml\tH\tHaranoAjiMincho-Regular.otf\n", true},
+        MapCase{"CollectionFace", "rml H :0:msmincho.TTC\n", true},
+        MapCase{"ExplicitNoEmbed", "rml H !HaranoAjiMincho-Regular.otf\n", false},
+        MapCase{"NoMinchoLine", "gbm H GothicBBB-Medium.otf\n", false}, MapCase{"Empty", "", false},
+        MapCase{"UplatexFace", "rml H !Ryumin-Light\nuprml-h UniJIS-UTF16-H HaranoAjiMincho-Regular.otf\n", true,
+                Engine::kUplatex},
+        MapCase{"PlatexFaceOnlyForUplatex", "rml H HaranoAjiMincho-Regular.otf\n", false, Engine::kUplatex}),
     test::RowName());
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace {
 
 struct ChoiceCase {
   const char* name;
-  const char* text;  // the document's bytes
+  std::string text;  // the document's bytes
   Encoding encoding;
   Engine engine;
 };
@@ -17,6 +17,12 @@ class EngineChoice : public ::testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(EngineChoice, FollowsTheDocumentsWords) {
   EXPECT_EQ(ChooseToolchain(GetParam().text, GetParam().encoding), (Toolchain{GetParam().engine, GetParam().encoding}));
+}
+
+std::string Repeated(std::string_view text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i) repeated += text;
+  return repeated;
 }
 
 constexpr auto kSjis = Encoding::kShiftJis;
@@ -33,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"NoClass", "\\section{a}\r\n", kUtf8, kPlatex},
         ChoiceCase{"Ujarticle", "\\documentclass[a4paper,11pt]{ujarticle}\r\n", kUtf8, kUplatex},
         ChoiceCase{"UjbookAcrossLines", "\\documentclass\n  [dvipdfmx]\n  { ujbook }\n", kUtf8, kUplatex},
+        ChoiceCase{"VerticalUtbook", "\\documentclass{utbook}\r\n", kUtf8, kUplatex},
         ChoiceCase{"UplatexOption", "\\documentclass[dvipdfmx,\r\n uplatex]{jsarticle}\r\n", kUtf8, kUplatex},
         ChoiceCase{"CommentedOutClass", "% \\documentclass{ujreport}\r\n\\documentclass{jsarticle}\r\n", kUtf8,
                    kPlatex},
@@ -46,6 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"MagicCommentTooLow",
                    "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n%#!uplatex\r\n\\documentclass{jsarticle}\r\n", kUtf8,
                    kPlatex},
+        ChoiceCase{"MagicCommentAfterALoneCr", "\\relax\r%#!uplatex\r\\documentclass{jsarticle}\r", kUtf8, kUplatex},
+        ChoiceCase{"ClassAfterACommentEndedByALoneCr", "% a\r\\documentclass{ujarticle}\r", kUtf8, kUplatex},
+        ChoiceCase{"ClassOptionsPastTheirBound",
+                   "\\documentclass[\n" + Repeated("draft,\n", 100) + "uplatex]{ujarticle}\n", kUtf8, kPlatex},
         ChoiceCase{"TrailByteEscapesNoPercent", "\x95\x5C%\\documentclass{ujarticle}\r\n", kSjis, kPlatex},
         ChoiceCase{"TrailByteStartsNoCommand",
                    "\x95\x5C"

@@ -49,7 +49,8 @@ TEST_F(TypesetRun, OneRunFinishesTheContentsTheCitationsAndTheIndex) {
 struct StatusCase {
   const char* name;
   std::string document;
-  const char* status;  // a pattern for panel 0
+  const char* status;      // a pattern for panel 0
+  const char* firstEntry;  // and for the error list's first entry
 };
 
 class TypesetStatus : public TypesetForm, public ::testing::WithParamInterface<StatusCase> {};
@@ -59,6 +60,10 @@ TEST_P(TypesetStatus, Panel0TellsHowTheRunEnded) {
   TypesetAndWait();
   const QRegularExpression status(QString::fromUtf8(GetParam().status));
   EXPECT_TRUE(status.match(form.StatusPanelText(0)).hasMatch()) << form.StatusPanelText(0).toStdString();
+  auto* list = Child<QListWidget>("ErrorList1");
+  ASSERT_GE(list->count(), 1);
+  EXPECT_TRUE(QRegularExpression(QString::fromUtf8(GetParam().firstEntry)).match(list->item(0)->text()).hasMatch())
+      << list->item(0)->text().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,11 +71,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StatusCase{"UndefinedReference",
                    "\\documentclass{jsarticle}\r\n\\begin{document}\r\nsee \\ref{nowhere}\r\n\\end{document}\r\n",
-                   "^タイプセット完了、未定義の参照 1 件 \\(\\d+\\.\\d 秒\\)$"},
+                   "^タイプセット完了、未定義の参照 1 件 \\(\\d+\\.\\d 秒\\)$",
+                   "^\\[警告\\] doc.tex:3: LaTeX Warning: Reference `nowhere'"},
         StatusCase{"MissingBibliographyDatabase",
                    "\\documentclass{jsarticle}\r\n\\begin{document}\r\n\\cite{knuth}\r\n\\bibliographystyle{jplain}\r\n"
                    "\\bibliography{missing}\r\n\\end{document}\r\n",
-                   "^タイプセット失敗: pbibtex 終了コード 2$"}),
+                   "^タイプセット失敗: pbibtex: I couldn't open database file missing.bib$",
+                   "^\\[エラー\\] doc.aux:\\d+: I couldn't open database file missing.bib$"},
+        StatusCase{"IndexWordWithoutReading",
+                   S("\\documentclass{jsarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n"
+                     "本文\\index{論文}\r\n\\printindex\r\n\\end{document}\r\n"),
+                   "^タイプセット失敗: mendex: 論文 is no entry in dictionary file$",
+                   "^\\[エラー\\] doc.idx:1: 論文 is no entry in dictionary file$"}),
     RowName());
 
 TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
@@ -148,11 +160,31 @@ TEST_F(TypesetRun, CaretLineIsHighlightedAndCtrlClickFindsTheLine) {
   const typeset::PdfBox box = view->Boxes().front();
   const QRect page = view->PageRect(box.page);
   ASSERT_TRUE(view->viewport()->rect().intersects(page));  // scrolled into view
-  form.memo1->moveCursor(QTextCursor::Start);
+  form.memo1->moveCursor(QTextCursor::Start);              // \documentclass, which prints nothing
+  EXPECT_TRUE(QTest::qWaitFor([&] { return view->Boxes().empty(); }, 5000));
   const QPointF at = page.topLeft() + QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at.toPoint());
+  ASSERT_FALSE(view->Boxes().empty());  // the clicked line's, at once
+  EXPECT_EQ(view->Boxes().front().page, 1);
   EXPECT_EQ(form.memo1->textCursor().blockNumber(), 4);
   EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("二ページ目。"));
+}
+
+TEST_F(TypesetRun, PdfPlaceFromTheMenuShowsTheCaretLineOrSaysItPrintsNothing) {
+  Open(QStringLiteral("doc.tex"), kGoodDocument);
+  TypesetAndWait();
+  auto* view = form.findChild<PdfView*>(QStringLiteral("PdfView1"));
+  view->verticalScrollBar()->setValue(0);
+  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(4)));  // line 5, page 2
+  QApplication::setActiveWindow(&form);
+  QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_FALSE(view->Boxes().empty());  // at once, not when the caret settles
+  EXPECT_EQ(view->Boxes().front().page, 1);
+  EXPECT_TRUE(view->viewport()->rect().intersects(view->PageRect(1)));
+  form.memo1->moveCursor(QTextCursor::Start);
+  Trigger("SyncToPdf1");
+  EXPECT_TRUE(view->Boxes().empty());
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("この行は PDF に何も出力していません"));
 }
 
 TEST_F(TypesetRun, SecondCtrlTRestartsAndStopSaysSo) {

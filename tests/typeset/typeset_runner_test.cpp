@@ -1,12 +1,15 @@
 // The runner with the real pLaTeX tool chain on generated documents.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QFileInfo>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "buffer/codec.h"
 #include "latex_documents.h"
+#include "qstring_print.h"
 #include "row_name.h"
 #include "typeset/synctex_map.h"
 #include "typeset/typeset_runner.h"
@@ -15,6 +18,22 @@ namespace zumoku::typeset {
 namespace {
 
 using test::LatexFolder;
+
+// The fonts of a PDF that pdffonts lists as not embedded.
+QStringList FontsNotEmbedded(const QString& pdf) {
+  QProcess pdffonts;
+  pdffonts.start(QStringLiteral("pdffonts"), {pdf});
+  pdffonts.waitForFinished();
+  const QStringList lines = QString::fromLocal8Bit(pdffonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+  // Below two lines of heading, a long name pushes the columns right: "emb"
+  // is the fifth word from the end ("emb sub uni object ID").
+  QStringList notEmbedded;
+  for (const QString& line : lines.mid(2)) {
+    const QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() < 5 || words[words.size() - 5] != QStringLiteral("yes")) notEmbedded << line;
+  }
+  return notEmbedded;
+}
 
 class RunnerTest : public ::testing::Test {
  protected:
@@ -101,6 +120,7 @@ TEST_P(Utf8Document, RunsItsEngineAndFindsTheErrorLine) {
   ASSERT_EQ(pdf.load(good.pdfPath), QPdfDocument::Error::None);
   EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("日本語の本文です")));
   EXPECT_TRUE(Output().contains(QStringLiteral("%1 をもう一度実行します").arg(GetParam().latex)));
+  EXPECT_EQ(FontsNotEmbedded(good.pdfPath), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Utf8Document,
@@ -136,6 +156,17 @@ TEST_F(RunnerTest, StopEndsTheRun) {
   EXPECT_FALSE(QFileInfo::exists(busy));
 }
 
+// The .aux of an earlier run is read before LaTeX starts, on the window's
+// thread: a FIFO it names must not hold the window (LaTeX itself may wait on
+// it, and Stop ends that).
+TEST_F(RunnerTest, AuxNamingAFifoHoldsNothingUp) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(folder.Path(QStringLiteral("pipe.aux"))).constData(), 0600), 0);
+  folder.Write(QStringLiteral("doc.aux"), "\\relax \n\\@input{pipe.aux}\n");
+  runner.Start(folder.Write(QStringLiteral("doc.tex"), test::kGoodDocument), Encoding::kShiftJis);
+  EXPECT_TRUE(runner.IsRunning());
+  runner.Stop();
+}
+
 TEST_F(RunnerTest, MissingToolsNameThePackage) {
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", "");
@@ -157,6 +188,7 @@ TEST_F(RunnerTest, SynctexMapsALineToPageOneAndBack) {
   const PdfBox& box = boxes.front();
   EXPECT_EQ(map.LineAt(box.page, box.x + 2, box.y + box.height / 2), 3);
   EXPECT_EQ(map.BoxesOfLine(5).front().page, 1);
+  EXPECT_TRUE(map.BoxesOfLine(1).empty());  // \documentclass prints nothing
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ QString WritePdf(LatexFolder& folder, const QString& name) {
   return folder.Path(name);
 }
 
-TEST_F(TypesetWidgets, MenuFollowsEditWithItsThreeEntries) {
+TEST_F(TypesetWidgets, MenuFollowsEditWithItsFourEntries) {
   const QList<QAction*> menus = form.menuBar()->actions();
   const auto edit = std::find_if(menus.begin(), menus.end(),
                                  [this](QAction* a) { return a->menu() == form.findChild<QMenu*>("Edit1"); });
@@ -35,7 +35,7 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsThreeEntries) {
   EXPECT_EQ((*(edit + 1))->objectName(), QStringLiteral("TypesetMenu1"));
   EXPECT_EQ((*(edit + 1))->text(), QStringLiteral("タイプセット"));
   const QList<QAction*> items = Child<QMenu>("TypesetMenu1")->actions();
-  ASSERT_EQ(items.size(), 3);
+  ASSERT_EQ(items.size(), 4);
   EXPECT_EQ(items[0]->objectName(), QStringLiteral("Typeset1"));
   EXPECT_EQ(items[0]->text(), QStringLiteral("タイプセット"));
   EXPECT_EQ(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
@@ -43,6 +43,9 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsThreeEntries) {
   EXPECT_EQ(items[1]->text(), QStringLiteral("停止"));
   EXPECT_EQ(items[2]->objectName(), QStringLiteral("OpenPdf1"));
   EXPECT_EQ(items[2]->text(), QStringLiteral("PDF を外部ビューアで開く"));
+  EXPECT_EQ(items[3]->objectName(), QStringLiteral("SyncToPdf1"));
+  EXPECT_EQ(items[3]->text(), QStringLiteral("PDF の対応箇所へ"));
+  EXPECT_EQ(items[3]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+T")));
 }
 
 TEST_F(TypesetWidgets, ToolbarButtonHasADrawnImage) {
@@ -75,6 +78,11 @@ TEST_F(TypesetWidgets, CancelledSaveOfANewDocumentTypesetsNothing) {
   EXPECT_FALSE(Runner().IsRunning());
   EXPECT_FALSE(Child<QDockWidget>("LogDock1")->isVisible());
   EXPECT_TRUE(form.Buffer().Modified());
+}
+
+TEST_F(TypesetWidgets, PdfPlaceWithoutARunSaysSo) {
+  Trigger("SyncToPdf1");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("PDF がありません。先にタイプセットしてください"));
 }
 
 TEST_F(TypesetWidgets, OpenPdfWithoutARunSaysSo) {
@@ -211,6 +219,34 @@ INSTANTIATE_TEST_SUITE_P(Typeset, LogEntryText,
                          ::testing::Values(EntryCase{"ShiftJis", S("環境 表 は未定義です"), Encoding::kShiftJis},
                                            EntryCase{"Utf8", "環境 表 は未定義です", Encoding::kUtf8}),
                          RowName());
+
+struct KanaCase {
+  const char* name;
+  std::string message;
+  bool hint;  // follows the entry
+};
+
+class HalfWidthKana : public ::testing::TestWithParam<KanaCase> {};
+
+TEST_P(HalfWidthKana, RefusedOneIsFollowedOnceByWhatAvoidsIt) {
+  LogPanel panel;
+  const typeset::LogEntry entry{typeset::EntryKind::kError, 3, true, GetParam().message};
+  panel.ShowEntries({{entry, entry}, false}, QStringLiteral("doc.tex"), Encoding::kUtf8);
+  const auto* list = panel.findChild<QListWidget*>(QStringLiteral("ErrorList1"));
+  ASSERT_EQ(list->count(), GetParam().hint ? 3 : 2);
+  if (GetParam().hint) {
+    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral("%#!uplatex"))) << list->item(1)->text().toStdString();
+    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral("全角カナ")));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typeset, HalfWidthKana,
+    ::testing::Values(KanaCase{"Ka", "LaTeX Error: Unicode character ^^ef^^bd^^b6 (U+FF76)", true},
+                      KanaCase{"SemiVoicedMark", "LaTeX Error: Unicode character ^^ef^^be^^9f (U+FF9F)", true},
+                      KanaCase{"FullWidthDigit", "LaTeX Error: Unicode character ^^ef^^bc^^91 (U+FF11)", false},
+                      KanaCase{"OtherError", "Undefined control sequence.", false}),
+    RowName());
 
 }  // namespace
 }  // namespace zumoku::test

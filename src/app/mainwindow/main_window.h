@@ -218,6 +218,7 @@ class TForm1 : public QMainWindow {
   void Typeset1Click();      // タイプセット
   void StopTypeset1Click();  // 停止
   void OpenPdf1Click();      // PDF を外部ビューアで開く
+  void SyncToPdf1Click();    // PDF の対応箇所へ
 
  protected:
   // Places the window, frame included, once the frame's size is known.

@@ -1,5 +1,5 @@
 // The typesetting commands: "タイプセット" (Ctrl+T and its toolbar button),
-// "停止" and "PDF を外部ビューアで開く".
+// "停止", "PDF を外部ビューアで開く" and "PDF の対応箇所へ" (Ctrl+Shift+T).
 #include <QMenuBar>
 
 #include "app/mainwindow/main_window.h"
@@ -23,6 +23,10 @@ void TForm1::SetUpTypesetting() {
   connect(AddItem(menu, "StopTypeset1", QStringLiteral("停止")), &QAction::triggered, this, &TForm1::StopTypeset1Click);
   connect(AddItem(menu, "OpenPdf1", QStringLiteral("PDF を外部ビューアで開く")), &QAction::triggered, this,
           &TForm1::OpenPdf1Click);
+  QAction* syncToPdf = AddItem(menu, "SyncToPdf1", QStringLiteral("PDF の対応箇所へ"));
+  syncToPdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+  syncToPdf->setShortcutContext(Qt::WindowShortcut);
+  connect(syncToPdf, &QAction::triggered, this, &TForm1::SyncToPdf1Click);
 
   AddToolGap(ToolBar1);
   QToolButton* button = AddToolButton(ToolBar1, "TypesetButton1", MakeTypesetImage());
@@ -41,5 +45,6 @@ void TForm1::SetUpTypesetting() {
 void TForm1::Typeset1Click() { typesetting_->Typeset(); }
 void TForm1::StopTypeset1Click() { typesetting_->Stop(); }
 void TForm1::OpenPdf1Click() { typesetting_->OpenPdf(); }
+void TForm1::SyncToPdf1Click() { typesetting_->ShowCaretInPdf(); }
 
 }  // namespace zumoku

@@ -9,6 +9,12 @@ namespace zumoku {
 
 namespace {
 
+// pLaTeX reading UTF-8 has no half-width kana; upLaTeX has, and Shift_JIS
+// documents keep them as their own codes.
+const QString kHalfWidthKanaHint = QStringLiteral(
+    "[ヒント] 半角カナは platex -kanji=utf8 では組めません。upLaTeX（1 行目に %#!uplatex、クラスは ujarticle）を"
+    "使うか、全角カナにしてください");
+
 QString KindLabel(typeset::EntryKind kind) {
   switch (kind) {
     case typeset::EntryKind::kError:
@@ -22,7 +28,9 @@ QString KindLabel(typeset::EntryKind kind) {
 }
 
 QString EntryText(const typeset::LogEntry& entry, const QString& fileName, Encoding encoding) {
-  const QString file = entry.inDocument ? fileName : QStringLiteral("(別のファイル)");
+  const QString file = entry.inDocument      ? fileName
+                       : !entry.file.empty() ? codec::Decode(entry.file, encoding)
+                                             : QStringLiteral("(別のファイル)");
   const QString where = entry.line > 0 ? QStringLiteral("%1:%2: ").arg(file).arg(entry.line) : QString();
   return QStringLiteral("[%1] %2%3").arg(KindLabel(entry.kind), where, codec::Decode(entry.message, encoding));
 }
@@ -61,13 +69,23 @@ void LogPanel::AppendOutput(const QString& text) {
 
 void LogPanel::ShowEntries(const typeset::LogSummary& log, const QString& fileName, Encoding encoding) {
   entries_->clear();
+  bool hinted = false;
   for (const typeset::LogEntry& entry : log.entries) {
-    // Filled before it joins the list, which then signals no change of it.
-    auto* item = new QListWidgetItem(EntryText(entry, fileName, encoding));
-    item->setData(Qt::UserRole, entry.inDocument ? entry.line : 0);
-    if (entry.kind == typeset::EntryKind::kError) item->setForeground(QColor(190, 0, 0));
-    entries_->addItem(item);
+    const int line = entry.inDocument ? entry.line : 0;
+    AddEntry(EntryText(entry, fileName, encoding), line, entry.kind == typeset::EntryKind::kError);
+    if (!hinted && typeset::IsHalfWidthKanaError(entry)) {
+      AddEntry(kHalfWidthKanaHint, line, false);
+      hinted = true;
+    }
   }
+}
+
+void LogPanel::AddEntry(const QString& text, int line, bool error) {
+  // Filled before it joins the list, which then signals no change of it.
+  auto* item = new QListWidgetItem(text);
+  item->setData(Qt::UserRole, line);
+  if (error) item->setForeground(QColor(190, 0, 0));
+  entries_->addItem(item);
 }
 
 }  // namespace zumoku

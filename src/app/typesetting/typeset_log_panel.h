@@ -19,7 +19,8 @@ class LogPanel : public QWidget {
   void Clear();
   void AppendOutput(const QString& text);
   // Lists the entries, whose messages are in `encoding`; `fileName` names
-  // the document in them.
+  // the document in them. A half-width kana that pLaTeX refused is followed
+  // by what avoids it.
   void ShowEntries(const typeset::LogSummary& log, const QString& fileName, Encoding encoding);
 
  signals:
@@ -28,6 +29,9 @@ class LogPanel : public QWidget {
   void lineActivated(int line);
 
  private:
+  // `line` is the document's line the entry asks for, 0 for none.
+  void AddEntry(const QString& text, int line, bool error);
+
   QPlainTextEdit* output_;
   QListWidget* entries_;
 };

@@ -21,6 +21,7 @@ namespace {
 constexpr int kProgressIntervalMs = 500;
 constexpr int kCaretSettleMs = 150;
 const QString kNoViewer = QStringLiteral("PDF を開くビューアが見つかりません");
+const QString kNoPdfYet = QStringLiteral("PDF がありません。先にタイプセットしてください");
 
 // What panel 0 says when a run has ended; short, for the panel is narrow.
 QString StatusAfter(const typeset::RunResult& result) {
@@ -141,7 +142,10 @@ void Typesetting::Finished(const typeset::RunResult& result) {
       status = QStringLiteral("PDF を開けません: %1").arg(result.pdfPath);
     }
   }
-  logPanel_->ShowEntries(result.log, fileName_, encoding_);
+  // A failed BibTeX's or mendex's own words first: they say why the run ended.
+  typeset::LogSummary entries = result.toolLog;
+  entries.entries.insert(entries.entries.end(), result.log.entries.begin(), result.log.entries.end());
+  logPanel_->ShowEntries(entries, fileName_, encoding_);
   logPanel_->AppendOutput(status + u'\n');
   document_.showStatus(status);
 }
@@ -183,8 +187,24 @@ void Typesetting::SyncToSource(int page, QPointF point) {
   const auto line = synctex_ ? synctex_->LineAt(page, point.x(), point.y()) : std::nullopt;
   if (line) {
     SelectLine(*line);
+    // The place clicked is in view: its line's boxes take the highlight now.
+    caretMoved_.stop();
+    SyncToCaret(false);
   } else {
     document_.showStatus(QStringLiteral("この場所に対応する文書の行はありません"));
+  }
+}
+
+void Typesetting::ShowCaretInPdf() {
+  if (!synctex_ || !synctex_->IsValid()) {
+    document_.showStatus(kNoPdfYet);
+    return;
+  }
+  ShowDocks();
+  caretMoved_.stop();
+  SyncToCaret(true);
+  if (pdfPanel_->View()->Boxes().empty()) {
+    document_.showStatus(QStringLiteral("この行は PDF に何も出力していません"));
   }
 }
 
@@ -198,7 +218,7 @@ QString Typesetting::PdfPathOfDocument() const {
 void Typesetting::OpenPdf() {
   const QString pdf = PdfPathOfDocument();
   if (pdf.isEmpty() || !QFileInfo::exists(pdf)) {
-    document_.showStatus(QStringLiteral("PDF がありません。先にタイプセットしてください"));
+    document_.showStatus(kNoPdfYet);
     return;
   }
   const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));

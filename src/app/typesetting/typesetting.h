@@ -41,6 +41,9 @@ class Typesetting : public QObject {
   void Typeset();
   void Stop();
   void OpenPdf();
+  // "PDF の対応箇所へ": the caret line's boxes highlighted and scrolled into
+  // view, or panel 0 saying why there are none.
+  void ShowCaretInPdf();
   // The command line "PDF を外部ビューアで開く" runs, "%f" standing for the
   // PDF (put last when it is missing); empty: the desktop's own viewer.
   void SetPdfViewer(const QString& commandLine) { pdfViewer_ = commandLine.trimmed(); }
