@@ -76,7 +76,8 @@ TEST_F(DesktopKeys, MatrixDialogTakesTheTypedRowCountAndEnter) {
 // on every title bar it draws).
 TEST(DesktopFrames, DocumentSettingsDialogHasNoTitleBar) {
   MemoryFiles files;
-  files.files = {{"set/documentclass.txt", "{jsarticle}\r\n"}, {"set/prinable.txt", ""}, {"set/author.txt", "\r\n\r\n\r\n"}};
+  files.files = {
+      {"set/documentclass.txt", "{jsarticle}\r\n"}, {"set/prinable.txt", ""}, {"set/author.txt", "\r\n\r\n\r\n"}};
   FakePrompts prompts;
   SettingsFiles settings{files, prompts, "set/"};
   NewDocumentTemplate fields;
