@@ -12,7 +12,9 @@ for tool in Xvfb openbox xdotool xprop; do
 done
 
 pids=()
-trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done' EXIT
+# openbox keeps a log under the home folder: a folder of this run's own.
+scratch="$(mktemp -d)"
+trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; rm -rf "$scratch"' EXIT
 # Xvfb picks a free display and writes its number to the pipe.
 exec 3< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
 pids+=($!)
@@ -21,7 +23,7 @@ if ! read -r -t 20 display <&3; then
   exit 1
 fi
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
-openbox --sm-disable >/dev/null 2>&1 &
+HOME="$scratch" XDG_CACHE_HOME="$scratch" XDG_CONFIG_HOME="$scratch" openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 # openbox has taken the screen once the root window names its check window.
 for _ in $(seq 100); do
