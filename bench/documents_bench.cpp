@@ -114,6 +114,7 @@ class SaveToPath : public Prompts {
  public:
   explicit SaveToPath(std::string path) : path_(std::move(path)) {}
   Answer Ask(std::string_view) override { return Answer::kYes; }
+  Answer AskNoByDefault(std::string_view) override { return Answer::kYes; }
   UnsavedAnswer AskUnsavedChanges(std::string_view) override { return UnsavedAnswer::kYes; }
   bool AskToReload(std::string_view) override { return false; }
   std::optional<std::string> ChooseFileToOpen(std::span<const FileType>, std::string_view) override { return {}; }

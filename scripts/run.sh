@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the editor.
+# Sets up, builds what running needs and starts the editor; the arguments
+# (a file to open) go to the editor, read from where the script was called.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/setup.sh
-scripts/build.sh default
-exec build/bin/Zumoku
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" default Zumoku
+exec "$root/build/bin/Zumoku" "$@"

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic xvfb xauth
+  fonts-ipafont-gothic xvfb xauth openbox xdotool x11-utils
   texlive-lang-japanese poppler-utils latexmk
   qt6-translations-l10n
   dpkg-dev desktop-file-utils appstream lintian

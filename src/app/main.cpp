@@ -3,7 +3,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
-#include <optional>
 
 #include "app/desktop/command_line.h"
 #include "app/mainwindow/main_window.h"
@@ -17,21 +16,17 @@ int Answer(const zumoku::CommandLine& line) {
   return refused ? 1 : 0;
 }
 
-// --version and --help are answered before the window system is reached, so
-// they work without a display too.
-std::optional<int> AnswerWithoutDisplay(int argc, char* argv[]) {
+// The command line is answered before the window system is reached, so
+// --version, --help and a refusal work without a display too.
+zumoku::CommandLine ReadWithoutDisplay(int argc, char* argv[]) {
   const QCoreApplication probe(argc, argv);
-  const zumoku::CommandLine line = zumoku::ReadCommandLine(QCoreApplication::arguments());
-  if (line.action == zumoku::CommandLine::Action::kShowVersion ||
-      line.action == zumoku::CommandLine::Action::kShowHelp) {
-    return Answer(line);
-  }
-  return std::nullopt;
+  return zumoku::ReadCommandLine(QCoreApplication::arguments());
 }
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (const auto status = AnswerWithoutDisplay(argc, argv)) return *status;
+  const zumoku::CommandLine line = ReadWithoutDisplay(argc, argv);
+  if (line.action != zumoku::CommandLine::Action::kRun) return Answer(line);
   QApplication app(argc, argv);
   // Names the per-user data folder and ties the window to the desktop entry.
   QApplication::setApplicationName(QStringLiteral("zumoku"));
@@ -44,8 +39,6 @@ int main(int argc, char* argv[]) {
   if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qtJapanese);
   }
-  const zumoku::CommandLine line = zumoku::ReadCommandLine(QApplication::arguments());
-  if (line.action != zumoku::CommandLine::Action::kRun) return Answer(line);
 
   // A file named on the command line is opened instead of greeting the user.
   zumoku::TForm1 form1({.splash = line.file.isEmpty()});

@@ -58,7 +58,7 @@ Document::Document(EditBuffer& buffer, FileSystem& files, Prompts& prompts)
 
 void Document::Open() {
   while (buffer_.Modified()) {
-    if (AskToSave(caption_) == Answer::kNo) {
+    if (AskToSave() == Answer::kNo) {
       buffer_.SetModified(false);
     } else if (!SaveBeforeLoading()) {
       return;
@@ -125,7 +125,7 @@ bool Document::SaveAs() {
 
 bool Document::Exit() {
   if (!buffer_.Modified()) return true;
-  switch (AskToSaveOrCancel(currentFileName_)) {
+  switch (AskToSaveOrCancel()) {
     case UnsavedAnswer::kYes:
       // When that save does not happen the program stays open, so that no
       // changes are lost.
@@ -142,7 +142,7 @@ void Document::DropFiles(std::span<const std::string> paths) {
   if (paths.empty()) return;
   const std::string path = paths.front();
   if (buffer_.Modified()) {
-    const UnsavedAnswer answer = AskToSaveOrCancel(currentFileName_);
+    const UnsavedAnswer answer = AskToSaveOrCancel();
     if (answer == UnsavedAnswer::kCancel || (answer == UnsavedAnswer::kYes && !SaveBeforeLoading())) return;
   }
   if (ReadFrom(path)) Adopt(path, kDroppedCaptionSeparator);
@@ -150,8 +150,8 @@ void Document::DropFiles(std::span<const std::string> paths) {
 
 bool Document::MayReplaceText() {
   if (!buffer_.Modified()) return true;
-  // Named as Open names it; キャンセル, Esc and the close box keep the text.
-  const UnsavedAnswer answer = AskToSaveOrCancel(caption_);
+  // キャンセル, Esc and the close box keep the text.
+  const UnsavedAnswer answer = AskToSaveOrCancel();
   return answer == UnsavedAnswer::kNo || (answer == UnsavedAnswer::kYes && SaveBeforeLoading());
 }
 
@@ -216,10 +216,10 @@ void Document::Recover(const std::string& path, std::string_view bytes) {
   buffer_.SetModified(true);
 }
 
-Answer Document::AskToSave(std::string_view name) { return prompts_.Ask(Joined(name, kUnsavedQuestion)); }
+Answer Document::AskToSave() { return prompts_.Ask(Joined(currentFileName_, kUnsavedQuestion)); }
 
-UnsavedAnswer Document::AskToSaveOrCancel(std::string_view name) {
-  return prompts_.AskUnsavedChanges(Joined(name, kUnsavedQuestion));
+UnsavedAnswer Document::AskToSaveOrCancel() {
+  return prompts_.AskUnsavedChanges(Joined(currentFileName_, kUnsavedQuestion));
 }
 
 Document::SaveChoice Document::ChooseSaveName(std::string& path) {
@@ -244,7 +244,8 @@ bool Document::SaveBeforeLoading() {
 
 bool Document::MayOverwriteFile() {
   return disk_.Compare() != FileOnDisk::Change::kChanged ||
-         prompts_.Ask(Joined("ファイル ", currentFileName_, kChangedElsewhere, "上書きしますか？")) == Answer::kYes;
+         prompts_.AskNoByDefault(Joined("ファイル ", currentFileName_, kChangedElsewhere, "上書きしますか？")) ==
+             Answer::kYes;
 }
 
 bool Document::WriteTo(const std::string& path, bool becomesDocumentFile) {

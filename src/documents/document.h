@@ -92,10 +92,11 @@ class Document {
  private:
   enum class SaveChoice { kChosen, kCancelled, kDeclined };
 
-  // The unsaved-changes question, naming `name`: Open's, with Yes and No.
-  Answer AskToSave(std::string_view name);
+  // The unsaved-changes question, naming the document's file (not the
+  // caption): Open's, with Yes and No.
+  Answer AskToSave();
   // The same question with Cancel, which stops the command.
-  UnsavedAnswer AskToSaveOrCancel(std::string_view name);
+  UnsavedAnswer AskToSaveOrCancel();
   // The Save dialog and, for a name that exists, the overwrite question.
   SaveChoice ChooseSaveName(std::string& path);
   // Saves the text before another file replaces it: as Save does while

@@ -30,6 +30,9 @@ class Prompts {
 
   // A yes/no question (caption "情報", Yes the default, Esc answers No).
   virtual Answer Ask(std::string_view question) = 0;
+  // The same question when Yes would lose work: "いいえ(&N)" is the default,
+  // so a stray Enter keeps it.
+  virtual Answer AskNoByDefault(std::string_view question) = 0;
   // The unsaved-changes question of Exit, the window's close box, a dropped
   // file and New: "はい(&Y)" (the default), "いいえ(&N)" and "キャンセル".
   // One stray Esc must not throw the changes away, so Esc and the close

@@ -36,6 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
                        QStringLiteral("-a.tex")},
         CommandLineRow{"Version", {kProgram, QStringLiteral("--version")}, Action::kShowVersion, {}},
         CommandLineRow{"ShortHelp", {kProgram, QStringLiteral("-h")}, Action::kShowHelp, {}},
+        CommandLineRow{"ToolkitOptionsPassedOver",
+                       {kProgram, QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-reverse"),
+                        QStringLiteral("論文.tex")},
+                       Action::kRun,
+                       QStringLiteral("論文.tex")},
         CommandLineRow{"UnknownOption", {kProgram, QStringLiteral("--new")}, Action::kRefuse, {}},
         CommandLineRow{"TwoFiles", {kProgram, QStringLiteral("a.tex"), QStringLiteral("b.tex")}, Action::kRefuse, {}}),
     RowName());

@@ -43,6 +43,9 @@ TEST(CountDialog, OpensWithItsComponentsAndDefaults) {
   EXPECT_EQ(dialog.CheckBox1->text(), QStringLiteral("見出しの直後に改行を入れる"));
   EXPECT_FALSE(dialog.CheckBox1->isChecked());
   EXPECT_FALSE(dialog.CheckBox1->isEnabled());
+  // The close box is no cancel: the tooltip says so and names the way back.
+  EXPECT_TRUE(dialog.toolTip().contains(QStringLiteral("前回の数"))) << dialog.toolTip().toStdString();
+  EXPECT_TRUE(dialog.toolTip().contains(QStringLiteral("Ctrl+Z"))) << dialog.toolTip().toStdString();
   EXPECT_EQ(dialog.Button1->text(), QStringLiteral("OK"));
   EXPECT_TRUE(dialog.Button1->isDefault());
 }

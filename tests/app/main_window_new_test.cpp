@@ -60,7 +60,7 @@ TEST_F(Form1New, MenuEntryAndToolButtonBuildTheTemplate) {
         {Noting(question, Clicking(QStringLiteral("いいえ(&N)"))), ConfirmWithTitle(QStringLiteral("C"))});
     form->findChild<QToolButton*>(QStringLiteral("ToolButton1"))->click();
   }
-  EXPECT_EQ(question, QStringLiteral("情報: Zumoku - NEW_File.texは更新されています。保存しますか？"));
+  EXPECT_EQ(question, QStringLiteral("情報: NEW_File.texは更新されています。保存しますか？"));
   EXPECT_NE(form->Buffer().Text().find("\\title{C}"), std::string::npos);
   EXPECT_EQ(form->Template.ClassLine, "\\documentclass{jsarticle}");
 }

@@ -259,7 +259,7 @@ TEST_F(ProgramSettingsTest, LatexmkWhereInstalledRunsTheWholeChain) {
 struct RefusedRow {
   const char* name;
   std::function<QLineEdit*(ProgramSettingsDialog&)> field;
-  const char* message;  // the label beside the field
+  const char* message;  // the label below the field
   QString text;
 };
 
@@ -280,14 +280,24 @@ const RefusedRow kRefusedRows[] = {
 
 class RefusedValue : public ::testing::TestWithParam<RefusedRow> {};
 
-TEST_P(RefusedValue, IsToldBesideItsFieldAndKeepsOkDisabled) {
+// The message takes room of its own: the field keeps its width.
+TEST_P(RefusedValue, IsToldBelowItsFieldAndKeepsOkDisabled) {
   const RefusedRow& row = GetParam();
   ProgramSettingsDialog dialog(nullptr, options::ProgramOptions{});
   auto* message = dialog.findChild<QLabel*>(QLatin1String(row.message));
   ASSERT_NE(message, nullptr);
-  const QString good = row.field(dialog)->text();
+  QLineEdit* field = row.field(dialog);
+  for (int tab = 0; tab < dialog.Tabs->count(); ++tab) {
+    if (dialog.Tabs->widget(tab)->isAncestorOf(field)) dialog.Tabs->setCurrentIndex(tab);
+  }
+  dialog.show();
+  const QString good = field->text();
+  const int width = field->width();
   EXPECT_TRUE(message->text().isEmpty());
-  row.field(dialog)->setText(row.text);
+  field->setText(row.text);
+  QApplication::processEvents();
+  EXPECT_EQ(field->width(), width);
+  EXPECT_TRUE(message->isVisible());
   EXPECT_FALSE(message->text().isEmpty());
   EXPECT_FALSE(dialog.OkButton->isEnabled());
   row.field(dialog)->setText(good);

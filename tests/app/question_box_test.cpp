@@ -41,6 +41,12 @@ TEST_P(QuestionBoxAnswers, AreToldApart) {
   EXPECT_EQ(AskQuestion(nullptr, QStringLiteral("q")), GetParam().answer);
 }
 
+// A question whose Yes loses work: Enter answers No; the rest is alike.
+TEST(QuestionBox, EnterAnswersNoWhereNoIsTheDefault) {
+  ModalScript script({[](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }});
+  EXPECT_EQ(AskQuestion(nullptr, QStringLiteral("q"), Answer::kNo), Answer::kNo);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Keys, QuestionBoxAnswers,
     ::testing::Values(AnswerRow{"EnterTakesTheDefaultYes", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); },

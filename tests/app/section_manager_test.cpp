@@ -7,9 +7,22 @@
 
 #include "form_test.h"
 #include "qstring_print.h"
+#include "row_name.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
+
+namespace {
+// Double-clicks the row as a user does (a click, then the double-click)
+// and lets a closed window go.
+void DoubleClick(TSectionManager* window, int row) {
+  QListWidget* list = window->ListBox1;
+  const QPoint at = list->visualItemRect(list->item(row)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+}  // namespace
 
 class SectionManager : public FormTest {
  protected:
@@ -24,15 +37,6 @@ class SectionManager : public FormTest {
     QStringList names;
     for (int row = 0; row < window->ListBox1->count(); ++row) names << window->ListBox1->item(row)->text();
     return names;
-  }
-  // Double-clicks the row as a user does (a click, then the double-click)
-  // and lets a closed window go.
-  void DoubleClick(TSectionManager* window, int row) {
-    QListWidget* list = window->ListBox1;
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   // Rests the mouse on the row's first letter, once the list is laid out,
   // and gives the tooltip that shows.
@@ -87,16 +91,40 @@ TEST_F(SectionManager, OnlyANameCutOffHasATooltip) {
   }
 }
 
-TEST_F(SectionManager, DoubleClickSelectsTheHeadAndClosesTheWindow) {
+namespace {
+// The keys go where the window puts the focus as it opens.
+void ArrowToTheSecondRowAndEnter(TSectionManager* window) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Return}) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+  }
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct JumpRow {
+  const char* name;
+  std::function<void(TSectionManager*)> chooseTheSecondRow;
+};
+}  // namespace
+
+class SectionManagerJump : public SectionManager, public ::testing::WithParamInterface<JumpRow> {};
+
+TEST_P(SectionManagerJump, SelectsTheHeadAndClosesTheWindow) {
   Trigger("N58");
   Trigger("N58");
   QPointer<TSectionManager> window = Windows().back();
-  DoubleClick(window, 1);
+  GetParam().chooseTheSecondRow(window);
   EXPECT_EQ(form.Buffer().SelStart(), 13);
   EXPECT_EQ(form.Buffer().SelText(), S("\\section{日本マ語}"));
   EXPECT_TRUE(window.isNull());
   EXPECT_EQ(Windows().size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, SectionManagerJump,
+                         ::testing::Values(JumpRow{"DoubleClick", [](TSectionManager* w) { DoubleClick(w, 1); }},
+                                           JumpRow{"ArrowsAndEnter", ArrowToTheSecondRowAndEnter}),
+                         RowName());
 
 TEST_F(SectionManager, EachRowJumpsToItsOwnHeadAmongHeadsOfTheSameName) {
   form.Buffer().SelectAll();

@@ -8,7 +8,7 @@
 namespace zumoku::test {
 
 const std::string kChanged = "ファイル /d/a.tex は他のプログラムで変更されています。";
-const std::string kOverwriteChanged = "ask " + kChanged + "上書きしますか？";
+const std::string kOverwriteChanged = "ask-no " + kChanged + "上書きしますか？";
 const std::string kReload = "reload " + kChanged + "再読み込みしますか？";
 const std::string kReloadLosing =
     "reload " + kChanged + "再読み込みすると、保存していない変更は失われます。再読み込みしますか？";
@@ -246,7 +246,7 @@ TEST_F(DocumentTest, NewFileNamedAtStartIsCreatedBySave) {
 
   document.OpenFile("/none/a.tex");
   EXPECT_EQ(prompts.Take(), (Log{kOverwritten, "caption Zumoku - /d/other.tex", "save1 on",
-                                 "ask ファイル /d/other.tex は他のプログラムで変更されています。上書きしますか？",
+                                 "ask-no ファイル /d/other.tex は他のプログラムで変更されています。上書きしますか？",
                                  kSaveCancelled, "error ファイル /none/a.tex は開けません"}));
   EXPECT_EQ(document.CurrentFileName(), "/d/other.tex");
 }

@@ -22,25 +22,25 @@ TEST_F(DocumentTest, OpenReadsTheChosenFileAndNamesTheDocument) {
   EXPECT_EQ(prompts.saveTypes.data(), kSaveFileTypes.data());
 }
 
-TEST_F(DocumentTest, OpenOnAChangedDocumentAsksNamingTheWholeCaption) {
+TEST_F(DocumentTest, OpenOnAChangedDocumentAsksNamingItsFileNotTheCaption) {
   OpenFile("/d/a.tex");
   Type("x");
   files.files["/d/b.tex"] = "new";
   prompts.answers = {Answer::kNo};
   prompts.choices = {"/d/b.tex"};
   document.Open();
-  EXPECT_EQ(prompts.Take(),
-            (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "open /d/a.tex", "caption Zumoku - /d/b.tex", "save1 on"}));
+  EXPECT_EQ(prompts.Take(), (Log{"ask /d/a.tex" + kUnsaved, "open /d/a.tex", "caption Zumoku - /d/b.tex", "save1 on"}));
   EXPECT_EQ(buffer.Text(), "new");
   EXPECT_EQ(files.files["/d/a.tex"], "old");
 }
 
-TEST_F(DocumentTest, OpenOnAFreshChangedDocumentNamesTheProgramCaption) {
+// As Exit asks: the document has no file to name yet.
+TEST_F(DocumentTest, OpenOnAFreshChangedDocumentNamesNothing) {
   Type("x");
   prompts.answers = {Answer::kNo};
   prompts.choices = {std::nullopt};
   document.Open();
-  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku" + kUnsaved, "open "}));
+  EXPECT_EQ(prompts.Take(), (Log{"ask " + kUnsaved, "open "}));
 }
 
 TEST_F(DocumentTest, CancelledOpenMarksTheDocumentChanged) {
@@ -71,7 +71,7 @@ TEST_F(DocumentTest, UnreadableFileLeavesEverythingAsItWas) {
   prompts.choices = {"/d/locked.tex"};
   document.Open();
   EXPECT_EQ(prompts.Take(),
-            (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "open /d/a.tex", "error ファイル /d/locked.tex は開けません"}));
+            (Log{"ask /d/a.tex" + kUnsaved, "open /d/a.tex", "error ファイル /d/locked.tex は開けません"}));
   EXPECT_EQ(buffer.Text(), "oldx");
   EXPECT_FALSE(buffer.Modified());  // as the answer No left it
   EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");
@@ -130,7 +130,7 @@ TEST_P(SaveBeforeLoading, FollowsTheAnswers) {
   if (row.overwriteAnswer) prompts.answers.push_back(*row.overwriteAnswer);
   prompts.choices = {row.saveChoice};
 
-  Log expected = {loader == Loader::kOpen ? "ask Zumoku -/d/a.tex" + kUnsaved : "ask+cancel /d/a.tex" + kUnsaved};
+  Log expected = {loader == Loader::kOpen ? "ask /d/a.tex" + kUnsaved : "ask+cancel /d/a.tex" + kUnsaved};
   expected.insert(expected.end(), row.saveLog.begin(), row.saveLog.end());
   if (loader == Loader::kOpen) {
     prompts.choices.push_back("/d/next.tex");
@@ -210,8 +210,8 @@ TEST_F(DocumentTest, ClosedQuestionSavesFirstOnOpenAndCancelsADrop) {
   Type("y");
   const std::string dropped[] = {"/d/next.tex"};
   document.DropFiles(dropped);
-  EXPECT_EQ(prompts.Take(), (Log{"ask Zumoku - /d/a.tex" + kUnsaved, "status ファイルを上書き保存しました",
-                                 "open /d/a.tex", "ask+cancel /d/a.tex" + kUnsaved}));
+  EXPECT_EQ(prompts.Take(), (Log{"ask /d/a.tex" + kUnsaved, "status ファイルを上書き保存しました", "open /d/a.tex",
+                                 "ask+cancel /d/a.tex" + kUnsaved}));
   EXPECT_EQ(buffer.Text(), "oldxy");
   EXPECT_EQ(files.files["/d/a.tex"], "oldx");
   EXPECT_EQ(document.CurrentFileName(), "/d/a.tex");

@@ -230,14 +230,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SaveFirstCommand{"Exit", [](Document& d) { return d.Exit(); }, {"ask+cancel /d/a.tex" + kUnsaved, kSaved}},
         SaveFirstCommand{
-            "New", [](Document& d) { return d.MayReplaceText(); }, {"ask+cancel Zumoku - /d/a.tex" + kUnsaved, kSaved}},
+            "New", [](Document& d) { return d.MayReplaceText(); }, {"ask+cancel /d/a.tex" + kUnsaved, kSaved}},
         SaveFirstCommand{
             "Open",
             [](Document& d) {
               d.Open();
               return d.CurrentFileName() == "/d/next.tex";
             },
-            {"ask Zumoku - /d/a.tex" + kUnsaved, kSaved, "open /d/a.tex", "caption Zumoku - /d/next.tex", "save1 on"}},
+            {"ask /d/a.tex" + kUnsaved, kSaved, "open /d/a.tex", "caption Zumoku - /d/next.tex", "save1 on"}},
         SaveFirstCommand{"Drop",
                          [](Document& d) {
                            const std::string dropped[] = {"/d/next.tex"};

@@ -93,7 +93,7 @@ TEST_F(NewTest, UnreadableSettingsLeaveTheEditorAsItWas) {
   prompts.answers = {Answer::kNo};
   New();
   EXPECT_EQ(dialogs, 0);
-  EXPECT_EQ(prompts.Take(), (Lines{"ask+cancel Zumoku" + std::string("は更新されています。保存しますか？"),
+  EXPECT_EQ(prompts.Take(), (Lines{"ask+cancel " + std::string("は更新されています。保存しますか？"),
                                    "error リストのインデックスが範囲を超えています (2)"}));
   EXPECT_EQ(buffer.Text(), "kept");
   EXPECT_TRUE(buffer.Modified());

@@ -23,9 +23,8 @@ class FakePrompts : public Prompts {
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> choices;
 
-  // "ask <question>", "ask+cancel <question>", "reload <question>", "open <preset>",
-  // "save <preset>", "error <text>", "status <text>", "caption <text>",
-  // "save1 on|off".
+  // "ask <question>", "ask-no <question>" (No the default), "ask+cancel <question>", "reload <question>", "open
+  // <preset>", "save <preset>", "error <text>", "status <text>", "caption <text>", "save1 on|off".
   Log log;
   std::span<const FileType> openTypes, saveTypes;
   std::string status;
@@ -34,6 +33,10 @@ class FakePrompts : public Prompts {
 
   Answer Ask(std::string_view question) override {
     log.push_back("ask " + std::string(question));
+    return Next(question);
+  }
+  Answer AskNoByDefault(std::string_view question) override {
+    log.push_back("ask-no " + std::string(question));
     return Next(question);
   }
   // Takes its answer from the same script; kClosed stands for Esc and the

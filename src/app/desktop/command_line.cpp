@@ -80,6 +80,29 @@ QString HelpText(const QString& program, const QList<QCommandLineOption>& option
          columns(optionRows) + QStringLiteral("\n引数:\n") + columns({file});
 }
 
+// Qt's own options, which the toolkit takes when the window system starts;
+// the program passes them over. Those after "=" take a value.
+constexpr const char* kToolkitOptions[] = {
+    "platform=",        "platformpluginpath=",
+    "platformtheme=",   "plugin=",
+    "qwindowgeometry=", "qwindowicon=",
+    "qwindowtitle=",    "qmljsdebugger=",
+    "session=",         "display=",
+    "geometry=",        "style=",
+    "stylesheet=",      "reverse",
+    "widgetcount",
+};
+
+void PassOverToolkitOptions(QCommandLineParser& parser) {
+  for (const QString option : kToolkitOptions) {
+    const bool takesValue = option.endsWith(u'=');
+    QCommandLineOption known(takesValue ? option.chopped(1) : option);
+    if (takesValue) known.setValueName(QStringLiteral("value"));
+    known.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(known);
+  }
+}
+
 CommandLine Refused(const QString& why, const QString& usage) {
   return {CommandLine::Action::kRefuse, {}, why + QStringLiteral("\n\n") + usage};
 }
@@ -93,6 +116,9 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("バージョンを表示して終わります。"));
   parser.addOptions({help, version});
+  // Qt's options are single words after one dash ("-style fusion").
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  PassOverToolkitOptions(parser);
   const QString usage =
       HelpText(arguments.value(0), {help, version},
                {QStringLiteral("ファイル"), QStringLiteral("開く文書。指定しなければ起動画面から始めます。")});

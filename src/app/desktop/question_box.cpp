@@ -44,8 +44,9 @@ class QuestionBox : public QMessageBox {
 };
 }  // namespace
 
-Answer AskQuestion(QWidget* parent, const QString& question) {
+Answer AskQuestion(QWidget* parent, const QString& question, Answer byDefault) {
   QuestionBox box(parent, question);
+  if (byDefault == Answer::kNo) box.setDefaultButton(box.No());
   box.setEscapeButton(box.No());
   const QAbstractButton* answer = box.Run();
   if (answer == nullptr) return Answer::kClosed;

@@ -11,8 +11,8 @@ class QWidget;
 namespace zumoku {
 
 // Esc answers No; closing the box by its close button gives neither answer:
-// Answer::kClosed.
-Answer AskQuestion(QWidget* parent, const QString& question);
+// Answer::kClosed. `byDefault` (kYes or kNo) is the button Enter presses.
+Answer AskQuestion(QWidget* parent, const QString& question, Answer byDefault = Answer::kYes);
 
 // With a third button, "キャンセル", which Esc and the close button choose.
 UnsavedAnswer AskQuestionWithCancel(QWidget* parent, const QString& question);

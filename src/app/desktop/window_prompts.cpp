@@ -32,6 +32,10 @@ std::optional<std::string> WindowPrompts::Choose(QFileDialog::AcceptMode mode, s
 
 Answer WindowPrompts::Ask(std::string_view question) { return AskQuestion(&window_, FromUtf8(question)); }
 
+Answer WindowPrompts::AskNoByDefault(std::string_view question) {
+  return AskQuestion(&window_, FromUtf8(question), Answer::kNo);
+}
+
 UnsavedAnswer WindowPrompts::AskUnsavedChanges(std::string_view question) {
   return AskQuestionWithCancel(&window_, FromUtf8(question));
 }

@@ -24,6 +24,7 @@ class WindowPrompts : public Prompts {
       : window_(window), save1_(save1), showStatus_(std::move(showStatus)), showFormat_(std::move(showFormat)) {}
 
   Answer Ask(std::string_view question) override;
+  Answer AskNoByDefault(std::string_view question) override;
   UnsavedAnswer AskUnsavedChanges(std::string_view question) override;
   bool AskToReload(std::string_view question) override;
   std::optional<std::string> ChooseFileToOpen(std::span<const FileType> types, std::string_view presetName) override;

@@ -38,6 +38,10 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
   Edit1->setFocus();
+  // The controls have no tooltips of their own, so this one shows over all.
+  setToolTip(
+      QStringLiteral("閉じるボタン（×）で閉じても取り消しにはならず、前回の数（最初は 0）で挿入します。"
+                     "元に戻すには Ctrl+Z を押してください。"));
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {

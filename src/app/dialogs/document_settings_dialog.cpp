@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTabWidget>
 
 #include "app/desktop/error_box.h"
@@ -23,7 +24,9 @@ std::string Encoded(const QString& text, codec::LineEnds lineEnds = codec::LineE
 }  // namespace
 
 TForm3::TForm3(QWidget* parent, SettingsFiles& files, NewDocumentTemplate& fields, const DocumentSettings& loaded)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), files_(files), fields_(fields) {
+    // A frame without a title bar: some window managers draw a close box on
+    // any title bar, and this dialog cannot be cancelled. Its tab names it.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), files_(files), fields_(fields) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("文書設定"));
   setFont(WindowFont());
@@ -181,5 +184,12 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm3::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void TForm3::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 }  // namespace zumoku

@@ -46,6 +46,8 @@ class TForm3 : public QDialog {
   // only through OK.
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // The window manager draws no frame around it: it draws its own edge.
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildPage(QWidget* page);

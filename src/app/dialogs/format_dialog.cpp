@@ -25,6 +25,7 @@ int EncodingRow(const TextFormat& format) {
 FormatDialog::FormatDialog(QWidget* parent, const TextFormat& current) : QDialog(parent, DialogWindowFlags()) {
   setObjectName(QStringLiteral("FormatDialog"));
   setWindowTitle(QStringLiteral("文字コードを変えて保存"));
+  setMinimumWidth(TitleBarWidth(*this));
   EncodingBox = new QComboBox(this);
   EncodingBox->setObjectName(QStringLiteral("EncodingBox"));
   EncodingBox->addItems({QStringLiteral("Shift_JIS"), QStringLiteral("UTF-8"), QStringLiteral("UTF-8 (BOM付き)")});

@@ -50,10 +50,14 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
   Edit2 = SizeEdit(this, "Edit2", QRect(138, 81, 52, 20));
   Place(new UpDown(Edit2, math::kMinMatrixSize, math::kMaxMatrixSize, 2, this), "UpDown2", QRect(190, 81, 15, 20));
 
-  connect(NonDefaultButton(this, "Button1", QStringLiteral("OK"), QRect(207, 105, 100, 25)), &QPushButton::clicked,
-          this, &TForm5::Button1Click);
+  // Enter in a field answers OK; the rows field takes what is typed first.
+  auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "Button1", QRect(207, 105, 100, 25));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &TForm5::Button1Click);
   connect(NonDefaultButton(this, "Button2", QStringLiteral("キャンセル"), QRect(3, 108, 82, 25)), &QPushButton::clicked,
           this, &TForm5::reject);
+  Edit1->setFocus();
+  Edit1->selectAll();
 }
 
 std::optional<int> TForm5::ReadSize(const QLineEdit* edit, const QString& what) {

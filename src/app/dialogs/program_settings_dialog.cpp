@@ -37,12 +37,13 @@ QWidget* Page(QFormLayout*& form) {
   return page;
 }
 
-// `field` with its message to the right.
+// `field` with its message below, so that a message never narrows the field.
 QWidget* WithMessage(QWidget* field, QLabel* message) {
   auto* row = new QWidget;
-  auto* layout = new QHBoxLayout(row);
+  auto* layout = new QVBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(field, 1);
+  layout->setSpacing(0);
+  layout->addWidget(field);
   layout->addWidget(message);
   return row;
 }
@@ -85,6 +86,8 @@ QLabel* ProgramSettingsDialog::Checked(QLineEdit* edit, const char* name,
                                        std::function<std::string(std::string_view)> check) {
   auto* message = Named(new QLabel(this), name);
   message->setStyleSheet(QStringLiteral("color: #c00000"));
+  // A long message takes lines, not width.
+  message->setWordWrap(true);
   checked_.push_back({edit, message, std::move(check)});
   connect(edit, &QLineEdit::textChanged, this, &ProgramSettingsDialog::CheckAll);
   return message;
@@ -95,6 +98,7 @@ void ProgramSettingsDialog::CheckAll() {
   for (const CheckedField& field : checked_) {
     const QString message = QString::fromStdString(field.check(StdText(field.edit)));
     field.message->setText(message);
+    field.message->setVisible(!message.isEmpty());
     allGood = allGood && message.isEmpty();
   }
   OkButton->setEnabled(allGood);

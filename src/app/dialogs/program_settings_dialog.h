@@ -1,7 +1,7 @@
 #pragma once
 // "プログラムの設定": the editor, the typing aid, typesetting and new
 // documents on four tabs. Each typed value is checked as it is typed: a
-// message beside the field says what is wrong, and OK waits until nothing
+// message below the field says what is wrong, and OK waits until nothing
 // is. 既定値に戻す puts the defaults into the fields; only OK takes them.
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,7 +68,7 @@ class ProgramSettingsDialog : public QDialog {
   QWidget* TypingTab();
   QWidget* TypesetTab();
   QWidget* DocumentTab();
-  // The message label beside `edit`, named after it, checked at each change.
+  // The message label below `edit`, named after it, checked at each change.
   QLabel* Checked(QLineEdit* edit, const char* name, std::function<std::string(std::string_view)> check);
   void CheckAll();
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
@@ -31,6 +32,9 @@ TSectionManager::TSectionManager(QWidget& owner, EditBuffer& buffer, std::functi
   // Rows are one line each; thousands of heads then fill the list at once.
   ListBox1->setUniformItemSizes(true);
   ListBox1->viewport()->installEventFilter(this);
+  ListBox1->installEventFilter(this);
+  // The arrow keys and Enter work at once.
+  ListBox1->setFocus();
   connect(Button1, &QPushButton::clicked, this, &TSectionManager::Button1Click);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TSectionManager::ListBox1DblClick);
   FormCreate();
@@ -60,19 +64,35 @@ bool ShowsWholeName(const QListWidget* list, const QListWidgetItem* row) {
   const int textRight = rect.left() + 2 * margin + list->fontMetrics().horizontalAdvance(row->text());
   return rect.left() >= 0 && textRight <= list->viewport()->width();
 }
+
+bool IsEnter(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 }  // namespace
 
-// A name the list cuts off is shown whole as the row's tooltip.
+// Enter on a row jumps as a double-click does.
 bool TSectionManager::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != ListBox1->viewport() || event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
-  const auto* help = static_cast<QHelpEvent*>(event);
+  if (watched == ListBox1 && IsEnter(event)) {
+    ListBox1DblClick();
+    return true;
+  }
+  if (watched == ListBox1->viewport() && event->type() == QEvent::ToolTip) {
+    ShowNameTip(static_cast<const QHelpEvent*>(event));
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// A name the list cuts off is shown whole as the row's tooltip.
+void TSectionManager::ShowNameTip(const QHelpEvent* help) {
   const QListWidgetItem* row = ListBox1->itemAt(help->pos());
   if (row && !ShowsWholeName(ListBox1, row)) {
     QToolTip::showText(help->globalPos(), row->text(), ListBox1->viewport());
   } else {
     QToolTip::hideText();
   }
-  return true;
 }
 
 void TSectionManager::ListBox1DblClick() {

@@ -1,8 +1,9 @@
 #pragma once
 // The section manager: a small window, on top of the main window, listing
-// the names of the section heads in the text. A double-click on a name
-// selects its head in the editor and closes the window. Each use of the
+// the names of the section heads in the text. A double-click on a name, or
+// Enter on it, selects its head in the editor and closes the window. Each use of the
 // menu entry opens another one; a closed window is destroyed.
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
@@ -37,6 +38,7 @@ class TSectionManager : public QWidget {
 
  private:
   void Append(const std::vector<std::string>& names);
+  void ShowNameTip(const QHelpEvent* help);
 
   // The head a row stands for: its name's bytes, which the jump searches
   // for, and which of the heads of that name it is, from 0.

@@ -36,8 +36,12 @@ void TForm1::GoToLine1Click() {
                                              QLineEdit::Normal, QString(), &accepted);
   if (!accepted) return;
   const auto line = ParseInteger(text.toStdString());
-  if (!line || *line < 1 || *line > memo1->blockCount()) {
+  if (!line) {
     ShowErrorBox(this, NotWholeNumberMessage(text));
+    return;
+  }
+  if (*line < 1 || *line > memo1->blockCount()) {
+    ShowErrorBox(this, QStringLiteral("1 から %1 の行番号を入力してください").arg(memo1->blockCount()));
     return;
   }
   memo1->setTextCursor(QTextCursor(memo1->document()->findBlockByNumber(*line - 1)));

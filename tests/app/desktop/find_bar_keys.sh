@@ -2,30 +2,17 @@
 # The find bar under a window manager with real key events: Enter,
 # Shift+Enter and Esc in the search box, then opening another file (Ctrl+O)
 # while the matches are marked, TRIES times, each in a fresh program.
-# Usage: find_bar_desktop.sh PROGRAM [TRIES]. Exit 77 (skipped) without
-# Xvfb, openbox or xdotool.
+# Usage, on a display with a window manager (desktop_session.sh):
+# find_bar_keys.sh PROGRAM [TRIES].
 set -u
 program=$1
 tries=${2:-3}
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
+program_pid=
+trap 'kill "$program_pid" 2>/dev/null; rm -rf "$work"' EXIT
+# The program's own settings and recovery files go to this run's folder.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
 
 fail() { echo "try $1: $2"; exit 1; }
 for try in $(seq "$tries"); do
@@ -33,7 +20,6 @@ for try in $(seq "$tries"); do
   printf 'ab ab x\r\n' >"$work/b.tex"
   "$program" "$work/a.tex" 2>/dev/null &
   program_pid=$!
-  pids+=("$program_pid")
   window=$(xdotool search --sync --onlyvisible --name 'a\.tex' | head -1)
   xdotool windowactivate --sync "$window"
   sleep 0.5
