@@ -31,10 +31,13 @@ void TForm1::ShowCaretPlace() {
 }
 
 void TForm1::GoToLine1Click() {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(this, QStringLiteral("行へ移動"), QStringLiteral("行番号："),
-                                             QLineEdit::Normal, QString(), &accepted);
-  if (!accepted) return;
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(QStringLiteral("行へ移動"));
+  dialog.setLabelText(QStringLiteral("行番号："));
+  // A size of its own: the window frame then draws no resize handle.
+  dialog.setFixedSize(dialog.sizeHint());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString text = dialog.textValue();
   const auto line = ParseInteger(text.toStdString());
   if (!line || *line < 1 || *line > memo1->blockCount()) {
     ShowErrorBox(this, NotWholeNumberMessage(text));
