@@ -8,15 +8,20 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSizeGrip>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 #include <QUrl>
 
+#include "app/dialogs/format_dialog.h"
+#include "app/dialogs/program_settings_dialog.h"
+#include "app/dialogs/recovery_window.h"
 #include "desktop_state.h"
 #include "form_test.h"
 #include "shown_caption.h"
@@ -158,6 +163,25 @@ TEST_F(Form1, StatusPanelsMakeRoomAndNeverOverlap) {
     EXPECT_EQ(QToolTip::text(), cut ? message : QString()) << windowWidth;
   }
   EXPECT_EQ(form.statusBar()->findChild<QSizeGrip*>(), nullptr) << "the window frame has the grip";
+}
+
+// A dialog that can be resized gets a resize handle from some window frames,
+// a stray line along its bottom; these have no use for another size.
+TEST(Dialogs, KeepTheirSizeAndFitTheirText) {
+  ProgramSettingsDialog settings(nullptr, options::ProgramOptions{});
+  FormatDialog format(nullptr, TextFormat{});
+  RecoveryWindow recovery(nullptr, {{QStringLiteral("a.tex"), QStringLiteral("/a.tex"), QStringLiteral("12:00")}}, {});
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&settings, &format, &recovery}) {
+    dialog->show();
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->windowTitle().toStdString();
+    dialog->hide();
+  }
+  settings.show();
+  auto* tabs = settings.findChild<QTabWidget*>();
+  tabs->setCurrentIndex(2);  // タイプセット
+  ASSERT_EQ(tabs->tabText(2), QStringLiteral("タイプセット"));
+  const QLineEdit* engine = settings.ShiftJisEngineBox->lineEdit();
+  EXPECT_GE(engine->width(), engine->fontMetrics().horizontalAdvance(engine->placeholderText()));
 }
 
 TEST_F(Form1, StartsEmptyInBasicMode) {

@@ -106,6 +106,7 @@ TEST_P(GoToLine, CtrlGMovesTheCaretToTheLineStartOrRefusesTheEntry) {
   PutCaret(1, 3);
   const GoToRow& row = GetParam();
   std::deque<ModalScript::Step> steps{[&](QDialog* dialog) {
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "no resize handle under it";
     static_cast<QInputDialog*>(dialog)->setTextValue(row.entry);
     dialog->accept();
   }};

@@ -2,6 +2,7 @@
 // line and column in panel 2, "行へ移動...", and the window title's mark
 // for unsaved changes.
 #include <QInputDialog>
+#include <QLayout>
 #include <QTextBlock>
 #include <algorithm>
 
@@ -34,8 +35,10 @@ void TForm1::GoToLine1Click() {
   QInputDialog dialog(this);
   dialog.setWindowTitle(QStringLiteral("行へ移動"));
   dialog.setLabelText(QStringLiteral("行番号："));
-  // A size of its own: the window frame then draws no resize handle.
-  dialog.setFixedSize(dialog.sizeHint());
+  // A size of its own: the window frame then draws no resize handle. The
+  // dialog builds its layout when it is first measured.
+  dialog.sizeHint();
+  dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString text = dialog.textValue();
   const auto line = ParseInteger(text.toStdString());

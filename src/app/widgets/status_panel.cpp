@@ -8,8 +8,7 @@
 
 namespace zumoku {
 
-StatusPanel::StatusPanel(const char* name, QWidget* parent, int usualWidth)
-    : QLabel(parent), usualWidth_(usualWidth) {
+StatusPanel::StatusPanel(const char* name, QWidget* parent, int usualWidth) : QLabel(parent), usualWidth_(usualWidth) {
   setObjectName(QLatin1String(name));
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setTextFormat(Qt::PlainText);  // messages carry paths
