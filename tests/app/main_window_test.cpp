@@ -111,6 +111,7 @@ TEST_F(Form1, TopMenusCarryTheirLetters) {
 
 TEST_F(Form1, RedoIsOfferedOnlyAfterAnUndo) {
   QAction* redo = Action("Redo1");
+  ASSERT_NE(redo, nullptr);
   EXPECT_FALSE(redo->isEnabled());
   QTest::keyClicks(form.memo1, QStringLiteral("ab"));
   EXPECT_FALSE(redo->isEnabled());
