@@ -61,8 +61,12 @@ class EditBuffer {
   virtual void Clear() = 0;  // empty text, Modified false; the encoding stays
   // Replaces the whole text with a document read from a file (loaded-text
   // line-end rule) in `encoding`, which the text then keeps; empties the
-  // undo history, leaves Modified to the caller.
+  // undo history; Modified is true until the caller marks the text saved.
   virtual void Load(std::string_view bytes, Encoding encoding) = 0;
+  // True when the text differs from the one last marked saved by
+  // SetModified(false); undoing back to that text makes it false again.
+  // SetModified(true) counts the text as unsaved until the next save, and
+  // typing after a save starts a new step.
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;
 

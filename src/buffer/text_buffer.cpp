@@ -31,7 +31,6 @@ void TextBuffer::Replace(std::size_t at, std::size_t length, std::string_view by
   // character: the caret then stands after that character.
   selStart_ = CeilToCharBoundary(text_, at + bytes.size(), encoding_);
   selLength_ = 0;
-  modified_ = true;
   typingRun_ = false;
 }
 
@@ -39,10 +38,10 @@ void TextBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_vie
   const std::string bytes = NormalizeInsertedLineEnds(s);
   if (stepDepth_ == 0 || freshHistory_) {
     undo_.clear();
+    cleanDepth_.reset();
   } else {
-    if (!stepWritten_) undo_.push_back({{}, selStart_, selLength_});
-    stepWritten_ = true;
-    undo_.back().edits.push_back({at, text_.substr(at, length), bytes});
+    if (!std::exchange(stepWritten_, true)) PushStep({{}, selStart_, selLength_});
+    GrowNewestStep({at, text_.substr(at, length), bytes});
   }
   Replace(at, length, bytes);
 }
@@ -53,8 +52,23 @@ bool TextBuffer::EndUndoStep() {
   return std::exchange(stepWritten_, false);
 }
 
+void TextBuffer::PushStep(Step step) {
+  if (cleanDepth_ > undo_.size()) cleanDepth_.reset();
+  undo_.push_back(std::move(step));
+}
+
+void TextBuffer::GrowNewestStep(Edit edit) {
+  if (cleanDepth_ == undo_.size() && !undo_.back().edits.empty()) cleanDepth_.reset();
+  undo_.back().edits.push_back(std::move(edit));
+}
+
+void TextBuffer::SetModified(bool modified) {
+  typingRun_ = false;  // typing after a save is a step of its own
+  cleanDepth_ = modified ? std::nullopt : std::optional(undo_.size());
+}
+
 void TextBuffer::UserEdit(std::string_view normalized) {
-  undo_.push_back({{{selStart_, SelText(), std::string(normalized)}}, selStart_, selLength_});
+  PushStep({{{selStart_, SelText(), std::string(normalized)}}, selStart_, selLength_});
   Replace(selStart_, selLength_, normalized);
 }
 
@@ -64,7 +78,7 @@ void TextBuffer::Clear() {
   text_.clear();
   selStart_ = selLength_ = 0;
   StartFreshHistory();
-  modified_ = false;
+  cleanDepth_ = 0;
 }
 
 void TextBuffer::Load(std::string_view bytes, Encoding encoding) {
@@ -72,6 +86,7 @@ void TextBuffer::Load(std::string_view bytes, Encoding encoding) {
   text_ = NormalizeLoadedLineEnds(bytes);
   selStart_ = selLength_ = 0;
   StartFreshHistory();
+  cleanDepth_.reset();  // the caller says whether the text is saved
 }
 
 void TextBuffer::StartFreshHistory() {
@@ -96,7 +111,7 @@ void TextBuffer::Type(std::string_view s) {
   const std::string bytes = NormalizeInsertedLineEnds(s);
   if (typingRun_) {
     // Nothing moved since the run's last insertion: the caret stands at its end.
-    undo_.back().edits.push_back({selStart_, "", bytes});
+    GrowNewestStep({selStart_, "", bytes});
     Replace(selStart_, 0, bytes);
   } else {
     UserEdit(bytes);

@@ -1,6 +1,7 @@
 #pragma once
 // The reference EditBuffer: the document as one byte string. Every text
 // command is tested against it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,8 @@ class TextBuffer : public EditBuffer, private EditLines {
   Encoding TextEncoding() const override { return encoding_; }
   void Clear() override;
   void Load(std::string_view bytes, Encoding encoding) override;
-  bool Modified() const override { return modified_; }
-  void SetModified(bool modified) override { modified_ = modified; }
+  bool Modified() const override { return cleanDepth_ != undo_.size(); }
+  void SetModified(bool modified) override;
 
   void Undo() override;
   void CutToClipboard() override;
@@ -73,6 +74,10 @@ class TextBuffer : public EditBuffer, private EditLines {
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
   // Clear and Load start a fresh history, even inside a step.
   void StartFreshHistory();
+  // A new step: a saved state taken back before it can no longer come back.
+  void PushStep(Step step);
+  // The newest step grows: when it was the saved state, that state is gone.
+  void GrowNewestStep(Edit edit);
   // Byte range of line `index` without its line end; false past the last.
   bool LineRange(int index, std::size_t& begin, std::size_t& end) const;
 
@@ -81,8 +86,10 @@ class TextBuffer : public EditBuffer, private EditLines {
   Encoding encoding_ = Encoding::kShiftJis;
   std::size_t selStart_ = 0;
   std::size_t selLength_ = 0;
-  bool modified_ = false;
   std::vector<Step> undo_;
+  // The number of steps when the text was last marked saved; none when no
+  // undo leads back to it.
+  std::optional<std::size_t> cleanDepth_ = 0;
   int stepDepth_ = 0;
   bool stepWritten_ = false;
   bool freshHistory_ = false;  // Clear or Load ran inside the open step

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +95,35 @@ TEST_F(Form1Keys, EachFileMenuEntryRunsFromTheKeyItShows) {
     QSignalSpy triggered(action, &QAction::triggered);
     Press(action->shortcut());
     EXPECT_EQ(triggered.count(), 1) << name;
+  }
+}
+
+// "上書き保存" is disabled without a file; its key then asks for a name.
+TEST_F(Form1Keys, CtrlSOnADocumentWithoutAFileAsksForAName) {
+  QTest::keyClicks(form.memo1, QStringLiteral("abc"));
+  ASSERT_FALSE(Action("Save1")->isEnabled());
+  QFileDialog::AcceptMode asked = QFileDialog::AcceptOpen;
+  {
+    ModalScript script({[&](QDialog* dialog) {
+      asked = qobject_cast<QFileDialog*>(dialog)->acceptMode();
+      dialog->reject();
+    }});
+    Press(QKeySequence(Qt::CTRL | Qt::Key_S));
+  }
+  EXPECT_EQ(asked, QFileDialog::AcceptSave);
+}
+
+// F10 and Alt with a menu's letter open a menu from the keyboard.
+TEST_F(Form1Keys, MenuKeysOpenTheirMenu) {
+  const struct {
+    QKeyCombination key;
+    const char* menu;
+  } rows[] = {{QKeyCombination(Qt::Key_F10), "File1"}, {Qt::ALT | Qt::Key_E, "Edit1"}, {Qt::ALT | Qt::Key_S, "Find2"}};
+  for (const auto& row : rows) {
+    Press(QKeySequence(row.key));
+    auto* menu = form.findChild<QMenu*>(QLatin1String(row.menu));
+    EXPECT_TRUE(menu->isVisible()) << row.menu;
+    menu->close();
   }
 }
 

@@ -266,6 +266,23 @@ TEST_F(Form1Documents, DroppedFifoIsRefusedAtOnce) {
 
 // Exit, the close box and a dropped file ask with a third button: Esc and the
 // question's close button cancel the command and lose nothing.
+// "文字コードを指定して開き直す" marks the encoding the document is read in.
+TEST_F(Form1Documents, ReopenMenuMarksTheDocumentsEncoding) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    const char* checked;
+    const char* unchecked;
+  } rows[] = {{"sjis.tex", S("日本語"), "ReopenShiftJis1", "ReopenUtf81"},
+              {"utf8.tex", "\xE6\x97\xA5\xE6\x9C\xAC", "ReopenUtf81", "ReopenShiftJis1"}};
+  for (const auto& row : rows) {
+    form.OpenFile(WriteFile(QLatin1String(row.name), row.bytes));
+    emit form.findChild<QMenu*>(QStringLiteral("File1"))->aboutToShow();
+    EXPECT_TRUE(Action(row.checked)->isChecked()) << row.name;
+    EXPECT_FALSE(Action(row.unchecked)->isChecked()) << row.name;
+  }
+}
+
 TEST_F(Form1Documents, EscOrClosingTheUnsavedQuestionKeepsEverything) {
   const QString dropped = WriteFile(QStringLiteral("dropped.tex"), "dropped");
   const std::function<void()> commands[] = {[&] { Trigger("Exit1"); }, [&] { form.close(); },

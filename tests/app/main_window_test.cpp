@@ -5,11 +5,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QSizeGrip>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 
+#include "app/dialogs/format_dialog.h"
+#include "app/dialogs/program_settings_dialog.h"
+#include "app/dialogs/recovery_window.h"
 #include "desktop_state.h"
 #include "form_test.h"
 #include "shown_caption.h"
@@ -37,13 +49,12 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
     bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
   }
   EXPECT_EQ(bar.join(u' '),
-            QStringLiteral(
-                "File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
-                "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
-                "ReopenUtf81) SaveInFormat1 N1 Exit1) "
-                "Edit1(N4 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1) "
-                "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
-                "N7(N8) Help1(N6)"));
+            QStringLiteral("File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
+                           "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
+                           "ReopenUtf81) SaveInFormat1 N1 Exit1) "
+                           "Edit1(N4 Redo1 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1) "
+                           "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
+                           "N7(N8) Help1(N6)"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
             QStringLiteral("Cut2 Copy2 Paste2 N9 "
                            "N11(N32 N31 N12 N13 emphasis1 Taypewriter1 SansSerif1 SMALLCAPS1 Slanted1) "
@@ -63,8 +74,8 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
   EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
 }
 
-// Only the "ファイル", "タイプセット" and "検索" entries have keys; the
-// editor handles the edit keys itself.
+// The "ファイル", "タイプセット" and "検索" entries have keys; of the edit
+// entries, undo and redo show theirs, which the editor handles itself.
 TEST_F(Form1, MainMenuKeys) {
   const struct {
     const char* name;
@@ -74,7 +85,8 @@ TEST_F(Form1, MainMenuKeys) {
               {"Save1", "Ctrl+S"},
               {"SaveAs1", "Ctrl+Shift+S"},
               {"Exit1", "Ctrl+Q"},
-              {"N4", ""},
+              {"N4", "Ctrl+Z"},
+              {"Redo1", "Ctrl+Y; Ctrl+Shift+Z"},
               {"Cut1", ""},
               {"Paste1", ""},
               {"N37", ""},
@@ -86,8 +98,92 @@ TEST_F(Form1, MainMenuKeys) {
               {"FindPrevious1", "Shift+F3"},
               {"Replace1", "Ctrl+H"}};
   for (const auto& row : rows) {
-    EXPECT_EQ(Action(row.name)->shortcut().toString(), QLatin1String(row.keys)) << row.name;
+    EXPECT_EQ(QKeySequence::listToString(Action(row.name)->shortcuts()), QLatin1String(row.keys)) << row.name;
   }
+}
+
+// Alt with the letter opens the menu; the entries keep their captions.
+TEST_F(Form1, TopMenusCarryTheirLetters) {
+  QStringList titles;
+  for (const QAction* menu : form.menuBar()->actions()) titles << menu->text();
+  EXPECT_EQ(titles.join(u' '), QStringLiteral("ファイル(&F) 編集(&E) タイプセット(&T) 検索(&S) 設定(&O) ヘルプ(&H)"));
+  EXPECT_EQ(Action("Open1")->text(), QStringLiteral("開く..."));
+}
+
+TEST_F(Form1, RedoIsOfferedOnlyAfterAnUndo) {
+  QAction* redo = Action("Redo1");
+  ASSERT_NE(redo, nullptr);
+  EXPECT_FALSE(redo->isEnabled());
+  QTest::keyClicks(form.memo1, QStringLiteral("ab"));
+  EXPECT_FALSE(redo->isEnabled());
+  Trigger("N4");
+  EXPECT_EQ(form.Buffer().Text(), "");
+  EXPECT_TRUE(redo->isEnabled());
+  Trigger("Redo1");
+  EXPECT_EQ(form.Buffer().Text(), "ab");
+  EXPECT_FALSE(redo->isEnabled());
+}
+
+// Each button names its command and key; the mode button the mode it switches to.
+TEST_F(Form1, ToolButtonsShowAnImageAndTheirCommand) {
+  const auto button = [this](const char* name) { return form.findChild<QToolButton*>(QLatin1String(name)); };
+  const struct {
+    const char* name;
+    QString tip;
+  } rows[] = {{"ToolButton1", QStringLiteral("新規作成 (Ctrl+N)")},
+              {"ToolButton2", QStringLiteral("開く (Ctrl+O)")},
+              {"ToolButton3", QStringLiteral("上書き保存 (Ctrl+S)")},
+              {"ToolButton4", QStringLiteral("数式コマンドに変更")},
+              {"ToolButton6", QStringLiteral("文書のフォルダを開く")},
+              {"TypesetButton1", QStringLiteral("タイプセット (Ctrl+T)")}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(button(row.name)->toolTip(), row.tip) << row.name;
+    EXPECT_FALSE(button(row.name)->icon().isNull()) << row.name;
+  }
+  button("ToolButton4")->click();
+  EXPECT_EQ(button("ToolButton4")->toolTip(), QStringLiteral("基本コマンドに変更"));
+}
+
+// Panel 0 widens for a long message; in a narrow window every panel gives up
+// room before they overlap, a cut message showing whole as the tooltip.
+TEST_F(Form1, StatusPanelsMakeRoomAndNeverOverlap) {
+  const QString message = QStringLiteral("タイプセット失敗: mendex 終了コード 255（索引の読みがありません）");
+  form.SetStatusPanelText(0, message);
+  QLabel* panels[4];
+  for (int i = 0; i < 4; ++i) panels[i] = form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(i));
+  const int messageWidth = panels[0]->fontMetrics().horizontalAdvance(message);
+  form.show();
+  for (const int windowWidth : {1000, 300}) {
+    form.resize(windowWidth, 400);
+    form.statusBar()->layout()->activate();
+    for (int i = 0; i < 3; ++i) EXPECT_LT(panels[i]->geometry().right(), panels[i + 1]->x()) << windowWidth;
+    EXPECT_LE(panels[3]->geometry().right(), form.statusBar()->width()) << windowWidth;
+    const bool cut = panels[0]->contentsRect().width() < messageWidth;
+    EXPECT_EQ(cut, windowWidth == 300);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), panels[0]->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(panels[0], &hover);
+    EXPECT_EQ(QToolTip::text(), cut ? message : QString()) << windowWidth;
+  }
+  EXPECT_EQ(form.statusBar()->findChild<QSizeGrip*>(), nullptr) << "the window frame has the grip";
+}
+
+// A dialog that can be resized gets a resize handle from some window frames,
+// a stray line along its bottom; these have no use for another size.
+TEST(Dialogs, KeepTheirSizeAndFitTheirText) {
+  ProgramSettingsDialog settings(nullptr, options::ProgramOptions{});
+  FormatDialog format(nullptr, TextFormat{});
+  RecoveryWindow recovery(nullptr, {{QStringLiteral("a.tex"), QStringLiteral("/a.tex"), QStringLiteral("12:00")}}, {});
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&settings, &format, &recovery}) {
+    dialog->show();
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->windowTitle().toStdString();
+    dialog->hide();
+  }
+  settings.show();
+  auto* tabs = settings.findChild<QTabWidget*>();
+  tabs->setCurrentIndex(2);  // タイプセット
+  ASSERT_EQ(tabs->tabText(2), QStringLiteral("タイプセット"));
+  const QLineEdit* engine = settings.ShiftJisEngineBox->lineEdit();
+  EXPECT_GE(engine->width(), engine->fontMetrics().horizontalAdvance(engine->placeholderText()));
 }
 
 TEST_F(Form1, StartsEmptyInBasicMode) {

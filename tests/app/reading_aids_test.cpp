@@ -62,6 +62,13 @@ TEST_F(ReadingAids, MarginWidthFollowsTheDigitsOfTheLastLineNumber) {
   EXPECT_LT(widthByLines[99], widthByLines[100]);
 }
 
+// At the window's first size the margin used to keep the height of the
+// editor before its first layout and showed the first number only.
+TEST_F(ReadingAids, MarginSpansTheTextAtTheFirstSize) {
+  auto* margin = form.findChild<LineNumberMargin*>(QStringLiteral("LineNumberMargin"));
+  EXPECT_EQ(margin->height(), form.memo1->viewport()->height());
+}
+
 TEST_F(ReadingAids, OnlyTheShownBlocksAreColouredAndNoTextChanges) {
   SetText(Lines(2000));
   Paint();
@@ -102,6 +109,7 @@ TEST_P(GoToLine, CtrlGMovesTheCaretToTheLineStartOrRefusesTheEntry) {
   PutCaret(1, 3);
   const GoToRow& row = GetParam();
   std::deque<ModalScript::Step> steps{[&](QDialog* dialog) {
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "no resize handle under it";
     static_cast<QInputDialog*>(dialog)->setTextValue(row.entry);
     dialog->accept();
   }};
@@ -150,6 +158,23 @@ TEST_F(ReadingAids, CaretPanelFollowsTheCaretInCharacters) {
   EXPECT_EQ(Panel(2), QStringLiteral("2 行 2 桁"));
 }
 
+// Select-all moves the caret to the end without the widget saying so.
+TEST_F(ReadingAids, CaretPanelAndLineFollowEveryWayOfSelectingAll) {
+  const std::function<void(TForm1&)> ways[] = {
+      [](TForm1& form) { QTest::keyClick(form.memo1, Qt::Key_A, Qt::ControlModifier); },
+      [](TForm1& form) { form.findChild<QAction*>(QStringLiteral("N37"))->trigger(); },
+  };
+  for (const auto& selectAll : ways) {
+    SetText(QStringLiteral("ab\ncd\nxyz"));
+    PutCaret(0, 1);
+    selectAll(form);
+    EXPECT_EQ(Panel(2), QStringLiteral("3 行 4 桁"));
+    const auto marks = form.memo1->extraSelections();
+    ASSERT_FALSE(marks.isEmpty());
+    EXPECT_EQ(marks.front().cursor.blockNumber(), 2) << "the caret's line is marked";
+  }
+}
+
 TEST_F(ReadingAids, TitleMarkFollowsModified) {
   SetText(QString());
   EXPECT_FALSE(form.isWindowModified());
@@ -158,6 +183,31 @@ TEST_F(ReadingAids, TitleMarkFollowsModified) {
   EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku*"));
   form.Buffer().SetModified(false);
   EXPECT_EQ(ShownCaption(form), QStringLiteral("Zumoku"));
+}
+
+// Saving marks the text clean; undo and redo pass through that state.
+TEST_F(ReadingAids, TitleMarkFollowsUndoAndRedoThroughTheSavedText) {
+  SetText(QString());
+  QTest::keyClicks(form.memo1, QStringLiteral("ab"));
+  form.Buffer().SetModified(false);  // as saving does
+  QTest::keyClicks(form.memo1, QStringLiteral("c"));
+  const struct {
+    QKeyCombination key;
+    const char* text;
+    bool modified;
+  } rows[] = {
+      {Qt::CTRL | Qt::Key_Z, "ab", false},
+      {Qt::CTRL | Qt::Key_Y, "abc", true},
+      {Qt::CTRL | Qt::Key_Z, "ab", false},
+      {Qt::CTRL | Qt::Key_Z, "", true},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, "ab", false},
+  };
+  for (const auto& row : rows) {
+    QTest::keyClick(form.memo1, row.key.key(), row.key.keyboardModifiers());
+    EXPECT_EQ(form.Buffer().Text(), row.text);
+    EXPECT_EQ(form.Buffer().Modified(), row.modified) << row.text;
+    EXPECT_EQ(ShownCaption(form), row.modified ? QStringLiteral("Zumoku*") : QStringLiteral("Zumoku")) << row.text;
+  }
 }
 
 TEST_F(ReadingAids, ZoomChangesOnlyTheEditorsFontSize) {

@@ -33,7 +33,7 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsFourEntries) {
                                  [this](QAction* a) { return a->menu() == form.findChild<QMenu*>("Edit1"); });
   ASSERT_LT(edit + 1, menus.end());
   EXPECT_EQ((*(edit + 1))->objectName(), QStringLiteral("TypesetMenu1"));
-  EXPECT_EQ((*(edit + 1))->text(), QStringLiteral("タイプセット"));
+  EXPECT_EQ((*(edit + 1))->text(), QStringLiteral("タイプセット(&T)"));
   const QList<QAction*> items = Child<QMenu>("TypesetMenu1")->actions();
   ASSERT_EQ(items.size(), 4);
   EXPECT_EQ(items[0]->objectName(), QStringLiteral("Typeset1"));

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLayout>
 #include <QPushButton>
 
 #include "app/widgets/dialog_style.h"
@@ -45,6 +46,8 @@ FormatDialog::FormatDialog(QWidget* parent, const TextFormat& current) : QDialog
   layout->addRow(QStringLiteral("文字コード："), EncodingBox);
   layout->addRow(QStringLiteral("改行コード："), LineEndsBox);
   layout->addRow(buttons);
+  // A size of its own: the window frame then draws no resize handle.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 TextFormat FormatDialog::Chosen() const {

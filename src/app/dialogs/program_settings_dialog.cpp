@@ -28,6 +28,9 @@ QComboBox* EngineBox(QWidget* parent, const char* name, const QStringList& engin
   box->setInsertPolicy(QComboBox::NoInsert);
   box->addItems(QStringList{QString()} + engines);
   box->lineEdit()->setPlaceholderText(QStringLiteral("既定：文書に合わせる（platex / uplatex）"));
+  // Wide enough for the grey text, which the box's items do not measure.
+  box->setMinimumWidth(box->minimumSizeHint().width() +
+                       box->fontMetrics().horizontalAdvance(box->lineEdit()->placeholderText()));
   return box;
 }
 
@@ -79,6 +82,8 @@ ProgramSettingsDialog::ProgramSettingsDialog(QWidget* parent, const ProgramOptio
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Tabs);
   layout->addLayout(buttons);
+  // A size of its own: the window frame then draws no resize handle.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   Show(options);
 }
 

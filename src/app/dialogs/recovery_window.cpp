@@ -56,6 +56,8 @@ RecoveryWindow::RecoveryWindow(QWidget* parent, const std::vector<Row>& rows, Ac
   layout->addWidget(note);
   layout->addWidget(ListView1);
   layout->addLayout(buttons);
+  // A size of its own: the window frame then draws no resize handle.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void RecoveryWindow::RestoreButton1Click() {

@@ -24,6 +24,9 @@ LineNumberMargin::LineNumberMargin(Memo& memo) : QWidget(&memo), memo_(memo) {
   // The bold number moves with the caret.
   connect(&memo, &QPlainTextEdit::cursorPositionChanged, this, qOverload<>(&QWidget::update));
   memo.installEventFilter(this);
+  // The viewport is laid out after the editor's own resize event, so its
+  // height is only known when it is resized itself.
+  memo.viewport()->installEventFilter(this);
   FitWidth();
   show();
 }
@@ -53,7 +56,7 @@ void LineNumberMargin::Place() {
 
 bool LineNumberMargin::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize) Place();
-  if (event->type() == QEvent::FontChange) FitWidth();
+  if (event->type() == QEvent::FontChange && watched == &memo_) FitWidth();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -17,7 +17,7 @@ class LineNumberMargin : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  // Follows the editor's size.
+  // Follows the size of the editor and of its viewport.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

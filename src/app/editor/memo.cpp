@@ -59,6 +59,7 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   const auto moved = [this] {
     if (!typing_) EndTypingRun();
   };
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { reportedCaret_ = textCursor().position(); });
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, moved);
   connect(this, &QPlainTextEdit::selectionChanged, this, moved);
 }
@@ -116,12 +117,25 @@ void Memo::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) SetTabWidth(tabWidth_);
 }
 
+// The widget's select-all moves the caret to the end without reporting it;
+// reported here, the caret's panel, line and number follow it as every
+// other move. Not from within an edit, whose cursors the document is still
+// updating.
+void Memo::ReportCaretMove() {
+  if (textCursor().position() != reportedCaret_) emit cursorPositionChanged();
+}
+
+void Memo::SelectAll() {
+  selectAll();
+  ReportCaretMove();
+}
+
 void Memo::keyPressEvent(QKeyEvent* event) {
   // Taken back and redone outside any step.
   if (event->matches(QKeySequence::Undo)) {
     Undo();
   } else if (event->matches(QKeySequence::Redo)) {
-    redo();
+    Redo();
   } else if (IsEnter(event->key()) && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
     // Shift+Enter would insert U+2028, which no document can hold; both
     // make an ordinary line end.
@@ -132,6 +146,7 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     QKeyEvent shortcut = WithText(*event, event->modifiers(), QString());
     PassKey(&shortcut);
     event->setAccepted(shortcut.isAccepted());
+    ReportCaretMove();  // Ctrl+A
     return;
   } else if (!Refuse(event->text()) && !Swallowed(*event)) {
     if (event->key() == Qt::Key_Backspace) SelectCharacterAndSelectorBeforeCaret();
@@ -241,6 +256,11 @@ void Memo::Insert(const QString& text) {
 void Memo::Undo() {
   EndTypingRun();
   steps_.Undo();
+}
+
+void Memo::Redo() {
+  EndTypingRun();
+  redo();
 }
 
 // A drop inserts the text (and, moving it within the editor, takes it out

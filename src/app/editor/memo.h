@@ -38,6 +38,10 @@ class Memo : public QPlainTextEdit {
   // Takes back the most recent undo step and brings back the selection from
   // before it.
   void Undo();
+  // Takes the most recent undone step again.
+  void Redo();
+  // Selects the whole text, the caret at its end.
+  void SelectAll();
   // The one record of undo steps, which the EditBuffer's commands share.
   UndoSteps& Steps() { return steps_; }
   // Runs an edit as one undo step of its own, so that Undo takes back what
@@ -89,6 +93,8 @@ class Memo : public QPlainTextEdit {
   // True (and the refusal reported) when text holds a character that the
   // document cannot store.
   bool Refuse(const QString& text);
+  // Reports a caret move that the widget made silently.
+  void ReportCaretMove();
   // True when the key press handler swallowed the event's character.
   bool Swallowed(const QKeyEvent& event);
   void PassKey(QKeyEvent* event);
@@ -112,7 +118,8 @@ class Memo : public QPlainTextEdit {
   // While a typing run is open: the undo stack's depth after its last
   // insertion. Its record is then the newest step's.
   std::optional<int> runSteps_;
-  bool typing_ = false;  // caret moves are the typing's own
+  bool typing_ = false;    // caret moves are the typing's own
+  int reportedCaret_ = 0;  // where the last caret move signal left the caret
   std::optional<Change> lastChange_;
   Encoding encoding_ = Encoding::kShiftJis;
   int tabWidth_ = 8;

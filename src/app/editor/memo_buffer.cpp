@@ -12,13 +12,24 @@
 
 namespace zumoku {
 
-MemoBuffer::MemoBuffer(Memo& editor)
-    : editor_(editor),
-      positions_(*editor.document()),
-      modifiedWatch_(QObject::connect(&editor_, &Memo::edited, &editor_, [this] { SetModified(true); })) {}
+// The document keeps its own clean state on the undo stack: undoing back to
+// the text last saved makes it unmodified again, redoing makes it modified.
+// Replacing the whole text clears the state without saying so, hence the
+// check after every change too.
+MemoBuffer::MemoBuffer(Memo& editor) : editor_(editor), positions_(*editor.document()) {
+  const QTextDocument* document = editor.document();
+  QObject::connect(document, &QTextDocument::modificationChanged, &watchContext_, [this] { ReportModified(); });
+  QObject::connect(document, &QTextDocument::contentsChanged, &watchContext_, [this] { ReportModified(); });
+}
 
-// The widget may outlive the buffer; its edits must then no longer reach it.
-MemoBuffer::~MemoBuffer() { QObject::disconnect(modifiedWatch_); }
+MemoBuffer::~MemoBuffer() = default;
+
+void MemoBuffer::ReportModified() {
+  const bool modified = Modified();
+  if (modified == reportedModified_) return;
+  reportedModified_ = modified;
+  if (modifiedWatcher_) modifiedWatcher_(modified);
+}
 
 std::string MemoBuffer::Text() const {
   return codec::EncodeChecked(editor_.document()->toRawText(), editor_.TextEncoding());
@@ -95,10 +106,20 @@ void MemoBuffer::Clear() {
   SetModified(false);
 }
 
+bool MemoBuffer::Modified() const { return editor_.document()->isModified(); }
+
 void MemoBuffer::SetModified(bool modified) {
-  if (modified == modified_) return;
-  modified_ = modified;
-  if (modifiedWatcher_) modifiedWatcher_(modified);
+  QTextDocument& document = *editor_.document();
+  if (!modified) {
+    // Typing after a save starts a step of its own, so undo stops at the saved text.
+    editor_.EndTypingRun();
+  } else if (document.isModified()) {
+    // Told from outside (the file was deleted): no undo leads back to saved text.
+    const QSignalBlocker quiet(&document);
+    document.setModified(false);
+  }
+  document.setModified(modified);
+  ReportModified();
 }
 
 void MemoBuffer::Load(std::string_view bytes, Encoding encoding) {
@@ -110,6 +131,7 @@ void MemoBuffer::Load(std::string_view bytes, Encoding encoding) {
   editor_.clear();
   positions_.SetEncoding(encoding);
   editor_.setPlainText(text);
+  SetModified(true);  // until the caller says the text is saved
 }
 
 int MemoBuffer::Count() const {

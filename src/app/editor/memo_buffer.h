@@ -35,7 +35,9 @@ class MemoBuffer : public EditBuffer, private EditLines {
   Encoding TextEncoding() const override { return editor_.TextEncoding(); }
   void Clear() override;
   void Load(std::string_view bytes, Encoding encoding) override;
-  bool Modified() const override { return modified_; }
+  bool Modified() const override;
+  // False marks the text as saved; true counts it as unsaved until the next
+  // save, whatever undo does.
   void SetModified(bool modified) override;
   // Told each time Modified() turns true or false.
   void SetModifiedWatcher(std::function<void(bool)> watcher) { modifiedWatcher_ = std::move(watcher); }
@@ -46,7 +48,7 @@ class MemoBuffer : public EditBuffer, private EditLines {
   }
   void CopyToClipboard() override { editor_.copy(); }
   void PasteFromClipboard() override { editor_.paste(); }
-  void SelectAll() override { editor_.selectAll(); }
+  void SelectAll() override { editor_.SelectAll(); }
 
  private:
   // EditLines
@@ -68,9 +70,13 @@ class MemoBuffer : public EditBuffer, private EditLines {
 
   Memo& editor_;
   BlockByteIndex positions_;
-  bool modified_ = false;
+  // Tells the watcher when Modified() differs from what it was last told.
+  void ReportModified();
+
   std::function<void(bool)> modifiedWatcher_;
-  QMetaObject::Connection modifiedWatch_;
+  bool reportedModified_ = false;
+  // The widget may outlive the buffer; its signals end with this.
+  QObject watchContext_;
   int updateDepth_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
@@ -15,6 +16,7 @@
 #include "app/widgets/fonts.h"
 #include "app/widgets/image_list.h"
 #include "app/widgets/menu_items.h"
+#include "app/widgets/status_panel.h"
 #include "app/widgets/tool_bar_items.h"
 #include "recovery/recovery_folder.h"
 
@@ -56,6 +58,7 @@ TForm1::TForm1(const StartUp& startUp)
   SetUpView();
   SetUpFind();
   SetUpOptions();
+  SetUpMenuKeys();
   memo1->setFocus();
   FormCreate();
 }
@@ -88,7 +91,7 @@ void TForm1::RememberWindowPlace() {
 
 void TForm1::FormCreate() {
   if (!OfferRecovery() && splash_) ShowSplash();
-  SetStatusPanelText(1, QStringLiteral("PopUpモード：基本モード"));
+  SetPopupMode(PopupMode::Basic);
 }
 
 void TForm1::BuildMainMenu() {
@@ -114,7 +117,12 @@ void TForm1::BuildMainMenu() {
 
   QMenu* edit = bar->addMenu(QStringLiteral("編集"));
   edit->setObjectName(QStringLiteral("Edit1"));
-  AddCommand(edit, "N4", QStringLiteral("元に戻す"), &TForm1::N4Click);
+  // The editor takes these keys itself; the menu shows them.
+  AddCommand(edit, "N4", QStringLiteral("元に戻す"), &TForm1::N4Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = AddCommand(edit, "Redo1", QStringLiteral("やり直し"), &TForm1::Redo1Click);
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  redo->setEnabled(false);
+  connect(memo1->document(), &QTextDocument::redoAvailable, redo, &QAction::setEnabled);
   AddSeparator(edit, "N5");
   AddClipboardCommands(edit, "Cut1", "Copy1", "Paste1");
   AddSeparator(edit, "N36");
@@ -134,6 +142,21 @@ void TForm1::BuildMainMenu() {
   AddCommand(help, "N6", QStringLiteral("このプログラムについて..."), &TForm1::N6Click);
 }
 
+void TForm1::SetUpMenuKeys() {
+  const struct {
+    const char* name;
+    char letter;
+  } menus[] = {{"File1", 'F'}, {"Edit1", 'E'}, {"TypesetMenu1", 'T'}, {"Find2", 'S'}, {"N7", 'O'}, {"Help1", 'H'}};
+  for (const auto& [name, letter] : menus) {
+    QMenu* menu = findChild<QMenu*>(QLatin1String(name));
+    menu->setTitle(QStringLiteral("%1(&%2)").arg(menu->title(), QChar::fromLatin1(letter)));
+  }
+  auto* f10 = new QAction(this);
+  f10->setShortcut(QKeySequence(Qt::Key_F10));
+  addAction(f10);
+  connect(f10, &QAction::triggered, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+}
+
 void TForm1::BuildToolBar() {
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   QToolBar* bar = ToolBar1;
@@ -145,38 +168,38 @@ void TForm1::BuildToolBar() {
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
   ImageList1 = MakeImageList1();
 
-  connect(AddToolButton(bar, "ToolButton1", ImageList1.at(kImageNew)), &QToolButton::clicked, this, &TForm1::N2Click);
-  connect(AddToolButton(bar, "ToolButton2", ImageList1.at(kImageOpen)), &QToolButton::clicked, this,
-          &TForm1::Open1Click);
+  // Each button's tooltip names its command and the key of its menu entry.
+  const auto add = [this, bar](const char* name, const QIcon& icon, const char* entry, void (TForm1::*slot)()) {
+    QToolButton* button = AddToolButton(bar, name, icon);
+    const QAction* action = findChild<QAction*>(QLatin1String(entry));
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+    connect(button, &QToolButton::clicked, this, slot);
+  };
+  add("ToolButton1", ImageList1.at(kImageNew), "N2", &TForm1::N2Click);
+  add("ToolButton2", ImageList1.at(kImageOpen), "Open1", &TForm1::Open1Click);
   // The button stays enabled while "上書き保存" is not; Save then runs Save As.
-  connect(AddToolButton(bar, "ToolButton3", ImageList1.at(kImageSave)), &QToolButton::clicked, this,
-          &TForm1::Save1Click);
+  add("ToolButton3", ImageList1.at(kImageSave), "Save1", &TForm1::Save1Click);
   AddToolGap(bar);
-  ToolButton4 = AddToolButton(bar, "ToolButton4", ImageList1.at(kImageMath));
+  ToolButton4 = AddToolButton(bar, "ToolButton4", ImageList1.at(kImageMath));  // its tooltip follows the mode
   connect(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
   AddToolGap(bar);
-  // Without an image the button stays raised, so it can still be seen.
-  QToolButton* folder = AddToolButton(bar, "ToolButton6", QIcon());
-  folder->setAutoRaise(false);
-  folder->setFixedSize(23, 22);
+  QToolButton* folder = AddToolButton(bar, "ToolButton6", MakeFolderImage());
+  folder->setToolTip(QStringLiteral("文書のフォルダを開く"));
   connect(folder, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
 }
 
 void TForm1::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->setSizeGripEnabled(true);
+  // The window system's frame has its own grip.
+  bar->setSizeGripEnabled(false);
+  // Panel 0 keeps its width unless a message needs more; panel 1 takes what is left.
   for (int panel = 0; panel < 4; ++panel) {
-    statusPanels_[panel] = new QLabel(bar);
-    statusPanels_[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
-    statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    statusPanels_[panel]->setTextFormat(Qt::PlainText);  // messages carry paths
+    const QByteArray name = QByteArrayLiteral("StatusBar1Panel") + QByteArray::number(panel);
+    statusPanels_[panel] = new StatusPanel(name.constData(), bar, panel == 0 ? 200 : 0);
+    bar->addWidget(statusPanels_[panel], panel == 1 ? 1 : 0);
   }
-  statusPanels_[0]->setFixedWidth(200);
-  bar->addWidget(statusPanels_[0]);
-  bar->addWidget(statusPanels_[1], 1);
-  bar->addWidget(statusPanels_[2]);
-  bar->addWidget(statusPanels_[3]);
 }
 
 bool TForm1::RunCommand(const std::function<void()>& command) {
@@ -197,7 +220,7 @@ bool TForm1::RunCommand(const std::function<void()>& command) {
   --commandDepth_;
   if (buffer.EndUndoStep() && commandFailed_) {
     buffer.Undo();
-    buffer.SetModified(modifiedBefore);
+    if (buffer.Modified() != modifiedBefore) buffer.SetModified(modifiedBefore);
   }
   // The widget reports the step's change only when the step ends, which
   // empties panel 0; a message the command wrote itself stays.
@@ -261,6 +284,7 @@ std::function<void(const QString&)> TForm1::StatusWriter() {
 void TForm1::memo1Change() { SetStatusPanelText(0, QString()); }
 
 void TForm1::N4Click() { buffer_->Undo(); }
+void TForm1::Redo1Click() { memo1->Redo(); }
 void TForm1::Cut2Click() { buffer_->CutToClipboard(); }
 void TForm1::Copy2Click() { buffer_->CopyToClipboard(); }
 void TForm1::Paste2Click() { buffer_->PasteFromClipboard(); }

@@ -51,6 +51,7 @@ class InsertedBraces;
 class RecoveryFolder;
 struct LeftRecovery;
 class FindBar;
+class StatusPanel;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -110,6 +111,7 @@ class TForm1 : public QMainWindow {
 
   // Edit menu and the cut/copy/paste entries of both context menus.
   void N4Click();           // 元に戻す
+  void Redo1Click();        // やり直し
   void Cut2Click();         // 切り取り
   void Copy2Click();        // コピー
   void Paste2Click();       // 貼り付け
@@ -232,6 +234,8 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildMainMenu();
+  // Alt with each top menu's letter, and F10, open the menus from the keyboard.
+  void SetUpMenuKeys();
   // "文字コードを指定して開き直す" and "文字コードを変えて保存...".
   void BuildEncodingEntries(QMenu* file);
   void BuildToolBar();
@@ -269,6 +273,7 @@ class TForm1 : public QMainWindow {
   void BuildPopupMenu2();
   void SetPopupMode(PopupMode mode);
   void SetUpDocuments();
+  void AddSaveKeyWithoutFile();
   // Offers the document's file for reloading when another program changed it.
   void CheckDocumentFile();
   // Watches the file the document names now, after a command that may have
@@ -326,7 +331,7 @@ class TForm1 : public QMainWindow {
   QMenu* PopupMenu2 = nullptr;
   QAction* N48 = nullptr;
   PopupMode popupMode_ = PopupMode::Basic;
-  QLabel* statusPanels_[4] = {};
+  StatusPanel* statusPanels_[4] = {};
   int commandDepth_ = 0;
   bool commandFailed_ = false;
   // Documents.

@@ -21,9 +21,22 @@ void TForm1::SetUpDocuments() {
   prompts_->RememberFoldersIn(*programSettings_);
   document_ = std::make_unique<Document>(*buffer_, files_, *prompts_);
   prompts_->SetCaption(document_->Caption());
+  AddSaveKeyWithoutFile();
   setAcceptDrops(true);
   fileWatcher_ = new FileWatcher(this);
   connect(fileWatcher_, &FileWatcher::changed, this, &TForm1::CheckDocumentFile);
+}
+
+// "上書き保存" is disabled while the document has no file, and its key with
+// it; this key takes its place then and saves as the toolbar button does,
+// asking for a name.
+void TForm1::AddSaveKeyWithoutFile() {
+  auto* key = new QAction(this);
+  key->setShortcuts(Save1->shortcuts());
+  key->setEnabled(!Save1->isEnabled());
+  addAction(key);
+  connect(Save1, &QAction::enabledChanged, key, [key](bool saveEnabled) { key->setEnabled(!saveEnabled); });
+  connect(key, &QAction::triggered, this, &TForm1::Save1Click);
 }
 
 QString TForm1::CurrentFileName() const { return QString::fromStdString(document_->CurrentFileName()); }

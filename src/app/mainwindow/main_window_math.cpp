@@ -18,6 +18,7 @@ void TForm1::SetPopupMode(PopupMode mode) {
   popupMode_ = mode;
   const bool math = mode == PopupMode::Math;
   ToolButton4->setIcon(ImageList1.at(math ? kImageBasic : kImageMath));
+  ToolButton4->setToolTip(math ? QStringLiteral("基本コマンドに変更") : QStringLiteral("数式コマンドに変更"));
   SetStatusPanelText(1, math ? QStringLiteral("PopUpモード：数式モード") : QStringLiteral("PopUpモード：基本モード"));
 }
 

@@ -2,6 +2,7 @@
 // line and column in panel 2, "行へ移動...", and the window title's mark
 // for unsaved changes.
 #include <QInputDialog>
+#include <QLayout>
 #include <QTextBlock>
 #include <algorithm>
 
@@ -31,10 +32,15 @@ void TForm1::ShowCaretPlace() {
 }
 
 void TForm1::GoToLine1Click() {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(this, QStringLiteral("行へ移動"), QStringLiteral("行番号："),
-                                             QLineEdit::Normal, QString(), &accepted);
-  if (!accepted) return;
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(QStringLiteral("行へ移動"));
+  dialog.setLabelText(QStringLiteral("行番号："));
+  // A size of its own: the window frame then draws no resize handle. The
+  // dialog builds its layout when it is first measured.
+  dialog.sizeHint();
+  dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString text = dialog.textValue();
   const auto line = ParseInteger(text.toStdString());
   if (!line) {
     ShowErrorBox(this, NotWholeNumberMessage(text));

@@ -94,7 +94,24 @@ void TypesetPage(QPainter& p) {
   p.drawPolygon(arrow);
 }
 
+// A closed folder with an arrow leaving it: the folder is shown elsewhere.
+void FolderToShow(QPainter& p) {
+  p.setPen(QPen(QColor(140, 100, 20), 1));
+  p.setBrush(QColor(230, 180, 60));
+  p.drawRect(QRectF(0.5, 3.5, 5, 2));
+  p.drawRect(QRectF(0.5, 5.5, 12, 9));
+  p.setPen(QPen(QColor(20, 80, 190), 2));
+  p.drawLine(QPointF(6, 11), QPointF(12.5, 4.5));
+  QPolygonF head;
+  head << QPointF(9, 1.5) << QPointF(15, 1.5) << QPointF(15, 7.5);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(20, 80, 190));
+  p.drawPolygon(head);
+}
+
 }  // namespace
+
+QIcon MakeFolderImage() { return DrawIcon(kSize, FolderToShow); }
 
 QIcon MakeTypesetImage() { return DrawIcon(kSize, TypesetPage); }
 

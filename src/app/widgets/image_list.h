@@ -8,6 +8,8 @@ namespace zumoku {
 enum ImageIndex { kImageNew = 0, kImageOpen = 1, kImageSave = 2, kImageMath = 3, kImageBasic = 4 };
 
 QList<QIcon> MakeImageList1();
+// The folder button's image: a folder with an arrow out of it.
+QIcon MakeFolderImage();
 // The typeset button's image: a page with a green start arrow.
 QIcon MakeTypesetImage();
 
