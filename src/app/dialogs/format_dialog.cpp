@@ -1,5 +1,7 @@
 #include "app/dialogs/format_dialog.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLayout>
@@ -26,7 +28,6 @@ int EncodingRow(const TextFormat& format) {
 FormatDialog::FormatDialog(QWidget* parent, const TextFormat& current) : QDialog(parent, DialogWindowFlags()) {
   setObjectName(QStringLiteral("FormatDialog"));
   setWindowTitle(QStringLiteral("文字コードを変えて保存"));
-  setMinimumWidth(TitleBarWidth(*this));
   EncodingBox = new QComboBox(this);
   EncodingBox->setObjectName(QStringLiteral("EncodingBox"));
   EncodingBox->addItems({QStringLiteral("Shift_JIS"), QStringLiteral("UTF-8"), QStringLiteral("UTF-8 (BOM付き)")});
@@ -46,8 +47,9 @@ FormatDialog::FormatDialog(QWidget* parent, const TextFormat& current) : QDialog
   layout->addRow(QStringLiteral("文字コード："), EncodingBox);
   layout->addRow(QStringLiteral("改行コード："), LineEndsBox);
   layout->addRow(buttons);
-  // A size of its own: the window frame then draws no resize handle.
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // A size of its own, so the window frame draws no resize handle, and wide
+  // enough for the whole caption.
+  setFixedSize(std::max(sizeHint().width(), TitleBarWidth(*this)), sizeHint().height());
 }
 
 TextFormat FormatDialog::Chosen() const {
