@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/editor/extra_selection_layers.h"
 #include "app/mainwindow/main_window.h"
 #include "sjis_text.h"
 
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
   form.findChild<QComboBox*>(QStringLiteral("FindText"))->setEditText(QStringLiteral("\\\\(sub)?section\\{"));
   form.findChild<QLineEdit*>(QStringLiteral("ReplaceText"))->setText(QStringLiteral("\\\\\\1section*{"));
   form.FindNext1Click();
-  if (!QTest::qWaitFor([&] { return form.memo1->extraSelections().size() == 5; })) return 1;
+  const auto marks = [&] {
+    return form.memo1->SelectionLayers().Get(zumoku::ExtraSelectionLayers::kFindMatches).size();
+  };
+  if (!QTest::qWaitFor([&] { return marks() == 5; })) return 1;
   return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
