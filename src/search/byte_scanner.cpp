@@ -83,10 +83,9 @@ std::optional<Match> ByteScanner::Next(std::size_t from) {
 std::optional<std::size_t> ByteScanner::LengthAt(std::size_t at) const {
   std::size_t p = at;
   for (const Unit& unit : units_) {
+    if (p >= text_.size()) return std::nullopt;
     const std::size_t length = unit.lineEnd ? LineEndLength(text_, p) : CharLengthAt(text_, p, encoding_);
-    if (p >= text_.size() || length == 0 || (!unit.lineEnd && !Matches(unit, text_.substr(p, length)))) {
-      return std::nullopt;
-    }
+    if (length == 0 || (!unit.lineEnd && !Matches(unit, text_.substr(p, length)))) return std::nullopt;
     p += length;
   }
   return p - at;
