@@ -15,8 +15,8 @@
 #include "app/desktop/disk_files.h"
 #include "app/mainwindow/main_window.h"
 #include "bench_support.h"
-#include "buffer/codec.h"
 #include "documents/document.h"
+#include "encoding/codec.h"
 #include "peak_memory.h"
 
 namespace zumoku::bench {

@@ -12,7 +12,7 @@
 
 #include "app/mainwindow/main_window.h"
 #include "bench_support.h"
-#include "buffer/transcode.h"
+#include "encoding/transcode.h"
 
 using namespace zumoku;
 using namespace zumoku::bench;

@@ -3,8 +3,8 @@
 // decoded text reads back as itself.
 #include <cstdlib>
 
-#include "buffer/codec.h"
-#include "buffer/line_ends.h"
+#include "encoding/codec.h"
+#include "encoding/line_ends.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku::fuzz {
 

@@ -27,11 +27,11 @@ for file in usr/bin/zumoku \
   [ -s "$root/fs/$file" ] || fail "$file is missing"
 done
 # The default settings, and nothing else from their folder.
-settings="$(ls src/setting | grep -vx CMakeLists.txt)"
+settings="$(ls src/default_settings | grep -vx CMakeLists.txt)"
 [ "$(ls "$root/fs/usr/share/zumoku/setting")" = "$settings" ] ||
   fail "the settings folder holds other files than $(echo $settings)"
 for file in $settings; do
-  cmp -s "src/setting/$file" "$root/fs/usr/share/zumoku/setting/$file" || fail "$file differs in the package"
+  cmp -s "src/default_settings/$file" "$root/fs/usr/share/zumoku/setting/$file" || fail "$file differs in the package"
 done
 for file in usr/share/doc/zumoku/copyright usr/share/man/man1/zumoku.1.gz usr/share/man/ja/man1/zumoku.1.gz; do
   [ -s "$root/fs/$file" ] || fail "$file is missing"

@@ -1,5 +1,5 @@
-# Run by the test `include_rules`. Each folder of src/app includes only from
-# the folders its library may use (RULES, written by src/app/CMakeLists.txt
+# Run by the test `include_rules`. Each folder of src/ includes only from
+# the folders its library may use (RULES, written by src/CMakeLists.txt
 # from the libraries' links: a line per folder, the folder first), and no
 # file but the main window's own, main.cpp, the tests and the benchmarks
 # includes app/mainwindow/.
@@ -37,4 +37,4 @@ if(faults)
   message(FATAL_ERROR "Includes that break the layout's rules:\n${faults}")
 endif()
 list(LENGTH rules count)
-message(STATUS "The includes of ${count} folders of src/app keep to their libraries' links")
+message(STATUS "The includes of ${count} folders of src/ keep to their libraries' links")

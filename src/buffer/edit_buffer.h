@@ -6,20 +6,13 @@
 // The interface is the whole set of operations the commands are written
 // against. Both buffers implement it and the one contract suite tests all of
 // it, so a command behaves in the editor as in its unit test.
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "buffer/encoding.h"
+#include "encoding/codec.h"  // UnencodableText, thrown by the text reads
+#include "encoding/encoding.h"
 
 namespace zumoku {
-
-// Thrown by a text read when the text holds a character that the document's
-// encoding cannot hold. Entry checks keep such text out; this guards the writers.
-class UnencodableText : public std::runtime_error {
- public:
-  UnencodableText() : std::runtime_error("text holds a character that its encoding cannot hold") {}
-};
 
 // The text seen as a list of lines split at the stored line ends. An empty
 // last line after a final line end is not counted.

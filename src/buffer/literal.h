@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku {
 

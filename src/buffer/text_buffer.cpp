@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "buffer/char_positions.h"
-#include "buffer/line_ends.h"
+#include "encoding/char_positions.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku {
 

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "buffer/transcode.h"
+#include "encoding/transcode.h"
 
 namespace zumoku {
 

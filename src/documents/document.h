@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "buffer/edit_buffer.h"
-#include "buffer/line_ends.h"
-#include "buffer/transcode.h"
 #include "documents/file_on_disk.h"
 #include "documents/file_system.h"
 #include "documents/prompts.h"
 #include "documents/text_format.h"
+#include "encoding/line_ends.h"
+#include "encoding/transcode.h"
 
 namespace zumoku {
 

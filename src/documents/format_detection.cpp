@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "buffer/line_ends.h"
 #include "documents/text_format.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku {
 

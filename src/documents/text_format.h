@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/encoding.h"
-#include "buffer/line_ends.h"
+#include "encoding/encoding.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 #include "markup/wrap.h"
 
 namespace zumoku::align {

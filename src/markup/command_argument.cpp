@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 
 namespace zumoku {
 

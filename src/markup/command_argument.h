@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku {
 

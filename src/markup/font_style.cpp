@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 #include "markup/command_argument.h"
 
 namespace zumoku::font {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "buffer/char_positions.h"
 #include "buffer/literal.h"
+#include "encoding/char_positions.h"
 #include "markup/environment_text.h"
 
 namespace zumoku::insert {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "buffer/line_ends.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku::list {
 

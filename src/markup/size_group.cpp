@@ -1,6 +1,6 @@
 #include "markup/size_group.h"
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 #include "markup/command_argument.h"
 #include "markup/wrap.h"
 

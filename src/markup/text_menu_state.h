@@ -4,7 +4,7 @@
 // sets the alignment captions and the flags the alignment commands act on).
 #include <string_view>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 #include "markup/alignment.h"
 
 namespace zumoku {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 #include "markup/environment_text.h"
 #include "math/use_package.h"
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "buffer/line_ends.h"
 #include "buffer/literal.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku::math {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "buffer/char_positions.h"
-#include "buffer/line_ends.h"
+#include "encoding/char_positions.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku::math {
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 #include "markup/environment_text.h"
 
 namespace zumoku::pictures {

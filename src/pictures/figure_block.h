@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku::pictures {
 

@@ -1,6 +1,6 @@
 #include "pictures/picture_insertion.h"
 
-#include "buffer/line_ends.h"
+#include "encoding/line_ends.h"
 #include "math/use_package.h"
 #include "pictures/figure_block.h"
 #include "pictures/picture_path.h"

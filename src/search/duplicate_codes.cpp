@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QString>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 
 namespace zumoku::search {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 
 namespace zumoku::search {
 

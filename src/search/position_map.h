@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku::search {
 

@@ -1,6 +1,6 @@
 #include "search/regex_scanner.h"
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 
 namespace zumoku::search {
 

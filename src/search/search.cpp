@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 #include "search/byte_scanner.h"
 #include "search/regex_error.h"
 #include "search/regex_scanner.h"

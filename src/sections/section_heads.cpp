@@ -1,6 +1,6 @@
 #include "sections/section_heads.h"
 
-#include "buffer/char_positions.h"
+#include "encoding/char_positions.h"
 
 namespace zumoku::sections {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-#include "buffer/line_ends.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku::typeset {
 

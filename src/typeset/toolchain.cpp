@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "buffer/line_ends.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku::typeset {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku::typeset {
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 #include "typeset/folder_file.h"
 #include "typeset/tool_log_parser.h"
 

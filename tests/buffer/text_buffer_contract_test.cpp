@@ -1,6 +1,6 @@
-#include "buffer/sjis.h"
 #include "buffer/text_buffer.h"
 #include "edit_buffer_contract.h"
+#include "encoding/sjis.h"
 
 namespace zumoku::test {
 

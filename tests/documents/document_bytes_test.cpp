@@ -2,8 +2,8 @@
 // and on writing LF for a file whose line ends were all LF, CR LF otherwise.
 #include <random>
 
-#include "buffer/line_ends.h"
 #include "document_fixture.h"
+#include "encoding/line_ends.h"
 #include "row_name.h"
 
 namespace zumoku::test {

@@ -1,9 +1,9 @@
 // Documents in Shift_JIS and UTF-8: what opening decides without asking,
 // bytes kept on the way back, reopening in another encoding and saving in
 // another format.
-#include "buffer/codec.h"
 #include "document_fixture.h"
 #include "documents/text_format.h"
+#include "encoding/codec.h"
 #include "row_name.h"
 
 namespace zumoku::test {

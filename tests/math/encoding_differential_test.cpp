@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "buffer/codec.h"
 #include "buffer/literal.h"
 #include "buffer/text_buffer.h"
+#include "encoding/codec.h"
 #include "markup/alignment.h"
 #include "markup/font_style.h"
 #include "markup/inline_inserts.h"

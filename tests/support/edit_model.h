@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku::test {
 

@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "buffer/line_ends.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku::test {
 

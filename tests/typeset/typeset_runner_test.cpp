@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 #include "latex_documents.h"
 #include "qstring_print.h"
 #include "row_name.h"

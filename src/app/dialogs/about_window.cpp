@@ -5,12 +5,12 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "about/about_config.h"
-#include "about/version_check.h"
 #include "app/desktop/data_folder.h"
 #include "app/desktop/error_box.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/place.h"
+#include "version_check/about_config.h"
+#include "version_check/version_check.h"
 
 namespace zumoku {
 

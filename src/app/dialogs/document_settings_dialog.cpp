@@ -6,11 +6,11 @@
 #include <QTabWidget>
 
 #include "app/desktop/error_box.h"
-#include "app/editor/sjis_validator.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/place.h"
-#include "buffer/codec.h"
+#include "app/widgets/sjis_validator.h"
 #include "buffer/edit_buffer.h"
+#include "encoding/codec.h"
 
 namespace zumoku {
 

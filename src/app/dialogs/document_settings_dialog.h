@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 #include "app/editor/memo.h"
-#include "setup/document_settings.h"
-#include "setup/settings_files.h"
+#include "new_document/document_settings.h"
+#include "new_document/settings_files.h"
 
 namespace zumoku {
 

@@ -12,7 +12,7 @@
 
 #include "app/widgets/fonts.h"
 #include "app/widgets/place.h"
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 #include "sections/section_heads.h"
 
 namespace zumoku {

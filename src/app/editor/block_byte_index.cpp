@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 
 namespace zumoku {
 

@@ -8,8 +8,8 @@
 #include <QTextDocument>
 #include <vector>
 
-#include "buffer/encoding.h"
 #include "buffer/running_sums.h"
+#include "encoding/encoding.h"
 
 namespace zumoku {
 

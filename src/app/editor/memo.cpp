@@ -6,10 +6,10 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 
-#include "app/editor/dropped_files.h"
+#include "app/desktop/dropped_files.h"
 #include "app/editor/memo_read_back.h"
-#include "buffer/codec.h"
-#include "buffer/line_ends.h"
+#include "encoding/codec.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku {
 

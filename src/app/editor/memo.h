@@ -12,7 +12,7 @@
 #include "app/editor/extra_selection_layers.h"
 #include "app/editor/memo_read_back.h"
 #include "app/editor/undo_steps.h"
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku {
 

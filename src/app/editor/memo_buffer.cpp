@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "app/editor/memo_read_back.h"
-#include "buffer/codec.h"
-#include "buffer/line_ends.h"
+#include "encoding/codec.h"
+#include "encoding/line_ends.h"
 
 namespace zumoku {
 

@@ -2,7 +2,7 @@
 
 #include <QTextBlock>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 
 namespace zumoku {
 

@@ -6,7 +6,7 @@
 // entered in a form its bytes do not decode to (〜 for ～) takes that form.
 #include <QTextDocument>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku {
 

@@ -5,11 +5,11 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "app/editor/sjis_validator.h"
 #include "app/find/find_highlighter.h"
 #include "app/find/long_pass.h"
 #include "app/find/search_history.h"
-#include "buffer/codec.h"
+#include "app/widgets/sjis_validator.h"
+#include "encoding/codec.h"
 #include "search/replace.h"
 
 namespace zumoku {

@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 #include "search/position_map.h"
 
 namespace zumoku {

@@ -3,8 +3,8 @@
 // status bar and the context menus. It wires each component to its command;
 // the commands themselves live in the libraries below app/.
 //
-// The windows, their classes keeping the design's names, their files named
-// by role:
+// The windows, their classes keeping the component names the program is
+// driven and tested by, their files named by role:
 //
 //   class            file under app/                       role
 //   TForm1           mainwindow/main_window.h              the main window (this file)
@@ -37,10 +37,10 @@
 #include "documents/recent_files.h"
 #include "markup/alignment.h"
 #include "markup/list_text.h"
+#include "new_document/document_settings.h"
+#include "new_document/settings_files.h"
 #include "options/program_options.h"
 #include "pictures/picture_insertion.h"
-#include "setup/document_settings.h"
-#include "setup/settings_files.h"
 
 namespace zumoku {
 

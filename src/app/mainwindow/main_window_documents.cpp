@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/desktop/autosave.h"
+#include "app/desktop/dropped_files.h"
 #include "app/desktop/file_watcher.h"
-#include "app/editor/dropped_files.h"
 #include "app/mainwindow/main_window.h"
 
 namespace zumoku {

@@ -2,7 +2,7 @@
 #include "app/dialogs/document_settings_dialog.h"
 #include "app/dialogs/splash_window.h"
 #include "app/mainwindow/main_window.h"
-#include "setup/new_document.h"
+#include "new_document/new_document.h"
 
 namespace zumoku {
 

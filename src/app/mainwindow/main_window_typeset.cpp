@@ -7,7 +7,7 @@
 #include "app/widgets/image_list.h"
 #include "app/widgets/menu_items.h"
 #include "app/widgets/tool_bar_items.h"
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 
 namespace zumoku {
 

@@ -3,7 +3,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "buffer/codec.h"
+#include "encoding/codec.h"
 
 namespace zumoku {
 

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 #include "typeset/log_parser.h"
 
 namespace zumoku {

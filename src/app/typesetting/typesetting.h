@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "buffer/encoding.h"
+#include "encoding/encoding.h"
 #include "typeset/typeset_runner.h"
 
 namespace zumoku {

@@ -1,0 +1,20 @@
+#pragma once
+// The UTF-8 side of the codec; see codec.h.
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "encoding/codec.h"
+
+namespace zumoku::codec::utf8 {
+
+QString Decode(std::string_view bytes);
+std::optional<std::string> Encode(QStringView text, LineEnds lineEnds);
+std::optional<QChar> FirstRefused(QStringView text);
+bool IsStandIn(QChar c);
+int ByteLength(QChar c);
+bool JoinsNextByte(QChar c);
+
+}  // namespace zumoku::codec::utf8
