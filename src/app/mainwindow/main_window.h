@@ -120,9 +120,10 @@ class TForm1 : public QMainWindow {
   void ToolButton6Click();  // ToolButton6: the document's folder
 
   // Font styles ("書体").
-  void N12Click();           // ボールド：Bold
-  void N13Click();           // イタリック：Italic
-  void emphasis1Click();     // 強調：emphasis
+  void N12Click();        // ボールド：Bold
+  void N13Click();        // イタリック：Italic
+  void emphasis1Click();  // 強調：emphasis
+  // The misspelt name stays: menus and tests drive the command by it.
   void Taypewriter1Click();  // タイプライター：Taypewriter
   void SansSerif1Click();    // 見出し：Sans Serif
   void SMALLCAPS1Click();    // 見出し：SMALL CAPS
