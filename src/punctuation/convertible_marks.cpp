@@ -93,8 +93,8 @@ void VisitLine(std::string_view line, Encoding encoding, const highlight::Scanne
                const std::function<void(int at, Mark mark)>& visit) {
   const LineReader reader(line, encoding);
   const std::vector<Span>& spans = scanned.spans;
-  std::size_t next = 0;   // the first span not wholly before `at`
-  int argumentEnd = 0;    // a naming command's arguments run to here
+  std::size_t next = 0;  // the first span not wholly before `at`
+  int argumentEnd = 0;   // a naming command's arguments run to here
   for (int at = 0; at < std::min(to, reader.Size());) {
     while (next < spans.size() && spans[next].start + spans[next].length <= at) ++next;
     if (next < spans.size() && spans[next].start <= at && spans[next].kind != SpanKind::kBracket) {

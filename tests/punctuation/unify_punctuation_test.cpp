@@ -39,8 +39,8 @@ const Row kRows[] = {
     {"EquationBody", "\\begin{equation}\r\nx、y\r\n\\end{equation}\r\n後、", kFull,
      "\\begin{equation}\r\nx、y\r\n\\end{equation}\r\n後，", 1},
     {"AlignStarBody", "\\begin{align*}x，\\end{align*}，", kIdeo, "\\begin{align*}x，\\end{align*}、", 1},
-    {"VerbatimBody", "\\begin{verbatim}\r\n、\r\n\\end{verbatim}、", kFull, "\\begin{verbatim}\r\n、\r\n\\end{verbatim}，",
-     1},
+    {"VerbatimBody", "\\begin{verbatim}\r\n、\r\n\\end{verbatim}、", kFull,
+     "\\begin{verbatim}\r\n、\r\n\\end{verbatim}，", 1},
     {"Verb", "\\verb|、|と、", kFull, "\\verb|、|と，", 1},
     {"Comment", "本文、% 注、", kFull, "本文，% 注、", 1},
     {"EscapedPercentIsNoComment", "100\\%、", kFull, "100\\%，", 1},
@@ -49,7 +49,8 @@ const Row kRows[] = {
     {"RefAndNestedBraces", "\\ref{a{、}b、}、", kFull, "\\ref{a{、}b、}，", 1},
     {"CiteWithANote", "\\cite[p.、]{a、b}、", kFull, "\\cite[p.、]{a、b}，", 1},
     {"HrefFirstArgumentOnly", "\\href{u、}{リンク、}", kFull, "\\href{u、}{リンク，}", 1},
-    {"IncludegraphicsWithOptions", "\\includegraphics[width=1]{図、}、", kFull, "\\includegraphics[width=1]{図、}，", 1},
+    {"IncludegraphicsWithOptions", "\\includegraphics[width=1]{図、}、", kFull, "\\includegraphics[width=1]{図、}，",
+     1},
     {"InputAndInclude", "\\input{章、}\\include{節、}", kFull, "\\input{章、}\\include{節、}", 0},
     {"UrlLeftOpenRunsToTheLineEnd", "\\url{a、\r\nb、", kFull, "\\url{a、\r\nb，", 1},
     {"OtherCommandsArgumentsConvert", "\\section{序論、}", kFull, "\\section{序論，}", 1},
@@ -77,8 +78,7 @@ Document Encode(const std::string& marked, Encoding encoding) {
   const std::string after = marked.substr(close + 2);
   const std::string head = Literal(before, encoding);
   const std::string selected = Literal(inside, encoding);
-  return {head + selected + Literal(after, encoding), static_cast<int>(head.size()),
-          static_cast<int>(selected.size())};
+  return {head + selected + Literal(after, encoding), static_cast<int>(head.size()), static_cast<int>(selected.size())};
 }
 
 class UnifyPunctuationTable : public ::testing::TestWithParam<std::tuple<Row, Encoding>> {};
