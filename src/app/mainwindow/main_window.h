@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
@@ -41,6 +42,7 @@
 #include "new_document/settings_files.h"
 #include "options/program_options.h"
 #include "pictures/picture_insertion.h"
+#include "punctuation/marks.h"
 
 namespace zumoku {
 
@@ -110,14 +112,16 @@ class TForm1 : public QMainWindow {
   void memo1Change();  // memo1's text changed
 
   // Edit menu and the cut/copy/paste entries of both context menus.
-  void N4Click();           // 元に戻す
-  void Redo1Click();        // やり直し
-  void Cut2Click();         // 切り取り
-  void Copy2Click();        // コピー
-  void Paste2Click();       // 貼り付け
-  void N37Click();          // 全て選択
-  void GoToLine1Click();    // 行へ移動...
-  void ToolButton6Click();  // ToolButton6: the document's folder
+  void N4Click();                       // 元に戻す
+  void Redo1Click();                    // やり直し
+  void Cut2Click();                     // 切り取り
+  void Copy2Click();                    // コピー
+  void Paste2Click();                   // 貼り付け
+  void N37Click();                      // 全て選択
+  void GoToLine1Click();                // 行へ移動...
+  void PunctuationFullwidth1Click();    // 句読点を統一：「，．」にする
+  void PunctuationIdeographic1Click();  // 句読点を統一：「、。」にする
+  void ToolButton6Click();              // ToolButton6: the document's folder
 
   // Font styles ("書体").
   void N12Click();        // ボールド：Bold
@@ -235,6 +239,10 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildMainMenu();
+  // "句読点を統一" and the count of each style that the format panel shows.
+  void BuildPunctuationMenu(QMenu* edit);
+  void UnifyPunctuation(punctuation::Style style);
+  void CountPunctuation();
   // Alt with each top menu's letter, and F10, open the menus from the keyboard.
   void SetUpMenuKeys();
   // "文字コードを指定して開き直す" and "文字コードを変えて保存...".
@@ -333,6 +341,7 @@ class TForm1 : public QMainWindow {
   QAction* N48 = nullptr;
   PopupMode popupMode_ = PopupMode::Basic;
   StatusPanel* statusPanels_[4] = {};
+  QTimer* punctuationCount_ = nullptr;  // the styles counted once typing pauses
   int commandDepth_ = 0;
   bool commandFailed_ = false;
   // Documents.
