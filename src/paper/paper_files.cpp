@@ -37,8 +37,8 @@ class PaperReader {
   }
 
   std::optional<Text> TextOf(const std::string& path, const std::string& name) {
-    const Encoding plain = paper_.files.empty() ? (open_ ? open_->encoding : Encoding::kShiftJis)
-                                                : paper_.files.front().encoding;
+    const Encoding plain =
+        paper_.files.empty() ? (open_ ? open_->encoding : Encoding::kShiftJis) : paper_.files.front().encoding;
     if (open_ && openPath_ == path) return Text{open_->text, open_->encoding};
     FileRead read = ReadPaperFile(files_, path, name);
     if (!read.bytes) {
@@ -58,7 +58,8 @@ class PaperReader {
     auto text = TextOf(path, name);
     if (!text) return;
     if (!paper_.files.empty() && text->encoding != paper_.files.front().encoding) WrongEncoding(name, text->encoding);
-    paper_.files.push_back({.path = path, .name = name, .text = text->bytes, .encoding = text->encoding, .depth = depth});
+    paper_.files.push_back(
+        {.path = path, .name = name, .text = text->bytes, .encoding = text->encoding, .depth = depth});
     stack_.push_back(path);
     for (const NamedFile& named : NamedFiles(text->bytes, text->encoding)) Follow(named, text->encoding, depth);
     stack_.pop_back();

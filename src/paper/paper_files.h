@@ -27,7 +27,7 @@ struct PaperFile {
 };
 
 struct Paper {
-  std::vector<PaperFile> files;  // the root first, then in reading order
+  std::vector<PaperFile> files;             // the root first, then in reading order
   std::vector<std::string> bibliographies;  // paths of the .bib files named, in order, each once
   std::vector<std::string> problems;        // Japanese sentences, each naming its file
 };

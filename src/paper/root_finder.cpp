@@ -85,4 +85,18 @@ Root FindRoot(FileSystem& files, const RootQuery& query) {
   return {.source = RootSource::kIncluder, .candidates = std::move(includers)};
 }
 
+RootEncoding EncodingOfRoot(FileSystem& files, const std::string& rootPath, const RootQuery& document) {
+  const std::string documentPath = JoinedPath("/", document.documentPath);
+  if (rootPath == documentPath) return {.encoding = document.encoding};
+  const std::string shownFrom = FolderOf(documentPath);
+  const FileRead read = ReadPaperFile(files, rootPath, RelativeName(rootPath, shownFrom));
+  if (!read.bytes) return {.error = "親ファイルを使えません: " + read.problem};
+  const Encoding encoding = DetectFormat(*read.bytes, document.encoding).format.encoding;
+  const bool ascii = std::ranges::all_of(document.text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (encoding == document.encoding || ascii) return {.encoding = encoding};
+  return {.error = "親ファイル " + RelativeName(rootPath, shownFrom) + " は " + std::string(EncodingName(encoding)) +
+                   " で、" + FileNameOf(documentPath) + " は " + std::string(EncodingName(document.encoding)) +
+                   " です。どちらかを同じ文字コードで保存し直してください。"};
+}
+
 }  // namespace zumoku::paper

@@ -39,4 +39,14 @@ struct Root {
 
 Root FindRoot(FileSystem& files, const RootQuery& query);
 
+struct RootEncoding {
+  Encoding encoding = Encoding::kShiftJis;
+  std::string error = {};  // names both files
+};
+// The encoding the tools read the root in: the open document's own when it
+// is the root, else as opening the root finds it. A root in the other
+// encoding than a document with characters past ASCII is refused: the tools
+// would misread one of them.
+RootEncoding EncodingOfRoot(FileSystem& files, const std::string& rootPath, const RootQuery& document);
+
 }  // namespace zumoku::paper

@@ -17,7 +17,7 @@ enum class NameKind { kInput, kInclude, kSubfile, kBibliography, kGraphics };
 
 struct NamedFile {
   NameKind kind = NameKind::kInput;
-  std::string name;  // as written (bytes in the text's encoding), spaces trimmed; one name of a list
+  std::string name;       // as written (bytes in the text's encoding), spaces trimmed; one name of a list
   std::size_t begin = 0;  // the command's backslash
   std::size_t end = 0;    // past its closing brace
 

@@ -22,31 +22,44 @@ struct PaperRow {
 
 const PaperRow kPaperRows[] = {
     {"ReadingOrderDepthFirst",
-     {{"/p/main.tex", "\\input{a}\\include{c}"}, {"/p/a.tex", "\\input{sub/b}"}, {"/p/sub/b.tex", "b"},
+     {{"/p/main.tex", "\\input{a}\\include{c}"},
+      {"/p/a.tex", "\\input{sub/b}"},
+      {"/p/sub/b.tex", "b"},
       {"/p/c.tex", "c"}},
      {"main.tex", "a.tex", "sub/b.tex", "c.tex"}},
-    {"NamesFromTheRootsFolder", {{"/p/main.tex", "\\input{sub/a}"}, {"/p/sub/a.tex", "\\input{sub/b}"}, {"/p/sub/b.tex", ""}},
+    {"NamesFromTheRootsFolder",
+     {{"/p/main.tex", "\\input{sub/a}"}, {"/p/sub/a.tex", "\\input{sub/b}"}, {"/p/sub/b.tex", ""}},
      {"main.tex", "sub/a.tex", "sub/b.tex"}},
     {"InputTriesTexFirstThenTheName",
      {{"/p/main.tex", "\\input{fig.tikz}\\input{x}"}, {"/p/fig.tikz", ""}, {"/p/x.tex", ""}, {"/p/x", ""}},
      {"main.tex", "fig.tikz", "x.tex"}},
     {"IncludeAlwaysAddsTex", {{"/p/main.tex", "\\include{x}"}, {"/p/x", ""}}, {"main.tex"}, "x.tex が見つかりません"},
-    {"SubfileAndOptions", {{"/p/main.tex", "\\subfile{s} \\input {t}"}, {"/p/s.tex", ""}, {"/p/t.tex", ""}},
+    {"SubfileAndOptions",
+     {{"/p/main.tex", "\\subfile{s} \\input {t}"}, {"/p/s.tex", ""}, {"/p/t.tex", ""}},
      {"main.tex", "s.tex", "t.tex"}},
     {"CommentAndEscapedPercentSkipped",
      {{"/p/main.tex", "% \\input{a}\n100\\% \\input{b}\n"}, {"/p/a.tex", ""}, {"/p/b.tex", ""}},
      {"main.tex", "b.tex"}},
-    {"ReadOnceWhereFirstRead", {{"/p/main.tex", "\\input{a}\\input{b}\\input{a}"}, {"/p/a.tex", ""}, {"/p/b.tex", ""}},
+    {"ReadOnceWhereFirstRead",
+     {{"/p/main.tex", "\\input{a}\\input{b}\\input{a}"}, {"/p/a.tex", ""}, {"/p/b.tex", ""}},
      {"main.tex", "a.tex", "b.tex"}},
-    {"MissingFileNamedRestRead", {{"/p/main.tex", "\\input{gone}\\input{b}"}, {"/p/b.tex", ""}}, {"main.tex", "b.tex"},
+    {"MissingFileNamedRestRead",
+     {{"/p/main.tex", "\\input{gone}\\input{b}"}, {"/p/b.tex", ""}},
+     {"main.tex", "b.tex"},
      "gone.tex が見つかりません"},
-    {"LoopNamedNotFollowed", {{"/p/main.tex", "\\input{a}"}, {"/p/a.tex", "\\input{b}"}, {"/p/b.tex", "\\input{a}"}},
-     {"main.tex", "a.tex", "b.tex"}, "main.tex → a.tex → b.tex → a.tex"},
-    {"JapaneseNameFromShiftJis", {{"/p/main.tex", S("\\input{第1章}")}, {"/p/第1章.tex", ""}},
+    {"LoopNamedNotFollowed",
+     {{"/p/main.tex", "\\input{a}"}, {"/p/a.tex", "\\input{b}"}, {"/p/b.tex", "\\input{a}"}},
+     {"main.tex", "a.tex", "b.tex"},
+     "main.tex → a.tex → b.tex → a.tex"},
+    {"JapaneseNameFromShiftJis",
+     {{"/p/main.tex", S("\\input{第1章}")}, {"/p/第1章.tex", ""}},
      {"main.tex", "第1章.tex"}},
-    {"SjisSecondByteBraceEndsNoName", {{"/p/main.tex", S("\\input{マ表}")}, {"/p/マ表.tex", ""}},
+    {"SjisSecondByteBraceEndsNoName",
+     {{"/p/main.tex", S("\\input{マ表}")}, {"/p/マ表.tex", ""}},
      {"main.tex", "マ表.tex"}},
-    {"OtherEncodingNamed", {{"/p/main.tex", S("日本語\\input{u}")}, {"/p/u.tex", "日本語"}}, {"main.tex", "u.tex"},
+    {"OtherEncodingNamed",
+     {{"/p/main.tex", S("日本語\\input{u}")}, {"/p/u.tex", "日本語"}},
+     {"main.tex", "u.tex"},
      "u.tex は UTF-8 で、親ファイル main.tex は Shift_JIS です"},
     {"RootOutsideNothing", {}, {}, "main.tex が見つかりません"},
 };
@@ -86,8 +99,7 @@ TEST(PaperRefusals, SpecialAndHugeFilesAreNeverRead) {
 TEST(PaperBibliographies, EachNamedOnceWithItsExtension) {
   test::MemoryFiles files;
   files.files = {{"/p/main.tex", "\\bibliography{refs, more}\\input{a}"}, {"/p/a.tex", "\\addbibresource{refs.bib}"}};
-  EXPECT_EQ(ReadPaper(files, "/p/main.tex").bibliographies,
-            (std::vector<std::string>{"/p/refs.bib", "/p/more.bib"}));
+  EXPECT_EQ(ReadPaper(files, "/p/main.tex").bibliographies, (std::vector<std::string>{"/p/refs.bib", "/p/more.bib"}));
 }
 
 TEST(PaperOpenText, TheEditorsTextStandsForItsFile) {

@@ -18,7 +18,7 @@ const std::string kClass = "\\documentclass{jsarticle}\n";
 
 struct RootRow {
   const char* name;
-  std::string chapter;                         // the open document's text
+  std::string chapter;                        // the open document's text
   std::map<std::string, std::string> others;  // other files
   std::string chosen;
   std::string root;  // expected; empty when refused
@@ -30,46 +30,110 @@ std::string Lines(int count) { return std::string(static_cast<std::size_t>(count
 
 const RootRow kRootRows[] = {
     {"TexRoot", "% !TeX root = ../main.tex\n", {{"/p/main.tex", kClass}}, "", "/p/main.tex", RootSource::kTexRoot},
-    {"TexRootWithoutSpacesOrExtension", "%!TEX ROOT=../main\n", {{"/p/main.tex", kClass}}, "", "/p/main.tex",
+    {"TexRootWithoutSpacesOrExtension",
+     "%!TEX ROOT=../main\n",
+     {{"/p/main.tex", kClass}},
+     "",
+     "/p/main.tex",
      RootSource::kTexRoot},
-    {"TexRootPastTheFirstTenLinesIsNoRoot", Lines(10) + "% !TEX root = ../main.tex\n", {{"/p/main.tex", kClass}}, "",
+    {"TexRootPastTheFirstTenLinesIsNoRoot",
+     Lines(10) + "% !TEX root = ../main.tex\n",
+     {{"/p/main.tex", kClass}},
+     "",
      kChapter},
-    {"HashBangNamesTheFile", "%#!platex ../main.tex\n", {{"/p/main.tex", kClass}}, "", "/p/main.tex",
+    {"HashBangNamesTheFile",
+     "%#!platex ../main.tex\n",
+     {{"/p/main.tex", kClass}},
+     "",
+     "/p/main.tex",
      RootSource::kHashBang},
-    {"HashBangSkipsOptions", "%#!uplatex -kanji=utf8 ../main\n", {{"/p/main.tex", kClass}}, "", "/p/main.tex",
+    {"HashBangSkipsOptions",
+     "%#!uplatex -kanji=utf8 ../main\n",
+     {{"/p/main.tex", kClass}},
+     "",
+     "/p/main.tex",
      RootSource::kHashBang},
     {"HashBangWithoutFileNamesNone", "%#!platex\n", {}, "", kChapter},
-    {"TexMasterInTheLastLines", "x\n%%% TeX-master: \"../main\"\n", {{"/p/main.tex", kClass}}, "", "/p/main.tex",
+    {"TexMasterInTheLastLines",
+     "x\n%%% TeX-master: \"../main\"\n",
+     {{"/p/main.tex", kClass}},
+     "",
+     "/p/main.tex",
      RootSource::kTexMaster},
-    {"TexMasterBeforeTheLastLinesIsNoRoot", "%%% TeX-master: \"../main\"\n" + Lines(30), {{"/p/main.tex", kClass}},
-     "", kChapter},
+    {"TexMasterBeforeTheLastLinesIsNoRoot",
+     "%%% TeX-master: \"../main\"\n" + Lines(30),
+     {{"/p/main.tex", kClass}},
+     "",
+     kChapter},
     {"TexMasterT", "%%% TeX-master: t\n", {}, "", kChapter},
-    {"SubfilesOption", "\\documentclass[../main]{subfiles}\n", {{"/p/main.tex", kClass}}, "", "/p/main.tex",
+    {"SubfilesOption",
+     "\\documentclass[../main]{subfiles}\n",
+     {{"/p/main.tex", kClass}},
+     "",
+     "/p/main.tex",
      RootSource::kSubfiles},
-    {"TexRootBeforeHashBang", "%#!platex ../other.tex\n% !TEX root = ../main.tex\n",
-     {{"/p/main.tex", kClass}, {"/p/other.tex", kClass}}, "", "/p/main.tex", RootSource::kTexRoot},
-    {"CommentBeforeChosen", "% !TEX root = ../main.tex\n", {{"/p/main.tex", kClass}, {"/p/other.tex", kClass}},
-     "/p/other.tex", "/p/main.tex", RootSource::kTexRoot},
+    {"TexRootBeforeHashBang",
+     "%#!platex ../other.tex\n% !TEX root = ../main.tex\n",
+     {{"/p/main.tex", kClass}, {"/p/other.tex", kClass}},
+     "",
+     "/p/main.tex",
+     RootSource::kTexRoot},
+    {"CommentBeforeChosen",
+     "% !TEX root = ../main.tex\n",
+     {{"/p/main.tex", kClass}, {"/p/other.tex", kClass}},
+     "/p/other.tex",
+     "/p/main.tex",
+     RootSource::kTexRoot},
     {"ChosenBeforeOwnClass", kClass, {{"/p/main.tex", kClass}}, "/p/main.tex", "/p/main.tex", RootSource::kChosen},
     {"OwnClassIsItsOwnRoot", kClass, {{"/p/main.tex", kClass + "\\input{ch/chap}"}}, "", kChapter},
-    {"IncluderAboveThroughAnotherFile", "text",
-     {{"/p/main.tex", kClass + "\\input{ch/all}"}, {"/p/ch/all.tex", "\\include{ch/chap}"}}, "", "/p/main.tex",
+    {"IncluderAboveThroughAnotherFile",
+     "text",
+     {{"/p/main.tex", kClass + "\\input{ch/all}"}, {"/p/ch/all.tex", "\\include{ch/chap}"}},
+     "",
+     "/p/main.tex",
      RootSource::kIncluder},
     {"IncluderWithoutClassIsNoRoot", "text", {{"/p/ch/all.tex", "\\input{ch/chap}"}}, "", kChapter},
     {"CommentedInputIsNoInclude", "text", {{"/p/main.tex", kClass + "%\\input{ch/chap}"}}, "", kChapter},
-    {"CommentedClassIsNone", "% " + kClass, {{"/p/main.tex", kClass + "\\input{ch/chap}"}}, "", "/p/main.tex",
+    {"CommentedClassIsNone",
+     "% " + kClass,
+     {{"/p/main.tex", kClass + "\\input{ch/chap}"}},
+     "",
+     "/p/main.tex",
      RootSource::kIncluder},
-    {"SjisSecondByteIsNoBackslash", S("表documentclass{x}"), {{"/p/main.tex", kClass + "\\input{ch/chap}"}}, "",
-     "/p/main.tex", RootSource::kIncluder},
-    {"RootsOwnCommentIsFollowed", "% !TEX root = mid\n",
-     {{"/p/ch/mid.tex", "% !TEX root = ../main.tex\n"}, {"/p/main.tex", kClass}}, "", "/p/main.tex",
+    {"SjisSecondByteIsNoBackslash",
+     S("表documentclass{x}"),
+     {{"/p/main.tex", kClass + "\\input{ch/chap}"}},
+     "",
+     "/p/main.tex",
+     RootSource::kIncluder},
+    {"RootsOwnCommentIsFollowed",
+     "% !TEX root = mid\n",
+     {{"/p/ch/mid.tex", "% !TEX root = ../main.tex\n"}, {"/p/main.tex", kClass}},
+     "",
+     "/p/main.tex",
      RootSource::kTexRoot},
-    {"MissingRootRefused", "% !TEX root = ../main.tex\n", {}, "", "", RootSource::kItself, "../main.tex が見つかりません"},
+    {"MissingRootRefused",
+     "% !TEX root = ../main.tex\n",
+     {},
+     "",
+     "",
+     RootSource::kItself,
+     "../main.tex が見つかりません"},
     {"MissingChosenRefused", kClass, {}, "/p/gone.tex", "", RootSource::kItself, "gone.tex"},
-    {"LoopRefused", "% !TEX root = a.tex\n", {{"/p/ch/a.tex", "% !TEX root = b.tex\n"}, {"/p/ch/b.tex", "% !TEX root = a.tex\n"}},
-     "", "", RootSource::kItself, "循環しています: chap.tex → a.tex → b.tex → a.tex"},
-    {"LoopBackToTheDocumentRefused", "% !TEX root = a.tex\n", {{"/p/ch/a.tex", "% !TEX root = chap.tex\n"}}, "", "",
-     RootSource::kItself, "chap.tex → a.tex → chap.tex"},
+    {"LoopRefused",
+     "% !TEX root = a.tex\n",
+     {{"/p/ch/a.tex", "% !TEX root = b.tex\n"}, {"/p/ch/b.tex", "% !TEX root = a.tex\n"}},
+     "",
+     "",
+     RootSource::kItself,
+     "循環しています: chap.tex → a.tex → b.tex → a.tex"},
+    {"LoopBackToTheDocumentRefused",
+     "% !TEX root = a.tex\n",
+     {{"/p/ch/a.tex", "% !TEX root = chap.tex\n"}},
+     "",
+     "",
+     RootSource::kItself,
+     "chap.tex → a.tex → chap.tex"},
 };
 
 class RootFinder : public ::testing::TestWithParam<RootRow> {};
@@ -109,6 +173,42 @@ TEST(RootFinderChoice, SeveralIncludersAreOfferedInOrder) {
   EXPECT_EQ(root.path, "");
   EXPECT_EQ(root.candidates, (std::vector<std::string>{"/p/ch/alone.tex", "/p/main.tex"}));
 }
+
+struct EncodingRow {
+  const char* name;
+  std::string root;     // /p/main.tex's bytes
+  std::string chapter;  // the open document's, in `encoding`
+  Encoding encoding;
+  Encoding expected;
+  std::string error = {};
+};
+
+const EncodingRow kEncodingRows[] = {
+    {"SameEncoding", S("日本語"), S("章"), Encoding::kShiftJis, Encoding::kShiftJis},
+    {"AsciiChapterTakesTheRoots", "\xEF\xBB\xBF", "chapter", Encoding::kShiftJis, Encoding::kUtf8},
+    {"Utf8RootSjisChapterRefused", "日本語", S("章"), Encoding::kShiftJis, Encoding::kShiftJis,
+     "親ファイル ../main.tex は UTF-8 で、chap.tex は Shift_JIS です"},
+    {"SjisRootUtf8ChapterRefused", S("日本語"), "章", Encoding::kUtf8, Encoding::kShiftJis,
+     "親ファイル ../main.tex は Shift_JIS で、chap.tex は UTF-8 です"},
+};
+
+class RootEncodings : public ::testing::TestWithParam<EncodingRow> {};
+
+TEST_P(RootEncodings, TheRootsOwnOrRefused) {
+  const EncodingRow& row = GetParam();
+  test::MemoryFiles files;
+  files.files = {{"/p/main.tex", row.root}, {kChapter, row.chapter}};
+  const RootEncoding found =
+      EncodingOfRoot(files, "/p/main.tex", {.documentPath = kChapter, .text = row.chapter, .encoding = row.encoding});
+  if (row.error.empty()) {
+    EXPECT_EQ(found.error, "");
+    EXPECT_EQ(found.encoding, row.expected);
+  } else {
+    EXPECT_NE(found.error.find(row.error), std::string::npos) << found.error;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, RootEncodings, ::testing::ValuesIn(kEncodingRows), test::RowName{});
 
 }  // namespace
 }  // namespace zumoku::paper
