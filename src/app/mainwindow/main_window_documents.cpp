@@ -88,6 +88,7 @@ void TForm1::DocumentCommandDone() {
   RememberRecentFiles();
   autosave_->DocumentChanged();
   CountPunctuation();
+  ShowRoot();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
