@@ -17,16 +17,16 @@ struct ArgumentCommand {
 };
 
 constexpr ArgumentCommand kArgumentCommands[] = {
-    {"begin", ContextKind::kEnvironment, false},    {"end", ContextKind::kEnvironment, false},
-    {"ref", ContextKind::kLabel, false},            {"eqref", ContextKind::kLabel, false},
-    {"pageref", ContextKind::kLabel, false},        {"autoref", ContextKind::kLabel, false},
-    {"cref", ContextKind::kLabel, true},            {"Cref", ContextKind::kLabel, true},
-    {"nameref", ContextKind::kLabel, false},        {"cite", ContextKind::kCitation, true},
-    {"citep", ContextKind::kCitation, true},        {"citet", ContextKind::kCitation, true},
-    {"nocite", ContextKind::kCitation, true},       {"input", ContextKind::kTexFile, false},
-    {"include", ContextKind::kTexFile, false},      {"includegraphics", ContextKind::kPicture, false},
-    {"bibliography", ContextKind::kBibFile, true},  {"addbibresource", ContextKind::kBibResource, false},
-    {"usepackage", ContextKind::kPackage, true},    {"RequirePackage", ContextKind::kPackage, true},
+    {"begin", ContextKind::kEnvironment, false},   {"end", ContextKind::kEnvironment, false},
+    {"ref", ContextKind::kLabel, false},           {"eqref", ContextKind::kLabel, false},
+    {"pageref", ContextKind::kLabel, false},       {"autoref", ContextKind::kLabel, false},
+    {"cref", ContextKind::kLabel, true},           {"Cref", ContextKind::kLabel, true},
+    {"nameref", ContextKind::kLabel, false},       {"cite", ContextKind::kCitation, true},
+    {"citep", ContextKind::kCitation, true},       {"citet", ContextKind::kCitation, true},
+    {"nocite", ContextKind::kCitation, true},      {"input", ContextKind::kTexFile, false},
+    {"include", ContextKind::kTexFile, false},     {"includegraphics", ContextKind::kPicture, false},
+    {"bibliography", ContextKind::kBibFile, true}, {"addbibresource", ContextKind::kBibResource, false},
+    {"usepackage", ContextKind::kPackage, true},   {"RequirePackage", ContextKind::kPackage, true},
     {"documentclass", ContextKind::kClass, false},
 };
 
@@ -56,15 +56,27 @@ CaretContext InArgument(std::string_view line, std::size_t lineStart, const Grou
           .closesEnvironment = group.command->name == "end"};
 }
 
-// Moves past a control sequence at `at` (a backslash); gives the control
-// word's name, empty for a control symbol such as \{ or \%.
-std::string_view SkipControlSequence(std::string_view s, std::size_t& at, Encoding encoding) {
+// A control word's name is made of letters; pTeX counts a double-byte
+// character as one too (\西暦).
+std::size_t LetterLengthAt(std::string_view s, std::size_t at, Encoding encoding) {
+  if (IsLetter(s[at])) return 1;
+  const std::size_t length = CharLengthAt(s, at, encoding);
+  return length > 1 ? length : 0;
+}
+
+struct ControlSequence {
+  std::string_view name;  // empty for a control symbol such as \{ or \%
+  int letters = 0;
+};
+
+// Moves past the control sequence whose backslash is at `at`.
+ControlSequence SkipControlSequence(std::string_view s, std::size_t& at, Encoding encoding) {
   const std::size_t nameStart = at + 1;
   std::size_t end = nameStart;
-  while (end < s.size() && IsLetter(s[end])) ++end;
-  if (end == nameStart && end < s.size()) end += CharLengthAt(s, end, encoding);
-  at = end;
-  return end > nameStart && IsLetter(s[nameStart]) ? s.substr(nameStart, end - nameStart) : std::string_view();
+  int letters = 0;
+  for (std::size_t length; end < s.size() && (length = LetterLengthAt(s, end, encoding)) > 0; end += length) ++letters;
+  at = letters == 0 && end < s.size() ? end + CharLengthAt(s, end, encoding) : end;
+  return {s.substr(nameStart, end - nameStart), letters};
 }
 
 }  // namespace
@@ -84,10 +96,13 @@ CaretContext FindContext(std::string_view before, Encoding encoding, ContextRule
     if (c == '%') return {};  // the caret is in a comment
     if (c == '\\') {
       const std::size_t start = at;
-      const std::string_view name = SkipControlSequence(line, at, encoding);
-      if (at == line.size() && (start + 1 == at || !name.empty())) {
-        if (static_cast<int>(name.size()) < rules.commandLetters && !rules.forced) return {};
-        return {.kind = ContextKind::kCommand, .wordStart = lineStart + start, .prefix = std::string(name), .closesEnvironment = false};
+      const auto [name, letters] = SkipControlSequence(line, at, encoding);
+      if (at == line.size() && (start + 1 == at || letters > 0)) {
+        if (letters < rules.commandLetters && !rules.forced) return {};
+        return {.kind = ContextKind::kCommand,
+                .wordStart = lineStart + start,
+                .prefix = std::string(name),
+                .closesEnvironment = false};
       }
       pending = name.empty() ? nullptr : FindArgumentCommand(name);
       pendingAt = at;
@@ -129,7 +144,7 @@ std::string InnermostOpenEnvironment(std::string_view before, Encoding encoding)
       at += CharLengthAt(before, at, encoding);
       continue;
     }
-    const std::string_view name = SkipControlSequence(before, at, encoding);
+    const std::string_view name = SkipControlSequence(before, at, encoding).name;
     if ((name != "begin" && name != "end") || at >= before.size() || before[at] != '{') continue;
     const std::size_t close = CharFind("}", before, at, encoding);
     if (close == std::string_view::npos) break;

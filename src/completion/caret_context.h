@@ -30,7 +30,7 @@ struct CaretContext {
   // Where the word that a taken entry replaces begins (the backslash of a
   // command); it ends at the caret.
   std::size_t wordStart = 0;
-  std::string prefix;  // what is typed of the word, the backslash left out
+  std::string prefix;              // what is typed of the word, the backslash left out
   bool closesEnvironment = false;  // inside \end{
   bool operator==(const CaretContext&) const = default;
 };

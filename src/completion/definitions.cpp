@@ -71,8 +71,8 @@ void AddNames(std::vector<std::string>& to, std::string_view list, std::string_v
 
 void ReadCommand(std::string_view word, TexReader& reader, Definitions& found) {
   const bool counted = IsOneOf(word, {"newcommand", "renewcommand", "providecommand", "DeclareRobustCommand"});
-  const bool xparse = IsOneOf(
-      word, {"NewDocumentCommand", "RenewDocumentCommand", "ProvideDocumentCommand", "DeclareDocumentCommand"});
+  const bool xparse =
+      IsOneOf(word, {"NewDocumentCommand", "RenewDocumentCommand", "ProvideDocumentCommand", "DeclareDocumentCommand"});
   const bool operatorName = word == "DeclareMathOperator";
   const bool def = IsOneOf(word, {"def", "gdef", "edef", "xdef"});
   if (!counted && !xparse && !operatorName && !def) return;

@@ -44,7 +44,8 @@ class Gatherer {
   explicit Gatherer(const GatherInput& input) : input_(input) {}
 
   Gathered Run() && {
-    for (const WordList& list : BuiltInCommands()) AddDefinitions(Definitions{list.words, {}, {}, {}, {}}, std::string(list.source), out_.words);
+    for (const WordList& list : BuiltInCommands())
+      AddDefinitions(Definitions{list.words, {}, {}, {}, {}}, std::string(list.source), out_.words);
     for (const WordList& list : BuiltInEnvironments()) {
       AddDefinitions(Definitions{{}, list.words, {}, {}, {}}, std::string(list.source), out_.words);
     }

@@ -7,8 +7,8 @@ namespace zumoku::completion {
 namespace {
 
 bool IsHead(std::string_view name) {
-  for (std::string_view head : {"part", "chapter", "section", "subsection", "subsubsection", "paragraph",
-                                "subparagraph"}) {
+  for (std::string_view head :
+       {"part", "chapter", "section", "subsection", "subsubsection", "paragraph", "subparagraph"}) {
     if (name == head) return true;
   }
   return false;

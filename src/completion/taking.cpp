@@ -20,9 +20,8 @@ Taken TakenText(const Candidate& candidate, const CaretContext& context, bool br
     // The caret stays inside the braces, where another key may follow.
     return {candidate.word, braceFollows ? "" : "}", false};
   }
-  const std::string pattern = context.kind == ContextKind::kEnvironment && !context.closesEnvironment
-                                  ? candidate.pattern
-                                  : std::string();
+  const std::string pattern =
+      context.kind == ContextKind::kEnvironment && !context.closesEnvironment ? candidate.pattern : std::string();
   Taken taken = WithArguments(candidate.word + "}", pattern);
   taken.replacesClosingBrace = braceFollows;
   return taken;

@@ -59,9 +59,9 @@ void Finish(std::vector<Candidate>& list) {
   std::stable_sort(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) {
     return a.foldedWord != b.foldedWord ? a.foldedWord < b.foldedWord : a.word < b.word;
   });
-  list.erase(std::unique(list.begin(), list.end(),
-                         [](const Candidate& a, const Candidate& b) { return a.word == b.word; }),
-             list.end());
+  list.erase(
+      std::unique(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) { return a.word == b.word; }),
+      list.end());
   for (Candidate& candidate : list) candidate.fitsShiftJis = FitsShiftJis(candidate);
 }
 }  // namespace

@@ -22,7 +22,17 @@ TEST(CaretContext, FromTheBytesBeforeTheCaret) {
       {"CtrlSpaceInPlainText", "abc", Encoding::kUtf8, {2, true}, {kCommand, 3, "", false}},
       {"OnlyTheLastLineCounts", "\\cite{a\r\n\\se", Encoding::kShiftJis, {}, {kCommand, 9, "se", false}},
       {"SjisTrailByteIsNoBackslash", "\x83\x5Csec", Encoding::kShiftJis, {}, {}},
-      {"SjisTrailBraceIsNoBrace", "\\ref\x83\x7B" "ab", Encoding::kShiftJis, {}, {}},
+      {"SjisTrailBraceIsNoBrace",
+       "\\ref{a\x83\x7D"
+       "b",
+       Encoding::kShiftJis,
+       {},
+       {kLabel, 5,
+        "a\x83\x7D"
+        "b",
+        false}},
+      {"KanjiNameCountsCharacters", "\\\x90\xBC", Encoding::kShiftJis, {1, false}, {kCommand, 0, "\x90\xBC", false}},
+      {"KanjiNameIsOneLetter", "\\\x90\xBC", Encoding::kShiftJis, {}, {}},
       {"SameBytesInUtf8AreABackslash", "x\x5Csec", Encoding::kUtf8, {}, {kCommand, 1, "sec", false}},
       {"CommentHidesEverything", "% \\sec", Encoding::kShiftJis, {}, {}},
       {"EscapedPercentIsNoComment", "50\\% \\sec", Encoding::kShiftJis, {}, {kCommand, 5, "sec", false}},
@@ -62,7 +72,10 @@ TEST(CaretContext, InnermostOpenEnvironment) {
       {"ClosedOnesDrop", "\\begin{a}\\begin{b}\\end{b}", Encoding::kShiftJis, "a"},
       {"UnclosedInnerOneDropsWithItsOuter", "\\begin{a}\\begin{b}\\begin{c}\\end{b}", Encoding::kShiftJis, "a"},
       {"CommentedOut", "\\begin{a}\n%\\begin{b}\n", Encoding::kShiftJis, "a"},
-      {"TrailByteIsNoBackslash", "\\begin{a}\x83\x5C" "begin{b}", Encoding::kShiftJis, "a"},
+      {"TrailByteIsNoBackslash",
+       "\\begin{a}\x83\x5C"
+       "begin{b}",
+       Encoding::kShiftJis, "a"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -24,8 +24,10 @@ TEST(Definitions, CommandsAndEnvironmentsWithTheirArguments) {
       {"Def", "\\def\\foo#1{x}\\gdef \\bar{y}", {{"foo", ""}, {"bar", ""}}, {}},
       {"InternalNamesLeftOut", "\\def\\foo@bar{}\\newcommand{\\@x}{}", {}, {}},
       {"CommentedOut", "% \\newcommand{\\no}{}\n\\newcommand{\\yes}{}", {{"yes", ""}}, {}},
-      {"MathOperator", "\\DeclareMathOperator{\\rank}{rank}\\DeclareMathOperator*{\\argmax}{arg\\,max}",
-       {{"rank", ""}, {"argmax", ""}}, {}},
+      {"MathOperator",
+       "\\DeclareMathOperator{\\rank}{rank}\\DeclareMathOperator*{\\argmax}{arg\\,max}",
+       {{"rank", ""}, {"argmax", ""}},
+       {}},
       {"Environment", "\\newenvironment{boxed}[1]{}{}", {}, {{"boxed", "{}"}}},
       {"XparseEnvironment", "\\NewDocumentEnvironment{note}{m}{}{}", {}, {{"note", "{}"}}},
       {"Theorem", "\\newtheorem{thm}{定理}", {}, {{"thm", ""}}},
@@ -55,17 +57,17 @@ TEST(Definitions, ALongLineIsReadThrough) {
 
 TEST(Labels, EachWithTheTextItLabels) {
   const std::string text =
-      "\\section{はじめに}\\label{sec:intro}\n"   // 1: the head on its line
-      "\\subsection*{背景}\n\\label{sec:bg}\n"    // 2-3: the head on the line before
-      "text\n\n\\label{eq:x} a = b\n"             // 4-6: its own line
-      "\\begin{figure}\\label{fig:none}\n"        // 7: no caption yet, its own line
+      "\\section{はじめに}\\label{sec:intro}\n"                            // 1: the head on its line
+      "\\subsection*{背景}\n\\label{sec:bg}\n"                             // 2-3: the head on the line before
+      "text\n\n\\label{eq:x} a = b\n"                                      // 4-6: its own line
+      "\\begin{figure}\\label{fig:none}\n"                                 // 7: no caption yet, its own line
       "\\caption[短]{実験の{\\bf 結果}}\n\\label{fig:r}\n\\end{figure}\n"  // 8-10
-      "\\label{after} after\n"                     // 11: the caption stays in its float
+      "\\label{after} after\n"                                             // 11: the caption stays in its float
       "% \\label{commented}\n";
   const std::vector<Label> expected = {
-      {"sec:intro", "はじめに", 1}, {"sec:bg", "背景", 3},
+      {"sec:intro", "はじめに", 1},       {"sec:bg", "背景", 3},
       {"eq:x", "\\label{eq:x} a = b", 6}, {"fig:none", "\\begin{figure}\\label{fig:none}", 7},
-      {"fig:r", "実験の{\\bf 結果}", 9}, {"after", "\\label{after} after", 11},
+      {"fig:r", "実験の{\\bf 結果}", 9},  {"after", "\\label{after} after", 11},
   };
   EXPECT_EQ(ScanLabels(text), expected);
 }
@@ -76,9 +78,11 @@ TEST(Bib, EntriesFromEachSyntax) {
     std::string text;
     std::vector<BibEntry> expected;
   } rows[] = {
-      {"Braces", "@article{knuth84, author = {Donald E. Knuth}, title = {Literate {P}rogramming}, year = 1984}",
+      {"Braces",
+       "@article{knuth84, author = {Donald E. Knuth}, title = {Literate {P}rogramming}, year = 1984}",
        {{"knuth84", "Donald E. Knuth", "1984", "Literate Programming"}}},
-      {"QuotesAndParentheses", "@Book(lamport, TITLE = \"A {\"}quoted{\"} title\", Year = \"1994\")",
+      {"QuotesAndParentheses",
+       "@Book(lamport, TITLE = \"A {\"}quoted{\"} title\", Year = \"1994\")",
        {{"lamport", "", "1994", "A \"quoted\" title"}}},
       {"StringsAndJoin",
        "@string{ ipsj = \"情報処理\" }\n@inproceedings{k, booktitle = x, title = ipsj # { 論文}, author = {山田 太郎}}",

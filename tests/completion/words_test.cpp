@@ -58,16 +58,38 @@ TEST(Taking, TextAndCaret) {
     bool braceFollows;
     Taken expected;
   } rows[] = {
-      {"CommandCaretInFirstArgument", Entry("frac", "{}{}"), {ContextKind::kCommand, 0, "", false}, false, {"\\frac{", "}{}", false}},
+      {"CommandCaretInFirstArgument",
+       Entry("frac", "{}{}"),
+       {ContextKind::kCommand, 0, "", false},
+       false,
+       {"\\frac{", "}{}", false}},
       {"CommandWithout", Entry("alpha"), {ContextKind::kCommand, 0, "", false}, false, {"\\alpha", "", false}},
-      {"EnvironmentClosesAndTakesArguments", Entry("tabular", "{}"), {ContextKind::kEnvironment, 0, "", false}, false,
+      {"EnvironmentClosesAndTakesArguments",
+       Entry("tabular", "{}"),
+       {ContextKind::kEnvironment, 0, "", false},
+       false,
        {"tabular}{", "}", false}},
-      {"TypingAidBraceIsReplaced", Entry("tabular", "{}"), {ContextKind::kEnvironment, 0, "", false}, true, {"tabular}{", "}", true}},
-      {"EndHasNoArguments", Entry("tabular", "{}"), {ContextKind::kEnvironment, 0, "", true}, false,
+      {"TypingAidBraceIsReplaced",
+       Entry("tabular", "{}"),
+       {ContextKind::kEnvironment, 0, "", false},
+       true,
+       {"tabular}{", "}", true}},
+      {"EndHasNoArguments",
+       Entry("tabular", "{}"),
+       {ContextKind::kEnvironment, 0, "", true},
+       false,
        {"tabular}", "", false}},
       {"LabelClosed", Entry("fig:a"), {ContextKind::kLabel, 0, "", false}, false, {"fig:a}", "", false}},
-      {"CitationLeavesCaretInList", Entry("knuth"), {ContextKind::kCitation, 0, "", false}, false, {"knuth", "}", false}},
-      {"CitationBeforeExistingBrace", Entry("knuth"), {ContextKind::kCitation, 0, "", false}, true, {"knuth", "", false}},
+      {"CitationLeavesCaretInList",
+       Entry("knuth"),
+       {ContextKind::kCitation, 0, "", false},
+       false,
+       {"knuth", "}", false}},
+      {"CitationBeforeExistingBrace",
+       Entry("knuth"),
+       {ContextKind::kCitation, 0, "", false},
+       true,
+       {"knuth", "", false}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -182,9 +204,10 @@ TEST_F(Gather, CachedDefinitionsUntilTheFileChanges) {
 
 TEST(InstalledNames, FromLsR) {
   InstalledNames names;
-  AddInstalledNames("% ls-R\n./tex/latex/amsmath:\namsmath.sty\namsmath.dtx\n\n./tex/latex/jsclasses:\n"
-                    "jsarticle.cls\n/abs/x.sty:\n",
-                    names);
+  AddInstalledNames(
+      "% ls-R\n./tex/latex/amsmath:\namsmath.sty\namsmath.dtx\n\n./tex/latex/jsclasses:\n"
+      "jsarticle.cls\n/abs/x.sty:\n",
+      names);
   EXPECT_EQ(names.packages, std::vector<std::string>{"amsmath"});
   EXPECT_EQ(names.classes, std::vector<std::string>{"jsarticle"});
 }
