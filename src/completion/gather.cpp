@@ -50,7 +50,8 @@ class Gatherer {
       AddDefinitions(Definitions{{}, list.words, {}, {}, {}}, std::string(list.source), out_.words);
     }
     for (const PaperFile& file : input_.paper) ReadPaperFile(file);
-    if (!input_.paper.empty()) {
+    // A document without a file has no folder to look in.
+    if (!input_.paper.empty() && input_.paper.front().path.has_parent_path()) {
       const fs::path folder = input_.paper.front().path.parent_path();
       ReadBibFiles(folder);
       AddFolderFiles(folder);

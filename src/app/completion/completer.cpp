@@ -16,9 +16,7 @@ using completion::CaretContext;
 using completion::ContextKind;
 
 namespace {
-std::string Utf8Of(std::string_view bytes, Encoding encoding) {
-  return codec::Decode(bytes, encoding).toStdString();
-}
+std::string Utf8Of(std::string_view bytes, Encoding encoding) { return codec::Decode(bytes, encoding).toStdString(); }
 }  // namespace
 
 Completer::Completer(CompletionHost& host, EditBuffer& buffer, QObject* parent)

@@ -60,9 +60,9 @@ class Completer : public QObject {
   int letters_ = 2;
   bool updatePending_ = false;
   bool justTaken_ = false;  // the taken text's own edit opens nothing
-  bool forced_ = false;  // opened by Ctrl+Space: stays open with fewer letters
+  bool forced_ = false;     // opened by Ctrl+Space: stays open with fewer letters
   completion::CaretContext context_;
-  std::size_t lineStart_ = 0;  // the caret line's first byte in the text
+  std::size_t lineStart_ = 0;      // the caret line's first byte in the text
   completion::Candidate closing_;  // the environment \end{ closes
 };
 

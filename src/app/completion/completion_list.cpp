@@ -80,7 +80,8 @@ void CompletionList::Place(QRect caretOnScreen) {
   // Measured over the first rows only: a long list is never laid out whole.
   int textWidth = 0;
   for (int row = 0; row < shown; ++row) {
-    textWidth = std::max(textWidth, fontMetrics().horizontalAdvance(rows_.data(rows_.index(row), Qt::DisplayRole).toString()));
+    textWidth =
+        std::max(textWidth, fontMetrics().horizontalAdvance(rows_.data(rows_.index(row), Qt::DisplayRole).toString()));
   }
   const int width = std::clamp(textWidth + 24, 320, 640);
   const QSize size(width, rowHeight * shown + 2 * frameWidth());

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 
 namespace zumoku {
 
@@ -12,10 +13,12 @@ namespace {
 constexpr int kKpsewhichMilliseconds = 20000;
 constexpr std::size_t kMaxLsRBytes = 64u << 20;
 
-// The package and class names of every ls-R file TeX Live searches.
-std::optional<InstalledNames> ReadInstalledNames() {
+// The package and class names of every ls-R file TeX Live searches; nullopt
+// when kpsewhich cannot be run.
+std::optional<InstalledNames> ReadInstalledNames(std::vector<std::string>& problems) {
   const auto lsRFiles = Kpsewhich({QStringLiteral("-all"), QStringLiteral("ls-R")});
-  if (!lsRFiles || lsRFiles->empty()) return std::nullopt;
+  if (!lsRFiles) return std::nullopt;
+  if (lsRFiles->empty()) problems.emplace_back("TeX Live の ls-R が見つからないため、パッケージ名は補完しません");
   InstalledNames names;
   for (const fs::path& file : *lsRFiles) {
     if (const auto text = completion::ReadBounded(file, kMaxLsRBytes)) completion::AddInstalledNames(*text, names);
@@ -45,39 +48,42 @@ WordSource::WordSource(fs::path cacheFolder, QObject* parent) : QObject(parent),
 
 WordSource::~WordSource() { watcher_.waitForFinished(); }
 
-void WordSource::Refresh(std::vector<completion::PaperFile> paper) {
+void WordSource::Refresh(PaperReader readPaper) {
   if (watcher_.isRunning()) {
-    pending_ = std::move(paper);
+    pending_ = std::move(readPaper);
     return;
   }
-  Start(std::move(paper));
+  Start(std::move(readPaper));
 }
 
-void WordSource::Start(std::vector<completion::PaperFile> paper) {
+void WordSource::Start(PaperReader readPaper) {
   const completion::PackageCache* cache = &cache_;
-  watcher_.setFuture(QtConcurrent::run([paper = std::move(paper), cache, installed = installed_]() mutable {
+  watcher_.setFuture(QtConcurrent::run([readPaper = std::move(readPaper), cache, installed = installed_] {
     Result result{{}, installed};
+    std::vector<std::string> problems;
+    bool kpsewhichMissing = false;
     if (!result.installed) {
-      const auto names = ReadInstalledNames();
-      if (!names) result.gathered.problems.emplace_back("TeX Live の ls-R が見つからないため、パッケージ名は補完しません");
+      const auto names = ReadInstalledNames(problems);
+      kpsewhichMissing = !names;
       result.installed = std::make_shared<const InstalledNames>(names.value_or(InstalledNames{}));
     }
-    bool kpsewhichMissing = false;
-    completion::GatherInput input{.paper = std::move(paper),
-                                  .locate = [&](const std::vector<std::string>& names) {
-                                    QStringList arguments;
-                                    for (const std::string& name : names) arguments << QString::fromStdString(name);
-                                    auto found = Kpsewhich(arguments);
-                                    kpsewhichMissing = kpsewhichMissing || !found;
-                                    return found.value_or(std::vector<fs::path>{});
-                                  },
+    completion::GatherInput input{.paper = readPaper(),
+                                  .locate =
+                                      [&](const std::vector<std::string>& names) {
+                                        if (kpsewhichMissing) return std::vector<fs::path>{};
+                                        QStringList arguments;
+                                        for (const std::string& name : names) arguments << QString::fromStdString(name);
+                                        auto found = Kpsewhich(arguments);
+                                        kpsewhichMissing = !found;
+                                        return found.value_or(std::vector<fs::path>{});
+                                      },
                                   .packages = cache,
                                   .installed = result.installed.get()};
-    completion::Gathered gathered = completion::GatherWords(input);
-    if (kpsewhichMissing) gathered.problems.emplace_back("kpsewhich を実行できないため、パッケージの命令は補完しません");
-    gathered.problems.insert(gathered.problems.begin(), result.gathered.problems.begin(),
-                             result.gathered.problems.end());
-    result.gathered = std::move(gathered);
+    result.gathered = completion::GatherWords(input);
+    // Without kpsewhich there is no ls-R either: one message says both.
+    if (kpsewhichMissing)
+      problems.insert(problems.begin(), "kpsewhich を実行できないため、パッケージの命令と名前は補完しません");
+    result.gathered.problems.insert(result.gathered.problems.begin(), problems.begin(), problems.end());
     return result;
   }));
 }
@@ -95,11 +101,7 @@ void WordSource::Finished() {
     break;
   }
   emit ready(words_);
-  if (pending_) {
-    auto paper = std::move(*pending_);
-    pending_.reset();
-    Start(std::move(paper));
-  }
+  if (pending_) Start(std::exchange(pending_, nullptr));
 }
 
 }  // namespace zumoku

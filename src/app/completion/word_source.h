@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -24,8 +25,10 @@ class WordSource : public QObject {
   WordSource(std::filesystem::path cacheFolder, QObject* parent = nullptr);
   ~WordSource() override;
 
-  // The paper's files, the root first; the open one with its text.
-  void Refresh(std::vector<completion::PaperFile> paper);
+  // The paper's files, the root first, the open one with its text as it
+  // stands; read on the worker.
+  using PaperReader = std::function<std::vector<completion::PaperFile>()>;
+  void Refresh(PaperReader readPaper);
   std::shared_ptr<const completion::WordSet> Words() const { return words_; }
   bool Busy() const { return watcher_.isRunning(); }
 
@@ -38,14 +41,14 @@ class WordSource : public QObject {
     completion::Gathered gathered;
     std::shared_ptr<const completion::InstalledNames> installed;
   };
-  void Start(std::vector<completion::PaperFile> paper);
+  void Start(PaperReader readPaper);
   void Finished();
 
   completion::PackageCache cache_;
   std::shared_ptr<const completion::InstalledNames> installed_;  // read once
   std::shared_ptr<const completion::WordSet> words_;
   QFutureWatcher<Result> watcher_;
-  std::optional<std::vector<completion::PaperFile>> pending_;
+  PaperReader pending_;
   QSet<QString> said_;
 };
 

@@ -16,9 +16,10 @@ void TForm1::SetUpCompletion() {
   auto* host = new MemoCompletionHost(*memo1);
   completer_ = new Completer(*host, *buffer_, this);
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  wordSource_ = new WordSource(
-      cache.isEmpty() ? std::filesystem::path() : std::filesystem::path((cache + QStringLiteral("/completion")).toStdString()),
-      this);
+  wordSource_ =
+      new WordSource(cache.isEmpty() ? std::filesystem::path()
+                                     : std::filesystem::path((cache + QStringLiteral("/completion")).toStdString()),
+                     this);
   connect(wordSource_, &WordSource::ready, completer_, &Completer::SetWords);
   connect(wordSource_, &WordSource::problem, this, [this](const QString& message) { SetStatusPanelText(0, message); });
   connect(&typesetting_->Runner(), &typeset::TypesetRunner::finished, this, &TForm1::RefreshCompletion);
@@ -28,7 +29,7 @@ void TForm1::SetUpCompletion() {
 void TForm1::RefreshCompletion() {
   // The open document counts with its text as it stands, saved or not.
   const std::string path = document_->HasFile() ? document_->CurrentFileName() : std::string();
-  wordSource_->Refresh({{path, Buffer().Text()}});
+  wordSource_->Refresh([open = completion::PaperFile{path, Buffer().Text()}] { return std::vector{open}; });
 }
 
 }  // namespace zumoku
