@@ -57,6 +57,7 @@ TForm1::TForm1(const StartUp& startUp)
   SetUpPictures();
   SetUpView();
   SetUpFind();
+  SetUpCompletion();
   SetUpOptions();
   SetUpMenuKeys();
   memo1->setFocus();

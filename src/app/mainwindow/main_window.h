@@ -55,6 +55,8 @@ class InsertedBraces;
 class RecoveryFolder;
 struct LeftRecovery;
 class FindBar;
+class Completer;
+class WordSource;
 class StatusPanel;
 
 class TForm1 : public QMainWindow {
@@ -332,6 +334,10 @@ class TForm1 : public QMainWindow {
   // The "検索" menu and the find bar under memo1.
   void BuildFindMenu();
   void SetUpFind();
+  // Completion: the list at the caret, and its words gathered again after
+  // open, save and typesetting.
+  void SetUpCompletion();
+  void RefreshCompletion();
 
   bool framePlaced_ = false;
   std::unique_ptr<ProgramSettings> programSettings_;
@@ -379,6 +385,8 @@ class TForm1 : public QMainWindow {
   QAction* ClearRoot1 = nullptr;
   StatusPanel* rootPanel_ = nullptr;
   FindBar* findBar_ = nullptr;
+  Completer* completer_ = nullptr;
+  WordSource* wordSource_ = nullptr;
 
   // "プログラムの設定" and what it switches.
   options::ProgramOptions options_;

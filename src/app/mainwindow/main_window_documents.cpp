@@ -89,6 +89,7 @@ void TForm1::DocumentCommandDone() {
   autosave_->DocumentChanged();
   CountPunctuation();
   ShowRoot();
+  RefreshCompletion();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
