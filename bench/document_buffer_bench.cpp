@@ -124,8 +124,10 @@ int main(int argc, char** argv) {
   return zumoku::bench::RunBenchmarks(
       argc, argv,
       {
-          {"loading 50 MB / decoding 50 MB", "BM_LoadDocument/iterations:3/manual_time", "BM_DecodeDocument/iterations:3"},
+          {"loading 50 MB / decoding 50 MB", "BM_LoadDocument/iterations:3/manual_time",
+           "BM_DecodeDocument/iterations:3"},
           {"a key in the middle of 50 MB / in an empty document", "BM_TypeInMiddle" + large, "BM_TypeInMiddle/0"},
-          {"saving 50 MB from the spans / writing 50 MB", "BM_SaveFromSpans/iterations:5", "BM_WriteBytes/iterations:5"},
+          {"saving 50 MB from the spans / writing 50 MB", "BM_SaveFromSpans/iterations:5",
+           "BM_WriteBytes/iterations:5"},
       });
 }

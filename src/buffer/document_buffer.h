@@ -48,6 +48,10 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   // The user typing s (a key or an input-method commit) over the selection;
   // see UndoLog for the typing runs.
   void Type(std::string_view s);
+  // The user deleting the selection (Delete, Backspace): a step of its own.
+  void DeleteSelection() {
+    if (selection_.length > 0) UserEdit("");
+  }
 
   std::size_t Size() const { return bytes_.Size(); }
   // The bytes of [from, to) without a copy, in at most two views.

@@ -1,0 +1,41 @@
+#pragma once
+// The laid-out text of the lines in view, decoded from the document's bytes
+// through the codec: a line is laid out when first shown and kept until the
+// text changes or it leaves the view. Maps each line's byte offsets to the
+// UTF-16 positions of its layout and back.
+#include <QFont>
+#include <QTextLayout>
+#include <map>
+#include <memory>
+
+#include "buffer/document_buffer.h"
+
+namespace zumoku {
+
+class LineLayouts {
+ public:
+  explicit LineLayouts(DocumentBuffer& buffer) : buffer_(buffer) {}
+
+  void SetFont(const QFont& font);
+  // The layout of `line` (one row, unwrapped), its text the line without its
+  // line end.
+  QTextLayout& Layout(int line);
+  // The UTF-16 position of a byte offset within the line, and back.
+  int ColumnOf(int line, std::size_t byteInLine);
+  std::size_t ByteOf(int line, int column);
+  // Drops the layouts of lines outside [first, last] but `keep`.
+  void KeepOnly(int first, int last, int keep);
+  std::size_t Held() const { return layouts_.size(); }
+
+ private:
+  struct Entry {
+    std::uint64_t revision;
+    std::unique_ptr<QTextLayout> layout;
+  };
+
+  DocumentBuffer& buffer_;
+  QFont font_;
+  std::map<int, Entry> layouts_;
+};
+
+}  // namespace zumoku

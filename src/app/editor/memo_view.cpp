@@ -1,0 +1,305 @@
+#include "app/editor/memo_view.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleHints>
+#include <QTextCharFormat>
+#include <algorithm>
+
+#include "encoding/codec.h"
+#include "encoding/line_ends.h"
+
+namespace zumoku {
+
+namespace {
+constexpr qreal kLeftMargin = 4;
+// The input method reads at most this many characters each side of the caret.
+constexpr int kSurroundingChars = 500;
+}  // namespace
+
+MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
+    : QAbstractScrollArea(parent), buffer_(buffer), layouts_(buffer) {
+  setObjectName(QStringLiteral("memo1"));
+  setAttribute(Qt::WA_InputMethodEnabled);
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setCursor(Qt::IBeamCursor);
+  layouts_.SetFont(font());
+  buffer_.SetChangeListener([this](const ChangeNotice&) {
+    UpdateScrollRange();
+    viewport()->update();
+  });
+  UpdateScrollRange();
+}
+
+int MemoView::RowHeight() const { return fontMetrics().lineSpacing(); }
+
+int MemoView::RowsInView() const { return std::max(1, viewport()->height() / RowHeight()); }
+
+int MemoView::FirstShownLine() const { return verticalScrollBar()->value(); }
+
+void MemoView::UpdateScrollRange() {
+  verticalScrollBar()->setRange(0, std::max(0, buffer_.LineStarts().Count() - RowsInView()));
+  verticalScrollBar()->setPageStep(RowsInView());
+}
+
+void MemoView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollRange();
+}
+
+void MemoView::ScrollToCaret() {
+  const int line = CaretLine();
+  QScrollBar& bar = *verticalScrollBar();
+  if (line < bar.value()) bar.setValue(line);
+  if (line >= bar.value() + RowsInView()) bar.setValue(line - RowsInView() + 1);
+  viewport()->update();
+}
+
+void MemoView::FollowBuffer() {
+  const auto start = static_cast<std::size_t>(buffer_.SelStart());
+  const auto end = start + static_cast<std::size_t>(buffer_.SelLength());
+  if (std::min(anchor_, caret_) == start && std::max(anchor_, caret_) == end) return;
+  anchor_ = start;
+  caret_ = end;
+}
+
+void MemoView::MoveCaret(std::size_t offset, bool extend) {
+  caret_ = offset;
+  if (!extend) anchor_ = offset;
+  const std::size_t start = std::min(anchor_, caret_);
+  buffer_.SetSelStart(static_cast<int>(start));
+  buffer_.SetSelLength(static_cast<int>(std::max(anchor_, caret_) - start));
+  ScrollToCaret();
+}
+
+// The next or previous caret place: a character within the line, or across
+// the line end.
+std::size_t MemoView::StepAcross(std::size_t offset, bool forward) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  const std::size_t start = lines.Start(line);
+  QTextLayout& layout = layouts_.Layout(line);
+  const int column = layouts_.ColumnOf(line, offset - start);
+  if (forward) {
+    if (column < layout.text().size()) return start + layouts_.ByteOf(line, layout.nextCursorPosition(column));
+    return line + 1 < lines.Count() ? lines.Next(line) : offset;
+  }
+  if (column > 0) return start + layouts_.ByteOf(line, layout.previousCursorPosition(column));
+  return line > 0 ? lines.Start(line - 1) + static_cast<std::size_t>(buffer_.Lines().Get(line - 1).size()) : 0;
+}
+
+std::size_t MemoView::OffsetOnLine(int line, qreal x) {
+  const LineIndex& lines = buffer_.LineStarts();
+  line = std::clamp(line, 0, lines.Count() - 1);
+  const int column = layouts_.Layout(line).lineAt(0).xToCursor(x - kLeftMargin);
+  return lines.Start(line) + layouts_.ByteOf(line, column);
+}
+
+std::size_t MemoView::OffsetAt(const QPoint& point) {
+  return OffsetOnLine(FirstShownLine() + point.y() / RowHeight(), point.x());
+}
+
+bool MemoView::MoveByKey(const QKeyEvent& key) {
+  const bool extend = key.modifiers() & Qt::ShiftModifier;
+  const bool control = key.modifiers() & Qt::ControlModifier;
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = CaretLine();
+  const auto lineEnd = [&](int l) { return lines.Start(l) + buffer_.Lines().Get(l).size(); };
+  const auto vertical = [&](int rows) {
+    if (rememberedX_ < 0) {
+      const int column = layouts_.ColumnOf(line, caret_ - lines.Start(line));
+      rememberedX_ = layouts_.Layout(line).lineAt(0).cursorToX(column) + kLeftMargin;
+    }
+    const qreal x = rememberedX_;
+    MoveCaret(OffsetOnLine(line + rows, x), extend);
+    rememberedX_ = x;
+  };
+  rememberedX_ = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down || key.key() == Qt::Key_PageUp ||
+                         key.key() == Qt::Key_PageDown
+                     ? rememberedX_
+                     : -1;
+  switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+      const bool forward = key.key() == Qt::Key_Right;
+      // Without Shift, a selection collapses to its edge on that side.
+      const bool collapse = !extend && anchor_ != caret_;
+      const std::size_t edge = forward ? std::max(anchor_, caret_) : std::min(anchor_, caret_);
+      MoveCaret(collapse ? edge : StepAcross(caret_, forward), extend);
+      return true;
+    }
+    case Qt::Key_Up:
+      vertical(-1);
+      return true;
+    case Qt::Key_Down:
+      vertical(1);
+      return true;
+    case Qt::Key_PageUp:
+      vertical(-RowsInView());
+      return true;
+    case Qt::Key_PageDown:
+      vertical(RowsInView());
+      return true;
+    case Qt::Key_Home:
+      MoveCaret(control ? 0 : lines.Start(line), extend);
+      return true;
+    case Qt::Key_End:
+      MoveCaret(control ? buffer_.Size() : lineEnd(line), extend);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void MemoView::DeleteChar(bool forward) {
+  if (anchor_ == caret_) {
+    const std::size_t other = StepAcross(caret_, forward);
+    buffer_.SetSelStart(static_cast<int>(std::min(other, caret_)));
+    buffer_.SetSelLength(static_cast<int>(std::max(other, caret_) - std::min(other, caret_)));
+  }
+  buffer_.DeleteSelection();
+}
+
+void MemoView::TypeText(const QString& text) {
+  if (text.isEmpty() || codec::FirstRefused(text, buffer_.TextEncoding())) return;
+  buffer_.Type(codec::EncodeChecked(text, buffer_.TextEncoding()));
+}
+
+void MemoView::keyPressEvent(QKeyEvent* event) {
+  FollowBuffer();
+  if (MoveByKey(*event)) return;
+  if (event->matches(QKeySequence::Undo)) {
+    buffer_.Undo();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    buffer_.SelectAll();
+  } else if (event->matches(QKeySequence::Copy)) {
+    buffer_.CopyToClipboard();
+  } else if (event->matches(QKeySequence::Cut)) {
+    buffer_.CutToClipboard();
+  } else if (event->matches(QKeySequence::Paste)) {
+    buffer_.PasteFromClipboard();
+  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    buffer_.Type(kLineEnd);
+  } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+    DeleteChar(event->key() == Qt::Key_Delete);
+  } else if (!event->text().isEmpty() && event->text().front().isPrint()) {
+    TypeText(event->text());
+  } else {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  FollowBuffer();
+  ScrollToCaret();
+}
+
+void MemoView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  FollowBuffer();
+  rememberedX_ = -1;
+  MoveCaret(OffsetAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
+}
+
+void MemoView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) MoveCaret(OffsetAt(event->position().toPoint()), true);
+}
+
+void MemoView::inputMethodEvent(QInputMethodEvent* event) {
+  FollowBuffer();
+  if (!event->commitString().isEmpty()) TypeText(event->commitString());
+  FollowBuffer();
+  preedit_ = event->preeditString();
+  preeditAttributes_ = event->attributes();
+  ScrollToCaret();
+}
+
+QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  auto& self = const_cast<MemoView&>(*this);
+  const int line = CaretLine();
+  const std::size_t lineStart = buffer_.LineStarts().Start(line);
+  const int column = self.layouts_.ColumnOf(line, caret_ - lineStart);
+  const int anchorColumn =
+      self.layouts_.ColumnOf(line, std::clamp(anchor_, lineStart, caret_ > anchor_ ? caret_ : anchor_) - lineStart);
+  const int windowStart = std::max(0, column - kSurroundingChars);
+  switch (query) {
+    case Qt::ImEnabled:
+      return true;
+    case Qt::ImCursorRectangle: {
+      const qreal x = self.layouts_.Layout(line).lineAt(0).cursorToX(column + preedit_.size()) + kLeftMargin;
+      return QRectF(x, (line - FirstShownLine()) * RowHeight(), 1, RowHeight());
+    }
+    case Qt::ImFont:
+      return font();
+    case Qt::ImSurroundingText:
+      return self.layouts_.Layout(line).text().mid(windowStart, 2 * kSurroundingChars);
+    case Qt::ImCursorPosition:
+      return column - windowStart;
+    case Qt::ImAnchorPosition:
+      return anchorColumn - windowStart;
+    default:
+      return QAbstractScrollArea::inputMethodQuery(query);
+  }
+}
+
+QList<QTextLayout::FormatRange> MemoView::SelectionOn(int line, std::size_t lineStart, std::size_t lineEnd) {
+  const std::size_t from = std::max(std::min(anchor_, caret_), lineStart);
+  const std::size_t to = std::min(std::max(anchor_, caret_), lineEnd);
+  if (from >= to) return {};
+  QTextCharFormat format;
+  format.setBackground(palette().highlight());
+  format.setForeground(palette().highlightedText());
+  const int begin = layouts_.ColumnOf(line, from - lineStart);
+  return {{begin, layouts_.ColumnOf(line, to - lineStart) - begin, format}};
+}
+
+void MemoView::DrawLine(QPainter& painter, int line, qreal y) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const std::size_t start = lines.Start(line);
+  QTextLayout& layout = layouts_.Layout(line);
+  layout.draw(&painter, {kLeftMargin, y}, SelectionOn(line, start, lines.Next(line)));
+  if (line == CaretLine()) layout.drawCursor(&painter, {kLeftMargin, y}, layouts_.ColumnOf(line, caret_ - start));
+}
+
+// The caret's line with the preedit put in at the caret, in the formats the
+// input method asked for, and its cursor where the input method puts it.
+void MemoView::DrawPreeditLine(QPainter& painter, int line, qreal y) {
+  const int column = layouts_.ColumnOf(line, caret_ - buffer_.LineStarts().Start(line));
+  QTextLayout layout(layouts_.Layout(line).text(), font());
+  layout.setPreeditArea(column, preedit_);
+  QList<QTextLayout::FormatRange> formats;
+  int cursor = preedit_.size();
+  for (const QInputMethodEvent::Attribute& attribute : preeditAttributes_) {
+    if (attribute.type == QInputMethodEvent::Cursor) cursor = attribute.start;
+    const QTextCharFormat format = attribute.value.value<QTextFormat>().toCharFormat();
+    if (attribute.type == QInputMethodEvent::TextFormat && format.isValid()) {
+      formats.append({column + attribute.start, attribute.length, format});
+    }
+  }
+  layout.setFormats(formats);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  layout.draw(&painter, {kLeftMargin, y});
+  layout.drawCursor(&painter, {kLeftMargin, y}, column + cursor);
+}
+
+void MemoView::paintEvent(QPaintEvent*) {
+  FollowBuffer();
+  QPainter painter(viewport());
+  painter.fillRect(viewport()->rect(), palette().base());
+  painter.setPen(palette().text().color());
+  const int first = FirstShownLine();
+  const int last = std::min(buffer_.LineStarts().Count() - 1, first + RowsInView());
+  for (int line = first; line <= last; ++line) {
+    const qreal y = (line - first) * RowHeight();
+    if (line == CaretLine() && !preedit_.isEmpty()) {
+      DrawPreeditLine(painter, line, y);
+    } else {
+      DrawLine(painter, line, y);
+    }
+  }
+  layouts_.KeepOnly(first, last, CaretLine());
+}
+
+}  // namespace zumoku

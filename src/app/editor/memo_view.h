@@ -1,0 +1,69 @@
+#pragma once
+// memo1 drawn from the document's own bytes: a scroll area that lays out
+// only the lines in view, keeps the caret and the anchor as byte offsets,
+// and writes keys and input-method commits into the DocumentBuffer. The
+// input method's preedit is drawn at the caret and never written.
+#include <QAbstractScrollArea>
+#include <QInputMethodEvent>
+#include <QList>
+
+#include "app/editor/line_layouts.h"
+#include "buffer/document_buffer.h"
+
+namespace zumoku {
+
+class MemoView : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  explicit MemoView(DocumentBuffer& buffer, QWidget* parent = nullptr);
+
+  DocumentBuffer& Buffer() { return buffer_; }
+  std::size_t Caret() const { return caret_; }
+  std::size_t Anchor() const { return anchor_; }
+  // The caret's line, 0-based.
+  int CaretLine() const { return buffer_.LineStarts().LineOf(caret_); }
+  const QString& Preedit() const { return preedit_; }
+  // Lines laid out now: those in view and the caret's.
+  std::size_t LayoutsHeld() const { return layouts_.Held(); }
+  // The caret's place and a window of its line's text, never the whole line.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  int RowHeight() const;
+  int RowsInView() const;
+  int FirstShownLine() const;
+  void UpdateScrollRange();
+  void ScrollToCaret();
+
+  // The buffer's selection, taken when a command changed it.
+  void FollowBuffer();
+  // The caret to `offset`; with `extend` the anchor stays.
+  void MoveCaret(std::size_t offset, bool extend);
+  bool MoveByKey(const QKeyEvent& key);
+  std::size_t StepAcross(std::size_t offset, bool forward);
+  std::size_t OffsetOnLine(int line, qreal x);
+  std::size_t OffsetAt(const QPoint& point);
+  void DeleteChar(bool forward);
+  void TypeText(const QString& text);
+
+  QList<QTextLayout::FormatRange> SelectionOn(int line, std::size_t lineStart, std::size_t lineEnd);
+  void DrawLine(QPainter& painter, int line, qreal y);
+  void DrawPreeditLine(QPainter& painter, int line, qreal y);
+
+  DocumentBuffer& buffer_;
+  LineLayouts layouts_;
+  std::size_t caret_ = 0, anchor_ = 0;
+  qreal rememberedX_ = -1;  // Up and Down keep the caret's x
+  QString preedit_;
+  QList<QInputMethodEvent::Attribute> preeditAttributes_;
+};
+
+}  // namespace zumoku
