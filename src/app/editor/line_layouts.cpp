@@ -41,9 +41,8 @@ std::size_t LineLayouts::ByteOf(int line, int column) {
 }
 
 void LineLayouts::KeepOnly(int first, int last, int keep) {
-  std::erase_if(layouts_, [&](const auto& entry) {
-    return entry.first != keep && (entry.first < first || entry.first > last);
-  });
+  std::erase_if(layouts_,
+                [&](const auto& entry) { return entry.first != keep && (entry.first < first || entry.first > last); });
 }
 
 }  // namespace zumoku

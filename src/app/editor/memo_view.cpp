@@ -184,7 +184,7 @@ void MemoView::keyPressEvent(QKeyEvent* event) {
     buffer_.Type(kLineEnd);
   } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
     DeleteChar(event->key() == Qt::Key_Delete);
-  } else if (!event->text().isEmpty() && event->text().front().isPrint()) {
+  } else if (!event->text().isEmpty() && QChar::isPrint(event->text().toUcs4().front())) {
     TypeText(event->text());
   } else {
     QAbstractScrollArea::keyPressEvent(event);

@@ -5,8 +5,12 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include <memory>
+
 #include "app/editor/memo_view.h"
 #include "buffer/literal.h"
+#include "buffer_differential.h"
+#include "encoding/codec.h"
 
 namespace zumoku::test {
 
@@ -29,7 +33,30 @@ struct View {
     QApplication::sendEvent(&memo, &event);
   }
 };
+// Keys and commits reach the widget as events; it shows the lines in view.
+struct MemoViewSubject : View {
+  explicit MemoViewSubject(Encoding encoding) : View("", encoding), encoding(encoding) {}
+  Encoding encoding;
+  EditBuffer& Buffer() { return buffer; }
+  void Type(const std::string& key) {
+    if (key == "\r\n") return Key(Qt::Key_Return);
+    Key(Qt::Key_unknown, Qt::NoModifier, codec::Decode(key, encoding));
+  }
+  void Commit(const std::string& text) { InputMethod({}, codec::Decode(text, encoding)); }
+  void CheckShown(const std::string&) {
+    memo.grab();
+    ASSERT_EQ(memo.Caret(), static_cast<std::size_t>(buffer.SelStart() + buffer.SelLength()));
+  }
+};
 }  // namespace
+
+TEST(MemoView, RandomEditSequencesAgreeWithTheReferenceInBothEncodings) {
+  for (const Encoding encoding : {Encoding::kShiftJis, Encoding::kUtf8}) {
+    SCOPED_TRACE(encoding == Encoding::kUtf8 ? "UTF-8" : "Shift_JIS");
+    RunDifferentialSequences<MemoViewSubject>(1000, encoding,
+                                              [encoding] { return std::make_unique<MemoViewSubject>(encoding); });
+  }
+}
 
 TEST(MemoView, KeysWriteTheBytesOfTheDocumentsEncoding) {
   for (const Encoding encoding : {Encoding::kShiftJis, Encoding::kUtf8}) {
