@@ -6,8 +6,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "bench_support.h"
@@ -20,27 +18,9 @@ namespace zumoku::bench {
 namespace {
 constexpr std::size_t kDocumentBytes = 50u << 20;
 
-struct Sample {
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / "zumoku_document_buffer_bench";
-  std::filesystem::path path = folder / "large.tex";
-  std::string bytes = MakeDocument(kDocumentBytes);
-  Sample() {
-    std::filesystem::create_directories(folder);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-  ~Sample() { std::filesystem::remove_all(folder); }
-};
-
-const Sample& TheSample() {
-  static const Sample sample;
+const DocumentFile& TheSample() {
+  static const DocumentFile sample(kDocumentBytes);
   return sample;
-}
-
-// In one read of the file's size, as opening does.
-std::string ReadWhole(const std::filesystem::path& path) {
-  std::string bytes(std::filesystem::file_size(path), '\0');
-  std::ifstream(path, std::ios::binary).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return bytes;
 }
 
 // Writes the pieces to `path` and closes it, as a save does.
@@ -60,7 +40,7 @@ void BM_DecodeDocument(benchmark::State& state) {
 
 // From the file on disk to the buffer with its line index.
 void BM_LoadDocument(benchmark::State& state) {
-  const Sample& sample = TheSample();
+  const DocumentFile& sample = TheSample();
   double peak = 0;
   int lines = 0;
   for (auto _ : state) {
@@ -92,13 +72,13 @@ void BM_TypeInMiddle(benchmark::State& state) {
 }
 
 void BM_WriteBytes(benchmark::State& state) {
-  const Sample& sample = TheSample();
+  const DocumentFile& sample = TheSample();
   for (auto _ : state) WriteFile(sample.folder / "copy.tex", {sample.bytes});
 }
 
 // After an edit in the middle, so that the gap splits the text in two.
 void BM_SaveFromSpans(benchmark::State& state) {
-  const Sample& sample = TheSample();
+  const DocumentFile& sample = TheSample();
   MemoryClipboard clipboard;
   DocumentBuffer buffer(clipboard);
   buffer.Load(sample.bytes, Encoding::kShiftJis);

@@ -11,19 +11,29 @@ void LineLayouts::SetFont(const QFont& font) {
   layouts_.clear();
 }
 
+void LineLayouts::Follow(const ChangeNotice& change) {
+  std::map<int, std::unique_ptr<QTextLayout>> kept;
+  const int shift = change.linesAdded - change.linesRemoved;
+  for (auto& [line, layout] : layouts_) {
+    if (line < change.firstLine) kept.emplace(line, std::move(layout));
+    if (line >= change.firstLine + change.linesRemoved) kept.emplace(line + shift, std::move(layout));
+  }
+  layouts_ = std::move(kept);
+}
+
 QTextLayout& LineLayouts::Layout(int line) {
-  Entry& entry = layouts_[line];
-  if (entry.layout && entry.revision == buffer_.Revision()) return *entry.layout;
+  std::unique_ptr<QTextLayout>& layout = layouts_[line];
+  if (layout) return *layout;
   const QString text = codec::Decode(buffer_.Lines().Get(line), buffer_.TextEncoding());
-  entry = {buffer_.Revision(), std::make_unique<QTextLayout>(text, font_)};
+  layout = std::make_unique<QTextLayout>(text, font_);
   QTextOption option;
   option.setWrapMode(QTextOption::NoWrap);
-  entry.layout->setTextOption(option);
-  entry.layout->setCacheEnabled(true);
-  entry.layout->beginLayout();
-  entry.layout->createLine();
-  entry.layout->endLayout();
-  return *entry.layout;
+  layout->setTextOption(option);
+  layout->setCacheEnabled(true);
+  layout->beginLayout();
+  layout->createLine();
+  layout->endLayout();
+  return *layout;
 }
 
 int LineLayouts::ColumnOf(int line, std::size_t byteInLine) {

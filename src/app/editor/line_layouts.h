@@ -1,7 +1,7 @@
 #pragma once
 // The laid-out text of the lines in view, decoded from the document's bytes
-// through the codec: a line is laid out when first shown and kept until the
-// text changes or it leaves the view. Maps each line's byte offsets to the
+// through the codec: a line is laid out when first shown and kept until an
+// edit changes it or it leaves the view; lines after an edit keep theirs. Maps each line's byte offsets to the
 // UTF-16 positions of its layout and back.
 #include <QFont>
 #include <QTextLayout>
@@ -17,6 +17,8 @@ class LineLayouts {
   explicit LineLayouts(DocumentBuffer& buffer) : buffer_(buffer) {}
 
   void SetFont(const QFont& font);
+  // Drops the layouts of the lines an edit replaced and renumbers those after.
+  void Follow(const ChangeNotice& change);
   // The layout of `line` (one row, unwrapped), its text the line without its
   // line end.
   QTextLayout& Layout(int line);
@@ -28,14 +30,9 @@ class LineLayouts {
   std::size_t Held() const { return layouts_.size(); }
 
  private:
-  struct Entry {
-    std::uint64_t revision;
-    std::unique_ptr<QTextLayout> layout;
-  };
-
   DocumentBuffer& buffer_;
   QFont font_;
-  std::map<int, Entry> layouts_;
+  std::map<int, std::unique_ptr<QTextLayout>> layouts_;
 };
 
 }  // namespace zumoku

@@ -26,7 +26,8 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
   layouts_.SetFont(font());
-  buffer_.SetChangeListener([this](const ChangeNotice&) {
+  buffer_.SetChangeListener([this](const ChangeNotice& change) {
+    layouts_.Follow(change);
     UpdateScrollRange();
     viewport()->update();
   });

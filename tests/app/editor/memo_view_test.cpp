@@ -43,9 +43,13 @@ struct MemoViewSubject : View {
     Key(Qt::Key_unknown, Qt::NoModifier, codec::Decode(key, encoding));
   }
   void Commit(const std::string& text) { InputMethod({}, codec::Decode(text, encoding)); }
+  // The caret's line as laid out is its bytes decoded, so a layout kept past
+  // an edit shows.
   void CheckShown(const std::string&) {
     memo.grab();
     ASSERT_EQ(memo.Caret(), static_cast<std::size_t>(buffer.SelStart() + buffer.SelLength()));
+    ASSERT_EQ(memo.inputMethodQuery(Qt::ImSurroundingText).toString(),
+              codec::Decode(buffer.Lines().Get(memo.CaretLine()), encoding));
   }
 };
 }  // namespace
