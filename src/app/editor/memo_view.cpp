@@ -8,6 +8,7 @@
 #include <QTextCharFormat>
 #include <algorithm>
 
+#include "app/editor/word_classes.h"
 #include "encoding/codec.h"
 #include "encoding/line_ends.h"
 
@@ -28,6 +29,7 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   layouts_.SetFont(font());
   buffer_.SetChangeListener([this](const ChangeNotice& change) {
     layouts_.Follow(change);
+    marks_.Follow(change);
     UpdateScrollRange();
     viewport()->update();
   });
@@ -91,6 +93,25 @@ std::size_t MemoView::StepAcross(std::size_t offset, bool forward) {
   return line > 0 ? lines.Start(line - 1) + static_cast<std::size_t>(buffer_.Lines().Get(line - 1).size()) : 0;
 }
 
+// The start of the next or the previous word; across a line end as a
+// character step.
+std::size_t MemoView::WordAcross(std::size_t offset, bool forward) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  const std::size_t start = lines.Start(line);
+  const QString& text = layouts_.Layout(line).text();
+  const int column = layouts_.ColumnOf(line, offset - start);
+  if (forward ? column >= text.size() : column == 0) return StepAcross(offset, forward);
+  return start + layouts_.ByteOf(line, forward ? NextWordStart(text, column) : PreviousWordStart(text, column));
+}
+
+void MemoView::SelectLineAt(std::size_t offset) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  MoveCaret(lines.Start(line), false);
+  MoveCaret(line + 1 < lines.Count() ? lines.Next(line) : buffer_.Size(), true);
+}
+
 std::size_t MemoView::OffsetOnLine(int line, qreal x) {
   const LineIndex& lines = buffer_.LineStarts();
   line = std::clamp(line, 0, lines.Count() - 1);
@@ -128,7 +149,8 @@ bool MemoView::MoveByKey(const QKeyEvent& key) {
       // Without Shift, a selection collapses to its edge on that side.
       const bool collapse = !extend && anchor_ != caret_;
       const std::size_t edge = forward ? std::max(anchor_, caret_) : std::min(anchor_, caret_);
-      MoveCaret(collapse ? edge : StepAcross(caret_, forward), extend);
+      const std::size_t step = control ? WordAcross(caret_, forward) : StepAcross(caret_, forward);
+      MoveCaret(collapse && !control ? edge : step, extend);
       return true;
     }
     case Qt::Key_Up:
@@ -199,7 +221,23 @@ void MemoView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   FollowBuffer();
   rememberedX_ = -1;
-  MoveCaret(OffsetAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
+  const std::size_t offset = OffsetAt(event->position().toPoint());
+  const bool third = event->timestamp() - doubleClickTime_ <
+                     static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  if (third) return SelectLineAt(offset);
+  MoveCaret(offset, event->modifiers() & Qt::ShiftModifier);
+}
+
+void MemoView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  doubleClickTime_ = event->timestamp();
+  const std::size_t offset = OffsetAt(event->position().toPoint());
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  const std::size_t start = lines.Start(line);
+  const auto [begin, end] = WordAround(layouts_.Layout(line).text(), layouts_.ColumnOf(line, offset - start));
+  MoveCaret(start + layouts_.ByteOf(line, begin), false);
+  MoveCaret(start + layouts_.ByteOf(line, end), true);
 }
 
 void MemoView::mouseMoveEvent(QMouseEvent* event) {
@@ -243,22 +281,30 @@ QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
   }
 }
 
-QList<QTextLayout::FormatRange> MemoView::SelectionOn(int line, std::size_t lineStart, std::size_t lineEnd) {
+// The marks, then the selection over them, as formats of the line's layout.
+QList<QTextLayout::FormatRange> MemoView::FormatsOn(int line, std::size_t lineStart, std::size_t lineEnd) {
+  QList<QTextLayout::FormatRange> formats;
+  const auto add = [&](std::size_t from, std::size_t to, const QTextCharFormat& format) {
+    const int begin = layouts_.ColumnOf(line, from - lineStart);
+    formats.append({begin, layouts_.ColumnOf(line, to - lineStart) - begin, format});
+  };
+  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, lineEnd)) add(mark.from, mark.to, *mark.format);
   const std::size_t from = std::max(std::min(anchor_, caret_), lineStart);
   const std::size_t to = std::min(std::max(anchor_, caret_), lineEnd);
-  if (from >= to) return {};
-  QTextCharFormat format;
-  format.setBackground(palette().highlight());
-  format.setForeground(palette().highlightedText());
-  const int begin = layouts_.ColumnOf(line, from - lineStart);
-  return {{begin, layouts_.ColumnOf(line, to - lineStart) - begin, format}};
+  if (from < to) {
+    QTextCharFormat selected;
+    selected.setBackground(palette().highlight());
+    selected.setForeground(palette().highlightedText());
+    add(from, to, selected);
+  }
+  return formats;
 }
 
 void MemoView::DrawLine(QPainter& painter, int line, qreal y) {
   const LineIndex& lines = buffer_.LineStarts();
   const std::size_t start = lines.Start(line);
   QTextLayout& layout = layouts_.Layout(line);
-  layout.draw(&painter, {kLeftMargin, y}, SelectionOn(line, start, lines.Next(line)));
+  layout.draw(&painter, {kLeftMargin, y}, FormatsOn(line, start, lines.Next(line)));
   if (line == CaretLine()) layout.drawCursor(&painter, {kLeftMargin, y}, layouts_.ColumnOf(line, caret_ - start));
 }
 

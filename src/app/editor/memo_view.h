@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QList>
 
+#include "app/editor/byte_marks.h"
 #include "app/editor/line_layouts.h"
 #include "buffer/document_buffer.h"
 
@@ -23,6 +24,8 @@ class MemoView : public QAbstractScrollArea {
   // The caret's line, 0-based.
   int CaretLine() const { return buffer_.LineStarts().LineOf(caret_); }
   const QString& Preedit() const { return preedit_; }
+  // The marked byte ranges, painted under the selection.
+  ByteMarks& Marks() { return marks_; }
   // Lines laid out now: those in view and the caret's.
   std::size_t LayoutsHeld() const { return layouts_.Held(); }
   // The caret's place and a window of its line's text, never the whole line.
@@ -34,6 +37,8 @@ class MemoView : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // A double-click selects the word, a third click the line.
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
@@ -49,19 +54,23 @@ class MemoView : public QAbstractScrollArea {
   void MoveCaret(std::size_t offset, bool extend);
   bool MoveByKey(const QKeyEvent& key);
   std::size_t StepAcross(std::size_t offset, bool forward);
+  std::size_t WordAcross(std::size_t offset, bool forward);
+  void SelectLineAt(std::size_t offset);
   std::size_t OffsetOnLine(int line, qreal x);
   std::size_t OffsetAt(const QPoint& point);
   void DeleteChar(bool forward);
   void TypeText(const QString& text);
 
-  QList<QTextLayout::FormatRange> SelectionOn(int line, std::size_t lineStart, std::size_t lineEnd);
+  QList<QTextLayout::FormatRange> FormatsOn(int line, std::size_t lineStart, std::size_t lineEnd);
   void DrawLine(QPainter& painter, int line, qreal y);
   void DrawPreeditLine(QPainter& painter, int line, qreal y);
 
   DocumentBuffer& buffer_;
   LineLayouts layouts_;
+  ByteMarks marks_;
   std::size_t caret_ = 0, anchor_ = 0;
   qreal rememberedX_ = -1;  // Up and Down keep the caret's x
+  quint64 doubleClickTime_ = 0;
   QString preedit_;
   QList<QInputMethodEvent::Attribute> preeditAttributes_;
 };

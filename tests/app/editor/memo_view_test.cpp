@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/editor/memo_view.h"
+#include "app/editor/word_classes.h"
 #include "buffer/literal.h"
 #include "buffer_differential.h"
 #include "encoding/codec.h"
@@ -108,13 +109,15 @@ TEST(MemoView, KeysMoveTheCaretByCharactersAndLines) {
     Qt::KeyboardModifiers modifiers;
     std::size_t caret, anchor;
   } rows[] = {
-      {Qt::Key_Right, Qt::NoModifier, 2, 2},     {Qt::Key_Right, Qt::NoModifier, 3, 3},
-      {Qt::Key_Right, Qt::NoModifier, 5, 5},     {Qt::Key_End, Qt::ShiftModifier, 7, 5},
-      {Qt::Key_Home, Qt::NoModifier, 5, 5},      {Qt::Key_Up, Qt::NoModifier, 0, 0},
-      {Qt::Key_End, Qt::ShiftModifier, 3, 0},    {Qt::Key_End, Qt::ControlModifier, 7, 7},
-      {Qt::Key_Left, Qt::ShiftModifier, 6, 7},   {Qt::Key_Left, Qt::NoModifier, 6, 6},
-      {Qt::Key_Left, Qt::NoModifier, 5, 5},      {Qt::Key_Left, Qt::NoModifier, 3, 3},
-      {Qt::Key_Home, Qt::ControlModifier, 0, 0}, {Qt::Key_Down, Qt::NoModifier, 5, 5},
+      {Qt::Key_Right, Qt::NoModifier, 2, 2},      {Qt::Key_Right, Qt::NoModifier, 3, 3},
+      {Qt::Key_Right, Qt::NoModifier, 5, 5},      {Qt::Key_End, Qt::ShiftModifier, 7, 5},
+      {Qt::Key_Home, Qt::NoModifier, 5, 5},       {Qt::Key_Up, Qt::NoModifier, 0, 0},
+      {Qt::Key_End, Qt::ShiftModifier, 3, 0},     {Qt::Key_End, Qt::ControlModifier, 7, 7},
+      {Qt::Key_Left, Qt::ShiftModifier, 6, 7},    {Qt::Key_Left, Qt::NoModifier, 6, 6},
+      {Qt::Key_Left, Qt::NoModifier, 5, 5},       {Qt::Key_Left, Qt::NoModifier, 3, 3},
+      {Qt::Key_Home, Qt::ControlModifier, 0, 0},  {Qt::Key_Down, Qt::NoModifier, 5, 5},
+      {Qt::Key_Right, Qt::ControlModifier, 7, 7}, {Qt::Key_Left, Qt::ControlModifier, 5, 5},
+      {Qt::Key_Left, Qt::ControlModifier, 3, 3},
   };
   for (const auto& row : rows) {
     view.Key(row.key, row.modifiers);
@@ -136,6 +139,63 @@ TEST(MemoView, LaysOutOnlyTheLinesInView) {
   view.memo.grab();
   EXPECT_EQ(view.memo.CaretLine(), 20000);
   EXPECT_LE(view.memo.LayoutsHeld(), inView + 1);
+}
+
+// Words end where the script changes; spaces belong to none.
+TEST(WordClasses, WordsAreRunsOfOneClass) {
+  const QString text = QStringLiteral("\\section{漢字々かなカナー ｶﾅabc_1　ＡＢ。}");
+  const struct {
+    int column, begin, end, next, previous;
+  } rows[] = {
+      {0, 0, 1, 1, 0},       // the backslash alone
+      {3, 1, 8, 8, 1},       // section
+      {9, 9, 12, 12, 8},     // 漢字々, after the brace
+      {12, 12, 14, 14, 9},   // かな
+      {14, 14, 17, 18, 12},  // カナー, then the space
+      {18, 18, 20, 20, 14},  // ｶﾅ after the space
+      {20, 20, 25, 26, 18},  // abc_1, then the ideographic space
+      {26, 26, 28, 28, 20},  // ＡＢ
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(WordAround(text, row.column), std::make_pair(row.begin, row.end)) << row.column;
+    EXPECT_EQ(NextWordStart(text, row.column), row.next) << row.column;
+    EXPECT_EQ(PreviousWordStart(text, row.column), row.previous) << row.column;
+  }
+}
+
+// Marks before an edit stay, marks after it move with their bytes, marks
+// the edit touched are gone.
+TEST(ByteMarks, MarksFollowEdits) {
+  const struct {
+    const char* name;
+    std::size_t offset, removed, added;
+    std::vector<std::size_t> left;  // from, to of each mark kept
+  } rows[] = {
+      {"insert before all", 0, 0, 3, {5, 7, 13, 15}},      {"insert between", 6, 0, 2, {2, 4, 12, 14}},
+      {"insert at a mark's end", 4, 0, 1, {2, 4, 11, 13}}, {"remove across the first", 3, 4, 0, {6, 8}},
+      {"replace inside the second", 11, 1, 5, {2, 4}},
+  };
+  for (const auto& row : rows) {
+    ByteMarks marks;
+    marks.Set(0, {{2, 4}, {10, 12}});
+    marks.Follow({0, 0, 0, row.offset, row.removed, row.added});
+    std::vector<std::size_t> left;
+    for (const ByteMarks::Range& range : marks.Get(0)) left.insert(left.end(), {range.from, range.to});
+    EXPECT_EQ(left, row.left) << row.name;
+  }
+}
+
+TEST(MemoView, DoubleClickSelectsTheWordAndATripleClickTheLine) {
+  View view(Literal("漢字かな abc\r\nx", Encoding::kShiftJis));
+  const QPointF first(6, 4);  // on the first character
+  QMouseEvent twice(QEvent::MouseButtonDblClick, first, first, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  twice.setTimestamp(1000);
+  QApplication::sendEvent(view.memo.viewport(), &twice);
+  EXPECT_EQ(view.buffer.SelText(), Literal("漢字", Encoding::kShiftJis));
+  QMouseEvent third(QEvent::MouseButtonPress, first, first, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  third.setTimestamp(1100);
+  QApplication::sendEvent(view.memo.viewport(), &third);
+  EXPECT_EQ(view.buffer.SelText(), Literal("漢字かな abc\r\n", Encoding::kShiftJis));
 }
 
 }  // namespace zumoku::test
