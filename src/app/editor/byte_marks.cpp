@@ -12,8 +12,8 @@ void ByteMarks::Follow(const ChangeNotice& change) {
       if (range.to <= change.offset) {
         kept.push_back(range);
       } else if (range.from >= editEnd) {
-        kept.push_back({range.from - change.bytesRemoved + change.bytesAdded,
-                        range.to - change.bytesRemoved + change.bytesAdded});
+        kept.push_back(
+            {range.from - change.bytesRemoved + change.bytesAdded, range.to - change.bytesRemoved + change.bytesAdded});
       }
     }
     marks.ranges = std::move(kept);

@@ -21,19 +21,40 @@ void LineLayouts::Follow(const ChangeNotice& change) {
   layouts_ = std::move(kept);
 }
 
+void LineLayouts::SetWidth(qreal width) {
+  if (width == width_) return;
+  width_ = width;
+  layouts_.clear();
+}
+
+void LineLayouts::Wrap(QTextLayout& layout, qreal width) {
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.setCacheEnabled(true);
+  layout.beginLayout();
+  qreal y = 0;
+  for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+    row.setLineWidth(width);
+    row.setPosition({0, y});
+    y += row.height();
+  }
+  layout.endLayout();
+}
+
 QTextLayout& LineLayouts::Layout(int line) {
   std::unique_ptr<QTextLayout>& layout = layouts_[line];
   if (layout) return *layout;
   const QString text = codec::Decode(buffer_.Lines().Get(line), buffer_.TextEncoding());
   layout = std::make_unique<QTextLayout>(text, font_);
-  QTextOption option;
-  option.setWrapMode(QTextOption::NoWrap);
-  layout->setTextOption(option);
-  layout->setCacheEnabled(true);
-  layout->beginLayout();
-  layout->createLine();
-  layout->endLayout();
+  Wrap(*layout, width_);
   return *layout;
+}
+
+qreal LineLayouts::Height(int line) {
+  const QTextLayout& layout = Layout(line);
+  const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+  return last.y() + last.height();
 }
 
 int LineLayouts::ColumnOf(int line, std::size_t byteInLine) {

@@ -42,21 +42,39 @@ int MemoView::RowsInView() const { return std::max(1, viewport()->height() / Row
 
 int MemoView::FirstShownLine() const { return verticalScrollBar()->value(); }
 
+qreal MemoView::LineTop(int line) {
+  qreal top = 0;
+  for (int above = FirstShownLine(); above < line; ++above) top += layouts_.Height(above);
+  return top;
+}
+
+// The scroll bar counts lines: the last line can come to the top, however
+// many rows the lines before it wrap into.
 void MemoView::UpdateScrollRange() {
-  verticalScrollBar()->setRange(0, std::max(0, buffer_.LineStarts().Count() - RowsInView()));
+  verticalScrollBar()->setRange(0, std::max(0, buffer_.LineStarts().Count() - 1));
   verticalScrollBar()->setPageStep(RowsInView());
 }
 
 void MemoView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
+  layouts_.SetWidth(viewport()->width() - 2 * kLeftMargin);
   UpdateScrollRange();
 }
 
 void MemoView::ScrollToCaret() {
   const int line = CaretLine();
   QScrollBar& bar = *verticalScrollBar();
-  if (line < bar.value()) bar.setValue(line);
-  if (line >= bar.value() + RowsInView()) bar.setValue(line - RowsInView() + 1);
+  if (line < bar.value()) {
+    bar.setValue(line);
+  } else {
+    // The first line from which the caret's line still fits in the view.
+    qreal height = layouts_.Height(line);
+    int top = line;
+    while (top > bar.value() && height + layouts_.Height(top - 1) <= viewport()->height()) {
+      height += layouts_.Height(--top);
+    }
+    if (top > bar.value()) bar.setValue(top);
+  }
   viewport()->update();
 }
 
@@ -112,15 +130,49 @@ void MemoView::SelectLineAt(std::size_t offset) {
   MoveCaret(line + 1 < lines.Count() ? lines.Next(line) : buffer_.Size(), true);
 }
 
-std::size_t MemoView::OffsetOnLine(int line, qreal x) {
-  const LineIndex& lines = buffer_.LineStarts();
-  line = std::clamp(line, 0, lines.Count() - 1);
-  const int column = layouts_.Layout(line).lineAt(0).xToCursor(x - kLeftMargin);
-  return lines.Start(line) + layouts_.ByteOf(line, column);
+std::size_t MemoView::OffsetOnRow(int line, int row, qreal x) {
+  const int column = layouts_.Layout(line).lineAt(row).xToCursor(x - kLeftMargin);
+  return buffer_.LineStarts().Start(line) + layouts_.ByteOf(line, column);
 }
 
 std::size_t MemoView::OffsetAt(const QPoint& point) {
-  return OffsetOnLine(FirstShownLine() + point.y() / RowHeight(), point.x());
+  const int count = buffer_.LineStarts().Count();
+  int line = FirstShownLine();
+  qreal top = 0;
+  while (line + 1 < count && top + layouts_.Height(line) <= point.y()) top += layouts_.Height(line++);
+  const QTextLayout& layout = layouts_.Layout(line);
+  int row = 0;
+  while (row + 1 < layout.lineCount() && layout.lineAt(row + 1).y() <= point.y() - top) ++row;
+  return OffsetOnRow(line, row, point.x());
+}
+
+MemoView::Row MemoView::RowOf(std::size_t offset) {
+  const int line = buffer_.LineStarts().LineOf(offset);
+  const int column = layouts_.ColumnOf(line, offset - buffer_.LineStarts().Start(line));
+  const QTextLine row = layouts_.Layout(line).lineForTextPosition(column);
+  return {line, row.isValid() ? row.lineNumber() : 0, row.isValid() ? row.cursorToX(column) + kLeftMargin : 0};
+}
+
+// The place `rows` rows up or down from the caret, at x.
+std::size_t MemoView::RowsAway(int rows, qreal x) {
+  Row at = RowOf(caret_);
+  const int count = buffer_.LineStarts().Count();
+  for (; rows > 0; --rows) {
+    if (at.row + 1 < layouts_.Layout(at.line).lineCount()) {
+      ++at.row;
+    } else if (at.line + 1 < count) {
+      at = {at.line + 1, 0, x};
+    }
+  }
+  for (; rows < 0; ++rows) {
+    if (at.row > 0) {
+      --at.row;
+    } else if (at.line > 0) {
+      --at.line;
+      at.row = layouts_.Layout(at.line).lineCount() - 1;
+    }
+  }
+  return OffsetOnRow(at.line, at.row, x);
 }
 
 bool MemoView::MoveByKey(const QKeyEvent& key) {
@@ -130,12 +182,9 @@ bool MemoView::MoveByKey(const QKeyEvent& key) {
   const int line = CaretLine();
   const auto lineEnd = [&](int l) { return lines.Start(l) + buffer_.Lines().Get(l).size(); };
   const auto vertical = [&](int rows) {
-    if (rememberedX_ < 0) {
-      const int column = layouts_.ColumnOf(line, caret_ - lines.Start(line));
-      rememberedX_ = layouts_.Layout(line).lineAt(0).cursorToX(column) + kLeftMargin;
-    }
+    if (rememberedX_ < 0) rememberedX_ = RowOf(caret_).x;
     const qreal x = rememberedX_;
-    MoveCaret(OffsetOnLine(line + rows, x), extend);
+    MoveCaret(RowsAway(rows, x), extend);
     rememberedX_ = x;
   };
   rememberedX_ = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down || key.key() == Qt::Key_PageUp ||
@@ -265,8 +314,9 @@ QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImEnabled:
       return true;
     case Qt::ImCursorRectangle: {
-      const qreal x = self.layouts_.Layout(line).lineAt(0).cursorToX(column + preedit_.size()) + kLeftMargin;
-      return QRectF(x, (line - FirstShownLine()) * RowHeight(), 1, RowHeight());
+      const QTextLine row = self.layouts_.Layout(line).lineForTextPosition(column);
+      const qreal x = row.cursorToX(column) + kLeftMargin;
+      return QRectF(x, self.LineTop(line) + row.y(), 1, row.height());
     }
     case Qt::ImFont:
       return font();
@@ -324,9 +374,7 @@ void MemoView::DrawPreeditLine(QPainter& painter, int line, qreal y) {
     }
   }
   layout.setFormats(formats);
-  layout.beginLayout();
-  layout.createLine();
-  layout.endLayout();
+  LineLayouts::Wrap(layout, viewport()->width() - 2 * kLeftMargin);
   layout.draw(&painter, {kLeftMargin, y});
   layout.drawCursor(&painter, {kLeftMargin, y}, column + cursor);
 }
@@ -337,16 +385,16 @@ void MemoView::paintEvent(QPaintEvent*) {
   painter.fillRect(viewport()->rect(), palette().base());
   painter.setPen(palette().text().color());
   const int first = FirstShownLine();
-  const int last = std::min(buffer_.LineStarts().Count() - 1, first + RowsInView());
-  for (int line = first; line <= last; ++line) {
-    const qreal y = (line - first) * RowHeight();
+  const int count = buffer_.LineStarts().Count();
+  int line = first;
+  for (qreal y = 0; line < count && y < viewport()->height(); y += layouts_.Height(line++)) {
     if (line == CaretLine() && !preedit_.isEmpty()) {
       DrawPreeditLine(painter, line, y);
     } else {
       DrawLine(painter, line, y);
     }
   }
-  layouts_.KeepOnly(first, last, CaretLine());
+  layouts_.KeepOnly(first, line - 1, CaretLine());
 }
 
 }  // namespace zumoku

@@ -45,6 +45,8 @@ class MemoView : public QAbstractScrollArea {
   int RowHeight() const;
   int RowsInView() const;
   int FirstShownLine() const;
+  // The top of a line at or below the first shown, in the viewport.
+  qreal LineTop(int line);
   void UpdateScrollRange();
   void ScrollToCaret();
 
@@ -56,7 +58,14 @@ class MemoView : public QAbstractScrollArea {
   std::size_t StepAcross(std::size_t offset, bool forward);
   std::size_t WordAcross(std::size_t offset, bool forward);
   void SelectLineAt(std::size_t offset);
-  std::size_t OffsetOnLine(int line, qreal x);
+  // A place as the row of its line's layout it is on, and its x.
+  struct Row {
+    int line, row;
+    qreal x;
+  };
+  Row RowOf(std::size_t offset);
+  std::size_t RowsAway(int rows, qreal x);
+  std::size_t OffsetOnRow(int line, int row, qreal x);
   std::size_t OffsetAt(const QPoint& point);
   void DeleteChar(bool forward);
   void TypeText(const QString& text);

@@ -23,6 +23,7 @@ struct View {
   explicit View(std::string_view text = "", Encoding encoding = Encoding::kShiftJis) {
     buffer.Load(text, encoding);
     memo.resize(400, 300);
+    memo.show();
   }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
@@ -124,6 +125,26 @@ TEST(MemoView, KeysMoveTheCaretByCharactersAndLines) {
     EXPECT_EQ(view.memo.Caret(), row.caret) << row.key;
     EXPECT_EQ(view.memo.Anchor(), row.anchor) << row.key;
   }
+}
+
+// A line wider than the view wraps at its width: Down walks its rows
+// before it reaches the next line, and the input method's rectangle follows.
+TEST(MemoView, LongLinesWrapAtTheViewsWidth) {
+  std::string longLine;
+  for (int n = 0; n < 200; ++n) longLine += Literal("漢", Encoding::kShiftJis);
+  View view(longLine + "\r\nx");
+  int presses = 0;
+  qreal lastY = -1;
+  while (view.memo.CaretLine() == 0 && presses < 100) {
+    const qreal y = view.memo.inputMethodQuery(Qt::ImCursorRectangle).toRectF().y();
+    EXPECT_GT(y, lastY) << presses;
+    lastY = y;
+    view.Key(Qt::Key_Down);
+    ++presses;
+  }
+  EXPECT_GE(presses, 4);  // 200 wide characters take several rows of 400 pixels
+  EXPECT_LT(presses, 100);
+  EXPECT_EQ(view.memo.Caret(), longLine.size() + 2);
 }
 
 TEST(MemoView, LaysOutOnlyTheLinesInView) {
