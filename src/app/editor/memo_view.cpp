@@ -7,7 +7,9 @@
 #include <QStyleHints>
 #include <QTextCharFormat>
 #include <algorithm>
+#include <tuple>
 
+#include "app/editor/memo_view_accessible.h"
 #include "app/editor/word_classes.h"
 #include "encoding/codec.h"
 #include "encoding/line_ends.h"
@@ -23,6 +25,7 @@ constexpr int kSurroundingChars = 500;
 MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
     : QAbstractScrollArea(parent), buffer_(buffer), layouts_(buffer) {
   setObjectName(QStringLiteral("memo1"));
+  MemoViewAccessible::Register();
   setAttribute(Qt::WA_InputMethodEnabled);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
@@ -78,13 +81,14 @@ void MemoView::ScrollToCaret() {
   viewport()->update();
 }
 
-void MemoView::FollowBuffer() {
+std::pair<std::size_t, std::size_t> MemoView::Followed() const {
   const auto start = static_cast<std::size_t>(buffer_.SelStart());
   const auto end = start + static_cast<std::size_t>(buffer_.SelLength());
-  if (std::min(anchor_, caret_) == start && std::max(anchor_, caret_) == end) return;
-  anchor_ = start;
-  caret_ = end;
+  if (std::min(anchor_, caret_) == start && std::max(anchor_, caret_) == end) return {anchor_, caret_};
+  return {start, end};
 }
+
+void MemoView::FollowBuffer() { std::tie(anchor_, caret_) = Followed(); }
 
 void MemoView::MoveCaret(std::size_t offset, bool extend) {
   caret_ = offset;
@@ -144,6 +148,12 @@ std::size_t MemoView::OffsetAt(const QPoint& point) {
   int row = 0;
   while (row + 1 < layout.lineCount() && layout.lineAt(row + 1).y() <= point.y() - top) ++row;
   return OffsetOnRow(line, row, point.x());
+}
+
+QRectF MemoView::RectAt(std::size_t offset) {
+  const Row at = RowOf(offset);
+  const QTextLine row = layouts_.Layout(at.line).lineAt(at.row);
+  return QRectF(at.x, LineTop(at.line) + row.y(), 1, row.height());
 }
 
 MemoView::Row MemoView::RowOf(std::size_t offset) {
@@ -304,20 +314,18 @@ void MemoView::inputMethodEvent(QInputMethodEvent* event) {
 
 QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
   auto& self = const_cast<MemoView&>(*this);
+  const auto [anchor, caret] = Followed();
   const int line = CaretLine();
   const std::size_t lineStart = buffer_.LineStarts().Start(line);
-  const int column = self.layouts_.ColumnOf(line, caret_ - lineStart);
+  const int column = self.layouts_.ColumnOf(line, caret - lineStart);
   const int anchorColumn =
-      self.layouts_.ColumnOf(line, std::clamp(anchor_, lineStart, caret_ > anchor_ ? caret_ : anchor_) - lineStart);
+      self.layouts_.ColumnOf(line, std::clamp(anchor, lineStart, caret > anchor ? caret : anchor) - lineStart);
   const int windowStart = std::max(0, column - kSurroundingChars);
   switch (query) {
     case Qt::ImEnabled:
       return true;
-    case Qt::ImCursorRectangle: {
-      const QTextLine row = self.layouts_.Layout(line).lineForTextPosition(column);
-      const qreal x = row.cursorToX(column) + kLeftMargin;
-      return QRectF(x, self.LineTop(line) + row.y(), 1, row.height());
-    }
+    case Qt::ImCursorRectangle:
+      return self.RectAt(caret);
     case Qt::ImFont:
       return font();
     case Qt::ImSurroundingText:

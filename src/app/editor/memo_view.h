@@ -19,15 +19,20 @@ class MemoView : public QAbstractScrollArea {
   explicit MemoView(DocumentBuffer& buffer, QWidget* parent = nullptr);
 
   DocumentBuffer& Buffer() { return buffer_; }
-  std::size_t Caret() const { return caret_; }
-  std::size_t Anchor() const { return anchor_; }
+  // The caret and the anchor, the buffer's selection when a command changed it.
+  std::size_t Caret() const { return Followed().second; }
+  std::size_t Anchor() const { return Followed().first; }
   // The caret's line, 0-based.
-  int CaretLine() const { return buffer_.LineStarts().LineOf(caret_); }
+  int CaretLine() const { return buffer_.LineStarts().LineOf(Caret()); }
   const QString& Preedit() const { return preedit_; }
   // The marked byte ranges, painted under the selection.
   ByteMarks& Marks() { return marks_; }
   // Lines laid out now: those in view and the caret's.
   std::size_t LayoutsHeld() const { return layouts_.Held(); }
+  // Where the character at `offset` is drawn, in the viewport; the place
+  // under a point of the viewport.
+  QRectF RectAt(std::size_t offset);
+  std::size_t OffsetAt(const QPoint& point);
   // The caret's place and a window of its line's text, never the whole line.
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -50,7 +55,9 @@ class MemoView : public QAbstractScrollArea {
   void UpdateScrollRange();
   void ScrollToCaret();
 
-  // The buffer's selection, taken when a command changed it.
+  // Anchor and caret as kept, or as the buffer's selection when a command
+  // changed it; FollowBuffer takes them.
+  std::pair<std::size_t, std::size_t> Followed() const;
   void FollowBuffer();
   // The caret to `offset`; with `extend` the anchor stays.
   void MoveCaret(std::size_t offset, bool extend);
@@ -66,7 +73,6 @@ class MemoView : public QAbstractScrollArea {
   Row RowOf(std::size_t offset);
   std::size_t RowsAway(int rows, qreal x);
   std::size_t OffsetOnRow(int line, int row, qreal x);
-  std::size_t OffsetAt(const QPoint& point);
   void DeleteChar(bool forward);
   void TypeText(const QString& text);
 

@@ -1,6 +1,7 @@
 // memo1 drawn from the document's own bytes: keys, the input method's
 // preedit and commit, caret moves, and layouts only for the lines in view.
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -145,6 +146,30 @@ TEST(MemoView, LongLinesWrapAtTheViewsWidth) {
   EXPECT_GE(presses, 4);  // 200 wide characters take several rows of 400 pixels
   EXPECT_LT(presses, 100);
   EXPECT_EQ(view.memo.Caret(), longLine.size() + 2);
+}
+
+// Read and edited as a test tool does: UTF-16 offsets, lines joined by
+// "\n", an edit that Undo takes back.
+TEST(MemoView, AccessibleTextReadsAndEditsTheDocument) {
+  View view(Literal("漢字\r\n😀b\r\n", Encoding::kUtf8), Encoding::kUtf8);
+  QAccessibleInterface* memo = QAccessible::queryAccessibleInterface(&view.memo);
+  ASSERT_NE(memo, nullptr);
+  QAccessibleTextInterface* text = memo->textInterface();
+  QAccessibleEditableTextInterface* editable = memo->editableTextInterface();
+  ASSERT_NE(text, nullptr);
+  ASSERT_NE(editable, nullptr);
+  EXPECT_EQ(text->characterCount(), 7);
+  EXPECT_EQ(text->text(0, 7), QStringLiteral("漢字\n😀b\n"));
+  text->setSelection(0, 3, 5);  // 😀, two units
+  EXPECT_EQ(view.buffer.SelText(), Literal("😀", Encoding::kUtf8));
+  int start = 0, end = 0;
+  text->selection(0, &start, &end);
+  EXPECT_EQ(std::make_pair(start, end), std::make_pair(3, 5));
+  editable->replaceText(1, 2, QStringLiteral("語"));
+  EXPECT_EQ(view.buffer.Text(), Literal("漢語\r\n😀b\r\n", Encoding::kUtf8));
+  EXPECT_EQ(text->cursorPosition(), 2);
+  view.buffer.Undo();
+  EXPECT_EQ(view.buffer.Text(), Literal("漢字\r\n😀b\r\n", Encoding::kUtf8));
 }
 
 TEST(MemoView, LaysOutOnlyTheLinesInView) {
