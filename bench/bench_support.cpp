@@ -1,8 +1,11 @@
 #include "bench_support.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <array>
+
 #include <cstdio>
+#include <fstream>
 #include <string_view>
 
 namespace zumoku::bench {
@@ -46,6 +49,22 @@ std::string MakeDocument(std::size_t bytes) {
   }
   text.append(bytes - text.size(), 'x');  // exactly `bytes`
   return text;
+}
+
+DocumentFile::DocumentFile(std::size_t size)
+    : folder(std::filesystem::temp_directory_path() / ("zumoku_bench_" + std::to_string(::getpid()))),
+      path(folder / "large.tex"),
+      bytes(MakeDocument(size)) {
+  std::filesystem::create_directories(folder);
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+DocumentFile::~DocumentFile() { std::filesystem::remove_all(folder); }
+
+std::string ReadWhole(const std::filesystem::path& path) {
+  std::string bytes(std::filesystem::file_size(path), '\0');
+  std::ifstream(path, std::ios::binary).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return bytes;
 }
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {

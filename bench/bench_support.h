@@ -3,6 +3,7 @@
 // a reporter that prints each figure against its baseline as a ratio.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -18,6 +19,17 @@ inline std::string Sjis(std::string_view utf8) { return Literal(utf8, Encoding::
 // Exactly `bytes` of mixed Japanese prose and LaTeX lines, CR LF, built the
 // same way on every run.
 std::string MakeDocument(std::size_t bytes);
+
+// MakeDocument(bytes) written to a file of its own, removed with it.
+struct DocumentFile {
+  explicit DocumentFile(std::size_t bytes);
+  ~DocumentFile();
+  std::filesystem::path folder, path;
+  std::string bytes;
+};
+
+// A file's bytes in one read of its size, as opening does.
+std::string ReadWhole(const std::filesystem::path& path);
 
 // A figure and the baseline it is measured against, by benchmark name; the
 // baseline's time is multiplied by scale first (for per-byte comparisons).

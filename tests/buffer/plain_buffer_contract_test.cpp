@@ -1,12 +1,15 @@
+#include "buffer/document_buffer.h"
 #include "buffer/text_buffer.h"
 #include "edit_buffer_contract.h"
 #include "encoding/sjis.h"
 
 namespace zumoku::test {
 
-struct TextBufferFixture {
+// The two buffers without a widget: the reference and the editor's own.
+template <typename B>
+struct PlainBufferFixture {
   MemoryClipboard clipboard;
-  TextBuffer buffer{clipboard};
+  B buffer{clipboard};
   EditBuffer& Buffer() { return buffer; }
   void SetClipboard(std::string_view bytes) { clipboard.SetText(bytes); }
   std::optional<std::string> ClipboardText() const { return clipboard.Text(); }
@@ -20,7 +23,8 @@ struct TextBufferFixture {
   }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(TextBuffer, EditBufferContract, TextBufferFixture);
+INSTANTIATE_TYPED_TEST_SUITE_P(TextBuffer, EditBufferContract, PlainBufferFixture<TextBuffer>);
+INSTANTIATE_TYPED_TEST_SUITE_P(DocumentBuffer, EditBufferContract, PlainBufferFixture<DocumentBuffer>);
 
 TEST(TextBufferClipboard, PasteWithoutTextOnTheClipboardDoesNothing) {
   MemoryClipboard clipboard;

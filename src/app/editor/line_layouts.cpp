@@ -1,0 +1,79 @@
+#include "app/editor/line_layouts.h"
+
+#include <QTextOption>
+
+#include "encoding/codec.h"
+
+namespace zumoku {
+
+void LineLayouts::SetFont(const QFont& font) {
+  font_ = font;
+  layouts_.clear();
+}
+
+void LineLayouts::Follow(const ChangeNotice& change) {
+  std::map<int, std::unique_ptr<QTextLayout>> kept;
+  const int shift = change.linesAdded - change.linesRemoved;
+  for (auto& [line, layout] : layouts_) {
+    if (line < change.firstLine) kept.emplace(line, std::move(layout));
+    if (line >= change.firstLine + change.linesRemoved) kept.emplace(line + shift, std::move(layout));
+  }
+  layouts_ = std::move(kept);
+}
+
+void LineLayouts::SetWidth(qreal width) {
+  if (width == width_) return;
+  width_ = width;
+  layouts_.clear();
+}
+
+void LineLayouts::Wrap(QTextLayout& layout, qreal width) {
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.setCacheEnabled(true);
+  layout.beginLayout();
+  qreal y = 0;
+  for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+    row.setLineWidth(width);
+    row.setPosition({0, y});
+    y += row.height();
+  }
+  layout.endLayout();
+}
+
+QTextLayout& LineLayouts::Layout(int line) {
+  std::unique_ptr<QTextLayout>& layout = layouts_[line];
+  if (layout) return *layout;
+  const QString text = codec::Decode(buffer_.Lines().Get(line), buffer_.TextEncoding());
+  layout = std::make_unique<QTextLayout>(text, font_);
+  Wrap(*layout, width_);
+  return *layout;
+}
+
+qreal LineLayouts::Height(int line) {
+  const QTextLayout& layout = Layout(line);
+  const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+  return last.y() + last.height();
+}
+
+int LineLayouts::ColumnOf(int line, std::size_t byteInLine) {
+  const QString text = Layout(line).text();
+  const Encoding encoding = buffer_.TextEncoding();
+  std::size_t bytes = 0;
+  int column = 0;
+  while (column < text.size() && bytes < byteInLine) bytes += codec::ByteLength(text[column++], encoding);
+  return column;
+}
+
+std::size_t LineLayouts::ByteOf(int line, int column) {
+  const QString text = Layout(line).text();
+  return static_cast<std::size_t>(codec::ByteLength(QStringView(text).left(column), buffer_.TextEncoding()));
+}
+
+void LineLayouts::KeepOnly(int first, int last, int keep) {
+  std::erase_if(layouts_,
+                [&](const auto& entry) { return entry.first != keep && (entry.first < first || entry.first > last); });
+}
+
+}  // namespace zumoku

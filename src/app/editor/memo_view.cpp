@@ -1,0 +1,408 @@
+#include "app/editor/memo_view.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleHints>
+#include <QTextCharFormat>
+#include <algorithm>
+#include <tuple>
+
+#include "app/editor/memo_view_accessible.h"
+#include "app/editor/word_classes.h"
+#include "encoding/codec.h"
+#include "encoding/line_ends.h"
+
+namespace zumoku {
+
+namespace {
+constexpr qreal kLeftMargin = 4;
+// The input method reads at most this many characters each side of the caret.
+constexpr int kSurroundingChars = 500;
+}  // namespace
+
+MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
+    : QAbstractScrollArea(parent), buffer_(buffer), layouts_(buffer) {
+  setObjectName(QStringLiteral("memo1"));
+  MemoViewAccessible::Register();
+  setAttribute(Qt::WA_InputMethodEnabled);
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setCursor(Qt::IBeamCursor);
+  layouts_.SetFont(font());
+  buffer_.SetChangeListener([this](const ChangeNotice& change) {
+    layouts_.Follow(change);
+    marks_.Follow(change);
+    UpdateScrollRange();
+    viewport()->update();
+  });
+  UpdateScrollRange();
+}
+
+int MemoView::RowHeight() const { return fontMetrics().lineSpacing(); }
+
+int MemoView::RowsInView() const { return std::max(1, viewport()->height() / RowHeight()); }
+
+int MemoView::FirstShownLine() const { return verticalScrollBar()->value(); }
+
+qreal MemoView::LineTop(int line) {
+  qreal top = 0;
+  for (int above = FirstShownLine(); above < line; ++above) top += layouts_.Height(above);
+  return top;
+}
+
+// The scroll bar counts lines: the last line can come to the top, however
+// many rows the lines before it wrap into.
+void MemoView::UpdateScrollRange() {
+  verticalScrollBar()->setRange(0, std::max(0, buffer_.LineStarts().Count() - 1));
+  verticalScrollBar()->setPageStep(RowsInView());
+}
+
+void MemoView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  layouts_.SetWidth(viewport()->width() - 2 * kLeftMargin);
+  UpdateScrollRange();
+}
+
+void MemoView::ScrollToCaret() {
+  const int line = CaretLine();
+  QScrollBar& bar = *verticalScrollBar();
+  if (line < bar.value()) {
+    bar.setValue(line);
+  } else {
+    // The first line from which the caret's line still fits in the view.
+    qreal height = layouts_.Height(line);
+    int top = line;
+    while (top > bar.value() && height + layouts_.Height(top - 1) <= viewport()->height()) {
+      height += layouts_.Height(--top);
+    }
+    if (top > bar.value()) bar.setValue(top);
+  }
+  viewport()->update();
+}
+
+std::pair<std::size_t, std::size_t> MemoView::Followed() const {
+  const auto start = static_cast<std::size_t>(buffer_.SelStart());
+  const auto end = start + static_cast<std::size_t>(buffer_.SelLength());
+  if (std::min(anchor_, caret_) == start && std::max(anchor_, caret_) == end) return {anchor_, caret_};
+  return {start, end};
+}
+
+void MemoView::FollowBuffer() { std::tie(anchor_, caret_) = Followed(); }
+
+void MemoView::MoveCaret(std::size_t offset, bool extend) {
+  caret_ = offset;
+  if (!extend) anchor_ = offset;
+  const std::size_t start = std::min(anchor_, caret_);
+  buffer_.SetSelStart(static_cast<int>(start));
+  buffer_.SetSelLength(static_cast<int>(std::max(anchor_, caret_) - start));
+  ScrollToCaret();
+}
+
+// The next or previous caret place: a character within the line, or across
+// the line end.
+std::size_t MemoView::StepAcross(std::size_t offset, bool forward) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  const std::size_t start = lines.Start(line);
+  QTextLayout& layout = layouts_.Layout(line);
+  const int column = layouts_.ColumnOf(line, offset - start);
+  if (forward) {
+    if (column < layout.text().size()) return start + layouts_.ByteOf(line, layout.nextCursorPosition(column));
+    return line + 1 < lines.Count() ? lines.Next(line) : offset;
+  }
+  if (column > 0) return start + layouts_.ByteOf(line, layout.previousCursorPosition(column));
+  return line > 0 ? lines.Start(line - 1) + static_cast<std::size_t>(buffer_.Lines().Get(line - 1).size()) : 0;
+}
+
+// The start of the next or the previous word; across a line end as a
+// character step.
+std::size_t MemoView::WordAcross(std::size_t offset, bool forward) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  const std::size_t start = lines.Start(line);
+  const QString& text = layouts_.Layout(line).text();
+  const int column = layouts_.ColumnOf(line, offset - start);
+  if (forward ? column >= text.size() : column == 0) return StepAcross(offset, forward);
+  return start + layouts_.ByteOf(line, forward ? NextWordStart(text, column) : PreviousWordStart(text, column));
+}
+
+void MemoView::SelectLineAt(std::size_t offset) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  MoveCaret(lines.Start(line), false);
+  MoveCaret(line + 1 < lines.Count() ? lines.Next(line) : buffer_.Size(), true);
+}
+
+std::size_t MemoView::OffsetOnRow(int line, int row, qreal x) {
+  const int column = layouts_.Layout(line).lineAt(row).xToCursor(x - kLeftMargin);
+  return buffer_.LineStarts().Start(line) + layouts_.ByteOf(line, column);
+}
+
+std::size_t MemoView::OffsetAt(const QPoint& point) {
+  const int count = buffer_.LineStarts().Count();
+  int line = FirstShownLine();
+  qreal top = 0;
+  while (line + 1 < count && top + layouts_.Height(line) <= point.y()) top += layouts_.Height(line++);
+  const QTextLayout& layout = layouts_.Layout(line);
+  int row = 0;
+  while (row + 1 < layout.lineCount() && layout.lineAt(row + 1).y() <= point.y() - top) ++row;
+  return OffsetOnRow(line, row, point.x());
+}
+
+QRectF MemoView::RectAt(std::size_t offset) {
+  const Row at = RowOf(offset);
+  const QTextLine row = layouts_.Layout(at.line).lineAt(at.row);
+  return QRectF(at.x, LineTop(at.line) + row.y(), 1, row.height());
+}
+
+MemoView::Row MemoView::RowOf(std::size_t offset) {
+  const int line = buffer_.LineStarts().LineOf(offset);
+  const int column = layouts_.ColumnOf(line, offset - buffer_.LineStarts().Start(line));
+  const QTextLine row = layouts_.Layout(line).lineForTextPosition(column);
+  return {line, row.isValid() ? row.lineNumber() : 0, row.isValid() ? row.cursorToX(column) + kLeftMargin : 0};
+}
+
+// The place `rows` rows up or down from the caret, at x.
+std::size_t MemoView::RowsAway(int rows, qreal x) {
+  Row at = RowOf(caret_);
+  const int count = buffer_.LineStarts().Count();
+  for (; rows > 0; --rows) {
+    if (at.row + 1 < layouts_.Layout(at.line).lineCount()) {
+      ++at.row;
+    } else if (at.line + 1 < count) {
+      at = {at.line + 1, 0, x};
+    }
+  }
+  for (; rows < 0; ++rows) {
+    if (at.row > 0) {
+      --at.row;
+    } else if (at.line > 0) {
+      --at.line;
+      at.row = layouts_.Layout(at.line).lineCount() - 1;
+    }
+  }
+  return OffsetOnRow(at.line, at.row, x);
+}
+
+bool MemoView::MoveByKey(const QKeyEvent& key) {
+  const bool extend = key.modifiers() & Qt::ShiftModifier;
+  const bool control = key.modifiers() & Qt::ControlModifier;
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = CaretLine();
+  const auto lineEnd = [&](int l) { return lines.Start(l) + buffer_.Lines().Get(l).size(); };
+  const auto vertical = [&](int rows) {
+    if (rememberedX_ < 0) rememberedX_ = RowOf(caret_).x;
+    const qreal x = rememberedX_;
+    MoveCaret(RowsAway(rows, x), extend);
+    rememberedX_ = x;
+  };
+  rememberedX_ = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down || key.key() == Qt::Key_PageUp ||
+                         key.key() == Qt::Key_PageDown
+                     ? rememberedX_
+                     : -1;
+  switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+      const bool forward = key.key() == Qt::Key_Right;
+      // Without Shift, a selection collapses to its edge on that side.
+      const bool collapse = !extend && anchor_ != caret_;
+      const std::size_t edge = forward ? std::max(anchor_, caret_) : std::min(anchor_, caret_);
+      const std::size_t step = control ? WordAcross(caret_, forward) : StepAcross(caret_, forward);
+      MoveCaret(collapse && !control ? edge : step, extend);
+      return true;
+    }
+    case Qt::Key_Up:
+      vertical(-1);
+      return true;
+    case Qt::Key_Down:
+      vertical(1);
+      return true;
+    case Qt::Key_PageUp:
+      vertical(-RowsInView());
+      return true;
+    case Qt::Key_PageDown:
+      vertical(RowsInView());
+      return true;
+    case Qt::Key_Home:
+      MoveCaret(control ? 0 : lines.Start(line), extend);
+      return true;
+    case Qt::Key_End:
+      MoveCaret(control ? buffer_.Size() : lineEnd(line), extend);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void MemoView::DeleteChar(bool forward) {
+  if (anchor_ == caret_) {
+    const std::size_t other = StepAcross(caret_, forward);
+    buffer_.SetSelStart(static_cast<int>(std::min(other, caret_)));
+    buffer_.SetSelLength(static_cast<int>(std::max(other, caret_) - std::min(other, caret_)));
+  }
+  buffer_.DeleteSelection();
+}
+
+void MemoView::TypeText(const QString& text) {
+  if (text.isEmpty() || codec::FirstRefused(text, buffer_.TextEncoding())) return;
+  buffer_.Type(codec::EncodeChecked(text, buffer_.TextEncoding()));
+}
+
+void MemoView::keyPressEvent(QKeyEvent* event) {
+  FollowBuffer();
+  if (MoveByKey(*event)) return;
+  if (event->matches(QKeySequence::Undo)) {
+    buffer_.Undo();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    buffer_.SelectAll();
+  } else if (event->matches(QKeySequence::Copy)) {
+    buffer_.CopyToClipboard();
+  } else if (event->matches(QKeySequence::Cut)) {
+    buffer_.CutToClipboard();
+  } else if (event->matches(QKeySequence::Paste)) {
+    buffer_.PasteFromClipboard();
+  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    buffer_.Type(kLineEnd);
+  } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+    DeleteChar(event->key() == Qt::Key_Delete);
+  } else if (!event->text().isEmpty() && QChar::isPrint(event->text().toUcs4().front())) {
+    TypeText(event->text());
+  } else {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  FollowBuffer();
+  ScrollToCaret();
+}
+
+void MemoView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  FollowBuffer();
+  rememberedX_ = -1;
+  const std::size_t offset = OffsetAt(event->position().toPoint());
+  const bool third = event->timestamp() - doubleClickTime_ <
+                     static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  if (third) return SelectLineAt(offset);
+  MoveCaret(offset, event->modifiers() & Qt::ShiftModifier);
+}
+
+void MemoView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  doubleClickTime_ = event->timestamp();
+  const std::size_t offset = OffsetAt(event->position().toPoint());
+  const LineIndex& lines = buffer_.LineStarts();
+  const int line = lines.LineOf(offset);
+  const std::size_t start = lines.Start(line);
+  const auto [begin, end] = WordAround(layouts_.Layout(line).text(), layouts_.ColumnOf(line, offset - start));
+  MoveCaret(start + layouts_.ByteOf(line, begin), false);
+  MoveCaret(start + layouts_.ByteOf(line, end), true);
+}
+
+void MemoView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) MoveCaret(OffsetAt(event->position().toPoint()), true);
+}
+
+void MemoView::inputMethodEvent(QInputMethodEvent* event) {
+  FollowBuffer();
+  if (!event->commitString().isEmpty()) TypeText(event->commitString());
+  FollowBuffer();
+  preedit_ = event->preeditString();
+  preeditAttributes_ = event->attributes();
+  ScrollToCaret();
+}
+
+QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  auto& self = const_cast<MemoView&>(*this);
+  const auto [anchor, caret] = Followed();
+  const int line = CaretLine();
+  const std::size_t lineStart = buffer_.LineStarts().Start(line);
+  const int column = self.layouts_.ColumnOf(line, caret - lineStart);
+  const int anchorColumn =
+      self.layouts_.ColumnOf(line, std::clamp(anchor, lineStart, caret > anchor ? caret : anchor) - lineStart);
+  const int windowStart = std::max(0, column - kSurroundingChars);
+  switch (query) {
+    case Qt::ImEnabled:
+      return true;
+    case Qt::ImCursorRectangle:
+      return self.RectAt(caret);
+    case Qt::ImFont:
+      return font();
+    case Qt::ImSurroundingText:
+      return self.layouts_.Layout(line).text().mid(windowStart, 2 * kSurroundingChars);
+    case Qt::ImCursorPosition:
+      return column - windowStart;
+    case Qt::ImAnchorPosition:
+      return anchorColumn - windowStart;
+    default:
+      return QAbstractScrollArea::inputMethodQuery(query);
+  }
+}
+
+// The marks, then the selection over them, as formats of the line's layout.
+QList<QTextLayout::FormatRange> MemoView::FormatsOn(int line, std::size_t lineStart, std::size_t lineEnd) {
+  QList<QTextLayout::FormatRange> formats;
+  const auto add = [&](std::size_t from, std::size_t to, const QTextCharFormat& format) {
+    const int begin = layouts_.ColumnOf(line, from - lineStart);
+    formats.append({begin, layouts_.ColumnOf(line, to - lineStart) - begin, format});
+  };
+  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, lineEnd)) add(mark.from, mark.to, *mark.format);
+  const std::size_t from = std::max(std::min(anchor_, caret_), lineStart);
+  const std::size_t to = std::min(std::max(anchor_, caret_), lineEnd);
+  if (from < to) {
+    QTextCharFormat selected;
+    selected.setBackground(palette().highlight());
+    selected.setForeground(palette().highlightedText());
+    add(from, to, selected);
+  }
+  return formats;
+}
+
+void MemoView::DrawLine(QPainter& painter, int line, qreal y) {
+  const LineIndex& lines = buffer_.LineStarts();
+  const std::size_t start = lines.Start(line);
+  QTextLayout& layout = layouts_.Layout(line);
+  layout.draw(&painter, {kLeftMargin, y}, FormatsOn(line, start, lines.Next(line)));
+  if (line == CaretLine()) layout.drawCursor(&painter, {kLeftMargin, y}, layouts_.ColumnOf(line, caret_ - start));
+}
+
+// The caret's line with the preedit put in at the caret, in the formats the
+// input method asked for, and its cursor where the input method puts it.
+void MemoView::DrawPreeditLine(QPainter& painter, int line, qreal y) {
+  const int column = layouts_.ColumnOf(line, caret_ - buffer_.LineStarts().Start(line));
+  QTextLayout layout(layouts_.Layout(line).text(), font());
+  layout.setPreeditArea(column, preedit_);
+  QList<QTextLayout::FormatRange> formats;
+  int cursor = preedit_.size();
+  for (const QInputMethodEvent::Attribute& attribute : preeditAttributes_) {
+    if (attribute.type == QInputMethodEvent::Cursor) cursor = attribute.start;
+    const QTextCharFormat format = attribute.value.value<QTextFormat>().toCharFormat();
+    if (attribute.type == QInputMethodEvent::TextFormat && format.isValid()) {
+      formats.append({column + attribute.start, attribute.length, format});
+    }
+  }
+  layout.setFormats(formats);
+  LineLayouts::Wrap(layout, viewport()->width() - 2 * kLeftMargin);
+  layout.draw(&painter, {kLeftMargin, y});
+  layout.drawCursor(&painter, {kLeftMargin, y}, column + cursor);
+}
+
+void MemoView::paintEvent(QPaintEvent*) {
+  FollowBuffer();
+  QPainter painter(viewport());
+  painter.fillRect(viewport()->rect(), palette().base());
+  painter.setPen(palette().text().color());
+  const int first = FirstShownLine();
+  const int count = buffer_.LineStarts().Count();
+  int line = first;
+  for (qreal y = 0; line < count && y < viewport()->height(); y += layouts_.Height(line++)) {
+    if (line == CaretLine() && !preedit_.isEmpty()) {
+      DrawPreeditLine(painter, line, y);
+    } else {
+      DrawLine(painter, line, y);
+    }
+  }
+  layouts_.KeepOnly(first, line - 1, CaretLine());
+}
+
+}  // namespace zumoku
