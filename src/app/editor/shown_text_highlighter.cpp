@@ -20,9 +20,9 @@ using highlight::SpanKind;
 // text state is assumed: jumping into a large document never reads it all.
 constexpr int kLookBack = 2000;
 // An idle step's time, short enough for a key pressed meanwhile to go
-// unnoticed, whatever the lines' lengths; the clock is read every few lines.
+// unnoticed, whatever the lines' lengths; reading the clock after each line
+// costs little beside scanning it.
 constexpr int kIdleStepMilliseconds = 5;
-constexpr int kLinesPerClockReading = 8;
 
 // A block's user state: the states its line started and ended in, and
 // whether its colours are those of its current text. -1 (Qt's default): never
@@ -192,7 +192,7 @@ void ShownTextHighlighter::Propagate() {
   LineState state = StateAfter(block.previous());
   QElapsedTimer clock;
   clock.start();
-  for (int count = 1;; ++count, ++line, block = block.next()) {
+  for (;; ++line, block = block.next()) {
     if (!block.isValid()) return;
     // Blocks never shown get their colours when they are; a later change
     // may still wait beyond them.
@@ -204,7 +204,7 @@ void ShownTextHighlighter::Propagate() {
       pendingLast_ = -1;
       return;
     }
-    if (count % kLinesPerClockReading == 0 && clock.hasExpired(kIdleStepMilliseconds)) break;
+    if (clock.hasExpired(kIdleStepMilliseconds)) break;
   }
   SchedulePropagation(line + 1);
 }

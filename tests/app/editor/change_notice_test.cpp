@@ -12,8 +12,8 @@
 
 namespace zumoku {
 void PrintTo(const TextChange& c, std::ostream* out) {
-  *out << "{line " << c.firstLine << " -" << c.linesRemoved << " +" << c.linesAdded << ", byte " << c.byteOffset
-       << " -" << c.bytesRemoved << " +" << c.bytesAdded << "}";
+  *out << "{line " << c.firstLine << " -" << c.linesRemoved << " +" << c.linesAdded << ", byte " << c.byteOffset << " -"
+       << c.bytesRemoved << " +" << c.bytesAdded << "}";
 }
 }  // namespace zumoku
 
@@ -82,55 +82,71 @@ TEST_P(ChangeNotice, TellsTheChangeInLinesAndBytesOnceTheIndexCountsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, ChangeNotice,
-    ::testing::Values(
-        NoticeRow{"TypedInsideALine", Encoding::kShiftJis, "ab\r\n" + kSjisHyo + "c",
-                  [](Memo& memo, MemoBuffer& buffer) {
-                    Select(buffer, 6, 0);
-                    memo.insertPlainText(QStringLiteral("漢"));
-                  },
-                  {.firstLine = 1, .byteOffset = 6, .bytesAdded = 2}},
-        NoticeRow{"TypedInsideALineUtf8", Encoding::kUtf8, "ab\r\n" + kUtf8Hyo + "c",
-                  [](Memo& memo, MemoBuffer& buffer) {
-                    Select(buffer, 7, 0);
-                    memo.insertPlainText(QStringLiteral("漢"));
-                  },
-                  {.firstLine = 1, .byteOffset = 7, .bytesAdded = 3}},
-        NoticeRow{"InsertWithLineEnds", Encoding::kShiftJis, "ab\r\ncd",
-                  [](Memo&, MemoBuffer& buffer) {
-                    Select(buffer, 1, 0);
-                    buffer.SetSelText("1\r\n" + kSjisKan + "\r\n3");
-                  },
-                  {.linesAdded = 2, .byteOffset = 1, .bytesAdded = 8}},
-        NoticeRow{"DeleteAcrossLinesUtf8", Encoding::kUtf8, "ab\r\n" + kUtf8Hyo + "\r\ncd",
-                  [](Memo&, MemoBuffer& buffer) {
-                    Select(buffer, 1, 9);
-                    buffer.SetSelText("");
-                  },
-                  {.linesRemoved = 2, .byteOffset = 1, .bytesRemoved = 9}},
-        // Replace all: one selection replaced inside a command's undo step,
-        // whose positions the command reads between its writes.
-        NoticeRow{"ReplaceInOneStep", Encoding::kShiftJis, "a" + kSjisHyo + "\r\na" + kSjisHyo + "\r\na",
-                  [](Memo&, MemoBuffer& buffer) {
-                    buffer.BeginUndoStep();
-                    Select(buffer, 1, 7);
-                    buffer.SetSelText(kSjisKan + "x\r\n");
-                    Select(buffer, 0, 1);
-                    buffer.SetSelText("yy");
-                    buffer.EndUndoStep();
-                  },
-                  {.linesRemoved = 1, .linesAdded = 1, .bytesRemoved = 8, .bytesAdded = 7}},
-        NoticeRow{"Undo", Encoding::kShiftJis, "ab\r\ncd",
-                  [](Memo& memo, MemoBuffer& buffer) {
-                    Select(buffer, 4, 0);
-                    memo.AsOneStep([&] { memo.insertPlainText(QStringLiteral("表\n")); });
-                    buffer.Undo();
-                  },
-                  {.firstLine = 1, .linesRemoved = 1, .byteOffset = 4, .bytesRemoved = 4}},
-        NoticeRow{"LoadAnother", Encoding::kShiftJis, "ab\r\ncd\r\n",
-                  [](Memo&, MemoBuffer& buffer) { buffer.Load(kUtf8Kan + "\r\nz", Encoding::kUtf8); },
-                  {.linesAdded = 1, .bytesAdded = 6}},
-        NoticeRow{"Clear", Encoding::kShiftJis, kSjisHyo + "\r\ncd", [](Memo&, MemoBuffer& buffer) { buffer.Clear(); },
-                  {.linesRemoved = 1, .bytesRemoved = 6}}),
+    ::testing::Values(NoticeRow{"TypedInsideALine",
+                                Encoding::kShiftJis,
+                                "ab\r\n" + kSjisHyo + "c",
+                                [](Memo& memo, MemoBuffer& buffer) {
+                                  Select(buffer, 6, 0);
+                                  memo.insertPlainText(QStringLiteral("漢"));
+                                },
+                                {.firstLine = 1, .byteOffset = 6, .bytesAdded = 2}},
+                      NoticeRow{"TypedInsideALineUtf8",
+                                Encoding::kUtf8,
+                                "ab\r\n" + kUtf8Hyo + "c",
+                                [](Memo& memo, MemoBuffer& buffer) {
+                                  Select(buffer, 7, 0);
+                                  memo.insertPlainText(QStringLiteral("漢"));
+                                },
+                                {.firstLine = 1, .byteOffset = 7, .bytesAdded = 3}},
+                      NoticeRow{"InsertWithLineEnds",
+                                Encoding::kShiftJis,
+                                "ab\r\ncd",
+                                [](Memo&, MemoBuffer& buffer) {
+                                  Select(buffer, 1, 0);
+                                  buffer.SetSelText("1\r\n" + kSjisKan + "\r\n3");
+                                },
+                                {.linesAdded = 2, .byteOffset = 1, .bytesAdded = 8}},
+                      NoticeRow{"DeleteAcrossLinesUtf8",
+                                Encoding::kUtf8,
+                                "ab\r\n" + kUtf8Hyo + "\r\ncd",
+                                [](Memo&, MemoBuffer& buffer) {
+                                  Select(buffer, 1, 9);
+                                  buffer.SetSelText("");
+                                },
+                                {.linesRemoved = 2, .byteOffset = 1, .bytesRemoved = 9}},
+                      // Replace all: one selection replaced inside a command's undo step,
+                      // whose positions the command reads between its writes.
+                      NoticeRow{"ReplaceInOneStep",
+                                Encoding::kShiftJis,
+                                "a" + kSjisHyo + "\r\na" + kSjisHyo + "\r\na",
+                                [](Memo&, MemoBuffer& buffer) {
+                                  buffer.BeginUndoStep();
+                                  Select(buffer, 1, 7);
+                                  buffer.SetSelText(kSjisKan + "x\r\n");
+                                  Select(buffer, 0, 1);
+                                  buffer.SetSelText("yy");
+                                  buffer.EndUndoStep();
+                                },
+                                {.linesRemoved = 1, .linesAdded = 1, .bytesRemoved = 8, .bytesAdded = 7}},
+                      NoticeRow{"Undo",
+                                Encoding::kShiftJis,
+                                "ab\r\ncd",
+                                [](Memo& memo, MemoBuffer& buffer) {
+                                  Select(buffer, 4, 0);
+                                  memo.AsOneStep([&] { memo.insertPlainText(QStringLiteral("表\n")); });
+                                  buffer.Undo();
+                                },
+                                {.firstLine = 1, .linesRemoved = 1, .byteOffset = 4, .bytesRemoved = 4}},
+                      NoticeRow{"LoadAnother",
+                                Encoding::kShiftJis,
+                                "ab\r\ncd\r\n",
+                                [](Memo&, MemoBuffer& buffer) { buffer.Load(kUtf8Kan + "\r\nz", Encoding::kUtf8); },
+                                {.linesAdded = 1, .bytesAdded = 6}},
+                      NoticeRow{"Clear",
+                                Encoding::kShiftJis,
+                                kSjisHyo + "\r\ncd",
+                                [](Memo&, MemoBuffer& buffer) { buffer.Clear(); },
+                                {.linesRemoved = 1, .bytesRemoved = 6}}),
     RowName());
 
 }  // namespace
