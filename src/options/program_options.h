@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include <optional>
+
 #include "documents/text_format.h"
+#include "punctuation/marks.h"
 #include "typeset/tool_commands.h"
 
 namespace zumoku::options {
@@ -24,6 +27,8 @@ struct EditorOptions {
 struct TypingOptions {
   bool typingAid = true;  // "{", "^" and "_" get their closing brace
   bool stepOverClosingBrace = false;
+  // The style typed or committed 、。，． are written in; none: as typed.
+  std::optional<punctuation::Style> punctuation;
   bool operator==(const TypingOptions&) const = default;
 };
 

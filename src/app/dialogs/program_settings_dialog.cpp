@@ -3,6 +3,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 #include "app/widgets/dialog_style.h"
 
@@ -50,6 +52,12 @@ QWidget* WithMessage(QWidget* field, QLabel* message) {
   layout->addWidget(message);
   return row;
 }
+
+// "句読点の入力", in the box's order.
+const std::pair<std::optional<punctuation::Style>, QString> kPunctuationInputs[] = {
+    {std::nullopt, QStringLiteral("そのまま")},
+    {punctuation::Style::kIdeographic, QStringLiteral("「、。」")},
+    {punctuation::Style::kFullwidth, QStringLiteral("「，．」")}};
 
 const std::pair<Encoding, QString> kEncodings[] = {{Encoding::kShiftJis, QStringLiteral("Shift_JIS")},
                                                    {Encoding::kUtf8, QStringLiteral("UTF-8")}};
@@ -144,8 +152,11 @@ QWidget* ProgramSettingsDialog::TypingTab() {
   StepOverBraceCheck =
       Named(new QCheckBox(QStringLiteral("補った「}」の前で「}」を入力したら、その「}」を飛び越す"), page),
             "StepOverBraceCheck");
+  PunctuationInputBox = Named(new QComboBox(page), "PunctuationInputBox");
+  for (const auto& [style, name] : kPunctuationInputs) PunctuationInputBox->addItem(name);
   form->addRow(TypingAidCheck);
   form->addRow(StepOverBraceCheck);
+  form->addRow(QStringLiteral("句読点の入力："), PunctuationInputBox);
   return page;
 }
 
@@ -206,6 +217,9 @@ void ProgramSettingsDialog::Show(const ProgramOptions& options) {
   BraceMatchingCheck->setChecked(editor.braceMatching);
   TypingAidCheck->setChecked(options.typing.typingAid);
   StepOverBraceCheck->setChecked(options.typing.stepOverClosingBrace);
+  const auto* input = std::find_if(std::begin(kPunctuationInputs), std::end(kPunctuationInputs),
+                                   [&](const auto& entry) { return entry.first == options.typing.punctuation; });
+  PunctuationInputBox->setCurrentIndex(static_cast<int>(input - std::begin(kPunctuationInputs)));
   const auto& commands = options.typeset.commands;
   ShiftJisEngineBox->setEditText(QString::fromStdString(commands.shiftJisEngine));
   Utf8EngineBox->setEditText(QString::fromStdString(commands.utf8Engine));
@@ -230,7 +244,9 @@ ProgramOptions ProgramSettingsDialog::Options() const {
   editor.caretLine = CaretLineCheck->isChecked();
   editor.highlighting = HighlightingCheck->isChecked();
   editor.braceMatching = BraceMatchingCheck->isChecked();
-  options.typing = {.typingAid = TypingAidCheck->isChecked(), .stepOverClosingBrace = StepOverBraceCheck->isChecked()};
+  options.typing = {.typingAid = TypingAidCheck->isChecked(),
+                    .stepOverClosingBrace = StepOverBraceCheck->isChecked(),
+                    .punctuation = kPunctuationInputs[PunctuationInputBox->currentIndex()].first};
   auto& commands = options.typeset.commands;
   commands.shiftJisEngine = StdText(ShiftJisEngineBox->lineEdit());
   commands.utf8Engine = StdText(Utf8EngineBox->lineEdit());

@@ -40,6 +40,7 @@ class ProgramSettingsDialog : public QDialog {
   // 入力支援
   QCheckBox* TypingAidCheck;
   QCheckBox* StepOverBraceCheck;
+  QComboBox* PunctuationInputBox;  // 句読点の入力
   // タイプセット
   QComboBox* ShiftJisEngineBox;
   QComboBox* Utf8EngineBox;
