@@ -24,11 +24,11 @@ struct Text {
   std::string (*check)(std::string_view);
 };
 // A value that one of a few names stands for.
-template <typename T>
+template <typename T, std::size_t N = 2>
 struct Choice {
   const char* key;
   Access<T> field;
-  std::array<std::pair<T, const char*>, 2> names;
+  std::array<std::pair<T, const char*>, N> names;
 };
 
 std::string NoCheck(std::string_view) { return {}; }
@@ -73,6 +73,13 @@ const Choice<Encoding> kEncoding{"newDocument/encoding",
 const Choice<LineEndStyle> kLineEnds{"newDocument/lineEnds",
                                      [](ProgramOptions& o) -> LineEndStyle& { return o.document.newFormat.lineEnds; },
                                      {{{LineEndStyle::kCrLf, "CRLF"}, {LineEndStyle::kLf, "LF"}}}};
+using PunctuationInput = std::optional<punctuation::Style>;
+const Choice<PunctuationInput, 3> kPunctuation{
+    "typing/punctuation",
+    [](ProgramOptions& o) -> PunctuationInput& { return o.typing.punctuation; },
+    {{{std::nullopt, "asTyped"},
+      {punctuation::Style::kIdeographic, "ideographic"},
+      {punctuation::Style::kFullwidth, "fullwidth"}}}};
 
 // Reads each key into its field; a key that is there but does not read
 // is named and its field keeps the default.
@@ -101,8 +108,8 @@ class Reader {
       return true;
     });
   }
-  template <typename T>
-  void Read(const Choice<T>& choice) {
+  template <typename T, std::size_t N>
+  void Read(const Choice<T, N>& choice) {
     Take(choice.key, [&](const std::string& text) {
       for (const auto& [value, name] : choice.names) {
         if (text != name) continue;
@@ -124,8 +131,8 @@ class Reader {
   ReadOptions read_;
 };
 
-template <typename T>
-const char* NameOf(const Choice<T>& choice, T value) {
+template <typename T, std::size_t N>
+const char* NameOf(const Choice<T, N>& choice, T value) {
   for (const auto& [candidate, name] : choice.names) {
     if (candidate == value) return name;
   }
@@ -141,6 +148,7 @@ ReadOptions ReadProgramOptions(const ValueLookup& value) {
   for (const Text& text : kTexts) reader.Read(text);
   reader.Read(kEncoding);
   reader.Read(kLineEnds);
+  reader.Read(kPunctuation);
   return std::move(reader).Result();
 }
 
@@ -152,6 +160,7 @@ std::vector<std::pair<std::string, std::string>> OptionValues(const ProgramOptio
   for (const Text& text : kTexts) values.emplace_back(text.key, text.field(copy));
   values.emplace_back(kEncoding.key, NameOf(kEncoding, kEncoding.field(copy)));
   values.emplace_back(kLineEnds.key, NameOf(kLineEnds, kLineEnds.field(copy)));
+  values.emplace_back(kPunctuation.key, NameOf(kPunctuation, kPunctuation.field(copy)));
   return values;
 }
 

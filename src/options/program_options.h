@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include <optional>
+
 #include "documents/text_format.h"
+#include "punctuation/marks.h"
 #include "typeset/tool_commands.h"
 
 namespace zumoku::options {
@@ -26,6 +29,8 @@ struct TypingOptions {
   bool stepOverClosingBrace = false;
   bool completion = true;     // the list of commands, labels, citations... at the caret
   int completionLetters = 2;  // letters after '\' before the list of commands opens
+  // The style typed or committed 、。，． are written in; none: as typed.
+  std::optional<punctuation::Style> punctuation;
   bool operator==(const TypingOptions&) const = default;
 };
 

@@ -106,7 +106,7 @@ void VisitLine(std::string_view line, Encoding encoding, const highlight::Scanne
       continue;
     }
     const int length = reader.CharLength(at);
-    if (at >= from && at >= argumentEnd && length > 1) {
+    if (at >= from && at >= argumentEnd && length > 1 && MayBeMark(reader.At(at), encoding)) {
       const auto mark = MarkOf(line.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(length)), encoding);
       if (mark) visit(at, *mark);
     }

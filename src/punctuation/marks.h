@@ -25,6 +25,9 @@ struct Mark {
 
 // The mark that the character `c` (one whole character's bytes) is.
 std::optional<Mark> MarkOf(std::string_view c, Encoding encoding);
+// True when a character starting with `lead` may be a mark: the quick test
+// before MarkOf, for reading every character of a document.
+bool MayBeMark(char lead, Encoding encoding);
 // A mark's bytes in the encoding.
 const std::string& BytesOf(Mark mark, Encoding encoding);
 // The mark's counterpart in `style` (itself when it is in that style).

@@ -21,7 +21,7 @@ ReadOptions ReadFrom(const Values& values) {
 TEST(OptionValues, EveryOptionReadsBackAsWritten) {
   ProgramOptions changed;
   changed.editor = {"IPAGothic", 20, 4, false, false, false, false};
-  changed.typing = {false, true, false, 5};
+  changed.typing = {false, true, false, 5, punctuation::Style::kFullwidth};
   changed.typeset = {{"platex", "mytex -x %f", "dvipdfm -q", "-z 0", true}, "viewer %f"};
   changed.document = {{Encoding::kUtf8, false, LineEndStyle::kLf}, 0};
   const auto written = OptionValues(changed);
@@ -66,6 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                                      [](ProgramOptions& o) { o.document.newFormat.lineEnds = LineEndStyle::kCrLf; }},
                       HandWrittenRow{"EncodingUtf8", "newDocument/encoding", "UTF-8",
                                      [](ProgramOptions& o) { o.document.newFormat.encoding = Encoding::kUtf8; }},
+                      HandWrittenRow{
+                          "PunctuationIdeographic", "typing/punctuation", "ideographic",
+                          [](ProgramOptions& o) { o.typing.punctuation = punctuation::Style::kIdeographic; }},
                       HandWrittenRow{"AutosaveOff", "autosave/intervalSeconds", "0",
                                      [](ProgramOptions& o) { o.document.autosaveSeconds = 0; }}),
     test::RowName());

@@ -3,6 +3,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 #include "app/widgets/dialog_style.h"
 
@@ -50,6 +52,12 @@ QWidget* WithMessage(QWidget* field, QLabel* message) {
   layout->addWidget(message);
   return row;
 }
+
+// "句読点の入力", in the box's order.
+const std::pair<std::optional<punctuation::Style>, QString> kPunctuationInputs[] = {
+    {std::nullopt, QStringLiteral("そのまま")},
+    {punctuation::Style::kIdeographic, QStringLiteral("「、。」")},
+    {punctuation::Style::kFullwidth, QStringLiteral("「，．」")}};
 
 const std::pair<Encoding, QString> kEncodings[] = {{Encoding::kShiftJis, QStringLiteral("Shift_JIS")},
                                                    {Encoding::kUtf8, QStringLiteral("UTF-8")}};
@@ -148,6 +156,8 @@ QWidget* ProgramSettingsDialog::TypingTab() {
       Named(new QCheckBox(QStringLiteral("入力補完（命令・環境・ラベル・文献・ファイル名の一覧を出す）"), page),
             "CompletionCheck");
   CompletionLettersEdit = Named(new QLineEdit(page), "CompletionLettersEdit");
+  PunctuationInputBox = Named(new QComboBox(page), "PunctuationInputBox");
+  for (const auto& [style, name] : kPunctuationInputs) PunctuationInputBox->addItem(name);
   form->addRow(TypingAidCheck);
   form->addRow(StepOverBraceCheck);
   form->addRow(CompletionCheck);
@@ -157,6 +167,7 @@ QWidget* ProgramSettingsDialog::TypingTab() {
                              return options::CheckNumber(text, options::kCompletionLetters);
                            })));
   connect(CompletionCheck, &QCheckBox::toggled, CompletionLettersEdit, &QWidget::setEnabled);
+  form->addRow(QStringLiteral("句読点の入力："), PunctuationInputBox);
   return page;
 }
 
@@ -220,6 +231,9 @@ void ProgramSettingsDialog::Show(const ProgramOptions& options) {
   CompletionCheck->setChecked(options.typing.completion);
   CompletionLettersEdit->setText(QString::number(options.typing.completionLetters));
   CompletionLettersEdit->setEnabled(options.typing.completion);
+  const auto* input = std::find_if(std::begin(kPunctuationInputs), std::end(kPunctuationInputs),
+                                   [&](const auto& entry) { return entry.first == options.typing.punctuation; });
+  PunctuationInputBox->setCurrentIndex(static_cast<int>(input - std::begin(kPunctuationInputs)));
   const auto& commands = options.typeset.commands;
   ShiftJisEngineBox->setEditText(QString::fromStdString(commands.shiftJisEngine));
   Utf8EngineBox->setEditText(QString::fromStdString(commands.utf8Engine));
@@ -247,7 +261,8 @@ ProgramOptions ProgramSettingsDialog::Options() const {
   options.typing = {.typingAid = TypingAidCheck->isChecked(),
                     .stepOverClosingBrace = StepOverBraceCheck->isChecked(),
                     .completion = CompletionCheck->isChecked(),
-                    .completionLetters = options::NumberOf(StdText(CompletionLettersEdit))};
+                    .completionLetters = options::NumberOf(StdText(CompletionLettersEdit)),
+                    .punctuation = kPunctuationInputs[PunctuationInputBox->currentIndex()].first};
   auto& commands = options.typeset.commands;
   commands.shiftJisEngine = StdText(ShiftJisEngineBox->lineEdit());
   commands.utf8Engine = StdText(Utf8EngineBox->lineEdit());

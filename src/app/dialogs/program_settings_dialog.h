@@ -42,6 +42,7 @@ class ProgramSettingsDialog : public QDialog {
   QCheckBox* StepOverBraceCheck;
   QCheckBox* CompletionCheck;
   QLineEdit* CompletionLettersEdit;
+  QComboBox* PunctuationInputBox;  // 句読点の入力
   // タイプセット
   QComboBox* ShiftJisEngineBox;
   QComboBox* Utf8EngineBox;

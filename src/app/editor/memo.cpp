@@ -160,10 +160,25 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     return;
   } else if (!Refuse(event->text()) && !Swallowed(*event)) {
     if (event->key() == Qt::Key_Backspace) SelectCharacterAndSelectorBeforeCaret();
-    PassKey(event);
+    PassTypedKey(event);
     return;
   }
   event->accept();
+}
+
+void Memo::PassTypedKey(QKeyEvent* event) {
+  const auto text = IsTyped(event->text()) ? Retyped(event->text()) : std::nullopt;
+  if (!text) return PassKey(event);
+  QKeyEvent changed = WithText(*event, event->modifiers(), *text);
+  PassKey(&changed);
+  event->setAccepted(changed.isAccepted());
+}
+
+std::optional<QString> Memo::Retyped(const QString& text) const {
+  if (!typedText_ || text.isEmpty()) return std::nullopt;
+  QString changed = text;
+  typedText_(changed);
+  return changed == text ? std::nullopt : std::optional(changed);
 }
 
 // Backspace would take only the selector and silently give the character its
@@ -211,8 +226,11 @@ bool Memo::Swallowed(const QKeyEvent& event) {
 
 void Memo::inputMethodEvent(QInputMethodEvent* event) {
   if (event->commitString().isEmpty() || !Refuse(event->commitString())) {
-    PassInputMethod(event);
-    return;
+    const auto commit = Retyped(event->commitString());
+    if (!commit) return PassInputMethod(event);
+    QInputMethodEvent changed(event->preeditString(), event->attributes());
+    changed.setCommitString(*commit, event->replacementStart(), event->replacementLength());
+    return PassInputMethod(&changed);
   }
   // Ends the composition without committing the refused text, and without
   // removing the text a reconversion meant it to replace.

@@ -31,6 +31,11 @@ class Memo : public QPlainTextEdit {
   // Pasted text and input-method commits do not pass through it.
   using KeyPressHandler = std::function<void(char& key)>;
   void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+  // Sees text typed on the keyboard or committed by an input method before
+  // it is inserted over the selection, and may change it; what it leaves is
+  // inserted as the typing itself, in the same undo step.
+  using TypedTextHandler = std::function<void(QString& text)>;
+  void SetTypedTextHandler(TypedTextHandler handler) { typedText_ = std::move(handler); }
 
   // The encoding of the document's bytes, which decides what text may come
   // in and how it is stored; set before the document's text.
@@ -111,6 +116,10 @@ class Memo : public QPlainTextEdit {
   // True when the key press handler swallowed the event's character.
   bool Swallowed(const QKeyEvent& event);
   void PassKey(QKeyEvent* event);
+  // Passes a key whose text is typed, as the typed text handler leaves it.
+  void PassTypedKey(QKeyEvent* event);
+  // The typed text handler's version of `text`, when it changes it.
+  std::optional<QString> Retyped(const QString& text) const;
   void SelectCharacterAndSelectorBeforeCaret();
   // Makes the text the last edit block changed show what its bytes read back
   // as, in that block's undo step; the caret moves past a character it would
@@ -126,6 +135,7 @@ class Memo : public QPlainTextEdit {
   void Type(const std::function<void()>& insert, bool endsLine);
 
   KeyPressHandler keyPress_;
+  TypedTextHandler typedText_;
   bool composing_ = false;
   UndoSteps steps_{*this};
   // While a typing run is open: the undo stack's depth after its last

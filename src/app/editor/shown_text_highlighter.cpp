@@ -129,6 +129,16 @@ void ShownTextHighlighter::HighlightShown() {
   }
 }
 
+LineState ShownTextHighlighter::StateAtStartOf(const QTextBlock& block) {
+  if (enabled_) return StateBefore(block);
+  // No block keeps a state while highlighting is off, and none is written.
+  QTextBlock from = block;
+  for (int back = 0; back < kLookBack && from.previous().isValid(); ++back) from = from.previous();
+  LineState state = LineState::kText;
+  for (QTextBlock line = from; line != block; line = line.next()) state = Scan(line, state).end;
+  return state;
+}
+
 // Reads the lines back to the nearest up-to-date one for their states only:
 // colours for them would cost a layout each.
 LineState ShownTextHighlighter::StateBefore(const QTextBlock& first) {

@@ -26,6 +26,9 @@ class ShownTextHighlighter : public QObject {
 
   // Turned off, the text loses its colours at once.
   void SetEnabled(bool enabled);
+  // The state the line of `block` starts in, by the states the blocks keep
+  // while highlighting is on, read back a bounded way without them.
+  highlight::LineState StateAtStartOf(const QTextBlock& block);
 
  protected:
   // The viewport is about to paint: its blocks get their colours first.

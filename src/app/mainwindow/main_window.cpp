@@ -12,6 +12,7 @@
 #include "app/desktop/autosave.h"
 #include "app/desktop/error_box.h"
 #include "app/editor/inserted_braces.h"
+#include "app/editor/typed_punctuation.h"
 #include "app/mainwindow/file_menu_keys.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/image_list.h"

@@ -52,6 +52,7 @@ class Typesetting;
 class FileWatcher;
 class Autosave;
 class InsertedBraces;
+class TypedPunctuation;
 class RecoveryFolder;
 struct LeftRecovery;
 class FindBar;
@@ -392,6 +393,7 @@ class TForm1 : public QMainWindow {
   options::ProgramOptions options_;
   ReadingAids readingAids_{};
   std::unique_ptr<InsertedBraces> insertedBraces_;
+  std::unique_ptr<TypedPunctuation> typedPunctuation_;
 };
 
 }  // namespace zumoku

@@ -8,6 +8,7 @@
 #include "app/editor/inserted_braces.h"
 #include "app/editor/line_number_margin.h"
 #include "app/editor/shown_text_highlighter.h"
+#include "app/editor/typed_punctuation.h"
 #include "app/mainwindow/main_window.h"
 #include "app/typesetting/typesetting.h"
 #include "app/widgets/fonts.h"
@@ -16,6 +17,7 @@ namespace zumoku {
 
 void TForm1::SetUpOptions() {
   insertedBraces_ = std::make_unique<InsertedBraces>(*memo1);
+  typedPunctuation_ = std::make_unique<TypedPunctuation>(*memo1, *readingAids_.highlighter);
   const options::ReadOptions read = programSettings_->Options();
   if (!read.unreadableKeys.empty()) {
     QStringList keys;
@@ -43,6 +45,7 @@ void TForm1::ApplyOptions(const options::ProgramOptions& options) {
   readingAids_.caretMarks->SetCaretLineShown(editor.caretLine);
   readingAids_.caretMarks->SetBracesShown(editor.braceMatching);
   readingAids_.highlighter->SetEnabled(editor.highlighting);
+  typedPunctuation_->SetStyle(options.typing.punctuation);
   typesetting_->Runner().SetCommands(options.typeset.commands);
   typesetting_->SetPdfViewer(QString::fromStdString(options.typeset.pdfViewer));
   document_->SetNewDocumentFormat(options.document.newFormat);

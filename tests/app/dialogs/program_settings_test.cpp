@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -97,6 +98,22 @@ QString Marks(TForm1& form, bool wholeLine) {
   return YesNo(found);
 }
 
+// A composed input-method commit of 雨、 then 。 committed inside a formula.
+QString Committed(TForm1& form) {
+  form.Buffer().Clear();
+  const auto commit = [&](const QString& text) {
+    QInputMethodEvent composing(text, {});
+    QApplication::sendEvent(form.memo1, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(text);
+    QApplication::sendEvent(form.memo1, &committed);
+  };
+  commit(QStringLiteral("雨、"));
+  QTest::keyClicks(form.memo1, QStringLiteral("$"));
+  commit(QStringLiteral("。"));
+  return form.memo1->toPlainText();
+}
+
 struct OptionRow {
   const char* name;
   Change change;
@@ -135,6 +152,8 @@ const OptionRow kOptionRows[] = {
      [](TForm1& f) { return Typed(f, QStringLiteral("x^")); }, QStringLiteral("x^|2")},
     {"StepOverBrace", [](auto& d) { d.StepOverBraceCheck->setChecked(true); },
      [](TForm1& f) { return Typed(f, QStringLiteral("{a}b")); }, QStringLiteral("{a}b|4")},
+    {"PunctuationInput", [](auto& d) { d.PunctuationInputBox->setCurrentIndex(2); }, Committed,
+     QStringLiteral("雨，$。")},
     {"NewDocumentFormat",
      [](auto& d) {
        d.NewEncodingBox->setCurrentIndex(1);
@@ -310,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, RefusedValue, ::testing::ValuesIn(kRefusedRows)
 TEST(ProgramSettingsDialogDefaults, RestoresEveryFieldButTakesNothingUntilOk) {
   options::ProgramOptions changed;
   changed.editor = {"IPAGothic", 20, 4, false, false, false, false};
-  changed.typing = {false, true};
+  changed.typing = {false, true, punctuation::Style::kIdeographic};
   changed.typeset = {{"platex", "uplatex", "dvipdfm", "-z 0", true}, "evince"};
   changed.document = {{Encoding::kUtf8, false, LineEndStyle::kLf}, 0};
   ProgramSettingsDialog dialog(nullptr, changed);

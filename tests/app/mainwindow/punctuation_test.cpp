@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/dialogs/program_settings_dialog.h"
 #include "app/widgets/status_panel.h"
 #include "form_test.h"
+#include "modal.h"
 #include "qstring_print.h"
 
 namespace zumoku::test {
@@ -20,6 +23,22 @@ const std::string kMixed = "\x89\x4A\x81\x41\x89\x4A\x81\x44$\x81\x41$";
 
 class Punctuation : public FormTest {
  protected:
+  // "句読点の入力" set to the box's entry `index` through the settings dialog.
+  void SetPunctuationInput(int index) {
+    WhenModal<ProgramSettingsDialog>([index](ProgramSettingsDialog* dialog) {
+      dialog->PunctuationInputBox->setCurrentIndex(index);
+      dialog->OkButton->click();
+    });
+    Trigger("N8");
+  }
+  // An input method's composition of `text`, then its commit.
+  void Commit(const QString& text) {
+    QInputMethodEvent composing(text, {});
+    QApplication::sendEvent(form.memo1, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(text);
+    QApplication::sendEvent(form.memo1, &committed);
+  }
   // The tooltip's last line; the panel's own text comes first when it is cut.
   QString Note() {
     return form.findChild<StatusPanel*>(QStringLiteral("StatusBar1Panel3"))->ToolTipText().split(u'\n').constLast();
@@ -73,7 +92,44 @@ TEST_F(Punctuation, TheFormatPanelCountsEachStyle) {
   QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("，，"));
   QApplication::sendEvent(form.memo1, &typed);
   EXPECT_EQ(Note(), QStringLiteral("、。 1 / ，． 1"));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Note() == QStringLiteral("、。 1 / ，． 3"); }, 5000)) << Note().toStdString();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Note() == QStringLiteral("、。 1 / ，． 3"); }, 5000))
+      << Note().toStdString();
+}
+
+// 「，．」 chosen: the text before the caret decides whether a committed mark
+// is restyled, by the highlighter's reading of its lines.
+TEST_F(Punctuation, CommittedMarksAreRestyledOutsideFormulasAndVerbatim) {
+  const struct {
+    const char* name;
+    QString before, commit, expected;
+  } rows[] = {
+      {"Prose", QStringLiteral("本文"), QStringLiteral("です、ね。"), QStringLiteral("本文です，ね．")},
+      {"InlineMath", QStringLiteral("$x"), QStringLiteral("、"), QStringLiteral("$x、")},
+      {"AfterTheFormula", QStringLiteral("$x$"), QStringLiteral("、"), QStringLiteral("$x$，")},
+      {"VerbatimFromAnEarlierLine", QStringLiteral("\\begin{verbatim}\n"), QStringLiteral("。"),
+       QStringLiteral("\\begin{verbatim}\n。")},
+      {"Verb", QStringLiteral("\\verb|"), QStringLiteral("。"), QStringLiteral("\\verb|。")},
+      {"EquationBody", QStringLiteral("\\begin{equation}\nx"), QStringLiteral("、"),
+       QStringLiteral("\\begin{equation}\nx、")},
+  };
+  SetPunctuationInput(2);
+  for (const auto& row : rows) {
+    form.memo1->setPlainText(row.before);
+    form.memo1->moveCursor(QTextCursor::End);
+    Commit(row.commit);
+    EXPECT_EQ(form.memo1->toPlainText(), row.expected) << row.name;
+  }
+}
+
+// The restyled mark is the typing itself: one Undo takes the whole run back.
+TEST_F(Punctuation, TypedMarksJoinTheTypingsUndoStep) {
+  SetPunctuationInput(1);
+  Commit(QStringLiteral("雨，"));
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("．"));
+  QApplication::sendEvent(form.memo1, &typed);
+  EXPECT_EQ(form.Buffer().Text(), "\x89\x4A\x81\x41\x81\x42");
+  Trigger("N4");
+  EXPECT_EQ(form.Buffer().Text(), "");
 }
 
 }  // namespace zumoku::test
