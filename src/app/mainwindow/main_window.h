@@ -223,6 +223,7 @@ class TForm1 : public QMainWindow {
   void StopTypeset1Click();  // 停止
   void OpenPdf1Click();      // PDF を外部ビューアで開く
   void SyncToPdf1Click();    // PDF の対応箇所へ
+  void Back1Click();         // 戻る: before the last jump to an error or from the PDF
   // A paper of many files ("タイプセット" menu).
   void SetRoot1Click();    // 親ファイルを設定...
   void ClearRoot1Click();  // 親ファイルを解除
@@ -312,6 +313,8 @@ class TForm1 : public QMainWindow {
   void ShowRoot();
   std::optional<Typesetting::Target> RootToTypeset();
   QString KnownRootPath();
+  // Opens a file of the paper as "開く" would; true when it is the document now.
+  bool OpenPaperFile(const QString& path);
   void SetUpPictures();
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();
