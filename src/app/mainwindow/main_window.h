@@ -30,6 +30,7 @@
 #include "app/desktop/program_settings.h"
 #include "app/desktop/settings_folder.h"
 #include "app/desktop/window_prompts.h"
+#include "app/dialogs/section_manager.h"
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "app/editor/reading_aids.h"
@@ -315,6 +316,8 @@ class TForm1 : public QMainWindow {
   QString KnownRootPath();
   // Opens a file of the paper as "開く" would; true when it is the document now.
   bool OpenPaperFile(const QString& path);
+  // The files of the document's paper for the section manager.
+  TSectionManager::Paper SectionPaper();
   void SetUpPictures();
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();

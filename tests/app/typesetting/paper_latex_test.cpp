@@ -37,15 +37,15 @@ class PaperRun : public TypesetForm, public ::testing::WithParamInterface<PaperC
   }
   QString PdfText() {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), folder.Path(QStringLiteral("main.pdf")),
-                     QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                  folder.Path(QStringLiteral("main.pdf")), QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000)) return {};
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
   }
 };
 
-const std::string kChapter1 = "% !TEX root = main.tex\r\n\\section{第一章}\r\n第一章の本文。文献\\cite{knuth}を引く。\r\n";
+const std::string kChapter1 =
+    "% !TEX root = main.tex\r\n\\section{第一章}\r\n第一章の本文。文献\\cite{knuth}を引く。\r\n";
 
 TEST_P(PaperRun, CtrlTFromAChapterTypesetsTheWholePaper) {
   WritePaper("\\section{第二章}\r\n第二章の本文。\r\n");
@@ -70,8 +70,8 @@ TEST_P(PaperRun, CtrlTFromAChapterTypesetsTheWholePaper) {
     ModalScript reopen({Choose(folder.Path(QStringLiteral("main.tex")))});
     Trigger("Open1");
   }
-  const QPointF at = view->PageRect(box.page).topLeft() +
-                     QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
+  const QPointF at =
+      view->PageRect(box.page).topLeft() + QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at.toPoint());
   EXPECT_EQ(form.CurrentFileName(), chapter1);
   EXPECT_EQ(form.memo1->textCursor().blockNumber(), 2);
