@@ -228,6 +228,8 @@ class TForm1 : public QMainWindow {
   // A paper of many files ("タイプセット" menu).
   void SetRoot1Click();    // 親ファイルを設定...
   void ClearRoot1Click();  // 親ファイルを解除
+  // PopupMenu1's ファイルを開く: the file the command at the caret names.
+  void OpenNamedFile1Click();
 
  protected:
   // Places the window, frame included, once the frame's size is known.

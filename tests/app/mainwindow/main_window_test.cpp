@@ -65,7 +65,7 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
                            "N17(itemize1 enumerate1 description1 N35 item1 item2) N22 N24 N26 N25 N23 N16 N28 N10 "
                            "N19(N20 N21) N18 TeX3(N40 N39 Verb1(Verb2 N15 verbatim1 verbatim2) N27 "
                            "N29(marginpar1 reversemarginpar1 N30) N38 TeX4(TeX5 LaTeX1 LaTeXe1)) "
-                           "N54(N55 N56 N57 N58) N53 N43 N44"));
+                           "N54(N55 N56 N57 N58) N53 OpenNamedFile1 N43 N44"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))),
             QStringLiteral("Cut3 Copy3 Paste3 N45 N48 N52 equation1 gather1 split1 N49(equation2 N50 gather2) N51 "
                            "N42 N41 TeX6 N46 N47"));

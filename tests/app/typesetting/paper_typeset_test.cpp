@@ -105,6 +105,22 @@ TEST_F(PaperTypeset, SeveralIncludersAreOfferedOnceAndTheChoiceKept) {
   TypesetAndWait();  // no dialog this time
 }
 
+TEST_F(PaperTypeset, OpenNamedFileOpensWhatTheCommandAtTheCaretNames) {
+  Open(QStringLiteral("main.tex"), kRoot + "\\input{gone}\n");
+  const auto caretAt = [this](const char* text) {
+    form.Buffer().SetSelStart(static_cast<int>(form.Buffer().Text().find(text)));
+  };
+  caretAt("gone");
+  Trigger("OpenNamedFile1");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("gone が見つかりません"));
+  caretAt("ch/chap");
+  Trigger("OpenNamedFile1");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ch/chap が見つかりません"));
+  folder.Write(QStringLiteral("ch/chap.tex"), "x");
+  Trigger("OpenNamedFile1");
+  EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("ch/chap.tex")));
+}
+
 // A stand-in engine that leaves `log` as the root's log and fails.
 class PaperErrors : public PaperTypeset {
  protected:
