@@ -5,9 +5,13 @@
 #include <QTextCursor>
 #include <memory>
 
+#include <QTemporaryDir>
+
+#include "app/desktop/disk_files.h"
 #include "app/dialogs/section_manager.h"
 #include "app/mainwindow/main_window.h"
 #include "bench_support.h"
+#include "paper/paper_files.h"
 #include "sections/section_heads.h"
 
 using namespace zumoku;
@@ -118,6 +122,57 @@ BENCHMARK(TextRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenSectionManager)->Unit(benchmark::kMillisecond);
 BENCHMARK(JumpToLastHead)->Unit(benchmark::kMillisecond);
 
+// A paper of 20 files on disk, the root reading the other 19, with kHeads
+// heads among them.
+constexpr int kPaperFiles = 20;
+
+const QTemporaryDir& PaperFolder() {
+  static const QTemporaryDir folder = [] {
+    QTemporaryDir made;
+    std::string root = "\\documentclass{jsarticle}\r\n";
+    for (int file = 0; file < kPaperFiles; ++file) {
+      std::string text;
+      for (int head = 0; head < kHeads / kPaperFiles; ++head) {
+        text += "\\section{" + Sjis("見出し") + std::to_string(head) + "}\r\n" + Sjis("本文の段落です。") + "\r\n";
+      }
+      if (file == 0) {
+        for (int chapter = 1; chapter < kPaperFiles; ++chapter)
+          text += "\\input{chap" + std::to_string(chapter) + "}\r\n";
+        text = root + text;
+      }
+      DiskFiles().Write(made.filePath(QStringLiteral("chap%1.tex").arg(file)).toStdString(), text);
+    }
+    return made;
+  }();
+  return folder;
+}
+
+// What the section manager computes over the paper: its files in reading
+// order and each file's heads.
+void PaperSections(benchmark::State& state) {
+  DiskFiles files;
+  const std::string root = PaperFolder().filePath(QStringLiteral("chap0.tex")).toStdString();
+  for (auto _ : state) {
+    std::size_t heads = 0;
+    for (const paper::PaperFile& file : paper::ReadPaper(files, root).files) {
+      heads += sections::SectionHeads(file.text, file.encoding).size();
+    }
+    if (heads != kHeads) state.SkipWithError("heads missing");
+  }
+}
+BENCHMARK(PaperSections)->Unit(benchmark::kMillisecond);
+
+void PaperFilesRead(benchmark::State& state) {
+  DiskFiles files;
+  for (auto _ : state) {
+    for (int file = 0; file < kPaperFiles; ++file) {
+      benchmark::DoNotOptimize(
+          files.Read(PaperFolder().filePath(QStringLiteral("chap%1.tex").arg(file)).toStdString()));
+    }
+  }
+}
+BENCHMARK(PaperFilesRead)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv) {
   const std::string small = "/" + std::to_string(kSmall), large = "/" + std::to_string(kLarge);
   return RunBenchmarks(
@@ -129,6 +184,7 @@ int main(int argc, char** argv) {
            "SelectNearEnd" + small},
           {"opening the section manager (5,000 heads) / Text read, 50 MB", "OpenSectionManager", "TextRead"},
           {"jump to the last head / Text read, 50 MB", "JumpToLastHead", "TextRead"},
+          {"the heads of a 20-file paper (5,000 heads) / reading its files once", "PaperSections", "PaperFilesRead"},
       },
       [] { windows.clear(); });  // before the application goes
 }

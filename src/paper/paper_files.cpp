@@ -21,7 +21,7 @@ class PaperReader {
         openPath_(open ? JoinedPath("/", open->path) : std::string()) {}
 
   Paper Read() {
-    Visit(rootPath_, FileNameOf(rootPath_), 0);
+    Visit(rootPath_, FileNameOf(rootPath_), {});
     return std::move(paper_);
   }
 
@@ -49,7 +49,15 @@ class PaperReader {
     return Text{std::string(detected.text), detected.format.encoding};
   }
 
-  void Visit(const std::string& path, const std::string& name, int depth) {
+  // Which file reads the next one, and where.
+  struct ReadBy {
+    int parent = -1;
+    std::size_t at = 0;
+    int depth = 0;
+  };
+
+  void Visit(const std::string& path, const std::string& name, const ReadBy& by) {
+    const int depth = by.depth;
     if (std::ranges::find(stack_, path) != stack_.end()) return Loop(name);
     if (PaperReads(paper_, path)) return;  // read once, where it is first read
     if (paper_.files.size() >= kMaxPaperFiles || depth > kMaxInputDepth) {
@@ -58,21 +66,29 @@ class PaperReader {
     auto text = TextOf(path, name);
     if (!text) return;
     if (!paper_.files.empty() && text->encoding != paper_.files.front().encoding) WrongEncoding(name, text->encoding);
-    paper_.files.push_back(
-        {.path = path, .name = name, .text = text->bytes, .encoding = text->encoding, .depth = depth});
+    paper_.files.push_back({.path = path,
+                            .name = name,
+                            .text = text->bytes,
+                            .encoding = text->encoding,
+                            .depth = depth,
+                            .parent = by.parent,
+                            .readAt = by.at});
+    const int index = static_cast<int>(paper_.files.size()) - 1;
     stack_.push_back(path);
-    for (const NamedFile& named : NamedFiles(text->bytes, text->encoding)) Follow(named, text->encoding, depth);
+    for (const NamedFile& named : NamedFiles(text->bytes, text->encoding)) {
+      Follow(named, text->encoding, {.parent = index, .at = named.begin, .depth = depth + 1});
+    }
     stack_.pop_back();
   }
 
-  void Follow(const NamedFile& named, Encoding encoding, int depth) {
+  void Follow(const NamedFile& named, Encoding encoding, const ReadBy& by) {
     const std::string name = FileSystemName(named.name, encoding);
     switch (named.kind) {
       case NameKind::kInput:
       case NameKind::kSubfile:
-        return VisitNamed(InputName(name), depth + 1);
+        return VisitNamed(InputName(name), by);
       case NameKind::kInclude:
-        return VisitNamed(WithTexExtension(name), depth + 1);
+        return VisitNamed(WithTexExtension(name), by);
       case NameKind::kBibliography:
         return AddBibliography(name.ends_with(".bib") ? name : name + ".bib");
       case NameKind::kGraphics:
@@ -80,9 +96,9 @@ class PaperReader {
     }
   }
 
-  void VisitNamed(const std::string& name, int depth) {
+  void VisitNamed(const std::string& name, const ReadBy& by) {
     const std::string path = JoinedPath(folder_, name);
-    Visit(path, RelativeName(path, folder_), depth);
+    Visit(path, RelativeName(path, folder_), by);
   }
 
   // TeX tries the name with ".tex" first, then as given.

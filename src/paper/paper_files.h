@@ -23,7 +23,9 @@ struct PaperFile {
   std::string name;  // relative to the root's folder, as shown to the user; the root's file name for the root
   std::string text;  // the bytes after any byte-order mark
   Encoding encoding = Encoding::kShiftJis;
-  int depth = 0;  // 0 for the root, 1 for what it reads, ...
+  int depth = 0;           // 0 for the root, 1 for what it reads, ...
+  int parent = -1;         // the index of the file that reads it; -1 for the root
+  std::size_t readAt = 0;  // where in the parent's text the command that reads it begins
 };
 
 struct Paper {

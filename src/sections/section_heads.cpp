@@ -12,19 +12,23 @@ constexpr auto kNone = std::string_view::npos;
 
 std::vector<std::string> ScanSections(EditBuffer& buffer) {
   const int caret = buffer.SelStart();
-  const std::string text = buffer.Text();
-  const Encoding encoding = buffer.TextEncoding();
   std::vector<std::string> names;
+  for (SectionHead& head : SectionHeads(buffer.Text(), buffer.TextEncoding())) names.push_back(std::move(head.name));
+  buffer.SetSelStart(caret);
+  return names;
+}
+
+std::vector<SectionHead> SectionHeads(std::string_view text, Encoding encoding) {
+  std::vector<SectionHead> heads;
   bool closeLeft = true;  // once no "}" follows a head, none follows a later one
   for (auto head = CharFind(kHead, text, 0, encoding); head != kNone;) {
     const std::size_t name = head + kHead.size();
     const std::size_t close = closeLeft ? CharFind(kClose, text, name, encoding) : kNone;
     closeLeft = close != kNone;
-    names.push_back(closeLeft ? text.substr(name, close - name) : std::string());
+    heads.push_back({closeLeft ? std::string(text.substr(name, close - name)) : std::string(), head});
     head = CharFind(kHead, text, closeLeft ? close + kClose.size() : name, encoding);
   }
-  buffer.SetSelStart(caret);
-  return names;
+  return heads;
 }
 
 bool JumpToSection(EditBuffer& buffer, std::string_view name, int nth) {

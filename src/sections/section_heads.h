@@ -13,6 +13,12 @@ namespace zumoku::sections {
 // without a closing brace) included. Afterwards nothing is selected and the
 // caret stands where the selection began.
 std::vector<std::string> ScanSections(EditBuffer& buffer);
+struct SectionHead {
+  std::string name;
+  std::size_t offset = 0;  // of its backslash
+};
+// The same over a text in `encoding` (a file of the paper), with each head's place.
+std::vector<SectionHead> SectionHeads(std::string_view text, Encoding encoding);
 
 // Selects the head with this name that is the `nth` (from 0) of the heads of
 // that name, or the last of them when there are fewer; false, with the

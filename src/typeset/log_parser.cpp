@@ -143,7 +143,8 @@ class Parser {
       return;
     }
     if (auto error = ParseFileLineError(line)) {
-      Add(EntryKind::kError, error->line, IsErrorInMainFile(error->file), std::string(error->message));
+      Add(EntryKind::kError, error->line, IsErrorInMainFile(error->file), std::string(error->message),
+          ErrorFile(error->file));
       skippingBlock_ = true;  // the context lines quote the source
     } else if (line.starts_with("! ")) {
       Add(EntryKind::kError, ContextLine(), InMainFile(), std::string(line.substr(2)));
@@ -166,7 +167,11 @@ class Parser {
   }
 
   void Add(EntryKind kind, int line, bool inDocument, std::string message) {
-    summary_.entries.push_back({kind, line, inDocument && line > 0, std::move(message)});
+    Add(kind, line, inDocument, std::move(message), CurrentFile());
+  }
+  void Add(EntryKind kind, int line, bool inDocument, std::string message, std::string_view file) {
+    if (file.starts_with("./")) file.remove_prefix(2);
+    summary_.entries.push_back({kind, line, inDocument && line > 0, std::move(message), std::string(file)});
   }
 
   // Continuation lines start with "(name)" followed by blanks.
@@ -203,20 +208,22 @@ class Parser {
         while (tokenEnd < line.size() && !EndsToken(line[tokenEnd])) ++tokenEnd;
         const std::string_view token = line.substr(i + 1, tokenEnd - i - 1);
         if (!LooksLikeFile(token)) {
-          inDocumentStack_.push_back(InMainFile());
+          openFiles_.push_back({InMainFile(), CurrentFile()});
         } else {
           if (firstFile_.empty()) firstFile_ = token;
-          inDocumentStack_.push_back(token == firstFile_);
+          openFiles_.push_back({token == firstFile_, token});
         }
         i = tokenEnd - 1;
-      } else if (line[i] == ')' && !inDocumentStack_.empty()) {
-        inDocumentStack_.pop_back();
+      } else if (line[i] == ')' && !openFiles_.empty()) {
+        openFiles_.pop_back();
       }
     }
   }
 
   // Whether the innermost open file is the document (the first file opened).
-  bool InMainFile() const { return !inDocumentStack_.empty() && inDocumentStack_.back(); }
+  bool InMainFile() const { return !openFiles_.empty() && openFiles_.back().isDocument; }
+  // The innermost open file, as the log names it; empty before the first.
+  std::string_view CurrentFile() const { return openFiles_.empty() ? std::string_view() : openFiles_.back().name; }
 
   bool IsMainFile(std::string_view file) const {
     if (file.starts_with("./")) file.remove_prefix(2);
@@ -233,14 +240,24 @@ class Parser {
         std::all_of(file.begin(), file.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     return IsMainFile(file) || (!ascii && InMainFile());
   }
+  // The same reason: such a name is taken from the open file's "(name".
+  std::string_view ErrorFile(std::string_view file) const {
+    const bool ascii =
+        std::all_of(file.begin(), file.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii || CurrentFile().empty() ? file : CurrentFile();
+  }
 
   std::string_view log_;
   Lines lines_;
   std::string_view mainFile_;
   bool skippingBlock_ = false;
   NextByte nextOpen_, nextClose_;
-  // For each "(" not yet closed, whether the innermost file is the document.
-  std::vector<bool> inDocumentStack_;
+  // For each "(" not yet closed, the innermost file and whether it is the document.
+  struct OpenFile {
+    bool isDocument = false;
+    std::string_view name;
+  };
+  std::vector<OpenFile> openFiles_;
   std::string_view firstFile_;
   LogSummary summary_;
 };

@@ -18,7 +18,9 @@ struct LogEntry {
   int line = 0;             // 1-based source line; 0 when the log names none
   bool inDocument = false;  // the line is one of the typeset document's own
   std::string message;      // in the document's encoding, continuation lines joined
-  std::string file = {};    // the file of `line` when a tool's own log names it
+  // The file of `line` as the log names it, "./" taken off: relative to the
+  // folder of the run, or absolute; empty when the log names none.
+  std::string file = {};
 
   bool operator==(const LogEntry&) const = default;
 };

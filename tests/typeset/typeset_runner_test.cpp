@@ -186,7 +186,10 @@ TEST_F(RunnerTest, SynctexMapsALineToPageOneAndBack) {
   ASSERT_FALSE(boxes.empty());
   EXPECT_EQ(boxes.front().page, 0);
   const PdfBox& box = boxes.front();
-  EXPECT_EQ(map.LineAt(box.page, box.x + 2, box.y + box.height / 2), 3);
+  const auto place = map.PlaceAt(box.page, box.x + 2, box.y + box.height / 2);
+  ASSERT_TRUE(place);
+  EXPECT_EQ(place->line, 3);
+  EXPECT_TRUE(place->isDocument);
   EXPECT_EQ(map.BoxesOfLine(5).front().page, 1);
   EXPECT_TRUE(map.BoxesOfLine(1).empty());  // \documentclass prints nothing
 }

@@ -17,10 +17,12 @@
 
 namespace zumoku {
 
-TSectionManager::TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus)
+TSectionManager::TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus,
+                                 PaperAccess paper)
     : QWidget(&owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       buffer_(buffer),
-      showStatus_(std::move(showStatus)) {
+      showStatus_(std::move(showStatus)),
+      paper_(std::move(paper)) {
   setObjectName(QStringLiteral("SectionManager"));
   setWindowTitle(QStringLiteral("SectionManager"));
   setFont(WindowFont());
@@ -40,9 +42,50 @@ TSectionManager::TSectionManager(QWidget& owner, EditBuffer& buffer, std::functi
   FormCreate();
 }
 
-void TSectionManager::FormCreate() { Append(sections::ScanSections(buffer_)); }
+void TSectionManager::FormCreate() { Button1Click(); }
 
-void TSectionManager::Button1Click() { Append(sections::ScanSections(buffer_)); }
+void TSectionManager::Button1Click() {
+  if (paper_.read) {
+    AppendPaper();
+  } else {
+    Append(sections::ScanSections(buffer_));
+  }
+}
+
+void TSectionManager::AppendPaper() {
+  const Paper paper = paper_.read();
+  if (!paper.files.empty()) AppendFile(paper, 0);
+  // Named once each, and never a jump.
+  for (const QString& problem : paper.problems) {
+    ListBox1->addItem(problem);
+    heads_.push_back({});
+  }
+}
+
+void TSectionManager::AppendFile(const Paper& paper, int index) {
+  const auto& files = paper.files;
+  std::vector<int> children;
+  for (int i = index + 1; i < static_cast<int>(files.size()); ++i) {
+    if (files[static_cast<std::size_t>(i)].parent == index) children.push_back(i);
+  }
+  auto child = children.begin();
+  std::map<std::string, int> seen;
+  const PaperFile& file = files[static_cast<std::size_t>(index)];
+  for (const sections::SectionHead& head : sections::SectionHeads(file.text, file.encoding)) {
+    for (; child != children.end() && files[static_cast<std::size_t>(*child)].readAt < head.offset; ++child) {
+      AppendFile(paper, *child);
+    }
+    AppendHead(file, head.name, seen);
+  }
+  for (; child != children.end(); ++child) AppendFile(paper, *child);
+}
+
+void TSectionManager::AppendHead(const PaperFile& file, const std::string& name, std::map<std::string, int>& seen) {
+  const QString row = codec::Decode(name, file.encoding);
+  const bool document = file.path == paper_.documentPath();
+  ListBox1->addItem(document ? row : QStringLiteral("%1  (%2)").arg(row, file.shownName));
+  heads_.push_back({name, seen[name]++, file.path});
+}
 
 void TSectionManager::Append(const std::vector<std::string>& names) {
   QStringList rows;
@@ -100,6 +143,7 @@ void TSectionManager::ListBox1DblClick() {
   if (selected.isEmpty()) return;
   const Head& head = heads_[static_cast<std::size_t>(ListBox1->row(selected.front()))];
   if (head.name.empty()) return;
+  if (!head.file.isEmpty() && head.file != paper_.documentPath() && !paper_.open(head.file)) return;
   if (!sections::JumpToSection(buffer_, head.name, head.nth)) {
     showStatus_(QStringLiteral("セクション「%1」は見つかりませんでした").arg(selected.front()->text()));
   }

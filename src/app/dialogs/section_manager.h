@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,32 @@ namespace zumoku {
 class TSectionManager : public QWidget {
   Q_OBJECT
  public:
-  // Lists the heads of `buffer`'s text on top of `owner`; `showStatus`
-  // tells the main window's status bar that a head has gone.
-  TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus);
+  // The files of the document's paper in reading order, and the files that
+  // could not be read, each named once.
+  struct PaperFile {
+    QString path;
+    QString shownName;  // beside its heads
+    std::string text;
+    Encoding encoding = Encoding::kShiftJis;
+    int parent = -1;         // the file that reads it; -1 for the root
+    std::size_t readAt = 0;  // where in its parent's text
+  };
+  struct Paper {
+    std::vector<PaperFile> files;
+    QStringList problems;
+  };
+  // What the window needs of the main window for a paper of many files.
+  struct PaperAccess {
+    std::function<QString()> documentPath;  // the open document's; its heads come from the editor
+    std::function<Paper()> read;
+    std::function<bool(const QString& path)> open;  // as "開く"; true when it is the document now
+  };
+
+  // Lists the heads of `buffer`'s text on top of `owner`, or of the whole
+  // paper when `paper` reads one; `showStatus` tells the main window's
+  // status bar that a head has gone.
+  TSectionManager(QWidget& owner, EditBuffer& buffer, std::function<void(const QString&)> showStatus,
+                  PaperAccess paper = {});
 
   QPushButton* Button1;
   QListWidget* ListBox1;
@@ -38,6 +62,11 @@ class TSectionManager : public QWidget {
 
  private:
   void Append(const std::vector<std::string>& names);
+  void AppendPaper();
+  // The heads of file `index` with those of the files it reads at their
+  // places, in reading order.
+  void AppendFile(const Paper& paper, int index);
+  void AppendHead(const PaperFile& file, const std::string& name, std::map<std::string, int>& seen);
   void ShowNameTip(const QHelpEvent* help);
 
   // The head a row stands for: its name's bytes, which the jump searches
@@ -45,10 +74,12 @@ class TSectionManager : public QWidget {
   struct Head {
     std::string name;
     int nth = 0;
+    QString file = {};  // another file of the paper; empty for the open document
   };
 
   EditBuffer& buffer_;
   std::function<void(const QString&)> showStatus_;
+  PaperAccess paper_;
   std::vector<Head> heads_;
 };
 

@@ -31,6 +31,7 @@
 #include "app/desktop/program_settings.h"
 #include "app/desktop/settings_folder.h"
 #include "app/desktop/window_prompts.h"
+#include "app/dialogs/section_manager.h"
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "app/editor/reading_aids.h"
@@ -231,9 +232,12 @@ class TForm1 : public QMainWindow {
   void StopTypeset1Click();  // 停止
   void OpenPdf1Click();      // PDF を外部ビューアで開く
   void SyncToPdf1Click();    // PDF の対応箇所へ
+  void Back1Click();         // 戻る: before the last jump to an error or from the PDF
   // A paper of many files ("タイプセット" menu).
   void SetRoot1Click();    // 親ファイルを設定...
   void ClearRoot1Click();  // 親ファイルを解除
+  // PopupMenu1's ファイルを開く: the file the command at the caret names.
+  void OpenNamedFile1Click();
 
  protected:
   // Places the window, frame included, once the frame's size is known.
@@ -324,6 +328,10 @@ class TForm1 : public QMainWindow {
   void ShowRoot();
   std::optional<Typesetting::Target> RootToTypeset();
   QString KnownRootPath();
+  // Opens a file of the paper as "開く" would; true when it is the document now.
+  bool OpenPaperFile(const QString& path);
+  // The files of the document's paper for the section manager.
+  TSectionManager::Paper SectionPaper();
   void SetUpPictures();
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();

@@ -2,15 +2,19 @@
 // typesetting menu, the root in status panel 4 and in the menu, and the root
 // that "タイプセット" runs on, asked for once when several files read the
 // document.
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QMenu>
 #include <QStatusBar>
+#include <QUrl>
 
 #include "app/desktop/error_box.h"
 #include "app/desktop/file_dialog.h"
 #include "app/mainwindow/main_window.h"
 #include "app/widgets/menu_items.h"
 #include "app/widgets/status_panel.h"
+#include "encoding/codec.h"
+#include "paper/named_file_at.h"
 #include "paper/paper_paths.h"
 
 namespace zumoku {
@@ -99,11 +103,11 @@ std::optional<Typesetting::Target> TForm1::RootToTypeset() {
   if (!root.candidates.empty()) root = ChooseRootAmong(root.candidates, text);
   ShowRoot();
   const paper::RootEncoding encoding =
-      root.path.empty() ? paper::RootEncoding{}
-                        : paper::EncodingOfRoot(files_, root.path,
-                                                {.documentPath = document_->CurrentFileName(),
-                                                 .text = text,
-                                                 .encoding = Buffer().TextEncoding()});
+      root.path.empty()
+          ? paper::RootEncoding{}
+          : paper::EncodingOfRoot(
+                files_, root.path,
+                {.documentPath = document_->CurrentFileName(), .text = text, .encoding = Buffer().TextEncoding()});
   const std::string error = root.error.empty() ? encoding.error : root.error;
   if (!error.empty()) {
     SetStatusPanelText(0, QStringLiteral("タイプセットしませんでした"));
@@ -117,6 +121,34 @@ QString TForm1::KnownRootPath() {
   if (CurrentFileName().isEmpty()) return {};
   const paper::Root root = DocumentRoot(Buffer().Text());
   return root.path.empty() ? CurrentFileName() : FromUtf8(root.path);
+}
+
+bool TForm1::OpenPaperFile(const QString& path) {
+  document_->OpenListedFile(path.toStdString());
+  DocumentCommandDone();
+  return CurrentFileName() == path;
+}
+
+void TForm1::OpenNamedFile1Click() {
+  const std::string text = Buffer().Text();
+  const Encoding encoding = Buffer().TextEncoding();
+  const auto named = paper::NamedFileAt(text, encoding, static_cast<std::size_t>(Buffer().SelStart()));
+  const QString root = KnownRootPath();
+  if (!named || root.isEmpty()) {
+    SetStatusPanelText(0, named ? QStringLiteral("先に文書を保存してください")
+                                : QStringLiteral("カーソルの位置にファイル名を持つコマンドがありません"));
+    return;
+  }
+  const auto path = paper::FindNamedFile(files_, paper::FolderOf(root.toStdString()), *named, encoding);
+  if (!path) {
+    SetStatusPanelText(0, QStringLiteral("%1 が見つかりません").arg(codec::Decode(named->name, encoding)));
+  } else if (named->kind == paper::NameKind::kGraphics || path->ends_with(".pdf")) {
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(*path)))) {
+      SetStatusPanelText(0, QStringLiteral("%1 を開くアプリケーションが見つかりません").arg(FromUtf8(*path)));
+    }
+  } else {
+    OpenPaperFile(FromUtf8(*path));
+  }
 }
 
 }  // namespace zumoku

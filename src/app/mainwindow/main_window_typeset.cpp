@@ -27,6 +27,10 @@ void TForm1::SetUpTypesetting() {
   syncToPdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
   syncToPdf->setShortcutContext(Qt::WindowShortcut);
   connect(syncToPdf, &QAction::triggered, this, &TForm1::SyncToPdf1Click);
+  QAction* back = AddItem(menu, "Back1", QStringLiteral("戻る"));
+  back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+  back->setShortcutContext(Qt::WindowShortcut);
+  connect(back, &QAction::triggered, this, &TForm1::Back1Click);
 
   AddToolGap(ToolBar1);
   QToolButton* button = AddToolButton(ToolBar1, "TypesetButton1", MakeTypesetImage());
@@ -41,7 +45,8 @@ void TForm1::SetUpTypesetting() {
                                   .save = [this] { Save1Click(); },
                                   .showStatus = StatusWriter(),
                                   .target = [this] { return RootToTypeset(); },
-                                  .rootPath = [this] { return KnownRootPath(); }});
+                                  .rootPath = [this] { return KnownRootPath(); },
+                                  .open = [this](const QString& path) { return OpenPaperFile(path); }});
   SetUpPaper(menu);
 }
 
@@ -49,5 +54,6 @@ void TForm1::Typeset1Click() { typesetting_->Typeset(); }
 void TForm1::StopTypeset1Click() { typesetting_->Stop(); }
 void TForm1::OpenPdf1Click() { typesetting_->OpenPdf(); }
 void TForm1::SyncToPdf1Click() { typesetting_->ShowCaretInPdf(); }
+void TForm1::Back1Click() { typesetting_->Back(); }
 
 }  // namespace zumoku

@@ -91,7 +91,11 @@ void TForm1::BuildPopupMenu1() {
                      {"N57"},
                      {"N58", QStringLiteral("セクションマネージャーを開く..."), &TForm1::N58Click}});
 
-  AddRows(PopupMenu1, {{"N53", QStringLiteral("画像を貼り付ける"), &TForm1::N53Click}, {"N43"}});
+  AddRows(PopupMenu1, {{"N53", QStringLiteral("画像を貼り付ける"), &TForm1::N53Click}});
+  // Not a command: it replaces the document rather than editing it.
+  connect(AddItem(PopupMenu1, "OpenNamedFile1", QStringLiteral("ファイルを開く")), &QAction::triggered, this,
+          &TForm1::OpenNamedFile1Click);
+  AddRows(PopupMenu1, {{"N43"}});
   // Switching the menu changes no text.
   connect(AddItem(PopupMenu1, "N44", QStringLiteral("数式コマンドに変更")), &QAction::triggered, this,
           &TForm1::N44Click);

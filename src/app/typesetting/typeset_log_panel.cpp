@@ -9,6 +9,9 @@ namespace zumoku {
 
 namespace {
 
+constexpr int kLineRole = Qt::UserRole;
+constexpr int kFileRole = Qt::UserRole + 1;
+
 // pLaTeX reading UTF-8 has no half-width kana; upLaTeX has, and Shift_JIS
 // documents keep them as their own codes.
 const QString kHalfWidthKanaHint = QStringLiteral(
@@ -52,8 +55,9 @@ LogPanel::LogPanel(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter);
-  connect(entries_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { emit lineActivated(item->data(Qt::UserRole).toInt()); });
+  connect(entries_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    emit placeActivated(item->data(kFileRole).toByteArray(), item->data(kLineRole).toInt());
+  });
 }
 
 void LogPanel::Clear() {
@@ -71,19 +75,21 @@ void LogPanel::ShowEntries(const typeset::LogSummary& log, const QString& fileNa
   entries_->clear();
   bool hinted = false;
   for (const typeset::LogEntry& entry : log.entries) {
-    const int line = entry.inDocument ? entry.line : 0;
-    AddEntry(EntryText(entry, fileName, encoding), line, entry.kind == typeset::EntryKind::kError);
+    const QByteArray file = entry.inDocument ? QByteArray() : QByteArray::fromStdString(entry.file);
+    const int line = entry.inDocument || !file.isEmpty() ? entry.line : 0;
+    AddEntry(EntryText(entry, fileName, encoding), file, line, entry.kind == typeset::EntryKind::kError);
     if (!hinted && typeset::IsHalfWidthKanaError(entry)) {
-      AddEntry(kHalfWidthKanaHint, line, false);
+      AddEntry(kHalfWidthKanaHint, file, line, false);
       hinted = true;
     }
   }
 }
 
-void LogPanel::AddEntry(const QString& text, int line, bool error) {
+void LogPanel::AddEntry(const QString& text, const QByteArray& file, int line, bool error) {
   // Filled before it joins the list, which then signals no change of it.
   auto* item = new QListWidgetItem(text);
-  item->setData(Qt::UserRole, line);
+  item->setData(kLineRole, line);
+  item->setData(kFileRole, file);
   if (error) item->setForeground(QColor(190, 0, 0));
   entries_->addItem(item);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // LogDock1's contents: the tools' output (LogMemo1) and the errors and
-// warnings found in the log (ErrorList1). Activating an entry of the
-// document asks for its line.
+// warnings found in the log (ErrorList1). Activating an entry asks for
+// its file and line.
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -24,13 +24,12 @@ class LogPanel : public QWidget {
   void ShowEntries(const typeset::LogSummary& log, const QString& fileName, Encoding encoding);
 
  signals:
-  // An entry of the document was double-clicked (or entered); 0 when the
-  // entry belongs to another file or names no line.
-  void lineActivated(int line);
+  // An entry was double-clicked (or entered): `file` as the log names it
+  // (empty for the typeset file itself), `line` 0 when it names none.
+  void placeActivated(const QByteArray& file, int line);
 
  private:
-  // `line` is the document's line the entry asks for, 0 for none.
-  void AddEntry(const QString& text, int line, bool error);
+  void AddEntry(const QString& text, const QByteArray& file, int line, bool error);
 
   QPlainTextEdit* output_;
   QListWidget* entries_;

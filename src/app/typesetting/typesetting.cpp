@@ -1,6 +1,7 @@
 #include "app/typesetting/typesetting.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,6 +12,7 @@
 
 #include "app/typesetting/typeset_log_panel.h"
 #include "app/typesetting/typeset_pdf_panel.h"
+#include "encoding/codec.h"
 #include "typeset/run_plan.h"
 #include "typeset/synctex_map.h"
 #include "typeset/tool_commands.h"
@@ -88,11 +90,14 @@ void Typesetting::BuildDocks() {
   // The window keeps its size and layout until the first run.
   logDock_->hide();
   pdfDock_->hide();
-  connect(logPanel_, &LogPanel::lineActivated, this, [this](int line) {
-    if (line > 0) {
-      SelectLine(line);
-    } else {
+  connect(logPanel_, &LogPanel::placeActivated, this, [this](const QByteArray& file, int line) {
+    const QString path = file.isEmpty() ? rootPath_ : PathOfLogFile(file);
+    if (line <= 0) {
       document_.showStatus(QStringLiteral("この項目は文書の行を指していません"));
+    } else if (path.isEmpty()) {
+      document_.showStatus(QStringLiteral("%1 が見つかりません").arg(codec::Decode(file.toStdString(), encoding_)));
+    } else {
+      GoToPlace(path, line);
     }
   });
   connect(pdfPanel_->View(), &PdfView::placeClicked, this, &Typesetting::SyncToSource);
@@ -110,6 +115,7 @@ void Typesetting::Typeset() {
   const auto target = document_.target();
   if (!target) return;
   fileName_ = QFileInfo(target->path).fileName();
+  rootPath_ = target->path;
   encoding_ = target->encoding;
   logPanel_->Clear();
   ShowDocks();
@@ -158,15 +164,16 @@ bool Typesetting::ShowPdf(const QString& path) {
 }
 
 void Typesetting::DocumentReplaced() {
+  // Another file of the same paper: the run, its log and its PDF are still its.
+  if (jumping_ || (!rootPath_.isEmpty() && document_.rootPath() == rootPath_)) return;
   runner_.Stop();
   logPanel_->Clear();
   synctex_.reset();
   pdfPanel_->Clear();
   // A PDF older than its document shows text the document no longer has.
   const QFileInfo pdf(PdfPathOfDocument());
-  if (pdf.exists() && pdf.lastModified() > QFileInfo(document_.rootPath()).lastModified()) {
-    ShowPdf(pdf.filePath());
-  }
+  rootPath_ = document_.rootPath();
+  if (pdf.exists() && pdf.lastModified() > QFileInfo(rootPath_).lastModified()) ShowPdf(pdf.filePath());
 }
 
 void Typesetting::SelectLine(int line) {
@@ -179,15 +186,65 @@ void Typesetting::SelectLine(int line) {
   memo1_.setFocus();
 }
 
+bool Typesetting::IsDocument(const QString& path) const {
+  return QDir::cleanPath(path) == QDir::cleanPath(document_.fileName());
+}
+
+bool Typesetting::OpenForJump(const QString& path) {
+  jumping_ = true;
+  const bool opened = document_.open(path);
+  jumping_ = false;
+  return opened;
+}
+
+void Typesetting::GoToPlace(const QString& path, int line) {
+  const Place left{document_.fileName(), memo1_.textCursor().position()};
+  if (!IsDocument(path) && !OpenForJump(path)) return;
+  backPlaces_.push_back(left);
+  SelectLine(line);
+}
+
+void Typesetting::Back() {
+  if (backPlaces_.empty()) {
+    document_.showStatus(QStringLiteral("戻る場所がありません"));
+    return;
+  }
+  const Place place = backPlaces_.back();
+  backPlaces_.pop_back();
+  if (!IsDocument(place.file) && (place.file.isEmpty() || !OpenForJump(place.file))) return;
+  QTextCursor cursor = memo1_.textCursor();
+  cursor.setPosition(std::min(place.position, memo1_.document()->characterCount() - 1));
+  memo1_.setTextCursor(cursor);
+  memo1_.ensureCursorVisible();
+  memo1_.setFocus();
+}
+
+// TeX names a file by its bytes on disk; pLaTeX may give them in the
+// document's encoding instead.
+QString Typesetting::PathOfLogFile(const QByteArray& file) const {
+  const QDir folder = QFileInfo(rootPath_).absoluteDir();
+  for (const QString& name : {QFile::decodeName(file), codec::Decode(file.toStdString(), encoding_)}) {
+    const QString path = QDir::cleanPath(folder.absoluteFilePath(name));
+    if (QFileInfo(path).isFile()) return path;
+  }
+  return {};
+}
+
 void Typesetting::SyncToCaret(bool reveal) {
   caretLine_ = memo1_.textCursor().blockNumber() + 1;
-  if (synctex_ && synctex_->IsValid()) pdfPanel_->View()->ShowBoxes(synctex_->BoxesOfLine(caretLine_), reveal);
+  if (!synctex_ || !synctex_->IsValid()) return;
+  const QString document = document_.fileName();
+  pdfPanel_->View()->ShowBoxes(document == rootPath_
+                                   ? synctex_->BoxesOfLine(caretLine_)
+                                   : synctex_->BoxesOfLine(QFile::encodeName(document).toStdString(), caretLine_),
+                               reveal);
 }
 
 void Typesetting::SyncToSource(int page, QPointF point) {
-  const auto line = synctex_ ? synctex_->LineAt(page, point.x(), point.y()) : std::nullopt;
-  if (line) {
-    SelectLine(*line);
+  const auto place = synctex_ ? synctex_->PlaceAt(page, point.x(), point.y()) : std::nullopt;
+  const QString path = !place ? QString() : place->isDocument ? rootPath_ : QFile::decodeName(place->file.c_str());
+  if (place && QFileInfo(path).isFile()) {
+    GoToPlace(path, place->line);
     // The place clicked is in view: its line's boxes take the highlight now.
     caretMoved_.stop();
     SyncToCaret(false);

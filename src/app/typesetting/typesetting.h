@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "encoding/encoding.h"
 #include "typeset/typeset_runner.h"
@@ -43,6 +44,9 @@ class Typesetting : public QObject {
     std::function<std::optional<Target>()> target;
     // The root as known without asking: the document's own file when none.
     std::function<QString()> rootPath;
+    // Opens another file of the paper as "開く" does, asking about unsaved
+    // changes; true when it is the document now.
+    std::function<bool(const QString& path)> open;
   };
   // The docks go into `window`; `memo1` is the editor the log and the PDF
   // point into.
@@ -55,6 +59,8 @@ class Typesetting : public QObject {
   // "PDF の対応箇所へ": the caret line's boxes highlighted and scrolled into
   // view, or panel 0 saying why there are none.
   void ShowCaretInPdf();
+  // "戻る": the file and caret before the last jump to an error or from the PDF.
+  void Back();
   // The command line "PDF を外部ビューアで開く" runs, "%f" standing for the
   // PDF (put last when it is missing); empty: the desktop's own viewer.
   void SetPdfViewer(const QString& commandLine) { pdfViewer_ = commandLine.trimmed(); }
@@ -67,6 +73,13 @@ class Typesetting : public QObject {
   void ShowProgress();
   void Finished(const typeset::RunResult& result);
   void SelectLine(int line);
+  // Selects a line of a file of the paper, opening the file when it is not
+  // the document; the place left is remembered for Back.
+  void GoToPlace(const QString& path, int line);
+  // The file a log entry names, from the run's folder; empty when none is there.
+  QString PathOfLogFile(const QByteArray& file) const;
+  bool IsDocument(const QString& path) const;
+  bool OpenForJump(const QString& path);
   // Highlights the caret line's boxes in the PDF; `reveal` scrolls to them.
   void SyncToCaret(bool reveal);
   void SyncToSource(int page, QPointF point);
@@ -92,7 +105,14 @@ class Typesetting : public QObject {
   QTimer caretMoved_;
   int caretLine_ = 0;
   QString pdfViewer_;
-  QString fileName_;                         // of the root being typeset
+  QString fileName_;  // of the root being typeset
+  QString rootPath_;  // the same, whole
+  struct Place {
+    QString file;
+    int position = 0;
+  };
+  std::vector<Place> backPlaces_;
+  bool jumping_ = false;                     // opening a file of the paper for a jump: the panels stay
   Encoding encoding_ = Encoding::kShiftJis;  // its bytes', and so its log's
   std::unique_ptr<typeset::SynctexMap> synctex_;
 };

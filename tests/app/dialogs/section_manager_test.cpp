@@ -1,7 +1,10 @@
 #include "app/dialogs/section_manager.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -158,6 +161,38 @@ TEST_F(SectionManager, NameEditedAwayKeepsTheSelectionAndSaysSo) {
   EXPECT_EQ(form.Buffer().SelLength(), 2);
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("セクション「A」は見つかりませんでした"));
   EXPECT_TRUE(window.isNull());
+}
+
+// A document of a paper lists the heads of every file in reading order, the
+// other files' names beside theirs; a double-click opens that file at the head.
+class SectionManagerPaper : public FormTest {};
+
+TEST_F(SectionManagerPaper, ListsThePaperAndOpensTheHeadsFile) {
+  QTemporaryDir dir;
+  const auto write = [&dir](const QString& name, const std::string& bytes) {
+    QDir(dir.path()).mkpath(QFileInfo(name).path());
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return dir.filePath(name);
+  };
+  const QString root =
+      write(QStringLiteral("main.tex"),
+            "\\documentclass{jsarticle}\r\n\\section{A}\r\n\\input{ch/one}\r\n\\input{gone}\r\n\\section{C}\r\n");
+  const QString chapter =
+      write(QStringLiteral("ch/one.tex"), S("% !TEX root = ../main.tex\r\n\\section{B}\\section{章}\r\n"));
+  form.OpenFile(root);
+  form.Buffer().SetSelStart(0);
+  form.N58Click();
+  TSectionManager* window = form.findChildren<TSectionManager*>().front();
+  QStringList rows;
+  for (int row = 0; row < window->ListBox1->count(); ++row) rows << window->ListBox1->item(row)->text();
+  EXPECT_EQ(rows,
+            (QStringList{QStringLiteral("A"), QStringLiteral("B  (ch/one.tex)"), QStringLiteral("章  (ch/one.tex)"),
+                         QStringLiteral("C"), QStringLiteral("gone.tex が見つかりません。")}));
+  DoubleClick(window, 2);
+  EXPECT_EQ(form.CurrentFileName(), chapter);
+  EXPECT_EQ(form.Buffer().SelText(), S("\\section{章}"));
 }
 
 }  // namespace zumoku::test

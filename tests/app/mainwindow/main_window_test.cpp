@@ -55,7 +55,7 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
                 "ReopenUtf81) SaveInFormat1 N1 Exit1) "
                 "Edit1(N4 Redo1 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1 PunctuationSeparator1 "
                 "Punctuation1(PunctuationFullwidth1 PunctuationIdeographic1)) "
-                "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1 RootSeparator1 RootInfo1 SetRoot1 "
+                "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1 Back1 RootSeparator1 RootInfo1 SetRoot1 "
                 "ClearRoot1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
                 "N7(N8) Help1(N6)"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
@@ -66,7 +66,7 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
                            "N17(itemize1 enumerate1 description1 N35 item1 item2) N22 N24 N26 N25 N23 N16 N28 N10 "
                            "N19(N20 N21) N18 TeX3(N40 N39 Verb1(Verb2 N15 verbatim1 verbatim2) N27 "
                            "N29(marginpar1 reversemarginpar1 N30) N38 TeX4(TeX5 LaTeX1 LaTeXe1)) "
-                           "N54(N55 N56 N57 N58) N53 N43 N44"));
+                           "N54(N55 N56 N57 N58) N53 OpenNamedFile1 N43 N44"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))),
             QStringLiteral("Cut3 Copy3 Paste3 N45 N48 N52 equation1 gather1 split1 N49(equation2 N50 gather2) N51 "
                            "N42 N41 TeX6 N46 N47"));

@@ -2,7 +2,9 @@
 // the root shows in status panel 4 and can be set by hand.
 #include <QInputDialog>
 #include <QStatusBar>
+#include <QTextCursor>
 
+#include "sjis_text.h"
 #include "typeset_fixture.h"
 
 namespace zumoku::test {
@@ -46,7 +48,8 @@ TEST_F(PaperTypeset, RefusedRootTypesetsNothingAndNamesTheFile) {
     const char* named;
   } rows[] = {
       {"% !TEX root = ../main.tex\n", "", "../main.tex が見つかりません"},
-      {"% !TEX root = ../main.tex\n\x93\xfa", "\\documentclass{jsarticle}日本語", "main.tex は UTF-8 で、chap.tex は Shift_JIS"},
+      {"% !TEX root = ../main.tex\n\x93\xfa", "\\documentclass{jsarticle}日本語",
+       "main.tex は UTF-8 で、chap.tex は Shift_JIS"},
   };
   for (const auto& row : rows) {
     QFile::remove(folder.Path(QStringLiteral("main.tex")));
@@ -100,6 +103,69 @@ TEST_F(PaperTypeset, SeveralIncludersAreOfferedOnceAndTheChoiceKept) {
   EXPECT_TRUE(Ran().endsWith(QStringLiteral("\nb.tex"))) << Ran().toStdString();
   EXPECT_EQ(RootPanel(), QStringLiteral("親: b.tex"));
   TypesetAndWait();  // no dialog this time
+}
+
+TEST_F(PaperTypeset, OpenNamedFileOpensWhatTheCommandAtTheCaretNames) {
+  Open(QStringLiteral("main.tex"), kRoot + "\\input{gone}\n");
+  const auto caretAt = [this](const char* text) {
+    form.Buffer().SetSelStart(static_cast<int>(form.Buffer().Text().find(text)));
+  };
+  caretAt("gone");
+  Trigger("OpenNamedFile1");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("gone が見つかりません"));
+  caretAt("ch/chap");
+  Trigger("OpenNamedFile1");
+  EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("ch/chap が見つかりません"));
+  folder.Write(QStringLiteral("ch/chap.tex"), "x");
+  Trigger("OpenNamedFile1");
+  EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("ch/chap.tex")));
+}
+
+// A stand-in engine that leaves `log` as the root's log and fails.
+class PaperErrors : public PaperTypeset {
+ protected:
+  void EngineLogs(const std::string& log) {
+    folder.Write(QStringLiteral("given.log"), log);
+    const QString script = folder.Write(QStringLiteral("engine.sh"), "cp given.log main.log\nexit 1\n");
+    typeset::ToolCommands commands;
+    commands.shiftJisEngine = "sh " + script.toStdString();
+    commands.dviToPdf = "true";
+    Runner().SetCommands(commands);
+  }
+  void Activate(int row) {
+    auto* list = Child<QListWidget>("ErrorList1");
+    ASSERT_LT(row, list->count());
+    emit list->itemActivated(list->item(row));
+  }
+  QString Selected() { return form.memo1->textCursor().selectedText(); }
+};
+
+TEST_F(PaperErrors, EntryInAnotherFileOpensItAtItsLineAndBackReturns) {
+  const struct {
+    const char* name;  // of the file the error is in, below the root's folder
+    std::string log;   // its name as the log gives it
+  } rows[] = {
+      {"sub/chap2.tex", "./sub/chap2.tex"},
+      {"第2章.tex", "./第2章.tex"},     // the file system's bytes
+      {"第2章.tex", S("./第2章.tex")},  // the document's encoding
+      {"main.tex", "./main.tex"},       // the root itself
+  };
+  for (const auto& row : rows) {
+    const std::string error = "(" + row.log + "\n" + row.log + ":4: Undefined control sequence.\n\n)\n";
+    EngineLogs(std::string(row.name) == "main.tex" ? error : "(./main.tex " + error + ")\n");
+    folder.Write(QStringLiteral("main.tex"), kRoot);
+    const QString target = folder.Write(QString::fromUtf8(row.name), "1\n2\n3\nline four\n");
+    Open(QStringLiteral("ch/chap.tex"), "% !TEX root = ../main.tex\nText.\n");
+    form.memo1->moveCursor(QTextCursor::End);
+    TypesetAndWait();
+    Activate(0);
+    EXPECT_EQ(form.CurrentFileName(), target) << row.name;
+    EXPECT_EQ(Selected(), QStringLiteral("line four")) << row.name;
+    EXPECT_GE(Child<QListWidget>("ErrorList1")->count(), 1) << "the list stays: " << row.name;
+    Trigger("Back1");
+    EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("ch/chap.tex"))) << row.name;
+    EXPECT_EQ(form.memo1->textCursor().position(), form.memo1->document()->characterCount() - 1) << row.name;
+  }
 }
 
 }  // namespace

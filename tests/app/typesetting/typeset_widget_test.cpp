@@ -35,7 +35,7 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsEntries) {
   EXPECT_EQ((*(edit + 1))->objectName(), QStringLiteral("TypesetMenu1"));
   EXPECT_EQ((*(edit + 1))->text(), QStringLiteral("タイプセット(&T)"));
   const QList<QAction*> items = Child<QMenu>("TypesetMenu1")->actions();
-  ASSERT_EQ(items.size(), 8);
+  ASSERT_EQ(items.size(), 9);
   EXPECT_EQ(items[0]->objectName(), QStringLiteral("Typeset1"));
   EXPECT_EQ(items[0]->text(), QStringLiteral("タイプセット"));
   EXPECT_EQ(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
@@ -46,8 +46,10 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsEntries) {
   EXPECT_EQ(items[3]->objectName(), QStringLiteral("SyncToPdf1"));
   EXPECT_EQ(items[3]->text(), QStringLiteral("PDF の対応箇所へ"));
   EXPECT_EQ(items[3]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+T")));
-  EXPECT_EQ(items[6]->text(), QStringLiteral("親ファイルを設定..."));
-  EXPECT_EQ(items[7]->text(), QStringLiteral("親ファイルを解除"));
+  EXPECT_EQ(items[4]->text(), QStringLiteral("戻る"));
+  EXPECT_EQ(items[4]->shortcut(), QKeySequence(QStringLiteral("Alt+Left")));
+  EXPECT_EQ(items[7]->text(), QStringLiteral("親ファイルを設定..."));
+  EXPECT_EQ(items[8]->text(), QStringLiteral("親ファイルを解除"));
 }
 
 TEST_F(TypesetWidgets, ToolbarButtonHasADrawnImage) {
