@@ -85,7 +85,7 @@ std::vector<const Candidate*> Completer::RowsFor(const CaretContext& context) {
     closing_ = completion::Entry(Utf8Of(open, encoding));
     if (!open.empty() && closing_.word.starts_with(typed)) rows.push_back(&closing_);
   }
-  for (int i : completion::Filter(list, typed, encoding)) {
+  for (int i : completion::Filter(list, typed, encoding, CompletionList::kMaxRows)) {
     if (rows.empty() || list[i].word != rows.front()->word) rows.push_back(&list[i]);
   }
   return rows;

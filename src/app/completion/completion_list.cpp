@@ -77,20 +77,16 @@ bool CompletionList::Move(int key) {
 void CompletionList::Place(QRect caretOnScreen) {
   const int rowHeight = std::max(sizeHintForRow(0), fontMetrics().height());
   const int shown = std::min(rows_.rowCount(), kShownRows);
-  // Measured over the first rows only: a long list is never laid out whole.
-  int textWidth = 0;
-  for (int row = 0; row < shown; ++row) {
-    textWidth =
-        std::max(textWidth, fontMetrics().horizontalAdvance(rows_.data(rows_.index(row), Qt::DisplayRole).toString()));
-  }
-  const int width = std::clamp(textWidth + 24, 320, 640);
+  // A width of its own, not measured per key: shaping the rows' text again
+  // at each key would cost more than filtering the whole list.
+  const int width = fontMetrics().averageCharWidth() * 64;
   const QSize size(width, rowHeight * shown + 2 * frameWidth());
   const QScreen* screen = QGuiApplication::screenAt(caretOnScreen.center());
   const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), QSize(1 << 20, 1 << 20));
   QPoint at = caretOnScreen.bottomLeft() + QPoint(0, 1);
   if (at.y() + size.height() > room.bottom()) at.setY(caretOnScreen.top() - size.height());
   at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
-  setGeometry(QRect(at, size));
+  if (geometry() != QRect(at, size)) setGeometry(QRect(at, size));
 }
 
 }  // namespace zumoku

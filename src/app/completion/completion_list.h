@@ -28,6 +28,8 @@ class CompletionList : public QListView {
   Q_OBJECT
  public:
   static constexpr int kShownRows = 10;
+  // No one pages through more; a longer list would only cost time per key.
+  static constexpr int kMaxRows = 500;
 
   explicit CompletionList(QWidget* parent);
 

@@ -33,6 +33,7 @@
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "app/editor/reading_aids.h"
+#include "app/typesetting/typesetting.h"
 #include "documents/document.h"
 #include "documents/recent_files.h"
 #include "markup/alignment.h"
@@ -40,6 +41,7 @@
 #include "new_document/document_settings.h"
 #include "new_document/settings_files.h"
 #include "options/program_options.h"
+#include "paper/root_finder.h"
 #include "pictures/picture_insertion.h"
 
 namespace zumoku {
@@ -223,6 +225,9 @@ class TForm1 : public QMainWindow {
   void StopTypeset1Click();  // 停止
   void OpenPdf1Click();      // PDF を外部ビューアで開く
   void SyncToPdf1Click();    // PDF の対応箇所へ
+  // A paper of many files ("タイプセット" menu).
+  void SetRoot1Click();    // 親ファイルを設定...
+  void ClearRoot1Click();  // 親ファイルを解除
 
  protected:
   // Places the window, frame included, once the frame's size is known.
@@ -300,6 +305,15 @@ class TForm1 : public QMainWindow {
   void SetUpNew(const std::string& settingsFolder);
   void ShowSplash();
   void SetUpTypesetting();
+  // The root of the document's paper: its menu entries and status panel 4.
+  void SetUpPaper(QMenu* typesetMenu);
+  QString ChosenRoot() const;
+  paper::Root DocumentRoot(const std::string& text);
+  paper::Root ChooseRootAmong(const std::vector<std::string>& candidates, const std::string& text);
+  // Panel 4 and the menu's first paper entry say which file typesets the document.
+  void ShowRoot();
+  std::optional<Typesetting::Target> RootToTypeset();
+  QString KnownRootPath();
   void SetUpPictures();
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();
@@ -357,6 +371,9 @@ class TForm1 : public QMainWindow {
 
   // Typesetting.
   Typesetting* typesetting_ = nullptr;
+  QAction* RootInfo1 = nullptr;
+  QAction* ClearRoot1 = nullptr;
+  StatusPanel* rootPanel_ = nullptr;
   FindBar* findBar_ = nullptr;
   Completer* completer_ = nullptr;
   WordSource* wordSource_ = nullptr;

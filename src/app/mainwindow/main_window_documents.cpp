@@ -87,6 +87,7 @@ void TForm1::DocumentCommandDone() {
   if (document_->HasFile()) recent_.Add(document_->CurrentFileName());
   RememberRecentFiles();
   autosave_->DocumentChanged();
+  ShowRoot();
   RefreshCompletion();
 }
 
