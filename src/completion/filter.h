@@ -4,6 +4,7 @@
 // the word or in its detail (a label's Japanese text, a citation's title);
 // ASCII case is ignored. Entries the document's encoding cannot hold are
 // never offered.
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -12,7 +13,8 @@
 
 namespace zumoku::completion {
 
-// `typed` in UTF-8; gives indices into `list`.
-std::vector<int> Filter(const std::vector<Candidate>& list, std::string_view typed, Encoding encoding);
+// `typed` in UTF-8; gives indices into `list`, at most `limit` of them.
+std::vector<int> Filter(const std::vector<Candidate>& list, std::string_view typed, Encoding encoding,
+                        std::size_t limit = SIZE_MAX);
 
 }  // namespace zumoku::completion

@@ -49,12 +49,14 @@ class Gatherer {
     for (const WordList& list : BuiltInEnvironments()) {
       AddDefinitions(Definitions{{}, list.words, {}, {}, {}}, std::string(list.source), out_.words);
     }
-    for (const PaperFile& file : input_.paper) ReadPaperFile(file);
     // A document without a file has no folder to look in.
     if (!input_.paper.empty() && input_.paper.front().path.has_parent_path()) {
-      const fs::path folder = input_.paper.front().path.parent_path();
-      ReadBibFiles(folder);
-      AddFolderFiles(folder);
+      folder_ = input_.paper.front().path.parent_path();
+    }
+    for (const PaperFile& file : input_.paper) ReadPaperFile(file);
+    if (!folder_.empty()) {
+      ReadBibFiles(folder_);
+      AddFolderFiles(folder_);
     }
     ReadPackages();
     if (input_.installed != nullptr) {
@@ -68,7 +70,9 @@ class Gatherer {
  private:
   void ReadPaperFile(const PaperFile& file) {
     const auto bytes = file.bytes ? file.bytes : ReadBounded(file.path, kMaxSourceBytes);
-    const std::string name = file.path.filename().string();
+    // Named from the root's folder, as the paper's commands name it.
+    const std::string name =
+        folder_.empty() ? file.path.filename().string() : file.path.lexically_relative(folder_).generic_string();
     if (!bytes) {
       out_.problems.push_back(name + " を読めませんでした");
       return;
@@ -132,6 +136,7 @@ class Gatherer {
   }
 
   const GatherInput& input_;
+  fs::path folder_;  // the root's
   Gathered out_;
   Named named_;
 };

@@ -48,6 +48,10 @@ TEST(Filter, PrefixFirstThenAnywhereCaseIgnored) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(Words(list, Filter(list, row.typed, row.encoding)), row.expected);
   }
+  // A limit keeps the first entries of the same order.
+  EXPECT_EQ(Words(list, Filter(list, "sec", Encoding::kUtf8, 2)), (std::vector<std::string>{"sec:intro", "Section2"}));
+  EXPECT_EQ(Words(list, Filter(list, "sec", Encoding::kUtf8, 3)),
+            (std::vector<std::string>{"sec:intro", "Section2", "fig:Sec"}));
 }
 
 TEST(Taking, TextAndCaret) {

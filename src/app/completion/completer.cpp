@@ -40,6 +40,15 @@ void Completer::SetEnabled(bool enabled) {
   if (!enabled_) Close();
 }
 
+void Completer::SetWords(std::shared_ptr<const completion::WordSet> words) {
+  Close();
+  if (list_) {
+    list_->Rows().SetRows({});  // the rows point into the words they replace
+    list_->WordsChanged();
+  }
+  words_ = std::move(words);
+}
+
 bool Completer::ListShown() const { return list_ && list_->isVisible(); }
 
 void Completer::Open() {
@@ -82,10 +91,12 @@ std::vector<const Candidate*> Completer::RowsFor(const CaretContext& context) {
     const std::string text = buffer_.Text();
     const std::string open = completion::InnermostOpenEnvironment(
         std::string_view(text).substr(0, static_cast<std::size_t>(buffer_.SelStart())), encoding);
-    closing_ = completion::Entry(Utf8Of(open, encoding));
+    std::string word = Utf8Of(open, encoding);
+    if (word != closing_.word && list_) list_->WordsChanged();  // its row text was laid out for the old word
+    closing_ = completion::Entry(std::move(word));
     if (!open.empty() && closing_.word.starts_with(typed)) rows.push_back(&closing_);
   }
-  for (int i : completion::Filter(list, typed, encoding)) {
+  for (int i : completion::Filter(list, typed, encoding, CompletionList::kMaxRows)) {
     if (rows.empty() || list[i].word != rows.front()->word) rows.push_back(&list[i]);
   }
   return rows;

@@ -27,7 +27,7 @@ class Completer : public QObject {
 
   void SetEnabled(bool enabled);
   void SetCommandLetters(int letters) { letters_ = letters; }
-  void SetWords(std::shared_ptr<const completion::WordSet> words) { words_ = std::move(words); }
+  void SetWords(std::shared_ptr<const completion::WordSet> words);
 
   CompletionList& List() { return *list_; }
   bool ListShown() const;

@@ -1,6 +1,7 @@
 #include "app/completion/completion_list.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -29,7 +30,32 @@ QVariant CompletionRows::data(const QModelIndex& index, int role) const {
   return text;
 }
 
-CompletionList::CompletionList(QWidget* parent) : QListView(parent) {
+CompletionRowPainter::CompletionRowPainter(CompletionRows& rows, QObject* parent)
+    : QStyledItemDelegate(parent), rows_(rows) {}
+
+void CompletionRowPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+  const completion::Candidate* candidate = rows_.Row(index.row());
+  if (candidate == nullptr) return;
+  auto text = laidOut_.find(candidate);
+  if (text == laidOut_.end()) {
+    text = laidOut_.insert(candidate, QStaticText(index.data(Qt::DisplayRole).toString()));
+    text->setTextFormat(Qt::PlainText);
+    text->prepare(QTransform(), option.font);
+  }
+  const bool selected = option.state & QStyle::State_Selected;
+  if (selected) painter->fillRect(option.rect, option.palette.highlight());
+  painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
+  painter->setFont(option.font);
+  const int top = option.rect.top() + (option.rect.height() - option.fontMetrics.height()) / 2;
+  painter->drawStaticText(option.rect.left() + 3, top, *text);
+}
+
+QSize CompletionRowPainter::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  return {option.rect.width(), option.fontMetrics.height() + 2};
+}
+
+CompletionList::CompletionList(QWidget* parent) : QListView(parent), painter_(new CompletionRowPainter(rows_, this)) {
   setObjectName(QStringLiteral("CompletionList"));
   setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -37,6 +63,7 @@ CompletionList::CompletionList(QWidget* parent) : QListView(parent) {
   setUniformItemSizes(true);  // rows are laid out only as they are shown
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setModel(&rows_);
+  setItemDelegate(painter_);
   connect(this, &QListView::clicked, this, [this](const QModelIndex& index) { emit taken(index.row()); });
 }
 
@@ -75,22 +102,18 @@ bool CompletionList::Move(int key) {
 
 // Below the caret's line, or above it when the screen has no room there.
 void CompletionList::Place(QRect caretOnScreen) {
-  const int rowHeight = std::max(sizeHintForRow(0), fontMetrics().height());
+  const int rowHeight = fontMetrics().height() + 2;  // as the row painter gives
   const int shown = std::min(rows_.rowCount(), kShownRows);
-  // Measured over the first rows only: a long list is never laid out whole.
-  int textWidth = 0;
-  for (int row = 0; row < shown; ++row) {
-    textWidth =
-        std::max(textWidth, fontMetrics().horizontalAdvance(rows_.data(rows_.index(row), Qt::DisplayRole).toString()));
-  }
-  const int width = std::clamp(textWidth + 24, 320, 640);
+  // A width of its own, not measured per key: shaping the rows' text again
+  // at each key would cost more than filtering the whole list.
+  const int width = fontMetrics().averageCharWidth() * 64;
   const QSize size(width, rowHeight * shown + 2 * frameWidth());
   const QScreen* screen = QGuiApplication::screenAt(caretOnScreen.center());
   const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), QSize(1 << 20, 1 << 20));
   QPoint at = caretOnScreen.bottomLeft() + QPoint(0, 1);
   if (at.y() + size.height() > room.bottom()) at.setY(caretOnScreen.top() - size.height());
   at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
-  setGeometry(QRect(at, size));
+  if (geometry() != QRect(at, size)) setGeometry(QRect(at, size));
 }
 
 }  // namespace zumoku

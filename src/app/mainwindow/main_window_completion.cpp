@@ -6,8 +6,10 @@
 #include "app/completion/completer.h"
 #include "app/completion/memo_completion_host.h"
 #include "app/completion/word_source.h"
+#include "app/desktop/disk_files.h"
 #include "app/mainwindow/main_window.h"
 #include "app/typesetting/typesetting.h"
+#include "paper/paper_files.h"
 #include "typeset/typeset_runner.h"
 
 namespace zumoku {
@@ -26,10 +28,26 @@ void TForm1::SetUpCompletion() {
   RefreshCompletion();
 }
 
+// The words of the whole paper: its root and the files it reads, the open
+// document with its text as it stands, saved or not. A document whose root
+// cannot be told stands alone.
 void TForm1::RefreshCompletion() {
-  // The open document counts with its text as it stands, saved or not.
-  const std::string path = document_->HasFile() ? document_->CurrentFileName() : std::string();
-  wordSource_->Refresh([open = completion::PaperFile{path, Buffer().Text()}] { return std::vector{open}; });
+  const std::string text = Buffer().Text();
+  if (!document_->HasFile()) {
+    wordSource_->Refresh([open = completion::PaperFile{{}, text}] { return std::vector{open}; });
+    return;
+  }
+  const paper::OpenText open{document_->CurrentFileName(), text, Buffer().TextEncoding()};
+  const paper::Root root = DocumentRoot(text);
+  const std::string rootPath = root.path.empty() ? open.path : root.path;
+  wordSource_->Refresh([open, rootPath] {
+    DiskFiles files;
+    std::vector<completion::PaperFile> paper;
+    for (paper::PaperFile& file : paper::ReadPaper(files, rootPath, open).files) {
+      paper.push_back({file.path, std::move(file.text)});
+    }
+    return paper;
+  });
 }
 
 }  // namespace zumoku
