@@ -1,9 +1,11 @@
 #pragma once
 // The few file operations documents need. Paths are UTF-8 strings.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zumoku {
 
@@ -36,6 +38,11 @@ class FileSystem {
   virtual bool IsFolder(const std::string& path) = 0;
   // nullopt when nothing is there.
   virtual std::optional<FileStamp> Stamp(const std::string& path) = 0;
+  // The names of what a folder holds, in no set order, at most
+  // kMaxFolderNames of them; empty when it cannot be read.
+  virtual std::vector<std::string> FileNames(const std::string& folder) = 0;
+
+  static constexpr std::size_t kMaxFolderNames = 10000;
 };
 
 }  // namespace zumoku

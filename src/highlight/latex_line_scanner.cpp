@@ -3,50 +3,63 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <type_traits>
 
 namespace zumoku::highlight {
 
 namespace {
 
 struct EnvironmentState {
-  std::u16string_view name;
+  std::string_view name;
   LineState state;
 };
 
 // The environments whose bodies are formulas or verbatim text.
 constexpr std::array<EnvironmentState, 8> kEnvironments{{
-    {u"equation", LineState::kEquation},
-    {u"equation*", LineState::kEquationStar},
-    {u"gather", LineState::kGather},
-    {u"gather*", LineState::kGatherStar},
-    {u"align", LineState::kAlign},
-    {u"align*", LineState::kAlignStar},
-    {u"verbatim", LineState::kVerbatim},
-    {u"verbatim*", LineState::kVerbatimStar},
+    {"equation", LineState::kEquation},
+    {"equation*", LineState::kEquationStar},
+    {"gather", LineState::kGather},
+    {"gather*", LineState::kGatherStar},
+    {"align", LineState::kAlign},
+    {"align*", LineState::kAlignStar},
+    {"verbatim", LineState::kVerbatim},
+    {"verbatim*", LineState::kVerbatimStar},
 }};
 
-LineState EnvironmentStateOf(std::u16string_view name) {
-  const auto* found =
-      std::find_if(kEnvironments.begin(), kEnvironments.end(), [&](const auto& e) { return e.name == name; });
-  return found == kEnvironments.end() ? LineState::kText : found->state;
-}
-
-std::u16string_view EnvironmentNameOf(LineState state) {
+std::string_view EnvironmentNameOf(LineState state) {
   const auto* found =
       std::find_if(kEnvironments.begin(), kEnvironments.end(), [&](const auto& e) { return e.state == state; });
-  return found == kEnvironments.end() ? std::u16string_view() : found->name;
+  return found == kEnvironments.end() ? std::string_view() : found->name;
 }
 
 bool IsVerbatim(LineState state) { return state == LineState::kVerbatim || state == LineState::kVerbatimStar; }
 
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool IsLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+// The two ways a line is read: the editor's UTF-16 units, or a document's
+// bytes. Either way the scanner steps over whole characters only, so a
+// Shift_JIS trail byte or a surrogate is never taken for \, %, $ or a brace.
+struct Utf16Line {
+  std::u16string_view text;
+  int CharLength(int i) const {
+    const auto size = static_cast<int>(text.size());
+    return i + 1 < size && IsHighSurrogate(text[i]) && IsLowSurrogate(text[i + 1]) ? 2 : 1;
+  }
+};
+
+struct ByteLine {
+  std::string_view text;
+  Encoding encoding;
+  int CharLength(int i) const { return static_cast<int>(CharLengthAt(text, static_cast<std::size_t>(i), encoding)); }
+};
+
+template <typename Line>
 class Scanner {
  public:
-  Scanner(std::u16string_view line, LineState start) : line_(line), state_(start) {}
+  Scanner(Line line, LineState start) : line_(line), state_(start) {}
 
   ScannedLine Run() {
     while (at_ < Size()) {
@@ -60,12 +73,39 @@ class Scanner {
   }
 
  private:
-  int Size() const { return static_cast<int>(line_.size()); }
-  char16_t At(int i) const { return i < Size() ? line_[i] : u'\0'; }
+  using Unit = std::make_unsigned_t<typename decltype(Line::text)::value_type>;
+
+  int Size() const { return static_cast<int>(line_.text.size()); }
+  // The unit at `i` as a number, so that ASCII compares alike in both forms.
+  char32_t At(int i) const { return i < Size() ? static_cast<Unit>(line_.text[i]) : U'\0'; }
   bool InMath() const { return state_ != LineState::kText; }
-  // UTF-16 units of the character at `i`: a span never splits a surrogate pair.
-  int CharLength(int i) const { return IsHighSurrogate(At(i)) && IsLowSurrogate(At(i + 1)) ? 2 : 1; }
-  std::u16string_view Character(int i) const { return line_.substr(i, CharLength(i)); }
+  int CharLength(int i) const { return line_.CharLength(i); }
+  auto Character(int i) const { return line_.text.substr(i, CharLength(i)); }
+
+  // True when the units [from, from + ascii.size()) are the ASCII text.
+  bool Is(int from, std::string_view ascii) const {
+    if (from < 0 || from + static_cast<int>(ascii.size()) > Size()) return false;
+    for (std::size_t i = 0; i < ascii.size(); ++i) {
+      if (At(from + static_cast<int>(i)) != static_cast<unsigned char>(ascii[i])) return false;
+    }
+    return true;
+  }
+  bool NameIs(int from, int to, std::string_view ascii) const {
+    return to - from == static_cast<int>(ascii.size()) && Is(from, ascii);
+  }
+  // The first place at or after `from` (a character boundary) where a
+  // character starts that begins `ascii`; -1 when there is none.
+  int Find(std::string_view ascii, int from) const {
+    for (int i = from; i < Size(); i += CharLength(i)) {
+      if (Is(i, ascii)) return i;
+    }
+    return -1;
+  }
+  LineState EnvironmentStateOf(int from, int to) const {
+    const auto* found = std::find_if(kEnvironments.begin(), kEnvironments.end(),
+                                     [&](const auto& e) { return NameIs(from, to, e.name); });
+    return found == kEnvironments.end() ? LineState::kText : found->state;
+  }
 
   void Add(int start, int length, SpanKind kind) {
     if (length <= 0) return;
@@ -81,15 +121,15 @@ class Scanner {
   }
 
   void Token() {
-    const char16_t c = line_[at_];
-    if (c == u'\\') return Command();
-    if (c == u'%') {
+    const char32_t c = At(at_);
+    if (c == U'\\') return Command();
+    if (c == U'%') {
       Add(at_, Size() - at_, SpanKind::kComment);
       at_ = Size();
       return;
     }
-    if (c == u'$') return Dollar();
-    if (c == u'{' || c == u'}' || c == u'[' || c == u']') {
+    if (c == U'$') return Dollar();
+    if (c == U'{' || c == U'}' || c == U'[' || c == U']') {
       Add(at_++, 1, SpanKind::kBracket);
       return;
     }
@@ -99,7 +139,7 @@ class Scanner {
   }
 
   void Dollar() {
-    const bool doubled = At(at_ + 1) == u'$';
+    const bool doubled = At(at_ + 1) == U'$';
     const int start = at_;
     if (state_ == LineState::kText) {
       state_ = doubled ? LineState::kDisplayMath : LineState::kInlineMath;
@@ -125,32 +165,31 @@ class Scanner {
     } else if (at_ < Size()) {
       at_ += CharLength(at_);
     }
-    const std::u16string_view name = line_.substr(start + 1, at_ - start - 1);
+    const int nameStart = start + 1;
     const LineState before = state_;
-    if (name == u"(" && before == LineState::kText) state_ = LineState::kParenMath;
-    if (name == u"[" && before == LineState::kText) state_ = LineState::kBracketMath;
-    const bool closes =
-        (name == u")" && before == LineState::kParenMath) || (name == u"]" && before == LineState::kBracketMath);
+    if (NameIs(nameStart, at_, "(") && before == LineState::kText) state_ = LineState::kParenMath;
+    if (NameIs(nameStart, at_, "[") && before == LineState::kText) state_ = LineState::kBracketMath;
+    const bool closes = (NameIs(nameStart, at_, ")") && before == LineState::kParenMath) ||
+                        (NameIs(nameStart, at_, "]") && before == LineState::kBracketMath);
     const bool delimiter = state_ != before || closes;
     Add(start, at_ - start, delimiter ? SpanKind::kMath : SpanKind::kCommand);
     if (closes) state_ = LineState::kText;
-    if (name == u"begin" || name == u"end") Environment(name == u"begin");
-    if (name == u"verb") Verb();
+    const bool begins = NameIs(nameStart, at_, "begin");
+    if (begins || NameIs(nameStart, at_, "end")) Environment(begins);
+    if (NameIs(nameStart, at_, "verb")) Verb();
   }
 
   // {name} after \begin or \end: enters or leaves a formula or verbatim body.
   void Environment(bool begins) {
-    if (At(at_) != u'{') return;
-    const auto close = line_.find(u'}', at_ + 1);
-    if (close == std::u16string_view::npos) return;
+    if (At(at_) != U'{') return;
     const int nameStart = at_ + 1;
-    const int nameEnd = static_cast<int>(close);
-    const std::u16string_view name = line_.substr(nameStart, nameEnd - nameStart);
+    const int nameEnd = Find("}", nameStart);
+    if (nameEnd < 0) return;
     Add(at_, 1, SpanKind::kBracket);
     Add(nameStart, nameEnd - nameStart, SpanKind::kEnvironment);
     Add(nameEnd, 1, SpanKind::kBracket);
     at_ = nameEnd + 1;
-    const LineState environment = EnvironmentStateOf(name);
+    const LineState environment = EnvironmentStateOf(nameStart, nameEnd);
     if (begins && state_ == LineState::kText) state_ = environment;
     if (!begins && environment != LineState::kText && state_ == environment) state_ = LineState::kText;
   }
@@ -158,30 +197,30 @@ class Scanner {
   // \verb, an optional *, a delimiter and the text up to its next
   // appearance, left as it is; it cannot run past the line end.
   void Verb() {
-    if (At(at_) == u'*') Add(at_++, 1, SpanKind::kCommand);
+    if (At(at_) == U'*') Add(at_++, 1, SpanKind::kCommand);
     if (at_ >= Size()) return;
-    const std::u16string_view delimiter = Character(at_);
+    const int start = at_;
+    const auto delimiter = Character(at_);
     at_ += static_cast<int>(delimiter.size());
     while (at_ < Size() && Character(at_) != delimiter) at_ += CharLength(at_);
     at_ = std::min(at_ + static_cast<int>(delimiter.size()), Size());
+    Add(start, at_ - start, SpanKind::kVerbatim);
   }
 
   // The body up to its own \end, unhighlighted; that \end is read as usual
   // and closes it.
   void VerbatimBody() {
-    std::u16string end = u"\\end{";
+    std::string end = "\\end{";
     end.append(EnvironmentNameOf(state_));
-    end += u'}';
-    const auto found = line_.find(end, at_);
-    if (found == std::u16string_view::npos) {
-      at_ = Size();
-      return;
-    }
-    at_ = static_cast<int>(found);
-    Command();
+    end += '}';
+    const int start = at_;
+    const int found = Find(end, at_);
+    at_ = found < 0 ? Size() : found;
+    Add(start, at_ - start, SpanKind::kVerbatim);
+    if (found >= 0) Command();
   }
 
-  std::u16string_view line_;
+  Line line_;
   LineState state_;
   int at_ = 0;
   std::vector<Span> spans_;
@@ -189,6 +228,12 @@ class Scanner {
 
 }  // namespace
 
-ScannedLine ScanLine(std::u16string_view line, LineState start) { return Scanner(line, start).Run(); }
+ScannedLine ScanLine(std::u16string_view line, LineState start) {
+  return Scanner<Utf16Line>(Utf16Line{line}, start).Run();
+}
+
+ScannedLine ScanLine(std::string_view line, LineState start, Encoding encoding) {
+  return Scanner<ByteLine>(ByteLine{line, encoding}, start).Run();
+}
 
 }  // namespace zumoku::highlight

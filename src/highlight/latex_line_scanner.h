@@ -1,10 +1,14 @@
 #pragma once
-// Reads one line of LaTeX source, as the editor shows it (UTF-16), into the
-// spans a highlighter colours, and the state the next line starts in. It
-// reads only; what a span covers is the caller's text, unchanged.
+// Reads one line of LaTeX source into the spans a highlighter colours, and
+// the state the next line starts in: as the editor shows it (UTF-16), or as
+// a document's bytes, for the commands that must leave formulas, verbatim
+// text and comments alone by the same rule. It reads only; what a span
+// covers is the caller's text, unchanged.
 #include <cstdint>
 #include <string_view>
 #include <vector>
+
+#include "encoding/encoding.h"
 
 namespace zumoku::highlight {
 
@@ -14,10 +18,11 @@ enum class SpanKind : std::uint8_t {
   kMath,         // a formula, its delimiters included
   kEnvironment,  // the name in \begin{...} and \end{...}
   kBracket,      // { } [ ]
+  kVerbatim,     // a verbatim body, or \verb's delimiters and text: never coloured
 };
 
 struct Span {
-  int start = 0;  // in UTF-16 code units
+  int start = 0;  // in UTF-16 code units, or bytes for a line of bytes
   int length = 0;
   SpanKind kind = SpanKind::kCommand;
   bool operator==(const Span&) const = default;
@@ -48,5 +53,7 @@ struct ScannedLine {
 };
 
 ScannedLine ScanLine(std::u16string_view line, LineState start);
+// The same over a line of a document's bytes in `encoding` (no line end).
+ScannedLine ScanLine(std::string_view line, LineState start, Encoding encoding);
 
 }  // namespace zumoku::highlight

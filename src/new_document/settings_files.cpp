@@ -6,6 +6,7 @@ namespace zumoku {
 
 namespace {
 constexpr std::string_view kClasses = "documentclass.txt";
+// Misspelt, and kept: users' setting folders hold their preambles under it.
 constexpr std::string_view kPreamble = "prinable.txt";
 constexpr std::string_view kTitle = "author.txt";
 constexpr std::size_t kTitleLines = 3;

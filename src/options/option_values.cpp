@@ -42,6 +42,7 @@ const Flag kFlags[] = {
     {"editor/braceMatching", [](ProgramOptions& o) -> bool& { return o.editor.braceMatching; }},
     {"typing/typingAid", [](ProgramOptions& o) -> bool& { return o.typing.typingAid; }},
     {"typing/stepOverClosingBrace", [](ProgramOptions& o) -> bool& { return o.typing.stepOverClosingBrace; }},
+    {"typing/completion", [](ProgramOptions& o) -> bool& { return o.typing.completion; }},
     {"typeset/useLatexmk", [](ProgramOptions& o) -> bool& { return o.typeset.commands.useLatexmk; }},
 };
 
@@ -50,6 +51,8 @@ const Number kNumbers[] = {
     {"editor/tabWidth", [](ProgramOptions& o) -> int& { return o.editor.tabWidth; }, kTabWidth},
     {"autosave/intervalSeconds", [](ProgramOptions& o) -> int& { return o.document.autosaveSeconds; },
      kAutosaveSeconds},
+    {"typing/completionLetters", [](ProgramOptions& o) -> int& { return o.typing.completionLetters; },
+     kCompletionLetters},
 };
 
 const Text kTexts[] = {

@@ -24,6 +24,8 @@ struct EditorOptions {
 struct TypingOptions {
   bool typingAid = true;  // "{", "^" and "_" get their closing brace
   bool stepOverClosingBrace = false;
+  bool completion = true;     // the list of commands, labels, citations... at the caret
+  int completionLetters = 2;  // letters after '\' before the list of commands opens
   bool operator==(const TypingOptions&) const = default;
 };
 
@@ -54,6 +56,7 @@ struct Range {
 inline constexpr Range kFontPixels{6, 72};
 inline constexpr Range kTabWidth{1, 16};
 inline constexpr Range kAutosaveSeconds{0, 3600};
+inline constexpr Range kCompletionLetters{1, 9};
 
 // Each check gives the message for a value typed into its field, empty when
 // the value will do.

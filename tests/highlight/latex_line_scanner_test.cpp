@@ -12,8 +12,8 @@ namespace {
 using enum LineState;
 
 // A line, the state it starts in, what each of its UTF-16 units is coloured
-// as (c command, % comment, m math, e environment name, b bracket, blank
-// none), and the state the next line starts in.
+// as (c command, % comment, m math, e environment name, b bracket,
+// v verbatim, blank none), and the state the next line starts in.
 struct Row {
   const char* name;
   std::u16string line;
@@ -25,7 +25,7 @@ struct Row {
 std::string Marks(const ScannedLine& scanned, std::size_t length) {
   std::string marks(length, ' ');
   for (const Span& span : scanned.spans) {
-    static constexpr char kMark[] = {'c', '%', 'm', 'e', 'b'};
+    static constexpr char kMark[] = {'c', '%', 'm', 'e', 'b', 'v'};
     for (int i = span.start; i < span.start + span.length; ++i) {
       EXPECT_EQ(marks.at(static_cast<std::size_t>(i)), ' ') << "spans overlap at " << i;
       marks.at(static_cast<std::size_t>(i)) = kMark[static_cast<int>(span.kind)];
@@ -63,13 +63,13 @@ const Row kRows[] = {
     {"EquationEnds", u"\\end{equation} x", kEquation, "ccccbeeeeeeeeb  ", kText},
     {"AlignStarBegins", u"\\begin{align*}", kText, "ccccccbeeeeeeb", kAlignStar},
     {"OtherEnvironmentsStayText", u"\\begin{itemize} x", kText, "ccccccbeeeeeeeb  ", kText},
-    {"VerbatimBegins", u"\\begin{verbatim}$", kText, "ccccccbeeeeeeeeb ", kVerbatim},
-    {"VerbatimBodyIsLeftAlone", u"$x$ \\foo % {", kVerbatim, "            ", kVerbatim},
-    {"VerbatimStarEndDoesNotCloseVerbatim", u"\\end{verbatim*}", kVerbatim, "               ", kVerbatim},
-    {"VerbatimEnds", u"a\\end{verbatim}$x$", kVerbatim, " ccccbeeeeeeeebmmm", kText},
-    {"VerbLeavesItsBodyAlone", u"\\verb|$%{|$y$", kText, "ccccc     mmm", kText},
-    {"VerbStarStopsAtTheLineEnd", u"\\verb*+$x", kText, "cccccc   ", kText},
-    {"VerbTakesAWholeCharacterAsItsDelimiter", u"$\\verb😀😀x", kText, "mccccc    m", kInlineMath},
+    {"VerbatimBegins", u"\\begin{verbatim}$", kText, "ccccccbeeeeeeeebv", kVerbatim},
+    {"VerbatimBodyIsLeftAlone", u"$x$ \\foo % {", kVerbatim, "vvvvvvvvvvvv", kVerbatim},
+    {"VerbatimStarEndDoesNotCloseVerbatim", u"\\end{verbatim*}", kVerbatim, "vvvvvvvvvvvvvvv", kVerbatim},
+    {"VerbatimEnds", u"a\\end{verbatim}$x$", kVerbatim, "vccccbeeeeeeeebmmm", kText},
+    {"VerbLeavesItsBodyAlone", u"\\verb|$%{|$y$", kText, "cccccvvvvvmmm", kText},
+    {"VerbStarStopsAtTheLineEnd", u"\\verb*+$x", kText, "ccccccvvv", kText},
+    {"VerbTakesAWholeCharacterAsItsDelimiter", u"$\\verb😀😀x", kText, "mcccccvvvvm", kInlineMath},
     {"ControlSymbolInMath", u"$\\{$", kText, "mccm", kText},
     {"ShiftJisTrailBackslashKanjiStartNoCommand", u"ソ表能%x", kText, "   %%", kText},
     {"KanjiBeforeABrace", u"表{能}ソ", kText, " b b ", kText},
@@ -77,6 +77,45 @@ const Row kRows[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, LatexLineScanner, ::testing::ValuesIn(kRows), test::RowName());
+
+// The same over a document's bytes, one mark per byte: a trail byte that
+// reads as ASCII is never a delimiter.
+struct ByteRow {
+  const char* name;
+  std::string line;
+  Encoding encoding;
+  LineState start;
+  std::string marks;
+  LineState end;
+};
+
+class LatexByteLineScanner : public ::testing::TestWithParam<ByteRow> {};
+
+TEST_P(LatexByteLineScanner, ReadsWholeCharacters) {
+  const ByteRow& row = GetParam();
+  const ScannedLine scanned = ScanLine(row.line, row.start, row.encoding);
+  EXPECT_EQ(Marks(scanned, row.line.size()), row.marks);
+  EXPECT_EQ(scanned.end, row.end);
+}
+
+constexpr Encoding kSjis = Encoding::kShiftJis;
+constexpr Encoding kUtf8 = Encoding::kUtf8;
+const ByteRow kByteRows[] = {
+    // ソ表能: trail bytes 0x5C
+    {"SjisTrailBackslashStartsNoCommand", "\x83\x5C\x95\x5C\x94\x5C%x", kSjis, kText, "      %%", kText},
+    // ±: trail byte 0x7D
+    {"SjisTrailBraceEndsNoEnvironmentName", "\\begin{\x81\x7D}", kSjis, kText, "ccccccbeeb", kText},
+    {"SjisTrailBackslashEndsNoVerbatim",
+     "\x95\x5C"
+     "end{verbatim}",
+     kSjis, kVerbatim, std::string(15, 'v'), kVerbatim},
+    {"SjisVerbatimEndsAfterAKanji", "\x95\x5C\\end{verbatim}", kSjis, kVerbatim, "vvccccbeeeeeeeeb", kText},
+    {"Utf8MathAroundAComma", "$\xE3\x80\x81$ \xE3\x80\x82", kUtf8, kText, "mmmmm    ", kText},
+    {"Utf8ControlSymbolTakesTheWholeCharacter", "\\\xEF\xBC\x8C,", kUtf8, kText, "cccc ", kText},
+    {"Utf8VerbWithAFullWidthDelimiter", "\\verb\xEF\xBC\x8E$\xEF\xBC\x8E$", kUtf8, kText, "cccccvvvvvvvm", kInlineMath},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, LatexByteLineScanner, ::testing::ValuesIn(kByteRows), test::RowName());
 
 }  // namespace
 }  // namespace zumoku::highlight

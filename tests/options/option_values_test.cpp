@@ -21,7 +21,7 @@ ReadOptions ReadFrom(const Values& values) {
 TEST(OptionValues, EveryOptionReadsBackAsWritten) {
   ProgramOptions changed;
   changed.editor = {"IPAGothic", 20, 4, false, false, false, false};
-  changed.typing = {false, true};
+  changed.typing = {false, true, false, 5};
   changed.typeset = {{"platex", "mytex -x %f", "dvipdfm -q", "-z 0", true}, "viewer %f"};
   changed.document = {{Encoding::kUtf8, false, LineEndStyle::kLf}, 0};
   const auto written = OptionValues(changed);

@@ -1,7 +1,9 @@
 #pragma once
 // Generated Shift_JIS documents for the tests that run the real pLaTeX tool
 // chain, each written into a fresh temporary folder.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
 
@@ -37,7 +39,9 @@ inline const std::string kEndlessDocument =
 
 class LatexFolder {
  public:
+  // `name` may lead through folders, which are made.
   QString Write(const QString& name, const std::string& bytes) {
+    QDir(dir_.path()).mkpath(QFileInfo(name).path());
     QFile file(dir_.filePath(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return dir_.filePath(name);

@@ -36,6 +36,15 @@ class MemoryFiles : public FileSystem {
     return FileStamp{.size = reportedSizes.contains(path) ? reportedSizes.at(path) : bytes.size(),
                      .modifiedNs = static_cast<std::int64_t>(std::hash<std::string>{}(bytes)) + touches_[path]};
   }
+  std::vector<std::string> FileNames(const std::string& folder) override {
+    std::vector<std::string> names;
+    const std::string prefix = folder + '/';
+    for (const auto& [path, bytes] : files) {
+      if (path.starts_with(prefix) && path.find('/', prefix.size()) == std::string::npos)
+        names.push_back(path.substr(prefix.size()));
+    }
+    return names;
+  }
   void Touch(const std::string& path) { ++touches_[path]; }
 
  private:

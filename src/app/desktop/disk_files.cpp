@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -113,6 +114,14 @@ std::optional<FileStamp> DiskFiles::Stamp(const std::string& path) {
                    .modifiedNs = std::int64_t{info->st_mtim.tv_sec} * 1'000'000'000 + info->st_mtim.tv_nsec,
                    .inode = info->st_ino,
                    .device = info->st_dev};
+}
+
+std::vector<std::string> DiskFiles::FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  QDirIterator entries(QString::fromStdString(folder), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+  while (entries.hasNext() && names.size() < kMaxFolderNames)
+    names.push_back(entries.next().section('/', -1).toStdString());
+  return names;
 }
 
 }  // namespace zumoku

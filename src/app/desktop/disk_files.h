@@ -19,6 +19,7 @@ class DiskFiles : public FileSystem {
   bool IsSpecialFile(const std::string& path) override;
   bool IsFolder(const std::string& path) override;
   std::optional<FileStamp> Stamp(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder) override;
 };
 
 }  // namespace zumoku

@@ -10,6 +10,11 @@ const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kMaximized = QStringLiteral("window/maximized");
 const QString kState = QStringLiteral("window/state");
+
+// A path holds "/", which QSettings reads as a group.
+QString PaperRootKey(const QString& document) {
+  return QStringLiteral("paperRoots/") + QString::fromLatin1(document.toUtf8().toPercentEncoding());
+}
 }  // namespace
 
 ProgramSettings::ProgramSettings(const QString& dataFolder)
@@ -51,5 +56,17 @@ void ProgramSettings::SetWindow(const WindowPlace& place) {
 QString ProgramSettings::LastFolder() const { return settings_.value(kLastFolder).toString(); }
 
 void ProgramSettings::SetLastFolder(const QString& folder) { settings_.setValue(kLastFolder, folder); }
+
+QString ProgramSettings::PaperRoot(const QString& document) const {
+  return settings_.value(PaperRootKey(document)).toString();
+}
+
+void ProgramSettings::SetPaperRoot(const QString& document, const QString& root) {
+  if (root.isEmpty()) {
+    settings_.remove(PaperRootKey(document));
+  } else {
+    settings_.setValue(PaperRootKey(document), root);
+  }
+}
 
 }  // namespace zumoku

@@ -41,6 +41,11 @@ class ProgramSettings {
   QString LastFolder() const;
   void SetLastFolder(const QString& folder);
 
+  // The root of a document's paper, set by hand or chosen from the files
+  // that read it; empty when none. An empty `root` forgets it.
+  QString PaperRoot(const QString& document) const;
+  void SetPaperRoot(const QString& document, const QString& root);
+
  private:
   mutable QSettings settings_;
 };

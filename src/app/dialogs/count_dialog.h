@@ -23,11 +23,12 @@ class TForm2 : public QDialog {
   int ItemCount() const { return itemCount_; }
   bool HeadingLineBreak() const { return headingLineBreak_; }
 
-  QLabel* Label1;
-  QLineEdit* Edit1;
-  UpDown* UpDown1;
-  QCheckBox* CheckBox1;
-  QPushButton* Button1;
+  // The components keep the names the program is driven and tested by.
+  QLabel* Label1;        // the question: how many \item, or how many spaces
+  QLineEdit* Edit1;      // the number
+  UpDown* UpDown1;       // steps the number
+  QCheckBox* CheckBox1;  // 見出しの直後に改行を入れる
+  QPushButton* Button1;  // OK
 
  public slots:
   // Takes the number and the check box and closes; a text that is not an

@@ -22,16 +22,17 @@ class TForm3 : public QDialog {
   // OK stores the settings through `files` and fills `fields`.
   TForm3(QWidget* parent, SettingsFiles& files, NewDocumentTemplate& fields, const DocumentSettings& loaded);
 
-  QComboBox* ComboBox1;
-  QPushButton* Button2;
-  Memo* Memo1;
-  QCheckBox* CheckBox1;
-  QGroupBox* GroupBox1;
-  QLineEdit* Edit1;
-  QLineEdit* Edit2;
-  QLineEdit* Edit3;
-  QCheckBox* CheckBox2;
-  QPushButton* Button1;
+  // The components keep the names the program is driven and tested by.
+  QComboBox* ComboBox1;  // 利用するDocumentClass: the class text and its list
+  QPushButton* Button2;  // <<削除: removes the shown class from the list
+  Memo* Memo1;           // その他プリンアブル部に入力する設定: the preamble
+  QCheckBox* CheckBox1;  // 文書のタイトルを表示・設定する
+  QGroupBox* GroupBox1;  // 文書のタイトル設定: the title block's boxes
+  QLineEdit* Edit1;      // タイトル：
+  QLineEdit* Edit2;      // 作者：
+  QLineEdit* Edit3;      // 日付：
+  QCheckBox* CheckBox2;  // タイトルページを独立させる
+  QPushButton* Button1;  // OK: stores the settings and fills the template
 
  public slots:
   void CheckBox1Click();

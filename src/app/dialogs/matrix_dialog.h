@@ -31,9 +31,10 @@ class TForm5 : public QDialog {
   int rowCount_ = 0;
   int columnCount_ = 0;
   std::string_view bracketEnvironment_;
-  RadioGroup* RadioGroup1;
-  QLineEdit* Edit1;
-  QLineEdit* Edit2;
+  // The components keep the names the program is driven and tested by.
+  RadioGroup* RadioGroup1;  // 行列の括弧の種類: the bracket kind
+  QLineEdit* Edit1;         // the number of rows (行)
+  QLineEdit* Edit2;         // the number of columns (列)
   bool amsmathNamed_ = true;
 };
 

@@ -144,8 +144,19 @@ QWidget* ProgramSettingsDialog::TypingTab() {
   StepOverBraceCheck =
       Named(new QCheckBox(QStringLiteral("補った「}」の前で「}」を入力したら、その「}」を飛び越す"), page),
             "StepOverBraceCheck");
+  CompletionCheck =
+      Named(new QCheckBox(QStringLiteral("入力補完（命令・環境・ラベル・文献・ファイル名の一覧を出す）"), page),
+            "CompletionCheck");
+  CompletionLettersEdit = Named(new QLineEdit(page), "CompletionLettersEdit");
   form->addRow(TypingAidCheck);
   form->addRow(StepOverBraceCheck);
+  form->addRow(CompletionCheck);
+  form->addRow(QStringLiteral("命令の一覧を出すまでの文字数（\\ の後）："),
+               WithMessage(CompletionLettersEdit,
+                           Checked(CompletionLettersEdit, "CompletionLettersMessage", [](std::string_view text) {
+                             return options::CheckNumber(text, options::kCompletionLetters);
+                           })));
+  connect(CompletionCheck, &QCheckBox::toggled, CompletionLettersEdit, &QWidget::setEnabled);
   return page;
 }
 
@@ -206,6 +217,9 @@ void ProgramSettingsDialog::Show(const ProgramOptions& options) {
   BraceMatchingCheck->setChecked(editor.braceMatching);
   TypingAidCheck->setChecked(options.typing.typingAid);
   StepOverBraceCheck->setChecked(options.typing.stepOverClosingBrace);
+  CompletionCheck->setChecked(options.typing.completion);
+  CompletionLettersEdit->setText(QString::number(options.typing.completionLetters));
+  CompletionLettersEdit->setEnabled(options.typing.completion);
   const auto& commands = options.typeset.commands;
   ShiftJisEngineBox->setEditText(QString::fromStdString(commands.shiftJisEngine));
   Utf8EngineBox->setEditText(QString::fromStdString(commands.utf8Engine));
@@ -230,7 +244,10 @@ ProgramOptions ProgramSettingsDialog::Options() const {
   editor.caretLine = CaretLineCheck->isChecked();
   editor.highlighting = HighlightingCheck->isChecked();
   editor.braceMatching = BraceMatchingCheck->isChecked();
-  options.typing = {.typingAid = TypingAidCheck->isChecked(), .stepOverClosingBrace = StepOverBraceCheck->isChecked()};
+  options.typing = {.typingAid = TypingAidCheck->isChecked(),
+                    .stepOverClosingBrace = StepOverBraceCheck->isChecked(),
+                    .completion = CompletionCheck->isChecked(),
+                    .completionLetters = options::NumberOf(StdText(CompletionLettersEdit))};
   auto& commands = options.typeset.commands;
   commands.shiftJisEngine = StdText(ShiftJisEngineBox->lineEdit());
   commands.utf8Engine = StdText(Utf8EngineBox->lineEdit());

@@ -40,6 +40,8 @@ class ProgramSettingsDialog : public QDialog {
   // 入力支援
   QCheckBox* TypingAidCheck;
   QCheckBox* StepOverBraceCheck;
+  QCheckBox* CompletionCheck;
+  QLineEdit* CompletionLettersEdit;
   // タイプセット
   QComboBox* ShiftJisEngineBox;
   QComboBox* Utf8EngineBox;

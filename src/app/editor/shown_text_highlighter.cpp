@@ -143,6 +143,7 @@ bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) 
   QList<QTextLayout::FormatRange> ranges;
   ranges.reserve(static_cast<qsizetype>(scanned.spans.size()));
   for (const auto& span : scanned.spans) {
+    if (span.kind == SpanKind::kVerbatim) continue;  // verbatim text keeps the text's colour
     ranges.push_back({span.start, span.length, formats_.at(static_cast<std::size_t>(span.kind))});
   }
   block.layout()->setFormats(ranges);

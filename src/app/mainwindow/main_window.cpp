@@ -57,6 +57,7 @@ TForm1::TForm1(const StartUp& startUp)
   SetUpPictures();
   SetUpView();
   SetUpFind();
+  SetUpCompletion();
   SetUpOptions();
   SetUpMenuKeys();
   memo1->setFocus();
@@ -130,6 +131,7 @@ void TForm1::BuildMainMenu() {
   QAction* goToLine = AddItem(edit, "GoToLine1", QStringLiteral("行へ移動..."));
   goToLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
   connect(goToLine, &QAction::triggered, this, &TForm1::GoToLine1Click);
+  BuildPunctuationMenu(edit);
 
   BuildFindMenu();
 

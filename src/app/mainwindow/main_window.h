@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
@@ -33,6 +34,7 @@
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "app/editor/reading_aids.h"
+#include "app/typesetting/typesetting.h"
 #include "documents/document.h"
 #include "documents/recent_files.h"
 #include "markup/alignment.h"
@@ -40,7 +42,9 @@
 #include "new_document/document_settings.h"
 #include "new_document/settings_files.h"
 #include "options/program_options.h"
+#include "paper/root_finder.h"
 #include "pictures/picture_insertion.h"
+#include "punctuation/marks.h"
 
 namespace zumoku {
 
@@ -51,6 +55,8 @@ class InsertedBraces;
 class RecoveryFolder;
 struct LeftRecovery;
 class FindBar;
+class Completer;
+class WordSource;
 class StatusPanel;
 
 class TForm1 : public QMainWindow {
@@ -110,19 +116,22 @@ class TForm1 : public QMainWindow {
   void memo1Change();  // memo1's text changed
 
   // Edit menu and the cut/copy/paste entries of both context menus.
-  void N4Click();           // 元に戻す
-  void Redo1Click();        // やり直し
-  void Cut2Click();         // 切り取り
-  void Copy2Click();        // コピー
-  void Paste2Click();       // 貼り付け
-  void N37Click();          // 全て選択
-  void GoToLine1Click();    // 行へ移動...
-  void ToolButton6Click();  // ToolButton6: the document's folder
+  void N4Click();                       // 元に戻す
+  void Redo1Click();                    // やり直し
+  void Cut2Click();                     // 切り取り
+  void Copy2Click();                    // コピー
+  void Paste2Click();                   // 貼り付け
+  void N37Click();                      // 全て選択
+  void GoToLine1Click();                // 行へ移動...
+  void PunctuationFullwidth1Click();    // 句読点を統一：「，．」にする
+  void PunctuationIdeographic1Click();  // 句読点を統一：「、。」にする
+  void ToolButton6Click();              // ToolButton6: the document's folder
 
   // Font styles ("書体").
-  void N12Click();           // ボールド：Bold
-  void N13Click();           // イタリック：Italic
-  void emphasis1Click();     // 強調：emphasis
+  void N12Click();        // ボールド：Bold
+  void N13Click();        // イタリック：Italic
+  void emphasis1Click();  // 強調：emphasis
+  // The misspelt name stays: menus and tests drive the command by it.
   void Taypewriter1Click();  // タイプライター：Taypewriter
   void SansSerif1Click();    // 見出し：Sans Serif
   void SMALLCAPS1Click();    // 見出し：SMALL CAPS
@@ -221,6 +230,9 @@ class TForm1 : public QMainWindow {
   void StopTypeset1Click();  // 停止
   void OpenPdf1Click();      // PDF を外部ビューアで開く
   void SyncToPdf1Click();    // PDF の対応箇所へ
+  // A paper of many files ("タイプセット" menu).
+  void SetRoot1Click();    // 親ファイルを設定...
+  void ClearRoot1Click();  // 親ファイルを解除
 
  protected:
   // Places the window, frame included, once the frame's size is known.
@@ -234,6 +246,10 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildMainMenu();
+  // "句読点を統一" and the count of each style that the format panel shows.
+  void BuildPunctuationMenu(QMenu* edit);
+  void UnifyPunctuation(punctuation::Style style);
+  void CountPunctuation();
   // Alt with each top menu's letter, and F10, open the menus from the keyboard.
   void SetUpMenuKeys();
   // "文字コードを指定して開き直す" and "文字コードを変えて保存...".
@@ -298,6 +314,15 @@ class TForm1 : public QMainWindow {
   void SetUpNew(const std::string& settingsFolder);
   void ShowSplash();
   void SetUpTypesetting();
+  // The root of the document's paper: its menu entries and status panel 4.
+  void SetUpPaper(QMenu* typesetMenu);
+  QString ChosenRoot() const;
+  paper::Root DocumentRoot(const std::string& text);
+  paper::Root ChooseRootAmong(const std::vector<std::string>& candidates, const std::string& text);
+  // Panel 4 and the menu's first paper entry say which file typesets the document.
+  void ShowRoot();
+  std::optional<Typesetting::Target> RootToTypeset();
+  QString KnownRootPath();
   void SetUpPictures();
   // Highlighting, line numbers, the caret's place, the changed-document mark.
   void SetUpView();
@@ -309,6 +334,10 @@ class TForm1 : public QMainWindow {
   // The "検索" menu and the find bar under memo1.
   void BuildFindMenu();
   void SetUpFind();
+  // Completion: the list at the caret, and its words gathered again after
+  // open, save and typesetting.
+  void SetUpCompletion();
+  void RefreshCompletion();
 
   bool framePlaced_ = false;
   std::unique_ptr<ProgramSettings> programSettings_;
@@ -332,6 +361,7 @@ class TForm1 : public QMainWindow {
   QAction* N48 = nullptr;
   PopupMode popupMode_ = PopupMode::Basic;
   StatusPanel* statusPanels_[4] = {};
+  QTimer* punctuationCount_ = nullptr;  // the styles counted once typing pauses
   int commandDepth_ = 0;
   bool commandFailed_ = false;
   // Documents.
@@ -351,7 +381,12 @@ class TForm1 : public QMainWindow {
 
   // Typesetting.
   Typesetting* typesetting_ = nullptr;
+  QAction* RootInfo1 = nullptr;
+  QAction* ClearRoot1 = nullptr;
+  StatusPanel* rootPanel_ = nullptr;
   FindBar* findBar_ = nullptr;
+  Completer* completer_ = nullptr;
+  WordSource* wordSource_ = nullptr;
 
   // "プログラムの設定" and what it switches.
   options::ProgramOptions options_;

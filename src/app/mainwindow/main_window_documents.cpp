@@ -87,6 +87,9 @@ void TForm1::DocumentCommandDone() {
   if (document_->HasFile()) recent_.Add(document_->CurrentFileName());
   RememberRecentFiles();
   autosave_->DocumentChanged();
+  CountPunctuation();
+  ShowRoot();
+  RefreshCompletion();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -42,6 +42,7 @@ void TForm1::SaveInFormat1Click() {
   if (!format) return;
   document_->SaveInFormat(*format);
   WatchDocumentFile();
+  CountPunctuation();
 }
 
 }  // namespace zumoku

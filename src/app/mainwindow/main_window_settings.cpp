@@ -1,5 +1,6 @@
 // "プログラムの設定...": the options dialog, and the options put into
 // effect in the open window, at start and at once after OK.
+#include "app/completion/completer.h"
 #include "app/desktop/autosave.h"
 #include "app/dialogs/program_settings_dialog.h"
 #include "app/editor/caret_marks.h"
@@ -46,6 +47,8 @@ void TForm1::ApplyOptions(const options::ProgramOptions& options) {
   typesetting_->SetPdfViewer(QString::fromStdString(options.typeset.pdfViewer));
   document_->SetNewDocumentFormat(options.document.newFormat);
   autosave_->SetInterval(options.document.autosaveSeconds);
+  completer_->SetEnabled(options.typing.completion);
+  completer_->SetCommandLetters(options.typing.completionLetters);
 }
 
 }  // namespace zumoku

@@ -39,7 +39,10 @@ void TForm1::SetUpTypesetting() {
                                   .encoding = [this] { return Buffer().TextEncoding(); },
                                   .modified = [this] { return Buffer().Modified(); },
                                   .save = [this] { Save1Click(); },
-                                  .showStatus = StatusWriter()});
+                                  .showStatus = StatusWriter(),
+                                  .target = [this] { return RootToTypeset(); },
+                                  .rootPath = [this] { return KnownRootPath(); }});
+  SetUpPaper(menu);
 }
 
 void TForm1::Typeset1Click() { typesetting_->Typeset(); }

@@ -107,12 +107,13 @@ void Typesetting::Typeset() {
   if (!saved()) document_.save();
   // A cancelled or failed save has said so: nothing to typeset.
   if (!saved()) return;
-  const QString path = document_.fileName();
-  fileName_ = QFileInfo(path).fileName();
-  encoding_ = document_.encoding();
+  const auto target = document_.target();
+  if (!target) return;
+  fileName_ = QFileInfo(target->path).fileName();
+  encoding_ = target->encoding;
   logPanel_->Clear();
   ShowDocks();
-  runner_.Start(path, encoding_);
+  runner_.Start(target->path, encoding_);
   if (runner_.IsRunning()) progress_.start();
 }
 
@@ -163,7 +164,7 @@ void Typesetting::DocumentReplaced() {
   pdfPanel_->Clear();
   // A PDF older than its document shows text the document no longer has.
   const QFileInfo pdf(PdfPathOfDocument());
-  if (pdf.exists() && pdf.lastModified() > QFileInfo(document_.fileName()).lastModified()) {
+  if (pdf.exists() && pdf.lastModified() > QFileInfo(document_.rootPath()).lastModified()) {
     ShowPdf(pdf.filePath());
   }
 }
@@ -209,7 +210,7 @@ void Typesetting::ShowCaretInPdf() {
 }
 
 QString Typesetting::PdfPathOfDocument() const {
-  const QFileInfo document(document_.fileName());
+  const QFileInfo document(document_.rootPath());
   if (!document.isAbsolute()) return {};
   const std::string pdf = typeset::PdfFileOf(QFile::encodeName(document.fileName()).toStdString());
   return document.absolutePath() + u'/' + QFile::decodeName(pdf.c_str());

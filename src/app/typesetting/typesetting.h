@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "encoding/encoding.h"
 #include "typeset/typeset_runner.h"
@@ -25,6 +26,11 @@ class SynctexMap;
 class Typesetting : public QObject {
   Q_OBJECT
  public:
+  // The file a run typesets: the root of the document's paper.
+  struct Target {
+    QString path;
+    Encoding encoding = Encoding::kShiftJis;
+  };
   // What a run needs of the main window's document.
   struct Document {
     std::function<QString()> fileName;   // empty until the document has a file
@@ -32,6 +38,11 @@ class Typesetting : public QObject {
     std::function<bool()> modified;
     std::function<void()> save;                      // the window's "上書き保存"
     std::function<void(const QString&)> showStatus;  // panel 0
+    // The saved document's root, asked for at each run; nullopt when there
+    // is none to typeset (the window has said why).
+    std::function<std::optional<Target>()> target;
+    // The root as known without asking: the document's own file when none.
+    std::function<QString()> rootPath;
   };
   // The docks go into `window`; `memo1` is the editor the log and the PDF
   // point into.
@@ -81,7 +92,7 @@ class Typesetting : public QObject {
   QTimer caretMoved_;
   int caretLine_ = 0;
   QString pdfViewer_;
-  QString fileName_;                         // of the document being typeset
+  QString fileName_;                         // of the root being typeset
   Encoding encoding_ = Encoding::kShiftJis;  // its bytes', and so its log's
   std::unique_ptr<typeset::SynctexMap> synctex_;
 };

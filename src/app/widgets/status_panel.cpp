@@ -40,10 +40,17 @@ void StatusPanel::paintEvent(QPaintEvent*) {
                         foregroundRole());
 }
 
+QString StatusPanel::ToolTipText() const {
+  QStringList lines;
+  if (Elided()) lines << text();
+  if (!note_.isEmpty()) lines << note_;
+  return lines.join(u'\n');
+}
+
 bool StatusPanel::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QLabel::event(event);
-  if (Elided()) {
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+  if (const QString tip = ToolTipText(); !tip.isEmpty()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
   } else {
     QToolTip::hideText();
   }

@@ -1,16 +1,15 @@
 #include "app/dialogs/matrix_dialog.h"
 
 #include <gtest/gtest.h>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "app/mainwindow/main_window.h"
 #include "app/widgets/up_down.h"
 #include "click.h"
+#include "component_table.h"
 #include "math/matrix.h"
 #include "modal.h"
 #include "selected_text.h"
@@ -45,9 +44,14 @@ int RunDialog(TForm5& dialog, const std::function<void(TForm5*)>& act) {
 TEST(MatrixDialog, OpensWithItsComponentsAndDefaults) {
   TForm5 dialog(nullptr);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("行列の設定"));
-  for (const char* name : {"RadioGroup1", "Label1", "Edit1", "UpDown1", "Edit2", "UpDown2", "Button1", "Button2"}) {
-    Child<QWidget>(&dialog, name);
-  }
+  ExpectComponents(dialog, {{"RadioGroup1", QStringLiteral("行列の括弧の種類")},
+                            {"Label1", QString(10, u'　') + u'行' + QString(12, u'　') + QStringLiteral("列の行列")},
+                            {"Edit1", QStringLiteral("2")},
+                            {"UpDown1", {}},
+                            {"Edit2", QStringLiteral("2")},
+                            {"UpDown2", {}},
+                            {"Button1", QStringLiteral("OK")},
+                            {"Button2", QStringLiteral("キャンセル")}});
   QStringList items;
   for (const QRadioButton* item : dialog.findChildren<QRadioButton*>()) items << item->text();
   EXPECT_EQ(items,
@@ -60,12 +64,6 @@ TEST(MatrixDialog, OpensWithItsComponentsAndDefaults) {
   EXPECT_EQ(buttons.at(0)->x(), buttons.at(1)->x());
   EXPECT_LT(buttons.at(1)->x(), buttons.at(2)->x());
   EXPECT_LT(buttons.at(4)->x(), buttons.at(6)->x());
-  EXPECT_EQ(Child<QLabel>(&dialog, "Label1")->text(),
-            QString(10, u'　') + u'行' + QString(12, u'　') + QStringLiteral("列の行列"));
-  EXPECT_EQ(Child<QLineEdit>(&dialog, "Edit1")->text(), QStringLiteral("2"));
-  EXPECT_EQ(Child<QLineEdit>(&dialog, "Edit2")->text(), QStringLiteral("2"));
-  EXPECT_EQ(Child<QPushButton>(&dialog, "Button1")->text(), QStringLiteral("OK"));
-  EXPECT_EQ(Child<QPushButton>(&dialog, "Button2")->text(), QStringLiteral("キャンセル"));
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }

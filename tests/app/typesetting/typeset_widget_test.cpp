@@ -27,7 +27,7 @@ QString WritePdf(LatexFolder& folder, const QString& name) {
   return folder.Path(name);
 }
 
-TEST_F(TypesetWidgets, MenuFollowsEditWithItsFourEntries) {
+TEST_F(TypesetWidgets, MenuFollowsEditWithItsEntries) {
   const QList<QAction*> menus = form.menuBar()->actions();
   const auto edit = std::find_if(menus.begin(), menus.end(),
                                  [this](QAction* a) { return a->menu() == form.findChild<QMenu*>("Edit1"); });
@@ -35,7 +35,7 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsFourEntries) {
   EXPECT_EQ((*(edit + 1))->objectName(), QStringLiteral("TypesetMenu1"));
   EXPECT_EQ((*(edit + 1))->text(), QStringLiteral("タイプセット(&T)"));
   const QList<QAction*> items = Child<QMenu>("TypesetMenu1")->actions();
-  ASSERT_EQ(items.size(), 4);
+  ASSERT_EQ(items.size(), 8);
   EXPECT_EQ(items[0]->objectName(), QStringLiteral("Typeset1"));
   EXPECT_EQ(items[0]->text(), QStringLiteral("タイプセット"));
   EXPECT_EQ(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
@@ -46,6 +46,8 @@ TEST_F(TypesetWidgets, MenuFollowsEditWithItsFourEntries) {
   EXPECT_EQ(items[3]->objectName(), QStringLiteral("SyncToPdf1"));
   EXPECT_EQ(items[3]->text(), QStringLiteral("PDF の対応箇所へ"));
   EXPECT_EQ(items[3]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+T")));
+  EXPECT_EQ(items[6]->text(), QStringLiteral("親ファイルを設定..."));
+  EXPECT_EQ(items[7]->text(), QStringLiteral("親ファイルを解除"));
 }
 
 TEST_F(TypesetWidgets, ToolbarButtonHasADrawnImage) {

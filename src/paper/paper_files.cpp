@@ -1,0 +1,133 @@
+#include "paper/paper_files.h"
+
+#include <algorithm>
+
+#include "documents/text_format.h"
+#include "paper/paper_paths.h"
+#include "paper/paper_read.h"
+#include "paper/tex_names.h"
+
+namespace zumoku::paper {
+
+namespace {
+
+class PaperReader {
+ public:
+  PaperReader(FileSystem& files, const std::string& rootPath, const std::optional<OpenText>& open)
+      : files_(files),
+        rootPath_(JoinedPath("/", rootPath)),
+        folder_(FolderOf(rootPath_)),
+        open_(open),
+        openPath_(open ? JoinedPath("/", open->path) : std::string()) {}
+
+  Paper Read() {
+    Visit(rootPath_, FileNameOf(rootPath_), 0);
+    return std::move(paper_);
+  }
+
+ private:
+  struct Text {
+    std::string bytes;
+    Encoding encoding;
+  };
+
+  void Problem(std::string sentence) {
+    if (std::ranges::find(paper_.problems, sentence) == paper_.problems.end())
+      paper_.problems.push_back(std::move(sentence));
+  }
+
+  std::optional<Text> TextOf(const std::string& path, const std::string& name) {
+    const Encoding plain =
+        paper_.files.empty() ? (open_ ? open_->encoding : Encoding::kShiftJis) : paper_.files.front().encoding;
+    if (open_ && openPath_ == path) return Text{open_->text, open_->encoding};
+    FileRead read = ReadPaperFile(files_, path, name);
+    if (!read.bytes) {
+      Problem(std::move(read.problem));
+      return std::nullopt;
+    }
+    const DetectedFormat detected = DetectFormat(*read.bytes, plain);
+    return Text{std::string(detected.text), detected.format.encoding};
+  }
+
+  void Visit(const std::string& path, const std::string& name, int depth) {
+    if (std::ranges::find(stack_, path) != stack_.end()) return Loop(name);
+    if (PaperReads(paper_, path)) return;  // read once, where it is first read
+    if (paper_.files.size() >= kMaxPaperFiles || depth > kMaxInputDepth) {
+      return Problem("読み込むファイルが多すぎるため、" + name + " から先は読みません。");
+    }
+    auto text = TextOf(path, name);
+    if (!text) return;
+    if (!paper_.files.empty() && text->encoding != paper_.files.front().encoding) WrongEncoding(name, text->encoding);
+    paper_.files.push_back(
+        {.path = path, .name = name, .text = text->bytes, .encoding = text->encoding, .depth = depth});
+    stack_.push_back(path);
+    for (const NamedFile& named : NamedFiles(text->bytes, text->encoding)) Follow(named, text->encoding, depth);
+    stack_.pop_back();
+  }
+
+  void Follow(const NamedFile& named, Encoding encoding, int depth) {
+    const std::string name = FileSystemName(named.name, encoding);
+    switch (named.kind) {
+      case NameKind::kInput:
+      case NameKind::kSubfile:
+        return VisitNamed(InputName(name), depth + 1);
+      case NameKind::kInclude:
+        return VisitNamed(WithTexExtension(name), depth + 1);
+      case NameKind::kBibliography:
+        return AddBibliography(name.ends_with(".bib") ? name : name + ".bib");
+      case NameKind::kGraphics:
+        return;
+    }
+  }
+
+  void VisitNamed(const std::string& name, int depth) {
+    const std::string path = JoinedPath(folder_, name);
+    Visit(path, RelativeName(path, folder_), depth);
+  }
+
+  // TeX tries the name with ".tex" first, then as given.
+  std::string InputName(const std::string& name) {
+    if (name.ends_with(".tex")) return name;
+    const std::string tex = name + ".tex";
+    return files_.Exists(JoinedPath(folder_, tex)) || !files_.Exists(JoinedPath(folder_, name)) ? tex : name;
+  }
+
+  void AddBibliography(const std::string& name) {
+    const std::string path = JoinedPath(folder_, name);
+    if (std::ranges::find(paper_.bibliographies, path) == paper_.bibliographies.end())
+      paper_.bibliographies.push_back(path);
+  }
+
+  void Loop(const std::string& name) {
+    std::string chain;
+    for (const std::string& path : stack_) chain += RelativeName(path, folder_) + " → ";
+    Problem("読み込みが循環しているため、" + name + " を再び読みません: " + chain + name);
+  }
+
+  void WrongEncoding(const std::string& name, Encoding encoding) {
+    const PaperFile& root = paper_.files.front();
+    Problem(name + " は " + std::string(EncodingName(encoding)) + " で、親ファイル " + root.name + " は " +
+            std::string(EncodingName(root.encoding)) + " です。");
+  }
+
+  FileSystem& files_;
+  std::string rootPath_;
+  std::string folder_;
+  const std::optional<OpenText>& open_;
+  std::string openPath_;
+  Paper paper_;
+  std::vector<std::string> stack_;
+};
+
+}  // namespace
+
+Paper ReadPaper(FileSystem& files, const std::string& rootPath, const std::optional<OpenText>& open) {
+  return PaperReader(files, rootPath, open).Read();
+}
+
+bool PaperReads(const Paper& paper, const std::string& path) {
+  const std::string normal = JoinedPath("/", path);
+  return std::ranges::any_of(paper.files, [&](const PaperFile& file) { return file.path == normal; });
+}
+
+}  // namespace zumoku::paper

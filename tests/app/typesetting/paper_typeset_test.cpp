@@ -1,0 +1,106 @@
+// "タイプセット" from a file of a paper runs on its root, in the root's folder;
+// the root shows in status panel 4 and can be set by hand.
+#include <QInputDialog>
+#include <QStatusBar>
+
+#include "typeset_fixture.h"
+
+namespace zumoku::test {
+namespace {
+
+const std::string kRoot = "\\documentclass{jsarticle}\n\\begin{document}\\input{ch/chap}\\end{document}\n";
+
+class PaperTypeset : public TypesetForm {
+ protected:
+  PaperTypeset() {
+    // A stand-in engine that writes where it ran and on what, then fails.
+    typeset::ToolCommands commands;
+    commands.shiftJisEngine = commands.utf8Engine = R"(sh -c "pwd > ran.txt; echo %f >> ran.txt; exit 1")";
+    commands.dviToPdf = "true";
+    Runner().SetCommands(commands);
+  }
+  // Where the stand-in ran and on what; empty when nothing ran.
+  QString Ran(const QString& folderName = {}) {
+    QFile record(folder.Path(folderName.isEmpty() ? QStringLiteral("ran.txt") : folderName + "/ran.txt"));
+    return record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll()).trimmed() : QString();
+  }
+  // Status panel 4, empty while hidden.
+  QString RootPanel() {
+    auto* panel = Child<QLabel>("StatusBar1Panel4");
+    return panel->isVisibleTo(&form) ? panel->text() : QString();
+  }
+};
+
+TEST_F(PaperTypeset, ChapterTypesetsItsRootInTheRootsFolder) {
+  folder.Write(QStringLiteral("main.tex"), kRoot);
+  Open(QStringLiteral("ch/chap.tex"), "% !TEX root = ../main.tex\nText.\n");
+  EXPECT_EQ(RootPanel(), QStringLiteral("親: main.tex"));
+  TypesetAndWait();
+  EXPECT_EQ(Ran(), QDir(folder.Path({})).canonicalPath() + QStringLiteral("\nmain.tex"));
+}
+
+TEST_F(PaperTypeset, RefusedRootTypesetsNothingAndNamesTheFile) {
+  const struct {
+    const char* chapter;
+    std::string root;  // main.tex's bytes; empty: none
+    const char* named;
+  } rows[] = {
+      {"% !TEX root = ../main.tex\n", "", "../main.tex が見つかりません"},
+      {"% !TEX root = ../main.tex\n\x93\xfa", "\\documentclass{jsarticle}日本語", "main.tex は UTF-8 で、chap.tex は Shift_JIS"},
+  };
+  for (const auto& row : rows) {
+    QFile::remove(folder.Path(QStringLiteral("main.tex")));
+    if (!row.root.empty()) folder.Write(QStringLiteral("main.tex"), row.root);
+    Open(QStringLiteral("ch/chap.tex"), row.chapter);
+    QString error;
+    {
+      ModalScript script({Noting(error, Accept())});
+      Trigger("Typeset1");
+    }
+    EXPECT_TRUE(error.contains(QString::fromUtf8(row.named))) << error.toStdString();
+    EXPECT_FALSE(Runner().IsRunning());
+    EXPECT_EQ(Ran(), QString());
+  }
+}
+
+TEST_F(PaperTypeset, RootSetByHandIsRememberedAndCleared) {
+  const QString root = folder.Write(QStringLiteral("other/main.tex"), kRoot);
+  Open(QStringLiteral("ch/chap.tex"), "Text.\n");
+  EXPECT_EQ(RootPanel(), QString());
+  {
+    ModalScript script({Choose(root)});
+    Trigger("SetRoot1");
+  }
+  EXPECT_EQ(RootPanel(), QStringLiteral("親: main.tex"));
+  Open(QStringLiteral("ch/chap.tex"), "Text.\n");  // opened again: read back from zumoku.ini
+  EXPECT_EQ(RootPanel(), QStringLiteral("親: main.tex"));
+  TypesetAndWait();
+  EXPECT_TRUE(Ran(QStringLiteral("other")).endsWith(QStringLiteral("other\nmain.tex"))) << Ran("other").toStdString();
+  Trigger("ClearRoot1");
+  EXPECT_EQ(RootPanel(), QString());
+}
+
+TEST_F(PaperTypeset, SeveralIncludersAreOfferedOnceAndTheChoiceKept) {
+  folder.Write(QStringLiteral("a.tex"), kRoot);
+  folder.Write(QStringLiteral("b.tex"), kRoot);
+  Open(QStringLiteral("ch/chap.tex"), "Text.\n");
+  EXPECT_EQ(RootPanel(), QStringLiteral("親: (候補 2 件)"));
+  QStringList offered;
+  {
+    ModalScript script({[&offered](QDialog* dialog) {
+      auto* input = qobject_cast<QInputDialog*>(dialog);
+      ASSERT_NE(input, nullptr);
+      offered = input->comboBoxItems();
+      input->setTextValue(offered.value(1));
+      input->accept();
+    }});
+    TypesetAndWait();
+  }
+  EXPECT_EQ(offered, (QStringList{QStringLiteral("../a.tex"), QStringLiteral("../b.tex")}));
+  EXPECT_TRUE(Ran().endsWith(QStringLiteral("\nb.tex"))) << Ran().toStdString();
+  EXPECT_EQ(RootPanel(), QStringLiteral("親: b.tex"));
+  TypesetAndWait();  // no dialog this time
+}
+
+}  // namespace
+}  // namespace zumoku::test
