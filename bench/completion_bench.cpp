@@ -114,10 +114,10 @@ BENCHMARK(ReadTwoHundredPackagesCold)->Unit(benchmark::kMillisecond)->Iterations
 BENCHMARK(Key)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  return RunBenchmarks(argc, argv,
-                       {
-                           {"a key with the list open over 13,000 words / the same key with no list", "Key/1/0",
-                            "Key/0/0"},
-                           {"the same key while 200 packages are read on a worker / none read", "Key/1/1", "Key/1/0"},
-                       });
+  return RunBenchmarks(
+      argc, argv,
+      {
+          {"a key with the list open over 13,000 words / the same key with no list", "Key/1/0", "Key/0/0"},
+          {"the same key while 200 packages are read on a worker / none read", "Key/1/1", "Key/1/0"},
+      });
 }

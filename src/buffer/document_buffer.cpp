@@ -59,7 +59,7 @@ void DocumentBuffer::Replace(std::size_t at, std::size_t length, std::string_vie
   // A trail byte right after the edit can join the edit's last byte into one
   // character: the caret then stands after that character.
   selection_ = {CeilToChar(at + bytes.size()), 0};
-  if (listener_) listener_({lines.first, lines.removed, lines.added, at, length, bytes.size()});
+  Notify({lines.first, lines.removed, lines.added, at, length, bytes.size()});
 }
 
 void DocumentBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_view s) {
@@ -81,13 +81,17 @@ void DocumentBuffer::Type(std::string_view s) {
   Replace(selection_.start, selection_.length, bytes);
 }
 
+void DocumentBuffer::Notify(const ChangeNotice& change) const {
+  for (const auto& listener : listeners_) listener(change);
+}
+
 void DocumentBuffer::Reset(std::string bytes) {
   const ChangeNotice whole{0, lines_.Count(), 0, 0, Size(), bytes.size()};
   bytes_.Assign(std::move(bytes));
   lines_.Build(bytes_.Spans(0, Size()));
   selection_ = {};
   ++revision_;
-  if (listener_) listener_({whole.firstLine, whole.linesRemoved, lines_.Count(), 0, whole.bytesRemoved, Size()});
+  Notify({whole.firstLine, whole.linesRemoved, lines_.Count(), 0, whole.bytesRemoved, Size()});
 }
 
 void DocumentBuffer::Clear() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "buffer/change_notice.h"
 #include "buffer/clipboard.h"
@@ -60,7 +61,10 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   // Counts the edits, so that what was worked out from the text can be
   // kept until it changes.
   std::uint64_t Revision() const { return revision_; }
-  void SetChangeListener(std::function<void(const ChangeNotice&)> listener) { listener_ = std::move(listener); }
+  // Each listener hears of every edit, after it, in the order added.
+  void AddChangeListener(std::function<void(const ChangeNotice&)> listener) {
+    listeners_.push_back(std::move(listener));
+  }
 
  private:
   // EditLines
@@ -78,6 +82,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void UserEdit(const std::string& normalized);
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
   void Select(std::size_t start, std::size_t length);
+  void Notify(const ChangeNotice& change) const;
   // After Clear and Load: a new text, caret at its start.
   void Reset(std::string bytes);
   // Character boundaries, found within the line of `offset`.
@@ -93,7 +98,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   Encoding encoding_ = Encoding::kShiftJis;
   UndoLog::Selection selection_;
   std::uint64_t revision_ = 0;
-  std::function<void(const ChangeNotice&)> listener_;
+  std::vector<std::function<void(const ChangeNotice&)>> listeners_;
 };
 
 }  // namespace zumoku

@@ -99,11 +99,11 @@ std::optional<Typesetting::Target> TForm1::RootToTypeset() {
   if (!root.candidates.empty()) root = ChooseRootAmong(root.candidates, text);
   ShowRoot();
   const paper::RootEncoding encoding =
-      root.path.empty() ? paper::RootEncoding{}
-                        : paper::EncodingOfRoot(files_, root.path,
-                                                {.documentPath = document_->CurrentFileName(),
-                                                 .text = text,
-                                                 .encoding = Buffer().TextEncoding()});
+      root.path.empty()
+          ? paper::RootEncoding{}
+          : paper::EncodingOfRoot(
+                files_, root.path,
+                {.documentPath = document_->CurrentFileName(), .text = text, .encoding = Buffer().TextEncoding()});
   const std::string error = root.error.empty() ? encoding.error : root.error;
   if (!error.empty()) {
     SetStatusPanelText(0, QStringLiteral("タイプセットしませんでした"));

@@ -73,7 +73,8 @@ TEST_F(Punctuation, TheFormatPanelCountsEachStyle) {
   QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("，，"));
   QApplication::sendEvent(form.memo1, &typed);
   EXPECT_EQ(Note(), QStringLiteral("、。 1 / ，． 1"));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Note() == QStringLiteral("、。 1 / ，． 3"); }, 5000)) << Note().toStdString();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Note() == QStringLiteral("、。 1 / ，． 3"); }, 5000))
+      << Note().toStdString();
 }
 
 }  // namespace zumoku::test

@@ -46,7 +46,8 @@ TEST_F(PaperTypeset, RefusedRootTypesetsNothingAndNamesTheFile) {
     const char* named;
   } rows[] = {
       {"% !TEX root = ../main.tex\n", "", "../main.tex が見つかりません"},
-      {"% !TEX root = ../main.tex\n\x93\xfa", "\\documentclass{jsarticle}日本語", "main.tex は UTF-8 で、chap.tex は Shift_JIS"},
+      {"% !TEX root = ../main.tex\n\x93\xfa", "\\documentclass{jsarticle}日本語",
+       "main.tex は UTF-8 で、chap.tex は Shift_JIS"},
   };
   for (const auto& row : rows) {
     QFile::remove(folder.Path(QStringLiteral("main.tex")));
