@@ -1,4 +1,5 @@
-// What DocumentBuffer tells its listeners of each edit, by lines and bytes.
+// What DocumentBuffer has beyond the EditBuffer contract: the file's bytes
+// taken over, and what it tells its listeners of each edit.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -40,11 +41,29 @@ TEST(DocumentBufferNotice, EachEditSaysWhichLinesAndBytesChanged) {
     buffer.SetSelLength(row.length);
     buffer.SetSelText(row.text);
     ASSERT_EQ(first.size(), 1u) << row.name;
-    EXPECT_TRUE(first[0] == row.notice) << row.name << ": line " << first[0].firstLine << " -"
-                                        << first[0].linesRemoved << " +" << first[0].linesAdded << ", byte "
-                                        << first[0].offset << " -" << first[0].bytesRemoved << " +"
-                                        << first[0].bytesAdded;
+    EXPECT_TRUE(first[0] == row.notice) << row.name << ": line " << first[0].firstLine << " -" << first[0].linesRemoved
+                                        << " +" << first[0].linesAdded << ", byte " << first[0].offset << " -"
+                                        << first[0].bytesRemoved << " +" << first[0].bytesAdded;
     EXPECT_TRUE(second.size() == 1 && second[0] == first[0]) << row.name;
+  }
+}
+
+// Taken over as they are only when every line end is CR LF already;
+// otherwise by the loaded-text rule, as Load does.
+TEST(DocumentBufferLoadOwned, KeepsOnlyTextWhoseLineEndsAreAllCrLf) {
+  const struct {
+    std::string file, stored;
+    int lines;
+  } rows[] = {
+      {"a\r\nb\r\n", "a\r\nb\r\n", 2}, {"a\nb", "a\r\nb", 2},         {"a\rb", "a\r\nb", 2},
+      {"\n\r", "\r\n\r\n", 2},         {"a\r\r\nb", "a\r\n\r\nb", 3}, {"\r\n\r", "\r\n\r\n", 2},
+  };
+  for (const auto& row : rows) {
+    MemoryClipboard clipboard;
+    DocumentBuffer buffer(clipboard);
+    buffer.LoadOwned(row.file, Encoding::kShiftJis);
+    EXPECT_EQ(buffer.Text(), row.stored);
+    EXPECT_EQ(buffer.Lines().Count(), row.lines) << row.stored;
   }
 }
 
