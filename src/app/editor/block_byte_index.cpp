@@ -23,17 +23,38 @@ int PastCharacter(QStringView text, int column, Encoding encoding) {
 }  // namespace
 
 BlockByteIndex::BlockByteIndex(QTextDocument& document) : document_(document) {
-  Update(0, document_.characterCount());
-  connection_ = QObject::connect(&document_, &QTextDocument::contentsChange, &document_,
-                                 [this](int from, int, int added) { Update(from, added); });
+  Changed(0, document_.characterCount());
 }
 
-BlockByteIndex::~BlockByteIndex() { QObject::disconnect(connection_); }
-
+// The same text counted anew: no change to tell.
 void BlockByteIndex::SetEncoding(Encoding encoding) {
   if (encoding == encoding_) return;
   encoding_ = encoding;
-  Update(0, document_.characterCount());
+  Changed(0, document_.characterCount());
+}
+
+// The text before `from` and the lines after the change are as they were,
+// so what the change removed is what the whole text lost besides what it
+// added. Counted against the last change told, since a command brings the
+// index up to date between its writes, before the document reports them.
+TextChange BlockByteIndex::Changed(int from, int added) {
+  Update(from, added);
+  const int end = document_.characterCount() - 1;
+  const int start = std::clamp(from, 0, end);
+  const int stop = std::clamp(from + added, start, end);
+  const int firstLine = document_.findBlock(start).blockNumber();
+  const int linesAdded = document_.findBlock(stop).blockNumber() - firstLine;
+  const int byteOffset = ByteOffset(start);
+  const int bytesAdded = ByteOffset(stop) - byteOffset;
+  const TextChange change{.firstLine = firstLine,
+                          .linesRemoved = linesAdded - (blocks_.Size() - toldLines_),
+                          .linesAdded = linesAdded,
+                          .byteOffset = byteOffset,
+                          .bytesRemoved = bytesAdded - (blocks_.Total() - toldBytes_),
+                          .bytesAdded = bytesAdded};
+  toldLines_ = blocks_.Size();
+  toldBytes_ = blocks_.Total();
+  return change;
 }
 
 void BlockByteIndex::Update(int from, int added) {

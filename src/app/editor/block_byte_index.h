@@ -3,12 +3,12 @@
 // document, and back, without a pass over the text: each block's byte count
 // (its text plus the CR LF after it) is kept in running sums, brought up to
 // date on every change of the document.
-#include <QMetaObject>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <vector>
 
 #include "buffer/running_sums.h"
+#include "buffer/text_change.h"
 #include "encoding/encoding.h"
 
 namespace zumoku {
@@ -16,7 +16,6 @@ namespace zumoku {
 class BlockByteIndex {
  public:
   explicit BlockByteIndex(QTextDocument& document);
-  ~BlockByteIndex();
   BlockByteIndex(const BlockByteIndex&) = delete;
   BlockByteIndex& operator=(const BlockByteIndex&) = delete;
 
@@ -35,6 +34,9 @@ class BlockByteIndex {
   // every reported change; repeating it for a change already counted
   // changes nothing.
   void Update(int from, int added);
+  // Brings the index up to date for a change the document reported, and
+  // tells it in lines and bytes against the text as last told.
+  TextChange Changed(int from, int added);
 
  private:
   // Each block's stored bytes, its line end included.
@@ -44,7 +46,9 @@ class BlockByteIndex {
   QTextDocument& document_;
   Encoding encoding_ = Encoding::kShiftJis;
   RunningSums blocks_;
-  QMetaObject::Connection connection_;
+  // The text's lines and bytes as of the last change told.
+  int toldLines_ = 0;
+  int toldBytes_ = 0;
 };
 
 }  // namespace zumoku

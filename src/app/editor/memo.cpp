@@ -52,7 +52,12 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(false);
   SetTabWidth(tabWidth_);
+  // The one handler of the document's changes: nothing else converts a
+  // position before the index counts the change.
   connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+    if (const TextChange change = positions_.Changed(from, added); change.bytesRemoved || change.bytesAdded) {
+      emit changed(change);
+    }
     if (composing_ || (removed == 0 && added == 0)) return;
     lastChange_ = Change{from, from + added};
     emit edited();
@@ -63,6 +68,11 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { reportedCaret_ = textCursor().position(); });
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, moved);
   connect(this, &QPlainTextEdit::selectionChanged, this, moved);
+}
+
+void Memo::SetTextEncoding(Encoding encoding) {
+  encoding_ = encoding;
+  positions_.SetEncoding(encoding);
 }
 
 QString Memo::NormalizeLineEnds(const QString& text) {

@@ -9,9 +9,11 @@
 #include <optional>
 #include <vector>
 
+#include "app/editor/block_byte_index.h"
 #include "app/editor/extra_selection_layers.h"
 #include "app/editor/memo_read_back.h"
 #include "app/editor/undo_steps.h"
+#include "buffer/text_change.h"
 #include "encoding/encoding.h"
 
 namespace zumoku {
@@ -33,7 +35,13 @@ class Memo : public QPlainTextEdit {
   // The encoding of the document's bytes, which decides what text may come
   // in and how it is stored; set before the document's text.
   Encoding TextEncoding() const { return encoding_; }
-  void SetTextEncoding(Encoding encoding) { encoding_ = encoding; }
+  void SetTextEncoding(Encoding encoding);
+
+  // The stored byte offsets of the text's positions, up to date with every
+  // change the document has reported; a command that reads positions between
+  // its writes brings it up to date itself.
+  BlockByteIndex& Positions() { return positions_; }
+  const BlockByteIndex& Positions() const { return positions_; }
 
   // Takes back the most recent undo step and brings back the selection from
   // before it.
@@ -73,6 +81,11 @@ class Memo : public QPlainTextEdit {
   void refused(const QString& message);
   // The text changed; showing an input method's composition does not count.
   void edited();
+  // Every change of the text the document reports, in lines and bytes,
+  // once, with Positions() already counting it: what follows the text
+  // subscribes here. Told while QTextDocument::clear() has set its cursors
+  // aside, too: a subscriber frees or replaces no cursor here.
+  void changed(const zumoku::TextChange& change);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -122,6 +135,7 @@ class Memo : public QPlainTextEdit {
   int reportedCaret_ = 0;  // where the last caret move signal left the caret
   std::optional<Change> lastChange_;
   Encoding encoding_ = Encoding::kShiftJis;
+  BlockByteIndex positions_{*document()};
   int tabWidth_ = 8;
   ExtraSelectionLayers selectionLayers_{*this};
 };

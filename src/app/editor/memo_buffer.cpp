@@ -16,7 +16,7 @@ namespace zumoku {
 // the text last saved makes it unmodified again, redoing makes it modified.
 // Replacing the whole text clears the state without saying so, hence the
 // check after every change too.
-MemoBuffer::MemoBuffer(Memo& editor) : editor_(editor), positions_(*editor.document()) {
+MemoBuffer::MemoBuffer(Memo& editor) : editor_(editor), positions_(editor.Positions()) {
   const QTextDocument* document = editor.document();
   QObject::connect(document, &QTextDocument::modificationChanged, &watchContext_, [this] { ReportModified(); });
   QObject::connect(document, &QTextDocument::contentsChanged, &watchContext_, [this] { ReportModified(); });
@@ -124,12 +124,11 @@ void MemoBuffer::SetModified(bool modified) {
 
 void MemoBuffer::Load(std::string_view bytes, Encoding encoding) {
   editor_.Steps().StartFreshHistory();
-  editor_.SetTextEncoding(encoding);
   // Decoding already makes each CR LF, lone CR and lone LF one line end,
   // which is the rule for files; no normalised copy of a large file needed.
   const QString text = codec::Decode(bytes, encoding);
   editor_.clear();
-  positions_.SetEncoding(encoding);
+  editor_.SetTextEncoding(encoding);  // the index counts the empty text anew, not the old one
   editor_.setPlainText(text);
   SetModified(true);  // until the caller says the text is saved
 }

@@ -8,8 +8,6 @@
 #include <functional>
 
 #include "app/editor/memo.h"
-
-#include "app/editor/block_byte_index.h"
 #include "buffer/edit_buffer.h"
 
 namespace zumoku {
@@ -69,7 +67,7 @@ class MemoBuffer : public EditBuffer, private EditLines {
   void AsCommand(int from, const std::function<int()>& change);
 
   Memo& editor_;
-  BlockByteIndex positions_;
+  BlockByteIndex& positions_;  // the editor's
   // Tells the watcher when Modified() differs from what it was last told.
   void ReportModified();
 

@@ -1,9 +1,12 @@
 #include "app/editor/shown_text_highlighter.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "app/editor/memo.h"
 
@@ -16,8 +19,10 @@ using highlight::SpanKind;
 // How far back from the first shown block a state is looked for before the
 // text state is assumed: jumping into a large document never reads it all.
 constexpr int kLookBack = 2000;
-// Blocks carried on per idle step.
-constexpr int kPropagationStep = 500;
+// An idle step's time, short enough for a key pressed meanwhile to go
+// unnoticed, whatever the lines' lengths; reading the clock after each line
+// costs little beside scanning it.
+constexpr int kIdleStepMilliseconds = 5;
 
 // A block's user state: the states its line started and ended in, and
 // whether its colours are those of its current text. -1 (Qt's default): never
@@ -63,6 +68,14 @@ QTextCharFormat Coloured(const QColor& colour, bool italic = false) {
   return format;
 }
 
+// Where the last waiting line goes after a change: past the replaced lines
+// it moves with them, inside them to the change's last line; -1 stays.
+int LineAfter(const TextChange& change, int line) {
+  if (line < change.firstLine) return line;
+  if (line > change.firstLine + change.linesRemoved) return line + change.linesAdded - change.linesRemoved;
+  return std::min(line, change.firstLine + change.linesAdded);
+}
+
 QColor Between(const QColor& a, const QColor& b) {
   return QColor::fromRgbF((a.redF() + b.redF()) / 2, (a.greenF() + b.greenF()) / 2, (a.blueF() + b.blueF()) / 2);
 }
@@ -80,8 +93,7 @@ ShownTextHighlighter::ShownTextHighlighter(Memo& memo) : QObject(&memo), memo_(m
   propagation_.setInterval(0);
   propagation_.setSingleShot(true);
   connect(&propagation_, &QTimer::timeout, this, &ShownTextHighlighter::Propagate);
-  connect(memo.document(), &QTextDocument::contentsChange, this,
-          [this](int from, int, int added) { Changed(from, added); });
+  connect(&memo, &Memo::changed, this, &ShownTextHighlighter::Changed);
   memo.viewport()->installEventFilter(this);
 }
 
@@ -89,7 +101,7 @@ void ShownTextHighlighter::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
   propagation_.stop();
-  pendingFrom_ = QTextCursor();
+  pendingFirst_ = -1;
   pendingLast_ = -1;
   // Every block forgets its colours and states: turned on again, each is
   // highlighted as if never shown.
@@ -113,7 +125,7 @@ void ShownTextHighlighter::HighlightShown() {
   LineState state = StateBefore(shown.front().block);
   for (const auto& [block, bounds] : shown) {
     const bool changed = Highlight(block, state);
-    if (block == shown.back().block && changed) SchedulePropagation(block.next());
+    if (block == shown.back().block && changed) SchedulePropagation(block.blockNumber() + 1);
   }
 }
 
@@ -156,45 +168,46 @@ bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) 
   return changed;
 }
 
-void ShownTextHighlighter::Changed(int from, int added) {
+void ShownTextHighlighter::Changed(const TextChange& change) {
   if (!enabled_) return;
-  QTextDocument& document = *memo_.document();
-  const QTextBlock first = document.findBlock(from);
-  const QTextBlock last = document.findBlock(from + added);
-  for (QTextBlock block = first; block.isValid(); block = block.next()) {
+  // The first waiting line gives way to the change's first line anyway.
+  pendingLast_ = LineAfter(change, pendingLast_);
+  QTextBlock block = memo_.document()->findBlockByNumber(change.firstLine);
+  for (int line = 0; line <= change.linesAdded && block.isValid(); ++line, block = block.next()) {
     if (const auto record = RecordOf(block)) block.setUserState(Pack({record->start, record->end, false}));
-    if (block == last) break;
   }
-  SchedulePropagation(first);
+  SchedulePropagation(change.firstLine);
 }
 
-void ShownTextHighlighter::SchedulePropagation(const QTextBlock& from) {
-  if (!from.isValid()) return;
-  if (pendingFrom_.isNull() || from.position() < pendingFrom_.position()) {
-    pendingFrom_ = QTextCursor(from);
-  }
-  pendingLast_ = std::max(pendingLast_, from.position());
+void ShownTextHighlighter::SchedulePropagation(int fromLine) {
+  if (fromLine >= memo_.document()->blockCount()) return;
+  if (pendingFirst_ < 0 || fromLine < pendingFirst_) pendingFirst_ = fromLine;
+  pendingLast_ = std::max(pendingLast_, fromLine);
   propagation_.start();
 }
 
 void ShownTextHighlighter::Propagate() {
-  QTextBlock block = pendingFrom_.block();
-  pendingFrom_ = QTextCursor();
+  if (pendingFirst_ < 0) return;
+  int line = std::exchange(pendingFirst_, -1);
+  QTextBlock block = memo_.document()->findBlockByNumber(line);
   LineState state = StateAfter(block.previous());
-  for (int step = 0; step < kPropagationStep; ++step, block = block.next()) {
+  QElapsedTimer clock;
+  clock.start();
+  for (;; ++line, block = block.next()) {
     if (!block.isValid()) return;
     // Blocks never shown get their colours when they are; a later change
     // may still wait beyond them.
     if (!RecordOf(block)) {
-      if (pendingLast_ > block.position()) SchedulePropagation(memo_.document()->findBlock(pendingLast_));
+      if (pendingLast_ > line) SchedulePropagation(pendingLast_);
       return;
     }
-    if (!Highlight(block, state) && block.position() >= pendingLast_) {
+    if (!Highlight(block, state) && line >= pendingLast_) {
       pendingLast_ = -1;
       return;
     }
+    if (clock.hasExpired(kIdleStepMilliseconds)) break;
   }
-  SchedulePropagation(block);
+  SchedulePropagation(line + 1);
 }
 
 }  // namespace zumoku

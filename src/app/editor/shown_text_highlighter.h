@@ -3,15 +3,16 @@
 // scrolling a large document costs what one screen costs. Each block keeps
 // the state its line started and ended in; a change re-highlights from the
 // changed line until the state is the same as before, the shown lines at
-// once and the rest in small steps while the program is idle. The colours
-// are formats of the layout, not of the text: no byte changes.
+// once and the rest in steps of a few milliseconds while the program is
+// idle. The colours are formats of the layout, not of the text: no byte
+// changes.
 #include <QObject>
 #include <QTextBlock>
 #include <QTextCharFormat>
-#include <QTextCursor>
 #include <QTimer>
 #include <array>
 
+#include "buffer/text_change.h"
 #include "highlight/latex_line_scanner.h"
 
 namespace zumoku {
@@ -38,17 +39,19 @@ class ShownTextHighlighter : public QObject {
   // becomes its end state; true when that end state differs from the one
   // recorded before.
   bool Highlight(const QTextBlock& block, highlight::LineState& state);
-  void Changed(int from, int added);
+  void Changed(const TextChange& change);
   // Carries a changed end state on to the blocks highlighted before.
   void Propagate();
-  void SchedulePropagation(const QTextBlock& from);
+  void SchedulePropagation(int fromLine);
 
   Memo& memo_;
   std::array<QTextCharFormat, 5> formats_;  // by SpanKind
   QTimer propagation_;
-  // Blocks from here on may need their start state carried to them, at
-  // least up to the last scheduled one.
-  QTextCursor pendingFrom_;
+  // Lines from pendingFirst_ on may need their start state carried to them,
+  // at least up to pendingLast_; -1: none. Line numbers from the change
+  // notice, not a cursor, which a notice must not replace while the
+  // document clears.
+  int pendingFirst_ = -1;
   int pendingLast_ = -1;
   bool enabled_ = true;
 };

@@ -38,7 +38,7 @@ FindHighlighter::FindHighlighter(Memo& editor, QObject* parent) : QObject(parent
   // Queued: QTextDocument::clear() (opening a file) reports its changes
   // while it has set its list of cursors aside, and puts that list back
   // afterwards, so a mark's cursor freed in the handler would stay in it.
-  connect(editor_.document(), &QTextDocument::contentsChange, this, &FindHighlighter::Edited, Qt::QueuedConnection);
+  connect(&editor_, &Memo::changed, this, &FindHighlighter::Edited, Qt::QueuedConnection);
   editor_.viewport()->installEventFilter(this);
 }
 

@@ -82,7 +82,7 @@ TEST_F(MemoEntry, RefusedInputMethodCommitEndsTheComposition) {
 class WatchedDocument : public QTextDocument {
  public:
   WatchedDocument() { setDocumentLayout(new QPlainTextDocumentLayout(this)); }
-  int Watchers() const { return receivers(SIGNAL(contentsChange(int, int, int))); }
+  int Watchers() const { return receivers(SIGNAL(contentsChanged())); }
 };
 
 TEST(MemoBufferLifetime, ConnectionToTheWidgetEndsWithTheBuffer) {

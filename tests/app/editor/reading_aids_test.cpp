@@ -93,6 +93,21 @@ TEST_F(ReadingAids, AnEditCarriesTheNewStateToTheLinesAfterIt) {
   EXPECT_FALSE(Coloured(2));
 }
 
+// Opening a file clears the editor while an edit's new state still waits to
+// be carried on: the wait must not hold a cursor that the clearing frees.
+TEST_F(ReadingAids, OpeningAFileWhileTheNewStateWaitsToBeCarriedOn) {
+  SetText(Lines(3000));
+  Paint();
+  QApplication::processEvents();
+  PutCaret(10, 0);
+  QTest::keyClicks(form.memo1, QStringLiteral("$"));  // waits for the idle steps
+  form.Buffer().Load("$a\r\nb\r\nc", Encoding::kShiftJis);
+  QTest::keyClicks(form.memo1, QStringLiteral("x"));
+  Paint();
+  QApplication::processEvents();
+  EXPECT_TRUE(Coloured(2));
+}
+
 struct GoToRow {
   const char* name;
   QString entry;
