@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "buffer/change_notice.h"
 #include "buffer/clipboard.h"
 #include "buffer/edit_buffer.h"
 #include "buffer/gap_bytes.h"
 #include "buffer/line_index.h"
+#include "buffer/text_change.h"
 #include "buffer/undo_log.h"
 
 namespace zumoku {
@@ -62,9 +62,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   // kept until it changes.
   std::uint64_t Revision() const { return revision_; }
   // Each listener hears of every edit, after it, in the order added.
-  void AddChangeListener(std::function<void(const ChangeNotice&)> listener) {
-    listeners_.push_back(std::move(listener));
-  }
+  void AddChangeListener(std::function<void(const TextChange&)> listener) { listeners_.push_back(std::move(listener)); }
 
  private:
   // EditLines
@@ -82,7 +80,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void UserEdit(const std::string& normalized);
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
   void Select(std::size_t start, std::size_t length);
-  void Notify(const ChangeNotice& change) const;
+  void Notify(const TextChange& change) const;
   // After Clear and Load: a new text, caret at its start.
   void Reset(std::string bytes);
   // Character boundaries, found within the line of `offset`.
@@ -98,7 +96,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   Encoding encoding_ = Encoding::kShiftJis;
   UndoLog::Selection selection_;
   std::uint64_t revision_ = 0;
-  std::vector<std::function<void(const ChangeNotice&)>> listeners_;
+  std::vector<std::function<void(const TextChange&)>> listeners_;
 };
 
 }  // namespace zumoku

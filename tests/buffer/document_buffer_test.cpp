@@ -2,49 +2,49 @@
 // taken over, and what it tells its listeners of each edit.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "buffer/document_buffer.h"
+#include "text_change_print.h"
 
 namespace zumoku::test {
 
-namespace {
-bool operator==(const ChangeNotice& a, const ChangeNotice& b) {
-  return a.firstLine == b.firstLine && a.linesRemoved == b.linesRemoved && a.linesAdded == b.linesAdded &&
-         a.offset == b.offset && a.bytesRemoved == b.bytesRemoved && a.bytesAdded == b.bytesAdded;
-}
-}  // namespace
-
-// On "ab", "cd", "ef" (lines 0 to 2, CR LF between): the selection
-// [at, at + length) replaced by `text`.
-TEST(DocumentBufferNotice, EachEditSaysWhichLinesAndBytesChanged) {
+// On "ab", "cd", "ef" (lines 0 to 2, CR LF between): what an edit tells,
+// counting the line ends it took out and put in.
+TEST(DocumentBufferNotice, EachEditSaysWhichLineEndsAndBytesChanged) {
+  const auto replace = [](int at, int length, const char* text) {
+    return [=](DocumentBuffer& buffer) {
+      buffer.SetSelStart(at);
+      buffer.SetSelLength(length);
+      buffer.SetSelText(text);
+    };
+  };
   const struct {
     const char* name;
-    int at, length;
-    const char* text;
-    ChangeNotice notice;
+    std::function<void(DocumentBuffer&)> edit;
+    TextChange notice;
   } rows[] = {
-      {"insert at a line's start", 4, 0, "X", {1, 1, 1, 4, 0, 1}},
-      {"split a line", 5, 0, "\r\n", {1, 1, 2, 5, 0, 2}},
-      {"join two lines", 2, 2, "", {0, 2, 1, 2, 2, 0}},
-      {"replace across three lines", 1, 8, "Z", {0, 3, 1, 1, 8, 1}},
-      {"end the last line", 10, 0, "\r\n", {2, 1, 2, 10, 0, 2}},
+      {"insert at a line's start", replace(4, 0, "X"), {1, 0, 0, 4, 0, 1}},
+      {"split a line", replace(5, 0, "\r\n"), {1, 0, 1, 5, 0, 2}},
+      {"join two lines", replace(2, 2, ""), {0, 1, 0, 2, 2, 0}},
+      {"replace across three lines", replace(1, 8, "Z"), {0, 2, 0, 1, 8, 1}},
+      {"end the last line", replace(10, 0, "\r\n"), {2, 0, 1, 10, 0, 2}},
+      {"load another text",
+       [](DocumentBuffer& buffer) { buffer.Load("x\ny", Encoding::kShiftJis); },
+       {0, 2, 1, 0, 10, 4}},
   };
   for (const auto& row : rows) {
     MemoryClipboard clipboard;
     DocumentBuffer buffer(clipboard);
     buffer.Load("ab\r\ncd\r\nef", Encoding::kShiftJis);
-    std::vector<ChangeNotice> first, second;
-    buffer.AddChangeListener([&](const ChangeNotice& notice) { first.push_back(notice); });
-    buffer.AddChangeListener([&](const ChangeNotice& notice) { second.push_back(notice); });
-    buffer.SetSelStart(row.at);
-    buffer.SetSelLength(row.length);
-    buffer.SetSelText(row.text);
+    std::vector<TextChange> first, second;
+    buffer.AddChangeListener([&](const TextChange& notice) { first.push_back(notice); });
+    buffer.AddChangeListener([&](const TextChange& notice) { second.push_back(notice); });
+    row.edit(buffer);
     ASSERT_EQ(first.size(), 1u) << row.name;
-    EXPECT_TRUE(first[0] == row.notice) << row.name << ": line " << first[0].firstLine << " -" << first[0].linesRemoved
-                                        << " +" << first[0].linesAdded << ", byte " << first[0].offset << " -"
-                                        << first[0].bytesRemoved << " +" << first[0].bytesAdded;
-    EXPECT_TRUE(second.size() == 1 && second[0] == first[0]) << row.name;
+    EXPECT_EQ(first[0], row.notice) << row.name;
+    EXPECT_EQ(second, first) << row.name;
   }
 }
 

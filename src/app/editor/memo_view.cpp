@@ -37,7 +37,7 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
   layouts_.SetFont(font());
-  buffer_.AddChangeListener([this](const ChangeNotice& change) {
+  buffer_.AddChangeListener([this](const TextChange& change) {
     layouts_.Follow(change);
     marks_.Follow(change);
     UpdateScrollRange();

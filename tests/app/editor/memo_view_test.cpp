@@ -240,7 +240,7 @@ TEST(WordClasses, WordsAreRunsOfOneClass) {
 TEST(ByteMarks, MarksFollowEdits) {
   const struct {
     const char* name;
-    std::size_t offset, removed, added;
+    int offset, removed, added;
     std::vector<std::size_t> left;  // from, to of each mark kept
   } rows[] = {
       {"insert before all", 0, 0, 3, {5, 7, 13, 15}},      {"insert between", 6, 0, 2, {2, 4, 12, 14}},
