@@ -18,6 +18,13 @@ bool HasOnlyCrLf(std::string_view bytes) {
   }
   return true;
 }
+
+// The notice counts line ends, the index the lines an edit touched: one more
+// on each side.
+TextChange ChangeOf(LineIndex::Change lines, std::size_t at, std::size_t removed, std::size_t added) {
+  return {lines.first,          lines.removed - 1,         lines.added - 1,
+          static_cast<int>(at), static_cast<int>(removed), static_cast<int>(added)};
+}
 }  // namespace
 
 std::size_t DocumentBuffer::FloorToChar(std::size_t offset) {
@@ -59,7 +66,7 @@ void DocumentBuffer::Replace(std::size_t at, std::size_t length, std::string_vie
   // A trail byte right after the edit can join the edit's last byte into one
   // character: the caret then stands after that character.
   selection_ = {CeilToChar(at + bytes.size()), 0};
-  if (listener_) listener_({lines.first, lines.removed, lines.added, at, length, bytes.size()});
+  Notify(ChangeOf(lines, at, length, bytes.size()));
 }
 
 void DocumentBuffer::CommandEdit(std::size_t at, std::size_t length, std::string_view s) {
@@ -81,13 +88,18 @@ void DocumentBuffer::Type(std::string_view s) {
   Replace(selection_.start, selection_.length, bytes);
 }
 
+void DocumentBuffer::Notify(const TextChange& change) const {
+  for (const auto& listener : listeners_) listener(change);
+}
+
 void DocumentBuffer::Reset(std::string bytes) {
-  const ChangeNotice whole{0, lines_.Count(), 0, 0, Size(), bytes.size()};
+  const int linesBefore = lines_.Count();
+  const std::size_t sizeBefore = Size();
   bytes_.Assign(std::move(bytes));
   lines_.Build(bytes_.Spans(0, Size()));
   selection_ = {};
   ++revision_;
-  if (listener_) listener_({whole.firstLine, whole.linesRemoved, lines_.Count(), 0, whole.bytesRemoved, Size()});
+  Notify(ChangeOf({0, linesBefore, lines_.Count()}, 0, sizeBefore, Size()));
 }
 
 void DocumentBuffer::Clear() {

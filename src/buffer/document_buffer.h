@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "buffer/change_notice.h"
 #include "buffer/clipboard.h"
 #include "buffer/edit_buffer.h"
 #include "buffer/gap_bytes.h"
 #include "buffer/line_index.h"
+#include "buffer/text_change.h"
 #include "buffer/undo_log.h"
 
 namespace zumoku {
@@ -60,7 +61,8 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   // Counts the edits, so that what was worked out from the text can be
   // kept until it changes.
   std::uint64_t Revision() const { return revision_; }
-  void SetChangeListener(std::function<void(const ChangeNotice&)> listener) { listener_ = std::move(listener); }
+  // Each listener hears of every edit, after it, in the order added.
+  void AddChangeListener(std::function<void(const TextChange&)> listener) { listeners_.push_back(std::move(listener)); }
 
  private:
   // EditLines
@@ -78,6 +80,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void UserEdit(const std::string& normalized);
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
   void Select(std::size_t start, std::size_t length);
+  void Notify(const TextChange& change) const;
   // After Clear and Load: a new text, caret at its start.
   void Reset(std::string bytes);
   // Character boundaries, found within the line of `offset`.
@@ -93,7 +96,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   Encoding encoding_ = Encoding::kShiftJis;
   UndoLog::Selection selection_;
   std::uint64_t revision_ = 0;
-  std::function<void(const ChangeNotice&)> listener_;
+  std::vector<std::function<void(const TextChange&)>> listeners_;
 };
 
 }  // namespace zumoku

@@ -9,6 +9,7 @@ namespace {
 // The line lengths of `bytes` after an open line of `carried` bytes: one for
 // each LF, the last one left open in `carried`.
 void AppendLineLengths(std::string_view bytes, std::size_t& carried, std::vector<int>& lengths) {
+  if (bytes.empty()) return;  // an empty view may hold no pointer for memchr
   const char* at = bytes.data();
   const char* const end = at + bytes.size();
   while (const auto* lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) {

@@ -4,16 +4,17 @@
 
 namespace zumoku {
 
-void ByteMarks::Follow(const ChangeNotice& change) {
-  const std::size_t editEnd = change.offset + change.bytesRemoved;
+void ByteMarks::Follow(const TextChange& change) {
+  const auto offset = static_cast<std::size_t>(change.byteOffset);
+  const auto removed = static_cast<std::size_t>(change.bytesRemoved);
+  const auto added = static_cast<std::size_t>(change.bytesAdded);
   for (auto& [layer, marks] : layers_) {
     std::vector<Range> kept;
     for (const Range& range : marks.ranges) {
-      if (range.to <= change.offset) {
+      if (range.to <= offset) {
         kept.push_back(range);
-      } else if (range.from >= editEnd) {
-        kept.push_back(
-            {range.from - change.bytesRemoved + change.bytesAdded, range.to - change.bytesRemoved + change.bytesAdded});
+      } else if (range.from >= offset + removed) {
+        kept.push_back({range.from - removed + added, range.to - removed + added});
       }
     }
     marks.ranges = std::move(kept);

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "buffer/change_notice.h"
+#include "buffer/text_change.h"
 
 namespace zumoku {
 
@@ -24,7 +24,7 @@ class ByteMarks {
   // Ranges in order, none overlapping another of the layer.
   void Set(int layer, std::vector<Range> ranges) { layers_[layer].ranges = std::move(ranges); }
   const std::vector<Range>& Get(int layer) { return layers_[layer].ranges; }
-  void Follow(const ChangeNotice& change);
+  void Follow(const TextChange& change);
   // The marks that reach into [from, to), lower layers first, cut to it.
   std::vector<Shown> Within(std::size_t from, std::size_t to) const;
 

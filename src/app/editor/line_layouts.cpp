@@ -11,12 +11,14 @@ void LineLayouts::SetFont(const QFont& font) {
   layouts_.clear();
 }
 
-void LineLayouts::Follow(const ChangeNotice& change) {
+void LineLayouts::Follow(const TextChange& change) {
   std::map<int, std::unique_ptr<QTextLayout>> kept;
   const int shift = change.linesAdded - change.linesRemoved;
+  // The lines touched are the first one and one more per line end taken out.
+  const int lastTouched = change.firstLine + change.linesRemoved;
   for (auto& [line, layout] : layouts_) {
     if (line < change.firstLine) kept.emplace(line, std::move(layout));
-    if (line >= change.firstLine + change.linesRemoved) kept.emplace(line + shift, std::move(layout));
+    if (line > lastTouched) kept.emplace(line + shift, std::move(layout));
   }
   layouts_ = std::move(kept);
 }

@@ -18,7 +18,7 @@ class LineLayouts {
 
   void SetFont(const QFont& font);
   // Drops the layouts of the lines an edit replaced and renumbers those after.
-  void Follow(const ChangeNotice& change);
+  void Follow(const TextChange& change);
   // The width lines wrap at; a new width lays every line out afresh.
   void SetWidth(qreal width);
   // The layout of `line`, its text the line without its line end, its rows

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/desktop/dropped_files.h"
+#include "app/editor/entry_policy.h"
 #include "app/editor/memo_read_back.h"
 #include "encoding/codec.h"
 #include "encoding/line_ends.h"
@@ -81,17 +82,9 @@ QString Memo::NormalizeLineEnds(const QString& text) {
 }
 
 bool Memo::Refuse(const QString& text) {
-  const auto refused = codec::FirstRefused(text, encoding_);
-  if (!refused) return false;
-  const bool printable = !refused->isSurrogate() && refused->isPrint();
-  if (encoding_ == Encoding::kUtf8) {
-    emit this->refused(printable ? QStringLiteral("「%1」は文書に入力できない文字です").arg(*refused)
-                                 : QStringLiteral("文書に入力できない文字です"));
-  } else {
-    emit this->refused(printable ? QStringLiteral("「%1」はShift_JISで表せない文字のため入力できません").arg(*refused)
-                                 : QStringLiteral("Shift_JISで表せない文字は入力できません"));
-  }
-  return true;
+  const auto message = RefusedEntryMessage(text, encoding_);
+  if (message) emit refused(*message);
+  return message.has_value();
 }
 
 void Memo::AsOneStep(const std::function<void()>& edit) { InStep(edit, false); }

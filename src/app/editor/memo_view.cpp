@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "app/editor/entry_policy.h"
 #include "app/editor/memo_view_accessible.h"
 #include "app/editor/word_classes.h"
 #include "encoding/codec.h"
@@ -20,6 +21,12 @@ namespace {
 constexpr qreal kLeftMargin = 4;
 // The input method reads at most this many characters each side of the caret.
 constexpr int kSurroundingChars = 500;
+
+// Text a key types: anything but control characters, which keys without
+// text of their own carry.
+bool IsTyped(const QString& text) {
+  return !text.isEmpty() && QChar::category(text.toUcs4().front()) != QChar::Other_Control;
+}
 }  // namespace
 
 MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
@@ -30,7 +37,7 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
   layouts_.SetFont(font());
-  buffer_.SetChangeListener([this](const ChangeNotice& change) {
+  buffer_.AddChangeListener([this](const TextChange& change) {
     layouts_.Follow(change);
     marks_.Follow(change);
     UpdateScrollRange();
@@ -245,8 +252,11 @@ void MemoView::DeleteChar(bool forward) {
 }
 
 void MemoView::TypeText(const QString& text) {
-  if (text.isEmpty() || codec::FirstRefused(text, buffer_.TextEncoding())) return;
-  buffer_.Type(codec::EncodeChecked(text, buffer_.TextEncoding()));
+  if (const auto message = RefusedEntryMessage(text, buffer_.TextEncoding())) {
+    emit refused(*message);
+  } else if (!text.isEmpty()) {
+    buffer_.Type(codec::EncodeChecked(text, buffer_.TextEncoding()));
+  }
 }
 
 void MemoView::keyPressEvent(QKeyEvent* event) {
@@ -266,7 +276,7 @@ void MemoView::keyPressEvent(QKeyEvent* event) {
     buffer_.Type(kLineEnd);
   } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
     DeleteChar(event->key() == Qt::Key_Delete);
-  } else if (!event->text().isEmpty() && QChar::isPrint(event->text().toUcs4().front())) {
+  } else if (event->key() == Qt::Key_Tab || IsTyped(event->text())) {
     TypeText(event->text());
   } else {
     QAbstractScrollArea::keyPressEvent(event);

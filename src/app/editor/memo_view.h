@@ -36,6 +36,10 @@ class MemoView : public QAbstractScrollArea {
   // The caret's place and a window of its line's text, never the whole line.
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+ signals:
+  // Text was refused; the message says why, for the status bar.
+  void refused(const QString& message);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -74,6 +78,7 @@ class MemoView : public QAbstractScrollArea {
   std::size_t RowsAway(int rows, qreal x);
   std::size_t OffsetOnRow(int line, int row, qreal x);
   void DeleteChar(bool forward);
+  // Text that may not come in writes nothing and says why.
   void TypeText(const QString& text);
 
   QList<QTextLayout::FormatRange> FormatsOn(int line, std::size_t lineStart, std::size_t lineEnd);

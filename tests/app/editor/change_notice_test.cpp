@@ -9,13 +9,7 @@
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "row_name.h"
-
-namespace zumoku {
-void PrintTo(const TextChange& c, std::ostream* out) {
-  *out << "{line " << c.firstLine << " -" << c.linesRemoved << " +" << c.linesAdded << ", byte " << c.byteOffset << " -"
-       << c.bytesRemoved << " +" << c.bytesAdded << "}";
-}
-}  // namespace zumoku
+#include "text_change_print.h"
 
 namespace zumoku::test {
 namespace {

@@ -70,6 +70,8 @@ TEST(MemoView, KeysWriteTheBytesOfTheDocumentsEncoding) {
     View view("", encoding);
     view.Key(Qt::Key_unknown, Qt::NoModifier, QStringLiteral("漢"));
     view.Key(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    view.Key(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    view.Key(Qt::Key_Backspace);
     view.Key(Qt::Key_Return);
     view.Key(Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
     view.Key(Qt::Key_Left);
@@ -100,6 +102,30 @@ TEST(MemoView, PreeditIsDrawnAndOnlyTheCommitWritten) {
   EXPECT_TRUE(view.memo.Preedit().isEmpty());
   EXPECT_EQ(view.memo.inputMethodQuery(Qt::ImSurroundingText).toString(), QStringLiteral("日本語x"));
   EXPECT_EQ(view.memo.inputMethodQuery(Qt::ImCursorPosition).toInt(), 3);
+}
+
+// Text the document may not take writes nothing, typed or committed, and
+// says why; the old editor's wording.
+TEST(MemoView, RefusedTextWritesNothingAndSaysWhy) {
+  const struct {
+    Encoding encoding;
+    QString text, message;
+  } rows[] = {
+      {Encoding::kShiftJis, QStringLiteral("한"),
+       QStringLiteral("「한」はShift_JISで表せない文字のため入力できません")},
+      {Encoding::kShiftJis, QStringLiteral("😀"), QStringLiteral("Shift_JISで表せない文字は入力できません")},
+      {Encoding::kUtf8, QString(QChar(0xF741)), QStringLiteral("文書に入力できない文字です")},  // a stand-in
+  };
+  for (const auto& row : rows) {
+    for (const bool commit : {false, true}) {
+      View view("x", row.encoding);
+      QString said;
+      QObject::connect(&view.memo, &MemoView::refused, [&](const QString& message) { said = message; });
+      commit ? view.InputMethod({}, row.text) : view.Key(Qt::Key_unknown, Qt::NoModifier, row.text);
+      EXPECT_EQ(view.buffer.Text(), "x") << row.message.toStdString();
+      EXPECT_EQ(said, row.message);
+    }
+  }
 }
 
 // Caret and anchor as byte offsets after each key, from the start of
@@ -214,7 +240,7 @@ TEST(WordClasses, WordsAreRunsOfOneClass) {
 TEST(ByteMarks, MarksFollowEdits) {
   const struct {
     const char* name;
-    std::size_t offset, removed, added;
+    int offset, removed, added;
     std::vector<std::size_t> left;  // from, to of each mark kept
   } rows[] = {
       {"insert before all", 0, 0, 3, {5, 7, 13, 15}},      {"insert between", 6, 0, 2, {2, 4, 12, 14}},

@@ -1,0 +1,31 @@
+// MemoView in a window of its own, for checks by hand (a real input method,
+// a screen reader): `memo_view_try OUT sjis|utf8` starts an empty document in
+// that encoding; Ctrl+S writes its bytes to OUT.
+#include <QApplication>
+#include <QFile>
+#include <QShortcut>
+
+#include "app/editor/memo_view.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 3) return 2;
+  const QString out = QString::fromLocal8Bit(argv[1]);
+  const zumoku::Encoding encoding =
+      QByteArray(argv[2]) == "utf8" ? zumoku::Encoding::kUtf8 : zumoku::Encoding::kShiftJis;
+  zumoku::MemoryClipboard clipboard;
+  zumoku::DocumentBuffer buffer(clipboard);
+  buffer.Load("", encoding);
+  zumoku::MemoView memo(buffer);
+  memo.setWindowTitle(QStringLiteral("memo_view_try"));
+  memo.resize(640, 400);
+  QShortcut save(QKeySequence::Save, &memo);
+  QObject::connect(&save, &QShortcut::activated, [&] {
+    QFile file(out);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    const std::string bytes = buffer.Text();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  });
+  memo.show();
+  return QApplication::exec();
+}
