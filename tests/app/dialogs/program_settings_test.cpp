@@ -329,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, RefusedValue, ::testing::ValuesIn(kRefusedRows)
 TEST(ProgramSettingsDialogDefaults, RestoresEveryFieldButTakesNothingUntilOk) {
   options::ProgramOptions changed;
   changed.editor = {"IPAGothic", 20, 4, false, false, false, false};
-  changed.typing = {false, true, punctuation::Style::kIdeographic};
+  changed.typing = {false, true, false, 5, punctuation::Style::kIdeographic};
   changed.typeset = {{"platex", "uplatex", "dvipdfm", "-z 0", true}, "evince"};
   changed.document = {{Encoding::kUtf8, false, LineEndStyle::kLf}, 0};
   ProgramSettingsDialog dialog(nullptr, changed);

@@ -48,16 +48,16 @@ TEST_F(Form1, ComponentsCarryTheirNames) {
   for (const QAction* menu : form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions()) {
     bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
   }
-  EXPECT_EQ(bar.join(u' '),
-            QStringLiteral(
-                "File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
-                "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
-                "ReopenUtf81) SaveInFormat1 N1 Exit1) "
-                "Edit1(N4 Redo1 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1 PunctuationSeparator1 "
-                "Punctuation1(PunctuationFullwidth1 PunctuationIdeographic1)) "
-                "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1 Back1 RootSeparator1 RootInfo1 SetRoot1 "
-                "ClearRoot1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
-                "N7(N8) Help1(N6)"));
+  EXPECT_EQ(
+      bar.join(u' '),
+      QStringLiteral("File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
+                     "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
+                     "ReopenUtf81) SaveInFormat1 N1 Exit1) "
+                     "Edit1(N4 Redo1 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1 PunctuationSeparator1 "
+                     "Punctuation1(PunctuationFullwidth1 PunctuationIdeographic1)) "
+                     "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1 Back1 RootSeparator1 RootInfo1 SetRoot1 "
+                     "ClearRoot1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
+                     "N7(N8) Help1(N6)"));
   EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
             QStringLiteral("Cut2 Copy2 Paste2 N9 "
                            "N11(N32 N31 N12 N13 emphasis1 Taypewriter1 SansSerif1 SMALLCAPS1 Slanted1) "
