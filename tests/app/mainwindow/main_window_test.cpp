@@ -24,85 +24,195 @@
 #include "app/dialogs/recovery_window.h"
 #include "desktop_state.h"
 #include "form_test.h"
+#include "qstring_print.h"
 #include "shown_caption.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
 
-// The names of a menu's entries in order, a submenu's entries in brackets
-// after its name.
-QString EntryNames(const QMenu* menu) {
-  QStringList names;
+// A menu's entries as rows, two spaces deeper per submenu: the entry's
+// name, then its keys when it has any.
+void AddMenuRows(const QMenu* menu, int depth, QStringList& rows) {
   for (const QAction* action : menu->actions()) {
     const QMenu* submenu = action->menu();
-    names << (submenu ? submenu->objectName() + u'(' + EntryNames(submenu) + u')' : action->objectName());
+    const QString keys = QKeySequence::listToString(action->shortcuts());
+    rows << QString(depth * 2, u' ') + (submenu ? submenu->objectName() : action->objectName()) +
+                (keys.isEmpty() ? QString() : u' ' + keys);
+    if (submenu) AddMenuRows(submenu, depth + 1, rows);
   }
-  return names.join(u' ');
+}
+
+QString MenuRows(const QMenu* menu) {
+  QStringList rows;
+  AddMenuRows(menu, 0, rows);
+  return rows.join(u'\n');
+}
+
+QString MenuBarRows(const QMenuBar* bar) {
+  QStringList rows;
+  for (const QAction* menu : bar->actions()) {
+    rows << menu->menu()->objectName();
+    AddMenuRows(menu->menu(), 1, rows);
+  }
+  return rows.join(u'\n');
 }
 
 using Form1 = FormTest;
 
-// The component names are how the program is driven from outside.
-TEST_F(Form1, ComponentsCarryTheirNames) {
-  QStringList bar;
-  for (const QAction* menu : form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))->actions()) {
-    bar << menu->menu()->objectName() + u'(' + EntryNames(menu->menu()) + u')';
-  }
-  EXPECT_EQ(
-      bar.join(u' '),
-      QStringLiteral("File1(N2 Open1 Recent1(RecentSeparator1 ClearRecent1) N3 Save1 SaveAs1 "
-                     "EncodingSeparator1 Reopen1(ReopenShiftJis1 "
-                     "ReopenUtf81) SaveInFormat1 N1 Exit1) "
-                     "Edit1(N4 Redo1 N5 Cut1 Copy1 Paste1 N36 N37 GoToLine1 PunctuationSeparator1 "
-                     "Punctuation1(PunctuationFullwidth1 PunctuationIdeographic1)) "
-                     "TypesetMenu1(Typeset1 StopTypeset1 OpenPdf1 SyncToPdf1 Back1 RootSeparator1 RootInfo1 SetRoot1 "
-                     "ClearRoot1) Find2(Find1 FindNext1 FindPrevious1 Replace1) "
-                     "N7(N8) Help1(N6)"));
-  EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))),
-            QStringLiteral("Cut2 Copy2 Paste2 N9 "
-                           "N11(N32 N31 N12 N13 emphasis1 Taypewriter1 SansSerif1 SMALLCAPS1 Slanted1) "
-                           "N14(N33 N34 N10Huge1 N9huge1 N8LARGE1 N7Large1 N6large1 N5normalsize1 N4small1 "
-                           "N3footnotesize1 N2scriptsize1 N1tiny1) "
-                           "N17(itemize1 enumerate1 description1 N35 item1 item2) N22 N24 N26 N25 N23 N16 N28 N10 "
-                           "N19(N20 N21) N18 TeX3(N40 N39 Verb1(Verb2 N15 verbatim1 verbatim2) N27 "
-                           "N29(marginpar1 reversemarginpar1 N30) N38 TeX4(TeX5 LaTeX1 LaTeXe1)) "
-                           "N54(N55 N56 N57 N58) N53 OpenNamedFile1 N43 N44"));
-  EXPECT_EQ(EntryNames(form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))),
-            QStringLiteral("Cut3 Copy3 Paste3 N45 N48 N52 equation1 gather1 split1 N49(equation2 N50 gather2) N51 "
-                           "N42 N41 TeX6 N46 N47"));
+// The window's menus as the program is driven by them: each entry's
+// component name in its place, with its keys. Of the edit entries, undo and
+// redo show theirs, which the editor handles itself.
+constexpr char kMainMenu[] = R"(File1
+  N2 Ctrl+N
+  Open1 Ctrl+O
+  Recent1
+    RecentSeparator1
+    ClearRecent1
+  N3
+  Save1 Ctrl+S
+  SaveAs1 Ctrl+Shift+S
+  EncodingSeparator1
+  Reopen1
+    ReopenShiftJis1
+    ReopenUtf81
+  SaveInFormat1
+  N1
+  Exit1 Ctrl+Q
+Edit1
+  N4 Ctrl+Z
+  Redo1 Ctrl+Y; Ctrl+Shift+Z
+  N5
+  Cut1
+  Copy1
+  Paste1
+  N36
+  N37
+  GoToLine1 Ctrl+G
+  PunctuationSeparator1
+  Punctuation1
+    PunctuationFullwidth1
+    PunctuationIdeographic1
+TypesetMenu1
+  Typeset1 Ctrl+T
+  StopTypeset1
+  OpenPdf1
+  SyncToPdf1 Ctrl+Shift+T
+  Back1 Alt+Left
+  RootSeparator1
+  RootInfo1
+  SetRoot1
+  ClearRoot1
+Find2
+  Find1 Ctrl+F
+  FindNext1 F3
+  FindPrevious1 Shift+F3
+  Replace1 Ctrl+H
+N7
+  N8
+Help1
+  N6)";
+constexpr char kPopupMenu1[] = R"(Cut2
+Copy2
+Paste2
+N9
+N11
+  N32
+  N31
+  N12
+  N13
+  emphasis1
+  Taypewriter1
+  SansSerif1
+  SMALLCAPS1
+  Slanted1
+N14
+  N33
+  N34
+  N10Huge1
+  N9huge1
+  N8LARGE1
+  N7Large1
+  N6large1
+  N5normalsize1
+  N4small1
+  N3footnotesize1
+  N2scriptsize1
+  N1tiny1
+N17
+  itemize1
+  enumerate1
+  description1
+  N35
+  item1
+  item2
+N22
+N24
+N26
+N25
+N23
+N16
+N28
+N10
+N19
+  N20
+  N21
+N18
+TeX3
+  N40
+  N39
+  Verb1
+    Verb2
+    N15
+    verbatim1
+    verbatim2
+  N27
+  N29
+    marginpar1
+    reversemarginpar1
+    N30
+  N38
+  TeX4
+    TeX5
+    LaTeX1
+    LaTeXe1
+N54
+  N55
+  N56
+  N57
+  N58
+N53
+OpenNamedFile1
+N43
+N44)";
+constexpr char kPopupMenu2[] = R"(Cut3
+Copy3
+Paste3
+N45
+N48
+N52
+equation1
+gather1
+split1
+N49
+  equation2
+  N50
+  gather2
+N51
+N42
+N41
+TeX6
+N46
+N47)";
+
+TEST_F(Form1, ComponentsCarryTheirNamesAndKeys) {
+  EXPECT_EQ(MenuBarRows(form.findChild<QMenuBar*>(QStringLiteral("MainMenu1"))), QLatin1String(kMainMenu));
+  EXPECT_EQ(MenuRows(form.findChild<QMenu*>(QStringLiteral("PopupMenu1"))), QLatin1String(kPopupMenu1));
+  EXPECT_EQ(MenuRows(form.findChild<QMenu*>(QStringLiteral("PopupMenu2"))), QLatin1String(kPopupMenu2));
   for (const char* name : {"memo1", "ToolBar1", "ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
                            "ToolButton6", "TypesetButton1", "StatusBar1"}) {
     EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
   }
   EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
-}
-
-// The "ファイル", "タイプセット" and "検索" entries have keys; of the edit
-// entries, undo and redo show theirs, which the editor handles itself.
-TEST_F(Form1, MainMenuKeys) {
-  const struct {
-    const char* name;
-    const char* keys;
-  } rows[] = {{"N2", "Ctrl+N"},
-              {"Open1", "Ctrl+O"},
-              {"Save1", "Ctrl+S"},
-              {"SaveAs1", "Ctrl+Shift+S"},
-              {"Exit1", "Ctrl+Q"},
-              {"N4", "Ctrl+Z"},
-              {"Redo1", "Ctrl+Y; Ctrl+Shift+Z"},
-              {"Cut1", ""},
-              {"Paste1", ""},
-              {"N37", ""},
-              {"N6", ""},
-              {"Typeset1", "Ctrl+T"},
-              {"SyncToPdf1", "Ctrl+Shift+T"},
-              {"Find1", "Ctrl+F"},
-              {"FindNext1", "F3"},
-              {"FindPrevious1", "Shift+F3"},
-              {"Replace1", "Ctrl+H"}};
-  for (const auto& row : rows) {
-    EXPECT_EQ(QKeySequence::listToString(Action(row.name)->shortcuts()), QLatin1String(row.keys)) << row.name;
-  }
 }
 
 // Alt with the letter opens the menu; the entries keep their captions.
