@@ -28,7 +28,7 @@ std::string CountedPattern(TexReader& reader) {
   return Braces(arguments);
 }
 
-// An xparse argument specification: each mandatory argument gets braces.
+// An xparse argument list (such as "m O{} m"): each mandatory argument gets braces.
 std::string SpecPattern(TexReader& reader) {
   const auto spec = reader.Group();
   if (!spec) return {};
