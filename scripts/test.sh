@@ -14,8 +14,9 @@ export QT_QPA_PLATFORM=offscreen
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
 # The optimised build with warnings as errors makes the program and what its
-# package holds; every test runs once, in the sanitizer build, which also
-# compiles the benchmarks.
+# package holds; every test runs once, in the sanitizer build. The
+# benchmarks and the picture programs are built by their own commands
+# (README), which keeps the run within CI's time.
 echo "== dev build"
 scripts/build.sh dev Zumoku zumoku_setting_files zumoku_icon zumoku_compressed_docs
 echo "== asan build"
