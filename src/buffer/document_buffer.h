@@ -1,15 +1,15 @@
 #pragma once
-// The editor's own EditBuffer: the document kept once, as its bytes in a
-// gap buffer, with a line index and an undo log of byte edits. Each edit
+// The editor's own EditBuffer: the document kept once, as its bytes in
+// chunks, with a line index and an undo log of byte edits. Each edit
 // tells the listener what changed, by lines and by bytes.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "buffer/chunked_bytes.h"
 #include "buffer/clipboard.h"
 #include "buffer/edit_buffer.h"
-#include "buffer/gap_bytes.h"
 #include "buffer/line_index.h"
 #include "buffer/text_change.h"
 #include "buffer/undo_log.h"
@@ -55,8 +55,10 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   }
 
   std::size_t Size() const { return bytes_.Size(); }
-  // The bytes of [from, to) without a copy, in at most two views.
-  GapBytes::Views Spans(std::size_t from, std::size_t to) const { return bytes_.Spans(from, to); }
+  // The bytes of [from, to) without a copy, one view per chunk.
+  ChunkedBytes::Views Spans(std::size_t from, std::size_t to) const { return bytes_.Spans(from, to); }
+  // Shares the chunks: no byte is copied.
+  ChunkedBytes::Snapshot Share() const override { return bytes_.Share(); }
   const LineIndex& LineStarts() const { return lines_; }
   // Counts the edits, so that what was worked out from the text can be
   // kept until it changes.
@@ -90,7 +92,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   bool LineRange(int index, std::size_t& begin, std::size_t& end) const;
 
   Clipboard& clipboard_;
-  GapBytes bytes_;
+  ChunkedBytes bytes_;
   LineIndex lines_;
   UndoLog undo_;
   Encoding encoding_ = Encoding::kShiftJis;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "buffer/chunked_bytes.h"
 #include "encoding/codec.h"  // UnencodableText, thrown by the text reads
 #include "encoding/encoding.h"
 
@@ -32,6 +33,9 @@ class EditBuffer {
   virtual ~EditBuffer() = default;
 
   virtual std::string Text() const = 0;
+  // The text now, for another thread to read while editing goes on; a
+  // buffer that keeps no shareable bytes copies them.
+  virtual ChunkedBytes::Snapshot Share() const { return ChunkedBytes::Snapshot::Of(Text()); }
   virtual int SelStart() const = 0;
   virtual void SetSelStart(int position) = 0;  // caret there, nothing selected
   virtual int SelLength() const = 0;

@@ -21,11 +21,10 @@ void AppendLineLengths(std::string_view bytes, std::size_t& carried, std::vector
 }
 }  // namespace
 
-void LineIndex::Build(GapBytes::Views bytes) {
+void LineIndex::Build(ChunkedBytes::Views bytes) {
   std::vector<int> lengths;
   std::size_t carried = 0;
-  AppendLineLengths(bytes.first, carried, lengths);
-  AppendLineLengths(bytes.second, carried, lengths);
+  for (const std::string_view part : bytes.parts) AppendLineLengths(part, carried, lengths);
   lengths.push_back(static_cast<int>(carried));
   lengths_ = RunningSums();
   lengths_.Replace(0, 0, lengths);

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "buffer/gap_bytes.h"
+#include "buffer/chunked_bytes.h"
 #include "buffer/running_sums.h"
 
 namespace zumoku {
@@ -16,7 +16,7 @@ class LineIndex {
   LineIndex() { Build({}); }
 
   // One pass over the bytes, from LF to LF.
-  void Build(GapBytes::Views bytes);
+  void Build(ChunkedBytes::Views bytes);
 
   // Entries, the empty one after a final line end included.
   int Count() const { return lengths_.Size(); }

@@ -189,6 +189,10 @@ void Document::CheckFileOnDisk() {
 
 std::string Document::BytesToSave() const { return FileBytes(buffer_.Text(), format_); }
 
+std::function<std::string()> Document::BytesToSaveLater() const {
+  return [snapshot = buffer_.Share(), format = format_] { return FileBytes(snapshot.Joined(), format); };
+}
+
 bool Document::OpenListedFile(const std::string& path) {
   if (!files_.Exists(path)) {
     ShowCannotOpen(path);

@@ -4,6 +4,7 @@
 // programs make to the file. It talks to the user only through Prompts and to
 // the disk only through FileSystem.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -72,6 +73,9 @@ class Document {
   // The exact bytes Save writes: the text in the document's encoding and
   // line ends. Throws UnencodableText when the text cannot be encoded.
   std::string BytesToSave() const;
+  // The same bytes, made later by the function, which may run on another
+  // thread: only taking the text's snapshot happens now.
+  std::function<std::string()> BytesToSaveLater() const;
   // A file from the recent-files list: the unsaved-changes question of New,
   // then the file is opened as Open opens a chosen one. A missing file is
   // reported as one that cannot be opened, and false is returned.

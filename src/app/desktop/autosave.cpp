@@ -31,9 +31,9 @@ void Autosave::SetInterval(int seconds) {
 bool Autosave::SaveNow() {
   DocumentChanged();
   if (!buffer_.Modified()) return false;
-  std::string bytes;
+  std::function<std::string()> bytes;
   try {
-    bytes = document_.BytesToSave();
+    bytes = document_.BytesToSaveLater();
   } catch (const UnencodableText&) {
     return false;  // Save tells why such text cannot be written
   }
@@ -44,7 +44,7 @@ bool Autosave::SaveNow() {
   const RecoveryRecord record{
       .writer = self_, .savedAt = QDateTime::currentSecsSinceEpoch(), .documentPath = slotDocument_};
   writer_.Post([folder = folder_, slot = *slot_, record, bytes = std::move(bytes)] {
-    return folder.Write(slot, record, bytes);
+    return folder.Write(slot, record, bytes());
   });
   return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Autosave: while the document has unsaved changes, its bytes as Save would
 // write them go to a recovery file every interval, never over the document.
-// The bytes are taken on the window's thread and written on a worker. The
+// Only a snapshot of the text is taken on the window's thread; the bytes are
+// made from it and written on a worker. The
 // file goes once the changes are saved, thrown away or replaced.
 #include <QObject>
 #include <QString>

@@ -90,8 +90,7 @@ void MemoViewAccessible::setCursorPosition(int position) { setSelection(0, posit
 QString MemoViewAccessible::text(int startOffset, int endOffset) const {
   const std::size_t from = BytesOf(startOffset), to = BytesOf(endOffset);
   if (from >= to) return {};
-  const GapBytes::Views views = Buffer().Spans(from, to);
-  return codec::Decode(std::string(views.first).append(views.second), Buffer().TextEncoding());
+  return codec::Decode(Buffer().Spans(from, to).Joined(), Buffer().TextEncoding());
 }
 
 int MemoViewAccessible::characterCount() const { return UnitsOf(Buffer().Size()); }
