@@ -71,6 +71,14 @@ void MemoView::resizeEvent(QResizeEvent* event) {
   UpdateScrollRange();
 }
 
+void MemoView::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  layouts_.SetFont(font());
+  UpdateScrollRange();
+  viewport()->update();
+}
+
 void MemoView::ScrollToCaret() {
   const int line = CaretLine();
   QScrollBar& bar = *verticalScrollBar();
@@ -356,7 +364,14 @@ QList<QTextLayout::FormatRange> MemoView::FormatsOn(int line, std::size_t lineSt
     const int begin = layouts_.ColumnOf(line, from - lineStart);
     formats.append({begin, layouts_.ColumnOf(line, to - lineStart) - begin, format});
   };
-  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, lineEnd)) add(mark.from, mark.to, *mark.format);
+  // A mark over the line end covers it as one more column, as Qt counts a
+  // line end: the caret's line then shows on an empty line too.
+  const int lineEndColumn = layouts_.Layout(line).text().size() + 1;
+  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, lineEnd)) {
+    add(mark.from, mark.to, *mark.format);
+    if (mark.to == lineEnd && line + 1 < buffer_.LineStarts().Count())
+      formats.back().length = lineEndColumn - formats.back().start;
+  }
   const std::size_t from = std::max(std::min(anchor_, caret_), lineStart);
   const std::size_t to = std::min(std::max(anchor_, caret_), lineEnd);
   if (from < to) {
@@ -392,7 +407,7 @@ void MemoView::DrawPreeditLine(QPainter& painter, int line, qreal y) {
     }
   }
   layout.setFormats(formats);
-  LineLayouts::Wrap(layout, viewport()->width() - 2 * kLeftMargin);
+  LineLayouts::Wrap(layout, viewport()->width() - 2 * kLeftMargin, layouts_.TabStop());
   layout.draw(&painter, {kLeftMargin, y});
   layout.drawCursor(&painter, {kLeftMargin, y}, column + cursor);
 }

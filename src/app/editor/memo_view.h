@@ -29,6 +29,14 @@ class MemoView : public QAbstractScrollArea {
   ByteMarks& Marks() { return marks_; }
   // Lines laid out now: those in view and the caret's.
   std::size_t LayoutsHeld() const { return layouts_.Held(); }
+  LineLayouts& Layouts() { return layouts_; }
+  // A tab's width in spaces of the font, kept when the font changes.
+  void SetTabWidth(int spaces) {
+    layouts_.SetTabWidth(spaces);
+    viewport()->update();
+  }
+  // Room left of the text, for the line numbers.
+  void SetLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
   // Where the character at `offset` is drawn, in the viewport; the place
   // under a point of the viewport.
   QRectF RectAt(std::size_t offset);
@@ -43,6 +51,8 @@ class MemoView : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // A new font lays the lines out afresh.
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
