@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/editor/memo_view.h"
+#include "app/editor/memo_view_aids.h"
 #include "bench_support.h"
 #include "encoding/codec.h"
 #include "peak_memory.h"
@@ -25,12 +26,14 @@ const DocumentFile& TheSample() {
   return sample;
 }
 
-// A shown view over a buffer of its own, sized as the main window's editor.
+// A shown view over a buffer of its own with its reading aids, sized as the
+// main window's editor.
 struct ShownView {
   MemoryClipboard clipboard;
   DocumentBuffer buffer{clipboard};
   MemoView memo{buffer};
   ShownView() {
+    AddMemoViewAids(memo);
     memo.resize(637, 450);
     memo.show();
     QApplication::processEvents();

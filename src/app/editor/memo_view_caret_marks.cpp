@@ -34,7 +34,8 @@ std::optional<std::pair<std::size_t, std::size_t>> BracesAt(const DocumentBuffer
   const QString text = before + after;
   const auto byteOf = [&](int index) {
     const Encoding encoding = buffer.TextEncoding();
-    if (index >= at) return caret + static_cast<std::size_t>(codec::ByteLength(QStringView(after).left(index - at), encoding));
+    if (index >= at)
+      return caret + static_cast<std::size_t>(codec::ByteLength(QStringView(after).left(index - at), encoding));
     return from + static_cast<std::size_t>(codec::ByteLength(QStringView(before).left(index), encoding));
   };
   for (const int bracket : {at, at - 1}) {
@@ -87,7 +88,8 @@ void MemoViewCaretMarks::Mark() {
   if (caretLine_) caretLine.push_back({lines.Start(line), lines.Next(line)});
   view_.Marks().Set(mark_layers::kCaretLine, std::move(caretLine));
   std::vector<ByteMarks::Range> braces;
-  if (const auto pair = braces_ && NextToBracket(line, caret - lines.Start(line)) ? BracesAt(buffer, caret) : std::nullopt) {
+  if (const auto pair =
+          braces_ && NextToBracket(line, caret - lines.Start(line)) ? BracesAt(buffer, caret) : std::nullopt) {
     const auto [first, second] = std::minmax(pair->first, pair->second);
     braces = {{first, first + 1}, {second, second + 1}};
   }

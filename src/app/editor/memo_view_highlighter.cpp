@@ -29,10 +29,9 @@ void MemoViewHighlighter::SetEnabled(bool enabled) {
   idle_.stop();
   pending_ = -1;
   std::fill(ends_.begin(), ends_.end(), kUnknown);
-  view_.Layouts().SetFormatter(enabled ? LineLayouts::Formatter([this](int line, const QString& text) {
-    return Colour(line, text);
-  })
-                                       : LineLayouts::Formatter());
+  view_.Layouts().SetFormatter(
+      enabled ? LineLayouts::Formatter([this](int line, const QString& text) { return Colour(line, text); })
+              : LineLayouts::Formatter());
   view_.viewport()->update();
 }
 
@@ -46,7 +45,8 @@ LineState MemoViewHighlighter::EndStateOf(int line, LineState start) const {
 LineState MemoViewHighlighter::StateBefore(int line) {
   int from = line;
   while (from > 0 && line - from < kLookBack && ends_[from - 1] == kUnknown) --from;
-  LineState state = from > 0 && ends_[from - 1] != kUnknown ? static_cast<LineState>(ends_[from - 1]) : LineState::kText;
+  LineState state =
+      from > 0 && ends_[from - 1] != kUnknown ? static_cast<LineState>(ends_[from - 1]) : LineState::kText;
   for (; from < line; ++from) {
     state = EndStateOf(from, state);
     ends_[from] = static_cast<std::uint8_t>(state);
@@ -71,23 +71,26 @@ bool MemoViewHighlighter::Settle(int line, LineState end) {
   return true;
 }
 
-// The changed lines are worked out when shown; the first line after them
-// is looked at again when it was worked out before.
+// The changed lines are worked out when shown; the last keeps the end state
+// the lines after it started in, so that an edit which leaves it as it was
+// carries nothing on. It is looked at again when idle, in case it changed.
 void MemoViewHighlighter::Follow(const TextChange& change) {
   const auto at = ends_.begin() + change.firstLine;
+  const std::uint8_t lastEnd = at[change.linesRemoved];
   if (change.linesAdded > change.linesRemoved) {
     ends_.insert(at, static_cast<std::size_t>(change.linesAdded - change.linesRemoved), kUnknown);
   } else {
     ends_.erase(at, at + (change.linesRemoved - change.linesAdded));
   }
-  const int after = change.firstLine + change.linesAdded + 1;
-  std::fill(ends_.begin() + change.firstLine, ends_.begin() + after, kUnknown);
+  const int last = change.firstLine + change.linesAdded;
+  std::fill(ends_.begin() + change.firstLine, ends_.begin() + last, kUnknown);
+  ends_[static_cast<std::size_t>(last)] = lastEnd;
   const auto moved = [&change](int line) {
     return line > change.firstLine ? std::max(change.firstLine, line + change.linesAdded - change.linesRemoved) : line;
   };
   pending_ = moved(pending_);
   pendingLast_ = moved(pendingLast_);
-  if (static_cast<std::size_t>(after) < ends_.size() && ends_[after] != kUnknown) Schedule(after);
+  if (lastEnd != kUnknown) Schedule(last);
 }
 
 void MemoViewHighlighter::Schedule(int line) {

@@ -1,8 +1,8 @@
 #include "app/editor/memo_view_margin.h"
 
 #include <QEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "app/editor/line_number_margin.h"
