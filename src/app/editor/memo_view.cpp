@@ -365,12 +365,14 @@ QList<QTextLayout::FormatRange> MemoView::FormatsOn(int line, std::size_t lineSt
     formats.append({begin, layouts_.ColumnOf(line, to - lineStart) - begin, format});
   };
   // A mark over the line end covers it as one more column, as Qt counts a
-  // line end: the caret's line then shows on an empty line too.
+  // line end: the caret's line then shows on an empty line too. The last
+  // line's end is the byte after the document's.
+  const bool last = line + 1 == buffer_.LineStarts().Count();
+  const std::size_t end = last ? lineEnd + 1 : lineEnd;
   const int lineEndColumn = layouts_.Layout(line).text().size() + 1;
-  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, lineEnd)) {
+  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, end)) {
     add(mark.from, mark.to, *mark.format);
-    if (mark.to == lineEnd && line + 1 < buffer_.LineStarts().Count())
-      formats.back().length = lineEndColumn - formats.back().start;
+    if (mark.to == end) formats.back().length = lineEndColumn - formats.back().start;
   }
   const std::size_t from = std::max(std::min(anchor_, caret_), lineStart);
   const std::size_t to = std::min(std::max(anchor_, caret_), lineEnd);

@@ -85,7 +85,9 @@ void MemoViewCaretMarks::Mark() {
   const LineIndex& lines = buffer.LineStarts();
   const int line = lines.LineOf(caret);
   std::vector<ByteMarks::Range> caretLine;
-  if (caretLine_) caretLine.push_back({lines.Start(line), lines.Next(line)});
+  // The last line's end is the byte after the document's.
+  const bool last = line + 1 == lines.Count();
+  if (caretLine_) caretLine.push_back({lines.Start(line), last ? buffer.Size() + 1 : lines.Next(line)});
   view_.Marks().Set(mark_layers::kCaretLine, std::move(caretLine));
   std::vector<ByteMarks::Range> braces;
   if (const auto pair =

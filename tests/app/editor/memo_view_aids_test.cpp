@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/editor/brace_match.h"
+#include "app/editor/caret_marks.h"
 #include "app/editor/latex_colours.h"
 #include "app/editor/memo_view.h"
 #include "app/editor/memo_view_aids.h"
@@ -126,6 +127,28 @@ TEST(MemoViewAids, CaretMarksAreByteMarksOfTheirLayers) {
   using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
   EXPECT_EQ(ranges(mark_layers::kCaretLine), (Pairs{{3, 8}}));
   EXPECT_EQ(ranges(mark_layers::kBraces), (Pairs{{3, 4}, {5, 6}}));
+}
+
+TEST(MemoViewAids, TheCaretsLineIsShownAcrossTheWidthOnEveryKindOfLine) {
+  struct Row {
+    const char* name;
+    std::string_view text;
+    std::size_t caret;
+  };
+  const Row rows[] = {
+      {"a line of text", "abc\r\n", 0},
+      {"an empty line between others", "a\r\n\r\nb", 3},
+      {"the empty last line", "a\r\n", 3},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    AidedView view(row.text);
+    view.buffer.SetSelStart(static_cast<int>(row.caret));
+    const QImage shown = view.memo.viewport()->grab().toImage();
+    const QRectF caret = view.memo.RectAt(row.caret);
+    const QPoint right(shown.width() - 3, static_cast<int>(caret.center().y()));
+    EXPECT_EQ(shown.pixel(right), CaretLineFormat(view.memo.palette()).background().color().rgb());
+  }
 }
 
 TEST(MemoViewAids, MarginTabStopsAndZoomFollowTheFont) {
