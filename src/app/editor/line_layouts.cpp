@@ -68,6 +68,13 @@ QTextLayout& LineLayouts::Layout(int line) {
   return *layout;
 }
 
+int LineLayouts::CountRows(int line) {
+  if (const auto held = layouts_.find(line); held != layouts_.end()) return held->second->lineCount();
+  QTextLayout layout(codec::Decode(buffer_.Lines().Get(line), buffer_.TextEncoding()), font_);
+  Wrap(layout, width_, TabStop());
+  return layout.lineCount();
+}
+
 qreal LineLayouts::Height(int line) {
   const QTextLayout& layout = Layout(line);
   const QTextLine last = layout.lineAt(layout.lineCount() - 1);

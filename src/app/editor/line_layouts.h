@@ -33,6 +33,11 @@ class LineLayouts {
   // one under the other from y 0.
   QTextLayout& Layout(int line);
   qreal Height(int line);
+  // How many rows `line` wraps into, from its layout when held, else from
+  // one laid out for the count only.
+  int CountRows(int line);
+  const QFont& Font() const { return font_; }
+  qreal Width() const { return width_; }
   // Lays `layout` out in rows of `width`, tabs every `tabStop`.
   static void Wrap(QTextLayout& layout, qreal width, qreal tabStop);
   // The UTF-16 position of a byte offset within the line, and back.

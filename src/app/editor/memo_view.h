@@ -9,6 +9,7 @@
 
 #include "app/editor/byte_marks.h"
 #include "app/editor/line_layouts.h"
+#include "app/editor/memo_view_rows.h"
 #include "buffer/document_buffer.h"
 
 namespace zumoku {
@@ -66,8 +67,12 @@ class MemoView : public QAbstractScrollArea {
   int FirstShownLine() const;
   // The top of a line at or below the first shown, in the viewport.
   qreal LineTop(int line);
+  // How far the top line's rows above the view reach up.
+  qreal TopOffset();
   void UpdateScrollRange();
   void ScrollToCaret();
+  // Shows `row` of `line` at the top.
+  void ScrollTo(int line, int row);
 
   // Anchor and caret as kept, or as the buffer's selection when a command
   // changed it; FollowBuffer takes them.
@@ -97,6 +102,8 @@ class MemoView : public QAbstractScrollArea {
 
   DocumentBuffer& buffer_;
   LineLayouts layouts_;
+  Rows rows_{buffer_, layouts_};
+  int topLine_ = 0, topRow_ = 0;  // the row shown at the top
   ByteMarks marks_;
   std::size_t caret_ = 0, anchor_ = 0;
   qreal rememberedX_ = -1;  // Up and Down keep the caret's x

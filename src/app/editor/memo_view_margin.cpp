@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScrollBar>
 
 #include "app/editor/line_number_margin.h"
 #include "app/editor/memo_view.h"
@@ -61,13 +60,14 @@ void MemoViewMargin::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), palette().color(QPalette::Window));
   painter.setPen(palette().color(QPalette::PlaceholderText));
-  LineLayouts& layouts = view_.Layouts();
-  const int count = view_.Buffer().LineStarts().Count();
+  const LineIndex& lines = view_.Buffer().LineStarts();
   const int caretLine = view_.CaretLine();
   const int rowHeight = view_.fontMetrics().lineSpacing();
-  qreal top = 0;
-  for (int line = view_.verticalScrollBar()->value(); line < count && top < height(); top += layouts.Height(line++)) {
-    DrawLineNumber(painter, QRect(0, static_cast<int>(top), width(), rowHeight), line, line == caretLine);
+  // Each number at its line's first row, which may be above the view.
+  for (int line = lines.LineOf(view_.OffsetAt({0, 0})); line < lines.Count(); ++line) {
+    const int top = static_cast<int>(view_.RectAt(lines.Start(line)).top());
+    if (top >= height()) break;
+    DrawLineNumber(painter, QRect(0, top, width(), rowHeight), line, line == caretLine);
   }
 }
 

@@ -172,3 +172,22 @@ TEST(MemoViewAids, MarginTabStopsAndZoomFollowTheFont) {
 }
 
 }  // namespace zumoku::test
+
+namespace zumoku::test {
+
+TEST(MemoViewRows, TheScrollBarCountsWrappedRowsEstimatedThenMeasured) {
+  const std::string wrapped(3000, 'w');
+  AidedView view(wrapped + "\r\n" + Lines(300, "short") + wrapped);
+  QScrollBar& bar = *view.memo.verticalScrollBar();
+  const int rows = view.memo.Layouts().Layout(0).lineCount();
+  ASSERT_GT(rows, 3);
+  EXPECT_GT(bar.maximum(), 300 + rows + 3) << "the last line, never laid out, is estimated by its bytes";
+  for (int step = 0; step < 100 && bar.maximum() != 2 * rows + 299; ++step) QApplication::processEvents();
+  EXPECT_EQ(bar.maximum(), 2 * rows + 299) << "every row counted once measured";
+  bar.setValue(2);
+  const std::size_t top = view.memo.OffsetAt({1, 1});
+  EXPECT_EQ(view.memo.Layouts().Layout(0).lineForTextPosition(static_cast<int>(top)).lineNumber(), 2)
+      << "a row within a wrapped line comes to the top";
+}
+
+}  // namespace zumoku::test
