@@ -19,19 +19,21 @@ MemoViewHighlighter::MemoViewHighlighter(MemoView& view)
   idle_.setSingleShot(true);
   connect(&idle_, &QTimer::timeout, this, &MemoViewHighlighter::Propagate);
   view.Buffer().AddChangeListener([this](const TextChange& change) { Follow(change); });
-  view.Layouts().SetFormatter([this](int line, const QString& text) { return Colour(line, text); });
+  view.Layouts().SetFormatter(Colours());
   view.viewport()->update();
+}
+
+LineLayouts::Formatter MemoViewHighlighter::Colours() {
+  return [this](int line, const QString& text) { return Colour(line, text); };
 }
 
 void MemoViewHighlighter::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
   idle_.stop();
-  pending_ = -1;
+  pending_ = pendingLast_ = -1;
   std::fill(ends_.begin(), ends_.end(), kUnknown);
-  view_.Layouts().SetFormatter(
-      enabled ? LineLayouts::Formatter([this](int line, const QString& text) { return Colour(line, text); })
-              : LineLayouts::Formatter());
+  view_.Layouts().SetFormatter(enabled ? Colours() : LineLayouts::Formatter());
   view_.viewport()->update();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/editor/latex_colours.h"
+#include "app/editor/line_layouts.h"
 #include "buffer/text_change.h"
 
 namespace zumoku {
@@ -27,6 +28,7 @@ class MemoViewHighlighter : public QObject {
   highlight::LineState StateBefore(int line);
 
  private:
+  LineLayouts::Formatter Colours();
   QList<QTextLayout::FormatRange> Colour(int line, const QString& text);
   highlight::LineState EndStateOf(int line, highlight::LineState start) const;
   // Records the state `line` ends in; true when the line after it, worked

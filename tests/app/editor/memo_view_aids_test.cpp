@@ -14,6 +14,7 @@
 #include "app/editor/memo_view.h"
 #include "app/editor/memo_view_aids.h"
 #include "app/editor/memo_view_caret_marks.h"
+#include "app/editor/memo_view_highlighter.h"
 #include "app/editor/memo_view_margin.h"
 
 namespace zumoku::test {
@@ -68,18 +69,21 @@ TEST(MemoViewAids, ColoursComeFromTheLineStatesAndFollowChanges) {
     int showFirst;           // shown after the change, from this line
     int line, column;
     std::optional<SpanKind> kind;
+    bool highlighted = true;
   };
   const Row rows[] = {
       {"a command", "", 0, 0, 0, SpanKind::kCommand},
       {"a comment", "", 0, 1, 2, SpanKind::kComment},
       {"a formula", "", 0, 2, 1, SpanKind::kMath},
       {"plain text", "", 0, 3, 1, std::nullopt},
+      {"turned off", "", 0, 0, 0, std::nullopt, false},
       {"an opened $ colours the line below in view", "$", 0, 4, 0, SpanKind::kMath},
       {"an opened $ reaches lines worked out before, below the view", "$", 150, 180, 0, SpanKind::kMath},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     AidedView view(head + Lines(200, "text"));
+    view.aids.highlighter->SetEnabled(row.highlighted);
     view.ShowLine(170);  // lines down there get their states, then leave the view
     view.ShowLine(0);
     if (!row.typed.empty()) view.TypeAt(view.buffer.LineStarts().Start(3), row.typed);
