@@ -14,6 +14,8 @@
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "app/editor/memo_view.h"
+#include "app/editor/memo_view_aids.h"
+#include "app/editor/reading_aids.h"
 #include "bench_support.h"
 #include "encoding/codec.h"
 #include "peak_memory.h"
@@ -29,9 +31,11 @@ const DocumentFile& TheSample() {
   return sample;
 }
 
+// Each widget with its reading aids, as the window shows it.
 struct OldWidget {
   Memo memo;
   MemoBuffer buffer{memo};
+  OldWidget() { AddReadingAids(memo); }
   void LoadOwned(std::string bytes) { buffer.Load(bytes, Encoding::kShiftJis); }
 };
 
@@ -39,6 +43,7 @@ struct NewWidget {
   MemoryClipboard clipboard;
   DocumentBuffer buffer{clipboard};
   MemoView memo{buffer};
+  NewWidget() { AddMemoViewAids(memo); }
   void LoadOwned(std::string bytes) { buffer.LoadOwned(std::move(bytes), Encoding::kShiftJis); }
 };
 

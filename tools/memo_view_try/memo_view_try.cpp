@@ -1,11 +1,13 @@
 // MemoView in a window of its own, for checks by hand (a real input method,
-// a screen reader): `memo_view_try OUT sjis|utf8` starts an empty document in
-// that encoding; Ctrl+S writes its bytes to OUT.
+// a screen reader, the reading aids): `memo_view_try OUT sjis|utf8 [IN]`
+// opens IN's bytes, or an empty document, in that encoding; Ctrl+S writes
+// its bytes to OUT.
 #include <QApplication>
 #include <QFile>
 #include <QShortcut>
 
 #include "app/editor/memo_view.h"
+#include "app/editor/memo_view_aids.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,8 +17,15 @@ int main(int argc, char** argv) {
       QByteArray(argv[2]) == "utf8" ? zumoku::Encoding::kUtf8 : zumoku::Encoding::kShiftJis;
   zumoku::MemoryClipboard clipboard;
   zumoku::DocumentBuffer buffer(clipboard);
-  buffer.Load("", encoding);
+  QByteArray opened;
+  if (argc > 3) {
+    QFile in(QString::fromLocal8Bit(argv[3]));
+    if (!in.open(QIODevice::ReadOnly)) return 2;
+    opened = in.readAll();
+  }
+  buffer.Load(std::string_view(opened.constData(), static_cast<std::size_t>(opened.size())), encoding);
   zumoku::MemoView memo(buffer);
+  zumoku::AddMemoViewAids(memo);
   memo.setWindowTitle(QStringLiteral("memo_view_try"));
   memo.resize(640, 400);
   QShortcut save(QKeySequence::Save, &memo);

@@ -7,31 +7,6 @@
 namespace zumoku {
 
 namespace {
-// The bracket's partner and the way to it, or nothing for another character.
-struct BracketPair {
-  QChar partner;
-  int step;
-};
-
-std::optional<BracketPair> PairOf(QChar c) {
-  switch (c.unicode()) {
-    case u'{':
-      return BracketPair{u'}', 1};
-    case u'[':
-      return BracketPair{u']', 1};
-    case u'(':
-      return BracketPair{u')', 1};
-    case u'}':
-      return BracketPair{u'{', -1};
-    case u']':
-      return BracketPair{u'[', -1};
-    case u')':
-      return BracketPair{u'(', -1};
-    default:
-      return std::nullopt;
-  }
-}
-
 QColor Blend(const QColor& base, const QColor& tint, double share) {
   return QColor::fromRgbF(base.redF() + (tint.redF() - base.redF()) * share,
                           base.greenF() + (tint.greenF() - base.greenF()) * share,
@@ -39,19 +14,21 @@ QColor Blend(const QColor& base, const QColor& tint, double share) {
 }
 }  // namespace
 
+QTextCharFormat CaretLineFormat(const QPalette& palette) {
+  QTextCharFormat format;
+  format.setBackground(Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.12));
+  format.setProperty(QTextFormat::FullWidthSelection, true);
+  return format;
+}
+
+QTextCharFormat BraceFormat(const QPalette& palette) {
+  QTextCharFormat format;
+  format.setBackground(Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.45));
+  return format;
+}
+
 std::optional<int> MatchingBrace(const QTextDocument& document, int at) {
-  const QChar bracket = document.characterAt(at);
-  const auto pair = PairOf(bracket);
-  if (!pair) return std::nullopt;
-  const int end = document.characterCount();
-  int depth = 0;
-  for (int distance = 1, i = at + pair->step; distance <= kBraceSearchLimit && i >= 0 && i < end;
-       ++distance, i += pair->step) {
-    const QChar c = document.characterAt(i);
-    if (c == bracket) ++depth;
-    if (c == pair->partner && depth-- == 0) return i;
-  }
-  return std::nullopt;
+  return MatchingBraceIn([&document](int i) { return document.characterAt(i); }, document.characterCount(), at);
 }
 
 CaretMarks::CaretMarks(Memo& memo) : QObject(&memo), memo_(memo) {
@@ -79,15 +56,13 @@ QTextEdit::ExtraSelection CaretMarks::Marked(int at, const QTextCharFormat& form
 void CaretMarks::Mark() {
   const QPalette palette = memo_.palette();
   QTextEdit::ExtraSelection line;
-  line.format.setBackground(Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.12));
-  line.format.setProperty(QTextFormat::FullWidthSelection, true);
+  line.format = CaretLineFormat(palette);
   line.cursor = memo_.textCursor();
   line.cursor.clearSelection();
   memo_.SelectionLayers().Set(ExtraSelectionLayers::kCaretLine,
                               caretLine_ ? QList{line} : QList<QTextEdit::ExtraSelection>{});
 
-  QTextCharFormat brace;
-  brace.setBackground(Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.45));
+  const QTextCharFormat brace = BraceFormat(palette);
   QList<QTextEdit::ExtraSelection> braces;
   const int caret = memo_.textCursor().position();
   // The bracket after the caret, else the one before it.

@@ -5,13 +5,17 @@
 #include <QTextEdit>
 #include <optional>
 
+#include "app/editor/brace_match.h"
+
 namespace zumoku {
 
 class Memo;
 
-// The partner of the bracket at `at` ({ } [ ] ( )), looked for at most
-// kBraceSearchLimit characters away, brackets of the same kind nesting.
-inline constexpr int kBraceSearchLimit = 10000;
+// The caret line's background, across the whole width, and a bracket's.
+QTextCharFormat CaretLineFormat(const QPalette& palette);
+QTextCharFormat BraceFormat(const QPalette& palette);
+
+// The partner of the bracket at `at`, as MatchingBraceIn finds it.
 std::optional<int> MatchingBrace(const QTextDocument& document, int at);
 
 class CaretMarks : public QObject {

@@ -1,10 +1,10 @@
 #include "app/editor/editor_zoom.h"
 
+#include <QAbstractScrollArea>
 #include <QShortcut>
 #include <QWheelEvent>
 #include <algorithm>
-
-#include "app/editor/memo.h"
+#include <functional>
 
 namespace zumoku {
 
@@ -23,14 +23,14 @@ void Resize(QFont& font, qreal size) {
   }
 }
 
-void AddShortcut(Memo& memo, const QKeySequence& keys, const std::function<void()>& act) {
+void AddShortcut(QAbstractScrollArea& memo, const QKeySequence& keys, const std::function<void()>& act) {
   auto* shortcut = new QShortcut(keys, &memo);
   shortcut->setContext(Qt::WidgetWithChildrenShortcut);
   QObject::connect(shortcut, &QShortcut::activated, &memo, act);
 }
 }  // namespace
 
-EditorZoom::EditorZoom(Memo& memo) : QObject(&memo), memo_(memo), restoredSize_(SizeOf(memo.font())) {
+EditorZoom::EditorZoom(QAbstractScrollArea& memo) : QObject(&memo), memo_(memo), restoredSize_(SizeOf(memo.font())) {
   // Ctrl+= too: on many keyboards "+" needs Shift.
   for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
     AddShortcut(memo, keys, [this] { ZoomBy(1); });

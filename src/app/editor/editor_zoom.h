@@ -1,17 +1,17 @@
 #pragma once
-// Zooming memo1: Ctrl+wheel, Ctrl++ and Ctrl+- change the editor's font
+// Zooming memo1 (either editor): Ctrl+wheel, Ctrl++ and Ctrl+- change the editor's font
 // size, Ctrl+0 brings back the size it had before; nothing else changes.
 #include <QFont>
 #include <QObject>
 
-namespace zumoku {
+class QAbstractScrollArea;
 
-class Memo;
+namespace zumoku {
 
 class EditorZoom : public QObject {
   Q_OBJECT
  public:
-  explicit EditorZoom(Memo& memo);
+  explicit EditorZoom(QAbstractScrollArea& memo);
 
   // A new font for the editor, the size Restore comes back to.
   void SetFont(const QFont& font);
@@ -22,7 +22,7 @@ class EditorZoom : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  Memo& memo_;
+  QAbstractScrollArea& memo_;
   qreal restoredSize_;
 };
 

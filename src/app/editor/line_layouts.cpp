@@ -1,15 +1,28 @@
 #include "app/editor/line_layouts.h"
 
+#include <QFontMetricsF>
 #include <QTextOption>
 
 #include "encoding/codec.h"
 
 namespace zumoku {
 
+void LineLayouts::SetFormatter(Formatter formatter) {
+  formatter_ = std::move(formatter);
+  layouts_.clear();
+}
+
 void LineLayouts::SetFont(const QFont& font) {
   font_ = font;
   layouts_.clear();
 }
+
+void LineLayouts::SetTabWidth(int spaces) {
+  tabWidth_ = spaces;
+  layouts_.clear();
+}
+
+qreal LineLayouts::TabStop() const { return tabWidth_ * QFontMetricsF(font_).horizontalAdvance(u' '); }
 
 void LineLayouts::Follow(const TextChange& change) {
   std::map<int, std::unique_ptr<QTextLayout>> kept;
@@ -29,9 +42,10 @@ void LineLayouts::SetWidth(qreal width) {
   layouts_.clear();
 }
 
-void LineLayouts::Wrap(QTextLayout& layout, qreal width) {
+void LineLayouts::Wrap(QTextLayout& layout, qreal width, qreal tabStop) {
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  option.setTabStopDistance(tabStop);
   layout.setTextOption(option);
   layout.setCacheEnabled(true);
   layout.beginLayout();
@@ -49,8 +63,16 @@ QTextLayout& LineLayouts::Layout(int line) {
   if (layout) return *layout;
   const QString text = codec::Decode(buffer_.Lines().Get(line), buffer_.TextEncoding());
   layout = std::make_unique<QTextLayout>(text, font_);
-  Wrap(*layout, width_);
+  if (formatter_) layout->setFormats(formatter_(line, text));
+  Wrap(*layout, width_, TabStop());
   return *layout;
+}
+
+int LineLayouts::CountRows(int line) {
+  if (const auto held = layouts_.find(line); held != layouts_.end()) return held->second->lineCount();
+  QTextLayout layout(codec::Decode(buffer_.Lines().Get(line), buffer_.TextEncoding()), font_);
+  Wrap(layout, width_, TabStop());
+  return layout.lineCount();
 }
 
 qreal LineLayouts::Height(int line) {

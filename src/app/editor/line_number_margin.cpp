@@ -17,6 +17,17 @@ int Digits(int number) {
 }
 }  // namespace
 
+int LineNumberWidth(const QFontMetrics& metrics, int lineCount) {
+  return 2 * kPadding + metrics.horizontalAdvance(u'9') * Digits(lineCount);
+}
+
+void DrawLineNumber(QPainter& painter, const QRect& row, int line, bool caret) {
+  QFont font = painter.font();
+  font.setBold(caret);
+  painter.setFont(font);
+  painter.drawText(row.adjusted(0, 0, -kPadding, 0), Qt::AlignRight | Qt::AlignVCenter, QString::number(line + 1));
+}
+
 LineNumberMargin::LineNumberMargin(Memo& memo) : QWidget(&memo), memo_(memo) {
   setObjectName(QStringLiteral("LineNumberMargin"));
   connect(&memo, &QPlainTextEdit::blockCountChanged, this, &LineNumberMargin::FitWidth);
@@ -31,9 +42,7 @@ LineNumberMargin::LineNumberMargin(Memo& memo) : QWidget(&memo), memo_(memo) {
   show();
 }
 
-int LineNumberMargin::WidthForNumbers() const {
-  return 2 * kPadding + fontMetrics().horizontalAdvance(u'9') * Digits(memo_.blockCount());
-}
+int LineNumberMargin::WidthForNumbers() const { return LineNumberWidth(fontMetrics(), memo_.blockCount()); }
 
 void LineNumberMargin::SetShown(bool shown) {
   shown_ = shown;
@@ -75,12 +84,8 @@ void LineNumberMargin::paintEvent(QPaintEvent* event) {
   const int caretBlock = memo_.textCursor().blockNumber();
   const int lineHeight = fontMetrics().height();
   for (const auto& [block, bounds] : memo_.ShownBlocks()) {
-    const bool caret = block.blockNumber() == caretBlock;
-    QFont font = painter.font();
-    font.setBold(caret);
-    painter.setFont(font);
-    const QRect place(0, static_cast<int>(bounds.top()), width() - kPadding, lineHeight);
-    painter.drawText(place, Qt::AlignRight | Qt::AlignVCenter, QString::number(block.blockNumber() + 1));
+    DrawLineNumber(painter, QRect(0, static_cast<int>(bounds.top()), width(), lineHeight), block.blockNumber(),
+                   block.blockNumber() == caretBlock);
   }
 }
 

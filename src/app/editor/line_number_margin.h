@@ -3,7 +3,15 @@
 // bold; as wide as the largest number needs.
 #include <QWidget>
 
+class QFontMetrics;
+class QPainter;
+
 namespace zumoku {
+
+// Room for the largest line number of `lineCount` lines.
+int LineNumberWidth(const QFontMetrics& metrics, int lineCount);
+// `line`'s number (0-based) right-aligned in `row`, the caret's in bold.
+void DrawLineNumber(QPainter& painter, const QRect& row, int line, bool caret);
 
 class Memo;
 

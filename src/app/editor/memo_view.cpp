@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyleHints>
 #include <QTextCharFormat>
 #include <algorithm>
@@ -37,9 +38,18 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
   layouts_.SetFont(font());
+  rows_.EstimateAll();
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int row) {
+    const RunningSums::Located at = rows_.LineAt(row);
+    topLine_ = at.index;
+    topRow_ = at.offset;
+  });
+  connect(&rows_, &Rows::recounted, this, &MemoView::UpdateScrollRange);
   buffer_.AddChangeListener([this](const TextChange& change) {
     layouts_.Follow(change);
     marks_.Follow(change);
+    rows_.Follow(change);
+    topLine_ = std::min(topLine_, buffer_.LineStarts().Count() - 1);
     UpdateScrollRange();
     viewport()->update();
   });
@@ -50,40 +60,75 @@ int MemoView::RowHeight() const { return fontMetrics().lineSpacing(); }
 
 int MemoView::RowsInView() const { return std::max(1, viewport()->height() / RowHeight()); }
 
-int MemoView::FirstShownLine() const { return verticalScrollBar()->value(); }
+int MemoView::FirstShownLine() const { return topLine_; }
+
+qreal MemoView::TopOffset() {
+  const QTextLayout& layout = layouts_.Layout(topLine_);
+  topRow_ = std::min(topRow_, layout.lineCount() - 1);
+  return layout.lineAt(topRow_).y();
+}
 
 qreal MemoView::LineTop(int line) {
-  qreal top = 0;
+  qreal top = -TopOffset();
   for (int above = FirstShownLine(); above < line; ++above) top += layouts_.Height(above);
   return top;
 }
 
-// The scroll bar counts lines: the last line can come to the top, however
-// many rows the lines before it wrap into.
+// The scroll bar counts rows, as measured or estimated (Rows); the view
+// keeps its top row when rows above it are counted anew.
 void MemoView::UpdateScrollRange() {
-  verticalScrollBar()->setRange(0, std::max(0, buffer_.LineStarts().Count() - 1));
-  verticalScrollBar()->setPageStep(RowsInView());
+  QScrollBar& bar = *verticalScrollBar();
+  const QSignalBlocker quiet(bar);
+  bar.setRange(0, std::max(0, rows_.Total() - 1));
+  bar.setPageStep(RowsInView());
+  bar.setValue(rows_.FirstRowOf(topLine_) + topRow_);
 }
 
 void MemoView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  layouts_.SetWidth(viewport()->width() - 2 * kLeftMargin);
+  const qreal width = viewport()->width() - 2 * kLeftMargin;
+  if (width != layouts_.Width()) {
+    layouts_.SetWidth(width);
+    rows_.EstimateAll();
+  }
+  UpdateScrollRange();
+}
+
+void MemoView::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  layouts_.SetFont(font());
+  rows_.EstimateAll();
+  viewport()->update();
+}
+
+void MemoView::ScrollTo(int line, int row) {
+  topLine_ = line;
+  topRow_ = row;
   UpdateScrollRange();
 }
 
 void MemoView::ScrollToCaret() {
-  const int line = CaretLine();
-  QScrollBar& bar = *verticalScrollBar();
-  if (line < bar.value()) {
-    bar.setValue(line);
+  const Row at = RowOf(Caret());
+  rows_.Measured(at.line, layouts_.Layout(at.line).lineCount());
+  const std::pair top{topLine_, topRow_};
+  if (std::pair{at.line, at.row} < top) {
+    ScrollTo(at.line, at.row);
   } else {
-    // The first line from which the caret's line still fits in the view.
-    qreal height = layouts_.Height(line);
-    int top = line;
-    while (top > bar.value() && height + layouts_.Height(top - 1) <= viewport()->height()) {
-      height += layouts_.Height(--top);
+    // The top row from which the caret's row still fits in the view.
+    int line = at.line;
+    int row = at.row;
+    qreal height = layouts_.Layout(line).lineAt(row).height();
+    while (std::pair{line, row} > top) {
+      const int aboveLine = row > 0 ? line : line - 1;
+      const int aboveRow = row > 0 ? row - 1 : layouts_.Layout(aboveLine).lineCount() - 1;
+      const qreal above = layouts_.Layout(aboveLine).lineAt(aboveRow).height();
+      if (height + above > viewport()->height()) break;
+      height += above;
+      line = aboveLine;
+      row = aboveRow;
     }
-    if (top > bar.value()) bar.setValue(top);
+    if (std::pair{line, row} > top) ScrollTo(line, row);
   }
   viewport()->update();
 }
@@ -149,7 +194,7 @@ std::size_t MemoView::OffsetOnRow(int line, int row, qreal x) {
 std::size_t MemoView::OffsetAt(const QPoint& point) {
   const int count = buffer_.LineStarts().Count();
   int line = FirstShownLine();
-  qreal top = 0;
+  qreal top = -TopOffset();
   while (line + 1 < count && top + layouts_.Height(line) <= point.y()) top += layouts_.Height(line++);
   const QTextLayout& layout = layouts_.Layout(line);
   int row = 0;
@@ -356,7 +401,16 @@ QList<QTextLayout::FormatRange> MemoView::FormatsOn(int line, std::size_t lineSt
     const int begin = layouts_.ColumnOf(line, from - lineStart);
     formats.append({begin, layouts_.ColumnOf(line, to - lineStart) - begin, format});
   };
-  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, lineEnd)) add(mark.from, mark.to, *mark.format);
+  // A mark over the line end covers it as one more column, as Qt counts a
+  // line end: the caret's line then shows on an empty line too. The last
+  // line's end is the byte after the document's.
+  const bool last = line + 1 == buffer_.LineStarts().Count();
+  const std::size_t end = last ? lineEnd + 1 : lineEnd;
+  const int lineEndColumn = layouts_.Layout(line).text().size() + 1;
+  for (const ByteMarks::Shown& mark : marks_.Within(lineStart, end)) {
+    add(mark.from, mark.to, *mark.format);
+    if (mark.to == end) formats.back().length = lineEndColumn - formats.back().start;
+  }
   const std::size_t from = std::max(std::min(anchor_, caret_), lineStart);
   const std::size_t to = std::min(std::max(anchor_, caret_), lineEnd);
   if (from < to) {
@@ -392,7 +446,7 @@ void MemoView::DrawPreeditLine(QPainter& painter, int line, qreal y) {
     }
   }
   layout.setFormats(formats);
-  LineLayouts::Wrap(layout, viewport()->width() - 2 * kLeftMargin);
+  LineLayouts::Wrap(layout, viewport()->width() - 2 * kLeftMargin, layouts_.TabStop());
   layout.draw(&painter, {kLeftMargin, y});
   layout.drawCursor(&painter, {kLeftMargin, y}, column + cursor);
 }
@@ -405,12 +459,13 @@ void MemoView::paintEvent(QPaintEvent*) {
   const int first = FirstShownLine();
   const int count = buffer_.LineStarts().Count();
   int line = first;
-  for (qreal y = 0; line < count && y < viewport()->height(); y += layouts_.Height(line++)) {
+  for (qreal y = -TopOffset(); line < count && y < viewport()->height(); y += layouts_.Height(line++)) {
     if (line == CaretLine() && !preedit_.isEmpty()) {
       DrawPreeditLine(painter, line, y);
     } else {
       DrawLine(painter, line, y);
     }
+    rows_.Measured(line, layouts_.Layout(line).lineCount());
   }
   layouts_.KeepOnly(first, line - 1, CaretLine());
 }

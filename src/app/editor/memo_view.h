@@ -9,6 +9,7 @@
 
 #include "app/editor/byte_marks.h"
 #include "app/editor/line_layouts.h"
+#include "app/editor/memo_view_rows.h"
 #include "buffer/document_buffer.h"
 
 namespace zumoku {
@@ -29,6 +30,14 @@ class MemoView : public QAbstractScrollArea {
   ByteMarks& Marks() { return marks_; }
   // Lines laid out now: those in view and the caret's.
   std::size_t LayoutsHeld() const { return layouts_.Held(); }
+  LineLayouts& Layouts() { return layouts_; }
+  // A tab's width in spaces of the font, kept when the font changes.
+  void SetTabWidth(int spaces) {
+    layouts_.SetTabWidth(spaces);
+    viewport()->update();
+  }
+  // Room left of the text, for the line numbers.
+  void SetLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
   // Where the character at `offset` is drawn, in the viewport; the place
   // under a point of the viewport.
   QRectF RectAt(std::size_t offset);
@@ -43,6 +52,8 @@ class MemoView : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // A new font lays the lines out afresh.
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -56,8 +67,12 @@ class MemoView : public QAbstractScrollArea {
   int FirstShownLine() const;
   // The top of a line at or below the first shown, in the viewport.
   qreal LineTop(int line);
+  // How far the top line's rows above the view reach up.
+  qreal TopOffset();
   void UpdateScrollRange();
   void ScrollToCaret();
+  // Shows `row` of `line` at the top.
+  void ScrollTo(int line, int row);
 
   // Anchor and caret as kept, or as the buffer's selection when a command
   // changed it; FollowBuffer takes them.
@@ -87,6 +102,8 @@ class MemoView : public QAbstractScrollArea {
 
   DocumentBuffer& buffer_;
   LineLayouts layouts_;
+  Rows rows_{buffer_, layouts_};
+  int topLine_ = 0, topRow_ = 0;  // the row shown at the top
   ByteMarks marks_;
   std::size_t caret_ = 0, anchor_ = 0;
   qreal rememberedX_ = -1;  // Up and Down keep the caret's x

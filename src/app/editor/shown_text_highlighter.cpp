@@ -14,15 +14,6 @@ namespace zumoku {
 
 namespace {
 using highlight::LineState;
-using highlight::SpanKind;
-
-// How far back from the first shown block a state is looked for before the
-// text state is assumed: jumping into a large document never reads it all.
-constexpr int kLookBack = 2000;
-// An idle step's time, short enough for a key pressed meanwhile to go
-// unnoticed, whatever the lines' lengths; reading the clock after each line
-// costs little beside scanning it.
-constexpr int kIdleStepMilliseconds = 5;
 
 // A block's user state: the states its line started and ended in, and
 // whether its colours are those of its current text. -1 (Qt's default): never
@@ -45,11 +36,6 @@ std::optional<Record> RecordOf(const QTextBlock& block) {
                 (packed & kCurrentBit) != 0};
 }
 
-highlight::ScannedLine Scan(const QTextBlock& block, LineState start) {
-  const QString text = block.text();
-  return highlight::ScanLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()), start);
-}
-
 bool IsCurrent(const QTextBlock& block) {
   const auto record = RecordOf(block);
   return record && record->current;
@@ -61,13 +47,6 @@ LineState StateAfter(const QTextBlock& block) {
   return record ? record->end : LineState::kText;
 }
 
-QTextCharFormat Coloured(const QColor& colour, bool italic = false) {
-  QTextCharFormat format;
-  format.setForeground(colour);
-  if (italic) format.setFontItalic(true);
-  return format;
-}
-
 // Where the last waiting line goes after a change: past the replaced lines
 // it moves with them, inside them to the change's last line; -1 stays.
 int LineAfter(const TextChange& change, int line) {
@@ -76,20 +55,10 @@ int LineAfter(const TextChange& change, int line) {
   return std::min(line, change.firstLine + change.linesAdded);
 }
 
-QColor Between(const QColor& a, const QColor& b) {
-  return QColor::fromRgbF((a.redF() + b.redF()) / 2, (a.greenF() + b.greenF()) / 2, (a.blueF() + b.blueF()) / 2);
-}
 }  // namespace
 
-ShownTextHighlighter::ShownTextHighlighter(Memo& memo) : QObject(&memo), memo_(memo) {
-  // The platform palette's own colours, so a dark theme stays readable.
-  const QPalette palette = memo.palette();
-  formats_[static_cast<int>(SpanKind::kCommand)] = Coloured(palette.color(QPalette::Link));
-  formats_[static_cast<int>(SpanKind::kComment)] = Coloured(palette.color(QPalette::PlaceholderText), true);
-  formats_[static_cast<int>(SpanKind::kMath)] = Coloured(palette.color(QPalette::LinkVisited));
-  formats_[static_cast<int>(SpanKind::kEnvironment)] = Coloured(palette.color(QPalette::Link), true);
-  formats_[static_cast<int>(SpanKind::kBracket)] =
-      Coloured(Between(palette.color(QPalette::Text), palette.color(QPalette::Link)));
+ShownTextHighlighter::ShownTextHighlighter(Memo& memo)
+    : QObject(&memo), memo_(memo), formats_(LatexFormatsFrom(memo.palette())) {
   propagation_.setInterval(0);
   propagation_.setSingleShot(true);
   connect(&propagation_, &QTimer::timeout, this, &ShownTextHighlighter::Propagate);
@@ -135,7 +104,7 @@ LineState ShownTextHighlighter::StateAtStartOf(const QTextBlock& block) {
   QTextBlock from = block;
   for (int back = 0; back < kLookBack && from.previous().isValid(); ++back) from = from.previous();
   LineState state = LineState::kText;
-  for (QTextBlock line = from; line != block; line = line.next()) state = Scan(line, state).end;
+  for (QTextBlock line = from; line != block; line = line.next()) state = EndStateOf(line.text(), state);
   return state;
 }
 
@@ -149,7 +118,7 @@ LineState ShownTextHighlighter::StateBefore(const QTextBlock& first) {
   LineState state = StateAfter(from.previous());
   for (QTextBlock block = from; block != first; block = block.next()) {
     const LineState start = state;
-    state = Scan(block, start).end;
+    state = EndStateOf(block.text(), start);
     block.setUserState(Pack({start, state, false}));
   }
   return state;
@@ -161,14 +130,8 @@ bool ShownTextHighlighter::Highlight(const QTextBlock& block, LineState& state) 
     state = record->end;
     return false;
   }
-  const auto scanned = Scan(block, state);
-  QList<QTextLayout::FormatRange> ranges;
-  ranges.reserve(static_cast<qsizetype>(scanned.spans.size()));
-  for (const auto& span : scanned.spans) {
-    if (span.kind == SpanKind::kVerbatim) continue;  // verbatim text keeps the text's colour
-    ranges.push_back({span.start, span.length, formats_.at(static_cast<std::size_t>(span.kind))});
-  }
-  block.layout()->setFormats(ranges);
+  const ColouredLine scanned = ColourLine(block.text(), state, formats_);
+  block.layout()->setFormats(scanned.ranges);
   // As QSyntaxHighlighter does: lays the block out again without counting
   // as a change of the text.
   memo_.document()->markContentsDirty(block.position(), block.length());

@@ -10,8 +10,7 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTimer>
-#include <array>
-
+#include "app/editor/latex_colours.h"
 #include "buffer/text_change.h"
 #include "highlight/latex_line_scanner.h"
 
@@ -48,7 +47,7 @@ class ShownTextHighlighter : public QObject {
   void SchedulePropagation(int fromLine);
 
   Memo& memo_;
-  std::array<QTextCharFormat, 5> formats_;  // by SpanKind
+  LatexFormats formats_;
   QTimer propagation_;
   // Lines from pendingFirst_ on may need their start state carried to them,
   // at least up to pendingLast_; -1: none. Line numbers from the change
