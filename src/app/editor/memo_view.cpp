@@ -35,6 +35,7 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   MemoViewAccessible::Register();
   setAttribute(Qt::WA_InputMethodEnabled);
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   viewport()->setCursor(Qt::IBeamCursor);
   layouts_.SetFont(font());
   buffer_.AddChangeListener([this](const TextChange& change) {
@@ -251,33 +252,25 @@ void MemoView::DeleteChar(bool forward) {
   buffer_.DeleteSelection();
 }
 
-void MemoView::TypeText(const QString& text) {
-  if (const auto message = RefusedEntryMessage(text, buffer_.TextEncoding())) {
-    emit refused(*message);
-  } else if (!text.isEmpty()) {
-    buffer_.Type(codec::EncodeChecked(text, buffer_.TextEncoding()));
-  }
-}
-
 void MemoView::keyPressEvent(QKeyEvent* event) {
   FollowBuffer();
-  if (MoveByKey(*event)) return;
-  if (event->matches(QKeySequence::Undo)) {
-    buffer_.Undo();
-  } else if (event->matches(QKeySequence::SelectAll)) {
-    buffer_.SelectAll();
+  if (MoveByKey(*event) || UndoByKey(*event)) return;
+  if (event->matches(QKeySequence::SelectAll)) {
+    SelectAll();
   } else if (event->matches(QKeySequence::Copy)) {
     buffer_.CopyToClipboard();
   } else if (event->matches(QKeySequence::Cut)) {
     buffer_.CutToClipboard();
   } else if (event->matches(QKeySequence::Paste)) {
     buffer_.PasteFromClipboard();
-  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    buffer_.Type(kLineEnd);
+  } else if (IsEnter(event->key())) {
+    TypeKey(QStringLiteral("\r"));
   } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
     DeleteChar(event->key() == Qt::Key_Delete);
-  } else if (event->key() == Qt::Key_Tab || IsTyped(event->text())) {
-    TypeText(event->text());
+  } else if (!(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) &&
+             (event->key() == Qt::Key_Tab || IsTyped(event->text()))) {
+    // A key held with Alt or Ctrl is a shortcut, never text.
+    TypeKey(event->text());
   } else {
     QAbstractScrollArea::keyPressEvent(event);
     return;
@@ -294,6 +287,7 @@ void MemoView::mousePressEvent(QMouseEvent* event) {
   const bool third = event->timestamp() - doubleClickTime_ <
                      static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
   if (third) return SelectLineAt(offset);
+  if (PressStartsDrag(offset, *event)) return;
   MoveCaret(offset, event->modifiers() & Qt::ShiftModifier);
 }
 
@@ -310,6 +304,7 @@ void MemoView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void MemoView::mouseMoveEvent(QMouseEvent* event) {
+  if (DragsOn(*event)) return;
   if (event->buttons() & Qt::LeftButton) MoveCaret(OffsetAt(event->position().toPoint()), true);
 }
 

@@ -8,6 +8,7 @@
 #include <QList>
 
 #include "app/editor/byte_marks.h"
+#include "app/editor/entry_policy.h"
 #include "app/editor/line_layouts.h"
 #include "buffer/document_buffer.h"
 
@@ -36,6 +37,25 @@ class MemoView : public QAbstractScrollArea {
   // The caret's place and a window of its line's text, never the whole line.
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+  // The typing aids hang on these, as on Memo; entry_policy.h says what
+  // each sees.
+  void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+  void SetTypedTextHandler(TypedTextHandler handler) { typedText_ = std::move(handler); }
+  // Takes back the most recent undo step and brings back the selection from
+  // before it; Redo takes it again.
+  void Undo();
+  void Redo();
+  void SelectAll();
+  // Runs a command's edits as one undo step of its own.
+  void AsOneStep(const std::function<void()>& edit);
+  // Typed insertions form one undo step, a typing run, until a typed line
+  // end, any other change, a caret move or Undo closes it; commands close it
+  // through this.
+  void EndTypingRun() { buffer_.EndTypingRun(); }
+  // Moves the selected bytes to `at` as one undo step, as a drag within the
+  // view does; a place inside the selection moves nothing.
+  void MoveSelectionTo(std::size_t at);
+
  signals:
   // Text was refused; the message says why, for the status bar.
   void refused(const QString& message);
@@ -49,6 +69,10 @@ class MemoView : public QAbstractScrollArea {
   // A double-click selects the word, a third click the line.
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   int RowHeight() const;
@@ -78,8 +102,18 @@ class MemoView : public QAbstractScrollArea {
   std::size_t RowsAway(int rows, qreal x);
   std::size_t OffsetOnRow(int line, int row, qreal x);
   void DeleteChar(bool forward);
-  // Text that may not come in writes nothing and says why.
+  // True, and the reason told, when text may not come in.
+  bool Refused(const QString& text);
+  // Typed or committed text, as the typed text handler leaves it.
   void TypeText(const QString& text);
+  // A key's text, unless refused or swallowed by the key press handler.
+  void TypeKey(const QString& text);
+  // Undo and redo keys; false for any other.
+  bool UndoByKey(const QKeyEvent& key);
+  // A press in the selection may start a drag of it, once the mouse has
+  // moved far enough; true while the press is taken for one.
+  bool PressStartsDrag(std::size_t offset, const QMouseEvent& event);
+  bool DragsOn(const QMouseEvent& event);
 
   QList<QTextLayout::FormatRange> FormatsOn(int line, std::size_t lineStart, std::size_t lineEnd);
   void DrawLine(QPainter& painter, int line, qreal y);
@@ -92,6 +126,9 @@ class MemoView : public QAbstractScrollArea {
   qreal rememberedX_ = -1;  // Up and Down keep the caret's x
   quint64 doubleClickTime_ = 0;
   QString preedit_;
+  std::optional<QPoint> dragPress_;
+  KeyPressHandler keyPress_;
+  TypedTextHandler typedText_;
   QList<QInputMethodEvent::Attribute> preeditAttributes_;
 };
 

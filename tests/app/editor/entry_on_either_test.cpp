@@ -1,0 +1,156 @@
+// What memo1 lets in and how its typing is undone, the same on either
+// widget: sent as the real events.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+#include "app/editor/memo.h"
+#include "app/editor/memo_buffer.h"
+#include "app/editor/memo_view.h"
+#include "sjis_text.h"
+
+namespace zumoku::test {
+
+namespace {
+struct MemoSubject {
+  Memo memo;
+  MemoBuffer buffer{memo};
+};
+struct MemoViewSubject {
+  MemoryClipboard clipboard;
+  DocumentBuffer buffer{clipboard};
+  MemoView memo{buffer};
+  MemoViewSubject() { memo.resize(400, 300); }
+};
+}  // namespace
+
+template <class Subject>
+class EntryOnEither : public ::testing::Test {
+ protected:
+  Subject subject;
+  EditBuffer& buffer = subject.buffer;
+  decltype(Subject::memo)& memo = subject.memo;
+  QSignalSpy refusals{&subject.memo, &std::remove_reference_t<decltype(memo)>::refused};
+
+  void Key(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&memo, &press);
+  }
+  void Type(const char* keys) {
+    for (const char* key = keys; *key != 0; ++key) Key(Qt::Key_unknown, Qt::NoModifier, QString(QChar(*key)));
+  }
+  void Compose(const QString& preedit, const QString& commit = {}) {
+    QInputMethodEvent event(preedit, {});
+    if (!commit.isEmpty()) event.setCommitString(commit);
+    QApplication::sendEvent(&memo, &event);
+  }
+};
+
+using Widgets = ::testing::Types<MemoSubject, MemoViewSubject>;
+TYPED_TEST_SUITE(EntryOnEither, Widgets);
+
+TYPED_TEST(EntryOnEither, EnterWithShiftOrCtrlMakesAnOrdinaryLineEnd) {
+  const Qt::KeyboardModifiers rows[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::ShiftModifier | Qt::KeypadModifier};
+  for (const auto modifiers : rows) {
+    this->buffer.Clear();
+    this->Key(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    this->Key(modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return, modifiers, QStringLiteral("\r"));
+    this->Key(Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+    EXPECT_EQ(this->buffer.Text(), "a\r\nb") << modifiers;
+  }
+}
+
+TYPED_TEST(EntryOnEither, KeysHeldWithAltOrCtrlNeverType) {
+  this->Key(Qt::Key_F, Qt::AltModifier, QStringLiteral("f"));
+  this->Key(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("b"));
+  EXPECT_EQ(this->buffer.Text(), "");
+  this->Key(Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  this->Key(Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));  // shortcuts still work
+  EXPECT_EQ(this->buffer.SelLength(), 1);
+}
+
+// A reconversion commit replaces text around the caret; refused, it must
+// leave that text in place.
+TYPED_TEST(EntryOnEither, RefusedCommitKeepsTheTextItWouldReplace) {
+  const struct { int from, length; } rows[] = {{-1, 1}, {-2, 2}, {0, 0}};
+  for (const auto& row : rows) {
+    this->buffer.Clear();
+    this->buffer.SetSelText(S("日本"));
+    this->buffer.SetModified(false);
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("€"), row.from, row.length);
+    QApplication::sendEvent(&this->memo, &event);
+    EXPECT_EQ(this->buffer.Text(), S("日本")) << row.from;
+    EXPECT_FALSE(this->buffer.Modified()) << row.from;
+  }
+  EXPECT_EQ(this->refusals.size(), std::size(rows));
+}
+
+// Keys and compositions between typing "ab" and "cd": what one Undo leaves.
+TYPED_TEST(EntryOnEither, WhatEndsATypingRun) {
+  const struct {
+    const char* name;
+    std::function<void()> between;
+    std::string afterUndo;
+  } rows[] = {
+      {"Shift alone", [&] { this->Key(Qt::Key_Shift, Qt::ShiftModifier, {}); }, ""},
+      {"a composition",
+       [&] {
+         this->Compose(QStringLiteral("かん"));
+         this->Compose({}, QStringLiteral("漢"));
+       },
+       ""},
+      {"Left and Right",
+       [&] {
+         this->Key(Qt::Key_Left, Qt::NoModifier, {});
+         this->Key(Qt::Key_Right, Qt::NoModifier, {});
+       },
+       "ab"},
+      {"Backspace", [&] { this->Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")); }, "a"},
+      {"a click", [&] { QTest::mouseClick(this->memo.viewport(), Qt::LeftButton, {}, QPoint(1, 1)); }, "ab"},
+      {"a line end", [&] { this->Key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); }, "ab\r\n"},
+  };
+  for (const auto& row : rows) {
+    this->buffer.Clear();
+    this->Type("ab");
+    row.between();
+    this->Type("cd");
+    this->buffer.Undo();
+    EXPECT_EQ(this->buffer.Text(), row.afterUndo) << row.name;
+  }
+}
+
+// Undo brings back the selection the typing replaced; both redo keys take
+// it again.
+TYPED_TEST(EntryOnEither, UndoAndRedoKeys) {
+  for (const Qt::KeyboardModifiers redo : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+    this->buffer.Clear();
+    this->Type("ab");
+    this->Key(Qt::Key_Home, Qt::ShiftModifier, {});
+    this->Type("x");
+    this->Key(Qt::Key_Z, Qt::ControlModifier, {});
+    EXPECT_EQ(this->buffer.SelText(), "ab");
+    this->Key(redo == Qt::ControlModifier ? Qt::Key_Y : Qt::Key_Z, redo, {});
+    EXPECT_EQ(this->buffer.Text(), "x") << redo;
+  }
+}
+
+// The typing aids see a one-byte key before it is typed and may swallow it,
+// and may change typed or committed text, which is then typed in its run.
+TYPED_TEST(EntryOnEither, TypingAidsSeeKeysAndTypedText) {
+  this->memo.SetKeyPressHandler([](char& key) { key = key == '{' ? 0 : key; });
+  this->memo.SetTypedTextHandler([](QString& text) { text.replace(u'、', u'，'); });
+  this->Type("a{");
+  this->Key(Qt::Key_unknown, Qt::NoModifier, QStringLiteral("、"));
+  this->Compose({}, QStringLiteral("漢、"));
+  EXPECT_EQ(this->buffer.Text(), S("a，漢，"));
+  this->buffer.Undo();
+  EXPECT_EQ(this->buffer.Text(), "");
+}
+
+}  // namespace zumoku::test
