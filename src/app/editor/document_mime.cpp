@@ -27,7 +27,8 @@ QString NormalizeLineEnds(const QString& text) {
 QMimeData* DocumentMimeData(const QString& text, const std::optional<std::string>& bytes, Encoding encoding) {
   auto* data = new QMimeData;
   data->setText(text);
-  if (bytes) data->setData(DocumentBytesFormat(encoding), QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+  if (bytes)
+    data->setData(DocumentBytesFormat(encoding), QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
   return data;
 }
 

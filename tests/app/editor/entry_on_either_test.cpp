@@ -2,8 +2,10 @@
 // widget: sent as the real events.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -12,6 +14,7 @@
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
 #include "app/editor/memo_view.h"
+#include "app/editor/mime_clipboard.h"
 #include "sjis_text.h"
 
 namespace zumoku::test {
@@ -22,7 +25,8 @@ struct MemoSubject {
   MemoBuffer buffer{memo};
 };
 struct MemoViewSubject {
-  MemoryClipboard clipboard;
+  MimeClipboard clipboard{[this] { return buffer.TextEncoding(); },
+                          [this](const QString& message) { emit memo.refused(message); }};
   DocumentBuffer buffer{clipboard};
   MemoView memo{buffer};
   MemoViewSubject() { memo.resize(400, 300); }
@@ -43,6 +47,15 @@ class EntryOnEither : public ::testing::Test {
   }
   void Type(const char* keys) {
     for (const char* key = keys; *key != 0; ++key) Key(Qt::Key_unknown, Qt::NoModifier, QString(QChar(*key)));
+  }
+  // Drags `data` onto the top left of the text: whether the widget takes it.
+  bool Drop(QMimeData& data) {
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &drop);
+    return true;
   }
   void Compose(const QString& preedit, const QString& commit = {}) {
     QInputMethodEvent event(preedit, {});
@@ -128,7 +141,8 @@ TYPED_TEST(EntryOnEither, WhatEndsATypingRun) {
 // Undo brings back the selection the typing replaced; both redo keys take
 // it again.
 TYPED_TEST(EntryOnEither, UndoAndRedoKeys) {
-  for (const Qt::KeyboardModifiers redo : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+  for (const Qt::KeyboardModifiers redo :
+       {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
     this->buffer.Clear();
     this->Type("ab");
     this->Key(Qt::Key_Home, Qt::ShiftModifier, {});
@@ -150,6 +164,82 @@ TYPED_TEST(EntryOnEither, TypingAidsSeeKeysAndTypedText) {
   this->Compose({}, QStringLiteral("漢、"));
   EXPECT_EQ(this->buffer.Text(), S("a，漢，"));
   this->buffer.Undo();
+  EXPECT_EQ(this->buffer.Text(), "");
+}
+
+// Invalid bytes and NUL: copied, cut or dragged inside the editor they come
+// back as exactly the same bytes, in either encoding.
+TYPED_TEST(EntryOnEither, ItsOwnTextComesBackByteForByte) {
+  const struct {
+    Encoding encoding;
+    std::string bytes;
+  } rows[] = {
+      {Encoding::kShiftJis, std::string("x\0y\x80\xFF\x81", 6) + "\x83\x7D\r\n\xFD"},
+      {Encoding::kUtf8, std::string("x\0\xC3(\xF0\x9F\x98\x80\r\n\xE6\xBC", 12)},
+  };
+  for (const auto& row : rows) {
+    EditBuffer& buffer = this->buffer;
+    buffer.Load(row.bytes, row.encoding);
+    buffer.SelectAll();
+    buffer.CopyToClipboard();
+    buffer.SetSelStart(static_cast<int>(row.bytes.size()));
+    buffer.PasteFromClipboard();
+    EXPECT_EQ(buffer.Text(), row.bytes + row.bytes);
+    buffer.SelectAll();
+    buffer.CutToClipboard();
+    buffer.PasteFromClipboard();
+    EXPECT_EQ(buffer.Text(), row.bytes + row.bytes);
+
+    QMimeData dragged;
+    for (const QString& format : QApplication::clipboard()->mimeData()->formats()) {
+      dragged.setData(format, QApplication::clipboard()->mimeData()->data(format));
+    }
+    buffer.Clear();
+    EXPECT_TRUE(this->Drop(dragged));
+    EXPECT_EQ(buffer.Text(), row.bytes + row.bytes);
+  }
+  EXPECT_TRUE(this->refusals.isEmpty());
+}
+
+// Other programs' text: its line ends become the document's, NUL is kept,
+// and text the document may not take changes no byte and says why.
+TYPED_TEST(EntryOnEither, TextFromOtherProgramsIsChecked) {
+  const struct {
+    QString text;
+    std::string bytes;
+    int refusals;
+  } rows[] = {
+      {QStringLiteral("a") + QChar(0) + QStringLiteral("b"), std::string("xa\0b", 4), 0},
+      {QStringLiteral("a\r\nb\nc\rd\r\r\ne"), "xa\r\nb\r\nc\r\nd\r\ne", 0},
+      {QString(QChar(0xF781)), "x", 1},  // a stand-in, from elsewhere
+      {QStringLiteral("a한"), "x", 1},
+  };
+  for (const auto& row : rows) {
+    for (const bool dropped : {false, true}) {
+      this->buffer.Load("x", Encoding::kShiftJis);
+      this->buffer.SetSelStart(1);
+      this->refusals.clear();
+      QApplication::clipboard()->setText(row.text);
+      if (dropped) {
+        QMimeData data;
+        data.setText(row.text);
+        this->buffer.SetSelStart(0);
+        this->Drop(data);
+      } else {
+        this->buffer.PasteFromClipboard();
+      }
+      EXPECT_EQ(this->buffer.Text(), dropped && !row.refusals ? row.bytes.substr(1) + "x" : row.bytes) << dropped;
+      EXPECT_EQ(this->refusals.size(), row.refusals) << dropped;
+    }
+  }
+}
+
+// Files dragged onto the text go on to the window, which opens them.
+TYPED_TEST(EntryOnEither, DraggedFilesAreLeftToTheWindow) {
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.tex"))});
+  files.setText(QStringLiteral("/tmp/a.tex"));
+  EXPECT_FALSE(this->Drop(files));
   EXPECT_EQ(this->buffer.Text(), "");
 }
 

@@ -128,42 +128,4 @@ TEST_F(MemoInput, CancelledCompositionChangesNothing) {
   EXPECT_TRUE(buffer.Modified());
 }
 
-// Invalid bytes and NUL: copied, cut or dragged inside the editor they come
-// back as exactly the same bytes.
-TEST_F(MemoInput, ItsOwnTextComesBackByteForByte) {
-  const std::string bytes = std::string("x\0y\x80\xFF\x81", 6) + S("マ") + "\r\n\xFD";
-  buffer.Load(bytes, Encoding::kShiftJis);
-  buffer.SelectAll();
-  buffer.CopyToClipboard();
-  buffer.SetSelStart(static_cast<int>(bytes.size()));
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), bytes + bytes);
-  buffer.SelectAll();
-  buffer.CutToClipboard();
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), bytes + bytes);
-
-  std::unique_ptr<QMimeData> dragged(new QMimeData);
-  for (const QString& format : QApplication::clipboard()->mimeData()->formats()) {
-    dragged->setData(format, QApplication::clipboard()->mimeData()->data(format));
-  }
-  buffer.Clear();
-  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &enter);
-  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &drop);
-  EXPECT_EQ(buffer.Text(), bytes + bytes);
-  EXPECT_TRUE(refusals.isEmpty());
-}
-
-TEST_F(MemoInput, TextFromOtherProgramsIsCheckedAndKeepsNul) {
-  QApplication::clipboard()->setText(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), std::string("a\0b", 3));
-  QApplication::clipboard()->setText(QString(QChar(0xF781)));  // a stand-in, from elsewhere
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), std::string("a\0b", 3));
-  EXPECT_EQ(refusals.size(), 1);
-}
-
 }  // namespace zumoku::test

@@ -270,4 +270,26 @@ TEST(MemoView, DoubleClickSelectsTheWordAndATripleClickTheLine) {
   EXPECT_EQ(view.buffer.SelText(), Literal("漢字かな abc\r\n", Encoding::kShiftJis));
 }
 
+// A drag within the view moves the selected bytes; one Undo puts them back
+// and selects them again.
+TEST(MemoView, MovingTheSelectionIsOneUndoStep) {
+  const std::string text = Literal("ab漢cd", Encoding::kShiftJis);
+  const struct {
+    std::size_t at;
+    std::string moved;
+  } rows[] = {{6, Literal("abcd漢", Encoding::kShiftJis)},
+              {0, Literal("漢abcd", Encoding::kShiftJis)},
+              {3, text}};  // inside the selection
+  for (const auto& row : rows) {
+    View view(text);
+    view.buffer.SetSelStart(2);
+    view.buffer.SetSelLength(2);
+    view.memo.MoveSelectionTo(row.at);
+    EXPECT_EQ(view.buffer.Text(), row.moved) << row.at;
+    view.memo.Undo();
+    EXPECT_EQ(view.buffer.Text(), text) << row.at;
+    EXPECT_EQ(view.buffer.SelText(), Literal("漢", Encoding::kShiftJis)) << row.at;
+  }
+}
+
 }  // namespace zumoku::test
