@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -241,6 +242,17 @@ TYPED_TEST(EntryOnEither, DraggedFilesAreLeftToTheWindow) {
   files.setText(QStringLiteral("/tmp/a.tex"));
   EXPECT_FALSE(this->Drop(files));
   EXPECT_EQ(this->buffer.Text(), "");
+}
+
+// The window gives memo1 its two menus through the request any widget
+// makes, at the click's place in the viewport.
+TYPED_TEST(EntryOnEither, ContextMenuIsRequestedWhereClicked) {
+  this->memo.setContextMenuPolicy(Qt::CustomContextMenu);
+  QSignalSpy requests(&this->memo, &QWidget::customContextMenuRequested);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 6), this->memo.viewport()->mapToGlobal(QPoint(5, 6)));
+  QApplication::sendEvent(this->memo.viewport(), &click);
+  ASSERT_EQ(requests.size(), 1);
+  EXPECT_EQ(requests[0][0].toPoint(), QPoint(5, 6));
 }
 
 }  // namespace zumoku::test
