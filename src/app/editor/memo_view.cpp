@@ -87,6 +87,7 @@ void MemoView::ScrollToCaret() {
     if (top > bar.value()) bar.setValue(top);
   }
   viewport()->update();
+  accessibleEvents_.CaretMayHaveMoved();
 }
 
 std::pair<std::size_t, std::size_t> MemoView::Followed() const {
@@ -310,11 +311,39 @@ void MemoView::mouseMoveEvent(QMouseEvent* event) {
 
 void MemoView::inputMethodEvent(QInputMethodEvent* event) {
   FollowBuffer();
-  if (!event->commitString().isEmpty()) TypeText(event->commitString());
+  if (event->replacementLength() > 0) {
+    ReplaceAroundCaret(*event);
+  } else if (!event->commitString().isEmpty()) {
+    TypeText(event->commitString());
+  }
   FollowBuffer();
   preedit_ = event->preeditString();
   preeditAttributes_ = event->attributes();
   ScrollToCaret();
+}
+
+// As Qt's own text widgets do: the selection goes first, then the range
+// the input method names around the caret, in units of the caret line's
+// text, kept within the window it was given.
+void MemoView::ReplaceAroundCaret(const QInputMethodEvent& event) {
+  if (Refused(event.commitString())) return;  // the text it would replace stays
+  const QString commit = Retyped(typedText_, event.commitString()).value_or(event.commitString());
+  if (Refused(commit)) return;
+  AsOneStep([&] {
+    if (buffer_.SelLength() > 0) buffer_.SetSelText("");
+    FollowBuffer();
+    const int line = CaretLine();
+    const std::size_t lineStart = buffer_.LineStarts().Start(line);
+    const int column = layouts_.ColumnOf(line, caret_ - lineStart);
+    const int windowStart = std::max(0, column - kSurroundingChars);
+    const int windowEnd = std::min(static_cast<int>(layouts_.Layout(line).text().size()), column + kSurroundingChars);
+    const int from = std::clamp(column + event.replacementStart(), windowStart, windowEnd);
+    const int to = std::clamp(from + event.replacementLength(), from, windowEnd);
+    const std::size_t fromByte = layouts_.ByteOf(line, from);
+    buffer_.SetSelStart(static_cast<int>(lineStart + fromByte));
+    buffer_.SetSelLength(static_cast<int>(layouts_.ByteOf(line, to) - fromByte));
+    buffer_.SetSelText(codec::EncodeChecked(commit, buffer_.TextEncoding()));
+  });
 }
 
 QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -339,6 +368,8 @@ QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
       return column - windowStart;
     case Qt::ImAnchorPosition:
       return anchorColumn - windowStart;
+    case Qt::ImCurrentSelection:
+      return self.layouts_.Layout(line).text().mid(std::min(column, anchorColumn), std::abs(column - anchorColumn));
     default:
       return QAbstractScrollArea::inputMethodQuery(query);
   }

@@ -10,6 +10,7 @@
 #include "app/editor/byte_marks.h"
 #include "app/editor/entry_policy.h"
 #include "app/editor/line_layouts.h"
+#include "app/editor/memo_view_accessible_events.h"
 #include "buffer/document_buffer.h"
 
 namespace zumoku {
@@ -108,6 +109,9 @@ class MemoView : public QAbstractScrollArea {
   void TypeText(const QString& text);
   // A key's text, unless refused or swallowed by the key press handler.
   void TypeKey(const QString& text);
+  // A reconversion's commit, over the selection and the text around the
+  // caret the input method names, as one undo step.
+  void ReplaceAroundCaret(const QInputMethodEvent& event);
   // Undo and redo keys; false for any other.
   bool UndoByKey(const QKeyEvent& key);
   // A press in the selection may start a drag of it, once the mouse has
@@ -127,6 +131,7 @@ class MemoView : public QAbstractScrollArea {
   quint64 doubleClickTime_ = 0;
   QString preedit_;
   std::optional<QPoint> dragPress_;
+  MemoViewAccessibleEvents accessibleEvents_{*this};
   KeyPressHandler keyPress_;
   TypedTextHandler typedText_;
   QList<QInputMethodEvent::Attribute> preeditAttributes_;

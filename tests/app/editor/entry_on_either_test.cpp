@@ -105,6 +105,28 @@ TYPED_TEST(EntryOnEither, RefusedCommitKeepsTheTextItWouldReplace) {
   EXPECT_EQ(this->refusals.size(), std::size(rows));
 }
 
+// Reconversion: the input method reads the selection, then its commit
+// replaces the text it names around the caret, in one undo step.
+TYPED_TEST(EntryOnEither, ReconversionReplacesAroundTheCaret) {
+  const struct {
+    int from, length;
+    std::string replaced;
+  } rows[] = {{-1, 1, S("日本語")}, {-3, 2, S("語後")}, {-2, 1, S("日語後")}};
+  for (const auto& row : rows) {
+    this->buffer.Load(S("日本後"), Encoding::kShiftJis);
+    this->buffer.SetSelStart(2);
+    this->buffer.SetSelLength(2);
+    EXPECT_EQ(this->memo.inputMethodQuery(Qt::ImCurrentSelection).toString(), QStringLiteral("本"));
+    this->buffer.SetSelStart(6);
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("語"), row.from, row.length);
+    QApplication::sendEvent(&this->memo, &event);
+    EXPECT_EQ(this->buffer.Text(), row.replaced) << row.from;
+    this->buffer.Undo();
+    EXPECT_EQ(this->buffer.Text(), S("日本後")) << row.from;
+  }
+}
+
 // Keys and compositions between typing "ab" and "cd": what one Undo leaves.
 TYPED_TEST(EntryOnEither, WhatEndsATypingRun) {
   const struct {
