@@ -27,7 +27,8 @@ void MemoView::TypeKey(const QString& text) {
 bool MemoView::UndoByKey(const QKeyEvent& key) {
   if (key.matches(QKeySequence::Undo)) {
     Undo();
-  } else if (key.matches(QKeySequence::Redo)) {
+  } else if (key.matches(QKeySequence::Redo) || key.keyCombination() == (Qt::CTRL | Qt::Key_Y)) {
+    // Ctrl+Y on every desktop, as the window's menu has it.
     Redo();
   } else {
     return false;
