@@ -60,6 +60,7 @@ void DocumentBuffer::Select(std::size_t start, std::size_t length) {
 }
 
 void DocumentBuffer::Replace(std::size_t at, std::size_t length, std::string_view bytes) {
+  NotifyReplacing(at, length);
   const LineIndex::Change lines = lines_.Replace(at, length, bytes);
   bytes_.Replace(at, length, bytes);
   ++revision_;
@@ -92,7 +93,12 @@ void DocumentBuffer::Notify(const TextChange& change) const {
   for (const auto& listener : listeners_) listener(change);
 }
 
+void DocumentBuffer::NotifyReplacing(std::size_t at, std::size_t length) const {
+  for (const auto& listener : replacingListeners_) listener(at, length);
+}
+
 void DocumentBuffer::Reset(std::string bytes) {
+  NotifyReplacing(0, Size());
   const int linesBefore = lines_.Count();
   const std::size_t sizeBefore = Size();
   bytes_.Assign(std::move(bytes));
@@ -121,12 +127,18 @@ void DocumentBuffer::LoadOwned(std::string bytes, Encoding encoding) {
 }
 
 void DocumentBuffer::Undo() {
-  const auto step = undo_.TakeNewest();
+  const UndoLog::Step* step = undo_.TakeNewest();
   if (!step) return;
   for (auto edit = step->edits.rbegin(); edit != step->edits.rend(); ++edit) {
     Replace(edit->at, edit->inserted.size(), edit->removed);
   }
   selection_ = step->before;
+}
+
+void DocumentBuffer::Redo() {
+  const UndoLog::Step* step = undo_.TakeUndone();
+  if (!step) return;
+  for (const UndoLog::Edit& edit : step->edits) Replace(edit.at, edit.removed.size(), edit.inserted);
 }
 
 void DocumentBuffer::CutToClipboard() {

@@ -41,6 +41,8 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void SetModified(bool modified) override { undo_.SetModified(modified); }
 
   void Undo() override;
+  // Takes the step Undo took back last again; the caret after its last edit.
+  void Redo();
   void CutToClipboard() override;
   void CopyToClipboard() override;
   void PasteFromClipboard() override;
@@ -53,6 +55,8 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void DeleteSelection() {
     if (selection_.length > 0) UserEdit("");
   }
+  // Typing after this starts a step of its own (a command ran).
+  void EndTypingRun() { undo_.EndTypingRun(); }
 
   std::size_t Size() const { return bytes_.Size(); }
   // The bytes of [from, to) without a copy, one view per chunk.
@@ -65,6 +69,10 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   std::uint64_t Revision() const { return revision_; }
   // Each listener hears of every edit, after it, in the order added.
   void AddChangeListener(std::function<void(const TextChange&)> listener) { listeners_.push_back(std::move(listener)); }
+  // Each hears of every edit before it, while the bytes it replaces are still
+  // there: where they start and how many there are.
+  using ReplacingListener = std::function<void(std::size_t at, std::size_t length)>;
+  void AddReplacingListener(ReplacingListener listener) { replacingListeners_.push_back(std::move(listener)); }
 
  private:
   // EditLines
@@ -83,6 +91,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void CommandEdit(std::size_t at, std::size_t length, std::string_view s);
   void Select(std::size_t start, std::size_t length);
   void Notify(const TextChange& change) const;
+  void NotifyReplacing(std::size_t at, std::size_t length) const;
   // After Clear and Load: a new text, caret at its start.
   void Reset(std::string bytes);
   // Character boundaries, found within the line of `offset`.
@@ -99,6 +108,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   UndoLog::Selection selection_;
   std::uint64_t revision_ = 0;
   std::vector<std::function<void(const TextChange&)>> listeners_;
+  std::vector<ReplacingListener> replacingListeners_;
 };
 
 }  // namespace zumoku

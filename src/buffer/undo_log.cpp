@@ -14,6 +14,7 @@ void UndoLog::RecordCommand(Edit edit, Selection before) {
   typingRun_ = false;
   if (depth_ == 0 || fresh_) {
     steps_.clear();
+    undone_.clear();
     savedDepth_.reset();
     return;
   }
@@ -37,6 +38,7 @@ void UndoLog::RecordTyping(Edit edit, Selection before, bool closesRun) {
 
 void UndoLog::StartFresh(bool saved) {
   steps_.clear();
+  undone_.clear();
   stepWritten_ = false;
   fresh_ = depth_ > 0;
   typingRun_ = false;
@@ -48,21 +50,31 @@ void UndoLog::SetModified(bool modified) {
   savedDepth_ = modified ? std::nullopt : std::optional(steps_.size());
 }
 
-std::optional<UndoLog::Step> UndoLog::TakeNewest() {
-  if (steps_.empty()) return std::nullopt;
+const UndoLog::Step* UndoLog::TakeNewest() {
+  if (steps_.empty()) return nullptr;
   typingRun_ = false;
-  Step step = std::move(steps_.back());
+  undone_.push_back(std::move(steps_.back()));
   steps_.pop_back();
-  return step;
+  return &undone_.back();
+}
+
+const UndoLog::Step* UndoLog::TakeUndone() {
+  if (undone_.empty()) return nullptr;
+  typingRun_ = false;
+  steps_.push_back(std::move(undone_.back()));
+  undone_.pop_back();
+  return &steps_.back();
 }
 
 void UndoLog::Push(Step step) {
   if (savedDepth_ > steps_.size()) savedDepth_.reset();
+  undone_.clear();
   steps_.push_back(std::move(step));
 }
 
 void UndoLog::Grow(Edit edit) {
   if (savedDepth_ == steps_.size() && !steps_.back().edits.empty()) savedDepth_.reset();
+  undone_.clear();
   steps_.back().edits.push_back(std::move(edit));
 }
 

@@ -45,16 +45,22 @@ class UndoLog {
   bool Modified() const { return savedDepth_ != steps_.size(); }
   void SetModified(bool modified);
 
-  // The newest step, taken off the history; none when it is empty.
-  std::optional<Step> TakeNewest();
+  // The newest step, taken off the history and kept for Redo; none when
+  // the history is empty.
+  const Step* TakeNewest();
+  // The step taken back last, put on the history again; none when nothing
+  // was taken back since the last edit.
+  const Step* TakeUndone();
 
  private:
-  // A new step: a saved state taken back before it can no longer come back.
+  // A new step: a saved state taken back before it can no longer come back,
+  // and neither can the steps taken back.
   void Push(Step step);
   // The newest step grows: when it was the saved state, that state is gone.
   void Grow(Edit edit);
 
   std::vector<Step> steps_;
+  std::vector<Step> undone_;  // newest last
   // The number of steps when the text was last marked saved; none when no
   // undo leads back to it.
   std::optional<std::size_t> savedDepth_ = 0;

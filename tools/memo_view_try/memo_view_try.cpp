@@ -8,6 +8,7 @@
 
 #include "app/editor/memo_view.h"
 #include "app/editor/memo_view_aids.h"
+#include "app/editor/mime_clipboard.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,7 +16,10 @@ int main(int argc, char** argv) {
   const QString out = QString::fromLocal8Bit(argv[1]);
   const zumoku::Encoding encoding =
       QByteArray(argv[2]) == "utf8" ? zumoku::Encoding::kUtf8 : zumoku::Encoding::kShiftJis;
-  zumoku::MemoryClipboard clipboard;
+  zumoku::DocumentBuffer* shown = nullptr;
+  zumoku::MemoView* view = nullptr;
+  zumoku::MimeClipboard clipboard([&] { return shown->TextEncoding(); },
+                                  [&](const QString& message) { emit view->refused(message); });
   zumoku::DocumentBuffer buffer(clipboard);
   QByteArray opened;
   if (argc > 3) {
@@ -26,6 +30,10 @@ int main(int argc, char** argv) {
   buffer.Load(std::string_view(opened.constData(), static_cast<std::size_t>(opened.size())), encoding);
   zumoku::MemoView memo(buffer);
   zumoku::AddMemoViewAids(memo);
+  shown = &buffer;
+  view = &memo;
+  // Refusals in the title, where the window shows them.
+  QObject::connect(&memo, &zumoku::MemoView::refused, &memo, &QWidget::setWindowTitle);
   memo.setWindowTitle(QStringLiteral("memo_view_try"));
   memo.resize(640, 400);
   QShortcut save(QKeySequence::Save, &memo);

@@ -7,23 +7,14 @@
 #include <algorithm>
 
 #include "app/desktop/dropped_files.h"
+#include "app/editor/document_mime.h"
 #include "app/editor/entry_policy.h"
 #include "app/editor/memo_read_back.h"
 #include "encoding/codec.h"
-#include "encoding/line_ends.h"
 
 namespace zumoku {
 
 namespace {
-// The selection's document bytes, beside its plain text, for pasting back
-// into a document of the same encoding in this program.
-QString DocumentBytesFormat(Encoding encoding) {
-  return encoding == Encoding::kUtf8 ? QStringLiteral("application/x-zumoku-utf-8")
-                                     : QStringLiteral("application/x-zumoku-shift-jis");
-}
-
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-
 bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 bool EndsLine(const QString& text) { return std::any_of(text.begin(), text.end(), IsLineEnd); }
 
@@ -36,12 +27,6 @@ bool IsTyped(const QString& text) {
 
 QKeyEvent WithText(const QKeyEvent& event, Qt::KeyboardModifiers modifiers, const QString& text) {
   return QKeyEvent(event.type(), event.key(), modifiers, text, event.isAutoRepeat(), event.count());
-}
-
-// NUL is shown as the stand-in of byte 0 and kept as that byte.
-QChar NulStandIn() {
-  static const QChar standIn = codec::Decode(std::string_view("\0", 1), Encoding::kShiftJis).front();
-  return standIn;
 }
 }  // namespace
 
@@ -75,11 +60,7 @@ void Memo::SetTextEncoding(Encoding encoding) {
   positions_.SetEncoding(encoding);
 }
 
-QString Memo::NormalizeLineEnds(const QString& text) {
-  const QStringView view(text);
-  return QString::fromStdU16String(
-      NormalizeInsertedLineEndsToLf(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size()))));
-}
+QString Memo::NormalizeLineEnds(const QString& text) { return zumoku::NormalizeLineEnds(text); }
 
 bool Memo::Refuse(const QString& text) {
   const auto message = RefusedEntryMessage(text, encoding_);
@@ -160,18 +141,11 @@ void Memo::keyPressEvent(QKeyEvent* event) {
 }
 
 void Memo::PassTypedKey(QKeyEvent* event) {
-  const auto text = IsTyped(event->text()) ? Retyped(event->text()) : std::nullopt;
+  const auto text = IsTyped(event->text()) ? Retyped(typedText_, event->text()) : std::nullopt;
   if (!text) return PassKey(event);
   QKeyEvent changed = WithText(*event, event->modifiers(), *text);
   PassKey(&changed);
   event->setAccepted(changed.isAccepted());
-}
-
-std::optional<QString> Memo::Retyped(const QString& text) const {
-  if (!typedText_ || text.isEmpty()) return std::nullopt;
-  QString changed = text;
-  typedText_(changed);
-  return changed == text ? std::nullopt : std::optional(changed);
 }
 
 // Backspace would take only the selector and silently give the character its
@@ -205,21 +179,11 @@ void Memo::PassKey(QKeyEvent* event) {
   IsTyped(event->text()) ? Type(pass, EndsLine(event->text())) : AsOneStep(pass);
 }
 
-bool Memo::Swallowed(const QKeyEvent& event) {
-  const QString text = event.text();
-  if (!keyPress_ || text.size() != 1 || !text.at(0).isPrint() || codec::ByteLength(text.at(0), encoding_) != 1) {
-    return false;
-  }
-  const auto bytes = codec::Encode(text, encoding_);
-  if (!bytes) return false;
-  char key = bytes->front();
-  keyPress_(key);
-  return key == 0;
-}
+bool Memo::Swallowed(const QKeyEvent& event) { return SwallowedByKeyPress(keyPress_, event.text(), encoding_); }
 
 void Memo::inputMethodEvent(QInputMethodEvent* event) {
   if (event->commitString().isEmpty() || !Refuse(event->commitString())) {
-    const auto commit = Retyped(event->commitString());
+    const auto commit = Retyped(typedText_, event->commitString());
     if (!commit) return PassInputMethod(event);
     QInputMethodEvent changed(event->preeditString(), event->attributes());
     changed.setCommitString(*commit, event->replacementStart(), event->replacementLength());
@@ -242,30 +206,20 @@ void Memo::PassInputMethod(QInputMethodEvent* event) {
 
 // Plain text for other programs; Qt's own rich formats would hide the bytes.
 QMimeData* Memo::createMimeDataFromSelection() const {
-  auto* data = new QMimeData;
   const QString text = textCursor().selection().toPlainText();
-  data->setText(text);
-  if (const auto bytes = codec::Encode(text, encoding_)) {
-    data->setData(DocumentBytesFormat(encoding_), QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
-  }
-  return data;
+  return DocumentMimeData(text, codec::Encode(text, encoding_), encoding_);
 }
 
-bool Memo::canInsertFromMimeData(const QMimeData* source) const {
-  return source->hasText() || source->hasFormat(DocumentBytesFormat(encoding_));
-}
+bool Memo::canInsertFromMimeData(const QMimeData* source) const { return CarriesText(*source, encoding_); }
 
 void Memo::insertFromMimeData(const QMimeData* source) {
-  if (const QString format = DocumentBytesFormat(encoding_); source->hasFormat(format)) {
-    // Copied or dragged here: exactly the bytes it was, invalid ones included.
-    const QByteArray bytes = source->data(format);
-    Insert(codec::Decode(NormalizeInsertedLineEnds(std::string_view(bytes.constData(), bytes.size())), encoding_));
+  const auto incoming = IncomingBytes(*source, encoding_);
+  if (!incoming) return;
+  if (incoming->refusal) {
+    emit refused(*incoming->refusal);
     return;
   }
-  if (!source->hasText()) return;
-  QString text = NormalizeLineEnds(source->text());
-  if (Refuse(QString(text).remove(QChar(0)))) return;
-  Insert(text.replace(QChar(0), NulStandIn()));
+  Insert(codec::Decode(incoming->bytes, encoding_));
 }
 
 void Memo::Insert(const QString& text) {

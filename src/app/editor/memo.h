@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/editor/block_byte_index.h"
+#include "app/editor/entry_policy.h"
 #include "app/editor/extra_selection_layers.h"
 #include "app/editor/memo_read_back.h"
 #include "app/editor/undo_steps.h"
@@ -26,15 +27,10 @@ class Memo : public QPlainTextEdit {
   // Line ends of pasted text by the inserted-text rule, each becoming '\n'.
   static QString NormalizeLineEnds(const QString& text);
 
-  // Sees every character typed on the keyboard that takes one byte in the
-  // document, before it is inserted; setting the byte to 0 swallows it.
-  // Pasted text and input-method commits do not pass through it.
-  using KeyPressHandler = std::function<void(char& key)>;
+  // The typing aids hang on these; entry_policy.h says what each sees.
+  using KeyPressHandler = zumoku::KeyPressHandler;
   void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
-  // Sees text typed on the keyboard or committed by an input method before
-  // it is inserted over the selection, and may change it; what it leaves is
-  // inserted as the typing itself, in the same undo step.
-  using TypedTextHandler = std::function<void(QString& text)>;
+  using TypedTextHandler = zumoku::TypedTextHandler;
   void SetTypedTextHandler(TypedTextHandler handler) { typedText_ = std::move(handler); }
 
   // The encoding of the document's bytes, which decides what text may come
@@ -118,8 +114,6 @@ class Memo : public QPlainTextEdit {
   void PassKey(QKeyEvent* event);
   // Passes a key whose text is typed, as the typed text handler leaves it.
   void PassTypedKey(QKeyEvent* event);
-  // The typed text handler's version of `text`, when it changes it.
-  std::optional<QString> Retyped(const QString& text) const;
   void SelectCharacterAndSelectorBeforeCaret();
   // Makes the text the last edit block changed show what its bytes read back
   // as, in that block's undo step; the caret moves past a character it would

@@ -36,6 +36,7 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
   MemoViewAccessible::Register();
   setAttribute(Qt::WA_InputMethodEnabled);
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   viewport()->setCursor(Qt::IBeamCursor);
   layouts_.SetFont(font());
   rows_.EstimateAll();
@@ -131,6 +132,7 @@ void MemoView::ScrollToCaret() {
     if (std::pair{line, row} > top) ScrollTo(line, row);
   }
   viewport()->update();
+  accessibleEvents_.CaretMayHaveMoved();
 }
 
 std::pair<std::size_t, std::size_t> MemoView::Followed() const {
@@ -296,33 +298,25 @@ void MemoView::DeleteChar(bool forward) {
   buffer_.DeleteSelection();
 }
 
-void MemoView::TypeText(const QString& text) {
-  if (const auto message = RefusedEntryMessage(text, buffer_.TextEncoding())) {
-    emit refused(*message);
-  } else if (!text.isEmpty()) {
-    buffer_.Type(codec::EncodeChecked(text, buffer_.TextEncoding()));
-  }
-}
-
 void MemoView::keyPressEvent(QKeyEvent* event) {
   FollowBuffer();
-  if (MoveByKey(*event)) return;
-  if (event->matches(QKeySequence::Undo)) {
-    buffer_.Undo();
-  } else if (event->matches(QKeySequence::SelectAll)) {
-    buffer_.SelectAll();
+  if (MoveByKey(*event) || UndoByKey(*event)) return;
+  if (event->matches(QKeySequence::SelectAll)) {
+    SelectAll();
   } else if (event->matches(QKeySequence::Copy)) {
     buffer_.CopyToClipboard();
   } else if (event->matches(QKeySequence::Cut)) {
     buffer_.CutToClipboard();
   } else if (event->matches(QKeySequence::Paste)) {
     buffer_.PasteFromClipboard();
-  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    buffer_.Type(kLineEnd);
+  } else if (IsEnter(event->key())) {
+    TypeKey(QStringLiteral("\r"));
   } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
     DeleteChar(event->key() == Qt::Key_Delete);
-  } else if (event->key() == Qt::Key_Tab || IsTyped(event->text())) {
-    TypeText(event->text());
+  } else if (!(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) &&
+             (event->key() == Qt::Key_Tab || IsTyped(event->text()))) {
+    // A key held with Alt or Ctrl is a shortcut, never text.
+    TypeKey(event->text());
   } else {
     QAbstractScrollArea::keyPressEvent(event);
     return;
@@ -339,6 +333,7 @@ void MemoView::mousePressEvent(QMouseEvent* event) {
   const bool third = event->timestamp() - doubleClickTime_ <
                      static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
   if (third) return SelectLineAt(offset);
+  if (PressStartsDrag(offset, *event)) return;
   MoveCaret(offset, event->modifiers() & Qt::ShiftModifier);
 }
 
@@ -355,16 +350,45 @@ void MemoView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void MemoView::mouseMoveEvent(QMouseEvent* event) {
+  if (DragsOn(*event)) return;
   if (event->buttons() & Qt::LeftButton) MoveCaret(OffsetAt(event->position().toPoint()), true);
 }
 
 void MemoView::inputMethodEvent(QInputMethodEvent* event) {
   FollowBuffer();
-  if (!event->commitString().isEmpty()) TypeText(event->commitString());
+  if (event->replacementLength() > 0) {
+    ReplaceAroundCaret(*event);
+  } else if (!event->commitString().isEmpty()) {
+    TypeText(event->commitString());
+  }
   FollowBuffer();
   preedit_ = event->preeditString();
   preeditAttributes_ = event->attributes();
   ScrollToCaret();
+}
+
+// As Qt's own text widgets do: the selection goes first, then the range
+// the input method names around the caret, in units of the caret line's
+// text, kept within the window it was given.
+void MemoView::ReplaceAroundCaret(const QInputMethodEvent& event) {
+  if (Refused(event.commitString())) return;  // the text it would replace stays
+  const QString commit = Retyped(typedText_, event.commitString()).value_or(event.commitString());
+  if (Refused(commit)) return;
+  AsOneStep([&] {
+    if (buffer_.SelLength() > 0) buffer_.SetSelText("");
+    FollowBuffer();
+    const int line = CaretLine();
+    const std::size_t lineStart = buffer_.LineStarts().Start(line);
+    const int column = layouts_.ColumnOf(line, caret_ - lineStart);
+    const int windowStart = std::max(0, column - kSurroundingChars);
+    const int windowEnd = std::min(static_cast<int>(layouts_.Layout(line).text().size()), column + kSurroundingChars);
+    const int from = std::clamp(column + event.replacementStart(), windowStart, windowEnd);
+    const int to = std::clamp(from + event.replacementLength(), from, windowEnd);
+    const std::size_t fromByte = layouts_.ByteOf(line, from);
+    buffer_.SetSelStart(static_cast<int>(lineStart + fromByte));
+    buffer_.SetSelLength(static_cast<int>(layouts_.ByteOf(line, to) - fromByte));
+    buffer_.SetSelText(codec::EncodeChecked(commit, buffer_.TextEncoding()));
+  });
 }
 
 QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -389,6 +413,8 @@ QVariant MemoView::inputMethodQuery(Qt::InputMethodQuery query) const {
       return column - windowStart;
     case Qt::ImAnchorPosition:
       return anchorColumn - windowStart;
+    case Qt::ImCurrentSelection:
+      return self.layouts_.Layout(line).text().mid(std::min(column, anchorColumn), std::abs(column - anchorColumn));
     default:
       return QAbstractScrollArea::inputMethodQuery(query);
   }

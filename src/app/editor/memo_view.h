@@ -8,8 +8,10 @@
 #include <QList>
 
 #include "app/editor/byte_marks.h"
+#include "app/editor/entry_policy.h"
 #include "app/editor/line_layouts.h"
 #include "app/editor/memo_view_rows.h"
+#include "app/editor/memo_view_accessible_events.h"
 #include "buffer/document_buffer.h"
 
 namespace zumoku {
@@ -45,6 +47,25 @@ class MemoView : public QAbstractScrollArea {
   // The caret's place and a window of its line's text, never the whole line.
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+  // The typing aids hang on these, as on Memo; entry_policy.h says what
+  // each sees.
+  void SetKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+  void SetTypedTextHandler(TypedTextHandler handler) { typedText_ = std::move(handler); }
+  // Takes back the most recent undo step and brings back the selection from
+  // before it; Redo takes it again.
+  void Undo();
+  void Redo();
+  void SelectAll();
+  // Runs a command's edits as one undo step of its own.
+  void AsOneStep(const std::function<void()>& edit);
+  // Typed insertions form one undo step, a typing run, until a typed line
+  // end, any other change, a caret move or Undo closes it; commands close it
+  // through this.
+  void EndTypingRun() { buffer_.EndTypingRun(); }
+  // Moves the selected bytes to `at` as one undo step, as a drag within the
+  // view does; a place inside the selection moves nothing.
+  void MoveSelectionTo(std::size_t at);
+
  signals:
   // Text was refused; the message says why, for the status bar.
   void refused(const QString& message);
@@ -60,6 +81,10 @@ class MemoView : public QAbstractScrollArea {
   // A double-click selects the word, a third click the line.
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   int RowHeight() const;
@@ -93,8 +118,21 @@ class MemoView : public QAbstractScrollArea {
   std::size_t RowsAway(int rows, qreal x);
   std::size_t OffsetOnRow(int line, int row, qreal x);
   void DeleteChar(bool forward);
-  // Text that may not come in writes nothing and says why.
+  // True, and the reason told, when text may not come in.
+  bool Refused(const QString& text);
+  // Typed or committed text, as the typed text handler leaves it.
   void TypeText(const QString& text);
+  // A key's text, unless refused or swallowed by the key press handler.
+  void TypeKey(const QString& text);
+  // A reconversion's commit, over the selection and the text around the
+  // caret the input method names, as one undo step.
+  void ReplaceAroundCaret(const QInputMethodEvent& event);
+  // Undo and redo keys; false for any other.
+  bool UndoByKey(const QKeyEvent& key);
+  // A press in the selection may start a drag of it, once the mouse has
+  // moved far enough; true while the press is taken for one.
+  bool PressStartsDrag(std::size_t offset, const QMouseEvent& event);
+  bool DragsOn(const QMouseEvent& event);
 
   QList<QTextLayout::FormatRange> FormatsOn(int line, std::size_t lineStart, std::size_t lineEnd);
   void DrawLine(QPainter& painter, int line, qreal y);
@@ -109,6 +147,10 @@ class MemoView : public QAbstractScrollArea {
   qreal rememberedX_ = -1;  // Up and Down keep the caret's x
   quint64 doubleClickTime_ = 0;
   QString preedit_;
+  std::optional<QPoint> dragPress_;
+  MemoViewAccessibleEvents accessibleEvents_{*this};
+  KeyPressHandler keyPress_;
+  TypedTextHandler typedText_;
   QList<QInputMethodEvent::Attribute> preeditAttributes_;
 };
 

@@ -34,17 +34,6 @@ class MemoInput : public ::testing::Test {
   }
 };
 
-TEST_F(MemoInput, EnterWithShiftOrCtrlMakesAnOrdinaryLineEnd) {
-  const Qt::KeyboardModifiers rows[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::ShiftModifier | Qt::KeypadModifier};
-  for (const auto modifiers : rows) {
-    buffer.Clear();
-    Key(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    Key(modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return, modifiers, QStringLiteral("\r"));
-    Key(Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
-    EXPECT_EQ(buffer.Text(), "a\r\nb") << modifiers;
-  }
-}
-
 // Whatever the first character of the key text is.
 TEST_F(MemoInput, KeyTextShiftJisCannotHoldIsRefused) {
   const char16_t rows[][2] = {{0x200B}, {0x200E}, {0xFEFF}, {0x00AD},
@@ -55,15 +44,6 @@ TEST_F(MemoInput, KeyTextShiftJisCannotHoldIsRefused) {
     EXPECT_EQ(memo.toPlainText(), QString()) << std::hex << int(row[0]);
   }
   EXPECT_EQ(refusals.size(), std::size(rows));
-}
-
-TEST_F(MemoInput, KeysHeldWithAltOrCtrlNeverType) {
-  Key(Qt::Key_F, Qt::AltModifier, QStringLiteral("f"));
-  Key(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("b"));
-  EXPECT_EQ(buffer.Text(), "");
-  Key(Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-  Key(Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));  // shortcuts still work
-  EXPECT_EQ(buffer.SelLength(), 1);
 }
 
 TEST_F(MemoInput, JisFormsAreTakenTypedComposedAndPasted) {
@@ -146,97 +126,6 @@ TEST_F(MemoInput, CancelledCompositionChangesNothing) {
   EXPECT_TRUE(edits.isEmpty());
   Compose(QString(), QStringLiteral("漢"));
   EXPECT_TRUE(buffer.Modified());
-}
-
-// A reconversion commit replaces text around the caret; refused, it must
-// leave that text in place.
-TEST_F(MemoInput, RefusedCommitKeepsTheTextItWouldReplace) {
-  const struct { int from, length; } rows[] = {{-1, 1}, {-2, 2}, {0, 0}};
-  for (const auto& row : rows) {
-    buffer.Clear();
-    buffer.SetSelText(S("日本"));
-    buffer.SetModified(false);
-    QInputMethodEvent event;
-    event.setCommitString(QStringLiteral("€"), row.from, row.length);
-    QApplication::sendEvent(&memo, &event);
-    EXPECT_EQ(buffer.Text(), S("日本")) << row.from;
-    EXPECT_FALSE(buffer.Modified()) << row.from;
-  }
-  EXPECT_EQ(refusals.size(), std::size(rows));
-}
-
-// Keys and compositions between typing "ab" and "cd": what one Undo leaves.
-TEST_F(MemoInput, WhatEndsATypingRun) {
-  const auto type = [this](const char* keys) {
-    for (const char* key = keys; *key != 0; ++key) Key(Qt::Key_unknown, Qt::NoModifier, QString(QChar(*key)));
-  };
-  const struct {
-    const char* name;
-    std::function<void()> between;
-    std::string afterUndo;
-  } rows[] = {
-      {"Shift alone", [&] { Key(Qt::Key_Shift, Qt::ShiftModifier, {}); }, ""},
-      {"a composition",
-       [&] {
-         Compose(QStringLiteral("かん"));
-         Compose({}, QStringLiteral("漢"));
-       },
-       ""},
-      {"Left and Right",
-       [&] {
-         Key(Qt::Key_Left, Qt::NoModifier, {});
-         Key(Qt::Key_Right, Qt::NoModifier, {});
-       },
-       "ab"},
-      {"Backspace", [&] { Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")); }, "a"},
-      {"a click", [&] { QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, QPoint(1, 1)); }, "ab"},
-  };
-  for (const auto& row : rows) {
-    buffer.Clear();
-    type("ab");
-    row.between();
-    type("cd");
-    buffer.Undo();
-    EXPECT_EQ(buffer.Text(), row.afterUndo) << row.name;
-  }
-}
-
-// Invalid bytes and NUL: copied, cut or dragged inside the editor they come
-// back as exactly the same bytes.
-TEST_F(MemoInput, ItsOwnTextComesBackByteForByte) {
-  const std::string bytes = std::string("x\0y\x80\xFF\x81", 6) + S("マ") + "\r\n\xFD";
-  buffer.Load(bytes, Encoding::kShiftJis);
-  buffer.SelectAll();
-  buffer.CopyToClipboard();
-  buffer.SetSelStart(static_cast<int>(bytes.size()));
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), bytes + bytes);
-  buffer.SelectAll();
-  buffer.CutToClipboard();
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), bytes + bytes);
-
-  std::unique_ptr<QMimeData> dragged(new QMimeData);
-  for (const QString& format : QApplication::clipboard()->mimeData()->formats()) {
-    dragged->setData(format, QApplication::clipboard()->mimeData()->data(format));
-  }
-  buffer.Clear();
-  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &enter);
-  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &drop);
-  EXPECT_EQ(buffer.Text(), bytes + bytes);
-  EXPECT_TRUE(refusals.isEmpty());
-}
-
-TEST_F(MemoInput, TextFromOtherProgramsIsCheckedAndKeepsNul) {
-  QApplication::clipboard()->setText(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), std::string("a\0b", 3));
-  QApplication::clipboard()->setText(QString(QChar(0xF781)));  // a stand-in, from elsewhere
-  buffer.PasteFromClipboard();
-  EXPECT_EQ(buffer.Text(), std::string("a\0b", 3));
-  EXPECT_EQ(refusals.size(), 1);
 }
 
 }  // namespace zumoku::test

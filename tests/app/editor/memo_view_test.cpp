@@ -198,6 +198,55 @@ TEST(MemoView, AccessibleTextReadsAndEditsTheDocument) {
   EXPECT_EQ(view.buffer.Text(), Literal("漢字\r\n😀b\r\n", Encoding::kUtf8));
 }
 
+// Screen readers hear of edits and caret moves in UTF-16 offsets, lines
+// joined by "\n", from "😀", CR LF, "ab".
+TEST(MemoView, AccessibleEventsGiveUtf16Offsets) {
+  using Heard = std::tuple<QAccessible::Event, int, QString>;
+  static std::vector<Heard> heard;
+  MemoViewAccessibleEvents::InstallHandler([](QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextInserted) {
+      const auto& insert = static_cast<QAccessibleTextInsertEvent&>(*event);
+      heard.emplace_back(event->type(), insert.changePosition(), insert.textInserted());
+    } else if (event->type() == QAccessible::TextRemoved) {
+      const auto& remove = static_cast<QAccessibleTextRemoveEvent&>(*event);
+      heard.emplace_back(event->type(), remove.changePosition(), remove.textRemoved());
+    } else if (event->type() == QAccessible::TextUpdated) {
+      const auto& update = static_cast<QAccessibleTextUpdateEvent&>(*event);
+      heard.emplace_back(event->type(), update.changePosition(), update.textRemoved() + "|" + update.textInserted());
+    } else if (event->type() == QAccessible::TextCaretMoved) {
+      heard.emplace_back(event->type(), static_cast<QAccessibleTextCursorEvent&>(*event).cursorPosition(), QString());
+    }
+  });
+  View view(Literal("😀\r\nab", Encoding::kUtf8), Encoding::kUtf8);
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    std::vector<Heard> heard;
+  } rows[] = {
+      {Qt::Key_End, Qt::ControlModifier, {}, {{QAccessible::TextCaretMoved, 5, {}}}},
+      {Qt::Key_unknown,
+       Qt::NoModifier,
+       QStringLiteral("漢"),
+       {{QAccessible::TextInserted, 5, QStringLiteral("漢")}, {QAccessible::TextCaretMoved, 6, {}}}},
+      {Qt::Key_Backspace,
+       Qt::NoModifier,
+       {},
+       {{QAccessible::TextRemoved, 5, QStringLiteral("漢")}, {QAccessible::TextCaretMoved, 5, {}}}},
+      {Qt::Key_Home, Qt::ShiftModifier, {}, {{QAccessible::TextCaretMoved, 3, {}}}},
+      {Qt::Key_unknown,
+       Qt::NoModifier,
+       QStringLiteral("x"),
+       {{QAccessible::TextUpdated, 3, QStringLiteral("ab|x")}, {QAccessible::TextCaretMoved, 4, {}}}},
+  };
+  for (const auto& row : rows) {
+    heard.clear();
+    view.Key(row.key, row.modifiers, row.text);
+    EXPECT_EQ(heard, row.heard) << row.key;
+  }
+  MemoViewAccessibleEvents::InstallHandler(nullptr);
+}
+
 TEST(MemoView, LaysOutOnlyTheLinesInView) {
   std::string text;
   for (int line = 0; line < 20000; ++line) text += "line " + std::to_string(line) + "\r\n";
@@ -268,6 +317,28 @@ TEST(MemoView, DoubleClickSelectsTheWordAndATripleClickTheLine) {
   third.setTimestamp(1100);
   QApplication::sendEvent(view.memo.viewport(), &third);
   EXPECT_EQ(view.buffer.SelText(), Literal("漢字かな abc\r\n", Encoding::kShiftJis));
+}
+
+// A drag within the view moves the selected bytes; one Undo puts them back
+// and selects them again.
+TEST(MemoView, MovingTheSelectionIsOneUndoStep) {
+  const std::string text = Literal("ab漢cd", Encoding::kShiftJis);
+  const struct {
+    std::size_t at;
+    std::string moved;
+  } rows[] = {{6, Literal("abcd漢", Encoding::kShiftJis)},
+              {0, Literal("漢abcd", Encoding::kShiftJis)},
+              {3, text}};  // inside the selection
+  for (const auto& row : rows) {
+    View view(text);
+    view.buffer.SetSelStart(2);
+    view.buffer.SetSelLength(2);
+    view.memo.MoveSelectionTo(row.at);
+    EXPECT_EQ(view.buffer.Text(), row.moved) << row.at;
+    view.memo.Undo();
+    EXPECT_EQ(view.buffer.Text(), text) << row.at;
+    EXPECT_EQ(view.buffer.SelText(), Literal("漢", Encoding::kShiftJis)) << row.at;
+  }
 }
 
 }  // namespace zumoku::test
