@@ -10,8 +10,8 @@
 #include "app/editor/byte_marks.h"
 #include "app/editor/entry_policy.h"
 #include "app/editor/line_layouts.h"
-#include "app/editor/memo_view_rows.h"
 #include "app/editor/memo_view_accessible_events.h"
+#include "app/editor/memo_view_rows.h"
 #include "buffer/document_buffer.h"
 
 namespace zumoku {

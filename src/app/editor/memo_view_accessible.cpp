@@ -1,5 +1,7 @@
 #include "app/editor/memo_view_accessible.h"
 
+#include "app/editor/decoded_range.h"
+
 #include <algorithm>
 
 #include "encoding/codec.h"
@@ -90,7 +92,7 @@ void MemoViewAccessible::setCursorPosition(int position) { setSelection(0, posit
 QString MemoViewAccessible::text(int startOffset, int endOffset) const {
   const std::size_t from = BytesOf(startOffset), to = BytesOf(endOffset);
   if (from >= to) return {};
-  return codec::Decode(Buffer().Spans(from, to).Joined(), Buffer().TextEncoding());
+  return DecodedRange(Buffer(), from, to);
 }
 
 int MemoViewAccessible::characterCount() const { return UnitsOf(Buffer().Size()); }

@@ -1,5 +1,7 @@
 #include "app/editor/memo_view_accessible_events.h"
 
+#include "app/editor/decoded_range.h"
+
 #include <QAccessible>
 
 #include "app/editor/memo_view.h"
@@ -9,11 +11,6 @@
 namespace zumoku {
 
 namespace {
-QString Decoded(const DocumentBuffer& buffer, std::size_t from, std::size_t to) {
-  const GapBytes::Views spans = buffer.Spans(from, to);
-  return codec::Decode(std::string(spans.first) + std::string(spans.second), buffer.TextEncoding());
-}
-
 MemoViewAccessibleEvents::Handler& InstalledHandler() {
   static MemoViewAccessibleEvents::Handler handler;
   return handler;
@@ -38,14 +35,14 @@ int MemoViewAccessibleEvents::UnitsOf(std::size_t byte) const {
 }
 
 void MemoViewAccessibleEvents::Replacing(std::size_t at, std::size_t length) {
-  removed_ = Listening() ? Decoded(memo_.Buffer(), at, at + length) : QString();
+  removed_ = Listening() ? DecodedRange(memo_.Buffer(), at, at + length) : QString();
 }
 
 void MemoViewAccessibleEvents::Changed(const TextChange& change) {
   if (!Listening()) return;
   const auto at = static_cast<std::size_t>(change.byteOffset);
   const int position = UnitsOf(at);
-  const QString inserted = Decoded(memo_.Buffer(), at, at + static_cast<std::size_t>(change.bytesAdded));
+  const QString inserted = DecodedRange(memo_.Buffer(), at, at + static_cast<std::size_t>(change.bytesAdded));
   if (removed_.isEmpty() && inserted.isEmpty()) return;
   if (removed_.isEmpty()) {
     QAccessibleTextInsertEvent event(&memo_, position, inserted);

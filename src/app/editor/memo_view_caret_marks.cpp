@@ -1,5 +1,7 @@
 #include "app/editor/memo_view_caret_marks.h"
 
+#include "app/editor/decoded_range.h"
+
 #include <QEvent>
 
 #include "app/editor/brace_match.h"
@@ -13,13 +15,6 @@ namespace {
 // Bytes enough for kBraceSearchLimit characters each side: at most three
 // bytes per UTF-16 unit.
 constexpr std::size_t kWindowBytes = 3 * kBraceSearchLimit + 3;
-
-QString DecodeRange(const DocumentBuffer& buffer, std::size_t from, std::size_t to) {
-  const GapBytes::Views views = buffer.Spans(from, to);
-  std::string bytes(views.first);
-  bytes += views.second;
-  return codec::Decode(bytes, buffer.TextEncoding());
-}
 }  // namespace
 
 std::optional<std::pair<std::size_t, std::size_t>> BracesAt(const DocumentBuffer& buffer, std::size_t caret) {
@@ -27,8 +22,8 @@ std::optional<std::pair<std::size_t, std::size_t>> BracesAt(const DocumentBuffer
   // The window starts at a line start, a character's first byte in either encoding.
   const std::size_t from = lines.Start(lines.LineOf(caret > kWindowBytes ? caret - kWindowBytes : 0));
   const std::size_t to = std::min(buffer.Size(), caret + kWindowBytes);
-  const QString before = DecodeRange(buffer, from, caret);
-  const QString after = DecodeRange(buffer, caret, to);
+  const QString before = DecodedRange(buffer, from, caret);
+  const QString after = DecodedRange(buffer, caret, to);
   const int at = static_cast<int>(before.size());
   if (!(after.size() > 0 && PairOf(after.front())) && !(at > 0 && PairOf(before.back()))) return std::nullopt;
   const QString text = before + after;

@@ -29,9 +29,9 @@ std::vector<int> Rows::Estimates(int first, int count) const {
   const int last = first + count - 1;
   // One pass over the bytes of the lines before the last: looking each
   // line's start up would cost a search per line.
-  const GapBytes::Views views = buffer_.Spans(lines.Start(first), lines.Start(last));
+  const ChunkedBytes::Views views = buffer_.Spans(lines.Start(first), lines.Start(last));
   std::size_t length = 0;
-  for (const std::string_view view : {views.first, views.second}) {
+  for (const std::string_view view : views.parts) {
     for (std::size_t at = 0; at < view.size();) {
       const std::size_t end = std::min(view.find('\n', at), view.size() - 1);
       length += end + 1 - at;
