@@ -5,6 +5,8 @@
 #include <QTextEdit>
 #include <optional>
 
+#include "app/editor/byte_range.h"
+
 namespace zumoku {
 
 class Memo;
@@ -24,7 +26,8 @@ class CaretMarks : public QObject {
 
  private:
   void Mark();
-  QTextEdit::ExtraSelection Marked(int at, const QTextCharFormat& format) const;
+  // The bytes of the character at document position `at`.
+  ByteRange Marked(int at) const;
 
   Memo& memo_;
   bool caretLine_ = true;
