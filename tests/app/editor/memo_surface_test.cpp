@@ -38,7 +38,7 @@ struct Row {
 };
 
 template <class Widget>
-Seen Run(Widget& widget, Encoding encoding, const std::string& bytes, const Row& row) {
+Seen SeenAfter(Widget& widget, Encoding encoding, const std::string& bytes, const Row& row) {
   widget.buffer.Load(bytes, encoding);
   widget.memo.resize(300, 200);
   widget.memo.show();
@@ -79,8 +79,8 @@ TEST(MemoSurface, BothWidgetsMoveAndSelectByLinesAndBytesAlike) {
          {std::tuple{Encoding::kShiftJis, kShiftJis, row.shiftJis}, std::tuple{Encoding::kUtf8, kUtf8, row.utf8}}) {
       OldWidget old;
       NewWidget drawn;
-      EXPECT_EQ(Run(old, encoding, bytes, row), expected) << "Memo: " << row.name;
-      EXPECT_EQ(Run(drawn, encoding, bytes, row), expected) << "MemoView: " << row.name;
+      EXPECT_EQ(SeenAfter(old, encoding, bytes, row), expected) << "Memo: " << row.name;
+      EXPECT_EQ(SeenAfter(drawn, encoding, bytes, row), expected) << "MemoView: " << row.name;
     }
   }
 }
@@ -88,13 +88,13 @@ TEST(MemoSurface, BothWidgetsMoveAndSelectByLinesAndBytesAlike) {
 // Marks, line spans and the bytes they cover read back the same; every
 // line of a short text is shown, the caret inside the view.
 TEST(MemoSurface, BothWidgetsKeepMarksAndReadLinesAlike) {
-  const std::vector<ByteRange> marks{{0, 2}, {4, 6}};
   for (const auto& [encoding, bytes, secondLine] : {std::tuple{Encoding::kShiftJis, kShiftJis, ByteRange{4, 8}},
                                                     std::tuple{Encoding::kUtf8, kUtf8, ByteRange{4, 10}}}) {
     OldWidget old;
     NewWidget drawn;
     old.buffer.Load(bytes, encoding);
     drawn.buffer.Load(bytes, encoding);
+    const std::vector<ByteRange> marks{{0, 2}, secondLine};
     const auto check = [&](auto& memo, const char* name) {
       memo.resize(300, 200);
       memo.show();
