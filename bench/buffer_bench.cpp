@@ -2,7 +2,6 @@
 // must not get slower as the document grows.
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTextCursor>
 #include <memory>
 
 #include "app/mainwindow/main_window.h"
@@ -35,9 +34,7 @@ TForm1& Window(std::size_t bytes) {
 }
 
 void CaretToEnd(TForm1& window) {
-  QTextCursor cursor = window.memo1->textCursor();
-  cursor.movePosition(QTextCursor::End);
-  window.memo1->setTextCursor(cursor);
+  window.memo1->SetCaretOffset(window.memo1->LineSpan(window.memo1->LineCount() - 1).to);
 }
 
 void SelTextWriteAtEnd(benchmark::State& state) {
@@ -63,10 +60,11 @@ void TypeAtEnd(benchmark::State& state) {
 // short text first).
 void SelectNearEnd(TForm1& window) {
   CaretToEnd(window);
-  window.Buffer().SetSelText(Sjis("選択範囲のテキスト"));
-  QTextCursor cursor = window.memo1->textCursor();
-  cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 9);
-  window.memo1->setTextCursor(cursor);
+  const std::string text = Sjis("選択範囲のテキスト");
+  window.Buffer().SetSelText(text);
+  const int length = static_cast<int>(text.size());
+  window.Buffer().SetSelStart(window.Buffer().SelStart() - length);
+  window.Buffer().SetSelLength(length);
 }
 
 void SelTextReadNearEnd(benchmark::State& state) {

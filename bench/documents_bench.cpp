@@ -99,7 +99,7 @@ void BM_OpenEditor(benchmark::State& state) {
       state, [] { return std::make_unique<TForm1>(); },
       [&](TForm1& form) {
         form.DropFiles({sample.path});
-        blocks = form.memo1->blockCount();
+        blocks = form.memo1->LineCount();
       });
   if (blocks < 700000) state.SkipWithError("the document was not loaded");
   state.counters["lines"] = blocks;

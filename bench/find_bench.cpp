@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextCursor>
 #include <memory>
 
 #include "app/find/find_bar.h"
@@ -152,9 +151,9 @@ std::unique_ptr<TForm1> ViewOfMatches(benchmark::State& state, bool barOpen) {
   form->findChild<QComboBox*>(QStringLiteral("FindText"))->setEditText(QStringLiteral("a"));
   if (!barOpen) form->findChild<FindBar*>()->Close();
   QApplication::processEvents();
-  state.counters["marks"] = static_cast<double>(form->memo1->extraSelections().size());
+  state.counters["marks"] = static_cast<double>(form->memo1->Marks(MarkLayer::kFindMatches).size());
   form->memo1->setFocus();
-  form->memo1->moveCursor(QTextCursor::Start);
+  form->memo1->SetCaretOffset(0);
   return form;
 }
 

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextCursor>
 #include <atomic>
 #include <memory>
 
@@ -34,9 +33,7 @@ struct Sample {
     window->show();
     window->Buffer().Load(bytes, Encoding::kShiftJis);
     window->Buffer().SetModified(true);
-    QTextCursor cursor = window->memo1->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    window->memo1->setTextCursor(cursor);
+    window->memo1->SetCaretOffset(bytes.size());
     QApplication::processEvents();
   }
 };

@@ -2,7 +2,6 @@
 // SelStart against a 4 KB document, opening the manager and jumping to the
 // last head against one read of the whole text.
 #include <QApplication>
-#include <QTextCursor>
 #include <memory>
 
 #include <QTemporaryDir>
@@ -53,10 +52,7 @@ TForm1& Window(std::size_t bytes) {
 
 // The caret a short line before the end.
 int NearEnd(TForm1& window) {
-  QTextCursor cursor = window.memo1->textCursor();
-  cursor.movePosition(QTextCursor::End);
-  cursor.movePosition(QTextCursor::Up);
-  window.memo1->setTextCursor(cursor);
+  window.memo1->GoToLine(window.memo1->LineCount() - 2);
   return window.Buffer().SelStart();
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/typesetting/typesetting.h"
+#include "encoding/codec.h"
 #include "form_test.h"
 #include "latex_documents.h"
 #include "modal_script.h"
@@ -52,6 +53,8 @@ class TypesetForm : public FormTest {
   }
 
   Typesetting& Typeset() { return *form.findChild<Typesetting*>(); }
+  // The selection as text, for documents of either encoding.
+  QString SelectedText() { return codec::Decode(form.Buffer().SelText(), form.Buffer().TextEncoding()); }
   typeset::TypesetRunner& Runner() { return Typeset().Runner(); }
 
   QString Open(const QString& name, const std::string& bytes) {

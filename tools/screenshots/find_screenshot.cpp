@@ -30,9 +30,7 @@ int main(int argc, char** argv) {
   form.findChild<QComboBox*>(QStringLiteral("FindText"))->setEditText(QStringLiteral("\\\\(sub)?section\\{"));
   form.findChild<QLineEdit*>(QStringLiteral("ReplaceText"))->setText(QStringLiteral("\\\\\\1section*{"));
   form.FindNext1Click();
-  const auto marks = [&] {
-    return form.memo1->SelectionLayers().Get(zumoku::ExtraSelectionLayers::kFindMatches).size();
-  };
+  const auto marks = [&] { return form.memo1->Marks(zumoku::MarkLayer::kFindMatches).size(); };
   if (!QTest::qWaitFor([&] { return marks() == 5; })) return 1;
   return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

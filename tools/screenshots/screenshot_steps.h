@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTextBlock>
 #include <string>
 
 #include "app/mainwindow/main_window.h"
@@ -27,7 +26,7 @@ inline bool TypesetAndWait(TForm1& form) {
 // Puts the caret on `line`, lets the highlight and the pages render, and
 // saves the window to `file`.
 inline bool GrabWithCaretOn(TForm1& form, int line, const char* file) {
-  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(line)));
+  form.memo1->GoToLine(line);
   QSignalSpy settle(qApp, &QApplication::focusChanged);
   settle.wait(800);
   return form.grab().save(QString::fromLocal8Bit(file));

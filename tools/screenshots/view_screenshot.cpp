@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <string>
 
 #include "app/mainwindow/main_window.h"
@@ -42,10 +41,8 @@ int main(int argc, char** argv) {
   form.resize(760, 460);  // after the window placed itself
   form.OpenFile(path);
   // The caret just after the opening brace of \frac's first argument.
-  const QTextBlock line = form.memo1->document()->findBlockByNumber(7);
-  QTextCursor caret(line);
-  caret.setPosition(line.position() + line.text().indexOf(QStringLiteral("{1}")) + 1);
-  form.memo1->setTextCursor(caret);
+  const zumoku::ByteRange line = form.memo1->LineSpan(7);
+  form.memo1->SetCaretOffset(line.from + form.memo1->Bytes(line).find("{1}") + 1);
   form.memo1->insertPlainText(QString());
   QSignalSpy settle(qApp, &QApplication::focusChanged);
   settle.wait(800);

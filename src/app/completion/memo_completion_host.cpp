@@ -1,37 +1,31 @@
 #include "app/completion/memo_completion_host.h"
 
 #include <QInputMethodEvent>
-#include <QTextBlock>
+#include <algorithm>
 
 #include "app/editor/memo.h"
-#include "encoding/codec.h"
 
 namespace zumoku {
 
 MemoCompletionHost::MemoCompletionHost(Memo& memo) : CompletionHost(&memo), memo_(memo) {
   memo_.installEventFilter(this);
   connect(&memo_, &Memo::edited, this, &CompletionHost::textEdited);
-  connect(&memo_, &QPlainTextEdit::cursorPositionChanged, this, &CompletionHost::caretMoved);
+  connect(&memo_, &Memo::caretMoved, this, &CompletionHost::caretMoved);
 }
 
 QWidget& MemoCompletionHost::Editor() { return memo_; }
 
-QRect MemoCompletionHost::CaretRect() const {
-  // The cursor rectangle is the viewport's; the list is placed by the editor's.
-  return memo_.cursorRect().translated(memo_.viewport()->pos());
-}
+QRect MemoCompletionHost::CaretRect() const { return memo_.CaretRect(); }
 
 std::string MemoCompletionHost::LineBeforeCaret() const {
-  const QTextCursor cursor = memo_.textCursor();
-  const QString line = cursor.block().text().left(cursor.positionInBlock());
-  return codec::Encode(line, memo_.TextEncoding(), codec::LineEnds::kAsIs).value_or(std::string());
+  return memo_.Bytes({memo_.LineSpan(memo_.CaretLine()).from, memo_.CaretOffset()});
 }
 
+// The caret never splits a character, so a byte below 0x80 there is one.
 char MemoCompletionHost::ByteAfterCaret() const {
-  const QTextCursor cursor = memo_.textCursor();
-  const QString line = cursor.block().text();
-  const int at = cursor.positionInBlock();
-  return at < line.size() && line[at].unicode() < 0x80 ? static_cast<char>(line[at].unicode()) : '\0';
+  const std::size_t caret = memo_.CaretOffset();
+  const std::string after = memo_.Bytes({caret, std::min(caret + 1, memo_.LineSpan(memo_.CaretLine()).to)});
+  return !after.empty() && static_cast<unsigned char>(after.front()) < 0x80 ? after.front() : '\0';
 }
 
 bool MemoCompletionHost::eventFilter(QObject* watched, QEvent* event) {

@@ -3,27 +3,27 @@
 // find matches), each layer with its format. They follow edits: a range
 // after an edit moves with its bytes, one that an edit touched is gone.
 #include <QTextCharFormat>
-#include <map>
+#include <array>
 #include <vector>
 
+#include "app/editor/byte_range.h"
 #include "buffer/text_change.h"
 
 namespace zumoku {
 
 class ByteMarks {
  public:
-  struct Range {
-    std::size_t from, to;
-  };
   struct Shown {
     std::size_t from, to;
     const QTextCharFormat* format;
   };
 
-  void SetFormat(int layer, const QTextCharFormat& format) { layers_[layer].format = format; }
+  void SetFormat(MarkLayer layer, const QTextCharFormat& format) { At(layer).format = format; }
   // Ranges in order, none overlapping another of the layer.
-  void Set(int layer, std::vector<Range> ranges) { layers_[layer].ranges = std::move(ranges); }
-  const std::vector<Range>& Get(int layer) { return layers_[layer].ranges; }
+  void Set(MarkLayer layer, std::vector<ByteRange> ranges) { At(layer).ranges = std::move(ranges); }
+  const std::vector<ByteRange>& Get(MarkLayer layer) const {
+    return layers_.at(static_cast<std::size_t>(layer)).ranges;
+  }
   void Follow(const TextChange& change);
   // The marks that reach into [from, to), lower layers first, cut to it.
   std::vector<Shown> Within(std::size_t from, std::size_t to) const;
@@ -31,9 +31,11 @@ class ByteMarks {
  private:
   struct Layer {
     QTextCharFormat format;
-    std::vector<Range> ranges;
+    std::vector<ByteRange> ranges;
   };
-  std::map<int, Layer> layers_;
+  Layer& At(MarkLayer layer) { return layers_.at(static_cast<std::size_t>(layer)); }
+
+  std::array<Layer, kMarkLayerCount> layers_;
 };
 
 }  // namespace zumoku

@@ -46,34 +46,30 @@ void CaretMarks::SetBracesShown(bool shown) {
   Mark();
 }
 
-QTextEdit::ExtraSelection CaretMarks::Marked(int at, const QTextCharFormat& format) const {
-  QTextCursor cursor(memo_.document());
-  cursor.setPosition(at);
-  cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
-  return {cursor, format};
+ByteRange CaretMarks::Marked(int at) const {
+  const BlockByteIndex& positions = memo_.Positions();
+  return {static_cast<std::size_t>(positions.ByteOffset(at)), static_cast<std::size_t>(positions.ByteOffset(at + 1))};
 }
 
 void CaretMarks::Mark() {
   const QPalette palette = memo_.palette();
-  QTextEdit::ExtraSelection line;
-  line.format = CaretLineFormat(palette);
-  line.cursor = memo_.textCursor();
-  line.cursor.clearSelection();
-  memo_.SelectionLayers().Set(ExtraSelectionLayers::kCaretLine,
-                              caretLine_ ? QList{line} : QList<QTextEdit::ExtraSelection>{});
+  memo_.SetMarkFormat(MarkLayer::kCaretLine, CaretLineFormat(palette));
+  const std::size_t caretOffset = memo_.CaretOffset();
+  memo_.SetMarks(MarkLayer::kCaretLine,
+                 caretLine_ ? std::vector{ByteRange{caretOffset, caretOffset}} : std::vector<ByteRange>{});
 
-  const QTextCharFormat brace = BraceFormat(palette);
-  QList<QTextEdit::ExtraSelection> braces;
+  memo_.SetMarkFormat(MarkLayer::kBraces, BraceFormat(palette));
+  std::vector<ByteRange> braces;
   const int caret = memo_.textCursor().position();
   // The bracket after the caret, else the one before it.
   for (const int at : {caret, caret - 1}) {
     if (at < 0 || !braces_) continue;
     if (const auto partner = MatchingBrace(*memo_.document(), at)) {
-      braces = {Marked(at, brace), Marked(*partner, brace)};
+      braces = {Marked(at), Marked(*partner)};
       break;
     }
   }
-  memo_.SelectionLayers().Set(ExtraSelectionLayers::kBraces, braces);
+  memo_.SetMarks(MarkLayer::kBraces, braces);
 }
 
 }  // namespace zumoku

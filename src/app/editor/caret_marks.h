@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/editor/brace_match.h"
+#include "app/editor/byte_range.h"
 
 namespace zumoku {
 
@@ -28,7 +29,8 @@ class CaretMarks : public QObject {
 
  private:
   void Mark();
-  QTextEdit::ExtraSelection Marked(int at, const QTextCharFormat& format) const;
+  // The bytes of the character at document position `at`.
+  ByteRange Marked(int at) const;
 
   Memo& memo_;
   bool caretLine_ = true;

@@ -4,8 +4,8 @@
 
 namespace zumoku {
 
-void ExtraSelectionLayers::Set(Layer layer, QList<QTextEdit::ExtraSelection> selections) {
-  layers_.at(layer) = std::move(selections);
+void ExtraSelectionLayers::Set(MarkLayer layer, QList<QTextEdit::ExtraSelection> selections) {
+  layers_.at(Index(layer)) = std::move(selections);
   QList<QTextEdit::ExtraSelection> all;
   for (const auto& each : layers_) all += each;
   editor_.setExtraSelections(all);

@@ -53,6 +53,8 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { reportedCaret_ = textCursor().position(); });
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, moved);
   connect(this, &QPlainTextEdit::selectionChanged, this, moved);
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, &Memo::caretMoved);
+  connect(document(), &QTextDocument::redoAvailable, this, &Memo::redoAvailable);
 }
 
 void Memo::SetTextEncoding(Encoding encoding) {

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/editor/block_byte_index.h"
@@ -73,9 +74,43 @@ class Memo : public QPlainTextEdit {
   void SetTabWidth(int spaces);
   // Room left of the text, for the line numbers.
   void SetLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
-  // Every marking of text by extra selections goes through here, so that
-  // markings from several sources show together.
-  ExtraSelectionLayers& SelectionLayers() { return selectionLayers_; }
+
+  // What code outside the editor uses, the same on the widget drawn from
+  // the bytes: places are byte offsets into the stored text, lines count
+  // from 0, and an empty line after a final line end counts.
+  int LineCount() const { return blockCount(); }
+  int CaretLine() const { return textCursor().blockNumber(); }
+  std::size_t CaretOffset() const;
+  // The caret to `offset` (clamped to the text, moved back to the start of
+  // a character it would split), nothing selected, scrolled into view.
+  void SetCaretOffset(std::size_t offset);
+  // The bytes of the line, its line end left out.
+  ByteRange LineSpan(int line) const;
+  // Empty when the range holds a character the encoding cannot store, which
+  // only text put into the widget directly can.
+  std::string Bytes(ByteRange range) const;
+  // The caret to the line's start, or the whole line without its line end
+  // selected, scrolled into view; a line outside the text changes nothing.
+  void GoToLine(int line);
+  void SelectLine(int line);
+  // The marks of one layer, each drawn in the layer's format; the caret
+  // line's layer draws the whole width of the line its range is on.
+  void SetMarkFormat(MarkLayer layer, const QTextCharFormat& format);
+  void SetMarks(MarkLayer layer, const std::vector<ByteRange>& ranges);
+  std::vector<ByteRange> Marks(MarkLayer layer) const;  // moved with the edits since
+  // The lines the viewport shows, top down, with their bounds in viewport
+  // coordinates.
+  struct ShownLine {
+    int line;
+    QRectF bounds;
+  };
+  std::vector<ShownLine> ShownLines() const;
+  // The caret's rectangle in the widget's own coordinates.
+  QRect CaretRect() const { return cursorRect().translated(viewport()->pos()); }
+  // The caret moved.
+  Q_SIGNAL void caretMoved();
+  // Whether Redo has a step to take again.
+  Q_SIGNAL void redoAvailable(bool available);
 
  signals:
   // Text was refused; the message says why, for the status bar.

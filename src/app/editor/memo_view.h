@@ -65,6 +65,24 @@ class MemoView : public QAbstractScrollArea {
   // Moves the selected bytes to `at` as one undo step, as a drag within the
   // view does; a place inside the selection moves nothing.
   void MoveSelectionTo(std::size_t at);
+  // The surface code outside the editor uses, as on Memo: byte offsets and
+  // 0-based lines. ShownLines and CaretRect lay out the lines they measure.
+  int LineCount() const { return buffer_.LineStarts().Count(); }
+  std::size_t CaretOffset() const { return Caret(); }
+  void SetCaretOffset(std::size_t offset);
+  ByteRange LineSpan(int line) const;
+  std::string Bytes(ByteRange range) const;
+  void GoToLine(int line);
+  void SelectLine(int line);
+  void SetMarkFormat(MarkLayer layer, const QTextCharFormat& format);
+  void SetMarks(MarkLayer layer, std::vector<ByteRange> ranges);
+  const std::vector<ByteRange>& Marks(MarkLayer layer) const { return marks_.Get(layer); }
+  struct ShownLine {
+    int line;
+    QRectF bounds;
+  };
+  std::vector<ShownLine> ShownLines();
+  QRect CaretRect();
 
  signals:
   // Text was refused; the message says why, for the status bar.

@@ -41,8 +41,8 @@ std::optional<std::pair<std::size_t, std::size_t>> BracesAt(const DocumentBuffer
 }
 
 MemoViewCaretMarks::MemoViewCaretMarks(MemoView& view) : QObject(&view), view_(view) {
-  view.Marks().SetFormat(mark_layers::kCaretLine, CaretLineFormat(view.palette()));
-  view.Marks().SetFormat(mark_layers::kBraces, BraceFormat(view.palette()));
+  view.Marks().SetFormat(MarkLayer::kCaretLine, CaretLineFormat(view.palette()));
+  view.Marks().SetFormat(MarkLayer::kBraces, BraceFormat(view.palette()));
   view.viewport()->installEventFilter(this);
 }
 
@@ -79,18 +79,18 @@ void MemoViewCaretMarks::Mark() {
   marked_ = {caret, buffer.Revision()};
   const LineIndex& lines = buffer.LineStarts();
   const int line = lines.LineOf(caret);
-  std::vector<ByteMarks::Range> caretLine;
+  std::vector<ByteRange> caretLine;
   // The last line's end is the byte after the document's.
   const bool last = line + 1 == lines.Count();
   if (caretLine_) caretLine.push_back({lines.Start(line), last ? buffer.Size() + 1 : lines.Next(line)});
-  view_.Marks().Set(mark_layers::kCaretLine, std::move(caretLine));
-  std::vector<ByteMarks::Range> braces;
+  view_.Marks().Set(MarkLayer::kCaretLine, std::move(caretLine));
+  std::vector<ByteRange> braces;
   if (const auto pair =
           braces_ && NextToBracket(line, caret - lines.Start(line)) ? BracesAt(buffer, caret) : std::nullopt) {
     const auto [first, second] = std::minmax(pair->first, pair->second);
     braces = {{first, first + 1}, {second, second + 1}};
   }
-  view_.Marks().Set(mark_layers::kBraces, std::move(braces));
+  view_.Marks().Set(MarkLayer::kBraces, std::move(braces));
 }
 
 }  // namespace zumoku

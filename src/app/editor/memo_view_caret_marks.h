@@ -8,17 +8,12 @@
 #include <optional>
 #include <utility>
 
+#include "app/editor/byte_range.h"
 #include "buffer/document_buffer.h"
 
 namespace zumoku {
 
 class MemoView;
-
-// MemoView's mark layers, lower ones painted first.
-namespace mark_layers {
-inline constexpr int kCaretLine = 0;
-inline constexpr int kBraces = 1;
-}  // namespace mark_layers
 
 // The bracket right after `caret`, else the one right before it, and its
 // partner, as byte offsets; found by characters, never by bytes.

@@ -1,10 +1,6 @@
 #include "app/find/find_highlighter.h"
 
 #include <QScrollBar>
-#include <QTextBlock>
-
-#include "encoding/codec.h"
-#include "search/position_map.h"
 
 namespace zumoku {
 
@@ -17,16 +13,10 @@ QTextCharFormat MatchFormat() {
   format.setBackground(QColor(255, 224, 102));
   return format;
 }
-
-std::vector<std::pair<int, int>> Bounds(const QList<QTextEdit::ExtraSelection>& marks) {
-  std::vector<std::pair<int, int>> bounds;
-  bounds.reserve(marks.size());
-  for (const auto& mark : marks) bounds.emplace_back(mark.cursor.selectionStart(), mark.cursor.selectionEnd());
-  return bounds;
-}
 }  // namespace
 
 FindHighlighter::FindHighlighter(Memo& editor, QObject* parent) : QObject(parent), editor_(editor) {
+  editor_.SetMarkFormat(MarkLayer::kFindMatches, MatchFormat());
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &FindHighlighter::Refresh);
@@ -68,46 +58,33 @@ bool FindHighlighter::eventFilter(QObject* watched, QEvent* event) {
 void FindHighlighter::Refresh() {
   refresh_.stop();
   afterTyping_.stop();
-  QList<QTextEdit::ExtraSelection> marks;
-  if (search_) {
-    const QRect view = editor_.viewport()->rect();
-    marks = MarksIn(editor_.cursorForPosition(view.topLeft()).block(),
-                    editor_.cursorForPosition(view.bottomRight()).block());
+  std::vector<ByteRange> marks;
+  if (const std::vector<Memo::ShownLine> shown = editor_.ShownLines(); search_ && !shown.empty()) {
+    marks = MarksIn(shown.front().line, shown.back().line);
   }
   SetMarks(std::move(marks));
 }
 
 // Unchanged marks cost no repaint of the view.
-void FindHighlighter::SetMarks(QList<QTextEdit::ExtraSelection> marks) {
-  if (Bounds(marks) == Bounds(marks_)) return;
+void FindHighlighter::SetMarks(std::vector<ByteRange> marks) {
+  if (marks == marks_) return;
   marks_ = std::move(marks);
-  editor_.SelectionLayers().Set(ExtraSelectionLayers::kFindMatches, marks_);
+  editor_.SetMarks(MarkLayer::kFindMatches, marks_);
 }
 
-QList<QTextEdit::ExtraSelection> FindHighlighter::MarksIn(const QTextBlock& first, const QTextBlock& last) const {
-  QString shown;
-  for (QTextBlock block = first; block.isValid(); block = block.next()) {
-    shown += block.text();
-    if (block == last) break;
-    shown += u'\n';
-  }
-  const auto bytes = codec::Encode(shown, editor_.TextEncoding());
-  if (!bytes) return {};
-  search::PositionMap positions(*bytes, shown, search_->TextEncoding());
+std::vector<ByteRange> FindHighlighter::MarksIn(int first, int last) const {
+  const std::size_t start = editor_.LineSpan(first).from;
+  const std::string bytes = editor_.Bytes({start, editor_.LineSpan(last).to});
   std::vector<search::Match> matches;
   try {
-    matches = search_->FindAll(*bytes);
+    matches = search_->FindAll(bytes);
   } catch (const search::TooComplex&) {
     return {};  // the bar says so when the user searches
   }
-  QList<QTextEdit::ExtraSelection> marks;
+  std::vector<ByteRange> marks;
   for (const search::Match& match : matches) {
     if (match.span.length == 0) continue;
-    QTextCursor cursor(editor_.document());
-    cursor.setPosition(first.position() + static_cast<int>(positions.IndexAt(match.span.start)));
-    cursor.setPosition(first.position() + static_cast<int>(positions.IndexAt(match.span.End())),
-                       QTextCursor::KeepAnchor);
-    marks.append({cursor, MatchFormat()});
+    marks.push_back({start + match.span.start, start + match.span.End()});
   }
   return marks;
 }

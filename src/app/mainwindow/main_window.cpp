@@ -124,7 +124,7 @@ void TForm1::BuildMainMenu() {
   QAction* redo = AddCommand(edit, "Redo1", QStringLiteral("やり直し"), &TForm1::Redo1Click);
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   redo->setEnabled(false);
-  connect(memo1->document(), &QTextDocument::redoAvailable, redo, &QAction::setEnabled);
+  connect(memo1, &Memo::redoAvailable, redo, &QAction::setEnabled);
   AddSeparator(edit, "N5");
   AddClipboardCommands(edit, "Cut1", "Copy1", "Paste1");
   AddSeparator(edit, "N36");

@@ -1,7 +1,5 @@
 // Math mode: the switch between the two context menus and the commands of
 // the formula menu.
-#include <QTextCursor>
-
 #include "app/dialogs/matrix_dialog.h"
 #include "app/editor/inserted_braces.h"
 #include "app/mainwindow/main_window.h"
@@ -68,10 +66,9 @@ void TForm1::memo1KeyPress(char& Key) {
     return;
   }
   if (!typing.typingAid) return;
-  // Moved on the widget itself: a byte position would cost a walk through
-  // the whole document on every keystroke.
+  // Every completion ends in one closing byte, which the caret goes before.
   if (math::CompleteTypedCharacter(Buffer(), Key)) {
-    memo1->moveCursor(QTextCursor::PreviousCharacter);
+    memo1->SetCaretOffset(memo1->CaretOffset() - 1);
     insertedBraces_->RememberAfterCaret();
   }
 }

@@ -3,32 +3,32 @@
 // for unsaved changes.
 #include <QInputDialog>
 #include <QLayout>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "app/desktop/error_box.h"
 #include "app/editor/reading_aids.h"
 #include "app/mainwindow/main_window.h"
 #include "app/widgets/dialog_style.h"
+#include "encoding/codec.h"
 #include "markup/parse_integer.h"
 
 namespace zumoku {
 
 void TForm1::SetUpView() {
   readingAids_ = AddReadingAids(*memo1);
-  connect(memo1, &QPlainTextEdit::cursorPositionChanged, this, &TForm1::ShowCaretPlace);
+  connect(memo1, &Memo::caretMoved, this, &TForm1::ShowCaretPlace);
   ShowCaretPlace();
   buffer_->SetModifiedWatcher([this](bool modified) { setWindowModified(modified); });
 }
 
 void TForm1::ShowCaretPlace() {
-  const QTextCursor caret = memo1->textCursor();
+  const int line = memo1->CaretLine();
   // 桁 counts characters, so a pair of surrogates is one.
-  const QString line = caret.block().text();
-  const QStringView before = QStringView(line).left(caret.positionInBlock());
+  const QString before =
+      codec::Decode(memo1->Bytes({memo1->LineSpan(line).from, memo1->CaretOffset()}), memo1->TextEncoding());
   const auto column =
       before.size() - std::count_if(before.begin(), before.end(), [](QChar c) { return c.isLowSurrogate(); });
-  SetStatusPanelText(2, QStringLiteral("%1 行 %2 桁").arg(caret.blockNumber() + 1).arg(column + 1));
+  SetStatusPanelText(2, QStringLiteral("%1 行 %2 桁").arg(line + 1).arg(column + 1));
 }
 
 void TForm1::GoToLine1Click() {
@@ -46,12 +46,11 @@ void TForm1::GoToLine1Click() {
     ShowErrorBox(this, NotWholeNumberMessage(text));
     return;
   }
-  if (*line < 1 || *line > memo1->blockCount()) {
-    ShowErrorBox(this, QStringLiteral("1 から %1 の行番号を入力してください").arg(memo1->blockCount()));
+  if (*line < 1 || *line > memo1->LineCount()) {
+    ShowErrorBox(this, QStringLiteral("1 から %1 の行番号を入力してください").arg(memo1->LineCount()));
     return;
   }
-  memo1->setTextCursor(QTextCursor(memo1->document()->findBlockByNumber(*line - 1)));
-  memo1->ensureCursorVisible();
+  memo1->GoToLine(*line - 1);
 }
 
 }  // namespace zumoku

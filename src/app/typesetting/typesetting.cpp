@@ -6,10 +6,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextBlock>
 #include <QUrl>
 #include <utility>
 
+#include "app/editor/memo.h"
 #include "app/typesetting/typeset_log_panel.h"
 #include "app/typesetting/typeset_pdf_panel.h"
 #include "encoding/codec.h"
@@ -50,7 +50,7 @@ QString StatusAfter(const typeset::RunResult& result) {
 
 }  // namespace
 
-Typesetting::Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document document)
+Typesetting::Typesetting(QMainWindow& window, Memo& memo1, Document document)
     : QObject(&window), window_(window), memo1_(memo1), document_(std::move(document)) {
   BuildDocks();
   progress_.setInterval(kProgressIntervalMs);
@@ -61,8 +61,8 @@ Typesetting::Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document do
   caretMoved_.setSingleShot(true);
   caretMoved_.setInterval(kCaretSettleMs);
   connect(&caretMoved_, &QTimer::timeout, this, [this] { SyncToCaret(true); });
-  connect(&memo1_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-    const int line = memo1_.textCursor().blockNumber() + 1;
+  connect(&memo1_, &Memo::caretMoved, this, [this] {
+    const int line = memo1_.CaretLine() + 1;
     if (line != caretLine_ && synctex_) caretMoved_.start();
   });
   // The caption names the document's file, and changes whenever another
@@ -177,12 +177,8 @@ void Typesetting::DocumentReplaced() {
 }
 
 void Typesetting::SelectLine(int line) {
-  QTextBlock block = memo1_.document()->findBlockByNumber(line - 1);
-  if (!block.isValid()) return;
-  QTextCursor cursor(block);
-  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  memo1_.setTextCursor(cursor);
-  memo1_.ensureCursorVisible();
+  if (line < 1 || line > memo1_.LineCount()) return;
+  memo1_.SelectLine(line - 1);
   memo1_.setFocus();
 }
 
@@ -198,7 +194,7 @@ bool Typesetting::OpenForJump(const QString& path) {
 }
 
 void Typesetting::GoToPlace(const QString& path, int line) {
-  const Place left{document_.fileName(), memo1_.textCursor().position()};
+  const Place left{document_.fileName(), memo1_.CaretOffset()};
   if (!IsDocument(path) && !OpenForJump(path)) return;
   backPlaces_.push_back(left);
   SelectLine(line);
@@ -212,10 +208,7 @@ void Typesetting::Back() {
   const Place place = backPlaces_.back();
   backPlaces_.pop_back();
   if (!IsDocument(place.file) && (place.file.isEmpty() || !OpenForJump(place.file))) return;
-  QTextCursor cursor = memo1_.textCursor();
-  cursor.setPosition(std::min(place.position, memo1_.document()->characterCount() - 1));
-  memo1_.setTextCursor(cursor);
-  memo1_.ensureCursorVisible();
+  memo1_.SetCaretOffset(place.caret);
   memo1_.setFocus();
 }
 
@@ -231,7 +224,7 @@ QString Typesetting::PathOfLogFile(const QByteArray& file) const {
 }
 
 void Typesetting::SyncToCaret(bool reveal) {
-  caretLine_ = memo1_.textCursor().blockNumber() + 1;
+  caretLine_ = memo1_.CaretLine() + 1;
   if (!synctex_ || !synctex_->IsValid()) return;
   const QString document = document_.fileName();
   pdfPanel_->View()->ShowBoxes(document == rootPath_

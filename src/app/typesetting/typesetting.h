@@ -6,7 +6,6 @@
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QObject>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@
 namespace zumoku {
 
 class LogPanel;
+class Memo;
 class PdfPanel;
 namespace typeset {
 class SynctexMap;
@@ -50,7 +50,7 @@ class Typesetting : public QObject {
   };
   // The docks go into `window`; `memo1` is the editor the log and the PDF
   // point into.
-  Typesetting(QMainWindow& window, QPlainTextEdit& memo1, Document document);
+  Typesetting(QMainWindow& window, Memo& memo1, Document document);
   ~Typesetting() override;
 
   void Typeset();
@@ -94,7 +94,7 @@ class Typesetting : public QObject {
   bool ShowPdf(const QString& path);
 
   QMainWindow& window_;
-  QPlainTextEdit& memo1_;
+  Memo& memo1_;
   Document document_;
   typeset::TypesetRunner runner_;
   LogPanel* logPanel_ = nullptr;
@@ -109,7 +109,7 @@ class Typesetting : public QObject {
   QString rootPath_;  // the same, whole
   struct Place {
     QString file;
-    int position = 0;
+    std::size_t caret = 0;  // a byte offset
   };
   std::vector<Place> backPlaces_;
   bool jumping_ = false;                     // opening a file of the paper for a jump: the panels stay

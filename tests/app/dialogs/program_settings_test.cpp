@@ -80,22 +80,16 @@ QString YesNo(bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("n
 QString Typed(TForm1& form, const QString& keys) {
   form.Buffer().Clear();
   QTest::keyClicks(form.memo1, keys);
-  return form.memo1->toPlainText() + u'|' + QString::number(form.memo1->textCursor().position());
+  return form.memo1->toPlainText() + u'|' + QString::number(form.memo1->CaretOffset());
 }
 
-// "{}" with the caret before "{": whether a mark of the whole line and
-// marks of single characters are there.
-QString Marks(TForm1& form, bool wholeLine) {
+// "{}" with the caret before "{": whether the layer has marks.
+QString Marks(TForm1& form, MarkLayer layer) {
   form.memo1->setPlainText(QStringLiteral("{}"));
   // A move the marks follow, ending before "{".
-  form.memo1->moveCursor(QTextCursor::End);
-  form.memo1->moveCursor(QTextCursor::Start);
-  bool found = false;
-  for (const auto& selection : form.memo1->extraSelections()) {
-    const bool line = selection.format.boolProperty(QTextFormat::FullWidthSelection);
-    found = found || line == wholeLine;
-  }
-  return YesNo(found);
+  form.memo1->SetCaretOffset(2);
+  form.memo1->SetCaretOffset(0);
+  return YesNo(!form.memo1->Marks(layer).empty());
 }
 
 // A composed input-method commit of 雨、 then 。 committed inside a formula.
@@ -137,10 +131,10 @@ const OptionRow kOptionRows[] = {
        return YesNo(f.findChild<LineNumberMargin*>()->isVisible() || room);
      },
      QStringLiteral("no")},
-    {"CaretLine", [](auto& d) { d.CaretLineCheck->setChecked(false); }, [](TForm1& f) { return Marks(f, true); },
-     QStringLiteral("no")},
+    {"CaretLine", [](auto& d) { d.CaretLineCheck->setChecked(false); },
+     [](TForm1& f) { return Marks(f, MarkLayer::kCaretLine); }, QStringLiteral("no")},
     {"BraceMatching", [](auto& d) { d.BraceMatchingCheck->setChecked(false); },
-     [](TForm1& f) { return Marks(f, false); }, QStringLiteral("no")},
+     [](TForm1& f) { return Marks(f, MarkLayer::kBraces); }, QStringLiteral("no")},
     {"Highlighting", [](auto& d) { d.HighlightingCheck->setChecked(false); },
      [](TForm1& f) {
        f.memo1->setPlainText(QStringLiteral("\\section{a} % b"));

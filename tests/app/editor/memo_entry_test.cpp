@@ -72,7 +72,7 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
       [&] {
         QMimeData dragged;
         dragged.setText(QStringLiteral("@"));
-        const QPoint end = memo.cursorRect().center();
+        const QPoint end = memo.viewport()->mapFrom(&memo, memo.CaretRect().center());
         QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(memo.viewport(), &enter);
         QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
@@ -81,7 +81,7 @@ TEST_F(MemoInput, TextAfterALoneLeadByteShowsTheCharacterTheyMake) {
   };
   for (const auto& enter : entries) {
     buffer.Load("x\x81", Encoding::kShiftJis);
-    memo.moveCursor(QTextCursor::End);
+    memo.SetCaretOffset(buffer.Text().size());
     enter();
     EXPECT_EQ(memo.toPlainText(), QStringLiteral("x\u3000"));
     EXPECT_EQ(buffer.Text(), "x\x81\x40");
@@ -110,7 +110,7 @@ TEST_F(MemoInput, Utf8BytesJoinWhenWhatSeparatedThemIsDeleted) {
 // character, never alone.
 TEST_F(MemoInput, BackspaceTakesACharacterWithItsSelector) {
   buffer.Load("a\xED\x40", Encoding::kShiftJis);
-  memo.moveCursor(QTextCursor::End);
+  memo.SetCaretOffset(buffer.Text().size());
   Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
   EXPECT_EQ(buffer.Text(), "a");
 }

@@ -123,14 +123,14 @@ TEST(MemoViewAids, CaretMarksAreByteMarksOfTheirLayers) {
   AidedView view("a\r\n{b}\r\n");
   view.buffer.SetSelStart(3);
   view.memo.grab();
-  const auto ranges = [&](int layer) {
+  const auto ranges = [&](MarkLayer layer) {
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    for (const ByteMarks::Range& range : view.memo.Marks().Get(layer)) pairs.emplace_back(range.from, range.to);
+    for (const ByteRange& range : view.memo.Marks().Get(layer)) pairs.emplace_back(range.from, range.to);
     return pairs;
   };
   using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
-  EXPECT_EQ(ranges(mark_layers::kCaretLine), (Pairs{{3, 8}}));
-  EXPECT_EQ(ranges(mark_layers::kBraces), (Pairs{{3, 4}, {5, 6}}));
+  EXPECT_EQ(ranges(MarkLayer::kCaretLine), (Pairs{{3, 8}}));
+  EXPECT_EQ(ranges(MarkLayer::kBraces), (Pairs{{3, 4}, {5, 6}}));
 }
 
 TEST(MemoViewAids, TheCaretsLineIsShownAcrossTheWidthOnEveryKindOfLine) {

@@ -298,10 +298,10 @@ TEST(ByteMarks, MarksFollowEdits) {
   };
   for (const auto& row : rows) {
     ByteMarks marks;
-    marks.Set(0, {{2, 4}, {10, 12}});
+    marks.Set(MarkLayer::kFindMatches, {{2, 4}, {10, 12}});
     marks.Follow({0, 0, 0, row.offset, row.removed, row.added});
     std::vector<std::size_t> left;
-    for (const ByteMarks::Range& range : marks.Get(0)) left.insert(left.end(), {range.from, range.to});
+    for (const ByteRange& range : marks.Get(MarkLayer::kFindMatches)) left.insert(left.end(), {range.from, range.to});
     EXPECT_EQ(left, row.left) << row.name;
   }
 }

@@ -138,12 +138,12 @@ TEST_P(GoToLine, CtrlGMovesTheCaretToTheLineStartOrRefusesTheEntry) {
     ModalScript script(std::move(steps));
     QTest::keyClick(form.memo1, Qt::Key_G, Qt::ControlModifier);
   }
-  const QTextCursor caret = form.memo1->textCursor();
-  EXPECT_EQ(caret.blockNumber(), row.line == 0 ? 1 : row.line - 1);
-  EXPECT_EQ(caret.positionInBlock(), row.line == 0 ? 3 : 0);
+  const int line = form.memo1->CaretLine();
+  EXPECT_EQ(line, row.line == 0 ? 1 : row.line - 1);
+  EXPECT_EQ(form.memo1->CaretOffset() - form.memo1->LineSpan(line).from, row.line == 0 ? 3u : 0u);
   if (row.line == 0) return;
-  const QRect shown = form.memo1->viewport()->rect();
-  EXPECT_TRUE(shown.contains(form.memo1->cursorRect())) << "the line is scrolled into view";
+  const QRect shown = form.memo1->viewport()->geometry();
+  EXPECT_TRUE(shown.contains(form.memo1->CaretRect())) << "the line is scrolled into view";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST_F(ReadingAids, CaretPanelFollowsTheCaretInCharacters) {
-  SetText(QStringLiteral("ab\n表\U0001F600x\nc"));
+  form.Buffer().Load("ab\r\n\xE8\xA1\xA8\xF0\x9F\x98\x80x\r\nc", Encoding::kUtf8);  // 表😀x, only UTF-8 holds 😀
   const struct {
     int block, position;
     QString shown;
@@ -184,9 +184,8 @@ TEST_F(ReadingAids, CaretPanelAndLineFollowEveryWayOfSelectingAll) {
     PutCaret(0, 1);
     selectAll(form);
     EXPECT_EQ(Panel(2), QStringLiteral("3 行 4 桁"));
-    const auto marks = form.memo1->extraSelections();
-    ASSERT_FALSE(marks.isEmpty());
-    EXPECT_EQ(marks.front().cursor.blockNumber(), 2) << "the caret's line is marked";
+    EXPECT_EQ(form.memo1->Marks(MarkLayer::kCaretLine), (std::vector<ByteRange>{{11, 11}}))
+        << "the caret's line is marked";
   }
 }
 
@@ -243,24 +242,18 @@ TEST_F(ReadingAids, ZoomChangesOnlyTheEditorsFontSize) {
   QTest::keyClick(form.memo1, Qt::Key_0, Qt::ControlModifier);
   EXPECT_EQ(form.memo1->font(), restored);
   EXPECT_EQ(form.font(), window);
-  EXPECT_EQ(form.memo1->textCursor().block().text(), QString()) << "no key reached the text";
+  EXPECT_EQ(form.Buffer().Text(), "") << "no key reached the text";
 }
 
 TEST_F(ReadingAids, CaretMarksTheBracketBesideItAndItsPartner) {
   SetText(QStringLiteral("\\frac{a}{b}"));
-  const auto marked = [&] {
-    QList<int> starts;
-    for (const auto& selection : form.memo1->extraSelections()) {
-      if (selection.cursor.hasSelection()) starts << selection.cursor.selectionStart();
-    }
-    return starts;
-  };
+  const auto marked = [&] { return form.memo1->Marks(MarkLayer::kBraces); };
   PutCaret(0, 5);  // before "{a}"
-  EXPECT_EQ(marked(), (QList<int>{5, 7}));
+  EXPECT_EQ(marked(), (std::vector<ByteRange>{{5, 6}, {7, 8}}));
   PutCaret(0, 11);  // after "{b}"
-  EXPECT_EQ(marked(), (QList<int>{10, 8}));
+  EXPECT_EQ(marked(), (std::vector<ByteRange>{{10, 11}, {8, 9}}));
   PutCaret(0, 2);
-  EXPECT_EQ(marked(), QList<int>{});
+  EXPECT_EQ(marked(), std::vector<ByteRange>{});
 }
 
 TEST(MatchingBrace, NestsAndGivesUpPastTheLimit) {

@@ -77,7 +77,7 @@ TEST_F(Form1Documents, OpenEditSaveAndReopenAShiftJisFile) {
   EXPECT_TRUE(Save1Enabled());
   EXPECT_FALSE(form.Buffer().Modified());
 
-  form.memo1->moveCursor(QTextCursor::End);
+  form.memo1->SetCaretOffset(form.Buffer().Text().size());
   QTest::keyClick(form.memo1, Qt::Key_Return);
   QInputMethodEvent typed;  // Japanese arrives from the input method
   typed.setCommitString(QStringLiteral("です"));

@@ -88,7 +88,7 @@ TEST_F(Punctuation, TheFormatPanelCountsEachStyle) {
   file.close();
   form.OpenFile(path);
   EXPECT_EQ(Note(), QStringLiteral("、。 1 / ，． 1"));
-  form.memo1->moveCursor(QTextCursor::Start);
+  form.memo1->SetCaretOffset(0);
   QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("，，"));
   QApplication::sendEvent(form.memo1, &typed);
   EXPECT_EQ(Note(), QStringLiteral("、。 1 / ，． 1"));
@@ -115,7 +115,7 @@ TEST_F(Punctuation, CommittedMarksAreRestyledOutsideFormulasAndVerbatim) {
   SetPunctuationInput(2);
   for (const auto& row : rows) {
     form.memo1->setPlainText(row.before);
-    form.memo1->moveCursor(QTextCursor::End);
+    form.memo1->SetCaretOffset(form.Buffer().Text().size());
     Commit(row.commit);
     EXPECT_EQ(form.memo1->toPlainText(), row.expected) << row.name;
   }

@@ -4,7 +4,6 @@
 #include <QPdfDocument>
 #include <QProcess>
 #include <QTest>
-#include <QTextBlock>
 
 #include "app/typesetting/typeset_pdf_view.h"
 #include "row_name.h"
@@ -63,7 +62,7 @@ TEST_P(PaperRun, CtrlTFromAChapterTypesetsTheWholePaper) {
   }
   // From the caret in the chapter to the root's PDF, and back from a Ctrl+click.
   auto* view = form.findChild<PdfView*>(QStringLiteral("PdfView1"));
-  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(2)));
+  form.memo1->GoToLine(2);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Boxes().empty(); }, 5000));
   const typeset::PdfBox box = view->Boxes().front();
   {
@@ -74,7 +73,7 @@ TEST_P(PaperRun, CtrlTFromAChapterTypesetsTheWholePaper) {
       view->PageRect(box.page).topLeft() + QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at.toPoint());
   EXPECT_EQ(form.CurrentFileName(), chapter1);
-  EXPECT_EQ(form.memo1->textCursor().blockNumber(), 2);
+  EXPECT_EQ(form.memo1->CaretLine(), 2);
 }
 
 TEST_P(PaperRun, ErrorInAnotherFileIsReachedFromTheList) {
@@ -91,7 +90,7 @@ TEST_P(PaperRun, ErrorInAnotherFileIsReachedFromTheList) {
                               << (list->count() > 0 ? list->item(0)->text().toStdString() : "");
   emit list->itemActivated(errors.front());
   EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("sub/chap2.tex")));
-  EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("誤り\\undefinedcommand です。"));
+  EXPECT_EQ(SelectedText(), QStringLiteral("誤り\\undefinedcommand です。"));
   Trigger("Back1");
   EXPECT_EQ(form.CurrentFileName(), chapter1);
 }

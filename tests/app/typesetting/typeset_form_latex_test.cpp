@@ -5,7 +5,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 
 #include "app/typesetting/typeset_pdf_view.h"
 #include "row_name.h"
@@ -95,7 +94,7 @@ TEST_F(TypesetRun, ErrorEntrySelectsItsLineAndTheDocumentStaysAsItWas) {
   const QRect item = list->visualItemRect(list->item(0));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
-  EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("誤り\\undefinedcommand です。"));
+  EXPECT_EQ(SelectedText(), QStringLiteral("誤り\\undefinedcommand です。"));
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll().toStdString(), kErrorDocument);
@@ -154,20 +153,19 @@ TEST_F(TypesetRun, CaretLineIsHighlightedAndCtrlClickFindsTheLine) {
   Open(QStringLiteral("同期.tex"), kGoodDocument);
   TypesetAndWait();
   auto* view = form.findChild<PdfView*>(QStringLiteral("PdfView1"));
-  QTextCursor cursor(form.memo1->document()->findBlockByNumber(4));  // line 5, page 2
-  form.memo1->setTextCursor(cursor);
+  form.memo1->GoToLine(4);  // line 5, page 2
   ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Boxes().empty() && view->Boxes().front().page == 1; }, 5000));
   const typeset::PdfBox box = view->Boxes().front();
   const QRect page = view->PageRect(box.page);
   ASSERT_TRUE(view->viewport()->rect().intersects(page));  // scrolled into view
-  form.memo1->moveCursor(QTextCursor::Start);              // \documentclass, which prints nothing
+  form.memo1->SetCaretOffset(0);                           // \documentclass, which prints nothing
   EXPECT_TRUE(QTest::qWaitFor([&] { return view->Boxes().empty(); }, 5000));
   const QPointF at = page.topLeft() + QPointF(box.x + 2, box.y + box.height / 2) * view->PageScale(box.page);
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at.toPoint());
   ASSERT_FALSE(view->Boxes().empty());  // the clicked line's, at once
   EXPECT_EQ(view->Boxes().front().page, 1);
-  EXPECT_EQ(form.memo1->textCursor().blockNumber(), 4);
-  EXPECT_EQ(form.memo1->textCursor().selectedText(), QStringLiteral("二ページ目。"));
+  EXPECT_EQ(form.memo1->CaretLine(), 4);
+  EXPECT_EQ(SelectedText(), QStringLiteral("二ページ目。"));
 }
 
 TEST_F(TypesetRun, PdfPlaceFromTheMenuShowsTheCaretLineOrSaysItPrintsNothing) {
@@ -175,13 +173,13 @@ TEST_F(TypesetRun, PdfPlaceFromTheMenuShowsTheCaretLineOrSaysItPrintsNothing) {
   TypesetAndWait();
   auto* view = form.findChild<PdfView*>(QStringLiteral("PdfView1"));
   view->verticalScrollBar()->setValue(0);
-  form.memo1->setTextCursor(QTextCursor(form.memo1->document()->findBlockByNumber(4)));  // line 5, page 2
+  form.memo1->GoToLine(4);  // line 5, page 2
   QApplication::setActiveWindow(&form);
   QTest::keyClick(form.memo1, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
   ASSERT_FALSE(view->Boxes().empty());  // at once, not when the caret settles
   EXPECT_EQ(view->Boxes().front().page, 1);
   EXPECT_TRUE(view->viewport()->rect().intersects(view->PageRect(1)));
-  form.memo1->moveCursor(QTextCursor::Start);
+  form.memo1->SetCaretOffset(0);
   Trigger("SyncToPdf1");
   EXPECT_TRUE(view->Boxes().empty());
   EXPECT_EQ(form.StatusPanelText(0), QStringLiteral("この行は PDF に何も出力していません"));
