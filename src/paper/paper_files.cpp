@@ -46,7 +46,8 @@ class PaperReader {
       return std::nullopt;
     }
     const DetectedFormat detected = DetectFormat(*read.bytes, plain);
-    return Text{std::string(detected.text), detected.format.encoding};
+    read.bytes->erase(0, read.bytes->size() - detected.text.size());  // the byte-order mark
+    return Text{std::move(*read.bytes), detected.format.encoding};
   }
 
   // Which file reads the next one, and where.
@@ -59,7 +60,8 @@ class PaperReader {
   void Visit(const std::string& path, const std::string& name, const ReadBy& by) {
     const int depth = by.depth;
     if (std::ranges::find(stack_, path) != stack_.end()) return Loop(name);
-    if (PaperReads(paper_, path)) return;  // read once, where it is first read
+    if (std::ranges::any_of(paper_.files, [&](const PaperFile& file) { return file.path == path; }))
+      return;  // read once, where it is first read
     if (paper_.files.size() >= kMaxPaperFiles || depth > kMaxInputDepth) {
       return Problem("読み込むファイルが多すぎるため、" + name + " から先は読みません。");
     }
@@ -68,14 +70,15 @@ class PaperReader {
     if (!paper_.files.empty() && text->encoding != paper_.files.front().encoding) WrongEncoding(name, text->encoding);
     paper_.files.push_back({.path = path,
                             .name = name,
-                            .text = text->bytes,
+                            .text = std::move(text->bytes),
                             .encoding = text->encoding,
                             .depth = depth,
                             .parent = by.parent,
                             .readAt = by.at});
     const int index = static_cast<int>(paper_.files.size()) - 1;
     stack_.push_back(path);
-    for (const NamedFile& named : NamedFiles(text->bytes, text->encoding)) {
+    // Named before following them: each file read moves the texts read before.
+    for (const NamedFile& named : NamedFiles(paper_.files.back().text, text->encoding)) {
       Follow(named, text->encoding, {.parent = index, .at = named.begin, .depth = depth + 1});
     }
     stack_.pop_back();
