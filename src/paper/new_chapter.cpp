@@ -48,11 +48,13 @@ std::variant<NewChapter, std::string> PlanNewChapter(FileSystem& files, const st
   if (std::string refusal = NameRefusal(typed); !refusal.empty()) return refusal;
   const std::string_view inputName = typed.ends_with(".tex") ? typed.substr(0, typed.size() - 4) : typed;
   const auto encodedName = InEncoding(inputName, format.encoding);
-  if (!encodedName) return Quoted(typed) + " には " + std::string(EncodingName(format.encoding)) + " で表せない文字があります。";
+  if (!encodedName)
+    return Quoted(typed) + " には " + std::string(EncodingName(format.encoding)) + " で表せない文字があります。";
   const std::string fileName = WithTexExtension(typed);
   const std::string path = JoinedPath(FolderOf(rootPath), fileName);
   const std::string folder = FolderOf(path);
-  if (!files.IsFolder(folder)) return "フォルダー " + Quoted(RelativeName(folder, FolderOf(rootPath))) + " がありません。先に作ってください。";
+  if (!files.IsFolder(folder))
+    return "フォルダー " + Quoted(RelativeName(folder, FolderOf(rootPath))) + " がありません。先に作ってください。";
   if (files.Exists(path) || files.IsSpecialFile(path)) return Quoted(fileName) + " は既にあります。上書きはしません。";
   const auto root = InEncoding(RelativeName(rootPath, folder), format.encoding);
   if (!root) return "親ファイルの名前を " + std::string(EncodingName(format.encoding)) + " で表せません。";

@@ -21,7 +21,13 @@ TEST(NewChapter, NamesAcceptedOrRefused) {
   } rows[] = {
       {"chap3", kSjisCrLf, "/p/chap3.tex", "\\input{chap3}", "% !TEX root = main.tex\r\n"},
       {"sub/chap3.tex", kSjisCrLf, "/p/sub/chap3.tex", "\\input{sub/chap3}", "% !TEX root = ../main.tex\r\n"},
-      {"\xe7\xac\xac" "3\xe7\xab\xa0", kSjisCrLf, "/p/\xe7\xac\xac" "3\xe7\xab\xa0.tex", "\\input{\x91\xe6" "3\x8f\xcd}",
+      {"\xe7\xac\xac"
+       "3\xe7\xab\xa0",
+       kSjisCrLf,
+       "/p/\xe7\xac\xac"
+       "3\xe7\xab\xa0.tex",
+       "\\input{\x91\xe6"
+       "3\x8f\xcd}",
        "% !TEX root = main.tex\r\n"},
       {"chap3", kUtf8Lf, "/p/chap3.tex", "\\input{chap3}", "% !TEX root = main.tex\n% !TEX encoding = UTF-8\n"},
       {"", kSjisCrLf, "", "入力してください"},

@@ -18,14 +18,15 @@ void TForm1::NewChapter1Click() {
     const QString named =
         root.path.empty() ? QString() : QString::fromStdString(" " + paper::FileNameOf(root.path) + " ");
     return ShowErrorBox(
-        this, QStringLiteral("章ファイルは親ファイルに \\input を書き込んで作ります。親ファイル%1を開いてから実行してください。")
+        this, QStringLiteral(
+                  "章ファイルは親ファイルに \\input を書き込んで作ります。親ファイル%1を開いてから実行してください。")
                   .arg(named));
   }
   bool given = false;
-  const QString typed = QInputDialog::getText(
-      this, QStringLiteral("新しい章ファイル"),
-      QStringLiteral("章ファイルの名前 (親ファイルのフォルダーから。例: chap3、sub/chap3):"), QLineEdit::Normal, {},
-      &given);
+  const QString typed =
+      QInputDialog::getText(this, QStringLiteral("新しい章ファイル"),
+                            QStringLiteral("章ファイルの名前 (親ファイルのフォルダーから。例: chap3、sub/chap3):"),
+                            QLineEdit::Normal, {}, &given);
   if (!given) return;
   const auto planned =
       paper::PlanNewChapter(files_, document_->CurrentFileName(), typed.trimmed().toStdString(), document_->Format());
