@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <array>
 #include <cstdio>
 
 namespace zumoku {
@@ -78,8 +77,7 @@ std::optional<std::string> DiskFiles::Read(const std::string& path) {
   // Opening a FIFO would wait for a writer.
   if (IsSpecialFile(path)) return std::nullopt;
   QFile file(QString::fromStdString(path));
-  // Unbuffered: the bytes go straight into the result, through no buffer of the device's.
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   // Read straight into the result: documents can be tens of megabytes.
   std::string bytes(static_cast<std::size_t>(file.size()), '\0');
   const qint64 read = file.read(bytes.data(), file.size());
@@ -87,10 +85,9 @@ std::optional<std::string> DiskFiles::Read(const std::string& path) {
   bytes.resize(static_cast<std::size_t>(read));
   // Read on to the end: files under /proc report the size 0, and a file may
   // have grown since.
-  std::array<char, 1 << 14> chunk;
-  qint64 more = 0;
-  while ((more = file.read(chunk.data(), chunk.size())) > 0) bytes.append(chunk.data(), static_cast<std::size_t>(more));
-  if (more < 0) return std::nullopt;
+  constexpr qint64 kChunk = 1 << 16;
+  for (QByteArray more; !(more = file.read(kChunk)).isEmpty();) bytes.append(more.constData(), more.size());
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
   return bytes;
 }
 
