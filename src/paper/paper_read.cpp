@@ -17,7 +17,8 @@ FileRead ReadPaperFile(FileSystem& files, const std::string& path, const std::st
   auto bytes = stamp ? files.Read(path) : std::nullopt;
   if (!bytes) {
     if (files.IsSpecialFile(path)) return Refused(shownName + " は通常のファイルではないため読みません。");
-    return Refused(shownName + (stamp ? " を読めません。" : " が見つかりません。"));
+    if (!stamp) return {.bytes = std::nullopt, .problem = shownName + " が見つかりません。", .missing = true};
+    return Refused(shownName + " を読めません。");
   }
   // It may have grown between the two looks.
   if (bytes->size() > kMaxPaperFileBytes) return TooLarge(shownName);

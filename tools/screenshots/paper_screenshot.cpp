@@ -26,8 +26,7 @@ bool WritePaper(const QTemporaryDir& folder) {
          write("chap1.tex",
                "% !TEX root = main.tex\r\n\\section{はじめに}\r\n本論文では、複数のファイルからなる文書を扱う。\r\n"
                "\\section{関連研究}\r\n先行研究を概観する。\r\n\\input{chap1_table}\r\n") &&
-         write("chap1_table.tex", "\\section{比較表}\r\n") &&
-         QDir(folder.path()).mkdir(QStringLiteral("sub")) &&
+         write("chap1_table.tex", "\\section{比較表}\r\n") && QDir(folder.path()).mkdir(QStringLiteral("sub")) &&
          write("sub/chap2.tex",
                "% !TEX root = ../main.tex\r\n\\section{提案手法}\r\n\\section{実験}\r\n\\section{考察}\r\n");
 }
