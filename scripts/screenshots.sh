@@ -12,3 +12,4 @@ shoot encodings_screenshot docs/encodings.png docs/format_dialog.png
 shoot settings_screenshot docs/settings
 shoot typeset_screenshot docs/typeset.png
 shoot picture_screenshot docs/picture.png
+shoot paper_screenshot docs/paper.png

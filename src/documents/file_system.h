@@ -25,7 +25,8 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   // The file's bytes exactly as stored, read to the end whatever size the
-  // disk reports; nullopt when it cannot be read (missing, locked, a folder).
+  // disk reports; nullopt when it cannot be read (missing, locked, a folder)
+  // and for anything but a regular file, which might block (IsSpecialFile).
   virtual std::optional<std::string> Read(const std::string& path) = 0;
   // Replaces the file's bytes, atomically: on failure the old file, if any,
   // is left exactly as it was. False when the file cannot be written.

@@ -1,6 +1,7 @@
 #include "paper/paper_files.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "documents/text_format.h"
 #include "paper/paper_paths.h"
@@ -36,17 +37,16 @@ class PaperReader {
       paper_.problems.push_back(std::move(sentence));
   }
 
-  std::optional<Text> TextOf(const std::string& path, const std::string& name) {
+  // The file's text, or why there is none.
+  std::variant<Text, FileRead> TextOf(const std::string& path, const std::string& name) {
     const Encoding plain =
         paper_.files.empty() ? (open_ ? open_->encoding : Encoding::kShiftJis) : paper_.files.front().encoding;
     if (open_ && openPath_ == path) return Text{open_->text, open_->encoding};
     FileRead read = ReadPaperFile(files_, path, name);
-    if (!read.bytes) {
-      Problem(std::move(read.problem));
-      return std::nullopt;
-    }
+    if (!read.bytes) return read;
     const DetectedFormat detected = DetectFormat(*read.bytes, plain);
-    return Text{std::string(detected.text), detected.format.encoding};
+    read.bytes->erase(0, read.bytes->size() - detected.text.size());  // the byte-order mark
+    return Text{std::move(*read.bytes), detected.format.encoding};
   }
 
   // Which file reads the next one, and where.
@@ -56,26 +56,35 @@ class PaperReader {
     int depth = 0;
   };
 
-  void Visit(const std::string& path, const std::string& name, const ReadBy& by) {
+  // `asGiven`: the name TeX reads when `path`, the name with ".tex", is not there.
+  void Visit(const std::string& path, const std::string& name, const ReadBy& by, const std::string& asGiven = {}) {
     const int depth = by.depth;
     if (std::ranges::find(stack_, path) != stack_.end()) return Loop(name);
-    if (PaperReads(paper_, path)) return;  // read once, where it is first read
+    if (std::ranges::any_of(paper_.files, [&](const PaperFile& file) { return file.path == path; }))
+      return;  // read once, where it is first read
     if (paper_.files.size() >= kMaxPaperFiles || depth > kMaxInputDepth) {
       return Problem("読み込むファイルが多すぎるため、" + name + " から先は読みません。");
     }
-    auto text = TextOf(path, name);
-    if (!text) return;
+    auto read = TextOf(path, name);
+    if (auto* unread = std::get_if<FileRead>(&read)) {
+      if (unread->missing && !asGiven.empty() && files_.Exists(JoinedPath(folder_, asGiven))) {
+        return VisitNamed(asGiven, by);
+      }
+      return Problem(std::move(unread->problem));
+    }
+    auto* text = &std::get<Text>(read);
     if (!paper_.files.empty() && text->encoding != paper_.files.front().encoding) WrongEncoding(name, text->encoding);
     paper_.files.push_back({.path = path,
                             .name = name,
-                            .text = text->bytes,
+                            .text = std::move(text->bytes),
                             .encoding = text->encoding,
                             .depth = depth,
                             .parent = by.parent,
                             .readAt = by.at});
     const int index = static_cast<int>(paper_.files.size()) - 1;
     stack_.push_back(path);
-    for (const NamedFile& named : NamedFiles(text->bytes, text->encoding)) {
+    // Named before following them: each file read moves the texts read before.
+    for (const NamedFile& named : NamedFiles(paper_.files.back().text, text->encoding)) {
       Follow(named, text->encoding, {.parent = index, .at = named.begin, .depth = depth + 1});
     }
     stack_.pop_back();
@@ -86,7 +95,8 @@ class PaperReader {
     switch (named.kind) {
       case NameKind::kInput:
       case NameKind::kSubfile:
-        return VisitNamed(InputName(name), by);
+        // TeX tries the name with ".tex" first, then as given.
+        return name.ends_with(".tex") ? VisitNamed(name, by) : VisitNamed(name + ".tex", by, name);
       case NameKind::kInclude:
         return VisitNamed(WithTexExtension(name), by);
       case NameKind::kBibliography:
@@ -96,16 +106,9 @@ class PaperReader {
     }
   }
 
-  void VisitNamed(const std::string& name, const ReadBy& by) {
+  void VisitNamed(const std::string& name, const ReadBy& by, const std::string& asGiven = {}) {
     const std::string path = JoinedPath(folder_, name);
-    Visit(path, RelativeName(path, folder_), by);
-  }
-
-  // TeX tries the name with ".tex" first, then as given.
-  std::string InputName(const std::string& name) {
-    if (name.ends_with(".tex")) return name;
-    const std::string tex = name + ".tex";
-    return files_.Exists(JoinedPath(folder_, tex)) || !files_.Exists(JoinedPath(folder_, name)) ? tex : name;
+    Visit(path, RelativeName(path, folder_), by, asGiven);
   }
 
   void AddBibliography(const std::string& name) {

@@ -14,7 +14,8 @@ inline constexpr std::uint64_t kMaxPaperFileBytes = std::uint64_t{16} << 20;
 
 struct FileRead {
   std::optional<std::string> bytes;
-  std::string problem;  // why there are no bytes
+  std::string problem;   // why there are no bytes
+  bool missing = false;  // nothing is there
 };
 
 // `shownName` is how the message names the file.

@@ -1,5 +1,6 @@
 #include "paper/tex_names.h"
 
+#include <algorithm>
 #include <array>
 #include <variant>
 
@@ -33,22 +34,41 @@ class CommandScanner {
 
   template <typename Found>
   void Scan(Found&& found) {
-    while (at_ < text_.size()) {
-      const char c = text_[at_];
-      if (c == '%') {
+    for (std::size_t mark = NextMark(); mark != kNone; mark = NextMark()) {
+      if (!StepTo(mark)) continue;
+      if (text_[at_] == '%') {
         SkipLine();
-      } else if (c == '\\') {
-        ReadCommand(found);
       } else {
-        Step();
+        ReadCommand(found);
       }
     }
   }
 
  private:
+  static constexpr auto kNone = std::string_view::npos;
+
   void Step() { at_ += CharLengthAt(text_, at_, encoding_); }
-  void SkipLine() {
-    while (at_ < text_.size() && text_[at_] != '\n' && text_[at_] != '\r') Step();
+  // Line ends are never part of a character.
+  void SkipLine() { at_ = std::min(text_.find_first_of("\r\n", at_), text_.size()); }
+  // The next '\\' or '%' byte from the caret on, found by byte search: the
+  // text between commands is never walked character by character.
+  std::size_t NextMark() {
+    if (backslash_ < at_) backslash_ = text_.find('\\', at_);
+    if (percent_ < at_) percent_ = text_.find('%', at_);
+    return std::min(backslash_, percent_);
+  }
+  // Walks characters from the mark's line start (or the caret, if later) to
+  // the mark; false, the caret past the character, when the mark is the
+  // second byte of a Shift_JIS character.
+  bool StepTo(std::size_t mark) {
+    for (std::size_t back = mark; back > at_; --back) {
+      if (text_[back - 1] == '\n' || text_[back - 1] == '\r') {
+        at_ = back;
+        break;
+      }
+    }
+    while (at_ < mark) Step();
+    return at_ == mark;
   }
   void SkipSpaces() {
     while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
@@ -95,6 +115,8 @@ class CommandScanner {
   std::string_view text_;
   Encoding encoding_;
   std::size_t at_ = 0;
+  std::size_t backslash_ = text_.find('\\');
+  std::size_t percent_ = text_.find('%');
 };
 
 struct FileCommand {

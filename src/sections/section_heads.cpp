@@ -6,8 +6,17 @@ namespace zumoku::sections {
 
 namespace {
 constexpr std::string_view kHead = "\\section{";
-constexpr std::string_view kClose = "}";
+constexpr char kClose = '}';
 constexpr auto kNone = std::string_view::npos;
+
+// The head name's closing brace on a character boundary, walked to rather
+// than searched for: a name is a few characters long.
+std::size_t NameEnd(std::string_view text, std::size_t name, Encoding encoding) {
+  for (std::size_t at = name; at < text.size(); at += CharLengthAt(text, at, encoding)) {
+    if (text[at] == kClose) return at;
+  }
+  return kNone;
+}
 }  // namespace
 
 std::vector<std::string> ScanSections(EditBuffer& buffer) {
@@ -23,16 +32,16 @@ std::vector<SectionHead> SectionHeads(std::string_view text, Encoding encoding) 
   bool closeLeft = true;  // once no "}" follows a head, none follows a later one
   for (auto head = CharFind(kHead, text, 0, encoding); head != kNone;) {
     const std::size_t name = head + kHead.size();
-    const std::size_t close = closeLeft ? CharFind(kClose, text, name, encoding) : kNone;
+    const std::size_t close = closeLeft ? NameEnd(text, name, encoding) : kNone;
     closeLeft = close != kNone;
     heads.push_back({closeLeft ? std::string(text.substr(name, close - name)) : std::string(), head});
-    head = CharFind(kHead, text, closeLeft ? close + kClose.size() : name, encoding);
+    head = CharFind(kHead, text, closeLeft ? close + 1 : name, encoding);
   }
   return heads;
 }
 
 bool JumpToSection(EditBuffer& buffer, std::string_view name, int nth) {
-  const std::string head = std::string(kHead) + std::string(name) + std::string(kClose);
+  const std::string head = std::string(kHead) + std::string(name) + kClose;
   const std::string text = buffer.Text();
   const Encoding encoding = buffer.TextEncoding();
   std::size_t at = kNone;

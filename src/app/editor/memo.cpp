@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextDocumentFragment>
 #include <algorithm>
 
@@ -246,6 +247,14 @@ void Memo::dropEvent(QDropEvent* event) {
   lastChange_.reset();
   QPlainTextEdit::dropEvent(event);
   ReadBackLastChange();
+}
+
+void Memo::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  // A drag with Ctrl held selects; only a click names a place.
+  if (event->button() != Qt::LeftButton || !(event->modifiers() & Qt::ControlModifier) || textCursor().hasSelection())
+    return;
+  emit controlClicked(positions_.ByteOffset(cursorForPosition(event->position().toPoint()).position()));
 }
 
 std::vector<Memo::ShownBlock> Memo::ShownBlocks() const {

@@ -122,6 +122,8 @@ class Memo : public QPlainTextEdit {
   // subscribes here. Told while QTextDocument::clear() has set its cursors
   // aside, too: a subscriber frees or replaces no cursor here.
   void changed(const zumoku::TextChange& change);
+  // A Ctrl+left-click, at this byte offset, after the click did what a click does.
+  void controlClicked(int byteOffset);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -133,6 +135,7 @@ class Memo : public QPlainTextEdit {
   // Dragged files are documents for the window to open, not text to insert.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   struct Change {

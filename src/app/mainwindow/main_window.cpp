@@ -44,6 +44,10 @@ TForm1::TForm1(const StartUp& startUp)
   connect(memo1, &Memo::edited, this, &TForm1::memo1Change);
   connect(memo1, &Memo::refused, this, StatusWriter());
   connect(memo1, &Memo::customContextMenuRequested, this, &TForm1::ShowContextMenu);
+  // Queued: the file opens after the click, not inside memo1's mouse handling;
+  // a Ctrl+click on anything else stays a click.
+  connect(
+      memo1, &Memo::controlClicked, this, [this](int offset) { OpenNamedFileAt(offset); }, Qt::QueuedConnection);
   memo1->SetKeyPressHandler([this](char& key) { RunCommand([&] { memo1KeyPress(key); }); });
 
   BuildMainMenu();
@@ -107,6 +111,8 @@ void TForm1::BuildMainMenu() {
   AddFileEntry(file, "Open1", QStringLiteral("開く..."), &TForm1::Open1Click,
                {QKeySequence::Open, Qt::CTRL | Qt::Key_O});
   BuildRecentMenu(file);
+  connect(AddItem(file, "NewChapter1", QStringLiteral("新しい章ファイル...")), &QAction::triggered, this,
+          &TForm1::NewChapter1Click);
   AddSeparator(file, "N3");
   Save1 = AddFileEntry(file, "Save1", QStringLiteral("上書き保存"), &TForm1::Save1Click,
                        {QKeySequence::Save, Qt::CTRL | Qt::Key_S});

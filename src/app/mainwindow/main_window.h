@@ -238,6 +238,7 @@ class TForm1 : public QMainWindow {
   void ClearRoot1Click();  // 親ファイルを解除
   // PopupMenu1's ファイルを開く: the file the command at the caret names.
   void OpenNamedFile1Click();
+  void NewChapter1Click();  // 新しい章ファイル...
 
  protected:
   // Places the window, frame included, once the frame's size is known.
@@ -328,6 +329,9 @@ class TForm1 : public QMainWindow {
   void ShowRoot();
   std::optional<Typesetting::Target> RootToTypeset();
   QString KnownRootPath();
+  // Opens the file a command names at this byte offset (ファイルを開く, Ctrl+click);
+  // false when no command names one there.
+  bool OpenNamedFileAt(int offset);
   // Opens a file of the paper as "開く" would; true when it is the document now.
   bool OpenPaperFile(const QString& path);
   // The files of the document's paper for the section manager.

@@ -130,14 +130,19 @@ bool TForm1::OpenPaperFile(const QString& path) {
 }
 
 void TForm1::OpenNamedFile1Click() {
+  if (!OpenNamedFileAt(Buffer().SelStart()))
+    SetStatusPanelText(0, QStringLiteral("カーソルの位置にファイル名を持つコマンドがありません"));
+}
+
+bool TForm1::OpenNamedFileAt(int offset) {
   const std::string text = Buffer().Text();
   const Encoding encoding = Buffer().TextEncoding();
-  const auto named = paper::NamedFileAt(text, encoding, static_cast<std::size_t>(Buffer().SelStart()));
+  const auto named = paper::NamedFileAt(text, encoding, static_cast<std::size_t>(offset));
+  if (!named) return false;
   const QString root = KnownRootPath();
-  if (!named || root.isEmpty()) {
-    SetStatusPanelText(0, named ? QStringLiteral("先に文書を保存してください")
-                                : QStringLiteral("カーソルの位置にファイル名を持つコマンドがありません"));
-    return;
+  if (root.isEmpty()) {
+    SetStatusPanelText(0, QStringLiteral("先に文書を保存してください"));
+    return true;
   }
   const auto path = paper::FindNamedFile(files_, paper::FolderOf(root.toStdString()), *named, encoding);
   if (!path) {
@@ -149,6 +154,7 @@ void TForm1::OpenNamedFile1Click() {
   } else {
     OpenPaperFile(FromUtf8(*path));
   }
+  return true;
 }
 
 }  // namespace zumoku

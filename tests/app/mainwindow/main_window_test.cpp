@@ -68,6 +68,7 @@ constexpr char kMainMenu[] = R"(File1
   Recent1
     RecentSeparator1
     ClearRecent1
+  NewChapter1
   N3
   Save1 Ctrl+S
   SaveAs1 Ctrl+Shift+S

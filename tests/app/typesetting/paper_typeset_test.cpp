@@ -2,6 +2,7 @@
 // the root shows in status panel 4 and can be set by hand.
 #include <QInputDialog>
 #include <QStatusBar>
+#include <QTest>
 
 #include "sjis_text.h"
 #include "typeset_fixture.h"
@@ -118,6 +119,67 @@ TEST_F(PaperTypeset, OpenNamedFileOpensWhatTheCommandAtTheCaretNames) {
   folder.Write(QStringLiteral("ch/chap.tex"), "x");
   Trigger("OpenNamedFile1");
   EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("ch/chap.tex")));
+}
+
+TEST_F(PaperTypeset, CtrlClickOnANameOpensItAndElsewhereStaysAClick) {
+  folder.Write(QStringLiteral("ch/chap.tex"), "x");
+  const QString root = Open(QStringLiteral("main.tex"), kRoot);
+  const auto ctrlClick = [this](const char* at, Qt::KeyboardModifiers modifiers) {
+    form.memo1->SetCaretOffset(form.Buffer().Text().find(at) + 1);
+    const QPoint place = form.memo1->viewport()->mapFrom(form.memo1, form.memo1->CaretRect().center());
+    QTest::mouseClick(form.memo1->viewport(), Qt::LeftButton, modifiers, place);
+    QApplication::processEvents();
+  };
+  ctrlClick("documentclass", Qt::ControlModifier);
+  ctrlClick("ch/chap", Qt::NoModifier);
+  EXPECT_EQ(form.CurrentFileName(), root);
+  EXPECT_EQ(form.StatusPanelText(0), QString()) << "a click elsewhere says nothing";
+  ctrlClick("ch/chap", Qt::ControlModifier);
+  EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("ch/chap.tex")));
+}
+
+TEST_F(PaperTypeset, NewChapterWritesItsFileAndTheRootsInputThenOpensIt) {
+  folder.Write(QStringLiteral("sub/other.tex"), "");
+  const QString root = Open(QStringLiteral("main.tex"), kRoot);
+  const auto newChapter = [this](const QString& name, ModalScript::Step then) {
+    form.memo1->SetCaretOffset(form.Buffer().Text().find("\\end{document}"));
+    ModalScript script({[name](QDialog* dialog) {
+                          auto* input = qobject_cast<QInputDialog*>(dialog);
+                          ASSERT_NE(input, nullptr);
+                          input->setTextValue(name);
+                          input->accept();
+                        },
+                        then});
+    Trigger("NewChapter1");
+  };
+  const auto onDisk = [this](const char* name) {
+    QFile file(folder.Path(QString::fromUtf8(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+  };
+  const auto shown = [this] { return form.memo1->toPlainText().toStdString(); };
+  const auto rootWith = [](const char* input) {
+    std::string text = kRoot;
+    return text.insert(text.find("\\end{document}"), input);
+  };
+  newChapter(QStringLiteral("sub/chap3"), Cancel());  // asked to save the root: stays on it
+  EXPECT_EQ(form.CurrentFileName(), root);
+  EXPECT_EQ(shown(), rootWith("\\input{sub/chap3}"));
+  EXPECT_EQ(onDisk("sub/chap3.tex"), "% !TEX root = ../main.tex\n");
+  Trigger("N4");
+  EXPECT_EQ(shown(), kRoot) << "one undo step";
+  QString refusal;
+  newChapter(QStringLiteral("sub/chap3.tex"), Noting(refusal, Accept()));
+  EXPECT_TRUE(refusal.contains(QStringLiteral("既にあります"))) << refusal.toStdString();
+  EXPECT_EQ(onDisk("sub/chap3.tex"), "% !TEX root = ../main.tex\n");
+  newChapter(QStringLiteral("chap4"), Clicking(QStringLiteral("はい(&Y)")));
+  EXPECT_EQ(form.CurrentFileName(), folder.Path(QStringLiteral("chap4.tex")));
+  EXPECT_EQ(onDisk("main.tex"), rootWith("\\input{chap4}"));
+  refusal.clear();
+  {
+    ModalScript script({Noting(refusal, Accept())});
+    Trigger("NewChapter1");  // from the chapter
+  }
+  EXPECT_TRUE(refusal.contains(QStringLiteral("親ファイル main.tex を開いて"))) << refusal.toStdString();
 }
 
 // A stand-in engine that leaves `log` as the root's log and fails.
