@@ -90,6 +90,8 @@ void MemoViewCaretMarks::Mark() {
     const auto [first, second] = std::minmax(pair->first, pair->second);
     braces = {{first, first + 1}, {second, second + 1}};
   }
+  // Braces may stand on lines outside the region being painted.
+  if (braces != view_.Marks().Get(MarkLayer::kBraces)) view_.viewport()->update();
   view_.Marks().Set(MarkLayer::kBraces, std::move(braces));
 }
 

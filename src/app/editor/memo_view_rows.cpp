@@ -67,7 +67,7 @@ void Rows::Measured(int line, int rows) {
 }
 
 bool Rows::Recount(int line, int rows) {
-  if (FirstRowOf(line + 1) - FirstRowOf(line) == rows) return false;
+  if (RowsOf(line) == rows) return false;
   const int counts[] = {rows};
   sums_.Replace(line, 1, counts);
   return true;

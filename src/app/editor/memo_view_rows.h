@@ -20,6 +20,7 @@ class Rows : public QObject {
 
   int Total() const { return sums_.Total(); }
   int FirstRowOf(int line) const { return sums_.SumBefore(line); }
+  int RowsOf(int line) const { return FirstRowOf(line + 1) - FirstRowOf(line); }
   // The line row `row` is on, and the row within it.
   RunningSums::Located LineAt(int row) const { return sums_.Locate(row); }
   // The lines an edit replaced are estimated; measuring goes back to them.
