@@ -45,6 +45,7 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
     const RunningSums::Located at = rows_.LineAt(row);
     topLine_ = at.index;
     topRow_ = at.offset;
+    rows_.Near(topLine_);
   });
   connect(&rows_, &Rows::recounted, this, &MemoView::UpdateScrollRange);
   buffer_.AddChangeListener([this](const TextChange& change) { FollowEdit(change); });
@@ -148,6 +149,7 @@ void MemoView::changeEvent(QEvent* event) {
 void MemoView::ScrollTo(int line, int row) {
   topLine_ = line;
   topRow_ = row;
+  rows_.Near(topLine_);
   UpdateScrollRange();
 }
 

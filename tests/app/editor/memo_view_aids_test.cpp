@@ -194,4 +194,13 @@ TEST(MemoViewRows, TheScrollBarCountsWrappedRowsEstimatedThenMeasured) {
       << "a row within a wrapped line comes to the top";
 }
 
+// Measuring every line of a long document would keep a core busy.
+TEST(MemoViewRows, LinesFarBelowTheViewStayEstimated) {
+  AidedView view(Lines(5000, "short") + std::string(3000, 'w'));
+  QScrollBar& bar = *view.memo.verticalScrollBar();
+  const int estimated = bar.maximum();
+  for (int step = 0; step < 300 && bar.maximum() == estimated; ++step) QApplication::processEvents();
+  EXPECT_EQ(bar.maximum(), estimated);
+}
+
 }  // namespace zumoku::test
