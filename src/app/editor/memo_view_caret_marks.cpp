@@ -44,6 +44,9 @@ MemoViewCaretMarks::MemoViewCaretMarks(MemoView& view) : QObject(&view), view_(v
   view.Marks().SetFormat(MarkLayer::kCaretLine, CaretLineFormat(view.palette()));
   view.Marks().SetFormat(MarkLayer::kBraces, BraceFormat(view.palette()));
   view.viewport()->installEventFilter(this);
+  // Marked as the caret moves, before the paint, so that brackets on lines
+  // outside the caret's are asked to be repainted with it.
+  connect(&view, &MemoView::caretMoved, this, &MemoViewCaretMarks::Mark);
 }
 
 void MemoViewCaretMarks::SetCaretLineShown(bool shown) {

@@ -2,6 +2,9 @@
 // caret's line and brackets as byte marks, the margin, tab stops and zoom.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -173,6 +176,37 @@ TEST(MemoViewAids, MarginTabStopsAndZoomFollowTheFont) {
   QApplication::sendEvent(view.memo.viewport(), &wheel);
   EXPECT_GT(qRound(view.memo.Layouts().Height(0)), rowHeight) << "the layouts take the zoomed font";
   EXPECT_DOUBLE_EQ(tabX(), 4 * space()) << "tabs keep four spaces of the new font";
+}
+
+// What a key asks to repaint leaves the view as a whole repaint draws it:
+// no caret line, bracket mark or selection left behind.
+TEST(MemoViewAids, KeysRepaintAllTheyChange) {
+  AidedView view("{\r\n}\r\n" + Lines(100, "ab{cd}ef"));
+  QApplication::processEvents();
+  const struct {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+  } rows[] = {
+      {"the caret line moves down", Qt::Key_Down, Qt::NoModifier, ""},
+      {"brackets on two lines unmarked", Qt::Key_Down, Qt::NoModifier, ""},
+      {"a step within the line", Qt::Key_Right, Qt::NoModifier, ""},
+      {"the caret comes beside a bracket", Qt::Key_Right, Qt::NoModifier, ""},
+      {"a letter typed", Qt::Key_A, Qt::NoModifier, "a"},
+      {"a character selected", Qt::Key_Right, Qt::ShiftModifier, ""},
+      {"the selection collapsed", Qt::Key_Left, Qt::NoModifier, ""},
+  };
+  for (const auto& row : rows) {
+    QKeyEvent press(QEvent::KeyPress, row.key, row.modifiers, QString::fromLatin1(row.text));
+    QApplication::sendEvent(&view.memo, &press);
+    QEvent paintPending(QEvent::UpdateRequest);
+    QApplication::sendEvent(view.memo.window(), &paintPending);
+    const QImage shown = view.memo.screen()->grabWindow(view.memo.window()->winId()).toImage();
+    const QImage whole = view.memo.viewport()->grab().toImage().convertToFormat(shown.format());
+    const QRect area(view.memo.viewport()->mapTo(view.memo.window(), QPoint(0, 0)), view.memo.viewport()->size());
+    EXPECT_EQ(shown.copy(area), whole) << row.name;
+  }
 }
 
 }  // namespace zumoku::test
