@@ -68,10 +68,13 @@ class ShownView {
     QApplication::processEvents();
     Widget().viewport()->repaint();
   }
+  // The key, then what the widget asked to repaint painted, as the window
+  // system's next frame would: idle timers do not run.
   void Key(int key, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(&Widget(), &press);
-    Widget().viewport()->repaint();
+    QEvent paintPending(QEvent::UpdateRequest);
+    QApplication::sendEvent(Widget().window(), &paintPending);
   }
   // The caret to `offset`, scrolled into view as a key press does.
   void CaretTo(int offset) {

@@ -108,22 +108,24 @@ void DocumentBuffer::Reset(std::string bytes) {
   Notify(ChangeOf({0, linesBefore, lines_.Count()}, 0, sizeBefore, Size()));
 }
 
+// The history starts afresh first: the listeners hear of the new text with
+// the history that goes with it.
 void DocumentBuffer::Clear() {
-  Reset({});
   undo_.StartFresh(true);
+  Reset({});
 }
 
 void DocumentBuffer::Load(std::string_view bytes, Encoding encoding) {
   encoding_ = encoding;
-  Reset(NormalizeLoadedLineEnds(bytes));
   undo_.StartFresh(false);  // the caller says whether the text is saved
+  Reset(NormalizeLoadedLineEnds(bytes));
 }
 
 void DocumentBuffer::LoadOwned(std::string bytes, Encoding encoding) {
   if (!HasOnlyCrLf(bytes)) return Load(bytes, encoding);
   encoding_ = encoding;
-  Reset(std::move(bytes));
   undo_.StartFresh(false);
+  Reset(std::move(bytes));
 }
 
 void DocumentBuffer::Undo() {

@@ -43,6 +43,7 @@ class DocumentBuffer : public EditBuffer, private EditLines {
   void Undo() override;
   // Takes the step Undo took back last again; the caret after its last edit.
   void Redo();
+  bool CanRedo() const { return undo_.CanRedo(); }
   void CutToClipboard() override;
   void CopyToClipboard() override;
   void PasteFromClipboard() override;

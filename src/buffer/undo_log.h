@@ -51,6 +51,7 @@ class UndoLog {
   // The step taken back last, put on the history again; none when nothing
   // was taken back since the last edit.
   const Step* TakeUndone();
+  bool CanRedo() const { return !undone_.empty(); }
 
  private:
   // A new step: a saved state taken back before it can no longer come back,

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -44,17 +45,59 @@ MemoView::MemoView(DocumentBuffer& buffer, QWidget* parent)
     const RunningSums::Located at = rows_.LineAt(row);
     topLine_ = at.index;
     topRow_ = at.offset;
+    rows_.Near(topLine_);
   });
   connect(&rows_, &Rows::recounted, this, &MemoView::UpdateScrollRange);
-  buffer_.AddChangeListener([this](const TextChange& change) {
-    layouts_.Follow(change);
-    marks_.Follow(change);
-    rows_.Follow(change);
-    topLine_ = std::min(topLine_, buffer_.LineStarts().Count() - 1);
-    UpdateScrollRange();
-    viewport()->update();
-  });
+  buffer_.AddChangeListener([this](const TextChange& change) { FollowEdit(change); });
   UpdateScrollRange();
+}
+
+void MemoView::FollowEdit(const TextChange& change) {
+  const int line = change.firstLine;
+  const int rowsBefore = rows_.RowsOf(line);
+  layouts_.Follow(change);
+  marks_.Follow(change);
+  rows_.Follow(change);
+  topLine_ = std::min(topLine_, buffer_.LineStarts().Count() - 1);
+  UpdateScrollRange();
+  // A line out of view changes nothing shown while it keeps the line count.
+  const bool withinLine = change.linesAdded == 0 && change.linesRemoved == 0;
+  if (withinLine && (LineRect(line).isEmpty() || layouts_.Layout(line).lineCount() == rowsBefore)) {
+    UpdateCaretLines(line);
+  } else {
+    viewport()->update();
+  }
+  TellCaretMoved();
+  TellRedoAvailable();
+}
+
+QRect MemoView::LineRect(int line) {
+  if (line < FirstShownLine()) return {};
+  const qreal bottom = viewport()->height();
+  qreal top = -TopOffset();
+  for (int above = FirstShownLine(); above < line && top < bottom; ++above) top += layouts_.Height(above);
+  if (top >= bottom) return {};
+  return QRectF(0, top, viewport()->width(), layouts_.Height(line)).toAlignedRect();
+}
+
+void MemoView::UpdateCaretLines(std::optional<int> edited) {
+  const auto [anchor, caret] = Followed();
+  if (!onlyCaretPainted_ || anchor != caret || !preedit_.isEmpty()) return viewport()->update();
+  for (const int line : {edited.value_or(-1), paintedCaretLine_, CaretLine()}) {
+    if (line >= 0) viewport()->update(LineRect(line));
+  }
+}
+
+void MemoView::TellCaretMoved() {
+  if (Caret() == toldCaret_) return;
+  toldCaret_ = Caret();
+  emit caretMoved();
+}
+
+void MemoView::TellRedoAvailable() {
+  if (buffer_.CanRedo() == toldRedo_) return;
+  toldRedo_ = buffer_.CanRedo();
+  emit redoAvailable(toldRedo_);
 }
 
 int MemoView::RowHeight() const { return fontMetrics().lineSpacing(); }
@@ -106,6 +149,7 @@ void MemoView::changeEvent(QEvent* event) {
 void MemoView::ScrollTo(int line, int row) {
   topLine_ = line;
   topRow_ = row;
+  rows_.Near(topLine_);
   UpdateScrollRange();
 }
 
@@ -131,8 +175,13 @@ void MemoView::ScrollToCaret() {
     }
     if (std::pair{line, row} > top) ScrollTo(line, row);
   }
-  viewport()->update();
+  if (std::pair{topLine_, topRow_} != top) {
+    viewport()->update();
+  } else {
+    UpdateCaretLines();
+  }
   accessibleEvents_.CaretMayHaveMoved();
+  TellCaretMoved();
 }
 
 std::pair<std::size_t, std::size_t> MemoView::Followed() const {
@@ -477,23 +526,28 @@ void MemoView::DrawPreeditLine(QPainter& painter, int line, qreal y) {
   layout.drawCursor(&painter, {kLeftMargin, y}, column + cursor);
 }
 
-void MemoView::paintEvent(QPaintEvent*) {
+// Only the lines within the region asked for are drawn.
+void MemoView::paintEvent(QPaintEvent* event) {
   FollowBuffer();
   QPainter painter(viewport());
-  painter.fillRect(viewport()->rect(), palette().base());
+  painter.fillRect(event->rect(), palette().base());
   painter.setPen(palette().text().color());
   const int first = FirstShownLine();
   const int count = buffer_.LineStarts().Count();
+  const int width = viewport()->width();
   int line = first;
   for (qreal y = -TopOffset(); line < count && y < viewport()->height(); y += layouts_.Height(line++)) {
-    if (line == CaretLine() && !preedit_.isEmpty()) {
+    const bool asked = event->region().intersects(QRectF(0, y, width, layouts_.Height(line)).toAlignedRect());
+    if (asked && line == CaretLine() && !preedit_.isEmpty()) {
       DrawPreeditLine(painter, line, y);
-    } else {
+    } else if (asked) {
       DrawLine(painter, line, y);
     }
     rows_.Measured(line, layouts_.Layout(line).lineCount());
   }
   layouts_.KeepOnly(first, line - 1, CaretLine());
+  paintedCaretLine_ = CaretLine();
+  onlyCaretPainted_ = anchor_ == caret_ && preedit_.isEmpty();
 }
 
 }  // namespace zumoku

@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QInputMethodEvent>
 #include <QList>
+#include <optional>
 
 #include "app/editor/byte_marks.h"
 #include "app/editor/entry_policy.h"
@@ -87,6 +88,10 @@ class MemoView : public QAbstractScrollArea {
  signals:
   // Text was refused; the message says why, for the status bar.
   void refused(const QString& message);
+  // The caret moved, by a key, a click, a command or an edit.
+  void caretMoved();
+  // Whether Redo has a step to take again.
+  void redoAvailable(bool available);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -113,6 +118,18 @@ class MemoView : public QAbstractScrollArea {
   // How far the top line's rows above the view reach up.
   qreal TopOffset();
   void UpdateScrollRange();
+  // An edit within one line that kept its rows repaints those rows alone;
+  // any other edit the whole view.
+  void FollowEdit(const TextChange& change);
+  // Asks to repaint `edited` and the lines the caret's mark leaves and
+  // reaches; a selection or a preedit, shown or to be shown, repaints the
+  // whole view.
+  void UpdateCaretLines(std::optional<int> edited = std::nullopt);
+  // A line's rows in the viewport; empty when it is out of view.
+  QRect LineRect(int line);
+  // Each tells of a change since it last told.
+  void TellCaretMoved();
+  void TellRedoAvailable();
   void ScrollToCaret();
   // Shows `row` of `line` at the top.
   void ScrollTo(int line, int row);
@@ -170,6 +187,12 @@ class MemoView : public QAbstractScrollArea {
   KeyPressHandler keyPress_;
   TypedTextHandler typedText_;
   QList<QInputMethodEvent::Attribute> preeditAttributes_;
+  // What the last paint showed: the caret line's mark, and whether only
+  // the caret (no selection, no preedit).
+  int paintedCaretLine_ = 0;
+  bool onlyCaretPainted_ = true;
+  std::size_t toldCaret_ = 0;
+  bool toldRedo_ = false;
 };
 
 }  // namespace zumoku

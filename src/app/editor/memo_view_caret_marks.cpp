@@ -44,6 +44,9 @@ MemoViewCaretMarks::MemoViewCaretMarks(MemoView& view) : QObject(&view), view_(v
   view.Marks().SetFormat(MarkLayer::kCaretLine, CaretLineFormat(view.palette()));
   view.Marks().SetFormat(MarkLayer::kBraces, BraceFormat(view.palette()));
   view.viewport()->installEventFilter(this);
+  // Marked as the caret moves, before the paint, so that brackets on lines
+  // outside the caret's are asked to be repainted with it.
+  connect(&view, &MemoView::caretMoved, this, &MemoViewCaretMarks::Mark);
 }
 
 void MemoViewCaretMarks::SetCaretLineShown(bool shown) {
@@ -90,6 +93,8 @@ void MemoViewCaretMarks::Mark() {
     const auto [first, second] = std::minmax(pair->first, pair->second);
     braces = {{first, first + 1}, {second, second + 1}};
   }
+  // Braces may stand on lines outside the region being painted.
+  if (braces != view_.Marks().Get(MarkLayer::kBraces)) view_.viewport()->update();
   view_.Marks().Set(MarkLayer::kBraces, std::move(braces));
 }
 

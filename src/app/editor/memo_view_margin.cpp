@@ -41,9 +41,11 @@ void MemoViewMargin::Place() {
 
 bool MemoViewMargin::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::Paint:
-      update();
+    case QEvent::Paint: {  // the numbers beside the rows being painted
+      const QRect painted = static_cast<QPaintEvent*>(event)->rect();
+      update(0, painted.top(), width(), painted.height());
       break;
+    }
     case QEvent::Resize:
       Place();
       break;

@@ -4,11 +4,19 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "app/editor/latex_colours.h"
 #include "encoding/line_ends.h"
 
 namespace zumoku {
+
+namespace {
+// Lines this far from the view either way are measured when idle; those
+// beyond stay estimated: measuring all of 50 MB kept a core busy for half a
+// minute, for a scroll bar that estimates serve as well.
+constexpr int kReach = 2000;
+}  // namespace
 
 Rows::Rows(DocumentBuffer& buffer, LineLayouts& layouts) : buffer_(buffer), layouts_(layouts) {
   idle_.setInterval(0);
@@ -50,15 +58,24 @@ void Rows::EstimateAll() {
   const int count = buffer_.LineStarts().Count();
   const std::vector<int> rows = Estimates(0, count);
   sums_.Replace(0, sums_.Size(), rows);
-  next_ = 0;
+  next_ = from_;
   idle_.start();
   emit recounted();
+}
+
+// The window moves once the view has left its middle half: lines measured
+// in both are measured again.
+void Rows::Near(int line) {
+  if (std::abs(line - (from_ + kReach)) < kReach / 2 || (from_ == 0 && line < kReach)) return;
+  from_ = std::max(0, line - kReach);
+  next_ = from_;
+  idle_.start();
 }
 
 void Rows::Follow(const TextChange& change) {
   const std::vector<int> rows = Estimates(change.firstLine, change.linesAdded + 1);
   sums_.Replace(change.firstLine, change.linesRemoved + 1, rows);
-  next_ = std::min(next_, change.firstLine);
+  next_ = std::max(from_, std::min(next_, change.firstLine));
   idle_.start();
 }
 
@@ -67,14 +84,14 @@ void Rows::Measured(int line, int rows) {
 }
 
 bool Rows::Recount(int line, int rows) {
-  if (FirstRowOf(line + 1) - FirstRowOf(line) == rows) return false;
+  if (RowsOf(line) == rows) return false;
   const int counts[] = {rows};
   sums_.Replace(line, 1, counts);
   return true;
 }
 
 void Rows::MeasureSome() {
-  const int count = buffer_.LineStarts().Count();
+  const int count = std::min(buffer_.LineStarts().Count(), from_ + 2 * kReach);
   QElapsedTimer clock;
   clock.start();
   bool recounted = false;

@@ -1,8 +1,8 @@
 #pragma once
 // The rows each line of MemoView wraps into, for a scroll bar that counts
 // rows: estimated from a line's bytes until it is measured, which happens
-// when it is laid out and, for the rest, in idle steps of a few
-// milliseconds from the top down.
+// when it is laid out and, for the lines near the view, in idle steps of a
+// few milliseconds.
 #include <QObject>
 #include <QTimer>
 #include <vector>
@@ -20,12 +20,15 @@ class Rows : public QObject {
 
   int Total() const { return sums_.Total(); }
   int FirstRowOf(int line) const { return sums_.SumBefore(line); }
+  int RowsOf(int line) const { return FirstRowOf(line + 1) - FirstRowOf(line); }
   // The line row `row` is on, and the row within it.
   RunningSums::Located LineAt(int row) const { return sums_.Locate(row); }
   // The lines an edit replaced are estimated; measuring goes back to them.
   void Follow(const TextChange& change);
   // After a new width or font: every line estimated and measured anew.
   void EstimateAll();
+  // The view's top line: only lines near it are measured when idle.
+  void Near(int line);
   // A line laid out with `rows` rows.
   void Measured(int line, int rows);
 
@@ -44,7 +47,8 @@ class Rows : public QObject {
   DocumentBuffer& buffer_;
   LineLayouts& layouts_;
   RunningSums sums_;
-  int next_ = 0;  // the lines before it are measured, but for those edited since
+  int from_ = 0;  // the first line measured when idle
+  int next_ = 0;  // the lines from from_ before it are measured, but for those edited since
   QTimer idle_;
 };
 

@@ -2,6 +2,10 @@
 // widgets over the same bytes, in both encodings.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QKeyEvent>
+
+#include <optional>
+#include <type_traits>
 
 #include "app/editor/memo.h"
 #include "app/editor/memo_buffer.h"
@@ -114,6 +118,53 @@ TEST(MemoSurface, BothWidgetsKeepMarksAndReadLinesAlike) {
     };
     check(old.memo, "Memo");
     check(drawn.memo, "MemoView");
+  }
+}
+
+namespace {
+enum class Step { kGoToLine, kTypeThenUndo };
+struct Told {
+  bool caretMoved = false;
+  std::optional<bool> redoAvailable;  // the last told
+  bool operator==(const Told&) const = default;
+};
+
+template <class Widget>
+Told ToldAfter(Widget& widget, Step step) {
+  auto& memo = widget.memo;
+  using Shown = std::decay_t<decltype(memo)>;
+  widget.buffer.Load(kShiftJis, Encoding::kShiftJis);
+  memo.resize(300, 200);
+  memo.show();
+  Told told;
+  QObject::connect(&memo, &Shown::caretMoved, [&told] { told.caretMoved = true; });
+  QObject::connect(&memo, &Shown::redoAvailable, [&told](bool available) { told.redoAvailable = available; });
+  if (step == Step::kGoToLine) {
+    memo.GoToLine(2);
+  } else {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(&memo, &press);
+    memo.Undo();
+  }
+  return told;
+}
+}  // namespace
+
+// The caret's place in the status bar and the Redo command follow these.
+TEST(MemoSurface, BothWidgetsTellOfCaretMovesAndRedo) {
+  const struct {
+    const char* name;
+    Step step;
+    Told told;
+  } rows[] = {
+      {"a command moves the caret", Step::kGoToLine, {true, std::nullopt}},
+      {"an undone letter can be typed again", Step::kTypeThenUndo, {true, true}},
+  };
+  for (const auto& row : rows) {
+    OldWidget old;
+    NewWidget drawn;
+    EXPECT_EQ(ToldAfter(old, row.step), row.told) << "Memo: " << row.name;
+    EXPECT_EQ(ToldAfter(drawn, row.step), row.told) << "MemoView: " << row.name;
   }
 }
 

@@ -2,6 +2,9 @@
 // caret's line and brackets as byte marks, the margin, tab stops and zoom.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -175,6 +178,37 @@ TEST(MemoViewAids, MarginTabStopsAndZoomFollowTheFont) {
   EXPECT_DOUBLE_EQ(tabX(), 4 * space()) << "tabs keep four spaces of the new font";
 }
 
+// What a key asks to repaint leaves the view as a whole repaint draws it:
+// no caret line, bracket mark or selection left behind.
+TEST(MemoViewAids, KeysRepaintAllTheyChange) {
+  AidedView view("{\r\n}\r\n" + Lines(100, "ab{cd}ef"));
+  QApplication::processEvents();
+  const struct {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+  } rows[] = {
+      {"the caret line moves down", Qt::Key_Down, Qt::NoModifier, ""},
+      {"brackets on two lines unmarked", Qt::Key_Down, Qt::NoModifier, ""},
+      {"a step within the line", Qt::Key_Right, Qt::NoModifier, ""},
+      {"the caret comes beside a bracket", Qt::Key_Right, Qt::NoModifier, ""},
+      {"a letter typed", Qt::Key_A, Qt::NoModifier, "a"},
+      {"a character selected", Qt::Key_Right, Qt::ShiftModifier, ""},
+      {"the selection collapsed", Qt::Key_Left, Qt::NoModifier, ""},
+  };
+  for (const auto& row : rows) {
+    QKeyEvent press(QEvent::KeyPress, row.key, row.modifiers, QString::fromLatin1(row.text));
+    QApplication::sendEvent(&view.memo, &press);
+    QEvent paintPending(QEvent::UpdateRequest);
+    QApplication::sendEvent(view.memo.window(), &paintPending);
+    const QImage shown = view.memo.screen()->grabWindow(view.memo.window()->winId()).toImage();
+    const QImage whole = view.memo.viewport()->grab().toImage().convertToFormat(shown.format());
+    const QRect area(view.memo.viewport()->mapTo(view.memo.window(), QPoint(0, 0)), view.memo.viewport()->size());
+    EXPECT_EQ(shown.copy(area), whole) << row.name;
+  }
+}
+
 }  // namespace zumoku::test
 
 namespace zumoku::test {
@@ -192,6 +226,15 @@ TEST(MemoViewRows, TheScrollBarCountsWrappedRowsEstimatedThenMeasured) {
   const std::size_t top = view.memo.OffsetAt({1, 1});
   EXPECT_EQ(view.memo.Layouts().Layout(0).lineForTextPosition(static_cast<int>(top)).lineNumber(), 2)
       << "a row within a wrapped line comes to the top";
+}
+
+// Measuring every line of a long document would keep a core busy.
+TEST(MemoViewRows, LinesFarBelowTheViewStayEstimated) {
+  AidedView view(Lines(5000, "short") + std::string(3000, 'w'));
+  QScrollBar& bar = *view.memo.verticalScrollBar();
+  const int estimated = bar.maximum();
+  for (int step = 0; step < 300 && bar.maximum() == estimated; ++step) QApplication::processEvents();
+  EXPECT_EQ(bar.maximum(), estimated);
 }
 
 }  // namespace zumoku::test

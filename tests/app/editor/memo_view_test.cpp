@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 
 #include <memory>
 
@@ -260,6 +261,33 @@ TEST(MemoView, LaysOutOnlyTheLinesInView) {
   view.memo.grab();
   EXPECT_EQ(view.memo.CaretLine(), 20000);
   EXPECT_LE(view.memo.LayoutsHeld(), inView + 1);
+}
+
+namespace {
+// The rectangles the viewport was asked to paint.
+struct PaintedRegion : QObject {
+  QRegion painted;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+}  // namespace
+
+// A typed letter that keeps its line's rows repaints that line only, as the
+// window system's next frame paints the regions asked for.
+TEST(MemoView, ATypedLetterRepaintsItsLineOnly) {
+  std::string text;
+  for (int line = 0; line < 2000; ++line) text += "line " + std::to_string(line) + "\r\n";
+  View view(text);
+  view.memo.SetCaretOffset(view.buffer.LineStarts().Start(3));
+  QApplication::processEvents();  // shown and painted whole
+  PaintedRegion region;
+  view.memo.viewport()->installEventFilter(&region);
+  view.Key(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QEvent paintPending(QEvent::UpdateRequest);
+  QApplication::sendEvent(view.memo.window(), &paintPending);
+  EXPECT_EQ(region.painted.boundingRect().height(), view.memo.fontMetrics().lineSpacing());
 }
 
 // Words end where the script changes; spaces belong to none.
